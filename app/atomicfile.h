@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFileDevice>
+#include <QString>
+#include <optional>
+
+// Replaces the file at `path` with `contents` so that a crash or a full disk
+// leaves either the old file or the new one, never a mixture: the bytes go to
+// a new file in the same folder, are synced, and the new file is renamed over
+// the old. The new file keeps the old one's permissions unless `permissions`
+// is given. Returns false, with the old file untouched, on any failure.
+bool writeFileAtomically(const QString& path, const QByteArray& contents,
+                         std::optional<QFileDevice::Permissions> permissions = std::nullopt);

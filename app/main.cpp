@@ -1,0 +1,19 @@
+#include "app/cmdline.h"
+#include "app/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    // A text answer (version, help, invalid parameter) needs no display: on a
+    // machine without one, use the offscreen platform for it.
+    QStringList raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (wantsTextAnswerOnly(parseCommandLine(raw)) && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    return runStartup(app, parseCommandLine(app.arguments().mid(1)));
+}

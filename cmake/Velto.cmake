@@ -1,0 +1,43 @@
+# Helpers shared by every folder's CMakeLists.txt.
+#
+#   velto_library(NAME SOURCES <files> [LIBS <targets>])
+#       A static library of one folder. Includes are written from the project
+#       root ("modem/serialthread.h").
+#   velto_add_test(NAME SOURCES <files> [LIBS <targets>] [TIMEOUT <s>] [LABELS <l>])
+#       A QtTest executable registered with CTest; it runs headless
+#       (QT_QPA_PLATFORM=offscreen) from the folder that holds Data/ and res/.
+
+function(velto_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+function(velto_add_test name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE velto_testsupport Qt6::Test ${ARG_LIBS})
+  add_dependencies(${name} velto_data)
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${VELTO_BIN_DIR})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  set_tests_properties(${name} PROPERTIES
+    TIMEOUT ${ARG_TIMEOUT}
+    LABELS "${ARG_LABELS}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
+endfunction()
+
+# Copies Data/ and res/ beside the executables at every build. Files the
+# program itself changes while it runs (the user's messages, contacts,
+# profiles and settings) are copied only when missing, so rebuilding never
+# overwrites what a user stored in a build that runs in place.
+function(velto_add_data_sync)
+  add_custom_target(velto_data ALL
+    COMMAND ${CMAKE_COMMAND}
+            -DSRC=${PROJECT_SOURCE_DIR} -DDST=${VELTO_BIN_DIR}
+            -P ${PROJECT_SOURCE_DIR}/cmake/SyncData.cmake
+    COMMENT "Placing Data/ and res/ beside the executables"
+    VERBATIM)
+endfunction()

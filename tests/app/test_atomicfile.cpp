@@ -1,0 +1,58 @@
+#include "app/atomicfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+unsigned mode(const QString& path) {
+    struct stat st {};
+    return stat(path.toLocal8Bit().constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+} // namespace
+
+class TestAtomicFile : public QObject {
+    Q_OBJECT
+private slots:
+    void replacesAndKeepsTheMode() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records");
+        QVERIFY(writeFileAtomically(path, "first"));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(writeFileAtomically(path, "second"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("second"));
+        QCOMPARE(mode(path), 0600u);
+        // Nothing else is left in the folder.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"records"});
+    }
+
+    void explicitModeForSecrets() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("secrets");
+        QVERIFY(writeFileAtomically(path, "password", QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(mode(path), 0600u);
+    }
+
+    void failureLeavesTheOldFile() {
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records");
+        QVERIFY(writeFileAtomically(path, "old"));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(!writeFileAtomically(path, "new"));
+        QVERIFY(QFile::setPermissions(dir.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAtomicFile)
+#include "test_atomicfile.moc"

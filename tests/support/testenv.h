@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A private world for one test: a system root (every SystemPaths path goes
+// below it) and a program folder whose Data/ is a fresh copy of the built
+// program's Data/ and whose res/ points at the built images. Constructing it
+// redirects SystemPaths and `basePath`; destruction restores both and removes
+// the folders.
+class TestEnv {
+public:
+    TestEnv();
+    ~TestEnv();
+    TestEnv(const TestEnv&) = delete;
+    TestEnv& operator=(const TestEnv&) = delete;
+
+    QString root() const;           // the system root
+    QString base() const;           // the program folder (basePath)
+    QString rootPath(const QString& absolute) const; // root() + absolute
+    QString dataPath(const QString& name) const;     // base() + "/Data/" + name
+
+    // Writes `contents` to root() + absolute, creating folders.
+    void writeRootFile(const QString& absolute, const QByteArray& contents) const;
+    static QByteArray readFile(const QString& path);
+
+    // Path of a program built beside the tests (the program, the simulator, tools).
+    static QString binary(const QString& name);
+
+private:
+    QTemporaryDir dir_;
+    QString savedBase_;
+    QString savedRoot_;
+};
