@@ -41,3 +41,43 @@ function(velto_add_data_sync)
     COMMENT "Placing Data/ and res/ beside the executables"
     VERBATIM)
 endfunction()
+
+# velto_area(NAME [LIBS <targets>])
+#   The GUI-free library of one area folder: every .cpp/.h directly in the
+#   folder (pages and dialogs live in its ui/ subfolder and go into velto_ui).
+#   It does not link Qt Widgets, so a widget in logic code fails to build.
+function(velto_area name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(sources)
+    velto_library(velto_${name} SOURCES ${sources} LIBS ${ARG_LIBS})
+  else()
+    add_library(velto_${name} INTERFACE)
+    target_link_libraries(velto_${name} INTERFACE ${ARG_LIBS})
+  endif()
+endfunction()
+
+# velto_ui(LIBS <targets>)
+#   Every page and dialog of the program: the ui/ subfolders of all areas.
+function(velto_ui)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${PROJECT_SOURCE_DIR}/*/ui/*.cpp ${PROJECT_SOURCE_DIR}/*/ui/*.h)
+  if(sources)
+    velto_library(velto_ui SOURCES ${sources} LIBS ${ARG_LIBS})
+  else()
+    add_library(velto_ui INTERFACE)
+    target_link_libraries(velto_ui INTERFACE ${ARG_LIBS})
+  endif()
+endfunction()
+
+# Adds every subfolder of the current folder that has a CMakeLists.txt.
+function(velto_add_subfolders)
+  file(GLOB dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(dir ${dirs})
+    if(IS_DIRECTORY ${dir} AND EXISTS ${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()
