@@ -1,0 +1,458 @@
+#include "sms/pducodec.h"
+
+#include "sms/gsmalphabet.h"
+
+#include <QtDebug>
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// First-octet bits of SMS-DELIVER and SMS-SUBMIT (3GPP TS 23.040).
+constexpr int kUserDataHeaderIndicator = 0x40;
+constexpr int kValidityPeriodFormat = 0x18;
+constexpr int kValidityRelative = 0x10;
+
+// Type-of-address octets.
+constexpr int kInternational = 0x91;
+constexpr int kUnknown = 0x81;
+constexpr int kTypeOfNumberMask = 0x70;
+constexpr int kAlphanumeric = 0x50;
+
+enum class Alphabet { Gsm7, Eight, Ucs2 };
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+void appendOctet(std::string& out, int value) {
+    static const char digits[] = "0123456789ABCDEF";
+    out += digits[(value >> 4) & 0xF];
+    out += digits[value & 0xF];
+}
+
+// Copies `text` into a fixed field of `size` bytes, cut to fit, NUL-terminated.
+void copyToField(char* field, int size, const char* text, int length) {
+    const int n = std::clamp(length, 0, size - 1);
+    std::memcpy(field, text, n);
+    field[n] = '\0';
+}
+
+template <int N> void copyToField(char (&field)[N], const std::string& text) {
+    copyToField(field, N, text.data(), static_cast<int>(text.size()));
+}
+
+// The characters of a number that fit a semi-octet address: digits, with "*"
+// and "#" as their codes A and B. A leading "+" or "00" marks an international
+// number and is dropped: the type of address carries it.
+std::string addressDigits(const char* field, int size, bool* international) {
+    std::string number(field, strnlen(field, size));
+    *international = false;
+    if (number.starts_with('+')) {
+        number.erase(0, 1);
+        *international = true;
+    } else if (number.starts_with("00")) {
+        number.erase(0, 2);
+        *international = true;
+    }
+    std::string digits;
+    for (char c : number) {
+        if (c >= '0' && c <= '9')
+            digits += c;
+        else if (c == '*')
+            digits += 'A';
+        else if (c == '#')
+            digits += 'B';
+    }
+    return digits;
+}
+
+// Address field: `lengthOctet` (digits, or octets for the service centre),
+// the type of address, the digits in semi-octets.
+void appendAddress(std::string& out, const std::string& digits, bool international,
+                   bool serviceCentre) {
+    const int n = static_cast<int>(digits.size());
+    appendOctet(out, serviceCentre ? (n + n % 2) / 2 + 1 : n);
+    appendOctet(out, international ? kInternational : kUnknown);
+    char inverted[64];
+    gsmInvertNumbers(digits.data(), inverted, n);
+    out += inverted;
+}
+
+// The hexadecimal digits at the start of a PDU text, read octet by octet.
+// Every read is bounded by the text; a read past its end reports failure.
+class PduReader {
+public:
+    explicit PduReader(const char* pdu) {
+        if (!pdu)
+            return;
+        while (hexValue(pdu[end_]) >= 0)
+            ++end_;
+        text_.assign(pdu, end_);
+        for (char& c : text_)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+
+    int remainingOctets() const { return (end_ - pos_) / 2; }
+
+    bool octet(int* value) {
+        if (remainingOctets() < 1)
+            return false;
+        unsigned char byte;
+        gsmString2Bytes(text_.data() + pos_, &byte, 2);
+        pos_ += 2;
+        *value = byte;
+        return true;
+    }
+
+    // Up to n octets; fewer when the text ends first.
+    std::string octets(int n) {
+        n = std::clamp(n, 0, remainingOctets());
+        std::string bytes(n, '\0');
+        gsmString2Bytes(text_.data() + pos_, reinterpret_cast<unsigned char*>(bytes.data()), 2 * n);
+        pos_ += 2 * n;
+        return bytes;
+    }
+
+    // Up to n octets as semi-octet characters, digits in reading order.
+    std::string semiOctets(int n) {
+        n = std::clamp(n, 0, remainingOctets());
+        std::string digits(2 * n + 1, '\0');
+        const int count = gsmSerializeNumbers(text_.data() + pos_, digits.data(), 2 * n);
+        pos_ += 2 * n;
+        digits.resize(count);
+        return digits;
+    }
+
+private:
+    std::string text_;
+    int end_ = 0;
+    int pos_ = 0;
+};
+
+// Septets of 7-bit user data packed into `packed`, at most `count` of them.
+std::string unpackSeptets(const std::string& packed, int count) {
+    std::string septets(packed.size() * 8 / 7 + 1, '\0');
+    const int n = gsmDecode7bit(reinterpret_cast<const unsigned char*>(packed.data()),
+                                septets.data(), static_cast<int>(packed.size()));
+    septets.resize(std::min(n, std::max(count, 0)));
+    return septets;
+}
+
+// Received septets through the program's character table, low 8 bits kept.
+std::string septetsToText(const std::string& septets) {
+    std::string text;
+    for (char s : septets)
+        text += static_cast<char>(gsmToChar(static_cast<unsigned char>(s)) & 0xFF);
+    return text;
+}
+
+// The sender or destination address. `withPlus` puts "+" before a number.
+void readAddress(PduReader& in, bool withPlus, char* field, int size) {
+    int digits = 0, type = 0;
+    if (!in.octet(&digits) || !in.octet(&type))
+        return;
+    const int octets = (digits + 1) / 2;
+    if ((type & kTypeOfNumberMask) == kAlphanumeric) {
+        // A name in packed 7-bit characters: `digits` counts its semi-octets.
+        const std::string name = septetsToText(unpackSeptets(in.octets(octets), digits * 4 / 7));
+        copyToField(field, size, name.data(), static_cast<int>(name.size()));
+        return;
+    }
+    const std::string number = (withPlus ? "+" : "") + in.semiOctets(octets);
+    copyToField(field, size, number.data(), static_cast<int>(number.size()));
+}
+
+// The alphabet of a data coding scheme (3GPP TS 23.038, section 4).
+Alphabet alphabetOf(int dcs) {
+    int bits = -1; // the two alphabet bits, where the group has them
+    switch (dcs >> 4) {
+    case 0x0:
+    case 0x1:
+    case 0x2:
+    case 0x3: // general data coding
+    case 0x4:
+    case 0x5:
+    case 0x6:
+    case 0x7: // automatic deletion group
+        if (dcs & 0x20)
+            return Alphabet::Eight; // compressed: shown as it arrives
+        bits = (dcs >> 2) & 0x3;
+        break;
+    case 0xC:
+    case 0xD:
+        return Alphabet::Gsm7; // message waiting, GSM alphabet
+    case 0xE:
+        return Alphabet::Ucs2; // message waiting, UCS2
+    case 0xF:
+        return (dcs & 0x04) ? Alphabet::Eight : Alphabet::Gsm7;
+    default:
+        return Alphabet::Eight;
+    }
+    return bits == 0 ? Alphabet::Gsm7 : bits == 2 ? Alphabet::Ucs2 : Alphabet::Eight;
+}
+
+// The user data from its length octet on. A user-data header, when the first
+// octet announces one, is skipped, and so are the fill bits that align 7-bit
+// text behind it. Returns UDL, or -1 when the PDU ends before the user data
+// it announces.
+int readUserData(PduReader& in, int firstOctet, bool deliver, SM_PARAM_DECODE* dst) {
+    int udl = 0;
+    if (!in.octet(&udl))
+        return -1;
+    const bool header = firstOctet & kUserDataHeaderIndicator;
+    const Alphabet alphabet = alphabetOf(static_cast<unsigned char>(dst->TP_DCS));
+
+    if (alphabet == Alphabet::Gsm7) {
+        const int needed = (udl * 7 + 7) / 8;
+        const std::string packed = in.octets(needed);
+        std::string septets = unpackSeptets(packed, udl);
+        if (header && !packed.empty()) {
+            const int headerOctets = static_cast<unsigned char>(packed[0]) + 1;
+            septets.erase(0, std::min<size_t>((headerOctets * 8 + 6) / 7, septets.size()));
+        }
+        septets.resize(std::min<size_t>(septets.size(), SMS_MAX_SEPTETS));
+        const std::string text = septetsToText(septets);
+        // A stored outgoing message keeps the septet codes in TP_UD; the text
+        // shown goes through the character table either way.
+        copyToField(dst->TP_UD, deliver ? text : septets);
+        dst->contentStr = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        return static_cast<int>(packed.size()) < needed ? -1 : udl;
+    }
+
+    std::string data = in.octets(udl);
+    const bool complete = static_cast<int>(data.size()) == udl;
+    if (header && !data.empty())
+        data.erase(0, std::min<size_t>(static_cast<unsigned char>(data[0]) + 1, data.size()));
+    data.resize(std::min<size_t>(data.size(), SMS_MAX_OCTETS));
+
+    if (alphabet == Alphabet::Ucs2) {
+        QString text;
+        for (size_t i = 0; i + 1 < data.size(); i += 2)
+            text += QChar(static_cast<char16_t>((static_cast<unsigned char>(data[i]) << 8) |
+                                                static_cast<unsigned char>(data[i + 1])));
+        dst->contentStr = text;
+    } else {
+        gsmDecode8bit(reinterpret_cast<const unsigned char*>(data.data()), dst->TP_UD,
+                      static_cast<int>(data.size()));
+        dst->contentStr = QString::fromLatin1(dst->TP_UD);
+    }
+    return complete ? udl : -1;
+}
+
+// SMS-DELIVER (`deliver`) or SMS-SUBMIT as kept in storage.
+int decodePdu(const char* pdu, SM_PARAM_DECODE* dst, bool deliver) {
+    PduReader in(pdu);
+
+    int scaLength = 0, value = 0;
+    if (!in.octet(&scaLength))
+        return -1;
+    if (scaLength > 0) { // 0: no service-centre address, as stored messages may have
+        in.octet(&value);
+        copyToField(dst->SCA, in.semiOctets(scaLength - 1));
+    } else {
+        dst->SCA[0] = '\0';
+    }
+
+    int firstOctet = 0;
+    if (!in.octet(&firstOctet))
+        return -1;
+    if (!deliver && !in.octet(&value)) // message reference
+        return -1;
+    readAddress(in, deliver, dst->TPA, sizeof dst->TPA);
+
+    if (!in.octet(&value))
+        return -1;
+    dst->TP_PID = static_cast<char>(value);
+    if (!in.octet(&value))
+        return -1;
+    dst->TP_DCS = static_cast<char>(value);
+
+    if (deliver) {
+        copyToField(dst->TP_SCTS, in.semiOctets(7));
+    } else {
+        const int format = firstOctet & kValidityPeriodFormat;
+        in.octets(format == 0 ? 0 : format == kValidityRelative ? 1 : 7);
+    }
+    return readUserData(in, firstOctet, deliver, dst);
+}
+
+} // namespace
+
+int gsmString2Bytes(const char* src, unsigned char* dst, int n) {
+    for (int i = 0; i + 1 < n; i += 2)
+        dst[i / 2] = static_cast<unsigned char>((std::max(hexValue(src[i]), 0) << 4) |
+                                                std::max(hexValue(src[i + 1]), 0));
+    return n / 2;
+}
+
+int gsmBytes2String(const unsigned char* src, char* dst, int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i)
+        appendOctet(text, src[i]);
+    std::memcpy(dst, text.c_str(), text.size() + 1);
+    return 2 * n;
+}
+
+int gsmInvertNumbers(const char* src, char* dst, int n) {
+    int written = 0;
+    for (int i = 0; i < n; i += 2) {
+        const char last = i + 1 < n ? src[i + 1] : 'F';
+        dst[written++] = last;
+        dst[written++] = src[i];
+    }
+    dst[written] = '\0';
+    return written;
+}
+
+int gsmSerializeNumbers(const char* src, char* dst, int n) {
+    int written = 0;
+    for (int i = 0; i + 1 < n; i += 2) {
+        dst[written++] = src[i + 1];
+        dst[written++] = src[i];
+    }
+    if (written > 0 && (dst[written - 1] == 'F' || dst[written - 1] == 'f'))
+        --written;
+    dst[written] = '\0';
+    return written;
+}
+
+int gsmEncode7bit(const char* src, unsigned char* dst, int n) {
+    int written = 0;
+    unsigned int bits = 0;
+    int count = 0;
+    for (int i = 0; i < n; ++i) {
+        bits |= (static_cast<unsigned char>(src[i]) & 0x7Fu) << count;
+        count += 7;
+        while (count >= 8) {
+            dst[written++] = static_cast<unsigned char>(bits & 0xFF);
+            bits >>= 8;
+            count -= 8;
+        }
+    }
+    if (count > 0)
+        dst[written++] = static_cast<unsigned char>(bits & 0xFF);
+    return written;
+}
+
+int gsmDecode7bit(const unsigned char* src, char* dst, int n) {
+    int written = 0;
+    unsigned int left = 0;
+    int leftBits = 0;
+    for (int i = 0; i < n; ++i) {
+        dst[written++] = static_cast<char>(((src[i] << leftBits) | left) & 0x7F);
+        left = src[i] >> (7 - leftBits);
+        if (++leftBits == 7) {
+            dst[written++] = static_cast<char>(left);
+            left = 0;
+            leftBits = 0;
+        }
+    }
+    dst[written] = '\0';
+    return written;
+}
+
+int gsmEncodeUcs2(const char* /*src*/, unsigned char* dst, int n, const QString& text,
+                  char* hexOut) {
+    n = std::clamp(n, 0, static_cast<int>(text.size()));
+    for (int i = 0; i < n; ++i) {
+        const char16_t unit = text.at(i).unicode();
+        dst[2 * i] = static_cast<unsigned char>(unit >> 8);
+        dst[2 * i + 1] = static_cast<unsigned char>(unit & 0xFF);
+        if (hexOut)
+            std::snprintf(hexOut + 4 * i, 5, "%04x", unit);
+    }
+    if (hexOut)
+        hexOut[4 * n] = '\0';
+    return 2 * n;
+}
+
+int gsmDecode8bit(const unsigned char* src, char* dst, int n) {
+    std::memcpy(dst, src, n);
+    dst[n] = '\0';
+    return n;
+}
+
+int gsmEncodePdu(SM_PARAM* src, char* pdu, const QString& text, char* ucs2Out) {
+    std::string out;
+
+    bool international = false;
+    const std::string sca = addressDigits(src->SCA, sizeof src->SCA, &international);
+    appendAddress(out, sca, international, true);
+
+    out += "1100"; // SMS-SUBMIT with a relative validity period; message reference 0
+    const std::string destination = addressDigits(src->TPA, sizeof src->TPA, &international);
+    copyToField(src->TPA, destination);
+    appendAddress(out, destination, international, false);
+
+    const int length = static_cast<int>(strnlen(src->TP_UD, SMS_MAX_SEPTETS));
+    bool ucs2 = false;
+    for (int i = 0; i < std::min(length, static_cast<int>(text.size())); ++i)
+        ucs2 = ucs2 || text.at(i).unicode() > 0x7F;
+
+    appendOctet(out, static_cast<unsigned char>(src->TP_PID));
+    appendOctet(out, ucs2 ? 0x08 : 0x00);
+    appendOctet(out, 0x00); // validity: five minutes
+
+    if (ucs2) {
+        int n = length;
+        if (n >= SMS_MAX_UCS2_CHARS) {
+            qDebug("nLength over 70,enter cut option");
+            n = SMS_MAX_UCS2_CHARS;
+        }
+        n = std::min(n, static_cast<int>(text.size()));
+        if (n > 0 && text.at(n - 1).isHighSurrogate()) // never send half a character
+            --n;
+        src->TP_UD[n] = '\0';
+        unsigned char data[2 * SMS_MAX_UCS2_CHARS];
+        char hex[SMS_UCS2_HEX_SIZE];
+        appendOctet(out, gsmEncodeUcs2(src->TP_UD, data, n, text, hex));
+        out += hex;
+        if (ucs2Out)
+            std::memcpy(ucs2Out, hex, std::strlen(hex) + 1);
+    } else {
+        // Septets, the extension characters as escape pairs; the text is cut
+        // where the next character would pass 160 septets.
+        std::string septets;
+        for (int i = 0; i < length; ++i) {
+            const unsigned char c = static_cast<unsigned char>(src->TP_UD[i]);
+            const int extension = gsmExtensionCode(c);
+            const int needed = extension >= 0 ? 2 : 1;
+            if (static_cast<int>(septets.size()) + needed > SMS_MAX_SEPTETS)
+                break;
+            if (extension >= 0) {
+                septets += GSM_ESCAPE;
+                septets += static_cast<char>(extension);
+            } else {
+                septets += c > 0x7F ? '?' : asciiToGsm(c);
+            }
+        }
+        copyToField(src->TP_UD, septets);
+        unsigned char packed[SMS_MAX_OCTETS];
+        const int octets = gsmEncode7bit(septets.data(), packed, static_cast<int>(septets.size()));
+        appendOctet(out, static_cast<int>(septets.size()));
+        char hex[2 * SMS_MAX_OCTETS + 1];
+        gsmBytes2String(packed, hex, octets);
+        out += hex;
+    }
+
+    copyToField(pdu, SMS_PDU_TEXT_SIZE, out.data(), static_cast<int>(out.size()));
+    return static_cast<int>(out.size());
+}
+
+int gsmDecodePdu(const char* pdu, SM_PARAM_DECODE* dst) {
+    return decodePdu(pdu, dst, true);
+}
+
+int gsmDecodePdu4Move(const char* pdu, SM_PARAM_DECODE* dst) {
+    return decodePdu(pdu, dst, false);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+// SMS PDU codec (3GPP TS 27.005 PDU mode, TPDU layouts of 3GPP TS 23.040):
+// SMS-SUBMIT encoding for sending, SMS-DELIVER and stored SMS-SUBMIT decoding.
+//
+// Hexadecimal text is two digits per octet, high nibble first. The encoder
+// writes upper-case digits except for UCS2 user data, which it writes in lower
+// case. The decoders accept either case and stop at the first character that
+// is not a hexadecimal digit (a trailing "\r\n" or Ctrl-Z is harmless).
+//
+// The decoders never read past the PDU text nor write past a record field,
+// whatever lengths the PDU claims: numbers and texts that do not fit are cut
+// to their field.
+
+#include <QString>
+
+// Buffer sizes for the encoder's outputs.
+constexpr int SMS_PDU_TEXT_SIZE = 400; // a complete SMS-SUBMIT PDU as text, NUL included
+constexpr int SMS_UCS2_HEX_SIZE = 284; // 70 UTF-16 code units as "%04x", NUL included
+
+// Most characters or octets one message carries.
+constexpr int SMS_MAX_SEPTETS = 160;
+constexpr int SMS_MAX_OCTETS = 140;
+constexpr int SMS_MAX_UCS2_CHARS = 70;
+
+// A message to be encoded. Texts are NUL-terminated within their field.
+struct SM_PARAM {
+    char SCA[16] = {}; // service centre: digits, optionally beginning "+" or "00"; may be empty
+    char TPA[16] = {}; // destination, optionally beginning "+" or "00"; rewritten by the encoder
+    char TP_PID = 0;   // protocol identifier, written unchanged
+    char TP_DCS = 0;   // not read: the coding is chosen from the text
+    char TP_SCTS[16] = {}; // not used for sending
+    char TP_UD[161] = {};  // the text, one byte per character (Latin-1, "?" outside it)
+    char index = 0;        // not used for sending
+};
+
+// A decoded message; also the record of the PC message store and the lists.
+struct SM_PARAM_DECODE {
+    char SCA[16] = {};     // service-centre digits (at most 15)
+    char TPA[160] = {};    // other party: "+digits" received, digits for stored outgoing,
+                           // or the sender's name for an alphanumeric address
+    char TP_PID = 0;       // protocol identifier
+    char TP_DCS = 0;       // data coding scheme octet as received
+    char TP_SCTS[16] = {}; // yyMMddhhmmss + two time-zone digits
+    char TP_UD[161] = {};  // user data as 8-bit text (7-bit and 8-bit codings)
+    unsigned char index = 0;
+    QString contentStr; // the text as shown to the user
+    int length = 0;
+    QString pduSrc;
+    QString state;
+};
+
+// Reads n hexadecimal characters into n/2 octets. Returns n/2.
+int gsmString2Bytes(const char* src, unsigned char* dst, int n);
+// Writes n octets as 2n upper-case hexadecimal characters, NUL-terminated. Returns 2n.
+int gsmBytes2String(const unsigned char* src, char* dst, int n);
+// Semi-octet encoding of n digit characters: swaps each pair; an odd count ends
+// with "F" and the last digit. dst holds n + 2. Returns n, or n + 1 when n is odd.
+int gsmInvertNumbers(const char* src, char* dst, int n);
+// Semi-octet decoding: swaps each pair of the n characters and drops a final
+// "F". dst holds n + 1. Returns the number of digits.
+int gsmSerializeNumbers(const char* src, char* dst, int n);
+// Packs n septets into octets, first septet in the low bits (3GPP TS 23.038).
+// Returns the octets written: ceil(7n / 8).
+int gsmEncode7bit(const char* src, unsigned char* dst, int n);
+// Unpacks n octets into septets, NUL-terminated; dst holds n * 8 / 7 + 1.
+// Returns the septets written.
+int gsmDecode7bit(const unsigned char* src, char* dst, int n);
+// Writes the first n characters of `text` (UTF-16 code units, big-endian) into
+// dst (2n octets) and, each as "%04x", into hexOut (4n + 1; may be null). `src`
+// is the text's 8-bit form, which does not carry the characters. Returns 2n.
+int gsmEncodeUcs2(const char* src, unsigned char* dst, int n, const QString& text, char* hexOut);
+// Copies n octets, NUL-terminated. Returns n.
+int gsmDecode8bit(const unsigned char* src, char* dst, int n);
+
+// Encodes `src` as a complete SMS-SUBMIT PDU (service-centre part included)
+// into `pdu` (SMS_PDU_TEXT_SIZE characters). `text` is the message as typed;
+// it chooses the coding (UCS2 when any character is above 0x7F, else 7-bit).
+// `ucs2Out` (SMS_UCS2_HEX_SIZE characters, may be null) receives the user
+// data's hexadecimal form when UCS2 is chosen. Returns the PDU length in
+// characters.
+int gsmEncodePdu(SM_PARAM* src, char* pdu, const QString& text, char* ucs2Out);
+
+// Decodes an SMS-DELIVER PDU (a received message). Returns the user-data
+// length (septets for 7-bit, octets otherwise); -1 when the PDU ends before
+// the user data it announces, with every field decoded as far as it goes.
+int gsmDecodePdu(const char* pdu, SM_PARAM_DECODE* dst);
+
+// Decodes an SMS-SUBMIT PDU kept in modem or SIM storage (a sent or unsent
+// message). Returns as gsmDecodePdu.
+int gsmDecodePdu4Move(const char* pdu, SM_PARAM_DECODE* dst);
