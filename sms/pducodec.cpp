@@ -148,12 +148,20 @@ std::string unpackSeptets(const std::string& packed, int count) {
     return septets;
 }
 
-// Received septets through the program's character table, low 8 bits kept.
-std::string septetsToText(const std::string& septets) {
-    std::string text;
+// Received septets through the program's character table.
+QString septetsToText(const std::string& septets) {
+    QString text;
     for (char s : septets)
-        text += static_cast<char>(gsmToChar(static_cast<unsigned char>(s)) & 0xFF);
+        text += QChar(gsmToChar(static_cast<unsigned char>(s)));
     return text;
+}
+
+// The 8-bit form of a text for a record field: the low 8 bits of each character.
+std::string lowBytes(const QString& text) {
+    std::string bytes;
+    for (QChar c : text)
+        bytes += static_cast<char>(c.unicode() & 0xFF);
+    return bytes;
 }
 
 // The sender or destination address. `withPlus` puts "+" before a number.
@@ -164,7 +172,8 @@ void readAddress(PduReader& in, bool withPlus, char* field, int size) {
     const int octets = (digits + 1) / 2;
     if ((type & kTypeOfNumberMask) == kAlphanumeric) {
         // A name in packed 7-bit characters: `digits` counts its semi-octets.
-        const std::string name = septetsToText(unpackSeptets(in.octets(octets), digits * 4 / 7));
+        const std::string name =
+            lowBytes(septetsToText(unpackSeptets(in.octets(octets), digits * 4 / 7)));
         copyToField(field, size, name.data(), static_cast<int>(name.size()));
         return;
     }
@@ -221,11 +230,10 @@ int readUserData(PduReader& in, int firstOctet, bool deliver, SM_PARAM_DECODE* d
             septets.erase(0, std::min<size_t>((headerOctets * 8 + 6) / 7, septets.size()));
         }
         septets.resize(std::min<size_t>(septets.size(), SMS_MAX_SEPTETS));
-        const std::string text = septetsToText(septets);
-        // A stored outgoing message keeps the septet codes in TP_UD; the text
-        // shown goes through the character table either way.
-        copyToField(dst->TP_UD, deliver ? text : septets);
-        dst->contentStr = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        // TP_UD holds the 8-bit form of the text, or for a stored outgoing
+        // message the septet codes; the text shown keeps every character.
+        dst->contentStr = septetsToText(septets);
+        copyToField(dst->TP_UD, deliver ? lowBytes(dst->contentStr) : septets);
         return static_cast<int>(packed.size()) < needed ? -1 : udl;
     }
 
