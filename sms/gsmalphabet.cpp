@@ -80,6 +80,33 @@ int gsmExtensionCode(unsigned char c) {
     }
 }
 
+char16_t gsmExtensionToChar(unsigned char code) {
+    switch (code) {
+    case 0x0A:
+        return u'\f';
+    case 0x14:
+        return u'^';
+    case 0x28:
+        return u'{';
+    case 0x29:
+        return u'}';
+    case 0x2F:
+        return u'\\';
+    case 0x3C:
+        return u'[';
+    case 0x3D:
+        return u'~';
+    case 0x3E:
+        return u']';
+    case 0x40:
+        return u'|';
+    case 0x65:
+        return 0x20AC;
+    default:
+        return 0;
+    }
+}
+
 char16_t gsmToChar(unsigned char septet) {
     return kReceivedAlphabet[septet & 0x7F];
 }

@@ -15,6 +15,10 @@ char asciiToGsm(unsigned char c);
 // characters only that table holds (form feed ^ { } \ [ ~ ] |), else -1.
 int gsmExtensionCode(unsigned char c);
 
+// The character of an extension-table code received after an escape septet
+// (form feed ^ { } \ [ ~ ] | and the euro sign), else 0.
+char16_t gsmExtensionToChar(unsigned char code);
+
 // The character for a received septet. This is the default alphabet except:
 // 0x17 gives U+03C8 and 0x19 U+03B8 (lower-case psi and theta), the escape
 // septet 0x1B a space, 0x5B "[" and 0x5D "]".

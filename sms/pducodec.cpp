@@ -148,11 +148,23 @@ std::string unpackSeptets(const std::string& packed, int count) {
     return septets;
 }
 
-// Received septets through the program's character table.
+// Received septets through the program's character table; an escape septet
+// followed by an extension-table code gives that code's character.
 QString septetsToText(const std::string& septets) {
     QString text;
-    for (char s : septets)
-        text += QChar(gsmToChar(static_cast<unsigned char>(s)));
+    for (size_t i = 0; i < septets.size(); ++i) {
+        const auto septet = static_cast<unsigned char>(septets[i]);
+        const char16_t extension =
+            septet == GSM_ESCAPE && i + 1 < septets.size()
+                ? gsmExtensionToChar(static_cast<unsigned char>(septets[i + 1]))
+                : 0;
+        if (extension) {
+            text += QChar(extension);
+            ++i;
+        } else {
+            text += QChar(gsmToChar(septet));
+        }
+    }
     return text;
 }
 

@@ -52,6 +52,15 @@ QByteArray deliver(const QByteArray& firstOctet, const QByteArray& sender, const
     return kServiceCentre + firstOctet + sender + "00" + dcs + "90102030405080" + userData;
 }
 
+// User data (length octet first) of the given septets, packed.
+QByteArray sevenBit(const std::string& septets) {
+    unsigned char packed[SMS_MAX_OCTETS];
+    const int n = gsmEncode7bit(septets.data(), packed, int(septets.size()));
+    char hex[2 * SMS_MAX_OCTETS + 1];
+    gsmBytes2String(packed, hex, n);
+    return QByteArray::number(int(septets.size()), 16).rightJustified(2, '0').toUpper() + hex;
+}
+
 SM_PARAM_DECODE decoded(const QByteArray& pdu, int* result = nullptr, bool stored = false) {
     SM_PARAM_DECODE d;
     const int r =
@@ -168,16 +177,19 @@ private slots:
         QCOMPARE(d.contentStr, QString("ABC"));
     }
 
-    void decodesReceiveTableExceptions() {
-        // Septets 0x17, 0x19, 0x1B, 0x5B, 0x5D and 0x24.
-        const char septets[] = {0x17, 0x19, 0x1B, 0x5B, 0x5D, 0x24};
-        unsigned char packed[8];
-        const int n = gsmEncode7bit(septets, packed, 6);
-        char hex[32];
-        gsmBytes2String(packed, hex, n);
-        d_ = decoded(deliver("04", "04812143", "00", "06" + QByteArray(hex)));
-        QCOMPARE(d_.contentStr, QString::fromUtf8("ψθ []") + QChar(0xA4));
-        QCOMPARE(QByteArray(d_.TP_UD), QByteArray("\xC8\xB8 []\xA4"));
+    void decodesTheReceiveTable() {
+        // The table's own choices: psi and theta in lower case, 0x5B and 0x5D
+        // as brackets, 0x24 the currency sign; the 8-bit field keeps the low
+        // 8 bits of each character.
+        SM_PARAM_DECODE d =
+            decoded(deliver("04", "04812143", "00", sevenBit("\x17\x19\x5B\x5D\x24")));
+        QCOMPARE(d.contentStr, QString::fromUtf8("ψθ[]¤"));
+        QCOMPARE(QByteArray(d.TP_UD), QByteArray("\xC8\xB8[]\xA4"));
+        // Escape sequences give the extension characters; an escape before
+        // anything else is a space.
+        d = decoded(
+            deliver("04", "04812143", "00", sevenBit("5\x1B\x65 \x1B\x28\x1B\x3C\x1B\x41")));
+        QCOMPARE(d.contentStr, QString::fromUtf8("5€ {[ A"));
     }
 
     void decodesStoredOutgoingMessages() {
@@ -199,7 +211,7 @@ private slots:
                     "x",
                     &udl, true);
         QCOMPARE(QByteArray(d.TP_UD), QByteArray("a\x1B<b"));
-        QCOMPARE(d.contentStr, QString("a <b"));
+        QCOMPARE(d.contentStr, QString("a[b"));
         // No validity period (first octet 01): the user data follows the DCS.
         d = decoded("000100048121430000"
                     "05E8329BFD06",
