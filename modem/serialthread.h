@@ -141,7 +141,8 @@ private:
     int transact(const QByteArray& cmd, char* reply, int sec);
     int simpleCommand(const QByteArray& cmd);
     QString textQuery(const QByteArray& cmd);
-    int copyReplyCommand(const QByteArray& cmd, int sec, char* out, int outSize, int* code);
+    int sendBody(const char* pdu, char* reply);
+    void recordNotices(const QByteArray& input);
     int sendWithPrompt(const QByteArray& cmd, const char* pdu, QByteArray* answer);
     int deleteSms(int storageMode, int index);
     int phonebookWrite(const QByteArray& cmd);

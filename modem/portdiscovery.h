@@ -1,0 +1,72 @@
+#pragma once
+
+// Finding the data card and its serial ports.
+//
+// The card shows up on the USB bus and as several ttyUSB devices: one takes
+// AT commands while the program runs (the AT port), another is handed to the
+// dialer (the modem port). Some cards first appear as a disc that must be
+// ejected before the serial ports exist. The main window keeps one
+// PortDiscovery and calls findPortNames while no modem is attached.
+
+#include "modem/usbbus.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class SerialThread;
+class WTMainWindow;
+
+// Product identifier of a card that is still in disc mode.
+inline constexpr quint16 DISC_MODE_PRODUCT_ID = 0x2000;
+
+// Product identifiers from "Data/modem_types.xml". For a product in the
+// negative list the first working port is the AT port; for every other
+// product it is the modem port.
+struct ModemTypes {
+    static constexpr int PositiveCapacity = 30;
+    static constexpr int NegativeCapacity = 10;
+    QList<quint16> positive;
+    QList<quint16> negative;
+};
+
+// Reads the list file: a line beginning "<" starts a section ("<Pid_Positive>",
+// "<Pid_NePositive>", or any other tag, which ends the previous one); other
+// lines are hexadecimal product identifiers. A file that can't be opened
+// gives the built-in lists.
+ModemTypes readModemTypes(const QString& path);
+ModemTypes defaultModemTypes();
+
+class PortDiscovery {
+public:
+    // `link` null: the process-wide serialthread at scan time. `bus` null: the
+    // real USB bus. Neither is owned.
+    explicit PortDiscovery(SerialThread* link = nullptr, UsbBus* bus = nullptr);
+
+    // One scan: 1 when the serial ports were tested (the names are then in
+    // theATSerialPortName and theModemSerialPortName, both empty when no
+    // port answered); 0 when no card is present or it is still in disc mode.
+    // With ports given on the command line the scan is skipped: those ports
+    // are used when the AT port answers.
+    int findPortNames();
+
+    QStringList myOpenedFdList; // descriptors opened by the last scan, as decimal text
+    int iAtPort = 0;            // descriptor of the AT port kept open from the scan, 0 = none
+    int iModemPort = 0;
+    bool onSwitchPort = false; // an eject was issued and is being waited for
+    int switchCount = 0;       // scans since that eject
+    int initPortCount = 0;     // scans since the modem was last seen (the caller resets it)
+
+private:
+    SerialThread* link() const;
+    bool ejectDiscMode(quint16 product);
+    int useFixedPorts(SerialThread* port);
+
+    SerialThread* link_;
+    UsbBus* bus_;
+    LibUsbBus libusb_;
+};
+
+// Creates the single link object owned by the main window, publishes it in
+// serialthread and starts its worker body.
+SerialThread* createSerialLink(WTMainWindow* owner);
