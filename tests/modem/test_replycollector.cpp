@@ -1,0 +1,103 @@
+// Where a reply ends, whatever pieces its bytes arrive in; and how command
+// lines are assembled from callers' arguments.
+
+#include "modem/atline.h"
+#include "modem/replycollector.h"
+#include "modem/serialthread.h"
+
+#include <QTest>
+
+class TestReplyCollector : public QObject {
+    Q_OBJECT
+private slots:
+    void ends_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("reply"); // empty: the reply doesn't end
+        QTest::newRow("ok") << QByteArray("AT\r\r\nOK\r\n") << QByteArray("AT\r\r\nOK\r\n");
+        QTest::newRow("prompt") << QByteArray("AT+CMGS=18\r\r\n> rest")
+                                << QByteArray("AT+CMGS=18\r\r\n> ");
+        QTest::newRow("error") << QByteArray("AT+X\r\r\nERROR\r\nmore")
+                               << QByteArray("AT+X\r\r\nERROR\r\n");
+        QTest::newRow("cme whole line")
+            << QByteArray("AT+CPIN?\r\r\n+CME ERROR: SIM busy\r\n+CMTI: \"ME\",1\r\n")
+            << QByteArray("AT+CPIN?\r\r\n+CME ERROR: SIM busy\r\n");
+        QTest::newRow("cms whole line") << QByteArray("AT+CMGS=18\r\r\n+CMS ERROR: 500\r\nX")
+                                        << QByteArray("AT+CMGS=18\r\r\n+CMS ERROR: 500\r\n");
+        QTest::newRow("not support") << QByteArray("AT+YCPBR=?\r\r\nnot support\r\n")
+                                     << QByteArray("AT+YCPBR=?\r\r\nnot support\r\n");
+        QTest::newRow("no carrier") << QByteArray("ATD*99#\r\r\nNO CARRIER\r\n")
+                                    << QByteArray("ATD*99#\r\r\nNO CARRIER");
+        QTest::newRow("earliest end wins") << QByteArray("AT\r\r\nOK\r\nERROR\r\n")
+                                           << QByteArray("AT\r\r\nOK\r\n");
+        QTest::newRow("OK without line end") << QByteArray("AT\r\r\nOK") << QByteArray();
+        QTest::newRow("cme without line end") << QByteArray("AT\r\r\n+CME ERROR: 10")
+                                              << QByteArray();
+    }
+    // Fed whole, byte by byte, and in pieces of 3: the same end every time,
+    // and the bytes after it are left over.
+    void ends() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, reply);
+        for (const qsizetype piece : {input.size(), qsizetype(1), qsizetype(3)}) {
+            ReplyCollector collector(AT_REPLY_SIZE);
+            QByteArray left;
+            for (qsizetype at = 0; at < input.size(); at += piece) {
+                const QByteArray chunk = input.mid(at, piece);
+                const qsizetype used = collector.feed(chunk);
+                left += chunk.mid(used);
+            }
+            QCOMPARE(collector.finished(), !reply.isEmpty());
+            if (!reply.isEmpty()) {
+                QCOMPARE(collector.text(), reply);
+                QCOMPARE(left, input.mid(reply.size()));
+            }
+        }
+    }
+
+    // An overlong reply keeps its first bytes and still ends on its OK.
+    void overlong() {
+        ReplyCollector collector(100);
+        const QByteArray body(5000, 'A');
+        QCOMPARE(collector.feed(body), body.size());
+        QVERIFY(!collector.finished());
+        QCOMPARE(collector.feed(QByteArray("\r\nO")), 3);
+        QCOMPARE(collector.feed(QByteArray("K\r\nrest")), 3);
+        QVERIFY(collector.finished());
+        QCOMPARE(collector.text(), body.left(100));
+        QCOMPARE(collector.received(), body.size() + 6);
+    }
+
+    // What an unfinished reply leaves: up to an error mark, else nothing.
+    void unfinished() {
+        ReplyCollector plain(AT_REPLY_SIZE);
+        plain.feed(QByteArray("AT+CSQ\r\r\n+CSQ: 15,99\r\n"));
+        QVERIFY(plain.textBeforeEnd().isEmpty());
+        ReplyCollector error(AT_REPLY_SIZE);
+        error.feed(QByteArray("AT+CPIN?\r\r\n+CME ERROR: SIM b"));
+        QCOMPARE(error.textBeforeEnd(), QByteArray("AT+CPIN?\r\r\n+CME ERROR"));
+    }
+
+    void commandLines() {
+        QCOMPARE(AtLine("AT+CPIN=\"").quoted("1234").text("\"").line(),
+                 QByteArray("AT+CPIN=\"1234\"\r\n"));
+        QCOMPARE(AtLine("AT+CMGR=").number(12).line(), QByteArray("AT+CMGR=12\r\n"));
+        // Arguments that would end the line or close the quotes are refused.
+        QVERIFY(AtLine("AT+CPIN=\"").quoted("12\"34").text("\"").line().isEmpty());
+        QVERIFY(AtLine("AT+CPIN=\"").quoted("1234\r\nAT+CFUN=0").line().isEmpty());
+        QVERIFY(AtLine("AT+CMGR=").arg("1\n").line().isEmpty());
+        QVERIFY(AtLine("AT+CMGR=").arg("1\x1a").line().isEmpty());
+        QVERIFY(AtLine("AT+CMGR=").arg("1\x1b").line().isEmpty());
+        QVERIFY(AtLine("AT+CMGR=").arg(nullptr).line().isEmpty());
+        // Verbatim arguments may carry their own quotes.
+        QCOMPARE(AtLine("AT+COPS=").arg("1").text(",").arg("\"00101\"").line(),
+                 QByteArray("AT+COPS=1,\"00101\"\r\n"));
+        // The line with its "\r\n" and the NUL fits 200 bytes, or is refused.
+        const QByteArray fits(AT_COMMAND_SIZE - 3 - 8, '1');
+        QCOMPARE(AtLine("AT+CMGR=").arg(fits.constData()).line().size(), AT_COMMAND_SIZE - 1);
+        const QByteArray tooLong(AT_COMMAND_SIZE - 2 - 8, '1');
+        QVERIFY(AtLine("AT+CMGR=").arg(tooLong.constData()).line().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReplyCollector)
+#include "test_replycollector.moc"
