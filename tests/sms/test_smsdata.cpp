@@ -1,0 +1,255 @@
+#include "sms/smsdataoperation.h"
+
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
+namespace {
+
+using Box = QMap<int, SM_PARAM_DECODE>;
+
+SM_PARAM_DECODE message(const char* number, const QString& text, const QString& state = "new") {
+    SM_PARAM_DECODE rec;
+    std::strcpy(rec.SCA, "0");
+    std::strncpy(rec.TPA, number, sizeof rec.TPA - 1);
+    std::strcpy(rec.TP_SCTS, "090102030405");
+    std::strncpy(rec.TP_UD, text.toLatin1().constData(), sizeof rec.TP_UD - 1);
+    rec.contentStr = text;
+    rec.length = int(text.size());
+    rec.pduSrc = "0011000381";
+    rec.state = state;
+    return rec;
+}
+
+Box listing(SmsData& store, const QString& box) {
+    Box map;
+    store.getPcAllSmsItem(map, box);
+    return map;
+}
+
+QByteArray readAll(const QString& path) {
+    return TestEnv::readFile(path);
+}
+
+} // namespace
+
+class TestSmsData : public QObject {
+    Q_OBJECT
+private slots:
+    void createsTheStoreWhenMissing() {
+        TestEnv env;
+        const QByteArray shipped = readAll(env.dataPath("sms.xml"));
+        QVERIFY(QFile::remove(env.dataPath("sms.xml")));
+        SmsData store;
+        // The program writes the same file it ships, indented by 4.
+        QCOMPARE(readAll(env.dataPath("sms.xml")), shipped);
+        QVERIFY(shipped.contains("\n        <draftbox/>"));
+        for (const char* box : {"inbox", "outbox", "draftbox"})
+            QCOMPARE(listing(store, box).size(), 0);
+    }
+
+    void insertsListsAndReadsBack() {
+        TestEnv env;
+        {
+            SmsData store;
+            Box map;
+            QCOMPARE(store.getPcAllSmsItem(map, "inbox"), 0);
+            SM_PARAM_DECODE rec = message("+491701234567", QString::fromUtf8("Grüße <&> €"));
+            QCOMPARE(store.insertSmsItem(map, rec, "inbox", true), 1);
+            QCOMPARE(map.keys(), QList<int>{0});
+        }
+        SmsData reopened;
+        const Box inbox = listing(reopened, "inbox");
+        QCOMPARE(inbox.keys(), QList<int>{0});
+        const SM_PARAM_DECODE& rec = inbox[0];
+        QCOMPARE(QByteArray(rec.TPA), QByteArray("+491701234567"));
+        QCOMPARE(QByteArray(rec.SCA), QByteArray("0"));
+        QCOMPARE(QByteArray(rec.TP_SCTS), QByteArray("090102030405"));
+        QCOMPARE(rec.contentStr, QString::fromUtf8("Grüße <&> €"));
+        QCOMPARE(rec.state, QString("new"));
+        QCOMPARE(rec.TP_PID, '0');
+
+        SM_PARAM_DECODE one;
+        QCOMPARE(reopened.selectSmsItem(one, "inbox", 0), 1);
+        QCOMPARE(one.contentStr, QString::fromUtf8("Grüße <&> €"));
+        QCOMPARE(one.length, 11);
+        QCOMPARE(one.pduSrc, QString("0011000381"));
+        // Unknown id: found nothing, record untouched; an empty box gives 0.
+        SM_PARAM_DECODE untouched = message("1", "keep");
+        QCOMPARE(reopened.selectSmsItem(untouched, "inbox", 7), 1);
+        QCOMPARE(untouched.contentStr, QString("keep"));
+        QCOMPARE(reopened.selectSmsItem(untouched, "outbox", 0), 0);
+    }
+
+    void allocatesTheLowestFreeId() {
+        Box map;
+        QCOMPARE(SmsData::getNoUsedId(&map), 0);
+        for (int id : {0, 1, 3})
+            map.insert(id, {});
+        QCOMPARE(SmsData::getNoUsedId(&map), 2);
+        for (int id = 0; id <= 2500; ++id)
+            map.insert(id, {});
+        QCOMPARE(SmsData::getNoUsedId(&map), 2501);
+
+        // Several inserts with one listing, and no save until the end.
+        TestEnv env;
+        SmsData store;
+        Box drafts;
+        for (const char* number : {"111", "222", "333"}) {
+            SM_PARAM_DECODE rec = message(number, "draft", "");
+            store.insertSmsItem(drafts, rec, "draftbox", false);
+        }
+        QVERIFY(!readAll(env.dataPath("sms.xml")).contains("smsitem"));
+        QVERIFY(store.saveDom());
+        SmsData reopened;
+        const Box listed = listing(reopened, "draftbox");
+        QCOMPARE(listed.keys(), (QList<int>{0, 1, 2}));
+        QCOMPARE(QByteArray(listed[2].TPA), QByteArray("333"));
+    }
+
+    void modifyMovesTheMessageToTheEnd() {
+        TestEnv env;
+        SmsData store;
+        Box map;
+        for (int i = 0; i < 5; ++i) {
+            SM_PARAM_DECODE rec = message("1", QString("text %1").arg(i));
+            store.insertSmsItem(map, rec, "inbox", false);
+        }
+        Box before = listing(store, "inbox");
+        SM_PARAM_DECODE changed = before[4];
+        changed.state = "read";
+        store.modifySmsItem(before, changed, 4, "inbox");
+        SmsData reopened;
+        Box after = listing(reopened, "inbox");
+        QCOMPARE(after.keys(), (QList<int>{0, 1, 2, 3, 5}));
+        QCOMPARE(after[5].state, QString("read"));
+        QCOMPARE(after[5].contentStr, QString("text 4"));
+        // With ids 0 to 5 in the listing, the message becomes 6.
+        Box listed = listing(reopened, "inbox");
+        listed.insert(4, {});
+        SM_PARAM_DECODE again = after[5];
+        reopened.modifySmsItem(listed, again, 5, "inbox");
+        QCOMPARE(listing(reopened, "inbox").keys(), (QList<int>{0, 1, 2, 3, 6}));
+    }
+
+    void deleteRewritesEvenWhenNothingMatches() {
+        TestEnv env;
+        SmsData store;
+        Box map;
+        SM_PARAM_DECODE rec = message("1", "unsaved");
+        store.insertSmsItem(map, rec, "outbox", false);
+        QCOMPARE(store.delSmsItem(5, "outbox", true), 1);
+        QVERIFY(readAll(env.dataPath("sms.xml")).contains("unsaved"));
+        QCOMPARE(store.delSmsItem(0, "outbox", true), 1);
+        QVERIFY(!readAll(env.dataPath("sms.xml")).contains("unsaved"));
+        QCOMPARE(store.delSmsItem(0, "outbox", true), 0);
+    }
+
+    void readsItemsOutOfOrder() {
+        TestEnv env;
+        QFile file(env.dataPath("sms.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("<smsdata><boxes><inbox><smsitem>"
+                   "<id>3</id><tp_da>+41</tp_da><contentstr>moved</contentstr>"
+                   "<tp_smsc>0</tp_smsc><tp_scts>090102030405</tp_scts><state>read</state>"
+                   "</smsitem></inbox><outbox/><draftbox/></boxes></smsdata>");
+        file.close();
+        SmsData store;
+        const Box inbox = listing(store, "inbox");
+        QCOMPARE(QByteArray(inbox[3].TPA), QByteArray("+41"));
+        QCOMPARE(inbox[3].contentStr, QString("moved"));
+        QCOMPARE(QByteArray(inbox[3].TP_SCTS), QByteArray("090102030405"));
+        // Reading one message takes only the fields at their place.
+        SM_PARAM_DECODE rec;
+        QCOMPARE(store.selectSmsItem(rec, "inbox", 3), 1);
+        QCOMPARE(QByteArray(rec.TPA), QByteArray());
+        QCOMPARE(rec.contentStr, QString());
+    }
+
+    void keepsTheFileReadableWhateverTheText() {
+        TestEnv env;
+        {
+            SmsData store;
+            Box map;
+            // A hostile or stored message may carry controls and half characters.
+            SM_PARAM_DECODE rec = message("1", QString("a\x01"
+                                                       "b") +
+                                                   QChar(0xD800) + "c\x1B");
+            std::strcpy(rec.TP_UD, "\x02\x11$");
+            store.insertSmsItem(map, rec, "inbox", true);
+        }
+        SmsData reopened;
+        const Box inbox = listing(reopened, "inbox");
+        QCOMPARE(inbox.size(), 1);
+        QCOMPARE(inbox[0].contentStr, QString("abc"));
+        QCOMPARE(QByteArray(inbox[0].TP_UD), QByteArray("$"));
+    }
+
+    void keepsAnUnreadableFileAside() {
+        TestEnv env;
+        const QByteArray broken = "<smsdata><boxes><inbox><smsitem><id>0</id>";
+        QFile file(env.dataPath("sms.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(broken);
+        file.close();
+        SmsData store;
+        const QStringList aside =
+            QDir(env.dataPath("")).entryList({"sms.xml.unreadable-*"}, QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readAll(env.dataPath(aside.first())), broken);
+        // The store carries on with empty boxes.
+        Box map;
+        SM_PARAM_DECODE rec = message("1", "after");
+        store.insertSmsItem(map, rec, "inbox", true);
+        QCOMPARE(listing(store, "inbox").size(), 1);
+        QVERIFY(readAll(env.dataPath("sms.xml")).contains("after"));
+    }
+
+    void failedWriteLeavesTheOldFile() {
+        TestEnv env;
+        SmsData store;
+        Box map;
+        SM_PARAM_DECODE rec = message("1", "stored");
+        store.insertSmsItem(map, rec, "inbox", true);
+        const QByteArray before = readAll(env.dataPath("sms.xml"));
+
+        // A full disk: no file may grow past its present size.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limit = saved;
+        limit.rlim_cur = before.size();
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        SM_PARAM_DECODE more = message("2", QString(500, 'x'));
+        store.insertSmsItem(map, more, "inbox", false);
+        const bool saved1 = store.saveDom();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!saved1);
+        QCOMPARE(readAll(env.dataPath("sms.xml")), before);
+        // The change is still in memory and reaches the file at the next save.
+        QVERIFY(store.saveDom());
+        QCOMPARE(listing(store, "inbox").size(), 2);
+        QVERIFY(readAll(env.dataPath("sms.xml")).contains(QByteArray(500, 'x')));
+        QCOMPARE(QDir(env.dataPath("")).entryList({"sms.xml*"}, QDir::Files),
+                 QStringList{"sms.xml"});
+    }
+
+    void codesContentAsHexadecimal() {
+        QCOMPARE(SmsData::coding("Hi"), QString("4869"));
+        const QString mixed = QString::fromUtf8("Café €");
+        QCOMPARE(SmsData::coding(mixed), QString("8000430061006600E9002020AC"));
+        QCOMPARE(SmsData::decode(SmsData::coding(mixed)), mixed);
+        QCOMPARE(SmsData::decode("4869"), QString("Hi"));
+        QCOMPARE(SmsData::decode("80"), QString());
+        QCOMPARE(SmsData::decode("48ZZ69"), QString("H"));
+        QCOMPARE(SmsData::decode("80" + QString("0041").repeated(600)).size(), 512);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSmsData)
+#include "test_smsdata.moc"
