@@ -1,0 +1,8 @@
+#include "connection/connectionglobals.h"
+
+QString defConfFile;
+QString delflagOfCurrentApn;
+QString mccOfCurrentApn;
+QString newConfigDialgName;
+int connectOrDisconnectButton = 1;
+int connecting = 0;

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <sys/types.h>
+
+class WvdiaConfigThread;
+
+// The dialer process of one connection: started, watched for the link and
+// its DNS server, killed, and waited for. The connection page drives it from
+// its timers; nothing here blocks.
+class DialerControl {
+public:
+    DialerControl();
+    ~DialerControl();
+    DialerControl(const DialerControl&) = delete;
+    DialerControl& operator=(const DialerControl&) = delete;
+
+    // Starts the dialer; false when one is already there.
+    bool startDialer();
+    // A dialer was started and has not been found gone yet: the connection
+    // is being made, is up, or is being taken down.
+    bool hasDialer() const { return thread_ != nullptr; }
+    // The dialer's process id; 0 when there is none.
+    pid_t dialerPid() const;
+    // Drops the dialer without stopping its process (an attempt that failed
+    // before the link came up). The process is still reaped when it ends.
+    void forgetDialer();
+
+    // The link is up: /var/run/ppp0.pid exists.
+    static bool linkUp();
+
+    // Sends the dialer SIGTERM through /bin/kill. False when there is no
+    // dialer process to kill or the kill failed.
+    bool killDialer();
+    // Reaps the dialer if it has ended; true once its /proc entry has gone,
+    // and then the dialer is forgotten.
+    bool dialerGone();
+
+private:
+    std::unique_ptr<WvdiaConfigThread> thread_;
+};
+
+// The first DNS server the peer gave (first line of /etc/ppp/resolv.conf):
+// 0 none yet, 1 implausible, 2 plausible.
+int getAutoDNS();
+// False for addresses of the private ranges a link must not offer as its DNS
+// server (10.11.*, 192.168.*, 172.16.* to 172.31.*) and for an empty text.
+bool validateAutoDNS(const QString& address);

@@ -1,0 +1,202 @@
+#include "connection/dialerfiles.h"
+
+#include "app/globals.h"
+#include "app/systempaths.h"
+#include "connection/profilerecord.h"
+#include "connection/profilestore.h"
+#include "connection/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtDebug>
+#include <utility>
+
+namespace {
+
+const char* const OpenError = "open file operation error!";
+
+bool fail(QString* error, const char* text) {
+    if (error)
+        *error = QString::fromLatin1(text);
+    return false;
+}
+
+bool copyAll(const std::initializer_list<std::pair<QString, QString>>& copies) {
+    for (const auto& [from, to] : copies) {
+        if (!copyConfigFile(from, to))
+            return false;
+    }
+    return true;
+}
+
+QString lastCharacter(const QString& text) {
+    return text.isEmpty() ? QString() : text.right(1);
+}
+
+QString commentedUnless(bool active, const QString& line) {
+    return active ? line : '#' + line;
+}
+
+} // namespace
+
+QString dealStr(const QString& str, const QString& key) {
+    return str.size() > key.size() ? str.mid(key.size()) : QString();
+}
+
+bool copyConfigFile(const QString& from, const QString& to) {
+    QByteArrayList lines;
+    if (!readByteLines(from, &lines)) {
+        qWarning() << "can't read" << from;
+        return false;
+    }
+    return replaceSystemFile(to, crlfText(lines), filePermissions(from), from);
+}
+
+bool DialerFiles::saveConfigData() {
+    const std::pair<QString, QString> copies[] = {
+        {SystemPaths::wvdialConf(), SystemPaths::wvdialConfBackup()},
+        {SystemPaths::pppOptions(), SystemPaths::pppOptionsBackup()},
+        {SystemPaths::resolvConf(), SystemPaths::resolvConfBackup()},
+        {SystemPaths::peersWvdial(), SystemPaths::peersWvdialBackup()},
+    };
+    for (const auto& [live, backup] : copies) {
+        if (QFileInfo::exists(backup)) {
+            qWarning() << "keeping the earlier backup" << backup;
+            continue;
+        }
+        if (!copyConfigFile(live, backup))
+            return false;
+    }
+    return true;
+}
+
+bool DialerFiles::recoverConfigData() {
+    const bool copied = copyAll({
+        {SystemPaths::wvdialConfBackup(), SystemPaths::wvdialConf()},
+        {SystemPaths::pppOptionsBackup(), SystemPaths::pppOptions()},
+        {SystemPaths::peersWvdialBackup(), SystemPaths::peersWvdial()},
+    });
+    if (!copied)
+        return false;
+    deleteTmpFile();
+    return true;
+}
+
+void DialerFiles::deleteTmpFile() {
+    for (const QString& backup :
+         {SystemPaths::wvdialConfBackup(), SystemPaths::resolvConfBackup(),
+          SystemPaths::pppOptionsBackup(), SystemPaths::peersWvdialBackup()}) {
+        if (QFileInfo::exists(backup))
+            QFile::remove(backup);
+    }
+}
+
+bool DialerFiles::readDeafaultConfigData(const QString& modemPort, QString* error) {
+    peerDns = false;
+    chap = false;
+    askOn = false;
+    builtinMarker = QString();
+
+    QStringList lines;
+    // A default record without a fields line would dial nothing.
+    if (!readTextLines(ProfileStore::defaultRecordFilePath(), &lines) || lines.isEmpty() ||
+        !ProfileFormat::isFieldsLine(lines.first()))
+        return fail(error, "Can't open deault config file!");
+
+    const QString preKey = QStringLiteral("preNameserver ");
+    const QString altKey = QStringLiteral("altNameserver ");
+    for (const QString& part : lines.first().split(ProfileFormat::Separator, Qt::SkipEmptyParts)) {
+        if (part.startsWith(QLatin1String("Phone = ")))
+            dialLine = part;
+        if (part.startsWith(QLatin1String("Username = ")))
+            userLine = part;
+        if (part.startsWith(QLatin1String("Password = ")))
+            passwordLine = part;
+        if (part.startsWith(preKey))
+            preferredDns = part.mid(preKey.size());
+        if (part.startsWith(altKey))
+            alternateDns = part.mid(altKey.size());
+        if (part.startsWith(QLatin1String("save user name = ")))
+            saveFlag = lastCharacter(part);
+        if (part.startsWith(QLatin1String("ask user name = ")))
+            askFlag = lastCharacter(part);
+        if (part.startsWith(QLatin1String("obtain DNS = 1")))
+            peerDns = true;
+        if (part.startsWith(QLatin1String("CHAP modal = 1")))
+            chap = true;
+        if (part.startsWith(QLatin1String("ask user name = 1")))
+            askOn = true;
+        if (part.startsWith(QLatin1String("config file name = Ravo")))
+            builtinMarker = QStringLiteral("Ravo");
+    }
+
+    const bool saved = saveFlag != QLatin1String("0");
+    QStringList wvdial = {QStringLiteral("[Dialer Defaults]"), dialLine};
+    if (saved)
+        wvdial << userLine << passwordLine;
+    else
+        wvdial << QStringLiteral("Username = Ravo") << QStringLiteral("Password = QXW");
+    wvdial << QStringLiteral("Stupid Mode = 1") << QStringLiteral("Dial Command = ATDT")
+           << "Modem = " + modemPort << QStringLiteral("Baud = 115200")
+           << QStringLiteral("Init = ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0")
+           << QStringLiteral("ISDN = 0") << QStringLiteral("Auto Reconnect = off")
+           << QStringLiteral("Modem Type = Analog Modem");
+    const QString wvdialPath = SystemPaths::wvdialConf();
+    if (!replaceSystemFile(wvdialPath, crlfText(wvdial), secretFilePermissions(wvdialPath)))
+        return fail(error, OpenError);
+
+    const QString usepeerdns = commentedUnless(peerDns, QStringLiteral("usepeerdns"));
+    QStringList options = {modemPort,
+                           QStringLiteral("115200"),
+                           QStringLiteral("debug"),
+                           QStringLiteral("noauth"),
+                           QStringLiteral("noipdefault"),
+                           QStringLiteral("defaultroute"),
+                           usepeerdns,
+                           QStringLiteral("crtscts"),
+                           QStringLiteral("lock"),
+                           QStringLiteral("kdebug 4 "),
+                           QStringLiteral("-detach "),
+                           QStringLiteral("lcp-echo-failure 4 "),
+                           QStringLiteral("lcp-echo-interval 30 "),
+                           QStringLiteral("lcp-max-configure 20 "),
+                           QStringLiteral("lcp-max-failure 20 "),
+                           QStringLiteral("ipcp-max-failure 20 "),
+                           QStringLiteral("ipcp-max-configure 20 "),
+                           QStringLiteral("-ccp"),
+                           QStringLiteral("-vj"),
+                           QStringLiteral("mtu 1272"),
+                           QStringLiteral("mru 1272")};
+    for (const char* refuse : {"refuse-chap", "refuse-mschap", "refuse-mschap-v2", "refuse-eap"})
+        options << commentedUnless(!chap, QString::fromLatin1(refuse));
+    if (saveFlag == QLatin1String("1"))
+        options << "name " + userLine.mid(11) << QStringLiteral("show-password");
+    else
+        options << QStringLiteral("#name") << QStringLiteral("#show-password");
+    if (!replaceSystemFile(SystemPaths::pppOptions(), crlfText(options)))
+        return fail(error, OpenError);
+
+    const QStringList peers = {QStringLiteral("noipdefault"),
+                               QStringLiteral("ipcp-accept-local"),
+                               QStringLiteral("ipcp-accept-remote"),
+                               QStringLiteral("defaultroute"),
+                               QStringLiteral("debug"),
+                               QStringLiteral("noauth"),
+                               usepeerdns,
+                               QStringLiteral("#lcp-echo-failure 0"),
+                               QStringLiteral("#lcp-echo-interval 0")};
+    if (!replaceSystemFile(SystemPaths::peersWvdial(), crlfText(peers)))
+        return fail(error, OpenError);
+    return true;
+}
+
+bool DialerFiles::saveManualDNS(QString* error) {
+    const QByteArray text =
+        crlfText(QStringList{"nameserver " + preferredDns, "nameserver " + alternateDns});
+    if (!replaceSystemFile(SystemPaths::resolvConf(), text))
+        return fail(error, OpenError);
+    const QString peerFile = QFileInfo::exists(SystemPaths::pppResolvConf())
+                                 ? SystemPaths::pppResolvConf()
+                                 : SystemPaths::resolvconfRunResolvConf();
+    return replaceSystemFile(peerFile, text) || fail(error, OpenError);
+}

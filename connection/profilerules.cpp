@@ -1,0 +1,118 @@
+#include "connection/profilerules.h"
+
+#include "connection/connectionglobals.h"
+#include "connection/profilestore.h"
+
+bool obtainSelected(bool obtain, bool use) {
+    return obtain && !use;
+}
+
+bool isReadOnlyProfile(const QString& name, bool checkDeleteFlag) {
+    return name == ProfileFormat::builtinName() ||
+           (name == defConfFile && connectOrDisconnectButton == 0) ||
+           (checkDeleteFlag && delflagOfCurrentApn.contains(QLatin1String("cannot")));
+}
+
+namespace {
+
+ConfigEnableState editable(const ProfileRecord& shown, bool nameFieldEnabled) {
+    ConfigEnableState s;
+    s.nameField = nameFieldEnabled;
+    s.dialNumber = true;
+    s.saveUserName = true;
+    s.askUserName = shown.saveUserName;
+    s.userName = shown.saveUserName;
+    s.password = shown.saveUserName;
+    s.radioButtons = true;
+    s.apnField = !obtainSelected(shown.obtainApn, shown.useApn);
+    s.dnsFields = !obtainSelected(shown.obtainDns, shown.useDns);
+    s.pdpField = !obtainSelected(shown.obtainPdp, shown.usePdp);
+    s.okButton = true;
+    return s;
+}
+
+ConfigEnableState readOnly(bool nameFieldEnabled) {
+    ConfigEnableState s;
+    s.nameField = nameFieldEnabled;
+    return s;
+}
+
+} // namespace
+
+ConfigEnableState initConf(const QString& name, const ProfileRecord& shown) {
+    return isReadOnlyProfile(name, false) ? readOnly(false) : editable(shown, true);
+}
+
+ConfigEnableState configview(const QString& name, const ProfileRecord& shown,
+                             bool nameFieldEnabled) {
+    return isReadOnlyProfile(name, true) ? readOnly(nameFieldEnabled)
+                                         : editable(shown, nameFieldEnabled);
+}
+
+QString savedCheck(const ConfigForm& form) {
+    if (form.name.enabled) {
+        QString error;
+        if (!ProfileStore::checkRepeat(form.name.text, &error))
+            return error;
+        // A name of blanks only would be stored as an empty name.
+        if (form.name.text.trimmed().isEmpty())
+            return QStringLiteral("The Config Filename is empty!");
+    }
+    struct Required {
+        const ConfigFormField& field;
+        const char* empty;
+        const char* invalid; // null: any text will do
+    };
+    const Required checks[] = {
+        {form.dialNumber, "The Dial Number is empty!", nullptr},
+        {form.userName, "The User Name is empty!", nullptr},
+        {form.password, "The Password is empty!", nullptr},
+        {form.apn, "The APN is empty!", nullptr},
+        {form.preferredDns, "The Preferred DNS is empty!",
+         "Invalid Preferred DNS!Please check it!"},
+        {form.alternateDns, "The Alternate DNS is empty!",
+         "Invalid Alternate DNS!Please check it!"},
+        {form.pdp, "The PDP is empty!", "Invalid PDP!Please check it!"},
+    };
+    for (const Required& check : checks) {
+        if (!check.field.enabled)
+            continue;
+        if (check.field.text.isEmpty())
+            return QString::fromLatin1(check.empty);
+        if (check.invalid && !ipValidate(check.field.text))
+            return QString::fromLatin1(check.invalid);
+    }
+    // The separator inside a value would split the fields line and shift
+    // every later field of the record.
+    for (const ConfigFormField* field :
+         {&form.name, &form.dialNumber, &form.userName, &form.password, &form.apn,
+          &form.preferredDns, &form.alternateDns, &form.pdp}) {
+        if (field->enabled && field->text.contains(ProfileFormat::Separator))
+            return QStringLiteral("The text \"-|-\" can't be used in a field! Please revise!");
+    }
+    return QString();
+}
+
+ProfileListActions listActionsFor(const QString& name) {
+    ProfileListActions actions;
+    if (name == ProfileFormat::builtinName() ||
+        delflagOfCurrentApn.contains(QLatin1String("cannot"))) {
+        actions.viewOnly = true;
+        actions.deleteEnabled = false;
+    } else if (name == defConfFile && connectOrDisconnectButton == 0) {
+        actions.viewOnly = true;
+    }
+    return actions;
+}
+
+bool canDeleteProfile(const QString& name) {
+    return name != ProfileFormat::builtinName() && name != defConfFile;
+}
+
+int rowAfterDelete(int deleted, int countBefore) {
+    if (countBefore <= 1)
+        return -1;
+    if (deleted <= 0)
+        return 0;
+    return deleted >= countBefore - 1 ? countBefore - 2 : deleted;
+}

@@ -1,0 +1,87 @@
+#include "connection/ui/wirelesswindow.h"
+
+#include "app/commonconfig.h"
+#include "app/globals.h"
+#include "mainwindow/ui/launcher.h"
+#include "widgets/mybutton.h"
+
+#include <QLabel>
+
+int connectOrDisconnectButton = 1;
+int connecting = 0;
+
+namespace {
+
+QLabel* pageLabel(QWidget* parent, const char* name, const QString& text, const QColor& color,
+                  const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, color);
+    label->setPalette(pal);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+WirelessWindow::WirelessWindow(QWidget* parent, const char* name) : QWidget(parent) {
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    const QColor text =
+        comcfg.connectionTextColor.isValid() ? comcfg.connectionTextColor : QColor(31, 41, 55);
+    const QColor accent =
+        comcfg.connectionTextColor2.isValid() ? comcfg.connectionTextColor2 : QColor(30, 111, 217);
+    const QColor muted =
+        comcfg.connectionTextColor3.isValid() ? comcfg.connectionTextColor3 : QColor(75, 85, 99);
+
+    const QString caption =
+        comcfg.connectionCaption.isEmpty() ? tr("Internet Connection") : comcfg.connectionCaption;
+    titleLabel = pageLabel(this, "titleLabel", caption, text, QRect(32, 24, 360, 28));
+    QFont titleFont("Liberation Sans");
+    titleFont.setPointSize(14);
+    titleFont.setBold(true);
+    titleLabel->setFont(titleFont);
+
+    showLabel =
+        pageLabel(this, "showLabel", tr("Connect to ") + "?", muted, QRect(32, 56, 400, 22));
+
+    dataStateImage = pageLabel(this, "dataStateImage", {}, text, QRect(32, 100, 72, 72));
+    dataStateImage->setPixmap(QPixmap(resFile("component/datastate0.png")));
+    dataStateLabel = pageLabel(this, "dataStateLabel", tr("State: Initializing....."), accent,
+                               QRect(124, 104, 300, 24));
+    QFont stateFont("Liberation Sans");
+    stateFont.setPointSize(12);
+    stateFont.setBold(true);
+    dataStateLabel->setFont(stateFont);
+    sendLabel = pageLabel(this, "sendLabel", {}, muted, QRect(124, 132, 240, 20));
+    receiveLabel = pageLabel(this, "receiveLabel", {}, muted, QRect(124, 152, 240, 20));
+    timeLabel = pageLabel(this, "timeLabel", {}, muted, QRect(364, 132, 200, 20));
+
+    isConnectButton = new MyButton(this, "isConnectButton");
+    isConnectButton->setMultiPixmap(QPixmap(resFile("buttons/buttons7.png")),
+                                    QPixmap(resFile("buttons/buttons7.png")),
+                                    QPixmap(resFile("buttons/buttons6.png")));
+    isConnectButton->setText(tr("Connect"));
+    isConnectButton->setGeometry(32, 200, 120, 32);
+    QFont buttonFont("Liberation Sans");
+    buttonFont.setPointSize(10);
+    buttonFont.setBold(true);
+    isConnectButton->setFont(buttonFont);
+    isConnectButton->setEnabled(false);
+
+    mirelmobileButton = new MyButton(this, "mirelmobileButton");
+    mirelmobileButton->setNormalPixmap(QPixmap(resFile("dataConnect/MirelMobile0.gif")));
+    mirelmobileButton->setGeometry(626 - 120 - 24, 317 - 36 - 20, 120, 36);
+    mirelmobileButton->setToolTip(tr("Home Page"));
+    mirelmobileButton->setVisible(comcfg.showBrandButton != 0);
+    connect(mirelmobileButton, &QPushButton::clicked, this,
+            &WirelessWindow::slotClickedMirelButton);
+
+    logoLabel = pageLabel(this, "logoLabel", {}, text, QRect(626 - 120 - 24, 24, 120, 32));
+    logoLabel->setPixmap(QPixmap(resFile("SarnLogo.png")));
+}
+
+void WirelessWindow::slotClickedMirelButton() {
+    openWebSite();
+}

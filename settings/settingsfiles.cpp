@@ -1,0 +1,122 @@
+#include "settings/settingsfiles.h"
+
+#include "app/globals.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QtDebug>
+#include <functional>
+
+namespace {
+
+const QString NetworkGroup = QStringLiteral("/netWorkSetConfig");
+const QString MessageGroup = QStringLiteral("/messageSetConfig");
+const QString AlertGroup = QStringLiteral("/alertSetConfig");
+
+// Opens one settings file on its group.
+class SettingsFile {
+public:
+    SettingsFile(const QString& path, const QString& group)
+        : settings_(path, QSettings::IniFormat) {
+        settings_.beginGroup(group);
+    }
+
+    QString text(const QString& key) const { return settings_.value(key).toString(); }
+    int number(const QString& key) const { return text(key).toInt(); }
+    void set(const QString& key, const QVariant& value) { settings_.setValue(key, value); }
+
+    bool commit() {
+        QDir().mkpath(QFileInfo(settings_.fileName()).absolutePath());
+        settings_.sync();
+        if (settings_.status() != QSettings::NoError) {
+            qWarning() << "can't write" << settings_.fileName();
+            return false;
+        }
+        return true;
+    }
+
+private:
+    QSettings settings_;
+};
+
+} // namespace
+
+QString networkSettingsFile() {
+    return dataFile(QStringLiteral("networksetconfigrc"));
+}
+QString messageSettingsFile() {
+    return dataFile(QStringLiteral("messagesetconfigrc"));
+}
+QString alertSettingsFile() {
+    return dataFile(QStringLiteral("alertsetconfigrc"));
+}
+
+NetworkSettings readNetworkSettings() {
+    const SettingsFile file(networkSettingsFile(), NetworkGroup);
+    NetworkSettings s;
+    s.networkSlect = file.number("/networkSlect");
+    s.modePerferred = file.number("/modePerferred");
+    return s;
+}
+
+MessageSettings readMessagesSettings() {
+    const SettingsFile file(messageSettingsFile(), MessageGroup);
+    MessageSettings s;
+    s.smsCenter = file.text("/smsCenter");
+    s.smsLoca = file.number("/smsLoca");
+    s.validPeriod = file.number("/validPeriod");
+    s.deliveReport = file.number("/deliveReport");
+    return s;
+}
+
+AlertSettings readAlertSettings() {
+    const SettingsFile file(alertSettingsFile(), AlertGroup);
+    AlertSettings s;
+    s.conAlert = file.text("/conAlert");
+    s.disconAlert = file.text("/disconAlert");
+    s.smsAlert = file.text("/smsAlert");
+    s.connectMute = file.number("/connectMute");
+    s.disconnectMute = file.number("/disconnectMute");
+    s.smsMute = file.number("/smsMute");
+    return s;
+}
+
+bool writeNetworkSettings(const NetworkSettings& s) {
+    SettingsFile file(networkSettingsFile(), NetworkGroup);
+    file.set("/networkSlect", s.networkSlect);
+    file.set("/modePerferred", s.modePerferred);
+    return file.commit();
+}
+
+bool writeMessagesSettings(const MessageSettings& s) {
+    SettingsFile file(messageSettingsFile(), MessageGroup);
+    file.set("/smsCenter", s.smsCenter);
+    file.set("/smsLoca", s.smsLoca);
+    file.set("/validPeriod", s.validPeriod);
+    file.set("/deliveReport", s.deliveReport);
+    return file.commit();
+}
+
+bool writeAlertSettings(const AlertSettings& s) {
+    SettingsFile file(alertSettingsFile(), AlertGroup);
+    file.set("/conAlert", s.conAlert);
+    file.set("/disconAlert", s.disconAlert);
+    file.set("/smsAlert", s.smsAlert);
+    file.set("/connectMute", s.connectMute);
+    file.set("/disconnectMute", s.disconnectMute);
+    file.set("/smsMute", s.smsMute);
+    return file.commit();
+}
+
+void writeMissingSettingsFiles() {
+    const std::pair<QString, std::function<bool()>> files[] = {
+        {networkSettingsFile(), [] { return writeNetworkSettings(NetworkSettings()); }},
+        {messageSettingsFile(), [] { return writeMessagesSettings(MessageSettings()); }},
+        {alertSettingsFile(), [] { return writeAlertSettings(AlertSettings()); }},
+    };
+    for (const auto& [path, writeDefaults] : files) {
+        if (!QFileInfo::exists(path))
+            writeDefaults();
+    }
+}

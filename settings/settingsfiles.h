@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+// The network, message and alert settings, each kept in its own INI file in
+// the data folder through QSettings (which writes a new file and renames it
+// over the old one, so a crash never leaves half a file). A key that is
+// missing or not a number reads as 0; the member initialisers are the values
+// a new file is written with.
+
+struct NetworkSettings {
+    int networkSlect = 0;  // 0 automatic, 1 manual operator selection
+    int modePerferred = 0; // 0 UMTS preferred, 1 GPRS/EDGE preferred, 2 UMTS only, 3 GPRS/EDGE only
+};
+
+struct MessageSettings {
+    QString smsCenter;    // service centre number
+    int smsLoca = 0;      // 0 "Default", 1 "(U)SIM Card", 2 "PC"
+    int validPeriod = 3;  // 0 "12 hours", 1 "A day", 2 "A week", 3 "The longest period"
+    int deliveReport = 1; // 0 on, 1 off
+};
+
+struct AlertSettings {
+    QString conAlert; // sound files
+    QString disconAlert;
+    QString smsAlert;
+    int connectMute = 0; // 1 when the alert is switched on
+    int disconnectMute = 0;
+    int smsMute = 0;
+};
+
+QString networkSettingsFile(); // Data/networksetconfigrc
+QString messageSettingsFile(); // Data/messagesetconfigrc
+QString alertSettingsFile();   // Data/alertsetconfigrc
+
+NetworkSettings readNetworkSettings();
+MessageSettings readMessagesSettings();
+AlertSettings readAlertSettings();
+
+// Each returns false when the file could not be written.
+bool writeNetworkSettings(const NetworkSettings& settings);
+bool writeMessagesSettings(const MessageSettings& settings);
+bool writeAlertSettings(const AlertSettings& settings);
+
+// Writes the defaults of each settings file that does not exist.
+void writeMissingSettingsFiles();

@@ -1,0 +1,268 @@
+#include "app/commonconfig.h"
+#include "connection/connectionglobals.h"
+#include "connection/profilerules.h"
+#include "connection/profilestore.h"
+#include "tests/support/testenv.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+#include <sys/stat.h>
+
+namespace {
+
+ProfileRecord profile(const QString& name, const QString& phone = "*99#") {
+    ProfileRecord r;
+    r.name = name;
+    r.phone = phone;
+    r.apn = "web";
+    return r;
+}
+
+QByteArray records() {
+    return TestEnv::readFile(ProfileStore::recordFilePath());
+}
+
+unsigned mode(const QString& path) {
+    struct stat st {};
+    return stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0;
+}
+
+} // namespace
+
+class TestProfileStore : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        env_ = std::make_unique<TestEnv>();
+        comcfg.builtinProfileName = "Tolva Internet";
+        comcfg.builtinDialNumber = "*99#";
+        comcfg.builtinApn = "internet.tolva.net";
+        comcfg.builtinUserName = "tolva";
+        comcfg.builtinPassword = "secret";
+        defConfFile.clear();
+        delflagOfCurrentApn.clear();
+        connectOrDisconnectButton = 1;
+        QVERIFY(ProfileStore::initializeFile());
+        QVERIFY(ProfileStore::initializeDefaultData());
+    }
+    void cleanup() { env_.reset(); }
+
+    void builtinRecordIsWrittenOnceInTheExactFormat() {
+        const QByteArray expected =
+            "[ the record of <Tolva Internet> ]\r\n"
+            "config file name = Tolva Internet-|-Phone = *99#-|-Username = tolva-|-"
+            "Password = secret-|-save user name = 0-|-ask user name = 0-|-obtain APN = 1-|-"
+            "use APN = 1-|-APN = internet.tolva.net-|-IP modal = 1-|-PPP modal = 0-|-"
+            "PAP modal = 1-|-CHAP modal = 0-|-obtain DNS = 1-|-use DNS = 0-|-preNameserver -|-"
+            "altNameserver -|-obtain PDP = 1-|-user PDP = 0-|-PDP = -|-delete Enable = cannot-|-"
+            "IMSI = \r\n\r\n";
+        QCOMPARE(records(), expected);
+        QVERIFY(ProfileStore::initializeDefaultData());
+        QCOMPARE(records(), expected);
+        // The records hold passwords: only their owner reads them.
+        QCOMPARE(mode(ProfileStore::recordFilePath()), 0600u);
+        // The settings files come with it.
+        QVERIFY(QFile::exists(env_->dataPath("networksetconfigrc")));
+
+        QCOMPARE(ProfileStore::resolveDefaultProfile(), QString("Tolva Internet"));
+        QCOMPARE(TestEnv::readFile(ProfileStore::defaultRecordFilePath()),
+                 expected.mid(expected.indexOf("config"),
+                              expected.size() - 2 - expected.indexOf("config")));
+    }
+
+    void builtinIsAddedBesideAProfileWithALongerName() {
+        env_.reset();
+        env_ = std::make_unique<TestEnv>();
+        QVERIFY(ProfileStore::initializeFile());
+        QVERIFY(ProfileStore::saveNewText(profile("Tolva Internet 2")));
+        QVERIFY(ProfileStore::initializeDefaultData());
+        QStringList names;
+        QVERIFY(ProfileStore::profileNames(&names));
+        QCOMPARE(names, (QStringList{"Tolva Internet 2", "Tolva Internet"}));
+    }
+
+    void prefixNamesAreKeptApart() {
+        ProfileRecord net = profile("Net", "111");
+        ProfileRecord net2 = profile("Net2", "222");
+        QVERIFY(ProfileStore::saveNewText(net2));
+        QVERIFY(ProfileStore::saveNewText(net));
+        ProfileRecord loaded;
+        QVERIFY(ProfileStore::loadText("Net", &loaded));
+        QCOMPARE(loaded.phone, QString("111"));
+        QCOMPARE(delflagOfCurrentApn, QString("can"));
+
+        net.phone = "333";
+        QVERIFY(ProfileStore::saveEditText("Net", net));
+        QVERIFY(ProfileStore::loadText("Net2", &loaded));
+        QCOMPARE(loaded.phone, QString("222"));
+        QVERIFY(ProfileStore::delText("Net"));
+        QStringList names;
+        QVERIFY(ProfileStore::profileNames(&names));
+        QCOMPARE(names, (QStringList{"Tolva Internet", "Net2"}));
+    }
+
+    void editKeepsThePlaceAndDeleteNormalises() {
+        for (const char* name : {"A", "B", "C"})
+            QVERIFY(ProfileStore::saveNewText(profile(name)));
+        ProfileRecord b = profile("B", "555");
+        b.useDns = true;
+        b.obtainDns = false;
+        b.preNameserver = "1.2.3.4";
+        b.altNameserver = "5.6.7.8";
+        QVERIFY(ProfileStore::saveEditText("B", b));
+        QStringList names;
+        QVERIFY(ProfileStore::profileNames(&names));
+        QCOMPARE(names, (QStringList{"Tolva Internet", "A", "B", "C"}));
+        ProfileRecord loaded;
+        QVERIFY(ProfileStore::loadText("B", &loaded));
+        QCOMPARE(loaded, b);
+
+        // Stray blank lines, then a delete: one empty line after each record.
+        QFile file(ProfileStore::recordFilePath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("\r\n\n\r\n");
+        file.close();
+        QVERIFY(ProfileStore::delText("A"));
+        const QByteArray text = records();
+        QVERIFY(!text.contains("<A>"));
+        QCOMPARE(text.count("\r\n\r\n"), 3);
+        QVERIFY(text.endsWith("IMSI = \r\n\r\n"));
+        QVERIFY(!text.contains("\r\n\r\n\r\n"));
+
+        QString error;
+        QVERIFY(!ProfileStore::delText("A", &error));
+        QCOMPARE(error, QString("the record is not exist!"));
+        const QByteArray before = records();
+        QVERIFY(!ProfileStore::saveEditText("Nobody", profile("Nobody"), &error));
+        QCOMPARE(error, QString("the record is not exist!"));
+        QCOMPARE(records(), before);
+    }
+
+    void editingTheDefaultProfileRenewsTheDefaultRecord() {
+        QVERIFY(ProfileStore::saveNewText(profile("Work", "123")));
+        QVERIFY(ProfileStore::saveDefaultData("Work"));
+        QCOMPARE(ProfileStore::resolveDefaultProfile(), QString("Work"));
+        QVERIFY(ProfileStore::saveEditText("Work", profile("Work", "456")));
+        QVERIFY(TestEnv::readFile(ProfileStore::defaultRecordFilePath()).contains("Phone = 456"));
+        QString error;
+        QVERIFY(!ProfileStore::saveDefaultData("Nobody", &error));
+        QCOMPARE(error, QString("read default record error!"));
+        QCOMPARE(ProfileStore::defaultRecordName(), QString("Work"));
+    }
+
+    void validationOfTheDialog() {
+        QVERIFY(ProfileStore::saveNewText(profile("Home")));
+        ConfigForm form;
+        form.name = {" Home ", true};
+        form.dialNumber = {"*99#", true};
+        form.apn = {"web", false};
+        QCOMPARE(savedCheck(form), QString("Duplicate Config Filename! Please revise!"));
+        form.name.enabled = false; // editing: the name is not checked
+        QCOMPARE(savedCheck(form), QString());
+        form.name = {"   ", true};
+        QCOMPARE(savedCheck(form), QString("The Config Filename is empty!"));
+        form.name = {"Office", true};
+        form.userName = {"", true};
+        QCOMPARE(savedCheck(form), QString("The User Name is empty!"));
+        form.userName = {"me", true};
+        form.password = {"pw", true};
+        form.preferredDns = {"1.2.3", true};
+        QCOMPARE(savedCheck(form), QString("Invalid Preferred DNS!Please check it!"));
+        form.preferredDns.text = "1..2.3";
+        QCOMPARE(savedCheck(form), QString("Invalid Preferred DNS!Please check it!"));
+        form.preferredDns.text = "1.2.3.4";
+        form.alternateDns = {"", true};
+        QCOMPARE(savedCheck(form), QString("The Alternate DNS is empty!"));
+        form.alternateDns.text = "5.6.7.8";
+        QCOMPARE(savedCheck(form), QString());
+        // The separator would shift every later field of the stored record.
+        form.password.text = "a-|-b";
+        QVERIFY(!savedCheck(form).isEmpty());
+
+        QVERIFY(ipValidate("1.2.3.4"));
+        QVERIFY(!ipValidate("1.2.3"));
+        QVERIFY(!ipValidate("1..2.3"));
+    }
+
+    void aSeparatorInAStoredValueShiftsButStaysBounded() {
+        QFile file(ProfileStore::recordFilePath());
+        QVERIFY(file.open(QIODevice::Append));
+        ProfileRecord odd = profile("Odd");
+        odd.password = "x-|-y";
+        file.write((ProfileFormat::recordText(odd) + "\r\n").toUtf8());
+        file.close();
+        ProfileRecord loaded;
+        QVERIFY(ProfileStore::loadText("Odd", &loaded));
+        QCOMPARE(loaded.password, QString("x"));
+    }
+
+    void validatorExpressions() {
+        const QRegularExpression dial(dialNumberPattern());
+        QVERIFY(dial.match("*99#").hasMatch());
+        QVERIFY(dial.match("+49 (30) 123").hasMatch());
+        QVERIFY(!dial.match("99a").hasMatch());
+        const QRegularExpression apn(apnPattern());
+        QVERIFY(apn.match("internet.t-mobile").hasMatch());
+        QVERIFY(!apn.match("").hasMatch());
+        const QRegularExpression ip(ipAddressPattern());
+        QVERIFY(ip.match("255.0.10.199").hasMatch());
+        QVERIFY(!ip.match("256.1.1.1").hasMatch());
+        QVERIFY(!ip.match("1.2.3").hasMatch());
+    }
+
+    void enablingRules() {
+        ProfileRecord shown = profile("Mine");
+        shown.saveUserName = true;
+        shown.obtainApn = false;
+        shown.useApn = true;
+        ConfigEnableState s = configview("Mine", shown, false);
+        QVERIFY(s.dialNumber && s.userName && s.password && s.askUserName && s.apnField);
+        QVERIFY(!s.dnsFields && !s.pdpField && !s.nameField && s.okButton);
+
+        // Built-in: read-only, shown as "View" without delete.
+        s = configview("Tolva Internet", ProfileFormat::builtinRecord(), false);
+        QVERIFY(!s.dialNumber && !s.radioButtons && !s.okButton && !s.saveUserName);
+        QVERIFY(listActionsFor("Tolva Internet").viewOnly);
+        QVERIFY(!listActionsFor("Tolva Internet").deleteEnabled);
+        QVERIFY(!canDeleteProfile("Tolva Internet"));
+
+        // The default profile is read-only only while connected, and is never deleted.
+        defConfFile = "Mine";
+        QVERIFY(initConf("Mine", shown).nameField);
+        connectOrDisconnectButton = 0;
+        QVERIFY(!initConf("Mine", shown).nameField);
+        QVERIFY(listActionsFor("Mine").viewOnly && listActionsFor("Mine").deleteEnabled);
+        QVERIFY(!canDeleteProfile("Mine"));
+        QVERIFY(canDeleteProfile("Other"));
+
+        // A fresh dialog for a new profile.
+        connectOrDisconnectButton = 1;
+        s = initConf(QString(), ProfileRecord());
+        QVERIFY(s.nameField && !s.userName && !s.askUserName && !s.apnField && !s.dnsFields);
+
+        QCOMPARE(rowAfterDelete(0, 3), 0);
+        QCOMPARE(rowAfterDelete(1, 3), 1);
+        QCOMPARE(rowAfterDelete(2, 3), 1);
+        QCOMPARE(rowAfterDelete(0, 1), -1);
+    }
+
+    void unreadableRecordFile() {
+        QVERIFY(QFile::remove(ProfileStore::recordFilePath()));
+        QString error;
+        ProfileRecord r;
+        QVERIFY(!ProfileStore::loadText("x", &r, &error));
+        QCOMPARE(error, QString("open file operation error!"));
+        QVERIFY(!ProfileStore::checkRepeat("x", &error));
+        QCOMPARE(error, QString("open file operation error!"));
+        // A first profile creates the file.
+        QVERIFY(ProfileStore::saveNewText(profile("First")));
+        QVERIFY(ProfileStore::loadText("First", &r));
+    }
+
+private:
+    std::unique_ptr<TestEnv> env_;
+};
+
+QTEST_GUILESS_MAIN(TestProfileStore)
+#include "test_profilestore.moc"

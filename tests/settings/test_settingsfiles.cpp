@@ -1,0 +1,82 @@
+#include "settings/settingsfiles.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+#include <sys/stat.h>
+
+namespace {
+ino_t inode(const QString& path) {
+    struct stat st {};
+    return stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+} // namespace
+
+class TestSettingsFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void missingFilesGetTheDefaults() {
+        TestEnv env;
+        writeMissingSettingsFiles();
+        const MessageSettings messages = readMessagesSettings();
+        QCOMPARE(messages.validPeriod, 3);  // "The longest period"
+        QCOMPARE(messages.deliveReport, 1); // "Turn Off"
+        QCOMPARE(messages.smsLoca, 0);
+        QVERIFY(messages.smsCenter.isEmpty());
+        QCOMPARE(readNetworkSettings().networkSlect, 0);
+        QCOMPARE(readAlertSettings().connectMute, 0);
+        QVERIFY(TestEnv::readFile(env.dataPath("networksetconfigrc"))
+                    .contains("[netWorkSetConfig]\nmodePerferred=0\nnetworkSlect=0"));
+
+        // Existing files are left alone.
+        QVERIFY(writeNetworkSettings({1, 2}));
+        writeMissingSettingsFiles();
+        QCOMPARE(readNetworkSettings().modePerferred, 2);
+    }
+
+    void valuesRoundTripAndMissingKeysReadZero() {
+        TestEnv env;
+        AlertSettings alerts;
+        alerts.conAlert = "/home/me/sounds/ring, loud.wav";
+        alerts.smsMute = 1;
+        QVERIFY(writeAlertSettings(alerts));
+        const AlertSettings read = readAlertSettings();
+        QCOMPARE(read.conAlert, alerts.conAlert);
+        QCOMPARE(read.smsMute, 1);
+        QCOMPARE(read.disconnectMute, 0);
+
+        MessageSettings messages;
+        messages.smsCenter = "+8613800100500";
+        messages.validPeriod = 1;
+        QVERIFY(writeMessagesSettings(messages));
+        QCOMPARE(readMessagesSettings().smsCenter, messages.smsCenter);
+
+        QFile file(env.dataPath("messagesetconfigrc"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[messageSetConfig]\nsmsCenter=12345\nvalidPeriod=x\n");
+        file.close();
+        const MessageSettings partial = readMessagesSettings();
+        QCOMPARE(partial.smsCenter, QString("12345"));
+        QCOMPARE(partial.validPeriod, 0);
+        QCOMPARE(partial.deliveReport, 0);
+    }
+
+    void writingReplacesTheFileAtomically() {
+        TestEnv env;
+        const QString path = env.dataPath("networksetconfigrc");
+        QVERIFY(writeNetworkSettings({0, 1}));
+        const ino_t before = inode(path);
+        QVERIFY(writeNetworkSettings({1, 3}));
+        // A new file was renamed over the old one; nothing is left beside it.
+        QVERIFY(inode(path) != before);
+        QVERIFY(QSettings(path, QSettings::IniFormat).isAtomicSyncRequired());
+        QCOMPARE(QDir(env.base() + "/Data").entryList({"networksetconfigrc*"}, QDir::Files),
+                 QStringList{"networksetconfigrc"});
+        QCOMPARE(readNetworkSettings().modePerferred, 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFiles)
+#include "test_settingsfiles.moc"

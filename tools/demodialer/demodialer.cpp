@@ -1,0 +1,232 @@
+// demodialer: behaves like wvdial with a working link, under a system root.
+//
+//   demodialer [--root DIR] [--dns ADDR]... [--delay-ms N] [--interval-ms N]
+//
+// Installed (or linked) as DIR/usr/bin/wvdial it finds DIR by itself. It
+// reads DIR/etc/wvdial.conf and tells what it would send to the modem, then,
+// after --delay-ms (1500), brings the link "up": DIR/var/run/ppp0.pid holds
+// its process id, DIR/etc/ppp/resolv.conf the peer's DNS servers (default
+// 203.0.113.53 and 203.0.113.54), DIR/proc/<pid> points at its real /proc
+// entry, and a ppp0 line in DIR/proc/net/dev counts growing traffic every
+// --interval-ms (1000). SIGTERM, SIGINT or SIGHUP take the link down again
+// (pid file, resolver file and ppp0 line removed) and end it with status 0.
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/auxv.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::atomic<int> caughtSignal{0};
+
+void onSignal(int sig) {
+    caughtSignal = sig;
+}
+
+struct Options {
+    std::string root;
+    std::vector<std::string> dns;
+    int delayMs = 1500;
+    int intervalMs = 1000;
+};
+
+void usage() {
+    std::fprintf(stderr, "usage: demodialer [--root DIR] [--dns ADDR]... [--delay-ms N] "
+                         "[--interval-ms N]\n");
+}
+
+// The root is the folder whose usr/bin/wvdial this program was started as.
+std::string rootFromExecPath() {
+    const char* exec = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+    const std::string suffix = "/usr/bin/wvdial";
+    if (!exec)
+        return {};
+    const std::string path = exec;
+    if (path.size() <= suffix.size() ||
+        path.compare(path.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return {};
+    return fs::absolute(path.substr(0, path.size() - suffix.size())).lexically_normal().string();
+}
+
+bool parse(int argc, char** argv, Options* options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--root" && hasValue)
+            options->root = argv[++i];
+        else if (arg == "--dns" && hasValue)
+            options->dns.push_back(argv[++i]);
+        else if (arg == "--delay-ms" && hasValue)
+            options->delayMs = std::atoi(argv[++i]);
+        else if (arg == "--interval-ms" && hasValue)
+            options->intervalMs = std::max(10, std::atoi(argv[++i]));
+        else
+            return false;
+    }
+    if (options->root.empty())
+        options->root = rootFromExecPath();
+    if (options->dns.empty())
+        options->dns = {"203.0.113.53", "203.0.113.54"};
+    return true;
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Writes a file whole through a temporary file renamed over it, so that a
+// reader never sees half of it.
+bool writeFile(const fs::path& path, const std::string& text) {
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    const fs::path temporary = path.string() + ".demodialer";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out)
+            return false;
+    }
+    fs::rename(temporary, path, ec);
+    return !ec;
+}
+
+// The value of "Key = value" in wvdial.conf, ignoring a CR at the line end.
+std::string confValue(const std::string& conf, const std::string& key) {
+    std::istringstream in(conf);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.rfind(key + " = ", 0) == 0)
+            return line.substr(key.size() + 3);
+    }
+    return {};
+}
+
+void say(const std::string& text) {
+    std::fprintf(stderr, "--> %s\n", text.c_str());
+}
+
+std::string statisticsHeader() {
+    return "Inter-|   Receive                                                |  Transmit\n"
+           " face |bytes    packets errs drop fifo frame compressed multicast|bytes    packets "
+           "errs drop fifo colls carrier compressed\n"
+           "    lo:       0       0    0    0    0     0          0         0        0       0 "
+           "   0    0    0     0       0          0\n";
+}
+
+// The interface statistics without any ppp0 line.
+std::string withoutPpp0(const std::string& statistics) {
+    std::istringstream in(statistics.empty() ? statisticsHeader() : statistics);
+    std::string kept, line;
+    while (std::getline(in, line)) {
+        const auto colon = line.find(':');
+        const auto start = line.find_first_not_of(' ');
+        if (colon != std::string::npos && start != std::string::npos &&
+            line.substr(start, colon - start) == "ppp0")
+            continue;
+        kept += line + '\n';
+    }
+    return kept;
+}
+
+std::string ppp0Line(unsigned long long rx, unsigned long long tx) {
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "%6s:%8llu %7llu %4u %4u %4u %5u %10u %9u %8llu %7llu %4u %4u %4u %5u %7u %10u\n",
+                  "ppp0", rx, rx / 512 + 1, 0u, 0u, 0u, 0u, 0u, 0u, tx, tx / 256 + 1, 0u, 0u, 0u,
+                  0u, 0u, 0u);
+    return line;
+}
+
+bool sleepUnlessSignalled(int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!caughtSignal && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return !caughtSignal;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parse(argc, argv, &options)) {
+        usage();
+        return 2;
+    }
+    std::error_code ec;
+    if (options.root.empty() || fs::equivalent(options.root, "/", ec) ||
+        !fs::is_directory(options.root, ec)) {
+        std::fprintf(stderr, "demodialer: only runs under a private system root; start it as "
+                             "ROOT/usr/bin/wvdial or give --root ROOT\n");
+        return 2;
+    }
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction action {};
+        action.sa_handler = onSignal;
+        sigaction(sig, &action, nullptr);
+    }
+
+    const fs::path root = options.root;
+    const std::string pid = std::to_string(getpid());
+    const fs::path pidFile = root / "var/run/ppp0.pid";
+    const fs::path resolver = root / "etc/ppp/resolv.conf";
+    const fs::path statistics = root / "proc/net/dev";
+    const fs::path procEntry = root / "proc" / pid;
+
+    say("WvDial: Internet dialer version 1.61 (demo dialer)");
+    const std::string conf = readFile(root / "etc/wvdial.conf");
+    say("Initializing modem " + confValue(conf, "Modem") + ".");
+    say("Sending: " + confValue(conf, "Init"));
+    say("Sending: " + confValue(conf, "Dial Command") + confValue(conf, "Phone"));
+    say("Carrier detected.  Starting PPP immediately.");
+
+    fs::create_directories(procEntry.parent_path(), ec);
+    fs::create_symlink("/proc/" + pid, procEntry, ec);
+
+    unsigned long long rx = 0, tx = 0, tick = 0;
+    if (sleepUnlessSignalled(options.delayMs)) {
+        std::string servers;
+        for (const std::string& dns : options.dns)
+            servers += "nameserver " + dns + "\n";
+        writeFile(resolver, servers);
+        writeFile(pidFile, pid + "\n");
+        say("Local IP address 10.64.64.64");
+        say("primary   DNS address " + options.dns.front());
+        do {
+            // A browsing-like pace: some tens of kilobytes a tick, uneven.
+            ++tick;
+            rx += 20000 + tick * 7919 % 30000;
+            tx += 2000 + tick * 3571 % 4000;
+            writeFile(statistics, withoutPpp0(readFile(statistics)) + ppp0Line(rx, tx));
+        } while (sleepUnlessSignalled(options.intervalMs));
+    }
+
+    say("Caught signal " + std::to_string(caughtSignal.load()) +
+        ":  Attempting to exit gracefully...");
+    fs::remove(pidFile, ec);
+    fs::remove(resolver, ec);
+    if (fs::exists(statistics))
+        writeFile(statistics, withoutPpp0(readFile(statistics)));
+    fs::remove(procEntry, ec);
+    say("Disconnecting at " + std::to_string(std::time(nullptr)));
+    return 0;
+}
