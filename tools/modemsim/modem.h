@@ -1,0 +1,177 @@
+#pragma once
+
+#include "reply.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// Settings that belong to one port (channel) of the modem.
+struct PortSettings {
+    bool echo = true;
+    bool quiet = false;
+    bool verbose = true;
+    int cmee = 2;
+    bool dataPort = false; // the port that dials (ATD answers CONNECT)
+    bool online = false;   // in a data call: bytes are data, not commands
+};
+
+struct StoredMessage {
+    int status = 0;  // 0 received unread, 1 received read, 2 stored unsent, 3 stored sent
+    std::string pdu; // hexadecimal, service-centre part included
+};
+
+struct MessageStorage {
+    std::string name;
+    int capacity = 0;
+    std::map<int, StoredMessage> slots; // index (1-based) -> message
+
+    int used() const { return static_cast<int>(slots.size()); }
+    int firstFree() const; // 0 when full
+};
+
+struct Contact {
+    std::string number;
+    std::u16string name;
+};
+
+struct Network {
+    int status = 1; // 0 unknown, 1 available, 2 current, 3 forbidden
+    std::string longName, shortName, numeric;
+    int act = 2; // 0 GSM, 2 UTRAN
+};
+
+// A sent message as the modem recorded it.
+struct SentMessage {
+    int reference = 0;
+    std::string pdu;
+};
+
+enum class SimState { Ready, NeedPin, NeedPuk, Blocked };
+
+// The whole modem and SIM. One instance is shared by all ports.
+struct ModemState {
+    // identity
+    std::string manufacturer = "Velto";
+    std::string model = "VM-3G";
+    std::string revision = "11.608.13.02.55";
+    std::string imei = "358011020345678";
+    std::string imsi = "262019876543210";
+    std::string ownNumber = "+491701234567";
+    bool newPlatform = true;
+
+    // SIM
+    bool simPresent = true;
+    bool usim = true;
+    SimState sim = SimState::Ready;
+    bool pinLock = false;
+    std::string pin = "1234";
+    std::string puk = "12345678";
+    int pinTries = 3;
+    int pukTries = 10;
+    int simBusy = 0;                   // SIM queries still answered "SIM busy"
+    int absentError = cme::SimFailure; // what SIM queries answer without a SIM
+
+    // radio and network
+    int operatingMode = 5; // +YOPRT: 5 online, 6 offline
+    int rssi = 20;
+    int ber = 99;
+    std::string serviceMode = "UMTS";    // first +YPAS field; empty: no service
+    std::string serviceDomain = "CS_PS"; // second +YPAS field
+    std::string operatorName = "Tolva";  // empty: not registered
+    std::vector<Network> networks;
+    int copsMode = 0;
+    int copsFormat = 0;
+    int cregMode = 0;
+    std::string modePreference = "2,0,0";   // +YSNT
+    std::map<int, std::string> pdpContexts; // cid -> parameters as given
+
+    // messages
+    MessageStorage sm{"SM", 20, {}};
+    MessageStorage me{"ME", 100, {}};
+    std::string mem[3] = {"SM", "SM", "SM"};
+    std::string smsc = "+491710760000";
+    int newSmsStorage = 0; // +YSMSD: 2 keeps arriving messages in the modem memory
+    std::string cnmi = "2,1,0,0,0";
+    int messageReference = 0;
+    std::vector<SentMessage> sent;
+
+    // phonebook
+    std::string charset = "IRA";
+    int phonebookSize = 250;
+    int nameLength = 20;
+    int numberLength = 40;
+    std::map<int, Contact> contacts;
+
+    MessageStorage* storage(const std::string& name);
+    bool registered() const { return operatingMode == 5 && !operatorName.empty(); }
+};
+
+// The AT command interpreter. Executes one command line at a time for one
+// port; a message body after the "> " prompt is handed to finishBody().
+class Modem {
+public:
+    ModemState state;
+
+    // Called when a message arrives in a storage (the simulator sends +CMTI).
+    std::function<void(const std::string& storage, int index)> onNewMessage;
+    // Called for every noteworthy event (sent or written PDU ...) for the transcript.
+    std::function<void(const std::string& event)> onEvent;
+
+    // `line` without its terminating CR/LF. An empty Reply::Final::None with
+    // no lines means "not a command line" (the simulator stays silent).
+    Reply execute(const std::string& line, PortSettings& port);
+
+    // The body typed after the prompt; `cancelled` when it ended with Esc.
+    Reply finishBody(const std::string& body, bool cancelled, PortSettings& port);
+    bool awaitingBody() const { return pendingBody_ != BodyKind::None; }
+
+    // Stores an arriving message and announces it. Returns the index, or 0
+    // when the target storage is full or not usable (`error` says why).
+    int deliver(const std::string& pdu, std::string storageName, std::string& error);
+
+    // Resets the per-port settings as ATZ does.
+    void resetPort(PortSettings& port) const;
+    PortSettings defaults; // the power-on settings of every port (scenario "echo" etc.)
+
+private:
+    enum class BodyKind { None, Send, Write };
+    BodyKind pendingBody_ = BodyKind::None;
+    int pendingLength_ = 0;
+    int pendingStatus_ = 2;
+
+    Reply basic(char cmd, const std::string& arg, PortSettings& port);
+    Reply extended(const std::string& name, char kind, const std::string& args, PortSettings& port);
+    Reply dial(const std::string& number, PortSettings& port);
+
+    // SIM gate: true when the SIM can be used; otherwise `r` holds the error
+    // (a +CMS code when `sms`).
+    bool simUsable(Reply& r, bool sms);
+
+    // SIM, PIN, PUK
+    Reply cpin(char kind, const std::vector<std::string>& p);
+    Reply clck(char kind, const std::vector<std::string>& p);
+    Reply cpwd(char kind, const std::vector<std::string>& p);
+    bool wrongPin(); // counts a wrong PIN; true when the PUK is now needed
+
+    // network
+    Reply cops(char kind, const std::vector<std::string>& p, const std::vector<bool>& quoted);
+    Reply creg(const std::string& name, char kind, const std::vector<std::string>& p);
+
+    // messages
+    Reply cpms(char kind, const std::vector<std::string>& p);
+    Reply cmgl(char kind, const std::vector<std::string>& p);
+    Reply cmgr(char kind, const std::vector<std::string>& p);
+    Reply cmgd(char kind, const std::vector<std::string>& p);
+    Reply cmgsw(bool send, char kind, const std::vector<std::string>& p);
+    Reply csca(char kind, const std::vector<std::string>& p);
+
+    // phonebook
+    Reply cpbs(char kind, const std::vector<std::string>& p);
+    Reply cpbr(bool vendor, char kind, const std::vector<std::string>& p);
+    Reply cpbw(char kind, const std::vector<std::string>& p);
+    std::string encodeName(const std::u16string& name) const;
+    bool decodeName(const std::string& text, std::u16string& name) const;
+    std::string contactLine(int index, const Contact& c, bool vendorForm) const;
+};

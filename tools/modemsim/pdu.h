@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+// The simulator's own small SMS PDU handling (3GPP TS 23.040 / 23.038):
+// enough to build messages for its storage and to describe, in the
+// transcript, the messages a client sends or writes. PDUs are hexadecimal
+// text that starts with the service-centre address, as in PDU mode of
+// 3GPP TS 27.005.
+namespace pdu {
+
+// SMS-DELIVER from `sender` ("+4917..." or national digits) with the UTF-8
+// `text`: GSM 7-bit when every character is in the default alphabet
+// (extension table included), otherwise UCS2 (cut to 70 code units).
+// `timestamp` is "YYYY-MM-DD HH:MM:SS" (time zone +00); empty: now.
+std::string buildDeliver(const std::string& smsc, const std::string& sender,
+                         const std::string& text, const std::string& timestamp = {});
+
+// SMS-SUBMIT to `destination`, as a stored outgoing message.
+std::string buildSubmit(const std::string& smsc, const std::string& destination,
+                        const std::string& text);
+
+// Length in octets of the TPDU (the PDU without its service-centre part), as
+// the <length> of +CMGS/+CMGW/+CMGL/+CMGR gives it; -1 when `hex` is not a
+// well-formed PDU (odd length, non-hexadecimal characters, service-centre
+// length beyond the data, nothing after it).
+int tpduLength(const std::string& hex);
+
+// One-line description ("SUBMIT to +4917... 7bit: hello") for logs and the
+// control client; says "undecodable" for anything it can't follow.
+std::string describe(const std::string& hex);
+
+} // namespace pdu
+
+namespace pdu {
+// GSM default alphabet as 8-bit text (one septet per byte, extension
+// characters as Esc + code). Characters outside the alphabet become "?".
+std::string toGsm(const std::u16string& s);
+std::u16string fromGsm(const std::string& bytes);
+} // namespace pdu
