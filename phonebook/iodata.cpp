@@ -1,0 +1,177 @@
+#include "phonebook/iodata.h"
+
+#include "modem/serialthread.h"
+#include "phonebook/coder.h"
+
+#include <memory>
+
+QMap<int, Contact> IOData::pcContactMap;
+QMap<int, Contact> IOData::simContactMap;
+QStringList IOData::pcGroup;
+IOData* ioOperation = nullptr;
+
+namespace {
+
+// The UCS2 flag of SIM names: the modem generation's.
+bool simUcs2() {
+    return serialthread && serialthread->newPlatform;
+}
+
+int simCapacity() {
+    return serialthread ? serialthread->simPhonebookSize : 0;
+}
+
+} // namespace
+
+IOData::IOData() {
+    pcContactMap.clear();
+    simContactMap.clear();
+    pcGroup.clear();
+    parser.readAllContact(pcContactMap);
+    parser.readGroup(pcGroup);
+}
+
+bool IOData::readFromSim() {
+    const int capacity = simCapacity();
+    if (capacity <= 0)
+        return false;
+    auto rows = std::make_unique<QString[][3]>(capacity);
+    if (serialthread->getPhoneBook(rows.get(), capacity) != 1)
+        return false;
+    simContactMap.clear();
+    for (int row = 0; row < capacity; ++row) {
+        bool ok = false;
+        const int index = rows[row][0].toInt(&ok);
+        if (ok)
+            simContactMap.insert(index, Contact(true, index, rows[row][1], rows[row][2]));
+    }
+    return true;
+}
+
+int IOData::insertContact(Contact* c, bool save) {
+    if (c->getIsSim()) {
+        if (!serialthread || countOfSimContact() >= simCapacity() || !buildContact(*c))
+            return -1;
+        QString fields[3] = {QString::number(c->getId()), c->getPhone(), c->getName()};
+        if (serialthread->insertContact(fields) != 1)
+            return -1;
+        simContactMap.insert(c->getId(), *c);
+        return 1;
+    }
+    if (countOfPcContact() >= MAX_PC_CONTACTS || !buildContact(*c) || !parser.insertContact(*c))
+        return -1;
+    pcContactMap.insert(c->getId(), *c);
+    if (save)
+        parser.saveDom();
+    return 1;
+}
+
+bool IOData::buildContact(Contact& c) {
+    const QMap<int, Contact>& map = c.getIsSim() ? simContactMap : pcContactMap;
+    const int last = c.getIsSim() ? 2 * simCapacity() : LAST_PC_ID;
+    for (int id = 1; id <= last; ++id) {
+        if (!map.contains(id)) {
+            c.setId(id);
+            return true;
+        }
+    }
+    c.setId(last + 1);
+    return false;
+}
+
+bool IOData::delContact(Contact* c, bool save) {
+    const int id = c->getId();
+    if (c->getIsSim()) {
+        if (!serialthread || serialthread->deleteContact(QString::number(id)) != 1)
+            return false;
+        simContactMap.remove(id);
+        return true;
+    }
+    if (!pcContactMap.contains(id))
+        return false;
+    parser.delContact(id);
+    pcContactMap.remove(id);
+    return !save || parser.saveDom();
+}
+
+bool IOData::modifyContact(Contact* old, Contact* now, bool save) {
+    const int id = old->getId();
+    if (old->getIsSim() || !pcContactMap.contains(id))
+        return false;
+    now->setId(id);
+    now->setIsSim(false);
+    parser.modifyContact(id, *now);
+    pcContactMap.insert(id, *now);
+    return !save || parser.saveDom();
+}
+
+QString IOData::getNameFromPhone(const QString& number) {
+    QString name;
+    if (number.isEmpty())
+        return name;
+    for (const Contact& c : std::as_const(pcContactMap)) {
+        if (c.getPhone() == number || c.getHomePhone() == number || c.getOfficePhone() == number) {
+            decode(name, c.getName(), true);
+            return name;
+        }
+    }
+    for (const Contact& c : std::as_const(simContactMap)) {
+        if (c.getPhone() == number) {
+            decode(name, c.getName(), simUcs2());
+            return name;
+        }
+    }
+    return name;
+}
+
+Contact IOData::getContactById(int id, bool isSim) const {
+    return (isSim ? simContactMap : pcContactMap).value(id);
+}
+
+void IOData::returnPcContactByGroup(QMap<int, Contact>& out, const QString& group) const {
+    for (const Contact& c : std::as_const(pcContactMap)) {
+        if (c.getGroup() == group)
+            out.insert(c.getId(), c);
+    }
+}
+
+void IOData::insertGroup(const QString& name) {
+    if (hasGroup(name))
+        return;
+    parser.insertGroup(name);
+    pcGroup.append(name);
+}
+
+void IOData::delGroup(const QString& name) {
+    if (!hasGroup(name))
+        return;
+    parser.delGroup(name, false);
+    pcGroup.removeAll(name);
+    for (auto it = pcContactMap.begin(); it != pcContactMap.end();) {
+        if (it->getGroup() == name) {
+            parser.delContact(it.key());
+            it = pcContactMap.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    parser.saveDom();
+}
+
+void IOData::modifyGroup(const QString& old, const QString& now) {
+    if (old == now || !hasGroup(old) || hasGroup(now))
+        return;
+    parser.insertGroup(now, false);
+    parser.delGroup(old, false);
+    pcGroup.removeAll(old);
+    pcGroup.append(now);
+    const QMap<int, Contact> contacts = pcContactMap;
+    for (Contact c : contacts) {
+        if (c.getGroup() == old) {
+            Contact moved = c;
+            moved.setGroup(now);
+            modifyContact(&c, &moved, false);
+        }
+    }
+    parser.saveDom();
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+// The phonebook's contacts and groups. PC contacts and groups live in
+// Data/contact.xml and, once loaded, in the maps below, changed in step with
+// the file; SIM contacts are read from and written to the SIM through the
+// modem link. The maps are shared by every page that shows contacts.
+
+#include "phonebook/contact.h"
+#include "phonebook/xmlparser.h"
+
+#include <QMap>
+#include <QStringList>
+
+class IOData {
+public:
+    static constexpr int MAX_PC_CONTACTS = 1000;
+    static constexpr int LAST_PC_ID = 2000;
+
+    // Loads the PC contacts and groups from the file.
+    IOData();
+
+    // Replaces the SIM map by the SIM phonebook. False, with the map as it
+    // was, when the modem could not read it.
+    bool readFromSim();
+    // Gives `c` an id and stores it: a SIM contact on the SIM (its name
+    // already coded for the modem), a PC contact in the file, written when
+    // `save`. 1 when stored; -1 when the store is full, the modem refused, or
+    // the file has no place for contacts.
+    int insertContact(Contact* c, bool save);
+    // The lowest free id: 1 to twice the SIM capacity for a SIM contact, 1 to
+    // 2000 for a PC contact; one past the range, and false, when all are taken.
+    bool buildContact(Contact& c);
+    // Deletes `c` from the SIM or the PC (file written when `save`). False when
+    // the modem refused, the contact was not there, or the file not written.
+    bool delContact(Contact* c, bool save);
+    // A PC contact changed: `now` takes the old id and goes last in the file.
+    // Written when `save`.
+    bool modifyContact(Contact* old, Contact* now, bool save = true);
+
+    // The name shown for a number: the first PC contact (in id order) with it
+    // as mobile, home or office number, else the first SIM contact with it;
+    // exact comparison. Empty when none.
+    static QString getNameFromPhone(const QString& number);
+
+    Contact getContactById(int id, bool isSim) const;
+    void returnPcContactByGroup(QMap<int, Contact>& out, const QString& group) const;
+    QMap<int, Contact> getAllPcContactMap() const { return pcContactMap; }
+    QMap<int, Contact> getAllSimContactMap() const { return simContactMap; }
+    QStringList getAllGroup() const { return pcGroup; }
+    int countOfPcContact() const { return static_cast<int>(pcContactMap.size()); }
+    int countOfSimContact() const { return static_cast<int>(simContactMap.size()); }
+    int countOfGroup() const { return static_cast<int>(pcGroup.size()); }
+    void cleanSimMap() { simContactMap.clear(); }
+    bool saveXmlFile() { return parser.saveDom(); }
+
+    bool hasGroup(const QString& name) const { return pcGroup.contains(name); }
+    // A new group goes last. Writes the file.
+    void insertGroup(const QString& name);
+    // Deletes the group and every PC contact in it. Writes the file.
+    void delGroup(const QString& name);
+    // Renames `old` to `now` when `old` exists and `now` does not: the group
+    // goes last and its contacts move with it. Writes the file once.
+    void modifyGroup(const QString& old, const QString& now);
+
+    static QMap<int, Contact> pcContactMap;
+    static QMap<int, Contact> simContactMap;
+    static QStringList pcGroup;
+
+private:
+    XmlParser parser;
+};
+
+// The phonebook's data, created by the phonebook page.
+extern IOData* ioOperation;

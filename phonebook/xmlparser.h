@@ -1,0 +1,41 @@
+#pragma once
+
+// The PC phonebook file, Data/contact.xml: below the document element, a
+// group container (first child) holding one "groupname" per group and a
+// contact container (last child) holding one "contactitem" per PC contact.
+// Contact changes touch only the document until saveDom; group changes write
+// the file unless told not to.
+
+#include "phonebook/contact.h"
+#include "sms/domfile.h"
+
+#include <QDomDocument>
+#include <QMap>
+#include <QStringList>
+
+class XmlParser {
+public:
+    // Reads the file; a missing one is created empty, an unparsable one is
+    // moved aside (see DomFile).
+    XmlParser();
+
+    void readAllContact(QMap<int, Contact>& map) const;
+    void readGroup(QStringList& groups) const;
+    // Appends `c` to the contact container. False when there is none.
+    bool insertContact(Contact& c);
+    // Removes the first contact whose id is `id`. False when there is none.
+    bool delContact(int id);
+    // Replaces contact `id` by `c` under the same id, now last in the file.
+    bool modifyContact(int id, Contact& c);
+    bool insertGroup(const QString& name, bool save = true);
+    bool delGroup(const QString& name, bool save = true);
+    bool saveDom();
+    void addNewItem(QDomNode parent, const QString& name, const QString& text);
+
+private:
+    QDomElement groups() const { return doc_.documentElement().firstChildElement(); }
+    QDomElement contacts() const { return doc_.documentElement().lastChildElement(); }
+
+    DomFile file_;
+    QDomDocument doc_;
+};
