@@ -46,9 +46,13 @@ QByteArray crlfText(const QStringList& lines) {
     return text;
 }
 
-bool replaceSystemFile(const QString& path, const QByteArray& contents,
+bool replaceSystemFile(const QString& link, const QByteArray& contents,
                        std::optional<QFileDevice::Permissions> permissions,
                        const QString& ownerOf) {
+    // A symbolic link (/etc/resolv.conf often is one) stays in place and
+    // the file it points at is replaced.
+    const QFileInfo linkInfo(link);
+    const QString path = linkInfo.isSymLink() ? linkInfo.symLinkTarget() : link;
     const QString ownerSource = ownerOf.isEmpty() ? path : ownerOf;
     struct stat owner {};
     const bool knownOwner = stat(QFile::encodeName(ownerSource).constData(), &owner) == 0;

@@ -24,7 +24,8 @@ QByteArray crlfText(const QStringList& lines);
 // takes the owner and group of `ownerOf` (by default the file it replaces,
 // when that exists), so that a group such as "dialout" that may read
 // /etc/wvdial.conf keeps reading it; its mode is `permissions` when given,
-// else that of the file it replaces.
+// else that of the file it replaces. A symbolic link at `path` is kept and
+// its target replaced.
 bool replaceSystemFile(const QString& path, const QByteArray& contents,
                        std::optional<QFileDevice::Permissions> permissions = std::nullopt,
                        const QString& ownerOf = QString());
