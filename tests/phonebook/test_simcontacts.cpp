@@ -1,0 +1,136 @@
+// SIM contacts through the modem link, against the modem simulator over a
+// pseudo-terminal: reading the SIM phonebook, writing and erasing contacts,
+// and a modem that refuses.
+
+#include "modem/serialthread.h"
+#include "phonebook/coder.h"
+#include "phonebook/iodata.h"
+#include "tests/support/modemsim.h"
+#include "tests/support/testenv.h"
+
+#include <QTest>
+#include <memory>
+
+namespace {
+
+QString coded(const QString& name, bool ucs2) {
+    QString out;
+    coding(out, name, ucs2);
+    return out;
+}
+
+QString nameOf(const Contact& c, bool ucs2) {
+    QString out;
+    decode(out, c.getName(), ucs2);
+    return out;
+}
+
+} // namespace
+
+class TestSimContacts : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ModemSim> sim;
+    std::unique_ptr<SerialThread> link;
+
+    // A card running `scenario`, with the link set up as the main window does.
+    bool connect(const QString& scenario) {
+        sim = std::make_unique<ModemSim>();
+        if (!sim->start(scenario))
+            return false;
+        link = std::make_unique<SerialThread>(nullptr);
+        if (link->openPort(sim->atPort()) < 0)
+            return false;
+        serialthread = link.get();
+        link->getUSIM();
+        link->isNewPlatform();
+        if (link->newPlatform)
+            link->setChset("UCS2");
+        link->simPhonebookSize = link->simCapacity();
+        return link->simPhonebookSize == 250;
+    }
+
+private slots:
+    void cleanup() {
+        serialthread = nullptr;
+        if (link)
+            link->closePortNormal(link->portFd);
+        link.reset();
+        sim.reset();
+    }
+
+    void readsWritesAndErasesContacts() {
+        TestEnv env;
+        QVERIFY(connect("ready"));
+        QVERIFY(link->newPlatform);
+        IOData data;
+        QVERIFY(data.readFromSim());
+        QCOMPARE(IOData::simContactMap.keys(), (QList<int>{1, 2, 3, 5, 7}));
+        const Contact juergen = data.getContactById(3, true);
+        QVERIFY(juergen.getIsSim());
+        QCOMPARE(nameOf(juergen, true), QString::fromUtf8("Jürgen Müller"));
+        QCOMPARE(juergen.getPhone(), QString("+491625550123"));
+        QCOMPARE(IOData::getNameFromPhone("0301234567"), QString("Office"));
+
+        // A new contact takes the first free location.
+        Contact zoe(true, 0, coded(QString::fromUtf8("Zoë Adler"), true), "+4930123456");
+        QCOMPARE(data.insertContact(&zoe, true), 1);
+        QCOMPARE(zoe.getId(), 4);
+        // A name with a character beyond ASCII keeps 6 characters.
+        QVERIFY(
+            sim->control({"contacts"}).contains(QString::fromUtf8("4 \"+4930123456\" \"Zoë Ad\"")));
+
+        Contact ben = data.getContactById(2, true);
+        QVERIFY(data.delContact(&ben, true));
+        QVERIFY(!sim->control({"contacts"}).contains("Ben Okafor"));
+
+        // What the SIM holds now reads back the same.
+        IOData::simContactMap.clear();
+        QVERIFY(data.readFromSim());
+        QCOMPARE(IOData::simContactMap.keys(), (QList<int>{1, 3, 4, 5, 7}));
+        QCOMPARE(nameOf(data.getContactById(4, true), true), QString::fromUtf8("Zoë Ad"));
+    }
+
+    void keepsTheMapWhenTheModemRefuses() {
+        TestEnv env;
+        QVERIFY(connect("ready"));
+        IOData data;
+        QVERIFY(data.readFromSim());
+        const QMap<int, Contact> before = IOData::simContactMap;
+
+        QVERIFY(sim->command({"on", "AT+CPBW=*", "reply", "+CME ERROR: SIM busy"}));
+        Contact c(true, 0, coded("New", true), "123");
+        QCOMPARE(data.insertContact(&c, true), -1);
+        Contact anna = data.getContactById(1, true);
+        QVERIFY(!data.delContact(&anna, true));
+        QCOMPARE(IOData::simContactMap, before);
+
+        QVERIFY(sim->command({"on", "AT+CPBR=1,20", "reply", "+CME ERROR: SIM busy"}));
+        QVERIFY(!data.readFromSim());
+        QCOMPARE(IOData::simContactMap, before);
+
+        // A full SIM is refused before the modem is asked.
+        QVERIFY(sim->command({"overrides-clear"}));
+        link->simPhonebookSize = data.countOfSimContact();
+        QCOMPARE(data.insertContact(&c, true), -1);
+        QVERIFY(!sim->control({"contacts"}).contains("New"));
+    }
+
+    void readsTheOlderCardsOwnCoding() {
+        TestEnv env;
+        QVERIFY(connect("oldusim"));
+        QVERIFY(!link->newPlatform);
+        IOData data;
+        QVERIFY(data.readFromSim());
+        QCOMPARE(IOData::simContactMap.size(), 5);
+        QCOMPARE(nameOf(data.getContactById(7, true), false), QString::fromUtf8("Chloé Durand"));
+        QCOMPARE(nameOf(data.getContactById(5, true), false), QString("Office"));
+        QCOMPARE(IOData::getNameFromPhone("+4915112345678"), QString::fromUtf8("Chloé Durand"));
+
+        Contact c(true, 0, coded(QString::fromUtf8("Zoë"), false), "+4930123456");
+        QCOMPARE(data.insertContact(&c, true), 1);
+        QVERIFY(sim->control({"contacts"}).contains(QString::fromUtf8("\"Zoë\"")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimContacts)
+#include "test_simcontacts.moc"
