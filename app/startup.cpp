@@ -5,26 +5,59 @@
 #include "app/singleinstance.h"
 #include "app/systempaths.h"
 #include "app/versioninfo.h"
+#include "mainwindow/ui/wtmainwindow.h"
 #include "widgets/mymessagebox.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QScreen>
+#include <QSplashScreen>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
-#include <QWidget>
 #include <cstdio>
 
 namespace {
 
-// Shows the main window centred on the desktop.
-int showWindowsAndRun(QApplication& app) {
-    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    window.setObjectName("wtmainwindowbase");
-    window.setFixedSize(640, 480);
+// A line of text on the splash screen, in point size 8, sized to its text.
+void addSplashLabel(QWidget* splash, const char* name, const QString& text, int y,
+                    const QColor& foreground, const QColor& background) {
+    auto* label = new QLabel(text, splash);
+    label->setObjectName(name);
+    label->setFont(QFont("Liberation Sans", 8));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, foreground);
+    pal.setColor(QPalette::Window, background);
+    label->setPalette(pal);
+    label->setAutoFillBackground(true);
+    label->move(4, y);
+    label->adjustSize();
+}
+
+// Builds the main window (hidden, centred on the desktop), shows the splash
+// screen, lets the window appear 2 s later and runs the event loop.
+int showWindowsAndRun(QApplication& app, const QString& version) {
+    auto* window =
+        new WTMainWindow(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
     const QRect desktop = app.primaryScreen()->geometry();
-    window.move((desktop.width() - window.width()) / 2, (desktop.height() - window.height()) / 2);
-    window.show();
+    window->move((desktop.width() - window->width()) / 2,
+                 (desktop.height() - window->height()) / 2);
+    window->hide();
+
+    auto* splash = new QSplashScreen(QPixmap(resFile("startingWindow.jpg")));
+    splash->setObjectName("splash");
+    const QColor bandText(0, 0, 0);
+    const QColor band(95, 148, 224);
+    addSplashLabel(splash, "name", "Velto Modem Connection", 190, bandText, band);
+    addSplashLabel(splash, "softversion",
+                   QCoreApplication::translate("main", "PC Software Version: ") + version, 205,
+                   bandText, band);
+    addSplashLabel(splash, "init", "Initializing...", 220,
+                   comcfg.splashInitText.isValid() ? comcfg.splashInitText : bandText,
+                   comcfg.splashInitBg.isValid() ? comcfg.splashInitBg : band);
+    splash->show();
+
+    window->wait2secsToShow(splash);
     return app.exec();
 }
 
@@ -67,5 +100,5 @@ int runStartup(QApplication& app, const CommandLine& cmd) {
         MyMessageBox::informationWithEditer(nullptr, comcfg.alreadyRunningText);
         return 0;
     }
-    return showWindowsAndRun(app);
+    return showWindowsAndRun(app, version);
 }

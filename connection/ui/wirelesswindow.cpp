@@ -7,9 +7,6 @@
 
 #include <QLabel>
 
-int connectOrDisconnectButton = 1;
-int connecting = 0;
-
 namespace {
 
 QLabel* pageLabel(QWidget* parent, const char* name, const QString& text, const QColor& color,
@@ -43,8 +40,7 @@ WirelessWindow::WirelessWindow(QWidget* parent, const char* name) : QWidget(pare
     titleFont.setBold(true);
     titleLabel->setFont(titleFont);
 
-    showLabel =
-        pageLabel(this, "showLabel", tr("Connect to ") + "?", muted, QRect(32, 56, 400, 22));
+    showLabel = pageLabel(this, "showLabel", {}, muted, QRect(32, 56, 400, 22));
 
     dataStateImage = pageLabel(this, "dataStateImage", {}, text, QRect(32, 100, 72, 72));
     dataStateImage->setPixmap(QPixmap(resFile("component/datastate0.png")));

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "connection/connectionglobals.h"
+
 #include <QWidget>
 
 class QLabel;
 class MyButton;
-
-// 1 while the connect button offers "Connect", 0 while a connection is up.
-extern int connectOrDisconnectButton;
-// 1 while a connection is being made or taken down.
-extern int connecting;
 
 // The internet connection page: caption, connect button, state image and
 // text, traffic and time, the operator button and the logo.

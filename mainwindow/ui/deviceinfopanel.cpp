@@ -1,0 +1,90 @@
+#include "mainwindow/ui/deviceinfopanel.h"
+
+#include "app/commonconfig.h"
+#include "app/globals.h"
+#include "app/versioninfo.h"
+#include "mainwindow/ui/deviceinfo.h"
+#include "modem/serialthread.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QtDebug>
+
+namespace {
+
+constexpr int replySize = 1024;
+
+// One modem reply through `query`, "" when no modem answers.
+template <class Query> QString modemReply(Query query) {
+    if (!serialthread)
+        return {};
+    char buffer[replySize] = {};
+    if ((serialthread->*query)(buffer, replySize) != 1)
+        return {};
+    return QString::fromLatin1(buffer);
+}
+
+} // namespace
+
+DeviceInfoPanel::DeviceInfoPanel(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName("infoPopup");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(panelWidth, panelHeight);
+    QPalette pal = palette();
+    pal.setBrush(QPalette::Window, QPixmap(resFile("startingWindow.jpg")));
+    pal.setColor(QPalette::WindowText,
+                 comcfg.dialogTextColor.isValid() ? comcfg.dialogTextColor : QColor(Qt::black));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    addLine("name", 175, "Velto Modem Connection");
+    addLine("softversion", 190, tr("PC Software Version: ") + readVersionInfo());
+
+    firmwareLabel_ = addLine("firmware", 205, {});
+    imeiLabel_ = addLine("imei", 220, {});
+    isdnLabel_ = addLine("isdn", 235, {});
+}
+
+void DeviceInfoPanel::queryModem() {
+    QPointer<DeviceInfoPanel> self(this);
+    const QString firmware = firmwareFromReply(modemReply(&SerialThread::getGMR));
+    if (!self)
+        return;
+    setLine(firmwareLabel_, tr("Firmware Version: "), firmware);
+
+    const QString imei = imeiFromReply(modemReply(&SerialThread::getIMEI));
+    if (!self)
+        return;
+    setLine(imeiLabel_, tr("IMEI: "), imei);
+
+    const QString numberReply = modemReply(&SerialThread::getISDN);
+    if (!self)
+        return;
+    const QString number = isdnFromReply(numberReply);
+    if (number.isEmpty() && numberReply.contains("+CNUM"))
+        qDebug("the num is error");
+    setLine(isdnLabel_, tr("ISDN: "), number);
+}
+
+QLabel* DeviceInfoPanel::addLine(const char* name, int y, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->move(4, y);
+    label->adjustSize();
+    return label;
+}
+
+void DeviceInfoPanel::setLine(QLabel* label, const QString& prefix, const QString& value) {
+    label->setText(value.isEmpty() ? QString() : prefix + value);
+    label->adjustSize();
+}
+
+void DeviceInfoPanel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    close();
+}

@@ -1,0 +1,251 @@
+#include "mainwindow/ui/wtmainwindow.h"
+
+#include "app/commonconfig.h"
+#include "app/globals.h"
+#include "connection/ui/wirelesswindow.h"
+#include "mainwindow/ui/centrewidget.h"
+#include "mainwindow/ui/cmylabel.h"
+#include "mainwindow/ui/deviceinfopanel.h"
+#include "mainwindow/ui/launcher.h"
+#include "mainwindow/ui/topbarwidget.h"
+#include "modem/serialthread.h"
+#include "phonebook/ui/phonebook.h"
+#include "settings/ui/settingmainwindow.h"
+#include "sms/ui/shortmessage.h"
+#include "widgets/mybutton.h"
+#include "widgets/mymessagebox.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSplashScreen>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr int bottomHeight = 480 - TopBarWidget::barHeight - CentreWidget::areaHeight;
+
+} // namespace
+
+WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f)
+    : WTMainWindowBase(parent, name, f) {
+    setWindowTitle(comcfg.windowTitle);
+    setWindowIcon(QIcon(resFile("icons/mobile_icon.bmp")));
+    const QPixmap shape(resFile("base/baseBG.png"));
+    if (!shape.isNull())
+        setMask(shape.mask());
+    setFont(QFont("Liberation Sans", 9));
+
+    topbar = new TopBarWidget(this, "topbar");
+    topbar->setGeometry(0, 0, windowWidth, TopBarWidget::barHeight);
+    centre = new CentreWidget(this, "centre");
+    centre->setGeometry(0, TopBarWidget::barHeight, windowWidth, CentreWidget::areaHeight);
+    bottom = new QWidget(this);
+    bottom->setObjectName("bottom");
+    bottom->setGeometry(0, windowHeight - bottomHeight, windowWidth, bottomHeight);
+    QPalette bottomPal = bottom->palette();
+    bottomPal.setBrush(QPalette::Window, QPixmap(resFile("base/bottom_copy.png")));
+    bottom->setPalette(bottomPal);
+    bottom->setAutoFillBackground(true);
+
+    init();
+}
+
+void WTMainWindow::init() {
+    tooltipLabel = new QLabel(this);
+    tooltipLabel->setObjectName("tooltipLabel");
+    centre->setCaptionLabel(tooltipLabel);
+
+    phonebook = new PhoneBook(centre->widgetStack, "phonebook");
+    centre->addPage(phonebook, CentreWidget::PhonebookPage);
+    shortmessage = new CShortMsg(centre->widgetStack, "shortmessage", this);
+    centre->addPage(shortmessage, CentreWidget::SmsPage);
+    setting = new CSetting(centre->widgetStack, "setting");
+    centre->addPage(setting, CentreWidget::SettingsPage);
+    wirelesswindow = new WirelessWindow(centre->widgetStack, "wirelesswindow");
+    centre->addPage(wirelesswindow, CentreWidget::InternetPage);
+
+    const QString defaultName = setting->conLineedit->text();
+    if (!defaultName.isEmpty())
+        wirelesswindow->showLabel->setText(tr("Connect to ") + defaultName + "?");
+
+    connect(centre->homepageButton, &QPushButton::clicked, this,
+            &WTMainWindow::slotClickHomepageButton);
+    connect(centre->smsButton, &QPushButton::clicked, this, &WTMainWindow::slotClickSmsButton);
+    connect(centre->phonebookButton, &QPushButton::clicked, this,
+            &WTMainWindow::slotClickPhonebookButton);
+    connect(centre->setButton, &QPushButton::clicked, this, &WTMainWindow::slotClickSetButton);
+    connect(centre->simButton, &QPushButton::clicked, this, &WTMainWindow::slotClickSimButton);
+    connect(centre->homeButton, &QPushButton::clicked, this, &WTMainWindow::slotClickHomeButton);
+    connect(centre->helpButton, &QPushButton::clicked, this, &WTMainWindow::slotClickHelpButton);
+    connect(centre->newMsgLabel, &CMyLabel::clickedSmsLabel, this,
+            &WTMainWindow::slotClickedNewMsgLabel);
+
+    connect(setting->connectButton, &QPushButton::clicked, this,
+            &WTMainWindow::slotDisplayConnectTip);
+    connect(setting->SecurityButton, &QPushButton::clicked, this,
+            &WTMainWindow::slotDisplaySecurityTip);
+    connect(setting->networkButton, &QPushButton::clicked, this,
+            &WTMainWindow::slotDisplayNetworkTip);
+    connect(setting->messageButton, &QPushButton::clicked, this,
+            &WTMainWindow::slotDisplayMessageTip);
+    connect(setting->alertButton, &QPushButton::clicked, this, &WTMainWindow::slotDisplayAlertTip);
+
+    connect(shortmessage->saveBt_whenBosomBox, &QPushButton::clicked, this,
+            &WTMainWindow::SMSToPhonebook);
+    connect(shortmessage->saveBt_whenReadMsg, &QPushButton::clicked, this,
+            &WTMainWindow::readToPhonebook);
+    connect(this, &WTMainWindow::sendToPhonebook, this, &WTMainWindow::saveToPhonebook);
+    connect(phonebook, &PhoneBook::sendsms, this, &WTMainWindow::phonebook_send_sms);
+
+    slotClickHomepageButton();
+    // The status monitor (modem link, status timer) starts from here.
+}
+
+void WTMainWindow::wait2secsToShow(QSplashScreen* splash) {
+    splash_ = splash;
+    QTimer::singleShot(2000, this, &WTMainWindow::slotDelayShow);
+}
+
+void WTMainWindow::slotDelayShow() {
+    show();
+    if (splash_) {
+        splash_->finish(this);
+        delete splash_;
+    }
+}
+
+void WTMainWindow::setCaption(const QString& caption) {
+    tooltipLabel->clear();
+    tooltipLabel->setText(caption);
+}
+
+void WTMainWindow::showPage(int id, const QString& caption) {
+    setCaption(caption);
+    if (QWidget* page = centre->page(id))
+        page->show();
+    centre->raisePage(id);
+}
+
+void WTMainWindow::slotClickHomepageButton() {
+    showPage(CentreWidget::InternetPage, tr("Internet"));
+}
+
+void WTMainWindow::slotClickSmsButton() {
+    showPage(CentreWidget::SmsPage, tr("Short Message"));
+}
+
+void WTMainWindow::slotClickPhonebookButton() {
+    showPage(CentreWidget::PhonebookPage, tr("PhoneBook"));
+}
+
+void WTMainWindow::slotClickSetButton() {
+    showPage(CentreWidget::SettingsPage, tr("Connection Settings"));
+    setting->slotClickedListItem();
+    setting->setdefaultButton->setEnabled(connectOrDisconnectButton == 1);
+    setting->connnectButton_clicked();
+}
+
+// The SIM button has no page of its own.
+void WTMainWindow::slotClickSimButton() {}
+
+void WTMainWindow::slotClickHomeButton() {
+    openWebSite();
+}
+
+void WTMainWindow::slotClickHelpButton() {
+    const QString html = launchDataFile("help/help.html");
+    if (QFileInfo::exists(html)) {
+        startFirstProgram(browserPrograms(), html);
+        return;
+    }
+    const QString pdf = launchDataFile("help/help.pdf");
+    if (QFileInfo::exists(pdf)) {
+        startFirstProgram(pdfViewerPrograms(), pdf);
+        return;
+    }
+    MyMessageBox::warning(this, tr("open file operation error!"));
+}
+
+void WTMainWindow::slotDisplayConnectTip() {
+    setCaption(tr("Connection Settings"));
+}
+void WTMainWindow::slotDisplaySecurityTip() {
+    setCaption(tr("Security Settings"));
+}
+void WTMainWindow::slotDisplayNetworkTip() {
+    setCaption(tr("Network Settings"));
+}
+void WTMainWindow::slotDisplayMessageTip() {
+    setCaption(tr("Message Settings"));
+}
+void WTMainWindow::slotDisplayAlertTip() {
+    setCaption(tr("Alert Settings"));
+}
+
+void WTMainWindow::slotClickedNewMsgLabel() {
+    slotClickSmsButton();
+    // Notices not fetched yet are dropped; their messages stay on the modem.
+    msgData.clear();
+    activeMsgCount = 0;
+    emit shortmessage->showInbox();
+}
+
+void WTMainWindow::phonebook_send_sms(QString number) {
+    slotClickSmsButton();
+    shortmessage->phonebook_smsclicked(number);
+}
+
+void WTMainWindow::readToPhonebook() {
+    emit sendToPhonebook(shortmessage->readingNumber());
+}
+
+void WTMainWindow::SMSToPhonebook() {
+    QTableWidget* table = shortmessage->smsTable;
+    QSet<int> rows;
+    for (const QTableWidgetItem* item : table->selectedItems())
+        rows.insert(item->row());
+    if (rows.size() > 1) {
+        MyMessageBox::warning(this, tr("Cann't save multiple SMS records simultaneously!"));
+        return;
+    }
+    const int row = table->currentRow();
+    if (row < 0 || row >= shortmessage->shownBoxCount()) {
+        MyMessageBox::warning(this, tr("Please select SMS first!"));
+        return;
+    }
+    const QTableWidgetItem* item = table->item(row, CShortMsg::NumberColumn);
+    const QString number = item ? item->text() : QString();
+    if (number.isEmpty()) {
+        MyMessageBox::warning(this, tr("Plese select a message has sending number !"));
+        return;
+    }
+    emit sendToPhonebook(number);
+}
+
+void WTMainWindow::saveToPhonebook(QString number) {
+    showPage(CentreWidget::PhonebookPage, tr("PhoneBook"));
+    phonebook->showNewContactForm(number);
+}
+
+void WTMainWindow::mousePressEvent(QMouseEvent* event) {
+    WTMainWindowBase::mousePressEvent(event);
+    if (infoPopup) {
+        delete infoPopup.data();
+        return;
+    }
+    if (event->button() == Qt::RightButton)
+        openInfoPopup();
+}
+
+void WTMainWindow::openInfoPopup() {
+    auto* panel = new DeviceInfoPanel(this);
+    infoPopup = panel;
+    panel->move(mapToGlobal(QPoint((width() - DeviceInfoPanel::panelWidth) / 2,
+                                   (height() - DeviceInfoPanel::panelHeight) / 2)));
+    panel->show();
+    panel->queryModem();
+}

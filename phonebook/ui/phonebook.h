@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+// The phonebook page: contacts of the PC and the SIM card.
+class PhoneBook : public QWidget {
+    Q_OBJECT
+public:
+    explicit PhoneBook(QWidget* parent = nullptr, const char* name = nullptr);
+
+    // Opens the new-contact form, cleared, with `mobileNumber` filled in.
+    void showNewContactForm(const QString& mobileNumber);
+
+signals:
+    // Asks for a new message to these numbers.
+    void sendsms(QString numbers);
+};
