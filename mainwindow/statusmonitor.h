@@ -1,0 +1,123 @@
+#pragma once
+
+// The status monitor: a timer that finds the modem when none is attached,
+// initialises it, notices a removed modem or SIM, fetches newly arrived
+// messages, and keeps the status area of the home page up to date; and the
+// SIM PIN and PUK flows. It drives the modem through `serialthread` and the
+// window through a MonitorView.
+
+#include "mainwindow/monitorview.h"
+#include "modem/portdiscovery.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QTimer;
+class WTMainWindow;
+
+class StatusMonitor : public QObject {
+    Q_OBJECT
+public:
+    // Finds the card and its ports, setting theATSerialPortName and
+    // theModemSerialPortName: 1 after a scan of the serial ports (the names
+    // are empty when no port answered), 0 when no card is present.
+    using PortScan = std::function<int()>;
+
+    StatusMonitor(MonitorView* view, WTMainWindow* window, QObject* parent = nullptr);
+
+    // Replaces the USB and tty scan (tests).
+    void setPortScan(PortScan scan) { portScan = std::move(scan); }
+    // Tick periods in ms: normally, and after the modem went away.
+    void setPeriods(int normalMs, int afterRemovalMs);
+    // How long a SIM may answer "busy" before it counts as failed, in s.
+    void setSimBusyLimit(int seconds) { simBusyLimit = seconds; }
+
+    // Creates the modem link (`serialthread`) and starts its thread.
+    void initSerial();
+    // Creates and starts the status timer.
+    void initMonitor();
+    QTimer* timer() const { return statusTimer; }
+
+    // Modem initialisation after the AT port was opened: 1 done, 0 no SIM,
+    // -1 failure.
+    int initAtCmd();
+    void displayStateBar(bool modem, bool sim, bool validateCanceled);
+    void netService();
+    void ISPName();
+    QString smsnum();
+    int singalQuality();
+    int isSIMOnline();
+    void setButtonStatus(bool enable);
+    // A modem is attached (its AT port is known).
+    bool modemAttached() const;
+
+    // --- SIM PIN and PUK ----------------------------------------------------
+    int checkupPIN();
+    int checkupPUK();
+    int inputPIN(const QString& pin);
+    int inputPUK(const QString& puk, const QString& newPin);
+    void slotClickedApplyButton();
+    void refPINSetStatus();
+    void slotChangePIN();
+    void slotPINEnabled(bool checked) { pinEnabled = checked ? 1 : 0; }
+    bool pinFlowActive() const { return pinDialogOpen; }
+
+    // --- connection state (signals of the internet and settings pages) -------
+    void slotUpdateConnectPixmap();
+    void slotUpdateDisconnectPixmap();
+    void slotConnectingStart();
+    void slotConnectingEnd();
+    void slotSetDefaultName();
+    // Stops a running dialer before the window closes, showing a waiting text;
+    // gives up after 3000 rounds of 10 ms.
+    void waitForDialerBeforeClose();
+
+    // --- state read by the window and by tests -------------------------------
+    bool modemOn = false;
+    bool simOn = false;
+    bool simValidateCanceled = false;
+    int signalLevel = -1;
+    int initPortCount = 0;
+    int pinEnabled = 0;
+    QString serviceText;
+    QString operatorName;
+    QString serviceType;
+    QString smsCentreReply;
+    QString oldPIN, newPIN, newPINAgain, pukCode;
+
+public slots:
+    // One monitor tick.
+    void slotTimer();
+
+private:
+    void restartTimer(int ms);
+    void fetchNewMessages();
+    bool fetchMessage(const QString& memory, int index);
+    void importModemMessages();
+    int waitForSimType();
+    void storeModePreference(int mode);
+    void markSimUnusable();
+    void showModemGone();
+    void showNoNetwork(const QString& modemImage, int dataState);
+    void applyNetworkTexts(bool validateCanceled);
+    void checkDataLink();
+    void showDataDisconnected();
+    void setConnectCaption();
+    void warn(const QString& text) { view->message(MonitorView::Box::Warning, text); }
+    void inform(const QString& text) { view->message(MonitorView::Box::Information, text); }
+    void powerOnIfNeeded();
+
+    MonitorView* view;
+    WTMainWindow* window;
+    PortDiscovery discovery;
+    PortScan portScan;
+    QTimer* statusTimer = nullptr;
+    int periodMs = 4000;
+    int removalPeriodMs = 2000;
+    int simBusyLimit = 60;
+    bool pinDialogOpen = false;
+};
+
+// Lets the application handle its events for `ms` milliseconds.
+void waitProcessingEvents(int ms);

@@ -1,0 +1,67 @@
+#include "tests/monitor/monitorfixture.h"
+
+#include "app/cmdline.h"
+#include "modem/serialthread.h"
+#include "sms/smsdataoperation.h"
+
+bool MonitorFixture::start(const QString& scenario) {
+    if (!sim.start(scenario))
+        return false;
+    if (!serialthread)
+        createSerialLink(nullptr);
+    fixedPorts = {sim.atPort(), sim.dataPort()};
+    theATSerialPortName.clear();
+    theModemSerialPortName.clear();
+    msgData.clear();
+    activeMsgCount = unreadMsgCount = 0;
+    receive_flag = false;
+    smscent_num.clear();
+    monitor = std::make_unique<StatusMonitor>(&view, nullptr);
+    // Ticks come from the test; the timer never fires by itself.
+    monitor->setPeriods(3600 * 1000, 3600 * 1000);
+    return true;
+}
+
+MonitorFixture::~MonitorFixture() {
+    if (serialthread && serialthread->portFd >= 0) {
+        serialthread->closePortNormal(serialthread->portFd);
+        serialthread->portFd = -1;
+    }
+    theATSerialPortName.clear();
+    theModemSerialPortName.clear();
+    fixedPorts = {};
+}
+
+QStringList MonitorFixture::newCommands() {
+    const QStringList all = sim.received();
+    const QStringList fresh = all.mid(seen_);
+    seen_ = all.size();
+    return fresh;
+}
+
+QStringList MonitorFixture::pcBox(const QString& box) const {
+    SmsData store;
+    QMap<int, SM_PARAM_DECODE> map;
+    store.getPcAllSmsItem(map, box);
+    QStringList out;
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        SM_PARAM_DECODE rec;
+        store.selectSmsItem(rec, box, it.key());
+        out << QString::fromLatin1(it->TPA) + "|" + rec.contentStr + "|" + it->state;
+    }
+    return out;
+}
+
+bool inOrder(const QStringList& haystack, const QStringList& needles, QString* missing) {
+    int from = 0;
+    for (const QString& needle : needles) {
+        const int at = haystack.indexOf(needle, from);
+        if (at < 0) {
+            if (missing)
+                *missing = needle;
+            return false;
+        }
+        from = at + 1;
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+#include "tests/monitor/recordingview.h"
+
+#include "modem/serialthread.h"
+
+#include <QDateTime>
+
+QStringList RecordingView::messageTexts() const {
+    QStringList texts;
+    for (const auto& m : messages)
+        texts << m.second;
+    return texts;
+}
+
+bool RecordingView::InsertSave(const QString& reply, int index, const QString& state) {
+    if (!store)
+        store = std::make_unique<SmsData>();
+    return storeArrivedMessage(*store, reply, index, state);
+}
+
+int RecordingView::getSimAllSmsItem(int store, int stat) {
+    const QString reply = serialthread->getSmsContent(stat, store);
+    return parseListReply(reply, store == 1 ? simLists : meLists, "new", "read",
+                          QDateTime::currentDateTime().toString("yyMMddhhmmss"));
+}
+
+std::optional<QString> RecordingView::askPin(const QString& name, const QString& prompt) {
+    return ask(name, prompt);
+}
+
+std::optional<QString> RecordingView::ask(const QString& name, const QString& prompt) {
+    asked << name + ": " + prompt;
+    if (onAsk)
+        onAsk(name);
+    if (answers.empty())
+        return std::nullopt;
+    const std::optional<QString> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

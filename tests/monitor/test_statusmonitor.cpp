@@ -1,0 +1,184 @@
+// The status monitor against the simulated card: start-up, arriving
+// messages, a vanishing modem, a missing or busy SIM.
+
+#include "modem/serialthread.h"
+#include "settings/settingsfiles.h"
+#include "tests/monitor/monitorfixture.h"
+
+#include <QtTest>
+
+class TestStatusMonitor : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules("velto.*.debug=false"); }
+    void readyStartInitialisesAndShowsTheNetwork();
+    void arrivingMessageGoesToThePcInbox();
+    void unpluggedModemIsShownOffAndFoundAgain();
+    void missingSimIsShownFromTheThirdCheck();
+    void busySimCountsAsFailedAfterItsBound();
+};
+
+void TestStatusMonitor::readyStartInitialisesAndShowsTheNetwork() {
+    MonitorFixture f;
+    QVERIFY(f.start("ready"));
+    f.tick();
+
+    const QStringList commands = f.newCommands();
+    QString missing;
+    QVERIFY2(inOrder(commands,
+                     {"AT+YOPRT?",
+                      "AT+CPIN?",
+                      "AT+CLCK=\"SC\",2",
+                      "AT+CPMS",
+                      "AT+YUSIM=?",
+                      "AT+CPBR=?",
+                      "AT+CSCS=\"UCS2\"",
+                      "AT+YSMSD?",
+                      "AT+CNMI=3,1,0,2,0",
+                      "AT+CMGF?",
+                      "AT+CPMS=\"SM\",\"SM\",\"SM\"",
+                      "AT+CMGL=4",
+                      "AT+CPMS=\"ME\",\"ME\",\"ME\"",
+                      "AT+CMGL=4",
+                      "AT+CMGR=1",
+                      "AT+CMGD=1",
+                      "AT+CSCA?",
+                      "AT+YSNT?",
+                      "AT+YCPBR=?",
+                      "AT+CIMI",
+                      "AT+CSQ",
+                      "AT+YPAS?",
+                      "AT+YDON?"},
+                     &missing),
+             qPrintable("missing or out of order: " + missing + "\n" + commands.join('\n')));
+
+    QVERIFY(f.monitor->modemOn && f.monitor->simOn && !f.monitor->simValidateCanceled);
+    QCOMPARE(f.view.labels["serviceLabel"].text, QString("UMTS"));
+    QCOMPARE(f.view.labels["pcsimLabel"].text, QString("P C"));
+    QCOMPARE(f.view.labels["ispLabel"].text, QString("Tolva Mobile"));
+    QCOMPARE(f.view.labels["signalLabel"].pixmap, QString("ImageList_RSSILevel5.png"));
+    QCOMPARE(f.view.labels["signalLabel"].size, QSize(32, 17));
+    QCOMPARE(f.view.labels["simLabel"].pixmap, QString("sim_on.png"));
+    QCOMPARE(f.view.labels["modemLabel"].pixmap, QString("modem_on.png"));
+    QCOMPARE(f.view.labels["simLabel"].tip, QString("(U)SIM Ready"));
+    QVERIFY(f.view.connectValid);
+    QCOMPARE(f.view.cardOnline, 1);
+    QCOMPARE(f.view.hasSim, 1);
+    QCOMPARE(smscent_num, QString("+491760000443"));
+
+    // The SIM boxes are listed; received messages of the modem memory end in
+    // the PC inbox and leave the modem, the sent one stays there.
+    QCOMPARE(f.view.simLists.in.size(), 3);
+    QCOMPARE(f.view.simLists.out.size(), 1);
+    QCOMPARE(f.view.simLists.draft.size(), 1);
+    const QStringList inbox = f.pcBox("inbox");
+    QCOMPARE(inbox.size(), 2);
+    QVERIFY2(inbox.contains("+4915112345678|Meeting moved to 10:00|new"),
+             qPrintable(inbox.join('\n')));
+    QVERIFY2(inbox.contains("22550|Your balance is 12.50 EUR|read") ||
+                 inbox.contains("+22550|Your balance is 12.50 EUR|read"),
+             qPrintable(inbox.join('\n')));
+    QCOMPARE(unreadMsgCount, 1);
+    QCOMPARE(f.view.meLists.out.size(), 1);
+    const QString modemMemory = f.sim.control({"messages", "ME"});
+    QCOMPARE(modemMemory.trimmed().split('\n').size(), 1);
+    QVERIFY(modemMemory.startsWith("ME 3 3 "));
+
+    // "+YSNT: 2,0,0" is preference 3, stored one lower.
+    QCOMPARE(f.view.networkSelection, 3);
+    QCOMPARE(readNetworkSettings().modePerferred, 2);
+}
+
+void TestStatusMonitor::arrivingMessageGoesToThePcInbox() {
+    MonitorFixture f;
+    QVERIFY(f.start("ready"));
+    f.tick();
+    const int before = f.pcBox("inbox").size();
+    const int index = f.sim.deliver("+491700000111", "See you at the station");
+    QVERIFY(index > 0);
+    // The notice is seen by the purge before the next command and fetched by
+    // the tick after that.
+    for (int i = 0; i < 3 && f.pcBox("inbox").size() == before; ++i)
+        f.tick();
+
+    QVERIFY(f.pcBox("inbox").contains("+491700000111|See you at the station|new"));
+    QVERIFY(f.sim.received().contains(QString("AT+CMGD=%1").arg(index)));
+    QVERIFY(!f.sim.control({"messages", "ME"}).contains("See you at the station"));
+    QVERIFY(f.view.indicator);
+    QCOMPARE(activeMsgCount, 0);
+    QVERIFY(msgData.isEmpty());
+}
+
+void TestStatusMonitor::unpluggedModemIsShownOffAndFoundAgain() {
+    MonitorFixture f;
+    QVERIFY(f.start("ready"));
+    f.tick();
+    QVERIFY(f.monitor->modemAttached());
+
+    QVERIFY(f.sim.unplug());
+    f.tick(); // the signal query goes unanswered: the modem is gone
+    QVERIFY(!f.monitor->modemOn);
+    QVERIFY(!f.monitor->modemAttached());
+    QCOMPARE(f.view.labels["modemLabel"].pixmap, QString("modem_on.png"));
+
+    // Rescans: the modem-off look only from the third on.
+    f.tick();
+    f.tick();
+    QCOMPARE(f.view.labels["modemLabel"].pixmap, QString("modem_on.png"));
+    f.tick();
+    QCOMPARE(f.view.labels["modemLabel"].pixmap, QString("modem_off.png"));
+    QCOMPARE(f.view.labels["simLabel"].pixmap, QString("sim_off.png"));
+    QCOMPARE(f.view.labels["serviceLabel"].text, QString("No Service"));
+    QCOMPARE(f.view.labels["ispLabel"].text, QString("Not Found"));
+    QCOMPARE(f.view.labels["modemLabel"].tip, QString("Tolva Be Not Detected"));
+    QCOMPARE(f.view.lastDataState, 2);
+    QVERIFY(!f.view.connectValid);
+    QCOMPARE(f.view.cardOnline, 0);
+
+    f.newCommands();
+    QVERIFY(f.sim.plug());
+    f.tick();
+    QVERIFY(inOrder(f.newCommands(), {"AT", "AT+YOPRT?", "AT+CPIN?", "AT+CSQ"}));
+    QVERIFY(f.monitor->modemAttached());
+    QCOMPARE(f.view.labels["modemLabel"].pixmap, QString("modem_on.png"));
+    QCOMPARE(f.view.labels["simLabel"].pixmap, QString("sim_on.png"));
+}
+
+void TestStatusMonitor::missingSimIsShownFromTheThirdCheck() {
+    MonitorFixture f;
+    QVERIFY(f.start("nosim"));
+    f.tick();
+    QVERIFY(f.monitor->modemOn);
+    QVERIFY(!f.monitor->simOn);
+    QVERIFY(f.view.labels["simLabel"].pixmap.isEmpty());
+    f.tick();
+    QVERIFY(f.view.labels["simLabel"].pixmap.isEmpty());
+    f.tick();
+    QCOMPARE(f.view.labels["simLabel"].pixmap, QString("sim_off.png"));
+    QCOMPARE(f.view.labels["modemLabel"].pixmap, QString("modem_on.png"));
+    QCOMPARE(f.view.labels["simLabel"].tip, QString("No (U)SIM"));
+    QCOMPARE(f.view.hasSim, 0);
+    QVERIFY(!f.view.connectValid);
+    // Nothing of the SIM's message set-up was attempted.
+    QVERIFY(!f.sim.received().contains("AT+CNMI=3,1,0,2,0"));
+}
+
+void TestStatusMonitor::busySimCountsAsFailedAfterItsBound() {
+    MonitorFixture f;
+    QVERIFY(f.start("busy"));
+    f.monitor->setSimBusyLimit(1);
+    QVERIFY(serialthread->openPort(f.sim.atPort()) >= 0);
+    QCOMPARE(f.monitor->initAtCmd(), 0);
+    QCOMPARE(f.newCommands().count("AT+CPIN?"), 2);
+    QVERIFY(f.monitor->modemOn);
+    QVERIFY(!f.monitor->simOn);
+
+    // With a bound above the busy answers the SIM comes up.
+    f.monitor->setSimBusyLimit(5);
+    f.sim.command({"set", "sim-busy", "2"});
+    QCOMPARE(f.monitor->initAtCmd(), 1);
+    QVERIFY(f.monitor->simOn);
+}
+
+QTEST_GUILESS_MAIN(TestStatusMonitor)
+#include "test_statusmonitor.moc"
