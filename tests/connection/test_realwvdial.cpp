@@ -1,0 +1,84 @@
+#include "app/commonconfig.h"
+#include "app/systempaths.h"
+#include "connection/dialerfiles.h"
+#include "connection/profilestore.h"
+#include "tests/support/modemsim.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+// Debian's wvdial dials the simulator's data port with the configuration the
+// program writes. wvdial runs in a private mount namespace in which the
+// test's own folders cover /etc/ppp (wvdial adds to pap-secrets and
+// chap-secrets, pppd reads options and peers there) and the lock and run
+// folders, so the machine's files stay untouched. No PPP link comes up (the
+// kernel has no PPP support here): what counts is what reached the modem.
+// Like the program, the test runs wvdial without address-space randomisation,
+// under which its task switcher sometimes aborts.
+class TestRealWvdial : public QObject {
+    Q_OBJECT
+private slots:
+    void dialsTheSimulatorWithTheGeneratedConfiguration() {
+        if (geteuid() != 0)
+            QSKIP("needs root: wvdial runs in a private mount namespace");
+        const QString wvdial = QStandardPaths::findExecutable("wvdial");
+        const QString unshare = QStandardPaths::findExecutable("unshare");
+        const QString setarch = QStandardPaths::findExecutable("setarch");
+        if (wvdial.isEmpty() || unshare.isEmpty() || setarch.isEmpty())
+            QSKIP("wvdial or util-linux is not installed (scripts/packages.txt)");
+        if (QProcess::execute(unshare, {"-m", "true"}) != 0)
+            QSKIP("mount namespaces are not available here");
+
+        TestEnv env;
+        ModemSim sim;
+        QVERIFY(sim.start("ready"));
+        env.writeRootFile("/etc/ppp/options", "lock\n");
+        env.writeRootFile("/etc/ppp/peers/wvdial", "noauth\n");
+        comcfg.builtinProfileName = "Tolva Internet";
+        comcfg.builtinDialNumber = "*99#";
+        comcfg.builtinApn = "internet.tolva.net";
+        QVERIFY(ProfileStore::initializeFile());
+        QVERIFY(ProfileStore::initializeDefaultData());
+        QCOMPARE(ProfileStore::resolveDefaultProfile(), QString("Tolva Internet"));
+        DialerFiles files;
+        QVERIFY(files.readDeafaultConfigData(sim.dataPort()));
+
+        // Fresh run and lock folders; the lock folder may lie inside the run folder.
+        QTemporaryDir scratch;
+        const QString run = scratch.filePath("run");
+        const QString lock = scratch.filePath("lock");
+        QVERIFY(QDir().mkpath(run + "/lock") && QDir().mkpath(lock));
+        const QString script = "mount --bind \"$1\" \"$2\" && mount --bind \"$3\" \"$4\" && "
+                               "mount --bind \"$5\" \"$6\" && exec \"$7\" -R \"$8\" -C \"$9\"";
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(unshare, {"-m", "--propagation", "private", "sh", "-c", script, "sh",
+                                env.rootPath("/etc/ppp"), "/etc/ppp", run,
+                                QFileInfo("/var/run").canonicalFilePath(), lock,
+                                QFileInfo("/var/lock").canonicalFilePath(), setarch, wvdial,
+                                SystemPaths::wvdialConf()});
+        QVERIFY(process.waitForStarted());
+        const bool finished = process.waitForFinished(30000);
+        const QByteArray output = process.readAll();
+        if (!finished)
+            process.kill();
+        QVERIFY2(finished, output.constData());
+
+        const QStringList received = sim.received("data");
+        QVERIFY2(received.contains("ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0"),
+                 qPrintable(received.join(" | ") + "\n" + output));
+        QVERIFY2(received.contains("ATDT*99#"), qPrintable(received.join(" | ")));
+        QVERIFY(sim.sent("data").join(' ').contains("CONNECT"));
+        // wvdial's additions went to the test's folder.
+        QVERIFY(QFile::exists(env.rootPath("/etc/ppp/pap-secrets")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRealWvdial)
+#include "test_realwvdial.moc"
