@@ -54,15 +54,15 @@ private slots:
         QTest::newRow("pin then puk")
             << QByteArray("AT+CPIN=\"1234\"\r\r\n+CME ERROR: SIM PUK required\r\n") << 7;
         QTest::newRow("pin error") << QByteArray("AT+CPIN=\"1234\"\r\r\nERROR\r\n") << 8;
-        QTest::newRow("puk accepted") << QByteArray("AT+CPIN=\"12345678\",\"4321\"\r\r\nOK\r\n")
-                                      << 9;
+        QTest::newRow("puk accepted")
+            << QByteArray("AT+CPIN=\"12345678\",\"4321\"\r\r\nOK\r\n") << 9;
         QTest::newRow("puk wrong")
             << QByteArray("AT+CPIN=\"12345678\",\"4321\"\r\r\n+CME ERROR: incorrect password\r\n")
             << 10;
         QTest::newRow("puk sim failure")
             << QByteArray("AT+CPIN=\"12345678\",\"4321\"\r\r\n+CME ERROR: SIM failure\r\n") << 11;
-        QTest::newRow("puk error") << QByteArray("AT+CPIN=\"12345678\",\"4321\"\r\r\nERROR\r\n")
-                                   << 12;
+        QTest::newRow("puk error")
+            << QByteArray("AT+CPIN=\"12345678\",\"4321\"\r\r\nERROR\r\n") << 12;
         // Only the command line decides between PIN and PUK entry.
         QTest::newRow("quotes in answer only")
             << QByteArray("AT+CPIN=\"1234\"\r\r\n+X: \"a\",\"b\"\r\nOK\r\n") << 5;
@@ -128,8 +128,8 @@ private slots:
         QTest::newRow("opmode error") << QByteArray("AT+YOPRT?\r\r\nERROR\r\n") << 79;
         QTest::newRow("opmode set") << QByteArray("AT+YOPRT=5\r\r\nOK\r\n") << 26;
         QTest::newRow("imsi") << QByteArray("AT+CIMI\r\r\n460001234567890\r\n\r\nOK\r\n") << 36;
-        QTest::newRow("imsi failure") << QByteArray("AT+CIMI\r\r\n+CME ERROR: SIM failure\r\n")
-                                      << 37;
+        QTest::newRow("imsi failure")
+            << QByteArray("AT+CIMI\r\r\n+CME ERROR: SIM failure\r\n") << 37;
         QTest::newRow("imsi error") << QByteArray("AT+CIMI\r\r\nERROR\r\n") << 37;
         QTest::newRow("gmr") << QByteArray("AT+GMR\r\r\nV1.0\r\n\r\nOK\r\n") << 58;
         QTest::newRow("gmr error") << QByteArray("AT+GMR\r\r\nERROR\r\n") << 59;
@@ -137,7 +137,8 @@ private slots:
         QTest::newRow("usim") << QByteArray("AT+YUSIM=?\r\r\n+YUSIM: 1\r\n\r\nOK\r\n") << 61;
         QTest::newRow("usim busy") << QByteArray("AT+YUSIM=?\r\r\n+CME ERROR: SIM busy\r\n") << 62;
         QTest::newRow("pdp") << QByteArray("AT+CGDCONT=1,\"IP\",\"net\"\r\r\nOK\r\n") << 24;
-        QTest::newRow("pdp error") << QByteArray("AT+CGDCONT=1,\"IP\",\"net\"\r\r\nERROR\r\n") << 25;
+        QTest::newRow("pdp error")
+            << QByteArray("AT+CGDCONT=1,\"IP\",\"net\"\r\r\nERROR\r\n") << 25;
         QTest::newRow("charset") << QByteArray("AT+CSCS=\"UCS2\"\r\r\nOK\r\n") << 76;
         QTest::newRow("charset error") << QByteArray("AT+CSCS=\"UCS2\"\r\r\nERROR\r\n") << 79;
     }
@@ -156,9 +157,11 @@ private slots:
         QTest::newRow("mode set error") << QByteArray("AT+YSNT=0,0,2\r\r\nERROR\r\n") << 49;
         QTest::newRow("mode query") << QByteArray("AT+YSNT?\r\r\n+YSNT: 0,0,2\r\n\r\nOK\r\n") << 52;
         QTest::newRow("mode query error") << QByteArray("AT+YSNT?\r\r\nERROR\r\n") << 53;
-        QTest::newRow("service") << QByteArray("AT+YPAS?\r\r\n+YPAS: \"WCDMA\",\"CS_PS\"\r\n\r\nOK\r\n")
+        QTest::newRow("service") << QByteArray(
+                                        "AT+YPAS?\r\r\n+YPAS: \"WCDMA\",\"CS_PS\"\r\n\r\nOK\r\n")
                                  << 71;
-        QTest::newRow("operator") << QByteArray("AT+YDON?\r\r\n+YDON: \"Mirel\"\r\n\r\nOK\r\n") << 73;
+        QTest::newRow("operator") << QByteArray("AT+YDON?\r\r\n+YDON: \"Mirel\"\r\n\r\nOK\r\n")
+                                  << 73;
     }
     void network() { bareAt(); }
 
@@ -168,10 +171,11 @@ private slots:
         QTest::newRow("storage set")
             << QByteArray("AT+CPMS=\"SM\",\"SM\",\"SM\"\r\r\n+CPMS: 3,20,3,20,3,20\r\n\r\nOK\r\n")
             << 44;
-        QTest::newRow("storage set error") << QByteArray("AT+CPMS=\"XX\"\r\r\n+CMS ERROR: 302\r\n")
-                                           << 45;
+        QTest::newRow("storage set error")
+            << QByteArray("AT+CPMS=\"XX\"\r\r\n+CMS ERROR: 302\r\n") << 45;
         QTest::newRow("storage query")
-            << QByteArray("AT+CPMS?\r\n\r\n+CPMS: \"SM\",3,20,\"SM\",3,20,\"SM\",5,20\r\n\r\nOK\r\n")
+            << QByteArray(
+                   "AT+CPMS?\r\n\r\n+CPMS: \"SM\",3,20,\"SM\",3,20,\"SM\",5,20\r\n\r\nOK\r\n")
             << 46;
         QTest::newRow("storage query error") << QByteArray("AT+CPMS?\r\n\r\nERROR\r\n") << 47;
         QTest::newRow("bare storage") << QByteArray("AT+CPMS\r\r\nERROR\r\n") << 23;
@@ -181,7 +185,8 @@ private slots:
         QTest::newRow("list") << QByteArray("AT+CMGL=4\r\r\n+CMGL: 1,0,,23\r\n07\r\n\r\nOK\r\n")
                               << 50;
         QTest::newRow("list error") << QByteArray("AT+CMGL=4\r\r\n+CMS ERROR: 321\r\n") << 51;
-        QTest::newRow("read") << QByteArray("AT+CMGR=3\r\r\n+CMGR: 0,,23\r\n07\r\n\r\nOK\r\n") << 69;
+        QTest::newRow("read") << QByteArray("AT+CMGR=3\r\r\n+CMGR: 0,,23\r\n07\r\n\r\nOK\r\n")
+                              << 69;
         QTest::newRow("read error") << QByteArray("AT+CMGR=3\r\r\n+CMS ERROR: 321\r\n") << 70;
         QTest::newRow("centre") << QByteArray("AT+CSCA?\r\r\n+CSCA: \"+1234\",145\r\n\r\nOK\r\n")
                                 << 75;
@@ -200,7 +205,8 @@ private slots:
         QTest::newRow("delete ok") << QByteArray("AT+CMGD=7\r\r\nOK\r\n") << 76;
         QTest::newRow("delete error") << QByteArray("AT+CMGD=7\r\r\n+CMS ERROR: 321\r\n") << 76;
         QTest::newRow("other cms error") << QByteArray("AT+CMGS=18\r\r\n+CMS ERROR: 500\r\n") << 77;
-        QTest::newRow("written") << QByteArray("AT+CMGW=24,3\r\r\n> 07...\x1a\r\n+CMGW: 4\r\n\r\nOK\r\n")
+        QTest::newRow("written") << QByteArray(
+                                        "AT+CMGW=24,3\r\r\n> 07...\x1a\r\n+CMGW: 4\r\n\r\nOK\r\n")
                                  << 78;
         QTest::newRow("unknown command") << QByteArray("AT+CGSN\r\r\n35123\r\n\r\nOK\r\n") << 0;
     }

@@ -25,13 +25,13 @@ private slots:
                                         << QByteArray("AT+CMGS=18\r\r\n+CMS ERROR: 500\r\n");
         QTest::newRow("not support") << QByteArray("AT+YCPBR=?\r\r\nnot support\r\n")
                                      << QByteArray("AT+YCPBR=?\r\r\nnot support\r\n");
-        QTest::newRow("no carrier") << QByteArray("ATD*99#\r\r\nNO CARRIER\r\n")
-                                    << QByteArray("ATD*99#\r\r\nNO CARRIER");
-        QTest::newRow("earliest end wins") << QByteArray("AT\r\r\nOK\r\nERROR\r\n")
-                                           << QByteArray("AT\r\r\nOK\r\n");
+        QTest::newRow("no carrier")
+            << QByteArray("ATD*99#\r\r\nNO CARRIER\r\n") << QByteArray("ATD*99#\r\r\nNO CARRIER");
+        QTest::newRow("earliest end wins")
+            << QByteArray("AT\r\r\nOK\r\nERROR\r\n") << QByteArray("AT\r\r\nOK\r\n");
         QTest::newRow("OK without line end") << QByteArray("AT\r\r\nOK") << QByteArray();
-        QTest::newRow("cme without line end") << QByteArray("AT\r\r\n+CME ERROR: 10")
-                                              << QByteArray();
+        QTest::newRow("cme without line end")
+            << QByteArray("AT\r\r\n+CME ERROR: 10") << QByteArray();
     }
     // Fed whole, byte by byte, and in pieces of 3: the same end every time,
     // and the bytes after it are left over.

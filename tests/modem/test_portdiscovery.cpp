@@ -1,0 +1,211 @@
+// Finding the card and its ports: the product-identifier file, the disc-mode
+// eject, and the port scan over the simulator's ports published as ttyUSB
+// devices under a private system root.
+
+#include "app/cmdline.h"
+#include "modem/portdiscovery.h"
+#include "modem/serialthread.h"
+#include "tests/support/modemsim.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+class FakeBus : public UsbBus {
+public:
+    QList<UsbDeviceId> attached;
+    QList<UsbDeviceId> devices() override { return attached; }
+};
+
+bool isOpen(int fd) {
+    return fd > 0 && fcntl(fd, F_GETFD) != -1;
+}
+
+} // namespace
+
+class TestPortDiscovery : public QObject {
+    Q_OBJECT
+private slots:
+    void modemTypes() {
+        TestEnv env;
+        // The shipped file gives the built-in lists.
+        const ModemTypes shipped = readModemTypes(env.dataPath("modem_types.xml"));
+        QCOMPARE(shipped.positive, defaultModemTypes().positive);
+        QCOMPARE(shipped.negative, defaultModemTypes().negative);
+        QCOMPARE(defaultModemTypes().positive.size(), 7);
+        QCOMPARE(defaultModemTypes().negative.size(), 9);
+
+        const ModemTypes missing = readModemTypes(env.dataPath("no_such_file.xml"));
+        QCOMPARE(missing.negative, defaultModemTypes().negative);
+
+        QByteArray text = "1234\n<?xml version=\"1.0\"?>\n5678\n<Pid_Positive>\n00ab\nab\nAB\n"
+                          "</Pid_Positive>\n9999\n<Pid_NePositive>\n";
+        for (int i = 0; i < 12; ++i)
+            text += QByteArray::number(0x7100 + i, 16) + "\n";
+        text += "zz\n</Pid_NePositive>\n<Pid_Positive>\n";
+        for (int i = 0; i < 40; ++i)
+            text += QByteArray::number(0x6100 + i, 16) + "\r\n";
+        QFile file(env.dataPath("types.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        const ModemTypes types = readModemTypes(env.dataPath("types.xml"));
+        QCOMPARE(types.positive.size(), ModemTypes::PositiveCapacity);
+        QCOMPARE(types.positive.mid(0, 4), (QList<quint16>{0xab, 0xab, 0xab, 0x6100}));
+        QCOMPARE(types.negative.size(), ModemTypes::NegativeCapacity);
+        QCOMPARE(types.negative.first(), quint16(0x7100));
+        QVERIFY(!types.positive.contains(0x1234) && !types.positive.contains(0x5678));
+        QVERIFY(!types.positive.contains(0x9999) && !types.negative.contains(0x9999));
+    }
+
+    void noCard() {
+        TestEnv env;
+        SerialThread link(nullptr);
+        FakeBus bus;
+        PortDiscovery discovery(&link, &bus);
+        QCOMPARE(discovery.findPortNames(), 0);
+        bus.attached = {{0x1d6b, 0x0002}, {0x3c9b, 0x6001}};
+        QCOMPARE(discovery.findPortNames(), 0);
+        QCOMPARE(discovery.initPortCount, 2);
+        QVERIFY(discovery.myOpenedFdList.isEmpty());
+        QCOMPARE(link.portFd, -1);
+    }
+
+    // A card in disc mode is ejected on scans 1, 5, 9, ... while it stays so.
+    void discModeEject() {
+        TestEnv env;
+        const QString log = env.rootPath("/eject.log");
+        env.writeRootFile("/usr/bin/eject",
+                          "#!/bin/sh\necho \"$@\" >> " + log.toLocal8Bit() + "\n");
+        QFile::setPermissions(env.rootPath("/usr/bin/eject"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const auto ejects = [&] { return TestEnv::readFile(log).count('\n'); };
+
+        SerialThread link(nullptr);
+        FakeBus bus;
+        bus.attached = {{MODEM_VENDOR_ID, DISC_MODE_PRODUCT_ID}};
+        PortDiscovery discovery(&link, &bus);
+        const QList<int> expected = {1, 1, 1, 1, 2, 2, 2, 2, 3};
+        for (int scan = 0; scan < expected.size(); ++scan) {
+            QCOMPARE(discovery.findPortNames(), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(ejects(), expected[scan], 5000);
+        }
+        for (const QByteArray& line : TestEnv::readFile(log).trimmed().split('\n'))
+            QCOMPARE(QString(line), env.rootPath("/dev/MODEMCONNECTION"));
+
+        // Another product ends the waiting.
+        bus.attached = {{MODEM_VENDOR_ID, 0x6001}};
+        QCOMPARE(discovery.findPortNames(), 1);
+        QVERIFY(!discovery.onSwitchPort);
+        QCOMPARE(discovery.switchCount, 0);
+    }
+
+    // ttyUSB0 (data) and ttyUSB2 (AT) answer, ttyUSB1 is silent: the order of
+    // the two working ports depends on the product.
+    void portChoice_data() {
+        QTest::addColumn<int>("product");
+        QTest::addColumn<QString>("atPort");
+        QTest::addColumn<QString>("modemPort");
+        QTest::newRow("positive") << 0x6001 << "ttyUSB2"
+                                  << "ttyUSB0";
+        QTest::newRow("unlisted") << 0x1234 << "ttyUSB2"
+                                  << "ttyUSB0";
+        QTest::newRow("negative") << 0x7001 << "ttyUSB0"
+                                  << "ttyUSB2";
+    }
+    void portChoice() {
+        QFETCH(int, product);
+        QFETCH(QString, atPort);
+        QFETCH(QString, modemPort);
+        TestEnv env;
+        ModemSim sim;
+        QVERIFY(
+            sim.startWithRoot(env.root(), "ready", {"--silent-port"}, {"data", "silent", "at"}));
+        QVERIFY(sim.command({"ping"}));
+        SerialThread link(nullptr);
+        FakeBus bus;
+        bus.attached = {{0x1d6b, 0x0002}, {MODEM_VENDOR_ID, quint16(product)}};
+        PortDiscovery discovery(&link, &bus);
+
+        QCOMPARE(discovery.findPortNames(), 1);
+        QVERIFY2(!theATSerialPortName.isEmpty() && !theModemSerialPortName.isEmpty(),
+                 qPrintable(sim.transcript()));
+        QCOMPARE(theATSerialPortName, env.rootPath("/dev/" + atPort));
+        QCOMPARE(theModemSerialPortName, env.rootPath("/dev/" + modemPort));
+        // Three ports opened (ttyUSB32 doesn't exist); only the AT port stays open.
+        QCOMPARE(discovery.myOpenedFdList.size(), 3);
+        QVERIFY(isOpen(discovery.iAtPort));
+        QVERIFY(!isOpen(discovery.iModemPort));
+        for (const QString& fd : std::as_const(discovery.myOpenedFdList)) {
+            if (fd.toInt() != discovery.iAtPort)
+                QVERIFY(!isOpen(fd.toInt()));
+        }
+        // The link is left on the AT port, which answers.
+        QCOMPARE(link.portFd, discovery.iAtPort);
+        QCOMPARE(link.sendNULL_ATCmd(), 1);
+        QVERIFY(sim.received("silent").join(QString()).contains("AT"));
+        link.closePortNormal(discovery.iAtPort);
+        theATSerialPortName.clear();
+        theModemSerialPortName.clear();
+    }
+
+    // "ttyUSB32" is tried last whether or not the system lists it; with no
+    // answering port both names are empty and nothing stays open.
+    void lastCandidateAndNoAnswer() {
+        TestEnv env;
+        ModemSim sim;
+        QVERIFY(sim.startWithRoot(env.root(), "ready", {}, {"data", "at"}));
+        QVERIFY(sim.command({"ping"}));
+        QVERIFY(QDir().rmdir(env.rootPath("/sys/class/tty/ttyUSB1")));
+        QVERIFY(QFile::link(sim.atPort(), env.rootPath("/dev/ttyUSB32")));
+        SerialThread link(nullptr);
+        FakeBus bus;
+        bus.attached = {{MODEM_VENDOR_ID, 0x6002}};
+        PortDiscovery discovery(&link, &bus);
+        QCOMPARE(discovery.findPortNames(), 1);
+        QCOMPARE(theModemSerialPortName, env.rootPath("/dev/ttyUSB0"));
+        QCOMPARE(theATSerialPortName, env.rootPath("/dev/ttyUSB32"));
+        link.closePortNormal(discovery.iAtPort);
+
+        QVERIFY(sim.unplug());
+        QCOMPARE(discovery.findPortNames(), 1);
+        QCOMPARE(theATSerialPortName, QString());
+        QCOMPARE(theModemSerialPortName, QString());
+        QVERIFY(discovery.myOpenedFdList.isEmpty());
+        QCOMPARE(discovery.iAtPort, 0);
+        QCOMPARE(link.portFd, -1);
+    }
+
+    // Ports given on the command line are used as they are, without a scan.
+    void fixedPortsSkipScan() {
+        TestEnv env;
+        ModemSim sim;
+        QVERIFY(sim.start("ready"));
+        QVERIFY(sim.command({"ping"}));
+        SerialThread link(nullptr);
+        FakeBus bus; // no card on the bus
+        PortDiscovery discovery(&link, &bus);
+        fixedPorts = {sim.atPort(), sim.dataPort()};
+        QCOMPARE(discovery.findPortNames(), 1);
+        QCOMPARE(theATSerialPortName, sim.atPort());
+        QCOMPARE(theModemSerialPortName, sim.dataPort());
+        QCOMPARE(link.portFd, discovery.iAtPort);
+        QCOMPARE(link.getSignalQuality(), 5);
+        link.closePortNormal(link.portFd);
+
+        fixedPorts = {env.rootPath("/dev/ttyUSB7"), QString()};
+        QCOMPARE(discovery.findPortNames(), 0);
+        fixedPorts = {};
+        theATSerialPortName.clear();
+        theModemSerialPortName.clear();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortDiscovery)
+#include "test_portdiscovery.moc"
