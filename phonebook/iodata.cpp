@@ -3,6 +3,7 @@
 #include "modem/serialthread.h"
 #include "phonebook/coder.h"
 
+#include <QHash>
 #include <memory>
 
 QMap<int, Contact> IOData::pcContactMap;
@@ -19,6 +20,47 @@ bool simUcs2() {
 
 int simCapacity() {
     return serialthread ? serialthread->simPhonebookSize : 0;
+}
+
+// The contact that names each number, as a scan of the PC contacts and then
+// the SIM contacts in id order would find it, so that naming every message
+// of a box doesn't scan every contact for each. It keeps copies of the maps
+// it was built from: they share their data with the maps until either map
+// changes, which shows that the index is stale.
+struct NameIndex {
+    QMap<int, Contact> pc;
+    QMap<int, Contact> sim;
+    QHash<QString, Contact> byNumber;
+    bool built = false;
+
+    bool current() const {
+        return built && IOData::pcContactMap.isSharedWith(pc) &&
+               IOData::simContactMap.isSharedWith(sim);
+    }
+
+    void rebuild() {
+        pc = IOData::pcContactMap;
+        sim = IOData::simContactMap;
+        byNumber.clear();
+        for (const Contact& c : std::as_const(pc)) {
+            for (const QString& number : {c.getPhone(), c.getHomePhone(), c.getOfficePhone()}) {
+                if (!byNumber.contains(number))
+                    byNumber.insert(number, c);
+            }
+        }
+        for (const Contact& c : std::as_const(sim)) {
+            if (!byNumber.contains(c.getPhone()))
+                byNumber.insert(c.getPhone(), c);
+        }
+        built = true;
+    }
+};
+
+const QHash<QString, Contact>& contactsByNumber() {
+    static NameIndex index;
+    if (!index.current())
+        index.rebuild();
+    return index.byNumber;
 }
 
 } // namespace
@@ -109,18 +151,10 @@ QString IOData::getNameFromPhone(const QString& number) {
     QString name;
     if (number.isEmpty())
         return name;
-    for (const Contact& c : std::as_const(pcContactMap)) {
-        if (c.getPhone() == number || c.getHomePhone() == number || c.getOfficePhone() == number) {
-            decode(name, c.getName(), true);
-            return name;
-        }
-    }
-    for (const Contact& c : std::as_const(simContactMap)) {
-        if (c.getPhone() == number) {
-            decode(name, c.getName(), simUcs2());
-            return name;
-        }
-    }
+    const QHash<QString, Contact>& contacts = contactsByNumber();
+    const auto found = contacts.constFind(number);
+    if (found != contacts.constEnd())
+        decode(name, found->getName(), found->getIsSim() ? simUcs2() : true);
     return name;
 }
 

@@ -127,6 +127,13 @@ private slots:
         QCOMPARE(IOData::getNameFromPhone("00491701234567"), QString());
         QCOMPARE(IOData::getNameFromPhone("777"), QString("Sim"));
         QCOMPARE(IOData::getNameFromPhone(""), QString());
+        // A PC contact goes before a SIM contact; changes show at once.
+        IOData::simContactMap.insert(6, Contact(true, 6, coded("Sam", false), "0301234"));
+        QCOMPARE(IOData::getNameFromPhone("0301234"), QString("Ann"));
+        IOData::pcContactMap[1].setOfficePhone("");
+        QCOMPARE(IOData::getNameFromPhone("0301234"), QString("Bob"));
+        data.delContact(&bob, false);
+        QCOMPARE(IOData::getNameFromPhone("0301234"), QString("Sam"));
         data.cleanSimMap();
         QCOMPARE(IOData::getNameFromPhone("777"), QString());
     }
