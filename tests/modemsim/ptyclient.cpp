@@ -64,6 +64,11 @@ QByteArray PtyClient::command(const QByteArray& line, int timeoutMs) {
     return out;
 }
 
+QByteArray PtyClient::answer(const QByteArray& line, int timeoutMs) {
+    const QByteArray reply = command(line, timeoutMs);
+    return reply.startsWith(line + "\r\n") ? reply.mid(line.size() + 2) : reply;
+}
+
 QByteArray PtyClient::readUntil(const QByteArray& until, int timeoutMs) {
     QByteArray out;
     const QDeadlineTimer deadline(timeoutMs);

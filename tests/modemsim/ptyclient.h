@@ -17,6 +17,8 @@ public:
     // Sends `line` + "\r\n" and reads until a final result code or the
     // message prompt arrives (or `timeoutMs` passes). Returns all bytes read.
     QByteArray command(const QByteArray& line, int timeoutMs = 3000);
+    // command() without the echo of the line.
+    QByteArray answer(const QByteArray& line, int timeoutMs = 3000);
     // Reads until `until` appears in what was read, or the time passes.
     QByteArray readUntil(const QByteArray& until, int timeoutMs);
     // Reads whatever arrives within `ms`.

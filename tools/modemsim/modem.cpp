@@ -612,11 +612,17 @@ Reply Modem::cpwd(char kind, const Params& p) {
 
 Reply Modem::cops(char kind, const Params& p, const std::vector<bool>& quoted) {
     ModemState& s = state;
+    // The registered network: the listed one marked current, else one by name.
     auto current = [&]() -> const Network* {
-        for (const Network& n : s.networks)
-            if (n.longName == s.operatorName || n.shortName == s.operatorName)
+        const Network* byName = nullptr;
+        for (const Network& n : s.networks) {
+            const bool named = n.longName == s.operatorName || n.shortName == s.operatorName;
+            if (named && n.status == 2)
                 return &n;
-        return nullptr;
+            if (named && !byName)
+                byName = &n;
+        }
+        return byName;
     };
     if (kind == 'T') {
         if (s.operatingMode != 5)

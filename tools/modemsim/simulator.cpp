@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/inotify.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -100,6 +101,8 @@ Simulator::~Simulator() {
         close(controlFd_);
         unlink(opt_.controlPath.c_str());
     }
+    if (inotifyFd_ >= 0)
+        close(inotifyFd_);
 }
 
 Port* Simulator::port(const std::string& role) {
@@ -169,6 +172,7 @@ bool Simulator::start() {
     std::signal(SIGHUP, onSignal);
     std::signal(SIGPIPE, SIG_IGN);
 
+    inotifyFd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (!openControl(error) || !plug(error)) {
         std::fprintf(stderr, "modemsim: %s\n", error.c_str());
         return false;
@@ -212,6 +216,11 @@ bool Simulator::openPty(Port& p, std::string& error) {
     p.master = master;
     p.slave = slave;
     p.slavePath = name;
+    // A real card sees its port closed (DTR drops); a pseudo-terminal only
+    // tells through file events on the slave device.
+    p.clients = 0;
+    p.sawClient = false;
+    p.watch = inotifyFd_ < 0 ? -1 : inotify_add_watch(inotifyFd_, name, IN_OPEN | IN_CLOSE);
     return true;
 }
 
@@ -293,6 +302,9 @@ void Simulator::unplug() {
                 modem_.finishBody("", true, p->settings);
     }
     for (auto& p : ports_) {
+        if (p->watch >= 0)
+            inotify_rm_watch(inotifyFd_, p->watch);
+        p->watch = -1;
         close(p->master);
         close(p->slave);
         p->master = p->slave = -1;
@@ -316,6 +328,44 @@ void Simulator::readPort(Port& p) {
         p.in.append(buf, static_cast<size_t>(n));
 }
 
+void Simulator::readWatches() {
+    alignas(inotify_event) char buf[4096];
+    ssize_t n;
+    while ((n = read(inotifyFd_, buf, sizeof buf)) > 0) {
+        for (ssize_t off = 0; off < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buf + off);
+            off += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+            for (auto& p : ports_) {
+                if (p->watch < 0 || p->watch != e->wd)
+                    continue;
+                if (e->mask & IN_OPEN) {
+                    ++p->clients;
+                    p->sawClient = true;
+                } else if ((e->mask & IN_CLOSE) && --p->clients <= 0) {
+                    p->clients = 0;
+                    clientGone(*p);
+                }
+            }
+        }
+    }
+}
+
+// The last client closed the port: a data call ends, a message body is
+// dropped and output nobody reads is discarded, as on a card whose DTR drops.
+void Simulator::clientGone(Port& p) {
+    if (p.settings.online)
+        transcript_.write(p.role, '!', "call ended: port closed");
+    p.settings.online = false;
+    if (p.inBody) {
+        p.inBody = false;
+        modem_.finishBody("", true, p.settings);
+    }
+    p.in.clear();
+    p.out.clear();
+    p.crWait = {};
+    tcflush(p.slave, TCIFLUSH);
+}
+
 bool Simulator::idle(const Port& p) const {
     return p.open() && p.out.empty() && p.in.empty() && !p.inBody && !p.settings.online;
 }
@@ -332,7 +382,7 @@ void Simulator::processInput(Port& p) {
         if (!p.out.empty())
             return;
         if (p.in.empty()) {
-            if (!p.urcs.empty() && idle(p)) {
+            if (!p.urcs.empty() && idle(p) && !p.deserted()) {
                 transcript_.write(p.role, '>', p.urcs);
                 send(p, p.urcs);
                 p.urcs.clear();
@@ -465,13 +515,15 @@ void Simulator::handleLine(Port& p, const std::string& line, const std::string& 
         reply = reply.substr(0, static_cast<size_t>(faults_.truncate));
         faults_.truncate = -1;
     }
+    // Line noise comes before the echo.
+    std::string noise;
     if (faults_.garbage > 0) {
-        reply = garbageBytes(faults_.garbage) + reply;
+        noise = garbageBytes(faults_.garbage);
         faults_.garbage = 0;
     }
-    if (!reply.empty())
-        transcript_.write(p.role, '>', reply);
-    send(p, (doEcho ? echo : std::string()) + reply, delay);
+    if (!reply.empty() || !noise.empty())
+        transcript_.write(p.role, '>', noise + reply);
+    send(p, noise + (doEcho ? echo : std::string()) + reply, delay);
 }
 
 void Simulator::send(Port& p, const std::string& bytes, int delayMs) {
@@ -524,6 +576,7 @@ int Simulator::run() {
         std::vector<pollfd> fds;
         fds.push_back({signalPipe[0], POLLIN, 0});
         fds.push_back({controlFd_, POLLIN, 0});
+        fds.push_back({inotifyFd_, POLLIN, 0});
         for (const Client& c : clients_)
             fds.push_back({c.fd, POLLIN, 0});
         const size_t firstPort = fds.size();
@@ -543,8 +596,9 @@ int Simulator::run() {
         }
         if (fds[1].revents & POLLIN)
             acceptClient();
+        const bool watchEvents = inotifyFd_ >= 0 && (fds[2].revents & POLLIN);
         for (size_t i = 0; i < clients_.size(); ++i) {
-            if (fds[2 + i].revents && !readClient(clients_[i])) {
+            if (fds[3 + i].revents && !readClient(clients_[i])) {
                 close(clients_[i].fd);
                 clients_[i].fd = -1;
             }
@@ -560,6 +614,10 @@ int Simulator::run() {
             flush(*p);
             processInput(*p);
         }
+        // After the ports, so that what a client wrote before closing is
+        // handled first and its unread answer then discarded.
+        if (watchEvents)
+            readWatches();
     }
     return 0;
 }

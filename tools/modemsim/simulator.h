@@ -55,8 +55,13 @@ struct Port {
     Clock::time_point crWait{}; // a line ended in CR: wait briefly for its LF
     std::deque<Chunk> out;
     std::string urcs; // unsolicited lines waiting for the port to be idle
+    int watch = -1;   // inotify watch on the slave device: opens and closes by clients
+    int clients = 0;  // clients holding the port open (as far as inotify saw)
+    bool sawClient = false;
 
     bool open() const { return master >= 0; }
+    // No client has the port open any more (only known once one was seen).
+    bool deserted() const { return sawClient && clients <= 0; }
 };
 
 class Simulator {
@@ -80,6 +85,7 @@ private:
     std::vector<std::unique_ptr<Port>> ports_;
     bool plugged_ = false;
     int controlFd_ = -1;
+    int inotifyFd_ = -1;
     struct Client {
         int fd;
         std::string in;
@@ -97,6 +103,8 @@ private:
     std::string usbName(size_t position) const;
 
     void readPort(Port& p);
+    void readWatches();
+    void clientGone(Port& p);
     void processInput(Port& p);
     void handleLine(Port& p, const std::string& line, const std::string& echo);
     void send(Port& p, const std::string& bytes, int delayMs = 0);

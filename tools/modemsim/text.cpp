@@ -102,9 +102,29 @@ std::string quote(const std::string& word) {
     return out + "\"";
 }
 
+// Length of the valid UTF-8 sequence at `i`, 0 when there is none.
+static size_t utf8Sequence(const std::string& s, size_t i) {
+    const unsigned char c = s[i];
+    const size_t len = c >= 0xF0 && c < 0xF5 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+    if (len == 0 || i + len > s.size())
+        return 0;
+    for (size_t k = 1; k < len; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+            return 0;
+    return len;
+}
+
 std::string escape(const std::string& bytes) {
     std::string out;
-    for (unsigned char c : bytes) {
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const unsigned char c = bytes[i];
+        if (c >= 0x80) {
+            if (const size_t len = utf8Sequence(bytes, i)) {
+                out += bytes.substr(i, len);
+                i += len - 1;
+                continue;
+            }
+        }
         switch (c) {
         case '\r':
             out += "\\r";

@@ -17,8 +17,8 @@ bool tokenize(const std::string& line, std::vector<std::string>& words,
 // Quotes a word so that tokenize() gives it back unchanged.
 std::string quote(const std::string& word);
 
-// Shows control characters as escapes (\r, \n, \x1a ...) so that a byte
-// string fits on one transcript line.
+// Shows control characters and bytes that are not UTF-8 as escapes (\r, \n,
+// \x1a ...) so that a byte string fits on one transcript line.
 std::string escape(const std::string& bytes);
 
 std::string upper(std::string s);
