@@ -527,7 +527,8 @@ void StatusMonitor::applyNetworkTexts(bool validateCanceled) {
         view->setStatusText("serviceLabel", serviceText);
         view->setStatusText("pcsimLabel", serviceType);
         view->setStatusText("ispLabel", operatorName);
-        view->connectBtnValid(serviceType.contains('P') && connecting == 0);
+        // A SIM whose PIN entry was cancelled can't dial.
+        view->connectBtnValid(serviceType.contains('P') && connecting == 0 && !validateCanceled);
         if (signalLevel == -1) {
             view->setStatusPixmap("signalLabel", "ImageList_TrayMain2.png");
         } else if (signalLevel > 0) {
