@@ -1,6 +1,5 @@
 #include "connection/dialerfiles.h"
 
-#include "app/globals.h"
 #include "app/systempaths.h"
 #include "connection/profilerecord.h"
 #include "connection/profilestore.h"
