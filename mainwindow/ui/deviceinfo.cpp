@@ -36,7 +36,7 @@ QString imeiFromReply(const QString& reply) {
 }
 
 QString isdnFromReply(const QString& reply) {
-    const qsizetype at = reply.indexOf("+CNUM");
+    const qsizetype at = reply.indexOf("+CNUM:");
     if (at < 0)
         return {};
     const QString line = reply.mid(at).section('\n', 0, 0);

@@ -107,7 +107,7 @@ void WTMainWindow::init() {
 
 void WTMainWindow::wait2secsToShow(QSplashScreen* splash) {
     splash_ = splash;
-    QTimer::singleShot(2000, this, &WTMainWindow::slotDelayShow);
+    QTimer::singleShot(2000, Qt::PreciseTimer, this, &WTMainWindow::slotDelayShow);
 }
 
 void WTMainWindow::slotDelayShow() {
