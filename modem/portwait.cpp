@@ -1,6 +1,7 @@
 #include "modem/portwait.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QThread>
@@ -39,6 +40,15 @@ bool onApplicationThread() {
     return app && QThread::currentThread() == app->thread();
 }
 
+// The application handles its events at least this often while a reply that
+// keeps arriving is read (a frame of a 60 Hz display).
+constexpr qint64 kLongestTurnMs = 8;
+
+QElapsedTimer& sinceLastTurn() {
+    static QElapsedTimer timer;
+    return timer;
+}
+
 } // namespace
 
 PortWait waitForInputQuietly(int fd, int timeoutMs) {
@@ -50,10 +60,17 @@ PortWait waitForOutput(int fd) {
 }
 
 PortWait waitForInput(int fd, int timeoutMs) {
+    const bool applicationThread = onApplicationThread();
+    QElapsedTimer& lastTurn = sinceLastTurn();
     const PortWait now = waitForInputQuietly(fd, 0);
-    if (now != PortWait::Timeout || timeoutMs <= 0)
+    if (now != PortWait::Timeout || timeoutMs <= 0) {
+        if (applicationThread && (!lastTurn.isValid() || lastTurn.elapsed() >= kLongestTurnMs)) {
+            QCoreApplication::processEvents();
+            lastTurn.start();
+        }
         return now;
-    if (!onApplicationThread())
+    }
+    if (!applicationThread)
         return waitForInputQuietly(fd, timeoutMs);
 
     QEventLoop loop;
@@ -65,5 +82,6 @@ PortWait waitForInput(int fd, int timeoutMs) {
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(timeoutMs);
     loop.exec();
+    lastTurn.start();
     return waitForInputQuietly(fd, 0);
 }

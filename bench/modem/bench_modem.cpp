@@ -1,0 +1,252 @@
+// Benchmark of the modem link against the modem simulator, with no reply
+// delay and with a 20 ms reply delay:
+//   - bare "AT" transactions (purge, write, receive) against a raw loop on
+//     the same pseudo-terminal (write "AT\r\n", read until "OK\r\n");
+//   - reading the whole SIM phonebook (250 entries) and listing 100 stored
+//     messages, against gammu doing the same ("getallmemory SM",
+//     "getallsms"); both timed from the simulator's transcript, from the
+//     operation's first command to its last reply, because gammu's own
+//     start-up waits several seconds;
+//   - the longest gap between two turns of the event loop while the
+//     phonebook is read.
+//
+// Usage: bench_modem [transactions]   (default 1000)
+
+#include "modem/serialthread.h"
+#include "tests/support/modemsim.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <memory>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kContacts = 250;
+constexpr int kMessages = 100;
+
+QString writeScenario(const QString& dir) {
+    QString text = "include \"" + ModemSim::scenarioPath("ready") + "\"\n";
+    text += "contacts-clear\nmessages-clear SM\nmessages-clear ME\nstorage SM 120\n";
+    for (int i = 1; i <= kContacts; ++i)
+        text += QString("contact %1 \"+4917%2\" \"Contact number %1\"\n")
+                    .arg(i)
+                    .arg(i, 8, 10, QChar('0'));
+    for (int i = 1; i <= kMessages; ++i)
+        text += QString("message SM read deliver +4916%1 \"Message %2: see you at the station at "
+                        "eight\" \"2026-11-30 18:02:11\"\n")
+                    .arg(i, 8, 10, QChar('0'))
+                    .arg(i);
+    const QString path = dir + "/bench.scn";
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text.toUtf8());
+    return path;
+}
+
+// Milliseconds from the first command matching `isOperation` after the last
+// mark `mark` to the last reply that follows the last such command.
+double operationMs(const ModemSim& sim, const QString& mark,
+                   const std::function<bool(const QString&)>& isOperation) {
+    const QStringList lines = sim.transcript().split('\n');
+    qsizetype start = lines.lastIndexOf(QRegularExpression(".* control ! " + mark + "$"));
+    QDateTime first, lastReply;
+    bool inOperation = false;
+    for (qsizetype i = start + 1; i < lines.size(); ++i) {
+        const QStringList parts = lines[i].split(' ');
+        if (parts.size() < 3 || parts[1] != "at")
+            continue;
+        const QDateTime when = QDateTime::fromString(parts[0], Qt::ISODateWithMs);
+        const QString text = lines[i].section(' ', 3);
+        if (parts[2] == "<") {
+            inOperation = isOperation(text);
+            if (inOperation && !first.isValid())
+                first = when;
+        } else if (parts[2] == ">" && inOperation) {
+            lastReply = when;
+        }
+    }
+    if (!first.isValid() || !lastReply.isValid())
+        return -1;
+    return double(first.msecsTo(lastReply));
+}
+
+bool isPhonebookRead(const QString& cmd) {
+    return cmd.startsWith("AT+CPBR=") && cmd != "AT+CPBR=?";
+}
+bool isMessageRead(const QString& cmd) {
+    return cmd.startsWith("AT+CMGL") || cmd.startsWith("AT+CMGR");
+}
+
+// write "AT\r\n", read until "OK\r\n": the least any client can do.
+double rawLoopMs(const QString& port, int count) {
+    const int fd = ::open(port.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    termios tio{};
+    tcgetattr(fd, &tio);
+    cfmakeraw(&tio);
+    tcsetattr(fd, TCSANOW, &tio);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < count; ++i) {
+        if (::write(fd, "AT\r\n", 4) != 4)
+            break;
+        QByteArray reply;
+        while (!reply.contains("OK\r\n")) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 1000) <= 0)
+                break;
+            char buf[256];
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            reply.append(buf, n);
+        }
+    }
+    const double ms = double(clock.nsecsElapsed()) / 1e6 / count;
+    ::close(fd);
+    return ms;
+}
+
+bool runGammu(const QString& gammu, const QString& config, const QStringList& command) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(gammu, QStringList{"-c", config} + command);
+    if (!process.waitForFinished(120000))
+        return false;
+    return process.exitCode() == 0;
+}
+
+struct Row {
+    QString what;
+    int delay;
+    double velto;           // our own clock: call to return
+    double veltoTranscript; // the simulator's: first command to last reply
+    double raw;
+    double gammu; // the simulator's transcript
+};
+
+QString cell(double ms) {
+    return ms < 0 ? QString("-") : QString::number(ms, 'f', 2);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules("velto.modem.debug=false");
+    const int transactions = argc > 1 ? std::max(1, atoi(argv[1])) : 1000;
+    const QString gammu = QStandardPaths::findExecutable("gammu");
+
+    QTemporaryDir dir;
+    const QString scenario = writeScenario(dir.path());
+    ModemSim sim;
+    if (!sim.start(scenario) || !sim.command({"ping"})) {
+        std::fprintf(stderr, "bench_modem: the modem simulator did not start\n");
+        return 1;
+    }
+    const QString config = dir.path() + "/gammurc";
+    {
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(("[gammu]\ndevice = " + sim.atPort() + "\nconnection = at\n").toUtf8());
+    }
+
+    QList<Row> rows;
+    for (const int delay : {0, 20}) {
+        sim.command({"fault", "delay", QString::number(delay)});
+        auto link = std::make_unique<SerialThread>(nullptr);
+        if (link->openPort(sim.atPort()) < 0)
+            return 1;
+
+        QElapsedTimer clock;
+        clock.start();
+        int failures = 0;
+        for (int i = 0; i < transactions; ++i)
+            failures += link->sendNULL_ATCmd() != 1;
+        const double perTransaction = double(clock.nsecsElapsed()) / 1e6 / transactions;
+        if (failures)
+            std::fprintf(stderr, "%d of %d transactions failed\n", failures, transactions);
+        link->closePortNormal(link->portFd);
+        rows.append({QString("AT transaction (mean of %1)").arg(transactions), delay,
+                     perTransaction, -1, rawLoopMs(sim.atPort(), transactions), -1});
+        link->openPort(sim.atPort());
+
+        // Phonebook read, with a 1 ms timer measuring the event loop's turns.
+        link->isNewPlatform();
+        link->simPhonebookSize = link->simCapacity();
+        std::unique_ptr<QString[][3]> contacts(new QString[link->simPhonebookSize][3]);
+        QElapsedTimer turns;
+        qint64 longest = 0;
+        QTimer ticker;
+        ticker.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            longest = std::max(longest, turns.nsecsElapsed());
+            turns.restart();
+        });
+        const QString pbMark = QString("pb%1").arg(delay);
+        sim.command({"mark", pbMark});
+        ticker.start(1);
+        turns.start();
+        clock.restart();
+        link->getPhoneBook(contacts.get());
+        const double phonebookWall = double(clock.nsecsElapsed()) / 1e6;
+        ticker.stop();
+        const double veltoPhonebook = operationMs(sim, pbMark, isPhonebookRead);
+
+        const QString smsMark = QString("sms%1").arg(delay);
+        sim.command({"mark", smsMark});
+        clock.restart();
+        const QString list = link->getSmsContent(4, 1);
+        const double listWall = double(clock.nsecsElapsed()) / 1e6;
+        const double veltoList = operationMs(sim, smsMark, isMessageRead);
+        if (list.count("+CMGL: ") != kMessages)
+            std::fprintf(stderr, "listed %lld messages\n", list.count("+CMGL: "));
+        link->closePortNormal(link->portFd);
+        link.reset();
+
+        double gammuPhonebook = -1;
+        double gammuList = -1;
+        if (!gammu.isEmpty()) {
+            sim.command({"mark", "g" + pbMark});
+            if (runGammu(gammu, config, {"getallmemory", "SM"}))
+                gammuPhonebook = operationMs(sim, "g" + pbMark, isPhonebookRead);
+            sim.command({"mark", "g" + smsMark});
+            if (runGammu(gammu, config, {"getallsms"}))
+                gammuList = operationMs(sim, "g" + smsMark, isMessageRead);
+        }
+        rows.append({QString("SIM phonebook read (%1 entries)").arg(kContacts), delay,
+                     veltoPhonebook, -1, gammuPhonebook});
+        rows.append(
+            {QString("message list (%1 stored)").arg(kMessages), delay, veltoList, -1, gammuList});
+        rows.append(
+            {"longest event-loop gap in phonebook read", delay, double(longest) / 1e6, -1, -1});
+    }
+
+    std::printf("%-42s %5s %10s %12s %10s %12s\n", "operation", "delay", "velto ms",
+                "velto (tr) ms", "raw ms", "gammu (tr) ms");
+    for (const Row& row : rows)
+        std::printf("%-42s %5d %10s %12s %10s %12s\n", qPrintable(row.what), row.delay,
+                    qPrintable(cell(row.velto)), qPrintable(cell(row.veltoTranscript)),
+                    qPrintable(cell(row.raw)), qPrintable(cell(row.gammu)));
+    std::printf("\nvelto ms: call to return, by our clock. (tr): the simulator's transcript, from "
+                "the operation's\nfirst command to its last reply (replies are stamped when "
+                "queued).\n");
+    return 0;
+}
