@@ -232,11 +232,11 @@ int main(int argc, char** argv) {
                 gammuList = operationMs(sim, "g" + smsMark, isMessageRead);
         }
         rows.append({QString("SIM phonebook read (%1 entries)").arg(kContacts), delay,
-                     veltoPhonebook, -1, gammuPhonebook});
+                     phonebookWall, veltoPhonebook, -1, gammuPhonebook});
+        rows.append({QString("message list (%1 stored)").arg(kMessages), delay, listWall, veltoList,
+                     -1, gammuList});
         rows.append(
-            {QString("message list (%1 stored)").arg(kMessages), delay, veltoList, -1, gammuList});
-        rows.append(
-            {"longest event-loop gap in phonebook read", delay, double(longest) / 1e6, -1, -1});
+            {"longest event-loop gap in phonebook read", delay, double(longest) / 1e6, -1, -1, -1});
     }
 
     std::printf("%-42s %5s %10s %12s %10s %12s\n", "operation", "delay", "velto ms",
