@@ -73,6 +73,17 @@ bool DialerControl::dialerGone() {
     return true;
 }
 
+ConnectCheck checkConnection(qint64 secondsSinceDial) {
+    if (!DialerControl::linkUp())
+        return ConnectCheck::LinkNotBuilt;
+    if (getAutoDNS() == 0)
+        return secondsSinceDial >= 1 && secondsSinceDial <= 59 ? ConnectCheck::WaitForDns
+                                                               : ConnectCheck::NoDns;
+    if (getAutoDNS() == 1)
+        return ConnectCheck::InvalidDns;
+    return DialerControl::linkUp() ? ConnectCheck::Connected : ConnectCheck::LinkGone;
+}
+
 int getAutoDNS() {
     qDebug("======= enter getAutoDNS ======");
     QStringList lines;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <memory>
 #include <sys/types.h>
 
@@ -40,6 +41,17 @@ public:
 private:
     std::unique_ptr<WvdiaConfigThread> thread_;
 };
+
+// The outcome of one connect check, `secondsSinceDial` after dialling.
+enum class ConnectCheck {
+    LinkNotBuilt, // no ppp0 pid file: the attempt failed
+    WaitForDns,   // link up, no DNS server yet: check again in 2 s
+    NoDns,        // no DNS server within 59 s
+    InvalidDns,   // the peer's DNS server is implausible
+    Connected,    // link up with a plausible DNS server
+    LinkGone,     // the link went down while the DNS server was checked
+};
+ConnectCheck checkConnection(qint64 secondsSinceDial);
 
 // The first DNS server the peer gave (first line of /etc/ppp/resolv.conf):
 // 0 none yet, 1 implausible, 2 plausible.

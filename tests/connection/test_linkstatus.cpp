@@ -23,7 +23,7 @@ QString formatted(const char* digits) {
 
 } // namespace
 
-class TestTraffic : public QObject {
+class TestLinkStatus : public QObject {
     Q_OBJECT
 private slots:
     void readsThePpp0Line_data() {
@@ -112,7 +112,20 @@ private slots:
         env.writeRootFile("/etc/ppp/resolv.conf", "nameserver 203.0.113.53\r\n");
         QCOMPARE(getAutoDNS(), 2);
     }
+
+    void connectCheck() {
+        TestEnv env;
+        QCOMPARE(checkConnection(5), ConnectCheck::LinkNotBuilt);
+        env.writeRootFile("/var/run/ppp0.pid", "123\n");
+        QCOMPARE(checkConnection(5), ConnectCheck::WaitForDns);
+        QCOMPARE(checkConnection(59), ConnectCheck::WaitForDns);
+        QCOMPARE(checkConnection(60), ConnectCheck::NoDns);
+        env.writeRootFile("/etc/ppp/resolv.conf", "nameserver 172.20.0.1\n");
+        QCOMPARE(checkConnection(7), ConnectCheck::InvalidDns);
+        env.writeRootFile("/etc/ppp/resolv.conf", "nameserver 172.15.0.1\n");
+        QCOMPARE(checkConnection(7), ConnectCheck::Connected);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestTraffic)
-#include "test_traffic.moc"
+QTEST_GUILESS_MAIN(TestLinkStatus)
+#include "test_linkstatus.moc"
