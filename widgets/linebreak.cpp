@@ -25,8 +25,14 @@ QStringList lineStr2Multiline(const QString& text, int width, const QFontMetrics
         return lines;
     QString rest = text;
     while (fm.horizontalAdvance(rest) > width && lines.size() < fullLines) {
+        qsizetype cut = fittingPrefix(rest, width, fm);
+        // Words stay whole: the line ends after its last space when it has
+        // one (a space just past the width stays on the line, unseen).
+        const qsizetype space = rest.lastIndexOf(' ', cut);
+        if (space > 0)
+            cut = space + 1;
         // A character wider than the whole line still makes a line of its own.
-        const qsizetype cut = qMax<qsizetype>(1, fittingPrefix(rest, width, fm));
+        cut = qMax<qsizetype>(1, cut);
         lines << rest.left(cut);
         rest = rest.mid(cut);
     }

@@ -32,8 +32,12 @@ void MyButton::setNormalPixmap(const QPixmap& pixmap) {
         showPixmap(isEnabled() || invalid_.isNull() ? normal_ : invalid_);
 }
 
-void MyButton::setFocusInPixmap(const QPixmap& pixmap) { focusIn_ = pixmap; }
-void MyButton::setFocusOutPixmap(const QPixmap& pixmap) { focusOut_ = pixmap; }
+void MyButton::setFocusInPixmap(const QPixmap& pixmap) {
+    focusIn_ = pixmap;
+}
+void MyButton::setFocusOutPixmap(const QPixmap& pixmap) {
+    focusOut_ = pixmap;
+}
 
 void MyButton::setInvalidPixmap(const QPixmap& pixmap) {
     invalid_ = pixmap;
@@ -53,14 +57,14 @@ void MyButton::setMultiPixmap(const QPixmap& normal, const QPixmap& pressed,
     setNormalPixmap(normal);
 }
 
-void MyButton::setMultiPixmap(const QPixmap& normal, const QPixmap& focusIn,
-                              const QPixmap& pressed, const QPixmap& invalid) {
+void MyButton::setMultiPixmap(const QPixmap& normal, const QPixmap& focusIn, const QPixmap& pressed,
+                              const QPixmap& invalid) {
     setFocusInPixmap(focusIn);
     setMultiPixmap(normal, pressed, invalid);
 }
 
-void MyButton::setMultiPixmap(const QString& normal, const QString& focusIn,
-                              const QString& pressed, const QString& invalid) {
+void MyButton::setMultiPixmap(const QString& normal, const QString& focusIn, const QString& pressed,
+                              const QString& invalid) {
     setMultiPixmap(QPixmap(resFile(normal)), QPixmap(resFile(focusIn)), QPixmap(resFile(pressed)),
                    QPixmap(resFile(invalid)));
 }
@@ -92,7 +96,9 @@ void MyButton::setForeground(const QColor& color) {
     applyTextColor(color);
 }
 
-void MyButton::setHoverForeground(const QColor& color) { hoverTextColor_ = color; }
+void MyButton::setHoverForeground(const QColor& color) {
+    hoverTextColor_ = color;
+}
 
 void MyButton::setTextAlignment(Qt::Alignment alignment) {
     textAlignment_ = alignment;
@@ -110,7 +116,9 @@ void MyButton::slotPressedButton() {
         showPixmap(focusOut_);
 }
 
-void MyButton::slotReleasedButton() { setNormalBGPixmap(); }
+void MyButton::slotReleasedButton() {
+    setNormalBGPixmap();
+}
 
 void MyButton::paintEvent(QPaintEvent* event) {
     if (current_.isNull()) {
@@ -156,8 +164,8 @@ void MyButton::mouseReleaseEvent(QMouseEvent* event) {
     QPushButton::mouseReleaseEvent(event);
     if (!self)
         return;
-    const bool wellInside = pos.x() > 1 && pos.y() > 1 && pos.x() < width() - 2 &&
-                            pos.y() < height() - 2;
+    const bool wellInside =
+        pos.x() > 1 && pos.y() > 1 && pos.x() < width() - 2 && pos.y() < height() - 2;
     if (wellInside && isEnabled() && !focusIn_.isNull())
         showPixmap(focusIn_);
 }

@@ -37,8 +37,7 @@ const char* iconFile(MyMessageBox::Kind kind) {
 
 MyMessageBox::MyMessageBox(QWidget* parent, const QString& caption, const QString& text,
                            bool withEditor, int button0, int button1, const char* name, bool modal)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), text_(text),
-      withEditor_(withEditor) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), text_(text), withEditor_(withEditor) {
     if (name)
         setObjectName(QString::fromLatin1(name));
     setModal(modal);
@@ -153,9 +152,8 @@ void MyMessageBox::slotCloseMessageBox() {
 int MyMessageBox::run(QWidget* parent, const QString& text, Kind kind, bool withEditor) {
     const bool isQuery = kind == Query;
     // Deleted by the guard below, or with its parent if that goes first.
-    QPointer<MyMessageBox> box =
-        new MyMessageBox(parent, QString(), text, withEditor, isQuery ? Yes : Ok,
-                         isQuery ? No : NoButton);
+    QPointer<MyMessageBox> box = new MyMessageBox(parent, QString(), text, withEditor,
+                                                  isQuery ? Yes : Ok, isQuery ? No : NoButton);
     QFont font("Liberation Sans");
     font.setPointSize(10);
     box->setFont(font);

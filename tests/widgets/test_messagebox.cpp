@@ -159,15 +159,18 @@ void TestMessageBox::lineBreaking() {
     QCOMPARE(lineStr2Multiline("Settings successful!", 160, fm),
              QStringList({"Settings successful!"}));
 
-    // Two lines: every line fits, nothing is lost and nothing added.
-    const QString two = "Fail to connect! Link ppp0 was'n built !";
+    // Two lines, broken between words: every line fits (its trailing space
+    // aside), nothing is lost and nothing added.
+    const QString two = "Cann't save multiple SMS records simultaneously!";
     const QStringList lines = lineStr2Multiline(two, 160, fm);
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines.join(QString()), two);
+    QVERIFY(lines.first().endsWith(' '));
     for (const QString& line : lines)
-        QVERIFY(charSum(line, fm) <= 160);
-    // The first line is as long as it can be: one more character would not fit.
-    QVERIFY(charSum(two.left(lines.first().size() + 1), fm) > 160);
+        QVERIFY(charSum(line.trimmed(), fm) <= 160);
+    // The first line takes as many words as fit.
+    const QString nextWord = lines.at(1).section(' ', 0, 0);
+    QVERIFY(charSum(lines.first() + nextWord, fm) > 160);
 }
 
 void TestMessageBox::lineBreakingStopsAtFourLines() {
@@ -179,12 +182,15 @@ void TestMessageBox::lineBreakingStopsAtFourLines() {
     const QString last = lines.last().chopped(3);
     QVERIFY(charSum(last, fm) <= 120);
     QVERIFY(text.startsWith(lines.mid(0, 3).join(QString()) + last));
+    for (const QString& line : lines.mid(0, 3))
+        QVERIFY(line.endsWith(' '));
 
     // A rest that fits in 120 pixels is kept whole on the fourth line.
-    const QString threeLines = lines.mid(0, 3).join(QString());
-    const QStringList exact = lineStr2Multiline(threeLines + "short", 160, fm);
+    const QString digits = QString("0123456789").repeated(20);
+    const QString threeLines = lineStr2Multiline(digits, 160, fm).mid(0, 3).join(QString());
+    const QStringList exact = lineStr2Multiline(threeLines + "42", 160, fm);
     QCOMPARE(exact.size(), 4);
-    QCOMPARE(exact.last(), QString("short"));
+    QCOMPARE(exact.last(), QString("42"));
 }
 
 void TestMessageBox::lineBreakingWithoutSpaces() {
