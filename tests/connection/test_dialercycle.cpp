@@ -4,6 +4,7 @@
 #include "connection/dialerfiles.h"
 #include "connection/profilestore.h"
 #include "connection/traffic.h"
+#include "tests/connection/freshdata.h"
 #include "tests/support/testenv.h"
 
 #include <QFile>
@@ -44,6 +45,7 @@ class TestDialerCycle : public QObject {
 private slots:
     void init() {
         env_ = std::make_unique<TestEnv>();
+        removeUserData(*env_);
         env_->writeRootFile("/etc/wvdial.conf", OriginalWvdial);
         env_->writeRootFile("/etc/ppp/options", OriginalOptions);
         env_->writeRootFile("/etc/ppp/peers/wvdial", OriginalPeers);

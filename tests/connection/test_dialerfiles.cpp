@@ -2,6 +2,7 @@
 #include "app/systempaths.h"
 #include "connection/dialerfiles.h"
 #include "connection/profilestore.h"
+#include "tests/connection/freshdata.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -39,6 +40,7 @@ class TestDialerFiles : public QObject {
 private slots:
     void init() {
         env_ = std::make_unique<TestEnv>();
+        removeUserData(*env_);
         env_->writeRootFile("/etc/wvdial.conf", OriginalWvdial);
         env_->writeRootFile("/etc/ppp/options", OriginalOptions);
         env_->writeRootFile("/etc/ppp/peers/wvdial", OriginalPeers);

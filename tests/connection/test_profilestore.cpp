@@ -2,6 +2,7 @@
 #include "connection/connectionglobals.h"
 #include "connection/profilerules.h"
 #include "connection/profilestore.h"
+#include "tests/connection/freshdata.h"
 #include "tests/support/testenv.h"
 
 #include <QFile>
@@ -35,6 +36,7 @@ class TestProfileStore : public QObject {
 private slots:
     void init() {
         env_ = std::make_unique<TestEnv>();
+        removeUserData(*env_);
         comcfg.builtinProfileName = "Tolva Internet";
         comcfg.builtinDialNumber = "*99#";
         comcfg.builtinApn = "internet.tolva.net";
@@ -74,6 +76,7 @@ private slots:
     void builtinIsAddedBesideAProfileWithALongerName() {
         env_.reset();
         env_ = std::make_unique<TestEnv>();
+        removeUserData(*env_);
         QVERIFY(ProfileStore::initializeFile());
         QVERIFY(ProfileStore::saveNewText(profile("Tolva Internet 2")));
         QVERIFY(ProfileStore::initializeDefaultData());

@@ -2,6 +2,7 @@
 #include "app/systempaths.h"
 #include "connection/dialerfiles.h"
 #include "connection/profilestore.h"
+#include "tests/connection/freshdata.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
 
@@ -36,6 +37,7 @@ private slots:
             QSKIP("mount namespaces are not available here");
 
         TestEnv env;
+        removeUserData(env);
         ModemSim sim;
         QVERIFY(sim.start("ready"));
         env.writeRootFile("/etc/ppp/options", "lock\n");

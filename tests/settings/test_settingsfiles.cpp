@@ -19,6 +19,10 @@ class TestSettingsFiles : public QObject {
 private slots:
     void missingFilesGetTheDefaults() {
         TestEnv env;
+        // The build's Data folder, copied here, may hold settings of a run.
+        for (const QString& path :
+             {networkSettingsFile(), messageSettingsFile(), alertSettingsFile()})
+            QFile::remove(path);
         writeMissingSettingsFiles();
         const MessageSettings messages = readMessagesSettings();
         QCOMPARE(messages.validPeriod, 3);  // "The longest period"
