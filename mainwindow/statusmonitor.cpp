@@ -170,44 +170,45 @@ void StatusMonitor::fetchNewMessages() {
     if (activeMsgCount <= 0)
         return;
     qCDebug(lcMonitor) << "================new msg received====================";
-    // Entries may be added while a read below waits for its reply; take the
-    // ones present now, in arrival order.
-    const QList<int> keys = msgData.keys();
-    for (int key : keys) {
-        const QString notice = msgData.value(key);
+    // Notices that arrive while a message is read are taken in the same
+    // round. The counter, which also numbers the notices, goes back to 0 only
+    // once the queue is empty, so that a new notice never takes the key of
+    // one still waiting.
+    while (!msgData.isEmpty()) {
+        const auto first = msgData.begin();
+        const QString notice = first.value();
+        msgData.erase(first);
         const QString memory = notice.section(',', 0, 0).trimmed();
         const int index = notice.section(',', 1).trimmed().toInt();
         qCDebug(lcMonitor, "mem=%s,index=%d", qPrintable(memory), index);
         fetchMessage(memory, index);
-        msgData.remove(key);
-        --activeMsgCount;
     }
-    if (activeMsgCount < 0)
-        activeMsgCount = 0;
+    activeMsgCount = 0;
 }
 
 // Reads one announced message from the storage that the notice names, stores
 // it in the PC inbox and deletes it from that storage once it is stored.
-bool StatusMonitor::fetchMessage(const QString& memory, int index) {
+void StatusMonitor::fetchMessage(const QString& memory, int index) {
     const bool onSim = memory == "\"SM\"";
     serialthread->setShortMsgStorageMode(onSim ? 1 : 0);
     if (serialthread->getSmsMem() == 0) {
         warn(tr("(U)SIM Card is full, please delete some items"));
-        return false;
+        return;
     }
     const QString reply = serialthread->getIndexSms(QByteArray::number(index).constData());
     if (!reply.contains("+CMGR:")) {
         if (unreadMsgCount > 0)
             --unreadMsgCount;
-        return false;
+        return;
     }
     if (!view->InsertSave(reply, index, tr("new")))
-        return false;
-    if (onSim)
+        return;
+    if (onSim) {
         serialthread->deleteSimSMS(index);
-    else
+        view->getSimAllSmsItem(1, 4);
+    } else {
         serialthread->deleteMeSMS(index);
-    return true;
+    }
 }
 
 // --- modem initialisation ----------------------------------------------------

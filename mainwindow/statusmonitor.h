@@ -93,7 +93,7 @@ public slots:
 private:
     void restartTimer(int ms);
     void fetchNewMessages();
-    bool fetchMessage(const QString& memory, int index);
+    void fetchMessage(const QString& memory, int index);
     void importModemMessages();
     int waitForSimType();
     void storeModePreference(int mode);

@@ -13,6 +13,8 @@ private slots:
     void initTestCase() { QLoggingCategory::setFilterRules("velto.*.debug=false"); }
     void readyStartInitialisesAndShowsTheNetwork();
     void arrivingMessageGoesToThePcInbox();
+    void messageAnnouncedOnTheSimIsTakenFromTheSim();
+    void fullStorageKeepsTheMessageOnTheModem();
     void unpluggedModemIsShownOffAndFoundAgain();
     void missingSimIsShownFromTheThirdCheck();
     void busySimCountsAsFailedAfterItsBound();
@@ -106,6 +108,41 @@ void TestStatusMonitor::arrivingMessageGoesToThePcInbox() {
     QVERIFY(!f.sim.control({"messages", "ME"}).contains("See you at the station"));
     QVERIFY(f.view.indicator);
     QCOMPARE(activeMsgCount, 0);
+    QVERIFY(msgData.isEmpty());
+}
+
+void TestStatusMonitor::messageAnnouncedOnTheSimIsTakenFromTheSim() {
+    MonitorFixture f;
+    QVERIFY(f.start("ready"));
+    f.tick();
+    f.newCommands();
+    const int index = f.sim.deliver("+491700000222", "Stored on the card", "SM");
+    QVERIFY(index > 0);
+    for (int i = 0; i < 3 && !f.pcBox("inbox").join('\n').contains("Stored on the card"); ++i)
+        f.tick();
+
+    QVERIFY(f.pcBox("inbox").contains("+491700000222|Stored on the card|new"));
+    const QString read = QString("AT+CMGR=%1").arg(index);
+    const QString erase = QString("AT+CMGD=%1").arg(index);
+    QVERIFY(inOrder(f.newCommands(),
+                    {"AT+CPMS=\"SM\",\"SM\",\"SM\"", read, "AT+CPMS=\"SM\",\"SM\",\"SM\"", erase}));
+    QVERIFY(!f.sim.control({"messages", "SM"}).contains("Stored on the card"));
+    // The message of the modem memory with that index is untouched.
+    QCOMPARE(f.sim.control({"messages", "ME"}).trimmed().split('\n').size(), 1);
+}
+
+void TestStatusMonitor::fullStorageKeepsTheMessageOnTheModem() {
+    MonitorFixture f;
+    QVERIFY(f.start("mefull"));
+    f.tick();
+    const int inboxBefore = f.pcBox("inbox").size();
+    QVERIFY(f.sim.deliver("+491700000333", "No room", "ME") > 0);
+    f.tick();
+    f.tick();
+
+    QVERIFY(f.view.messageTexts().contains("(U)SIM Card is full, please delete some items"));
+    QCOMPARE(f.pcBox("inbox").size(), inboxBefore);
+    QVERIFY(f.sim.control({"messages", "ME"}).contains("No room"));
     QVERIFY(msgData.isEmpty());
 }
 
