@@ -63,10 +63,11 @@ bool DialerControl::dialerGone() {
     const pid_t pid = dialerPid();
     if (pid > 0) {
         int status = 0;
-        if (reapChild(pid, &status))
-            qDebug("****** waitpid, subpid = %d ,stat = %d", int(pid), status);
+        const bool reaped = reapChild(pid, &status);
         logReapedChildren();
-        if (QFileInfo::exists(SystemPaths::procEntry(pid)))
+        qDebug("****** waitpid, subpid = %d ,stat = %d", int(pid), status);
+        // Once reaped, a /proc entry of that number belongs to a new process.
+        if (!reaped && QFileInfo::exists(SystemPaths::procEntry(pid)))
             return false;
     }
     forgetDialer();

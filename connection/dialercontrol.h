@@ -34,8 +34,8 @@ public:
     // Sends the dialer SIGTERM through /bin/kill. False when there is no
     // dialer process to kill or the kill failed.
     bool killDialer();
-    // Reaps the dialer if it has ended; true once its /proc entry has gone,
-    // and then the dialer is forgotten.
+    // Reaps the dialer if it has ended; true once it is reaped or its /proc
+    // entry has gone, and then the dialer is forgotten.
     bool dialerGone();
 
 private:
