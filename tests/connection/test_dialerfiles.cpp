@@ -1,6 +1,7 @@
 #include "app/commonconfig.h"
 #include "app/systempaths.h"
 #include "connection/dialerfiles.h"
+#include "connection/pdpcontext.h"
 #include "connection/profilestore.h"
 #include "tests/connection/freshdata.h"
 #include "tests/support/testenv.h"
@@ -203,6 +204,43 @@ private slots:
         QVERIFY(QFileInfo(SystemPaths::resolvConf()).isSymLink());
         QCOMPARE(TestEnv::readFile(target),
                  QByteArray("nameserver 1.1.1.1\r\nnameserver 8.8.4.4\r\n"));
+    }
+
+    void pdpContextOfTheDefaultProfile() {
+        ProfileRecord r;
+        r.name = "Fixed";
+        r.ipModal = false;
+        r.pppModal = true;
+        r.usePdp = true;
+        r.pdp = "10.1.2.3";
+        r.apn = "web.example";
+        useAsDefault(r);
+        PdpContext context;
+        QVERIFY(readPdpContext("Fixed", &context));
+        QCOMPARE(context.pdpType, QString("ppp"));
+        QCOMPARE(context.apn, QString("web.example"));
+        QCOMPARE(context.pdpAddress, QString("10.1.2.3"));
+
+        // Without an APN: "cmnet" or the operator's APN, by the appearance file.
+        r.name = "Bare";
+        r.apn.clear();
+        r.pdp.clear();
+        useAsDefault(r);
+        comcfg.builtinApn = "internet.tolva.net";
+        for (int cmnet : {1, 0}) {
+            comcfg.useCmnetApn = cmnet;
+            context = PdpContext();
+            QVERIFY(readPdpContext("Bare", &context));
+            QCOMPARE(context.apn, cmnet ? QString("cmnet") : QString("internet.tolva.net"));
+            QVERIFY(context.pdpAddress.isNull());
+        }
+        context = PdpContext();
+        QVERIFY(readPdpContext("Fixed", &context)); // not the default any more
+        QVERIFY(context.apn.isNull() && context.pdpType.isNull());
+        QVERIFY(QFile::remove(ProfileStore::defaultRecordFilePath()));
+        QString error;
+        QVERIFY(!readPdpContext("Bare", &context, &error));
+        QCOMPARE(error, QString("Can not open the file!"));
     }
 
     void dealStrCutsTheKey() {

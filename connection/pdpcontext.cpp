@@ -1,0 +1,38 @@
+#include "connection/pdpcontext.h"
+
+#include "app/commonconfig.h"
+#include "connection/profilerecord.h"
+#include "connection/profilestore.h"
+#include "connection/textfile.h"
+
+#include <QStringList>
+
+bool readPdpContext(const QString& profileName, PdpContext* context, QString* error) {
+    QStringList lines;
+    if (!readTextLines(ProfileStore::defaultRecordFilePath(), &lines)) {
+        if (error)
+            *error = QStringLiteral("Can not open the file!");
+        return false;
+    }
+    const QString apnKey = QStringLiteral("APN = ");
+    const QString pdpKey = QStringLiteral("PDP = ");
+    for (const QString& line : lines) {
+        if (!ProfileFormat::isFieldsLineOf(line, profileName))
+            continue;
+        for (const QString& part : line.split(ProfileFormat::Separator)) {
+            if (part.startsWith(apnKey)) {
+                // The operator's APN is the built-in profile's.
+                context->apn = part.size() > apnKey.size() ? part.mid(apnKey.size())
+                               : comcfg.useCmnetApn        ? QStringLiteral("cmnet")
+                                                           : comcfg.builtinApn;
+            }
+            if (part.startsWith(QLatin1String("IP modal = 1")))
+                context->pdpType = QStringLiteral("ip");
+            if (part.startsWith(QLatin1String("PPP modal = 1")))
+                context->pdpType = QStringLiteral("ppp");
+            if (part.startsWith(pdpKey) && part.size() > pdpKey.size())
+                context->pdpAddress = part.mid(pdpKey.size());
+        }
+    }
+    return true;
+}
