@@ -616,8 +616,11 @@ int Simulator::run() {
         }
         // After the ports, so that what a client wrote before closing is
         // handled first and its unread answer then discarded.
-        if (watchEvents)
+        if (watchEvents) {
             readWatches();
+            for (auto& p : ports_)
+                processInput(*p); // unsolicited lines held while nobody listened
+        }
     }
     return 0;
 }
@@ -843,5 +846,12 @@ std::string Simulator::control(const std::string& line, bool& ok) {
     std::vector<std::string> directive(w.begin() + (cmd == "set" ? 1 : 0), w.end());
     if (!scenario_.apply(directive, error))
         return fail(error);
+    // Power-on port settings take effect at once on the open ports too.
+    if (!directive.empty() && (directive[0] == "echo" || directive[0] == "cmee")) {
+        for (auto& p : ports_) {
+            p->settings.echo = modem_.defaults.echo;
+            p->settings.cmee = modem_.defaults.cmee;
+        }
+    }
     return {};
 }
