@@ -199,13 +199,15 @@ void IOData::modifyGroup(const QString& old, const QString& now) {
     parser.delGroup(old, false);
     pcGroup.removeAll(old);
     pcGroup.append(now);
-    const QMap<int, Contact> contacts = pcContactMap;
-    for (Contact c : contacts) {
+    QList<Contact> moved;
+    for (Contact c : std::as_const(pcContactMap)) {
         if (c.getGroup() == old) {
-            Contact moved = c;
-            moved.setGroup(now);
-            modifyContact(&c, &moved, false);
+            c.setGroup(now);
+            moved.append(c);
         }
     }
+    parser.modifyContacts(moved);
+    for (const Contact& c : std::as_const(moved))
+        pcContactMap.insert(c.getId(), c);
     parser.saveDom();
 }

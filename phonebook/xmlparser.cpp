@@ -2,6 +2,8 @@
 
 #include "app/globals.h"
 
+#include <QHash>
+
 namespace {
 
 // The store of a new installation: no groups, no contacts.
@@ -79,6 +81,23 @@ bool XmlParser::modifyContact(int id, Contact& c) {
     delContact(id);
     c.setId(id);
     return insertContact(c);
+}
+
+void XmlParser::modifyContacts(const QList<Contact>& changed) {
+    QDomElement container = contacts();
+    QHash<QString, QDomElement> items; // the first item of each id
+    for (QDomElement item = container.firstChildElement(); !item.isNull();
+         item = item.nextSiblingElement()) {
+        const QString id = item.firstChildElement().text();
+        if (!items.contains(id))
+            items.insert(id, item);
+    }
+    for (Contact c : changed) {
+        const auto found = items.constFind(QString::number(c.getId()));
+        if (found != items.constEnd())
+            container.removeChild(*found);
+        insertContact(c);
+    }
 }
 
 bool XmlParser::insertGroup(const QString& name, bool save) {

@@ -27,6 +27,8 @@ public:
     bool delContact(int id);
     // Replaces contact `id` by `c` under the same id, now last in the file.
     bool modifyContact(int id, Contact& c);
+    // modifyContact for each of `changed` in turn, in one pass over the file.
+    void modifyContacts(const QList<Contact>& changed);
     bool insertGroup(const QString& name, bool save = true);
     bool delGroup(const QString& name, bool save = true);
     bool saveDom();
