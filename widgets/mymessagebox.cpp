@@ -6,7 +6,7 @@
 #include "widgets/mybutton.h"
 
 #include <QLabel>
-#include <QPainter>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTextEdit>
 #include <QtDebug>
@@ -147,6 +147,23 @@ void MyMessageBox::slotCloseMessageBox() {
         accept();
     else if (msgType == Query)
         reject();
+}
+
+void MyMessageBox::mousePressEvent(QMouseEvent* event) {
+    dragging_ = event->button() == Qt::LeftButton && event->position().y() < titleHeight;
+    dragOffset_ = event->position().toPoint();
+    QDialog::mousePressEvent(event);
+}
+
+void MyMessageBox::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - dragOffset_);
+    QDialog::mouseMoveEvent(event);
+}
+
+void MyMessageBox::mouseReleaseEvent(QMouseEvent* event) {
+    dragging_ = false;
+    QDialog::mouseReleaseEvent(event);
 }
 
 int MyMessageBox::run(QWidget* parent, const QString& text, Kind kind, bool withEditor) {

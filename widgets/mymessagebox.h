@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <QString>
 
 // The program's only message box: 238 x 150, frameless with its own title
@@ -36,6 +37,12 @@ public slots:
     void slotClickCancel();
     void slotCloseMessageBox();
 
+protected:
+    // The title bar moves the box.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     void init(int button0, int button1);
     static int run(QWidget* parent, const QString& text, Kind kind, bool withEditor);
@@ -43,4 +50,6 @@ private:
 
     QString text_;
     bool withEditor_ = false;
+    bool dragging_ = false;
+    QPoint dragOffset_; // pointer position within the box while dragging
 };
