@@ -6,7 +6,7 @@
 // reads DIR/etc/wvdial.conf and tells what it would send to the modem, then,
 // after --delay-ms (1500), brings the link "up": DIR/var/run/ppp0.pid holds
 // its process id, DIR/etc/ppp/resolv.conf the peer's DNS servers (default
-// 203.0.113.53 and 203.0.113.54), DIR/proc/<pid> points at its real /proc
+// 203.0.113.53 and 203.0.113.54), DIR/proc/<pid> links to its real /proc
 // entry, and a ppp0 line in DIR/proc/net/dev counts growing traffic every
 // --interval-ms (1000). SIGTERM, SIGINT or SIGHUP take the link down again
 // (pid file, resolver file and ppp0 line removed) and end it with status 0.
@@ -199,7 +199,14 @@ int main(int argc, char** argv) {
     say("Sending: " + confValue(conf, "Dial Command") + confValue(conf, "Phone"));
     say("Carrier detected.  Starting PPP immediately.");
 
+    // DIR/proc/<pid> follows the real /proc entry: it stays until this
+    // process has been reaped, as the program expects. Links of earlier runs
+    // that point nowhere now are removed.
     fs::create_directories(procEntry.parent_path(), ec);
+    for (const auto& entry : fs::directory_iterator(procEntry.parent_path(), ec)) {
+        if (entry.is_symlink(ec) && !fs::exists(entry.path(), ec))
+            fs::remove(entry.path(), ec);
+    }
     fs::create_symlink("/proc/" + pid, procEntry, ec);
 
     unsigned long long rx = 0, tx = 0, tick = 0;
@@ -226,7 +233,6 @@ int main(int argc, char** argv) {
     fs::remove(resolver, ec);
     if (fs::exists(statistics))
         writeFile(statistics, withoutPpp0(readFile(statistics)));
-    fs::remove(procEntry, ec);
     say("Disconnecting at " + std::to_string(std::time(nullptr)));
     return 0;
 }
