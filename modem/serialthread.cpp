@@ -37,11 +37,10 @@ QString gSearchStr;
 
 namespace {
 
-constexpr int kFirstByteMs = 50; // a modem that says nothing within this is gone
-constexpr int kByteGapMs = 5;    // gaps up to this long don't count against the budget
-constexpr int kTickMs = 100;     // unit of the idle budget
-constexpr int kPurgeMs = 2;      // how long a purge waits for input in all
-constexpr int kLockPasses = 30;  // waiting passes for the at-lock
+constexpr int kByteGapMs = 5;   // gaps up to this long don't count against the budget
+constexpr int kTickMs = 100;    // unit of the idle budget
+constexpr int kPurgeMs = 2;     // how long a purge waits for input in all
+constexpr int kLockPasses = 30; // waiting passes for the at-lock
 constexpr int kReadChunk = 4096;
 
 // Clears a flag when the scope ends, whatever the return path.
@@ -209,7 +208,8 @@ int SerialThread::resAtStr(int fd, char* reply, int sec, int usec) {
     QElapsedTimer waited;
     while (!collector.finished()) {
         const bool first = collector.received() == 0;
-        const long long allowMs = first ? kFirstByteMs : kByteGapMs + std::max(0LL, idleLeftMs);
+        const long long allowMs =
+            first ? firstByteTimeoutMs : kByteGapMs + std::max(0LL, idleLeftMs);
         waited.start();
         const PortWait state = waitForInput(fd, static_cast<int>(allowMs));
         if (state == PortWait::Error) {

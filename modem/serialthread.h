@@ -27,6 +27,10 @@ inline constexpr int AT_BUDGET_OPERATORS = 120;   // operator list and manual se
 inline constexpr int AT_BUDGET_PROBE = 5;         // the two extended phonebook probes
 inline constexpr int AT_BUDGET_PHONEBOOK_OLD = 2; // one phonebook block, old platform
 
+// A modem that hasn't begun its reply within this many milliseconds is taken
+// to be gone, whatever the command's budget.
+inline constexpr int AT_FIRST_BYTE_MS = 50;
+
 class SerialThread : public QThread {
     Q_OBJECT
 public:
@@ -131,6 +135,9 @@ public:
     bool newPlatform = false;
     WTMainWindow* mainWindow = nullptr;
     bool atLockFlag = false;
+    // The program keeps AT_FIRST_BYTE_MS; tests against a simulator on a
+    // loaded machine widen it where the first-byte limit is not their subject.
+    int firstByteTimeoutMs = AT_FIRST_BYTE_MS;
 
 protected:
     void run() override;

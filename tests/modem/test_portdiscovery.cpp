@@ -5,6 +5,7 @@
 #include "app/cmdline.h"
 #include "modem/portdiscovery.h"
 #include "modem/serialthread.h"
+#include "tests/modem/simlink.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
 
@@ -129,6 +130,7 @@ private slots:
             sim.startWithRoot(env.root(), "ready", {"--silent-port"}, {"data", "silent", "at"}));
         QVERIFY(sim.command({"ping"}));
         SerialThread link(nullptr);
+        link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
         FakeBus bus;
         bus.attached = {{0x1d6b, 0x0002}, {MODEM_VENDOR_ID, quint16(product)}};
         PortDiscovery discovery(&link, &bus);
@@ -165,6 +167,7 @@ private slots:
         QVERIFY(QDir().rmdir(env.rootPath("/sys/class/tty/ttyUSB1")));
         QVERIFY(QFile::link(sim.atPort(), env.rootPath("/dev/ttyUSB32")));
         SerialThread link(nullptr);
+        link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
         FakeBus bus;
         bus.attached = {{MODEM_VENDOR_ID, 0x6002}};
         PortDiscovery discovery(&link, &bus);
@@ -189,6 +192,7 @@ private slots:
         QVERIFY(sim.start("ready"));
         QVERIFY(sim.command({"ping"}));
         SerialThread link(nullptr);
+        link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
         FakeBus bus; // no card on the bus
         PortDiscovery discovery(&link, &bus);
         fixedPorts = {sim.atPort(), sim.dataPort()};

@@ -2,6 +2,7 @@
 // places, listing, reading, deleting, writing and sending in PDU mode.
 
 #include "modem/serialthread.h"
+#include "tests/modem/simlink.h"
 #include "tests/support/modemsim.h"
 
 #include <QTest>
@@ -19,6 +20,7 @@ class TestSmsCommands : public QObject {
         if (!sim.start(scenario) || !sim.command({"ping"}))
             return false;
         link = std::make_unique<SerialThread>(nullptr);
+        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
         return link->openPort(sim.atPort()) >= 0;
     }
     QString lastSent() const { return sim.received().value(sim.received().size() - 1); }

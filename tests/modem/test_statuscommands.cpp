@@ -3,6 +3,7 @@
 // answers.
 
 #include "modem/serialthread.h"
+#include "tests/modem/simlink.h"
 #include "tests/support/modemsim.h"
 
 #include <QTest>
@@ -21,6 +22,7 @@ class TestStatusCommands : public QObject {
         if (!sim.start(scenario) || !sim.command({"ping"}))
             return false;
         link = std::make_unique<SerialThread>(nullptr);
+        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
         return link->openPort(sim.atPort()) >= 0;
     }
     QString lastSent() const { return sim.received().value(sim.received().size() - 1); }

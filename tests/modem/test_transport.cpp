@@ -3,6 +3,7 @@
 // new-message notices in purged input, and faulty replies.
 
 #include "modem/serialthread.h"
+#include "tests/modem/simlink.h"
 #include "tests/support/modemsim.h"
 
 #include <QElapsedTimer>
@@ -39,6 +40,7 @@ private slots:
         QVERIFY(sim.start("ready", {"--silent-port"}));
         QVERIFY(sim.command({"ping"}));
         link = new SerialThread(nullptr);
+        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
         QVERIFY(link->openPort(sim.atPort()) >= 0);
     }
     void cleanupTestCase() {
