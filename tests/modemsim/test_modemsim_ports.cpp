@@ -145,6 +145,14 @@ void TestModemSimPorts::controlClient() {
     QCOMPARE(ctl.exitCode(), 0);
     QCOMPARE(ctl.readAllStandardOutput(), QByteArray("pong\n"));
     QVERIFY(at.command("AT+YDON?").contains("+YDON: \"Mirel\""));
+
+    // Raw text on a port, a mark in the transcript, the port list.
+    QVERIFY(sim.command({"raw", "at", "\r\n+CUSTOM: 1\r\n"}));
+    QCOMPARE(at.readUntil("+CUSTOM: 1\r\n", 2000), QByteArray("\r\n+CUSTOM: 1\r\n"));
+    QVERIFY(sim.command({"mark", "phase two"}));
+    QVERIFY(sim.events().contains("phase two"));
+    QCOMPARE(sim.control({"ports"}),
+             QString("at=%1\ndata=%2\nplugged=1").arg(sim.device("at"), sim.device("data")));
 }
 
 QTEST_GUILESS_MAIN(TestModemSimPorts)
