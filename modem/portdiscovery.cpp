@@ -182,8 +182,7 @@ int PortDiscovery::findPortNames() {
             port->closePortNormal(fd.toInt());
         myOpenedFdList.clear();
     }
-    // The link must not keep a descriptor that was just closed (its number
-    // could be reused by any file the program opens next).
+    // The link works on the AT port kept open, or on none.
     port->portFd = iAtPort > 0 ? iAtPort : -1;
 
     qCDebug(lcModem, "set AT  serial to '%s'", qPrintable(theATSerialPortName));

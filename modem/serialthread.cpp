@@ -96,8 +96,12 @@ int SerialThread::openPort(QString device) {
 int SerialThread::closePortNormal(int fd) {
     if (fd < 0)
         return 0;
-    if (fd == portFd)
+    // Closing the command port forgets it: its number may soon belong to
+    // another file, which commands must never write into.
+    if (fd == portFd) {
         pending_.clear();
+        portFd = -1;
+    }
     ::close(fd);
     return 1;
 }

@@ -42,7 +42,8 @@ public:
     // Opens and configures a tty of the modem (115200 8N1, raw, RTS/CTS and
     // XON/XOFF); the descriptor becomes the command port. -1 with errno set.
     int openPort(QString device);
-    // 1 after closing, 0 when fd < 0. Leaves portFd alone.
+    // 1 after closing, 0 when fd < 0. Closing the command port sets portFd
+    // to -1.
     int closePortNormal(int fd);
     // Closes fd when valid, sets errno to err and returns -1.
     int closePortAbnormal(int fd, const char* what, int err);

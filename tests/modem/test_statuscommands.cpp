@@ -2,6 +2,7 @@
 // each sends (from the simulator's transcript) and what it makes of the
 // answers.
 
+#include "modem/portdiscovery.h"
 #include "modem/serialthread.h"
 #include "tests/modem/simlink.h"
 #include "tests/support/modemsim.h"
@@ -206,8 +207,17 @@ private slots:
         QCOMPARE(lastSent(), QString("AT+CGDCONT=1,\"IP\",\"web\",\"10.1.2.3\""));
     }
 
-    // The worker body runs a requested operator search on its own thread.
+    // The worker body runs a requested operator search on its own thread;
+    // without a request it only marks its end.
     void workerBody() {
+        gWaitSearchOrSelectEnd = 0;
+        SerialThread* created = createSerialLink(nullptr);
+        QCOMPARE(serialthread, created);
+        QVERIFY(created->wait(5000));
+        QCOMPARE(gWaitSearchOrSelectEnd, 1);
+        delete created;
+        serialthread = nullptr;
+
         QVERIFY(startWith("ready"));
         gWaitSearchOrSelectEnd = 0;
         gManualSearch = 1;

@@ -200,6 +200,15 @@ private slots:
         QCOMPARE(errno, EIO);
         QCOMPARE(nothing.sendCmdAndRec("AT\r\n"), int(AT_UNKNOWN));
         QCOMPARE(nothing.sendPDU("00\x1a"), -1);
+
+        // Closing the command port forgets it, so that no command can reach
+        // whatever file gets its number next.
+        SerialThread closing(nullptr);
+        const int fd = closing.openPort(sim.atPort());
+        QVERIFY(fd >= 0);
+        QCOMPARE(closing.closePortNormal(fd), 1);
+        QCOMPARE(closing.portFd, -1);
+        QCOMPARE(closing.sendCmdAndRec("AT\r\n"), int(AT_UNKNOWN));
     }
 };
 
