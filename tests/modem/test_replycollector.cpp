@@ -5,7 +5,10 @@
 #include "modem/replycollector.h"
 #include "modem/serialthread.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <iterator>
 
 class TestReplyCollector : public QObject {
     Q_OBJECT
@@ -51,6 +54,41 @@ private slots:
                 QCOMPARE(collector.text(), reply);
                 QCOMPARE(left, input.mid(reply.size()));
             }
+        }
+    }
+
+    // Random streams built from pieces of the end marks: cutting them into
+    // random pieces never changes where the reply ends; the classifier takes
+    // them without fault.
+    void randomPieces() {
+        static const char* const parts[] = {
+            "OK", "\r", "\n", "\r\n",        "ERROR",      "+CME ERROR", "+CMS ERROR: 5",
+            "> ", ">",  " ",  "not support", "NO CARRIER", "AT+CPIN?",   "AT+CSQ\r\n+CSQ: ",
+            "x"};
+        QRandomGenerator random(20261206);
+        for (int round = 0; round < 2000; ++round) {
+            QByteArray input;
+            const int count = random.bounded(1, 30);
+            for (int i = 0; i < count; ++i)
+                input += parts[random.bounded(int(std::size(parts)))];
+
+            ReplyCollector whole(AT_REPLY_SIZE);
+            const qsizetype used = whole.feed(input);
+            ReplyCollector pieces(AT_REPLY_SIZE);
+            qsizetype usedInPieces = 0;
+            for (qsizetype at = 0; at < input.size() && !pieces.finished();) {
+                const qsizetype size = random.bounded(1, 6);
+                usedInPieces += pieces.feed(input.mid(at, size));
+                at += size;
+            }
+            QCOMPARE(pieces.finished(), whole.finished());
+            QCOMPARE(pieces.text(), whole.text());
+            QCOMPARE(usedInPieces, used);
+
+            QByteArray buffer = input;
+            buffer.resize(AT_REPLY_SIZE, '\0');
+            const int code = Parse_At_Res(buffer.data());
+            QVERIFY(code >= 0 && code <= AT_UNKNOWN);
         }
     }
 
