@@ -50,7 +50,9 @@ int SerialThread::getSmsMem() {
     if (at < 0)
         return -1;
     storage = storage.mid(at + 7);
-    storage.truncate(storage.indexOf("\r\n") < 0 ? storage.size() : storage.indexOf("\r\n"));
+    const qsizetype lineEnd = storage.indexOf("\r\n");
+    if (lineEnd >= 0)
+        storage.truncate(lineEnd);
     // "<mem1>,used,total,<mem2>,used,total,<mem3>,used,total": the third
     // storage is where received messages go.
     const QList<QByteArray> fields = storage.split(',');
