@@ -90,8 +90,9 @@ int main(int argc, char** argv) {
         else if (a == "--no-transcript")
             opt.quietTranscript = true;
         else if (a == "--die-with-parent") {
+            const pid_t parent = getppid();
             prctl(PR_SET_PDEATHSIG, SIGTERM);
-            if (getppid() == 1)
+            if (getppid() != parent) // the parent ended before the request took hold
                 return 0;
         } else if (a == "--help" || a == "-h") {
             std::fputs(kUsage, stdout);

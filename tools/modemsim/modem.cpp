@@ -253,8 +253,7 @@ bool Modem::simUsable(Reply& r, bool sms) {
 
 Reply Modem::extended(const std::string& name, char kind, const std::string& args,
                       PortSettings& port) {
-    std::vector<bool> quoted;
-    const Params p = text::splitParams(args, &quoted);
+    const Params p = text::splitParams(args);
     Reply r;
     const ModemState& s = state;
     const bool online = s.operatingMode == 5;
@@ -362,7 +361,7 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
                                 std::to_string(online ? s.ber : 99));
     }
     if (name == "+COPS")
-        return cops(kind, p, quoted);
+        return cops(kind, p);
     if (name == "+CREG" || name == "+CGREG")
         return creg(name, kind, p);
     if (name == "+CGATT") {
@@ -610,7 +609,7 @@ Reply Modem::cpwd(char kind, const Params& p) {
 
 // ---------------------------------------------------------------- network
 
-Reply Modem::cops(char kind, const Params& p, const std::vector<bool>& quoted) {
+Reply Modem::cops(char kind, const Params& p) {
     ModemState& s = state;
     // The registered network: the listed one marked current, else one by name.
     auto current = [&]() -> const Network* {
@@ -684,7 +683,6 @@ Reply Modem::cops(char kind, const Params& p, const std::vector<bool>& quoted) {
         int act = -1;
         if (p.size() > 3 && !p[3].empty() && !parseInt(p[3], act))
             return Reply::cme(cme::IncorrectParameters);
-        (void)quoted;
         Network* found = nullptr;
         for (Network& n : s.networks) {
             const std::string& key = format == 2   ? n.numeric

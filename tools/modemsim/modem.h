@@ -156,7 +156,7 @@ private:
     bool wrongPin(); // counts a wrong PIN; true when the PUK is now needed
 
     // network
-    Reply cops(char kind, const std::vector<std::string>& p, const std::vector<bool>& quoted);
+    Reply cops(char kind, const std::vector<std::string>& p);
     Reply creg(const std::string& name, char kind, const std::vector<std::string>& p);
 
     // messages

@@ -178,10 +178,8 @@ std::string trim(const std::string& s) {
     return s.substr(b, e - b);
 }
 
-std::vector<std::string> splitParams(const std::string& s, std::vector<bool>* quoted) {
+std::vector<std::string> splitParams(const std::string& s) {
     std::vector<std::string> out;
-    if (quoted)
-        quoted->clear();
     if (trim(s).empty())
         return out;
     std::string cur;
@@ -192,8 +190,6 @@ std::vector<std::string> splitParams(const std::string& s, std::vector<bool>* qu
             wasQuoted = true;
         } else if (c == ',' && !inQuote) {
             out.push_back(wasQuoted ? cur : trim(cur));
-            if (quoted)
-                quoted->push_back(wasQuoted);
             cur.clear();
             wasQuoted = false;
         } else {
@@ -201,8 +197,6 @@ std::vector<std::string> splitParams(const std::string& s, std::vector<bool>* qu
         }
     }
     out.push_back(wasQuoted ? cur : trim(cur));
-    if (quoted)
-        quoted->push_back(wasQuoted);
     return out;
 }
 

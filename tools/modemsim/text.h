@@ -27,9 +27,8 @@ bool parseInt(const std::string& s, int& out);
 std::string trim(const std::string& s);
 
 // Splits the parameters of an extended AT command at commas outside double
-// quotes; quoted parameters lose their quotes. `quoted` (optional) tells
-// which ones were quoted.
-std::vector<std::string> splitParams(const std::string& s, std::vector<bool>* quoted = nullptr);
+// quotes; quoted parameters lose their quotes, unquoted ones their blanks.
+std::vector<std::string> splitParams(const std::string& s);
 
 bool isHex(const std::string& s);
 std::string toHex(const std::string& bytes);
