@@ -84,6 +84,7 @@ private slots:
     void returnCodes();
     void labelBoxShowsTextInLines();
     void editorBoxShowsTextInField();
+    void titleBarMovesTheBox();
     void lineBreaking();
     void lineBreakingStopsAtFourLines();
     void lineBreakingWithoutSpaces();
@@ -151,6 +152,28 @@ void TestMessageBox::editorBoxShowsTextInField() {
     QCOMPARE(seen.editorText, text);
     QVERIFY(seen.lines.isEmpty());
     QCOMPARE(seen.buttons, QStringList({"Ok"}));
+}
+
+void TestMessageBox::titleBarMovesTheBox() {
+    QPoint moved;
+    QPoint start;
+    whenModalOpens([&](QWidget* box) {
+        start = box->pos();
+        const auto drag = [box](QPoint from, QPoint to) {
+            QTest::mousePress(box, Qt::LeftButton, {}, from);
+            QMouseEvent move(QEvent::MouseMove, to, box->mapToGlobal(to), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(box, &move);
+            QTest::mouseRelease(box, Qt::LeftButton, {}, to);
+        };
+        drag(QPoint(100, 10), QPoint(130, 50)); // on the title bar
+        moved = box->pos();
+        drag(QPoint(100, 80), QPoint(150, 120)); // below it: stays
+        QCOMPARE(box->pos(), moved);
+        answer(box, Close::FirstButton);
+    });
+    MyMessageBox::information(nullptr, "Settings successful!");
+    QCOMPARE(moved - start, QPoint(30, 40));
 }
 
 void TestMessageBox::lineBreaking() {
