@@ -54,15 +54,11 @@ bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const 
     return store.saveDom();
 }
 
-void StorageLists::clear() {
+int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
+                   const QString& newWord, const QString& readWord, const QString& now) {
     in.clear();
     out.clear();
     draft.clear();
-}
-
-int parseListReply(const QString& reply, StorageLists& lists, const QString& newWord,
-                   const QString& readWord, const QString& now) {
-    lists.clear();
     int entries = 0;
     for (int at = reply.indexOf("+CMGL:"); at >= 0; at = reply.indexOf("+CMGL:", at + 6)) {
         ++entries;
@@ -79,16 +75,16 @@ int parseListReply(const QString& reply, StorageLists& lists, const QString& new
         SmsList* list = nullptr;
         if (status == 0 || status == 1) {
             gsmDecodePdu(hex.constData(), &rec);
-            list = &lists.in;
+            list = &in;
         } else if (status == 3) {
             gsmDecodePdu4Move(hex.constData(), &rec);
             const QByteArray stamp = now.toLatin1().left(sizeof rec.TP_SCTS - 1);
             std::memset(rec.TP_SCTS, 0, sizeof rec.TP_SCTS);
             std::memcpy(rec.TP_SCTS, stamp.constData(), stamp.size());
-            list = &lists.out;
+            list = &out;
         } else if (status == 2) {
             gsmDecodePdu4Move(hex.constData(), &rec);
-            list = &lists.draft;
+            list = &draft;
         } else {
             continue;
         }

@@ -23,18 +23,11 @@ bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec);
 // not be written (the caller then keeps the modem's copy).
 bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state);
 
-// The boxes of one modem storage.
-struct StorageLists {
-    SmsList in;    // received (status 0 unread, 1 read)
-    SmsList out;   // stored and sent (3)
-    SmsList draft; // stored, not sent (2)
-
-    void clear();
-};
-
-// Fills `lists` (emptied first) from an "AT+CMGL" reply. Received messages
-// get the state `newWord` (status 0) or `readWord`; sent ones the time stamp
-// `now` ("yyMMddhhmmss"). Keys are the lowest free ids of each list; the
-// storage index travels in the record. Returns the number of "+CMGL:" entries.
-int parseListReply(const QString& reply, StorageLists& lists, const QString& newWord,
-                   const QString& readWord, const QString& now);
+// Fills the boxes of one modem storage (emptied first) from an "AT+CMGL"
+// reply: received messages (status 0 unread, 1 read) go to `in` with the
+// state `newWord` (status 0) or `readWord`, stored sent ones (3) to `out` with
+// the time stamp `now` ("yyMMddhhmmss"), stored unsent ones (2) to `draft`.
+// Keys are the lowest free ids of each list; the storage index travels in the
+// record. Returns the number of "+CMGL:" entries.
+int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
+                   const QString& newWord, const QString& readWord, const QString& now);

@@ -19,7 +19,8 @@ bool RecordingView::InsertSave(const QString& reply, int index, const QString& s
 
 int RecordingView::getSimAllSmsItem(int store, int stat) {
     const QString reply = serialthread->getSmsContent(stat, store);
-    return parseListReply(reply, store == 1 ? simLists : meLists, "new", "read",
+    StorageLists& lists = store == 1 ? simLists : meLists;
+    return parseListReply(reply, lists.in, lists.out, lists.draft, "new", "read",
                           QDateTime::currentDateTime().toString("yyMMddhhmmss"));
 }
 

@@ -39,6 +39,9 @@ public:
     bool simSettingsEnabled = false;
     int cardOnline = -1; // last carddispose, -1 none
     int hasSim = -1;
+    struct StorageLists {
+        SmsList in, out, draft;
+    };
     StorageLists simLists, meLists;
     int terminated = -1;
     int rejects = 0;
@@ -89,7 +92,7 @@ public:
     void setHasSIM(bool has) override { hasSim = has; }
     bool InsertSave(const QString& reply, int index, const QString& state) override;
     int getSimAllSmsItem(int store, int stat) override;
-    void clearSimMessageLists() override { simLists.clear(); }
+    void clearSimMessageLists() override { simLists = {}; }
 
     std::optional<QString> askPin(const QString& name, const QString& prompt) override;
     std::optional<QString> askNewPin() override { return ask("ResetPIN", QString()); }

@@ -3,6 +3,8 @@
 
 #include "modem/serialthread.h"
 #include "settings/settingsfiles.h"
+#include "sms/smsarrival.h"
+#include "sms/smsdataoperation.h"
 #include "tests/monitor/monitorfixture.h"
 
 #include <QtTest>
@@ -18,6 +20,7 @@ private slots:
     void unpluggedModemIsShownOffAndFoundAgain();
     void missingSimIsShownFromTheThirdCheck();
     void busySimCountsAsFailedAfterItsBound();
+    void malformedRepliesStoreNothing();
 };
 
 void TestStatusMonitor::readyStartInitialisesAndShowsTheNetwork() {
@@ -174,7 +177,9 @@ void TestStatusMonitor::unpluggedModemIsShownOffAndFoundAgain() {
 
     f.newCommands();
     QVERIFY(f.sim.plug());
-    f.tick();
+    // A card that is still settling is found by a later scan.
+    for (int i = 0; i < 3 && !f.monitor->modemAttached(); ++i)
+        f.tick();
     QVERIFY(inOrder(f.newCommands(), {"AT", "AT+YOPRT?", "AT+CPIN?", "AT+CSQ"}));
     QVERIFY(f.monitor->modemAttached());
     QCOMPARE(f.view.labels["modemLabel"].pixmap, QString("modem_on.png"));
@@ -215,6 +220,24 @@ void TestStatusMonitor::busySimCountsAsFailedAfterItsBound() {
     f.sim.command({"set", "sim-busy", "2"});
     QCOMPARE(f.monitor->initAtCmd(), 1);
     QVERIFY(f.monitor->simOn);
+}
+
+void TestStatusMonitor::malformedRepliesStoreNothing() {
+    TestEnv env;
+    SmsData store;
+    QVERIFY(!storeArrivedMessage(store, "AT+CMGR=3\r\r\nERROR\r\n", 3, "new"));
+    QVERIFY(!storeArrivedMessage(store, "AT+CMGR=3\r\r\n+CMGR: 0,,24", 3, "new"));
+    QVERIFY(!storeArrivedMessage(store, "AT+CMGR=3\r\r\n+CMGR: 0,,24\r\n\r\nOK\r\n", 3, "new"));
+    QMap<int, SM_PARAM_DECODE> inbox;
+    QCOMPARE(store.getPcAllSmsItem(inbox, "inbox"), 0);
+
+    // Entries without a PDU line or with an unknown status are counted but
+    // not listed.
+    SmsList in, out, draft;
+    in.insert(7, SM_PARAM_DECODE());
+    const QString list = "AT+CMGL=4\r\r\n+CMGL: 1,5,,20\r\n0791\r\n+CMGL: 2,0,,20";
+    QCOMPARE(parseListReply(list, in, out, draft, "new", "read", "261206120000"), 2);
+    QVERIFY(in.isEmpty() && out.isEmpty() && draft.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestStatusMonitor)
