@@ -549,7 +549,9 @@ void StatusMonitor::applyNetworkTexts(bool validateCanceled) {
 
 void StatusMonitor::setConnectCaption() {
     const QString name = view->defaultConnectionName();
-    if (view->connectButtonText() == tr("Connect"))
+    if (name.isEmpty())
+        view->setConnectCaption(QString()); // no profile to name yet
+    else if (view->connectButtonText() == tr("Connect"))
         view->setConnectCaption(tr("Connect to ") + name + "?");
     else
         view->setConnectCaption(tr("Connected to ") + name);
@@ -584,7 +586,8 @@ void StatusMonitor::slotConnectingEnd() {
 }
 
 void StatusMonitor::slotSetDefaultName() {
-    view->setConnectCaption(tr("Connect to ") + view->defaultConnectionName() + "?");
+    const QString name = view->defaultConnectionName();
+    view->setConnectCaption(name.isEmpty() ? QString() : tr("Connect to ") + name + "?");
 }
 
 void StatusMonitor::waitForDialerBeforeClose() {

@@ -81,3 +81,37 @@ WirelessWindow::WirelessWindow(QWidget* parent, const char* name) : QWidget(pare
 void WirelessWindow::slotClickedMirelButton() {
     openWebSite();
 }
+
+// Dialling is not offered yet: no dialer is ever running, and there is no
+// connecting animation to stop.
+bool WirelessWindow::dialerRunning() const {
+    return false;
+}
+
+void WirelessWindow::safeKillWvdail() {}
+
+bool WirelessWindow::checkTimerValidation() const {
+    return false;
+}
+
+void WirelessWindow::dataStateConnectingStop() {}
+
+void WirelessWindow::dataState(char state) {
+    if (state == 2) {
+        static const char* const dots[] = {
+            QT_TR_NOOP("State: Initializing"), QT_TR_NOOP("State: Initializing."),
+            QT_TR_NOOP("State: Initializing. ."), QT_TR_NOOP("State: Initializing. . ."),
+            QT_TR_NOOP("State: Initializing. . . .")};
+        ++initialisingCount_;
+        dataStateLabel->setText(tr(dots[initialisingCount_ % 5]));
+        return;
+    }
+    const bool connected = state == 1;
+    dataStateImage->setPixmap(
+        QPixmap(resFile(connected ? "component/datastate1.png" : "component/datastate0.png")));
+    dataStateLabel->setText(connected ? tr("State: Connected") : tr("State: Disconnected"));
+}
+
+void WirelessWindow::connectBtnValid(bool on) {
+    isConnectButton->setEnabled(on);
+}

@@ -32,7 +32,24 @@ signals:
     void sigConnectingStart();
     void sigPDPSetCommand();
 
+public:
+    // A dialer has been started and not yet found gone.
+    bool dialerRunning() const;
+    // Stops the dialer if there is one.
+    void safeKillWvdail();
+    // The state shown: 0 disconnected, 1 connected, 2 initialising (the
+    // text cycles through its dots at every call).
+    void dataState(char state);
+    // Enables or disables the connect button.
+    void connectBtnValid(bool on);
+    // The connecting animation is running.
+    bool checkTimerValidation() const;
+    void dataStateConnectingStop();
+
 public slots:
     // The operator button opens the web site.
     void slotClickedMirelButton();
+
+private:
+    int initialisingCount_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "app/commonconfig.h"
 #include "app/globals.h"
 #include "connection/ui/wirelesswindow.h"
+#include "mainwindow/statusmonitor.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/cmylabel.h"
 #include "mainwindow/ui/deviceinfopanel.h"
@@ -55,6 +56,7 @@ WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f)
 }
 
 void WTMainWindow::init() {
+    monitor = new StatusMonitor(this, this, this);
     tooltipLabel = new QLabel(this);
     tooltipLabel->setObjectName("tooltipLabel");
     centre->setCaptionLabel(tooltipLabel);
@@ -101,8 +103,25 @@ void WTMainWindow::init() {
     connect(this, &WTMainWindow::sendToPhonebook, this, &WTMainWindow::saveToPhonebook);
     connect(phonebook, &PhoneBook::sendsms, this, &WTMainWindow::phonebook_send_sms);
 
+    connect(setting, &CSetting::sigAbate, this, &WTMainWindow::refPINSetStatus);
+    connect(setting->cancelButton, &QPushButton::clicked, this, &WTMainWindow::refPINSetStatus);
+    connect(setting->changePINButton, &QPushButton::clicked, this, &WTMainWindow::slotChangePIN);
+    connect(setting->applyButton, &QPushButton::clicked, this,
+            &WTMainWindow::slotClickedApplyButton);
+    connect(setting, &CSetting::sigSetDefaultConnctLabel, this, &WTMainWindow::slotSetDefaultName);
+    connect(wirelesswindow, &WirelessWindow::sigUpdateConnectPixmap, this,
+            &WTMainWindow::slotUpdateConnectPixmap);
+    connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, this,
+            &WTMainWindow::slotUpdateDisconnectPixmap);
+    connect(wirelesswindow, &WirelessWindow::sigConnectingStart, this,
+            &WTMainWindow::slotConnectingStart);
+    connect(wirelesswindow, &WirelessWindow::sigConnectingEnd, this,
+            &WTMainWindow::slotConnectingEnd);
+
     slotClickHomepageButton();
-    // The status monitor (modem link, status timer) starts from here.
+    setButtonStatus(false);
+    initSerial();
+    QTimer::singleShot(2000, this, &WTMainWindow::initMonitor);
 }
 
 void WTMainWindow::wait2secsToShow(QSplashScreen* splash) {

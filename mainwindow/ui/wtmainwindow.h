@@ -1,10 +1,12 @@
 #pragma once
 
+#include "mainwindow/monitorview.h"
 #include "mainwindow/ui/wtmainwindowbase.h"
 
 #include <QPointer>
 #include <QString>
 
+class QCloseEvent;
 class QDialog;
 class QLabel;
 class QSplashScreen;
@@ -12,14 +14,16 @@ class CentreWidget;
 class CSetting;
 class CShortMsg;
 class PhoneBook;
+class StatusMonitor;
 class TopBarWidget;
 class WirelessWindow;
 
 // The program's one top-level window: its own frame (title bar, home area,
 // bottom strip), the pages in the home area's stack, the routing between
 // pages, the help and web-site launchers and the device information panel
-// on a right click.
-class WTMainWindow : public WTMainWindowBase {
+// on a right click. The status monitor watches the modem and draws into the
+// window through the MonitorView side of it.
+class WTMainWindow : public WTMainWindowBase, public MonitorView {
     Q_OBJECT
 public:
     explicit WTMainWindow(QWidget* parent = nullptr, const char* name = nullptr,
@@ -40,6 +44,24 @@ public:
 
     // The device information panel while it is open.
     QPointer<QDialog> infoPopup;
+    // The PIN, PUK or new-PIN dialog while one is open.
+    QPointer<QDialog> pinDialog;
+    StatusMonitor* monitor;
+
+    // The status monitor's steps (see StatusMonitor).
+    void initSerial();
+    int initAtCmd();
+    void displayStateBar(bool modem, bool sim, bool validateCanceled);
+    void netService();
+    void ISPName();
+    QString smsnum();
+    int singalQuality();
+    int isSIMOnline();
+    void setButtonStatus(bool enable);
+    int checkupPIN();
+    int checkupPUK();
+    int inputPIN(QString pin);
+    int inputPUK(QString puk, QString newPin);
 
 signals:
     void sigClickConnectButton();
@@ -67,14 +89,66 @@ public slots:
     void SMSToPhonebook();
     void saveToPhonebook(QString number);
 
+    void initMonitor();
+    void slotTimer();
+    void slotClickedApplyButton();
+    void refPINSetStatus();
+    void slotChangePIN();
+    void slotPINEnabled();
+    void slotUpdateConnectPixmap();
+    void slotUpdateDisconnectPixmap();
+    void slotConnectingStart();
+    void slotConnectingEnd();
+    void slotSetDefaultName();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    // --- MonitorView ----------------------------------------------------------
+    void setStatusPixmap(const QString& label, const QString& image) override;
+    void setStatusText(const QString& label, const QString& text) override;
+    void setStatusToolTip(const QString& label, const QString& tip) override;
+    void resizeStatusLabel(const QString& label, int width, int height) override;
+    void setNewMessageIndicator(bool visible) override;
+    bool dataAnimationRunning() override;
+    void dataConnectAnimated() override;
+    void dataConnectStop() override;
+    void setPageButtonsEnabled(bool enabled) override;
+    bool dialerRunning() override;
+    void safeKillWvdail() override;
+    void dataState(int state) override;
+    void connectBtnValid(bool valid) override;
+    QString connectButtonText() override;
+    void setConnectButtonText(const QString& text) override;
+    void setConnectCaption(const QString& text) override;
+    bool connectingAnimationRunning() override;
+    void dataStateConnectingStop() override;
+    void setConnectStateText(const QString& text) override;
+    void showInternetPage() override;
+    QString defaultConnectionName() override;
+    void setPinCheckBox(bool checked) override;
+    bool pinCheckBoxChecked() override;
+    void setPinApplyEnabled(bool enabled) override;
+    void setNetworkSelection(int mode) override;
+    void setSimSettingsEnabled(bool enabled) override;
+    void carddispose(bool online) override;
+    void setHasSIM(bool hasSim) override;
+    bool InsertSave(const QString& reply, int index, const QString& state) override;
+    int getSimAllSmsItem(int store, int stat) override;
+    void clearSimMessageLists() override;
+    std::optional<QString> askPin(const QString& name, const QString& prompt) override;
+    std::optional<QString> askNewPin() override;
+    void rejectPinDialog() override;
+    void message(Box kind, const QString& text) override;
+    void terminate(int status) override;
 
 private:
     void init();
     void showPage(int id, const QString& caption);
     void setCaption(const QString& caption);
     void openInfoPopup();
+    QLabel* statusLabel(const QString& name) const;
 
     QPointer<QSplashScreen> splash_;
 };

@@ -8,3 +8,7 @@ PhoneBook::PhoneBook(QWidget* parent, const char* name) : QWidget(parent) {
 void PhoneBook::showNewContactForm(const QString& mobileNumber) {
     Q_UNUSED(mobileNumber);
 }
+
+void PhoneBook::setHasSIM(bool hasSim) {
+    hasSim_ = hasSim;
+}

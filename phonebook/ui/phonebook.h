@@ -10,8 +10,14 @@ public:
 
     // Opens the new-contact form, cleared, with `mobileNumber` filled in.
     void showNewContactForm(const QString& mobileNumber);
+    // Whether the SIM card can be used for contacts now.
+    void setHasSIM(bool hasSim);
+    bool hasSIM() const { return hasSim_; }
 
 signals:
     // Asks for a new message to these numbers.
     void sendsms(QString numbers);
+
+private:
+    bool hasSim_ = false;
 };

@@ -1,11 +1,14 @@
 #include "sms/ui/shortmessage.h"
 
+#include "modem/serialthread.h"
+#include "sms/smsdataoperation.h"
 #include "widgets/mybutton.h"
 
+#include <QDateTime>
 #include <QTableWidget>
 
 CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow)
-    : QWidget(parent), mainWindow_(mainWindow) {
+    : QWidget(parent), mainWindow_(mainWindow), smsData_(std::make_unique<SmsData>()) {
     if (name)
         setObjectName(QString::fromLatin1(name));
     smsTable = new QTableWidget(0, 5, this);
@@ -30,4 +33,30 @@ QString CShortMsg::readingNumber() const {
 
 void CShortMsg::phonebook_smsclicked(QString numbers) {
     Q_UNUSED(numbers);
+}
+
+CShortMsg::~CShortMsg() = default;
+
+bool CShortMsg::InsertSave(const QString& reply, int index, const QString& state) {
+    return storeArrivedMessage(*smsData_, reply, index, state);
+}
+
+int CShortMsg::getSimAllSmsItem(int store, int stat) {
+    const QString reply = serialthread->getSmsContent(stat, store == 1 ? 1 : 0);
+    const QString now = QDateTime::currentDateTime().toString("yyMMddhhmmss");
+    if (store == 1)
+        return parseListReply(reply, SimInBListMap, SimOutBListMap, SimDraftBListMap, tr("new"),
+                              tr("read"), now);
+    return parseListReply(reply, MeInBListMap, MeOutBListMap, MeDraftBListMap, tr("new"),
+                          tr("read"), now);
+}
+
+void CShortMsg::clearSimLists() {
+    SimInBListMap.clear();
+    SimOutBListMap.clear();
+    SimDraftBListMap.clear();
+}
+
+void CShortMsg::carddispose(bool online) {
+    cardOnline_ = online;
 }

@@ -4,7 +4,15 @@
 #include "modem/serialthread.h"
 #include "sms/smsdataoperation.h"
 
+#include <QFile>
+
+void startWithEmptyMessageStore(const TestEnv& env) {
+    // The build's data folder may hold messages of a run of the program.
+    QFile::remove(env.dataPath("sms.xml"));
+}
+
 bool MonitorFixture::start(const QString& scenario) {
+    startWithEmptyMessageStore(env);
     if (!sim.start(scenario))
         return false;
     if (!serialthread)

@@ -32,6 +32,10 @@ private:
     int seen_ = 0;
 };
 
+// Removes the private copy of the PC message store: the program then starts
+// with empty boxes.
+void startWithEmptyMessageStore(const TestEnv& env);
+
 // True when `needles` appear in `haystack` in this order (not necessarily
 // adjacent); otherwise reports the first one missing.
 bool inOrder(const QStringList& haystack, const QStringList& needles, QString* missing = nullptr);

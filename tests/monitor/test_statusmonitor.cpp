@@ -224,6 +224,7 @@ void TestStatusMonitor::busySimCountsAsFailedAfterItsBound() {
 
 void TestStatusMonitor::malformedRepliesStoreNothing() {
     TestEnv env;
+    startWithEmptyMessageStore(env);
     SmsData store;
     QVERIFY(!storeArrivedMessage(store, "AT+CMGR=3\r\r\nERROR\r\n", 3, "new"));
     QVERIFY(!storeArrivedMessage(store, "AT+CMGR=3\r\r\n+CMGR: 0,,24", 3, "new"));
