@@ -189,8 +189,13 @@ int main(int argc, char** argv) {
         for (int i = 0; i < transactions; ++i)
             failures += link->sendNULL_ATCmd() != 1;
         const double perTransaction = double(clock.nsecsElapsed()) / 1e6 / transactions;
+        clock.restart();
+        for (int i = 0; i < transactions; ++i)
+            link->purgeComData();
+        const double perPurge = double(clock.nsecsElapsed()) / 1e6 / transactions;
         link->closePortNormal(link->portFd);
         settle(sim);
+        rows.append({"purge of a quiet line (mean)", delay, perPurge, -1, -1, -1});
         rows.append(
             {QString("AT transaction (mean of %1, %2 no reply)").arg(transactions).arg(failures),
              delay, perTransaction, -1, rawLoopMs(sim.atPort(), transactions), -1});
