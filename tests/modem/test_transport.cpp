@@ -190,6 +190,22 @@ private slots:
         QCOMPARE(link->sendCmdAndRec("AT\r\n"), int(AT_OK));
     }
 
+    // A card pulled out makes every command fail at once; plugged back, the
+    // port opens again under the same name.
+    void unplugAndPlug() {
+        QVERIFY(sim.unplug());
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(link->getSignalQuality(), -1);
+        QCOMPARE(link->sendNULL_ATCmd(), -1);
+        QVERIFY2(clock.elapsed() < 3000, QByteArray::number(clock.elapsed()));
+        link->closePortNormal(link->portFd);
+        QVERIFY(sim.plug());
+        QVERIFY(sim.command({"ping"}));
+        QVERIFY(link->openPort(sim.atPort()) >= 0);
+        QCOMPARE(link->getSignalQuality(), 5);
+    }
+
     void portErrors() {
         SerialThread nothing(nullptr);
         QCOMPARE(nothing.openPort("/nonexistent/ttyUSB9"), -1);
