@@ -21,8 +21,7 @@ void waitProcessingEvents(int ms) {
 }
 
 StatusMonitor::StatusMonitor(MonitorView* view, WTMainWindow* window, QObject* parent)
-    : QObject(parent), view(view), window(window),
-      portScan([this] { return discovery.findPortNames(); }) {}
+    : QObject(parent), view(view), window(window) {}
 
 void StatusMonitor::setPeriods(int normalMs, int afterRemovalMs) {
     periodMs = normalMs;
@@ -83,7 +82,7 @@ void StatusMonitor::slotTimer() {
         if (view->dialerRunning())
             view->safeKillWvdail();
         ++initPortCount;
-        if (portScan() != 1 || !modemAttached()) {
+        if (discovery.findPortNames() != 1 || !modemAttached()) {
             signalLevel = singalQuality();
             displayStateBar(false, false, false);
             view->setHasSIM(false);

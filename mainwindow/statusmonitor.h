@@ -11,7 +11,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QTimer;
 class WTMainWindow;
@@ -19,15 +18,8 @@ class WTMainWindow;
 class StatusMonitor : public QObject {
     Q_OBJECT
 public:
-    // Finds the card and its ports, setting theATSerialPortName and
-    // theModemSerialPortName: 1 after a scan of the serial ports (the names
-    // are empty when no port answered), 0 when no card is present.
-    using PortScan = std::function<int()>;
-
     StatusMonitor(MonitorView* view, WTMainWindow* window, QObject* parent = nullptr);
 
-    // Replaces the USB and tty scan (tests).
-    void setPortScan(PortScan scan) { portScan = std::move(scan); }
     // Tick periods in ms: normally, and after the modem went away.
     void setPeriods(int normalMs, int afterRemovalMs);
     // How long a SIM may answer "busy" before it counts as failed, in s.
@@ -37,7 +29,6 @@ public:
     void initSerial();
     // Creates and starts the status timer.
     void initMonitor();
-    QTimer* timer() const { return statusTimer; }
 
     // Modem initialisation after the AT port was opened: 1 done, 0 no SIM,
     // -1 failure.
@@ -110,8 +101,7 @@ private:
 
     MonitorView* view;
     WTMainWindow* window;
-    PortDiscovery discovery;
-    PortScan portScan;
+    PortDiscovery discovery; // the USB and tty scan, or the ports given on the command line
     QTimer* statusTimer = nullptr;
     int periodMs = 4000;
     int removalPeriodMs = 2000;
