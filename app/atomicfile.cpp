@@ -1,30 +1,42 @@
 #include "app/atomicfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtDebug>
+#include <sys/stat.h>
+#include <unistd.h>
 
 bool writeFileAtomically(const QString& path, const QByteArray& contents,
-                         std::optional<QFileDevice::Permissions> permissions) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "can't write" << path << ":" << file.errorString();
+                         std::optional<QFileDevice::Permissions> permissions,
+                         const QString& ownerOf) {
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    struct stat owner {};
+    const QString ownerSource = ownerOf.isEmpty() ? target : ownerOf;
+    const bool keepOwner =
+        geteuid() == 0 && stat(QFile::encodeName(ownerSource).constData(), &owner) == 0;
+
+    QSaveFile file(target);
+    // Unbuffered, so that a short write (a full disk, a file size limit) is
+    // seen here and not lost in a buffer that commit() flushes without telling.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qWarning() << "can't write" << target << ":" << file.errorString();
         return false;
     }
-    if (file.write(contents) != contents.size()) {
-        qWarning() << "can't write" << path << ":" << file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (permissions && !file.setPermissions(*permissions)) {
-        qWarning() << "can't set the permissions of" << path;
+    bool ok = file.write(contents) == contents.size();
+    if (ok && permissions)
+        ok = file.setPermissions(*permissions);
+    if (ok && keepOwner)
+        ok = fchown(file.handle(), owner.st_uid, owner.st_gid) == 0;
+    if (!ok) {
+        qWarning() << "can't write" << target << ":" << file.errorString();
         file.cancelWriting();
         file.commit();
         return false;
     }
     if (!file.commit()) {
-        qWarning() << "can't replace" << path << ":" << file.errorString();
+        qWarning() << "can't replace" << target << ":" << file.errorString();
         return false;
     }
     return true;

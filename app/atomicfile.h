@@ -8,7 +8,14 @@
 // Replaces the file at `path` with `contents` so that a crash or a full disk
 // leaves either the old file or the new one, never a mixture: the bytes go to
 // a new file in the same folder, are synced, and the new file is renamed over
-// the old. The new file keeps the old one's permissions unless `permissions`
-// is given. Returns false, with the old file untouched, on any failure.
+// the old. A symbolic link at `path` stays a link; the file it points at is
+// replaced.
+//
+// The new file keeps the old one's permissions unless `permissions` is given.
+// When running as root it also keeps the old file's owner and group, or those
+// of `ownerOf` when that names another file (a copy takes its source's).
+//
+// Returns false, with the old file untouched, on any failure.
 bool writeFileAtomically(const QString& path, const QByteArray& contents,
-                         std::optional<QFileDevice::Permissions> permissions = std::nullopt);
+                         std::optional<QFileDevice::Permissions> permissions = std::nullopt,
+                         const QString& ownerOf = QString());

@@ -34,7 +34,7 @@ QColor readColor(QTextStream& in) {
 QBrush readBrush(QTextStream& in) {
     QBrush brush(readColor(in));
     const QString imagePath = in.readLine();
-    const QImage pattern(imagePath);
+    const QImage pattern = imagePath.isEmpty() ? QImage() : QImage(imagePath);
     if (!pattern.isNull()) {
         const QColor color = brush.color();
         brush.setTextureImage(pattern);

@@ -6,6 +6,8 @@ set(USER_FILES
 
 foreach(dir Data res)
   file(GLOB_RECURSE files RELATIVE ${SRC}/${dir} ${SRC}/${dir}/*)
+  # The images' sources and their build script stay in the source tree.
+  list(FILTER files EXCLUDE REGEX "^src/")
   foreach(rel ${files})
     set(from ${SRC}/${dir}/${rel})
     set(to ${DST}/${dir}/${rel})

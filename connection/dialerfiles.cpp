@@ -48,7 +48,7 @@ bool copyConfigFile(const QString& from, const QString& to) {
         qWarning() << "can't read" << from;
         return false;
     }
-    return replaceSystemFile(to, crlfText(lines), filePermissions(from), from);
+    return writeFileAtomically(to, crlfText(lines), filePermissions(from), from);
 }
 
 bool DialerFiles::saveConfigData() {
@@ -141,7 +141,7 @@ bool DialerFiles::readDeafaultConfigData(const QString& modemPort, QString* erro
            << QStringLiteral("ISDN = 0") << QStringLiteral("Auto Reconnect = off")
            << QStringLiteral("Modem Type = Analog Modem");
     const QString wvdialPath = SystemPaths::wvdialConf();
-    if (!replaceSystemFile(wvdialPath, crlfText(wvdial), secretFilePermissions(wvdialPath)))
+    if (!writeFileAtomically(wvdialPath, crlfText(wvdial), secretFilePermissions(wvdialPath)))
         return fail(error, OpenError);
 
     const QString usepeerdns = commentedUnless(peerDns, QStringLiteral("usepeerdns"));
@@ -172,7 +172,7 @@ bool DialerFiles::readDeafaultConfigData(const QString& modemPort, QString* erro
         options << "name " + userLine.mid(11) << QStringLiteral("show-password");
     else
         options << QStringLiteral("#name") << QStringLiteral("#show-password");
-    if (!replaceSystemFile(SystemPaths::pppOptions(), crlfText(options)))
+    if (!writeFileAtomically(SystemPaths::pppOptions(), crlfText(options)))
         return fail(error, OpenError);
 
     const QStringList peers = {QStringLiteral("noipdefault"),
@@ -184,7 +184,7 @@ bool DialerFiles::readDeafaultConfigData(const QString& modemPort, QString* erro
                                usepeerdns,
                                QStringLiteral("#lcp-echo-failure 0"),
                                QStringLiteral("#lcp-echo-interval 0")};
-    if (!replaceSystemFile(SystemPaths::peersWvdial(), crlfText(peers)))
+    if (!writeFileAtomically(SystemPaths::peersWvdial(), crlfText(peers)))
         return fail(error, OpenError);
     return true;
 }
@@ -192,10 +192,10 @@ bool DialerFiles::readDeafaultConfigData(const QString& modemPort, QString* erro
 bool DialerFiles::saveManualDNS(QString* error) {
     const QByteArray text =
         crlfText(QStringList{"nameserver " + preferredDns, "nameserver " + alternateDns});
-    if (!replaceSystemFile(SystemPaths::resolvConf(), text))
+    if (!writeFileAtomically(SystemPaths::resolvConf(), text))
         return fail(error, OpenError);
     const QString peerFile = QFileInfo::exists(SystemPaths::pppResolvConf())
                                  ? SystemPaths::pppResolvConf()
                                  : SystemPaths::resolvconfRunResolvConf();
-    return replaceSystemFile(peerFile, text) || fail(error, OpenError);
+    return writeFileAtomically(peerFile, text) || fail(error, OpenError);
 }

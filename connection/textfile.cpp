@@ -2,10 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtDebug>
-#include <sys/stat.h>
-#include <unistd.h>
 
 bool readByteLines(const QString& path, QByteArrayList* lines) {
     QFile file(path);
@@ -44,41 +41,6 @@ QByteArray crlfText(const QStringList& lines) {
     for (const QString& line : lines)
         text += line.toUtf8() + "\r\n";
     return text;
-}
-
-bool replaceSystemFile(const QString& link, const QByteArray& contents,
-                       std::optional<QFileDevice::Permissions> permissions,
-                       const QString& ownerOf) {
-    // A symbolic link (/etc/resolv.conf often is one) stays in place and
-    // the file it points at is replaced.
-    const QFileInfo linkInfo(link);
-    const QString path = linkInfo.isSymLink() ? linkInfo.symLinkTarget() : link;
-    const QString ownerSource = ownerOf.isEmpty() ? path : ownerOf;
-    struct stat owner {};
-    const bool knownOwner = stat(QFile::encodeName(ownerSource).constData(), &owner) == 0;
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "can't write" << path << ":" << file.errorString();
-        return false;
-    }
-    bool ok = file.write(contents) == contents.size();
-    if (ok && permissions)
-        ok = file.setPermissions(*permissions);
-    // Only root may give a file away; for anyone else the file stays theirs.
-    if (ok && knownOwner && geteuid() == 0)
-        ok = fchown(file.handle(), owner.st_uid, owner.st_gid) == 0;
-    if (!ok) {
-        qWarning() << "can't write" << path << ":" << file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        qWarning() << "can't replace" << path << ":" << file.errorString();
-        return false;
-    }
-    return true;
 }
 
 QFileDevice::Permissions filePermissions(const QString& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/atomicfile.h"
+
 #include <QByteArrayList>
 #include <QFileDevice>
 #include <QString>
@@ -19,16 +21,6 @@ bool readTextLines(const QString& path, QStringList* lines);
 // Every line followed by CR LF.
 QByteArray crlfText(const QByteArrayList& lines);
 QByteArray crlfText(const QStringList& lines);
-
-// Replaces a system file atomically (new file, sync, rename). The new file
-// takes the owner and group of `ownerOf` (by default the file it replaces,
-// when that exists), so that a group such as "dialout" that may read
-// /etc/wvdial.conf keeps reading it; its mode is `permissions` when given,
-// else that of the file it replaces. A symbolic link at `path` is kept and
-// its target replaced.
-bool replaceSystemFile(const QString& path, const QByteArray& contents,
-                       std::optional<QFileDevice::Permissions> permissions = std::nullopt,
-                       const QString& ownerOf = QString());
 
 // The mode of an existing file as permission flags.
 QFileDevice::Permissions filePermissions(const QString& path);

@@ -1,8 +1,9 @@
 #include "sms/domfile.h"
 
+#include "app/atomicfile.h"
+
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 #include <QtDebug>
 
 DomFile::DomFile(QString path, QByteArray initial, const char* unreadable)
@@ -44,21 +45,7 @@ bool DomFile::save(const QDomDocument& doc) const {
         qWarning() << "not writing" << path_ << ": its unreadable contents are kept";
         return false;
     }
-    // Written unbuffered: a write cut short by a full disk then shows in its
-    // count, whereas a buffered QSaveFile would commit the truncated file.
-    const QByteArray bytes = doc.toByteArray(4);
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size()) {
-        qWarning() << "can't write" << path_ << ":" << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qWarning() << "can't replace" << path_ << ":" << file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path_, doc.toByteArray(4));
 }
 
 bool DomFile::moveAside() const {

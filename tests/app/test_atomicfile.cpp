@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +38,39 @@ private slots:
         const QString path = dir.filePath("secrets");
         QVERIFY(writeFileAtomically(path, "password", QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(mode(path), 0600u);
+    }
+
+    void aLinkStaysALink() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("real.conf");
+        const QString link = dir.filePath("resolv.conf");
+        QVERIFY(writeFileAtomically(target, "old"));
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(writeFileAtomically(link, "new"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("new"));
+    }
+
+    void shortWriteLeavesTheOldFile() {
+        // A file size limit cuts the write short, as a full disk would.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("records");
+        QVERIFY(writeFileAtomically(path, "old"));
+        struct rlimit saved {};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        struct rlimit small = saved;
+        small.rlim_cur = 10;
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const bool written = writeFileAtomically(path, QByteArray(100, 'x'));
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+        QVERIFY(!written);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"records"});
     }
 
     void failureLeavesTheOldFile() {
