@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <sys/personality.h>
 #include <unistd.h>
 
 WvdiaConfigThread::WvdiaConfigThread(QObject* owner)
@@ -29,10 +28,6 @@ void WvdiaConfigThread::run() {
         return;
     }
     if (pid == 0) {
-        // wvdial 1.61 aborts now and then in its task switcher ("stack_magic"
-        // assertion) depending on where its stacks land; with a fixed layout
-        // it runs reliably.
-        personality(ADDR_NO_RANDOMIZE);
         execv(path, argv);
         (void)!write(STDERR_FILENO, failure, sizeof failure - 1);
         _exit(127);
