@@ -108,7 +108,12 @@ void WTMainWindow::closeEvent(QCloseEvent* event) {
 // --- the view -----------------------------------------------------------------
 
 QLabel* WTMainWindow::statusLabel(const QString& name) const {
-    return centre->findChild<QLabel*>(name);
+    for (QLabel* label :
+         {centre->serviceLabel, centre->signalLabel, centre->ispLabel, centre->pcsimLabel,
+          centre->isConnectLabel, centre->simLabel, centre->modemLabel})
+        if (label->objectName() == name)
+            return label;
+    return nullptr;
 }
 
 void WTMainWindow::setStatusPixmap(const QString& label, const QString& image) {
