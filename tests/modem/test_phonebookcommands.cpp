@@ -3,7 +3,6 @@
 
 #include "modem/serialthread.h"
 #include "tests/modem/simlink.h"
-#include "tests/support/modemsim.h"
 
 #include <QTest>
 
@@ -24,20 +23,8 @@ struct Rows {
 
 } // namespace
 
-class TestPhonebookCommands : public QObject {
+class TestPhonebookCommands : public SimLinkTest {
     Q_OBJECT
-    ModemSim sim;
-    std::unique_ptr<SerialThread> link;
-
-    bool startWith(const QString& scenario) {
-        link.reset();
-        if (!sim.start(scenario) || !sim.command({"ping"}))
-            return false;
-        link = std::make_unique<SerialThread>(nullptr);
-        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
-        return link->openPort(sim.atPort()) >= 0;
-    }
-    QString lastSent() const { return sim.received().value(sim.received().size() - 1); }
     int read(Rows& rows, int rowCount = -1) {
         return link->getPhoneBook(rows.data.get(), rowCount);
     }

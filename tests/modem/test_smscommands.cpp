@@ -3,27 +3,14 @@
 
 #include "modem/serialthread.h"
 #include "tests/modem/simlink.h"
-#include "tests/support/modemsim.h"
 
 #include <QTest>
 
 #include <cstring>
 #include <memory>
 
-class TestSmsCommands : public QObject {
+class TestSmsCommands : public SimLinkTest {
     Q_OBJECT
-    ModemSim sim;
-    std::unique_ptr<SerialThread> link;
-
-    bool startWith(const QString& scenario) {
-        link.reset();
-        if (!sim.start(scenario) || !sim.command({"ping"}))
-            return false;
-        link = std::make_unique<SerialThread>(nullptr);
-        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
-        return link->openPort(sim.atPort()) >= 0;
-    }
-    QString lastSent() const { return sim.received().value(sim.received().size() - 1); }
     int stored(const QString& storage) const {
         return sim.control({"messages", storage}).split('\n', Qt::SkipEmptyParts).size();
     }

@@ -5,28 +5,14 @@
 #include "modem/portdiscovery.h"
 #include "modem/serialthread.h"
 #include "tests/modem/simlink.h"
-#include "tests/support/modemsim.h"
 
 #include <QTest>
 
 #include <memory>
 #include <vector>
 
-class TestStatusCommands : public QObject {
+class TestStatusCommands : public SimLinkTest {
     Q_OBJECT
-    ModemSim sim;
-    std::unique_ptr<SerialThread> link;
-
-    bool startWith(const QString& scenario) {
-        link.reset();
-        // The ping makes sure the simulator has settled before the port opens.
-        if (!sim.start(scenario) || !sim.command({"ping"}))
-            return false;
-        link = std::make_unique<SerialThread>(nullptr);
-        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
-        return link->openPort(sim.atPort()) >= 0;
-    }
-    QString lastSent() const { return sim.received().value(sim.received().size() - 1); }
 
 private slots:
     void cleanup() {
