@@ -4,6 +4,7 @@
 #include "modem/serialthread.h"
 #include "sms/smsdataoperation.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 
 void startWithEmptyMessageStore(const TestEnv& env) {
@@ -13,7 +14,9 @@ void startWithEmptyMessageStore(const TestEnv& env) {
 
 bool MonitorFixture::start(const QString& scenario) {
     startWithEmptyMessageStore(env);
-    if (!sim.start(scenario))
+    // The ports exist before the simulator serves them: wait for its answer,
+    // so that the first "AT" is not given up after its 50 ms.
+    if (!sim.start(scenario) || sim.control({"ping"}) != "pong")
         return false;
     if (!serialthread)
         createSerialLink(nullptr);
@@ -38,6 +41,16 @@ MonitorFixture::~MonitorFixture() {
     theATSerialPortName.clear();
     theModemSerialPortName.clear();
     fixedPorts = {};
+}
+
+int MonitorFixture::deliver(const QString& sender, const QString& text, const QString& storage) {
+    const auto notices = [this] { return sim.sent().filter("+CMTI:").size(); };
+    const int before = notices();
+    const int index = sim.deliver(sender, text, storage);
+    QDeadlineTimer deadline(5000);
+    while (index > 0 && notices() == before && !deadline.hasExpired())
+        waitProcessingEvents(10);
+    return index;
 }
 
 QStringList MonitorFixture::newCommands() {

@@ -21,6 +21,9 @@ struct MonitorFixture {
     // Starts the simulator with `scenario` and a monitor on its ports.
     bool start(const QString& scenario);
     void tick() { monitor->slotTimer(); }
+    // Delivers a message and waits until its notice is on the line: the
+    // simulator holds it back while the port is busy. Returns its index.
+    int deliver(const QString& sender, const QString& text, const QString& storage = {});
     // Command lines the modem received since the last call.
     QStringList newCommands();
     // The messages of a box of the PC store, as "number|text|state".

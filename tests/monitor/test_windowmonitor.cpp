@@ -26,6 +26,7 @@ void TestWindowMonitor::statusRowShowsTheCard() {
     startWithEmptyMessageStore(env);
     ModemSim sim;
     QVERIFY(sim.start("ready"));
+    QCOMPARE(sim.control({"ping"}), QString("pong"));
     fixedPorts = {sim.atPort(), sim.dataPort()};
 
     WTMainWindow window(nullptr, "wtmainwindowbase");
