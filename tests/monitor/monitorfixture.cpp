@@ -20,6 +20,7 @@ bool MonitorFixture::start(const QString& scenario) {
         return false;
     if (!serialthread)
         createSerialLink(nullptr);
+    serialthread->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
     fixedPorts = {sim.atPort(), sim.dataPort()};
     theATSerialPortName.clear();
     theModemSerialPortName.clear();

@@ -31,6 +31,7 @@ void TestWindowMonitor::statusRowShowsTheCard() {
 
     WTMainWindow window(nullptr, "wtmainwindowbase");
     QVERIFY(serialthread);
+    serialthread->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
     window.slotTimer();
 
     CentreWidget* centre = window.centre;

@@ -5,6 +5,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// The first-byte limit for links to the simulator in tests whose subject is
+// not that limit: the simulator is a process of its own and, on a loaded
+// machine or under the sanitizers, may wait for the CPU longer than a card
+// takes to answer (the program keeps its own 50 ms).
+inline constexpr int SIM_FIRST_BYTE_MS = 1000;
+
 // Runs the project's modem simulator (tools/modemsim) for one test: a
 // private folder holds its ports file, control socket and transcript, and
 // the ports are published under stable links in that folder, so they keep
