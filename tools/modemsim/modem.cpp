@@ -55,6 +55,20 @@ Reply notSupported() {
     return r;
 }
 
+// A setting of one number: "?" shows it, "=?" its range, "=n" sets it.
+Reply numberSetting(const std::string& name, char kind, const Params& p, int max, const char* range,
+                    int& value) {
+    if (kind == 'R')
+        return Reply::ok().line(name + ": " + std::to_string(value));
+    if (kind == 'T')
+        return Reply::ok().line(name + ": " + range);
+    int v = 0;
+    if (!intParam(p, 0, 0, max, v))
+        return Reply::error();
+    value = v;
+    return Reply::ok();
+}
+
 } // namespace
 
 int MessageStorage::firstFree() const {
@@ -326,17 +340,8 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
         state.operatingMode = v == 1 ? 5 : 6;
         return Reply::ok();
     }
-    if (name == "+YOPRT") {
-        int v = 0;
-        if (kind == 'R')
-            return Reply::ok().line("+YOPRT: " + std::to_string(s.operatingMode));
-        if (kind == 'T')
-            return Reply::ok().line("+YOPRT: (5,6)");
-        if (!intParam(p, 0, 0, 7, v))
-            return Reply::error();
-        state.operatingMode = v;
-        return Reply::ok();
-    }
+    if (name == "+YOPRT")
+        return numberSetting(name, kind, p, 7, "(5,6)", state.operatingMode);
 
     // SIM
     if (name == "+CPIN")
@@ -463,17 +468,8 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
         return cmgsw(false, kind, p);
     if (name == "+CSCA")
         return csca(kind, p);
-    if (name == "+YSMSD") {
-        int v = 0;
-        if (kind == 'R')
-            return Reply::ok().line("+YSMSD: " + std::to_string(s.newSmsStorage));
-        if (kind == 'T')
-            return Reply::ok().line("+YSMSD: (0-2)");
-        if (!intParam(p, 0, 0, 2, v))
-            return Reply::error();
-        state.newSmsStorage = v;
-        return Reply::ok();
-    }
+    if (name == "+YSMSD")
+        return numberSetting(name, kind, p, 2, "(0-2)", state.newSmsStorage);
 
     // phonebook
     if (name == "+CPBS")
