@@ -1,7 +1,9 @@
 #include "app/cmdline.h"
 #include "app/startup.h"
+#include "mainwindow/ui/wtmainwindow.h"
 
 #include <QApplication>
+#include <QSplashScreen>
 
 int main(int argc, char* argv[]) {
     // A text answer (version, help, invalid parameter) needs no display: on a
@@ -15,5 +17,11 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
-    return runStartup(app, parseCommandLine(app.arguments().mid(1)));
+    return runStartup(app, parseCommandLine(app.arguments().mid(1)), [](QSplashScreen* splash) {
+        auto* window =
+            new WTMainWindow(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
+        window->hide();
+        window->wait2secsToShow(splash);
+        return window;
+    });
 }

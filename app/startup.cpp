@@ -5,7 +5,6 @@
 #include "app/singleinstance.h"
 #include "app/systempaths.h"
 #include "app/versioninfo.h"
-#include "mainwindow/ui/wtmainwindow.h"
 #include "widgets/mymessagebox.h"
 
 #include <QApplication>
@@ -34,16 +33,10 @@ void addSplashLabel(QWidget* splash, const char* name, const QString& text, int 
     label->adjustSize();
 }
 
-// Builds the main window (hidden, centred on the desktop), shows the splash
-// screen, lets the window appear 2 s later and runs the event loop.
-int showWindowsAndRun(QApplication& app, const QString& version) {
-    auto* window =
-        new WTMainWindow(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
-    const QRect desktop = app.primaryScreen()->geometry();
-    window->move((desktop.width() - window->width()) / 2,
-                 (desktop.height() - window->height()) / 2);
-    window->hide();
-
+// Shows the splash screen, builds the main window (hidden, centred on the
+// desktop; it appears 2 s later) and runs the event loop.
+int showWindowsAndRun(QApplication& app, const QString& version,
+                      const MainWindowFactory& createWindow) {
     auto* splash = new QSplashScreen(QPixmap(resFile("startingWindow.jpg")));
     splash->setObjectName("splash");
     const QColor bandText(0, 0, 0);
@@ -57,13 +50,16 @@ int showWindowsAndRun(QApplication& app, const QString& version) {
                    comcfg.splashInitBg.isValid() ? comcfg.splashInitBg : band);
     splash->show();
 
-    window->wait2secsToShow(splash);
+    QWidget* window = createWindow(splash);
+    const QRect desktop = app.primaryScreen()->geometry();
+    window->move((desktop.width() - window->width()) / 2,
+                 (desktop.height() - window->height()) / 2);
     return app.exec();
 }
 
 } // namespace
 
-int runStartup(QApplication& app, const CommandLine& cmd) {
+int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactory& createWindow) {
     // The classic look has no Qt 6 counterpart; Fusion renders the same everywhere.
     app.setStyle(QStyleFactory::create("Fusion"));
 
@@ -100,5 +96,5 @@ int runStartup(QApplication& app, const CommandLine& cmd) {
         MyMessageBox::informationWithEditer(nullptr, comcfg.alreadyRunningText);
         return 0;
     }
-    return showWindowsAndRun(app, version);
+    return showWindowsAndRun(app, version, createWindow);
 }

@@ -10,16 +10,16 @@ constexpr int PUK_ATTEMPTS = 10;
 }
 
 int StatusMonitor::inputPIN(const QString& pin) {
-    return serialthread->inputPIN(pin.toLatin1().constData());
+    return link_.inputPIN(pin.toLatin1().constData());
 }
 
 int StatusMonitor::inputPUK(const QString& puk, const QString& newPin) {
-    return serialthread->inputPUK(puk.toLatin1().constData(), newPin.toLatin1().constData());
+    return link_.inputPUK(puk.toLatin1().constData(), newPin.toLatin1().constData());
 }
 
 void StatusMonitor::powerOnIfNeeded() {
-    if (serialthread->netCardStatus() != 1)
-        serialthread->netCardPowOn(true);
+    if (link_.netCardStatus() != 1)
+        link_.netCardPowOn(true);
 }
 
 int StatusMonitor::checkupPIN() {
@@ -69,7 +69,7 @@ int StatusMonitor::checkupPUK() {
             break;
         result = inputPUK(pukCode, *pin);
         if (result == 1) {
-            serialthread->stopScrollScreen();
+            link_.stopScrollScreen();
             powerOnIfNeeded();
             break;
         }
@@ -88,8 +88,8 @@ void StatusMonitor::slotClickedApplyButton() {
     } else {
         const bool lock = view->pinCheckBoxChecked();
         const QByteArray text = pin->toLatin1();
-        const bool done = lock ? serialthread->lockPIN(text.constData())
-                               : serialthread->unLockPIN(text.constData());
+        const bool done =
+            lock ? link_.lockPIN(text.constData()) : link_.unLockPIN(text.constData());
         if (done) {
             pinEnabled = lock ? 1 : 0;
             inform(tr("Settings successful!"));
@@ -97,7 +97,7 @@ void StatusMonitor::slotClickedApplyButton() {
             refPINSetStatus();
             warn(tr("PIN is incorrect!"));
         }
-        if (serialthread->connectDeviceNeedInputPIN() == 1)
+        if (link_.connectDeviceNeedInputPIN() == 1)
             checkupPUK();
     }
     view->setPinApplyEnabled(false);
@@ -109,7 +109,7 @@ void StatusMonitor::refPINSetStatus() {
 }
 
 void StatusMonitor::slotChangePIN() {
-    if (serialthread->PINSetStatus() != 1) {
+    if (link_.PINSetStatus() != 1) {
         inform(tr("Please set PIN enable!"));
         return;
     }
@@ -141,7 +141,7 @@ void StatusMonitor::slotChangePIN() {
     if (newPIN.isNull())
         return;
     const int result =
-        serialthread->changePWD(oldPIN.toLatin1().constData(), newPIN.toLatin1().constData());
+        link_.changePWD(oldPIN.toLatin1().constData(), newPIN.toLatin1().constData());
     qCDebug(lcMonitor, "changePWD = %d", result);
     if (result == 1) {
         inform(tr("New PIN has been enabled!"));

@@ -3,6 +3,7 @@
 #include "app/systempaths.h"
 #include "connection/connectionglobals.h"
 #include "mainwindow/monitorlog.h"
+#include "modem/protocol/replies.h"
 #include "modem/serialthread.h"
 #include "settings/settingsfiles.h"
 
@@ -20,16 +21,31 @@ void waitProcessingEvents(int ms) {
     loop.exec();
 }
 
-StatusMonitor::StatusMonitor(MonitorView* view, WTMainWindow* window, QObject* parent)
-    : QObject(parent), view(view), window(window) {}
+namespace {
+
+// How soon an arrival waiting for a busy link tries again.
+constexpr int kArrivalRetryMs = 20;
+
+// Sets a flag for the lifetime of the scope.
+struct Busy {
+    bool& flag;
+    explicit Busy(bool& f) : flag(f) { flag = true; }
+    ~Busy() { flag = false; }
+};
+
+} // namespace
+
+StatusMonitor::StatusMonitor(MonitorView* view, SerialThread& link, QObject* parent)
+    : QObject(parent), view(view), link_(link), discovery(link) {
+    arrivalTimer = new QTimer(this);
+    arrivalTimer->setSingleShot(true);
+    connect(arrivalTimer, &QTimer::timeout, this, &StatusMonitor::fetchArrivals);
+    connect(&link_, &SerialThread::newMessageNotice, this, &StatusMonitor::slotNewMessageNotice);
+}
 
 void StatusMonitor::setPeriods(int normalMs, int afterRemovalMs) {
     periodMs = normalMs;
     removalPeriodMs = afterRemovalMs;
-}
-
-void StatusMonitor::initSerial() {
-    createSerialLink(window);
 }
 
 void StatusMonitor::initMonitor() {
@@ -53,11 +69,11 @@ bool StatusMonitor::modemAttached() const {
 }
 
 int StatusMonitor::singalQuality() {
-    return serialthread->getSignalQuality();
+    return link_.getSignalQuality();
 }
 
 int StatusMonitor::isSIMOnline() {
-    return serialthread->getCIMI();
+    return link_.getCIMI();
 }
 
 // --- the tick ----------------------------------------------------------------
@@ -65,10 +81,11 @@ int StatusMonitor::isSIMOnline() {
 void StatusMonitor::slotTimer() {
     if (statusTimer)
         statusTimer->stop();
-    if (receive_flag || serialthread->atLocked()) {
+    if (link_.busy()) {
         restartTimer(periodMs);
         return;
     }
+    Busy ticking(inTick);
 
     bool scanned = false;
     if (!modemAttached()) {
@@ -92,8 +109,8 @@ void StatusMonitor::slotTimer() {
         }
         // The scan leaves the AT port open as the link's port; open it by
         // name only when it did not.
-        if (serialthread->portFd < 0)
-            serialthread->openPort(theATSerialPortName);
+        if (link_.portFd < 0)
+            link_.openPort(theATSerialPortName);
         initAtCmd();
     }
 
@@ -156,14 +173,31 @@ void StatusMonitor::showModemGone() {
     modemOn = false;
     theATSerialPortName.clear();
     theModemSerialPortName.clear();
-    if (discovery.iAtPort > 0 && discovery.iAtPort != serialthread->portFd)
-        serialthread->closePortNormal(discovery.iAtPort);
+    if (discovery.iAtPort > 0 && discovery.iAtPort != link_.portFd)
+        link_.closePortNormal(discovery.iAtPort);
     discovery.iAtPort = 0;
-    serialthread->closePortNormal(serialthread->portFd);
-    serialthread->portFd = -1;
+    link_.closePortNormal(link_.portFd);
 }
 
 // --- arriving messages ---------------------------------------------------------
+
+void StatusMonitor::slotNewMessageNotice() {
+    if (!arrivalTimer->isActive())
+        arrivalTimer->start(0);
+}
+
+void StatusMonitor::fetchArrivals() {
+    // Without a modem the tick that finds it takes the notices.
+    if (!modemAttached() || msgData.isEmpty())
+        return;
+    if (inTick || pinDialogOpen || link_.busy()) {
+        arrivalTimer->start(kArrivalRetryMs);
+        return;
+    }
+    Busy fetching(inTick);
+    fetchNewMessages();
+    view->setNewMessageIndicator(unreadMsgCount > 0);
+}
 
 void StatusMonitor::fetchNewMessages() {
     if (activeMsgCount <= 0)
@@ -175,12 +209,13 @@ void StatusMonitor::fetchNewMessages() {
     // one still waiting.
     while (!msgData.isEmpty()) {
         const auto first = msgData.begin();
-        const QString notice = first.value();
+        const std::optional<NewMessageNotice> notice =
+            parseNewMessageNotice(first.value().toLatin1());
         msgData.erase(first);
-        const QString memory = notice.section(',', 0, 0).trimmed();
-        const int index = notice.section(',', 1).trimmed().toInt();
-        qCDebug(lcMonitor, "mem=%s,index=%d", qPrintable(memory), index);
-        fetchMessage(memory, index);
+        if (!notice)
+            continue;
+        qCDebug(lcMonitor, "mem=%s,index=%d", qPrintable(notice->storage), notice->index);
+        fetchMessage(notice->storage, notice->index);
     }
     activeMsgCount = 0;
 }
@@ -188,14 +223,14 @@ void StatusMonitor::fetchNewMessages() {
 // Reads one announced message from the storage that the notice names, stores
 // it in the PC inbox and deletes it from that storage once it is stored.
 void StatusMonitor::fetchMessage(const QString& memory, int index) {
-    const bool onSim = memory == "\"SM\"";
-    serialthread->setShortMsgStorageMode(onSim ? 1 : 0);
-    if (serialthread->getSmsMem() == 0) {
+    const bool onSim = memory == "SM";
+    link_.setShortMsgStorageMode(onSim ? 1 : 0);
+    if (link_.getSmsMem() == 0) {
         warn(tr("(U)SIM Card is full, please delete some items"));
         return;
     }
-    const QString reply = serialthread->getIndexSms(QByteArray::number(index).constData());
-    if (!reply.contains("+CMGR:")) {
+    const QString reply = link_.getIndexSms(QByteArray::number(index).constData());
+    if (!parseReadMessage(reply.toLatin1())) {
         if (unreadMsgCount > 0)
             --unreadMsgCount;
         return;
@@ -203,27 +238,27 @@ void StatusMonitor::fetchMessage(const QString& memory, int index) {
     if (!view->InsertSave(reply, index, tr("new")))
         return;
     if (onSim) {
-        serialthread->deleteSimSMS(index);
+        link_.deleteSimSMS(index);
         view->getSimAllSmsItem(1, 4);
     } else {
-        serialthread->deleteMeSMS(index);
+        link_.deleteMeSMS(index);
     }
 }
 
 // --- modem initialisation ----------------------------------------------------
 
 int StatusMonitor::initAtCmd() {
-    const int mode = serialthread->netCardStatus();
+    const int mode = link_.netCardStatus();
     if (mode == -1) {
         modemOn = simOn = simValidateCanceled = false;
         return -1;
     }
     if (mode == 0) {
         modemOn = true;
-        serialthread->netCardPowOn(true);
+        link_.netCardPowOn(true);
     }
 
-    int simState = serialthread->connectDeviceNeedInputPIN();
+    int simState = link_.connectDeviceNeedInputPIN();
     for (int attempt = 1; simState == 3; ++attempt) {
         qCDebug(lcMonitor, "****** n=%d,con=%d", simState, attempt);
         if (attempt > simBusyLimit) {
@@ -233,7 +268,7 @@ int StatusMonitor::initAtCmd() {
             break;
         }
         waitProcessingEvents(1000);
-        simState = serialthread->connectDeviceNeedInputPIN();
+        simState = link_.connectDeviceNeedInputPIN();
     }
 
     bool unlocked = simState == 0;
@@ -243,7 +278,7 @@ int StatusMonitor::initAtCmd() {
         unlocked = checkupPIN() == 1;
 
     if (unlocked) {
-        pinEnabled = serialthread->PINSetStatus() == 1 ? 1 : 0;
+        pinEnabled = link_.PINSetStatus() == 1 ? 1 : 0;
         view->setPinCheckBox(pinEnabled == 1);
         setButtonStatus(true);
         modemOn = simOn = true;
@@ -270,18 +305,18 @@ int StatusMonitor::initAtCmd() {
         return -1;
     }
 
-    serialthread->stopScrollScreen();
+    link_.stopScrollScreen();
     if (waitForSimType() != 1)
         return -1;
 
-    const int prefer = serialthread->getNewSmsPreferStorage();
+    const int prefer = link_.getNewSmsPreferStorage();
     if (prefer == 0 || prefer == 1)
-        serialthread->setNewSmsPreferNVStorage();
-    serialthread->setNewMsgNoticeMode();
-    if (serialthread->getMsgFormat() == 1)
-        serialthread->setMsgFormat(0);
+        link_.setNewSmsPreferNVStorage();
+    link_.setNewMsgNoticeMode();
+    if (link_.getMsgFormat() == 1)
+        link_.setMsgFormat(0);
 
-    const int selected = serialthread->setShortMsgStorageMode(1);
+    const int selected = link_.setShortMsgStorageMode(1);
     qCDebug(lcMonitor, "initAtCmd-->setShortMsgStorageMode(0) = %d", selected);
     if (selected == 1)
         view->getSimAllSmsItem(1, 4);
@@ -290,17 +325,17 @@ int StatusMonitor::initAtCmd() {
     smscent_num = smsnum();
     qCDebug(lcMonitor, "SMS centre num = %s", qPrintable(smscent_num));
 
-    int modePreference = serialthread->getNetworkSelectionMode();
+    int modePreference = link_.getNetworkSelectionMode();
     if (modePreference != 0) {
         view->setNetworkSelection(modePreference);
-    } else if (serialthread->usimType == 0 || serialthread->usimType == 1) {
-        const int preferred = serialthread->usimType == 0 ? 2 : 3;
-        serialthread->setNetworkSelectionMode(preferred);
+    } else if (link_.usimType == 0 || link_.usimType == 1) {
+        const int preferred = link_.usimType == 0 ? 2 : 3;
+        link_.setNetworkSelectionMode(preferred);
         view->setNetworkSelection(preferred);
     }
     storeModePreference(modePreference);
 
-    serialthread->isNewPlatform();
+    link_.isNewPlatform();
     return 1;
 }
 
@@ -311,14 +346,14 @@ int StatusMonitor::waitForSimType() {
     int silentRounds = 0;
     for (int round = 0; round < 120; ++round) {
         if (round % 3 == 0) {
-            answer = serialthread->getUSIM();
+            answer = link_.getUSIM();
             qCDebug(lcMonitor, "***** con =%d", round);
         }
         if (answer == -1)
             ++silentRounds;
         if (answer == 0 || answer == 1 || silentRounds >= 16) {
-            serialthread->simPhonebookSize = serialthread->simCapacity();
-            serialthread->setChset("UCS2");
+            link_.simPhonebookSize = link_.simCapacity();
+            link_.setChset("UCS2");
             return 1;
         }
         if (initPortCount == 0 || initPortCount > 3)
@@ -337,29 +372,21 @@ int StatusMonitor::waitForSimType() {
 // ones stay there and are listed with the modem-memory boxes.
 void StatusMonitor::importModemMessages() {
     qCDebug(lcMonitor) << "initAtCmd------------>enter getSmsContent(4,0)";
-    const QString list = serialthread->getSmsContent(4, 0);
-    int from = 0;
-    while ((from = list.indexOf("+CMGL:", from)) >= 0) {
-        const QString header = list.mid(from + 6, list.indexOf("\r\n", from) - from - 6);
-        from += 6;
-        const QStringList fields = header.split(',');
-        if (fields.size() < 2)
+    const QString list = link_.getSmsContent(4, 0);
+    for (const ModemMessage& listed : parseMessageList(list.toLatin1())) {
+        const int index = listed.index;
+        const int status = listed.stat;
+        if (status != 0 && status != 1)
             continue;
-        const int index = fields[0].trimmed().toInt();
-        const int status = fields[1].trimmed().toInt();
-        if (status != 0 && status != 1) {
+        const QString reply = link_.getIndexSms(QByteArray::number(index).constData());
+        if (!parseReadMessage(reply.toLatin1()))
             continue;
-        }
-        const QString reply = serialthread->getIndexSms(QByteArray::number(index).constData());
-        if (!reply.contains("+CMGR:")) {
-            continue;
-        }
         if (!view->InsertSave(reply, index, status == 0 ? tr("new") : tr("read"))) {
             continue;
         }
         if (status == 0)
             ++unreadMsgCount;
-        serialthread->deleteMeSMS(index);
+        link_.deleteMeSMS(index);
     }
     view->getSimAllSmsItem(0, 4);
     qCDebug(lcMonitor) << "initAtCmd------------->out while";
@@ -372,68 +399,46 @@ void StatusMonitor::storeModePreference(int mode) {
 }
 
 QString StatusMonitor::smsnum() {
-    const QString reply = serialthread->get_sms_number();
+    const QString reply = link_.get_sms_number();
     if (reply.isNull())
         return QString();
     smsCentreReply = reply;
-    const int first = reply.indexOf('"');
-    const int last = reply.lastIndexOf('"');
-    if (first < 0 || last <= first)
+    const std::optional<ServiceCentre> centre = parseServiceCentre(reply.toLatin1());
+    if (!centre)
         return QString("");
-    const QString number = reply.mid(first + 1, last - first - 1);
+    const QString number = centre->number;
     qCWarning(lcMonitor, "snumber=====%s", qPrintable(number));
     return number;
 }
 
 // --- status texts ------------------------------------------------------------
 
-// Removes the command echo: everything up to the first "?" and the line end
-// after it.
-static QString withoutEcho(QString reply) {
-    reply.remove(0, reply.indexOf('?') + 1);
-    reply.remove(0, reply.indexOf('\n') + 1);
-    return reply;
-}
-
-// The text of the first quoted field, or what follows the first quote when
-// the field is not closed.
-static QString firstQuoted(QString text) {
-    text.remove(0, text.indexOf('"') + 1);
-    const int close = text.indexOf('"');
-    if (close >= 0)
-        text.truncate(close);
-    return text;
-}
-
 void StatusMonitor::netService() {
-    const QString reply = serialthread->get_YPAS_Res_Str();
-    if (reply.isNull()) {
+    const QString reply = link_.get_YPAS_Res_Str();
+    const std::optional<ServiceStatus> status =
+        reply.isNull() ? std::nullopt : parseServiceStatus(reply.toLatin1());
+    if (!status) {
+        // No reply, or none with the service (the query's "No Service").
         serviceText = "No Service";
-        serviceType = "";
+        serviceType = reply.isNull() ? QString("") : QString();
         return;
     }
-    const QString body = withoutEcho(reply);
-    serviceText = firstQuoted(body);
-    QString second = body;
-    second.remove(0, second.indexOf(',') + 1);
-    second = firstQuoted(second);
-    if (second == "CS_ONLY")
+    serviceText = status->service;
+    if (status->domain == "CS_ONLY")
         serviceType = "C";
-    else if (second == "PS_ONLY")
+    else if (status->domain == "PS_ONLY")
         serviceType = "P";
-    else if (second == "CS_PS")
+    else if (status->domain == "CS_PS")
         serviceType = "P C";
     else
         serviceType = QString();
 }
 
 void StatusMonitor::ISPName() {
-    const QString reply = serialthread->get_YDON_Res_Str();
-    if (reply.isNull()) {
-        operatorName = "Not Found";
-        return;
-    }
-    operatorName = firstQuoted(withoutEcho(reply));
+    const QString reply = link_.get_YDON_Res_Str();
+    const std::optional<QString> name =
+        reply.isNull() ? std::nullopt : parseOperatorName(reply.toLatin1());
+    operatorName = name ? *name : QString("Not Found");
 }
 
 // --- status display -----------------------------------------------------------
@@ -465,7 +470,7 @@ void StatusMonitor::showNoNetwork(const QString& modemImage, int dataState) {
 }
 
 void StatusMonitor::displayStateBar(bool modem, bool sim, bool validateCanceled) {
-    if (receive_flag || serialthread->atLocked() || (initPortCount < 3 && !sim))
+    if (receive_flag || link_.atLocked() || (initPortCount < 3 && !sim))
         return;
 
     const bool attached = modemAttached();

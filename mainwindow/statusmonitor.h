@@ -3,8 +3,9 @@
 // The status monitor: a timer that finds the modem when none is attached,
 // initialises it, notices a removed modem or SIM, fetches newly arrived
 // messages, and keeps the status area of the home page up to date; and the
-// SIM PIN and PUK flows. It drives the modem through `serialthread` and the
-// window through a MonitorView.
+// SIM PIN and PUK flows. It drives the modem through the link it is given
+// and the window through a MonitorView. A new-message notice read by the link
+// while no command runs has its message fetched at once.
 
 #include "mainwindow/monitorview.h"
 #include "modem/portdiscovery.h"
@@ -13,20 +14,18 @@
 #include <QString>
 
 class QTimer;
-class WTMainWindow;
+class SerialThread;
 
 class StatusMonitor : public QObject {
     Q_OBJECT
 public:
-    StatusMonitor(MonitorView* view, WTMainWindow* window, QObject* parent = nullptr);
+    StatusMonitor(MonitorView* view, SerialThread& link, QObject* parent = nullptr);
 
     // Tick periods in ms: normally, and after the modem went away.
     void setPeriods(int normalMs, int afterRemovalMs);
     // How long a SIM may answer "busy" before it counts as failed, in s.
     void setSimBusyLimit(int seconds) { simBusyLimit = seconds; }
 
-    // Creates the modem link (`serialthread`) and starts its thread.
-    void initSerial();
     // Creates and starts the status timer.
     void initMonitor();
 
@@ -83,6 +82,10 @@ public slots:
 
 private:
     void restartTimer(int ms);
+    // The arrival step on its own, for a notice read between ticks: now
+    // when the link is free, else as soon as it is.
+    void slotNewMessageNotice();
+    void fetchArrivals();
     void fetchNewMessages();
     void fetchMessage(const QString& memory, int index);
     void importModemMessages();
@@ -100,9 +103,11 @@ private:
     void powerOnIfNeeded();
 
     MonitorView* view;
-    WTMainWindow* window;
+    SerialThread& link_;
     PortDiscovery discovery; // the USB and tty scan, or the ports given on the command line
     QTimer* statusTimer = nullptr;
+    QTimer* arrivalTimer = nullptr;
+    bool inTick = false;
     int periodMs = 4000;
     int removalPeriodMs = 2000;
     int simBusyLimit = 60;

@@ -1,7 +1,5 @@
 #include "modem/atline.h"
 
-#include "modem/serialthread.h"
-
 #include <cstring>
 
 bool AtLine::accept(const char* value, bool quoted) {

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "modem/protocol/commands.h"
+
 #include <QByteArray>
+
+// A command line, its "\r\n" and the NUL fit in this many bytes.
+inline constexpr int AT_COMMAND_SIZE = 200;
 
 // Builds one AT command line from fixed text and caller-supplied arguments.
 //
@@ -13,6 +18,9 @@
 class AtLine {
 public:
     explicit AtLine(const char* start) : line_(start) {}
+    // Starts with a declared command's line.
+    explicit AtLine(const AtCommand& command)
+        : line_(command.line.data(), static_cast<qsizetype>(command.line.size())) {}
 
     AtLine& text(const char* fixed);   // fixed text, not checked
     AtLine& arg(const char* value);    // inserted verbatim (numbers, operator fields)

@@ -50,11 +50,7 @@ ModemTypes readModemTypes(const QString& path) {
     return types;
 }
 
-PortDiscovery::PortDiscovery(SerialThread* link, UsbBus* bus) : link_(link), bus_(bus) {}
-
-SerialThread* PortDiscovery::link() const {
-    return link_ ? link_ : serialthread;
-}
+PortDiscovery::PortDiscovery(SerialThread& link, UsbBus* bus) : link_(link), bus_(bus) {}
 
 // A card in disc mode is ejected on the first scan that sees it and again
 // every fourth scan while it stays so. True while it is in disc mode.
@@ -80,18 +76,17 @@ bool PortDiscovery::ejectDiscMode(quint16 product) {
     return true;
 }
 
-int PortDiscovery::useFixedPorts(SerialThread* port) {
-    const int fd = port->openPort(fixedPorts.atPort);
+int PortDiscovery::useFixedPorts(SerialThread& port) {
+    const int fd = port.openPort(fixedPorts.atPort);
     if (fd < 0)
         return 0;
     myOpenedFdList.append(QString::number(fd));
-    if (port->sendNULL_ATCmd() == 1) {
+    if (port.sendNULL_ATCmd() == 1) {
         iAtPort = fd;
         theATSerialPortName = fixedPorts.atPort;
         theModemSerialPortName = fixedPorts.modemPort;
     } else {
-        port->closePortNormal(fd);
-        port->portFd = -1;
+        port.closePortNormal(fd);
         myOpenedFdList.clear();
         theATSerialPortName.clear();
         theModemSerialPortName.clear();
@@ -107,9 +102,7 @@ int PortDiscovery::findPortNames() {
     myOpenedFdList.clear();
     ++initPortCount;
     qCDebug(lcModem, "It is we find port name");
-    SerialThread* port = link();
-    if (port == nullptr)
-        return 0;
+    SerialThread& port = link_;
     if (!fixedPorts.atPort.isEmpty())
         return useFixedPorts(port);
 
@@ -135,11 +128,11 @@ int PortDiscovery::findPortNames() {
     for (const QString& name : candidates) {
         const QString device = SystemPaths::devDir() + name;
         qCDebug(lcModem, "This is testport '%s'", qPrintable(device));
-        const int fd = port->openPort(device);
+        const int fd = port.openPort(device);
         qCDebug(lcModem, "____________the temp device port is tempfd = %d_____________", fd);
         if (fd < 0)
             continue;
-        if (port->sendNULL_ATCmd() == 1) {
+        if (port.sendNULL_ATCmd() == 1) {
             qCDebug(lcModem, "______________AT test is OK!___________");
             working.append(device);
             workingFds.append(fd);
@@ -172,26 +165,20 @@ int PortDiscovery::findPortNames() {
         for (const QString& fd : std::as_const(myOpenedFdList)) {
             if (fd.toInt() != iAtPort) {
                 qCDebug(lcModem, "=====close myOpenedFdList PORT:%s=====", qPrintable(fd));
-                port->closePortNormal(fd.toInt());
+                port.closePortNormal(fd.toInt());
             } else {
                 qCDebug(lcModem, "=====not close myOpenedFdList PORT:%s=====", qPrintable(fd));
             }
         }
     } else {
         for (const QString& fd : std::as_const(myOpenedFdList))
-            port->closePortNormal(fd.toInt());
+            port.closePortNormal(fd.toInt());
         myOpenedFdList.clear();
     }
     // The link works on the AT port kept open, or on none.
-    port->portFd = iAtPort > 0 ? iAtPort : -1;
+    port.usePort(iAtPort > 0 ? iAtPort : -1);
 
     qCDebug(lcModem, "set AT  serial to '%s'", qPrintable(theATSerialPortName));
     qCDebug(lcModem, "set MODEM serial to '%s'", qPrintable(theModemSerialPortName));
     return 1;
-}
-
-SerialThread* createSerialLink(WTMainWindow* owner) {
-    serialthread = new SerialThread(owner);
-    serialthread->start();
-    return serialthread;
 }

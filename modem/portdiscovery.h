@@ -15,7 +15,6 @@
 #include <QStringList>
 
 class SerialThread;
-class WTMainWindow;
 
 // Product identifier of a card that is still in disc mode.
 inline constexpr quint16 DISC_MODE_PRODUCT_ID = 0x2000;
@@ -39,9 +38,9 @@ ModemTypes defaultModemTypes();
 
 class PortDiscovery {
 public:
-    // `link` null: the process-wide serialthread at scan time. `bus` null: the
-    // real USB bus. Neither is owned.
-    explicit PortDiscovery(SerialThread* link = nullptr, UsbBus* bus = nullptr);
+    // Scans with `link` (it opens and tests the ports). `bus` null: the real
+    // USB bus. Neither is owned.
+    explicit PortDiscovery(SerialThread& link, UsbBus* bus = nullptr);
 
     // One scan: 1 when the serial ports were tested (the names are then in
     // theATSerialPortName and theModemSerialPortName, both empty when no
@@ -58,15 +57,10 @@ public:
     int initPortCount = 0;     // scans since the modem was last seen (the caller resets it)
 
 private:
-    SerialThread* link() const;
     bool ejectDiscMode(quint16 product);
-    int useFixedPorts(SerialThread* port);
+    int useFixedPorts(SerialThread& port);
 
-    SerialThread* link_;
+    SerialThread& link_;
     UsbBus* bus_;
     LibUsbBus libusb_;
 };
-
-// Creates the single link object owned by the main window, publishes it in
-// serialthread and starts its worker body.
-SerialThread* createSerialLink(WTMainWindow* owner);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -25,7 +26,28 @@ constexpr QByteArrayView kLineEnd = "\r\n";
 
 } // namespace
 
-ReplyCollector::ReplyCollector(qsizetype keep) : keep_(keep) {}
+ReplyCollector::ReplyCollector(qsizetype keep, QByteArray echo)
+    : keep_(keep), echo_(std::move(echo)) {}
+
+bool ReplyCollector::hasEcho(const QByteArray& text, const QByteArray& echo) {
+    if (echo.isEmpty())
+        return false;
+    for (qsizetype at = text.indexOf(echo); at >= 0; at = text.indexOf(echo, at + 1)) {
+        const qsizetype after = at + echo.size();
+        if (after < text.size() && (text[after] == '\r' || text[after] == '\n'))
+            return true;
+    }
+    return false;
+}
+
+void ReplyCollector::restart() {
+    text_.clear();
+    carry_.clear();
+    errorMark_ = 0;
+    inErrorLine_ = false;
+    finished_ = false;
+    ++stale_;
+}
 
 void ReplyCollector::take(const char* data, qsizetype size) {
     const qsizetype room = std::max<qsizetype>(0, keep_ - text_.size());
@@ -71,6 +93,8 @@ qsizetype ReplyCollector::feed(const char* data, qsizetype size) {
             errorMark_ = text_.size();
         } else {
             finished_ = true;
+            if (!echo_.isEmpty() && !hasEcho(text_, echo_))
+                restart();
         }
     }
     return pos;

@@ -1,17 +1,12 @@
 #include "modem/serialthread.h"
 
+#include "modem/atline.h"
 #include "modem/modemlog.h"
-#include "modem/portwait.h"
-#include "modem/replycollector.h"
+#include "modem/protocol/tokens.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcModem, "velto.modem")
 
@@ -24,9 +19,9 @@ QString theATSerialPortName;
 QString theModemSerialPortName;
 QString smscent_num;
 
-int gWaitSearchOrSelectEnd = 0;
-int gManualSearch = 0;
-int gManualSelect = 0;
+std::atomic<int> gWaitSearchOrSelectEnd = 0;
+std::atomic<int> gManualSearch = 0;
+std::atomic<int> gManualSelect = 0;
 int gManualSearchResult = 0;
 int gManualSelectResult = 0;
 QString gMode;
@@ -37,98 +32,42 @@ QString gSearchStr;
 
 namespace {
 
-constexpr int kByteGapMs = 5;   // gaps up to this long don't count against the budget
-constexpr int kTickMs = 100;    // unit of the idle budget
-constexpr int kPurgeMs = 2;     // how long a purge waits for input in all
 constexpr int kLockPasses = 30; // waiting passes for the at-lock
-constexpr int kReadChunk = 4096;
-
-// Clears a flag when the scope ends, whatever the return path.
-struct FlagGuard {
-    bool& flag;
-    explicit FlagGuard(bool& f) : flag(f) { flag = true; }
-    ~FlagGuard() { flag = false; }
-};
 
 } // namespace
 
-SerialThread::SerialThread(WTMainWindow* owner) : mainWindow(owner) {
+SerialThread::SerialThread(QObject* owner)
+    : QThread(owner), portFd(transport_.fd()), firstByteTimeoutMs(transport_.firstByteTimeoutMs) {
     activeMsgCount = 0;
+    connect(&transport_, &AtTransport::notice, this, &SerialThread::takeNotice);
 }
 
 SerialThread::~SerialThread() {
     wait();
+    if (serialthread == this)
+        serialthread = nullptr;
 }
 
 // --- port -------------------------------------------------------------------
 
 int SerialThread::openPort(QString device) {
-    pending_.clear();
-    const QByteArray path = device.toLocal8Bit();
-    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    portFd = fd;
-    if (fd < 0)
-        return -1;
+    return transport_.open(device);
+}
 
-    termios tio{};
-    if (tcgetattr(fd, &tio) != 0)
-        return portFd = closePortAbnormal(fd, "tcgetattr", errno);
-    tio.c_iflag = IXON | IXOFF;
-    tio.c_oflag = 0;
-    tio.c_cflag &= ~(CSIZE | CSTOPB | PARENB | CLOCAL);
-    tio.c_cflag |= CS8 | CREAD | HUPCL | CRTSCTS;
-    tio.c_lflag &= ~(ISIG | ICANON | ECHO | ECHOE | ECHOK);
-    std::memset(tio.c_cc, 0, sizeof tio.c_cc);
-    tio.c_cc[VSTART] = 0x11;
-    tio.c_cc[VSTOP] = 0x13;
-    tio.c_cc[VMIN] = 1;
-    tio.c_cc[VTIME] = 0;
-    if (cfsetispeed(&tio, B115200) != 0 || cfsetospeed(&tio, B115200) != 0 ||
-        tcsetattr(fd, TCSANOW, &tio) != 0)
-        return portFd = closePortAbnormal(fd, "tcsetattr", errno);
-
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0)
-        return portFd = closePortAbnormal(fd, "fcntl", errno);
-    return fd;
+void SerialThread::usePort(int fd) {
+    transport_.use(fd);
 }
 
 int SerialThread::closePortNormal(int fd) {
-    if (fd < 0)
-        return 0;
-    // Closing the command port forgets it: its number may soon belong to
-    // another file, which commands must never write into.
-    if (fd == portFd) {
-        pending_.clear();
-        portFd = -1;
-    }
-    ::close(fd);
-    return 1;
+    return transport_.close(fd);
 }
 
 int SerialThread::closePortAbnormal(int fd, const char* what, int err) {
-    if (fd >= 0)
-        ::close(fd);
-    qCWarning(lcModem, "%s failed: %s", what ? what : "port", std::strerror(err));
-    errno = err;
-    return -1;
+    return AtTransport::closeAbnormal(fd, what, err);
 }
 
 int SerialThread::writePort(int fd, const char* data, int len) {
-    if (fd < 0 || data == nullptr || len < 0)
-        return -1;
-    if (waitForOutput(fd) != PortWait::Ready || fd == 0)
-        return -1;
-    int written = 0;
-    while (written < len) {
-        const ssize_t n = ::write(fd, data + written, static_cast<size_t>(len - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return written > 0 ? written : -1;
-        written += static_cast<int>(n);
-    }
-    return written;
+    return AtTransport::write(fd, data, len);
 }
 
 // --- the at-lock and sending -------------------------------------------------
@@ -143,12 +82,16 @@ bool SerialThread::atLocked() {
     return atLockFlag;
 }
 
+bool SerialThread::busy() {
+    return receive_flag || atLocked();
+}
+
 bool SerialThread::excuteAtStr(const char* cmd) {
     if (cmd == nullptr)
         return false;
     // A command started from an event handled inside this object's own wait
     // would write into the middle of the reply being collected.
-    if (receiving_) {
+    if (transport_.receiving()) {
         qCDebug(lcModem, "a reply is being collected, not sending: %s", cmd);
         return false;
     }
@@ -157,18 +100,19 @@ bool SerialThread::excuteAtStr(const char* cmd) {
         const int len = static_cast<int>(std::strlen(cmd));
         const bool written = writePort(portFd, cmd, len) == len;
         qCDebug(lcModem, "sent cmd: %s", cmd);
+        // A command line is echoed; a message body is not looked for.
+        transport_.expectEcho(std::strncmp(cmd, "AT", 2) == 0 ? QByteArrayView(cmd)
+                                                              : QByteArrayView());
         atUnlock();
         return written;
     };
     if (!receive_flag && !atLocked())
         return writeLocked();
 
-    QCoreApplication* app = QCoreApplication::instance();
     for (int pass = 0; pass < kLockPasses; ++pass) {
-        if (QThread::currentThread() != this)
-            wait(100);
-        if (app && QThread::currentThread() == app->thread())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);
+        // Only the application's thread sends; the worker body never does.
+        wait(100);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);
         if (!atLocked())
             return writeLocked();
     }
@@ -184,111 +128,33 @@ int SerialThread::resAtStr(int fd, char* reply, int sec, int usec) {
         return 0;
     if (reply == nullptr)
         return -1;
-    FlagGuard receiving(receive_flag);
-    FlagGuard own(receiving_);
-
+    receive_flag = true;
+    // The idle budget in ticks of 100 ms, spent over the whole reply.
     const long long budgetTicks = (static_cast<long long>(sec) * 1000000 + usec) / 100000;
-    long long idleLeftMs = budgetTicks * kTickMs;
-    ReplyCollector collector(AT_REPLY_SIZE - 1);
-
-    // Input kept from before (after the previous final result) comes first.
-    if (!pending_.isEmpty()) {
-        const QByteArray kept = pending_;
-        pending_ = kept.mid(collector.feed(kept));
-    }
-
-    const auto fail = [&](const char* why) {
-        qCDebug(lcModem, "%s", why);
-        qCDebug(lcModem, "****** resAtStr is timerOut, timer_sec=%d, timer_usec=%d, con=%lld", sec,
-                usec, idleLeftMs / kTickMs);
-        recordNotices(collector.text());
-        const QByteArray partial = collector.textBeforeEnd();
-        std::memcpy(reply, partial.constData(), static_cast<size_t>(partial.size()));
-        qCDebug(lcModem, "****** in resAtStr, pResStr = %s", reply);
-        return -1;
-    };
-
-    char chunk[kReadChunk];
-    QElapsedTimer waited;
-    while (!collector.finished()) {
-        const bool first = collector.received() == 0;
-        const long long allowMs =
-            first ? firstByteTimeoutMs : kByteGapMs + std::max(0LL, idleLeftMs);
-        waited.start();
-        const PortWait state = waitForInput(fd, static_cast<int>(allowMs));
-        if (state == PortWait::Error) {
-            qCDebug(lcModem, "select of SerialThread::resAtStr is ko,errno = %d!", errno);
-            return fail("reply broken off");
-        }
-        if (state == PortWait::Timeout)
-            return fail(first ? "no reply" : "****** select of SerialThread::resAtStr is timerout");
-        if (!first)
-            idleLeftMs -= std::max(0LL, waited.elapsed() - kByteGapMs);
-
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n <= 0) {
-            if (n < 0 && errno == EINTR)
-                continue;
-            return fail("SerialThread::resAtStr() ===> no data to read!");
-        }
-        const qsizetype used = collector.feed(chunk, n);
-        if (used < n)
-            pending_.append(chunk + used, n - used);
-    }
-
-    const QByteArray& text = collector.text();
-    recordNotices(text);
-    std::memcpy(reply, text.constData(), static_cast<size_t>(text.size()));
-    qCDebug(lcModem, "****** in resAtStr, timer_sec=%d, timer_usec=%d, con=%lld", sec, usec,
-            idleLeftMs / kTickMs);
-    qCDebug(lcModem, "****** in resAtStr, pResStr = %s", reply);
-    return 1;
+    const int result = transport_.receive(fd, reply, AT_REPLY_SIZE, budgetTicks * 100);
+    receive_flag = false;
+    return result;
 }
 
 // --- purge and new-message notices ------------------------------------------
 
 void SerialThread::purgeComData() {
-    // While this object collects a reply, the pending input is that reply.
-    if (portFd < 0 || receiving_)
-        return;
-    QByteArray input = pending_;
-    pending_.clear();
-
-    QElapsedTimer clock;
-    clock.start();
-    char chunk[kReadChunk];
-    while (input.size() < AT_REPLY_SIZE) {
-        const int left = static_cast<int>(std::max<qint64>(0, kPurgeMs - clock.elapsed()));
-        if (waitForInputQuietly(portFd, left) != PortWait::Ready)
-            break;
-        const ssize_t n = ::read(portFd, chunk, sizeof chunk);
-        if (n <= 0)
-            break;
-        input.append(chunk, n);
-    }
-    if (input.isEmpty())
-        return;
-    qCDebug(lcModem, "purgeComData:: %s", input.constData());
-    recordNotices(input);
+    transport_.purge();
 }
 
-// A new-message notice can also come in the middle of a reply; it is
-// recorded all the same (the reply keeps its text).
-void SerialThread::recordNotices(const QByteArray& input) {
-    if (input.contains("+CMTI: ")) {
-        QString text = QString::fromLatin1(input);
-        findAtiveMsg(text);
-    }
+// The one subscriber that feeds the process-wide queue of new messages.
+void SerialThread::takeNotice(const QByteArray& text) {
+    QString notice = QString::fromLatin1(text);
+    if (findAtiveMsg(notice) == 1)
+        emit newMessageNotice();
 }
 
 int SerialThread::findAtiveMsg(QString& text) {
-    static const QString notice = QStringLiteral("+CMTI: ");
+    const QByteArray bytes = text.toLatin1();
     int recorded = 0;
-    for (qsizetype at = text.indexOf(notice); at >= 0; at = text.indexOf(notice, at)) {
-        at += notice.size();
-        const qsizetype lineEnd = text.indexOf(QLatin1String("\r\n"), at);
+    for (const AnswerLine& line : answerLines(bytes, "+CMTI:")) {
         // The notice's parameters: the storage name in double quotes, a comma, the index.
-        msgData.insert(activeMsgCount, text.mid(at, lineEnd < 0 ? -1 : lineEnd - at));
+        msgData.insert(activeMsgCount, QString::fromLatin1(line.params));
         ++activeMsgCount;
         ++unreadMsgCount;
         recorded = 1;
@@ -311,20 +177,45 @@ int SerialThread::transact(const QByteArray& cmd, char* reply, int sec) {
     return resAtStr(portFd, reply, sec, 0);
 }
 
-int SerialThread::simpleCommand(const QByteArray& cmd) {
+int SerialThread::query(AtCmd id, QByteArray& reply) {
+    reply.resize(AT_REPLY_SIZE);
+    return transact(AtLine(atCommand(id)).line(), reply.data(), atCommand(id).budgetSec);
+}
+
+int SerialThread::command(AtCmd id, const AtLine& line) {
+    const AtCommand& declared = atCommand(id);
     QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
-    if (transact(cmd, reply.data(), AT_BUDGET) != 1)
+    if (transact(line.line(), reply.data(), declared.budgetSec) != 1)
+        return declared.map(AT_UNKNOWN);
+    return declared.map(Parse_At_Res(reply.data()));
+}
+
+int SerialThread::command(AtCmd id) {
+    return command(id, AtLine(atCommand(id)));
+}
+
+QString SerialThread::textQuery(AtCmd id, const AtLine& line) {
+    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
+    if (transact(line.line(), reply.data(), atCommand(id).budgetSec) != 1)
+        return QString();
+    Parse_At_Res(reply.data());
+    return QString::fromLatin1(reply.constData());
+}
+
+QString SerialThread::textQuery(AtCmd id) {
+    return textQuery(id, AtLine(atCommand(id)));
+}
+
+int SerialThread::sendCmdAndRec(const char* cmd) {
+    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
+    if (transact(QByteArray(cmd), reply.data(), AT_BUDGET) != 1)
         return AT_UNKNOWN;
     return Parse_At_Res(reply.data());
 }
 
-int SerialThread::sendCmdAndRec(const char* cmd) {
-    return simpleCommand(QByteArray(cmd));
-}
-
 int SerialThread::sendNULL_ATCmd() {
-    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
-    return transact("AT\r\n", reply.data(), AT_BUDGET) == 1 ? 1 : -1;
+    QByteArray reply;
+    return query(AtCmd::Attention, reply) == 1 ? 1 : -1;
 }
 
 int SerialThread::sendBody(const char* pdu, char* reply) {
@@ -344,10 +235,19 @@ int SerialThread::sendPDU(const char* pdu) {
 
 // --- worker body ----------------------------------------------------------------
 
+// The worker thread never touches the port: a request of the operator
+// dialogs is served on the application's thread, and the end is marked there.
 void SerialThread::run() {
     qCDebug(lcModem, "enter run......");
     if (gWaitSearchOrSelectEnd != 0)
         return;
+    if (gManualSearch || gManualSelect)
+        QMetaObject::invokeMethod(this, &SerialThread::serveOperatorRequests, Qt::QueuedConnection);
+    else
+        gWaitSearchOrSelectEnd = 1;
+}
+
+void SerialThread::serveOperatorRequests() {
     if (gManualSearch) {
         QByteArray list(AT_REPLY_SIZE, '\0');
         gManualSearchResult = getNetworkList(list.data());

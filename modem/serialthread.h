@@ -8,7 +8,10 @@
 // events, so a timer slot may try another command meanwhile; `receive_flag`
 // makes such a nested command fail at once instead of mixing two replies.
 
-#include "modem/at_code.h"
+#include "modem/atline.h"
+#include "modem/attransport.h"
+#include "modem/protocol/at_code.h"
+#include "modem/protocol/commands.h"
 #include "sms/pducodec.h"
 
 #include <QByteArray>
@@ -16,25 +19,23 @@
 #include <QString>
 #include <QThread>
 
-class WTMainWindow;
-
-// A command line, its "\r\n" and the NUL fit in this many bytes.
-inline constexpr int AT_COMMAND_SIZE = 200;
-
-// Time budgets of the commands, in seconds.
-inline constexpr int AT_BUDGET = 30;              // every command unless noted
-inline constexpr int AT_BUDGET_OPERATORS = 120;   // operator list and manual selection
-inline constexpr int AT_BUDGET_PROBE = 5;         // the two extended phonebook probes
-inline constexpr int AT_BUDGET_PHONEBOOK_OLD = 2; // one phonebook block, old platform
+#include <atomic>
 
 // A modem that hasn't begun its reply within this many milliseconds is taken
 // to be gone, whatever the command's budget.
-inline constexpr int AT_FIRST_BYTE_MS = 50;
+inline constexpr int AT_FIRST_BYTE_MS = AtTransport::kFirstByteMs;
 
+// The link is a facade: the transport (attransport.h) owns the port and the
+// framing, the command methods live by family in atcommands.cpp,
+// smscommands.cpp and phonebookcommands.cpp, and every command's text, budget
+// and result mapping is declared in protocol/commands.h.
 class SerialThread : public QThread {
     Q_OBJECT
+    // First, so that the members that name its state are bound to a built one.
+    AtTransport transport_;
+
 public:
-    explicit SerialThread(WTMainWindow* owner);
+    explicit SerialThread(QObject* owner = nullptr);
     ~SerialThread() override;
 
     // --- port and transaction -------------------------------------------
@@ -42,8 +43,10 @@ public:
     // Opens and configures a tty of the modem (115200 8N1, raw, RTS/CTS and
     // XON/XOFF); the descriptor becomes the command port. -1 with errno set.
     int openPort(QString device);
-    // 1 after closing, 0 when fd < 0. Closing the command port sets portFd
-    // to -1.
+    // Makes an open descriptor the command port (-1: none).
+    void usePort(int fd);
+    // 1 after closing, 0 when fd < 0. Closing the command port leaves none
+    // (portFd becomes -1).
     int closePortNormal(int fd);
     // Closes fd when valid, sets errno to err and returns -1.
     int closePortAbnormal(int fd, const char* what, int err);
@@ -61,13 +64,17 @@ public:
     int sendPDU(const char* pdu);
     // "AT": 1 when a final result came, -1 otherwise.
     int sendNULL_ATCmd();
-    // Reads and discards pending input, recording a new-message notice.
+    // Reads and discards pending input, delivering the notices in it.
     void purgeComData();
-    // 1 when `text` held a "+CMTI: " notice (recorded in msgData), else 0.
+    // Records the new-message notices ("+CMTI: ") in `text` in msgData;
+    // 1 when there was one, else 0.
     int findAtiveMsg(QString& text);
     void atLock();
     void atUnlock();
     bool atLocked();
+    // True while a command waits for its reply or the at-lock is held: no
+    // other command can run now.
+    bool busy();
 
     // --- identity, status, SIM and network ------------------------------
     // Methods that copy a reply into `out` write at most outSize bytes,
@@ -130,15 +137,20 @@ public:
 
     // --- members ----------------------------------------------------------
 
-    int portFd = -1;
+    // The command port's descriptor (-1: none); the transport owns it.
+    const int& portFd;
     int simPhonebookSize = 0;
     signed char usimType = -1;
     bool newPlatform = false;
-    WTMainWindow* mainWindow = nullptr;
     bool atLockFlag = false;
     // The program keeps AT_FIRST_BYTE_MS; tests against a simulator on a
     // loaded machine widen it where the first-byte limit is not their subject.
-    int firstByteTimeoutMs = AT_FIRST_BYTE_MS;
+    int& firstByteTimeoutMs;
+
+signals:
+    // A new message was announced ("+CMTI:"), as soon as the link read the
+    // notice; it is recorded in msgData first.
+    void newMessageNotice();
 
 protected:
     void run() override;
@@ -147,16 +159,24 @@ private:
     // Outcome of one purge-write-receive step.
     enum { NotWritten = -2 };
     int transact(const QByteArray& cmd, char* reply, int sec);
-    int simpleCommand(const QByteArray& cmd);
-    QString textQuery(const QByteArray& cmd);
+    // One declared command: sends its line (or `line`, built from it), with
+    // its budget, and returns the value its declaration maps the result to;
+    // the declaration's failure value when not written or no reply.
+    int command(AtCmd id);
+    int command(AtCmd id, const AtLine& line);
+    // Sends a declared command and returns its reply (classified, so the
+    // status queries get their rewrites); null when not written or no reply.
+    QString textQuery(AtCmd id);
+    QString textQuery(AtCmd id, const AtLine& line);
+    // The reply of a declared command in `reply` (AT_REPLY_SIZE bytes): 1, or
+    // the transaction's failure.
+    int query(AtCmd id, QByteArray& reply);
     int sendBody(const char* pdu, char* reply);
-    void recordNotices(const QByteArray& input);
+    void takeNotice(const QByteArray& text);
+    void serveOperatorRequests();
     int sendWithPrompt(const QByteArray& cmd, const char* pdu, QByteArray* answer);
     int deleteSms(int storageMode, int index);
     int phonebookWrite(const QByteArray& cmd);
-
-    QByteArray pending_;     // bytes read after a final result, for the next purge or reception
-    bool receiving_ = false; // this object's receiver is collecting a reply
 };
 
 // --- process-wide state of the modem link ----------------------------------
@@ -170,10 +190,12 @@ extern QString theATSerialPortName;
 extern QString theModemSerialPortName;
 extern QString smscent_num;
 
-// Requests to the worker body, set by the operator selection dialogs.
-extern int gWaitSearchOrSelectEnd;
-extern int gManualSearch;
-extern int gManualSelect;
+// Requests to the worker body from the operator selection dialogs. The flags
+// are shared with the worker thread, which only reads and sets them; the
+// modem work they ask for runs on the application's thread.
+extern std::atomic<int> gWaitSearchOrSelectEnd;
+extern std::atomic<int> gManualSearch;
+extern std::atomic<int> gManualSelect;
 extern int gManualSearchResult;
 extern int gManualSelectResult;
 extern QString gMode;

@@ -1,8 +1,7 @@
 // Short-message commands of the modem link (3GPP TS 27.005, PDU mode).
 
-#include "modem/atline.h"
-#include "modem/commandutil.h"
 #include "modem/modemlog.h"
+#include "modem/protocol/replies.h"
 #include "modem/serialthread.h"
 
 #include <cctype>
@@ -33,43 +32,30 @@ QByteArray messageBody(const char* pdu) {
 } // namespace
 
 int SerialThread::setShortMsgStorageMode(int mode) {
-    const char* cmd =
-        mode == 0 ? "AT+CPMS=\"ME\",\"ME\",\"ME\"\r\n" : "AT+CPMS=\"SM\",\"SM\",\"SM\"\r\n";
-    return mapCode(simpleCommand(cmd), {{AT_CPMS_SET_OK, 1}, {AT_CPMS_SET_FAILED, 0}}, -1);
+    const char* storages = mode == 0 ? "\"ME\",\"ME\",\"ME\"" : "\"SM\",\"SM\",\"SM\"";
+    return command(AtCmd::SelectStorage, AtLine(atCommand(AtCmd::SelectStorage)).text(storages));
 }
 
 int SerialThread::getSmsMem() {
-    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
-    const int received = transact("AT+CPMS?\r\n", reply.data(), AT_BUDGET);
+    QByteArray reply;
+    const int received = query(AtCmd::StorageQuery, reply);
     if (received == NotWritten)
         return -1;
     if (received != 1)
         return 0;
-    QByteArray storage(reply.constData());
-    const qsizetype at = storage.indexOf("+CPMS: ");
-    if (at < 0)
-        return -1;
-    storage = storage.mid(at + 7);
-    const qsizetype lineEnd = storage.indexOf("\r\n");
-    if (lineEnd >= 0)
-        storage.truncate(lineEnd);
-    // "<mem1>,used,total,<mem2>,used,total,<mem3>,used,total": the third
-    // storage is where received messages go.
-    const QList<QByteArray> fields = storage.split(',');
-    if (fields.size() < 9)
-        return -1;
-    return fields.at(8).trimmed().toInt() - fields.at(7).trimmed().toInt();
+    // Received messages go to the third storage.
+    return freeMessagePlaces(reply.constData()).value_or(-1);
 }
 
 QString SerialThread::getSmsContent(int stat, int mode) {
     if (stat < 0 || stat > 4)
         return QString();
     setShortMsgStorageMode(mode);
-    return textQuery(AtLine("AT+CMGL=").number(stat).line());
+    return textQuery(AtCmd::ListMessages, AtLine(atCommand(AtCmd::ListMessages)).number(stat));
 }
 
 QString SerialThread::getIndexSms(const char* index) {
-    return textQuery(AtLine("AT+CMGR=").arg(index).line());
+    return textQuery(AtCmd::ReadMessage, AtLine(atCommand(AtCmd::ReadMessage)).arg(index));
 }
 
 int SerialThread::deleteSms(int storageMode, int index) {
@@ -80,12 +66,12 @@ int SerialThread::deleteSms(int storageMode, int index) {
     }
     qCDebug(lcModem, "=====CPMS set %s OK =====", where);
     qCDebug(lcModem, "=====the item selected to delete is %d", index);
-    const QByteArray cmd = AtLine("AT+CMGD=").number(index).line();
+    const QByteArray cmd = AtLine(atCommand(AtCmd::DeleteMessage)).number(index).line();
     qCDebug(lcModem, "=====deleteSIMsms cmdstring is %s", cmd.constData());
     QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
     // Only an "OK" means the message is gone; an error leaves it stored.
-    if (transact(cmd, reply.data(), AT_BUDGET) == 1 && Parse_At_Res(reply.data()) == AT_OK &&
-        answeredOk(reply.constData())) {
+    if (transact(cmd, reply.data(), atCommand(AtCmd::DeleteMessage).budgetSec) == 1 &&
+        Parse_At_Res(reply.data()) == AT_OK && repliedOk(reply.constData())) {
         qCDebug(lcModem, "=====Delete SMS from SIM OK =====");
         return 1;
     }
@@ -113,7 +99,7 @@ int SerialThread::sendWithPrompt(const QByteArray& cmd, const char* pdu, QByteAr
         return 0;
     QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
     const int received = resAtStr(portFd, reply.data(), AT_BUDGET, 0);
-    if (received != 1 || !std::strstr(reply.constData(), "> ")) {
+    if (received != 1 || finalResult(reply.constData()) != FinalResult::Prompt) {
         // No prompt: the modem refused the command, or its prompt is late and
         // would take the next command line as the body. Esc cancels a body.
         if (received != 1) {
@@ -131,10 +117,11 @@ int SerialThread::sendWithPrompt(const QByteArray& cmd, const char* pdu, QByteAr
 int SerialThread::moveMsgCMGWCmd(int length, int stat, const char* pdu) {
     qCDebug(lcModem, "========== enter moveMsgCMGWCmd =========");
     QByteArray answer;
-    const QByteArray cmd = AtLine("AT+CMGW=").number(length).text(",").number(stat).line();
+    const QByteArray cmd =
+        AtLine(atCommand(AtCmd::WriteMessage)).number(length).text(",").number(stat).line();
     // The copy is stored only when the modem names its index.
-    return sendWithPrompt(cmd, pdu, &answer) == 1 && answer.contains("+CMGW:") &&
-                   !answer.contains("ERROR")
+    return sendWithPrompt(cmd, pdu, &answer) == 1 && parseStoredIndex(answer.constData()) &&
+                   repliedOk(answer.constData())
                ? 1
                : 0;
 }
@@ -142,8 +129,8 @@ int SerialThread::moveMsgCMGWCmd(int length, int stat, const char* pdu) {
 int SerialThread::sendMsgCMGSCmd(int length, const char* pdu) {
     qCDebug(lcModem, "========== enter sendMsgCMGSCmd =========");
     QByteArray answer;
-    const QByteArray cmd = AtLine("AT+CMGS=").number(length).line();
-    return sendWithPrompt(cmd, pdu, &answer) == 1 && answeredOk(answer.constData()) ? 1 : 0;
+    const QByteArray cmd = AtLine(atCommand(AtCmd::SendMessage)).number(length).line();
+    return sendWithPrompt(cmd, pdu, &answer) == 1 && repliedOk(answer.constData()) ? 1 : 0;
 }
 
 int SerialThread::gsmEncodePdu(SM_PARAM* src, char* pdu, QString text, char* ucs2Out) {
@@ -172,31 +159,28 @@ int SerialThread::gsmSendMessage(SM_PARAM* msg, QString text, int* length, QStri
 }
 
 int SerialThread::setNewMsgNoticeMode() {
-    return mapCode(simpleCommand("AT+CNMI=3,1,0,2,0\r\n"), {{AT_CNMI_OK, 1}, {AT_CNMI_FAILED, 0}},
-                   -1);
+    return command(AtCmd::NewMessageIndication);
 }
 
 int SerialThread::getMsgFormat() {
-    return mapCode(simpleCommand("AT+CMGF?\r\n"), {{AT_CMGF_PDU, 0}, {AT_CMGF_TEXT, 1}}, -1);
+    return command(AtCmd::MessageFormatQuery);
 }
 
 int SerialThread::setMsgFormat(int mode) {
     if (mode != 0 && mode != 1)
         return -1;
-    return mapCode(simpleCommand(AtLine("AT+CMGF=").number(mode).line()),
-                   {{AT_CMGF_SET_OK, 1}, {AT_CMGF_SET_FAILED, 0}}, -1);
+    return command(AtCmd::SetMessageFormat,
+                   AtLine(atCommand(AtCmd::SetMessageFormat)).number(mode));
 }
 
 QString SerialThread::get_sms_number() {
-    return textQuery("AT+CSCA?\r\n");
+    return textQuery(AtCmd::ServiceCentre);
 }
 
 int SerialThread::getNewSmsPreferStorage() {
-    return mapCode(simpleCommand("AT+YSMSD?\r\n"),
-                   {{AT_YSMSD_0, 0}, {AT_YSMSD_1, 1}, {AT_YSMSD_2, 2}}, -1);
+    return command(AtCmd::NewMessageStorageQuery);
 }
 
 int SerialThread::setNewSmsPreferNVStorage() {
-    return mapCode(simpleCommand("AT+YSMSD=2\r\n"),
-                   {{AT_YSMSD_SET_OK, 1}, {AT_YSMSD_SET_FAILED, 0}}, -1);
+    return command(AtCmd::SetNewMessageStorage);
 }

@@ -8,19 +8,15 @@
 
 QMap<int, Contact> IOData::pcContactMap;
 QMap<int, Contact> IOData::simContactMap;
+bool IOData::simNamesUcs2 = false;
 QStringList IOData::pcGroup;
 IOData* ioOperation = nullptr;
 
+int IOData::simCapacity() const {
+    return link_ ? link_->simPhonebookSize : 0;
+}
+
 namespace {
-
-// The UCS2 flag of SIM names: the modem generation's.
-bool simUcs2() {
-    return serialthread && serialthread->newPlatform;
-}
-
-int simCapacity() {
-    return serialthread ? serialthread->simPhonebookSize : 0;
-}
 
 // The contact that names each number, as a scan of the PC contacts and then
 // the SIM contacts in id order would find it, so that naming every message
@@ -65,7 +61,7 @@ const QHash<QString, Contact>& contactsByNumber() {
 
 } // namespace
 
-IOData::IOData() {
+IOData::IOData(SerialThread* link) : link_(link) {
     pcContactMap.clear();
     simContactMap.clear();
     pcGroup.clear();
@@ -78,9 +74,10 @@ bool IOData::readFromSim() {
     if (capacity <= 0)
         return false;
     auto rows = std::make_unique<QString[][3]>(capacity);
-    if (serialthread->getPhoneBook(rows.get(), capacity) != 1)
+    if (link_->getPhoneBook(rows.get(), capacity) != 1)
         return false;
     simContactMap.clear();
+    simNamesUcs2 = link_->newPlatform;
     for (int row = 0; row < capacity; ++row) {
         bool ok = false;
         const int index = rows[row][0].toInt(&ok);
@@ -92,10 +89,10 @@ bool IOData::readFromSim() {
 
 int IOData::insertContact(Contact* c, bool save) {
     if (c->getIsSim()) {
-        if (!serialthread || countOfSimContact() >= simCapacity() || !buildContact(*c))
+        if (!link_ || countOfSimContact() >= simCapacity() || !buildContact(*c))
             return -1;
         QString fields[3] = {QString::number(c->getId()), c->getPhone(), c->getName()};
-        if (serialthread->insertContact(fields) != 1)
+        if (link_->insertContact(fields) != 1)
             return -1;
         simContactMap.insert(c->getId(), *c);
         return 1;
@@ -124,7 +121,7 @@ bool IOData::buildContact(Contact& c) {
 bool IOData::delContact(Contact* c, bool save) {
     const int id = c->getId();
     if (c->getIsSim()) {
-        if (!serialthread || serialthread->deleteContact(QString::number(id)) != 1)
+        if (!link_ || link_->deleteContact(QString::number(id)) != 1)
             return false;
         simContactMap.remove(id);
         return true;
@@ -154,7 +151,7 @@ QString IOData::getNameFromPhone(const QString& number) {
     const QHash<QString, Contact>& contacts = contactsByNumber();
     const auto found = contacts.constFind(number);
     if (found != contacts.constEnd())
-        decode(name, found->getName(), found->getIsSim() ? simUcs2() : true);
+        decode(name, found->getName(), found->getIsSim() ? simNamesUcs2 : true);
     return name;
 }
 

@@ -11,13 +11,16 @@
 #include <QMap>
 #include <QStringList>
 
+class SerialThread;
+
 class IOData {
 public:
     static constexpr int MAX_PC_CONTACTS = 1000;
     static constexpr int LAST_PC_ID = 2000;
 
-    // Loads the PC contacts and groups from the file.
-    IOData();
+    // Loads the PC contacts and groups from the file. SIM contacts are read
+    // and written through `link` (none: no SIM phonebook).
+    explicit IOData(SerialThread* link = nullptr);
 
     // Replaces the SIM map by the SIM phonebook. False, with the map as it
     // was, when the modem could not read it.
@@ -64,10 +67,16 @@ public:
 
     static QMap<int, Contact> pcContactMap;
     static QMap<int, Contact> simContactMap;
+    // How the names of simContactMap are coded: UCS2 (the newer card
+    // generation), else ASCII or "80"-prefixed UCS2 (see coder.h).
+    static bool simNamesUcs2;
     static QStringList pcGroup;
 
 private:
+    int simCapacity() const;
+
     XmlParser parser;
+    SerialThread* link_;
 };
 
 // The phonebook's data, created by the phonebook page.

@@ -6,8 +6,8 @@
 // Contact changes touch only the document until saveDom; group changes write
 // the file unless told not to.
 
+#include "app/domfile.h"
 #include "phonebook/contact.h"
-#include "sms/domfile.h"
 
 #include <QDomDocument>
 #include <QMap>

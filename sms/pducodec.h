@@ -43,8 +43,8 @@ struct SM_PARAM_DECODE {
     char TP_DCS = 0;       // data coding scheme octet as received
     char TP_SCTS[16] = {}; // yyMMddhhmmss + two time-zone digits
     char TP_UD[161] = {};  // user data as 8-bit text (7-bit and 8-bit codings)
-    unsigned char index = 0;
-    QString contentStr; // the text as shown to the user
+    int index = 0;         // storage index on the modem (a card may hold more than 255)
+    QString contentStr;    // the text as shown to the user
     int length = 0;
     QString pduSrc;
     QString state;

@@ -28,6 +28,6 @@ bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const 
 // state `newWord` (status 0) or `readWord`, stored sent ones (3) to `out` with
 // the time stamp `now` ("yyMMddhhmmss"), stored unsent ones (2) to `draft`.
 // Keys are the lowest free ids of each list; the storage index travels in the
-// record. Returns the number of "+CMGL:" entries.
+// record. Returns the number of messages listed.
 int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
                    const QString& newWord, const QString& readWord, const QString& now);

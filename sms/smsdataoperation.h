@@ -4,7 +4,7 @@
 // "inbox", "outbox" and "draftbox". The file is parsed once; every operation
 // works on the document and, when asked to save, rewrites the file from it.
 
-#include "sms/domfile.h"
+#include "app/domfile.h"
 #include "sms/pducodec.h"
 
 #include <QDomDocument>

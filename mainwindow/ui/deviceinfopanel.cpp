@@ -11,24 +11,18 @@
 #include <QPointer>
 #include <QtDebug>
 
-namespace {
-
-constexpr int replySize = 1024;
-
-// One modem reply through `query`, "" when no modem answers.
-template <class Query> QString modemReply(Query query) {
-    if (!serialthread)
+template <class Query> QString DeviceInfoPanel::modemReply(Query query) {
+    constexpr int replySize = 1024;
+    if (!link_)
         return {};
     char buffer[replySize] = {};
-    if ((serialthread->*query)(buffer, replySize) != 1)
+    if ((link_->*query)(buffer, replySize) != 1)
         return {};
     return QString::fromLatin1(buffer);
 }
 
-} // namespace
-
-DeviceInfoPanel::DeviceInfoPanel(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+DeviceInfoPanel::DeviceInfoPanel(QWidget* parent, SerialThread* link)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), link_(link) {
     setObjectName("infoPopup");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(panelWidth, panelHeight);
@@ -66,7 +60,7 @@ void DeviceInfoPanel::queryModem() {
     if (!self)
         return;
     const QString number = isdnFromReply(numberReply);
-    if (number.isEmpty() && numberReply.contains("+CNUM"))
+    if (number.isEmpty() && !numberReply.isEmpty())
         qDebug("the num is error");
     setLine(isdnLabel_, tr("ISDN: "), number);
 }

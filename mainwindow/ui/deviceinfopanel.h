@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class SerialThread;
 
 // The device information panel: product name, software version and, when a
 // modem answers, its firmware, IMEI and own number. Any press closes it.
@@ -12,7 +13,8 @@ public:
     static constexpr int panelWidth = 388;
     static constexpr int panelHeight = 246;
 
-    explicit DeviceInfoPanel(QWidget* parent);
+    // `link` answers the modem queries (none: only the program's lines).
+    DeviceInfoPanel(QWidget* parent, SerialThread* link);
 
     // Asks the modem for firmware, IMEI and own number and shows them. The
     // queries keep the event loop running, so the panel may be closed (and
@@ -26,6 +28,10 @@ private:
     QLabel* addLine(const char* name, int y, const QString& text);
     static void setLine(QLabel* label, const QString& prefix, const QString& value);
 
+    // One modem reply through `query`, "" when no modem answers.
+    template <class Query> QString modemReply(Query query);
+
+    SerialThread* link_;
     QLabel* firmwareLabel_;
     QLabel* imeiLabel_;
     QLabel* isdnLabel_;

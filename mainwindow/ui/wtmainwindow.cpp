@@ -56,14 +56,16 @@ WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f)
 }
 
 void WTMainWindow::init() {
-    monitor = new StatusMonitor(this, this, this);
+    // The link first: the pages and the monitor are given it.
+    initSerial();
+    monitor = new StatusMonitor(this, *link, this);
     tooltipLabel = new QLabel(this);
     tooltipLabel->setObjectName("tooltipLabel");
     centre->setCaptionLabel(tooltipLabel);
 
     phonebook = new PhoneBook(centre->widgetStack, "phonebook");
     centre->addPage(phonebook, CentreWidget::PhonebookPage);
-    shortmessage = new CShortMsg(centre->widgetStack, "shortmessage", this);
+    shortmessage = new CShortMsg(centre->widgetStack, "shortmessage", this, link);
     centre->addPage(shortmessage, CentreWidget::SmsPage);
     setting = new CSetting(centre->widgetStack, "setting");
     centre->addPage(setting, CentreWidget::SettingsPage);
@@ -120,7 +122,6 @@ void WTMainWindow::init() {
 
     slotClickHomepageButton();
     setButtonStatus(false);
-    initSerial();
     QTimer::singleShot(2000, this, &WTMainWindow::initMonitor);
 }
 
@@ -261,7 +262,7 @@ void WTMainWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void WTMainWindow::openInfoPopup() {
-    auto* panel = new DeviceInfoPanel(this);
+    auto* panel = new DeviceInfoPanel(this, link);
     infoPopup = panel;
     panel->move(mapToGlobal(QPoint((width() - DeviceInfoPanel::panelWidth) / 2,
                                    (height() - DeviceInfoPanel::panelHeight) / 2)));

@@ -14,6 +14,7 @@ class CentreWidget;
 class CSetting;
 class CShortMsg;
 class PhoneBook;
+class SerialThread;
 class StatusMonitor;
 class TopBarWidget;
 class WirelessWindow;
@@ -47,9 +48,12 @@ public:
     // The PIN, PUK or new-PIN dialog while one is open.
     QPointer<QDialog> pinDialog;
     StatusMonitor* monitor;
+    // The modem link, owned by the window (also the process-wide `serialthread`).
+    SerialThread* link = nullptr;
 
-    // The status monitor's steps (see StatusMonitor).
+    // Creates the modem link and starts its worker body.
     void initSerial();
+    // The status monitor's steps (see StatusMonitor).
     int initAtCmd();
     void displayStateBar(bool modem, bool sim, bool validateCanceled);
     void netService();

@@ -9,6 +9,7 @@
 #include "mainwindow/ui/cmylabel.h"
 #include "mainwindow/ui/resetpin.h"
 #include "mainwindow/ui/wtmainwindow.h"
+#include "modem/serialthread.h"
 #include "phonebook/ui/phonebook.h"
 #include "settings/ui/settingmainwindow.h"
 #include "sms/ui/shortmessage.h"
@@ -28,7 +29,11 @@
 // --- named methods ------------------------------------------------------------
 
 void WTMainWindow::initSerial() {
-    monitor->initSerial();
+    if (link)
+        return;
+    link = new SerialThread(this);
+    serialthread = link;
+    link->start();
 }
 void WTMainWindow::initMonitor() {
     monitor->initMonitor();

@@ -7,8 +7,9 @@
 #include <QDateTime>
 #include <QTableWidget>
 
-CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow)
-    : QWidget(parent), mainWindow_(mainWindow), smsData_(std::make_unique<SmsData>()) {
+CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow,
+                     SerialThread* link)
+    : QWidget(parent), mainWindow_(mainWindow), link_(link), smsData_(std::make_unique<SmsData>()) {
     if (name)
         setObjectName(QString::fromLatin1(name));
     smsTable = new QTableWidget(0, 5, this);
@@ -42,7 +43,9 @@ bool CShortMsg::InsertSave(const QString& reply, int index, const QString& state
 }
 
 int CShortMsg::getSimAllSmsItem(int store, int stat) {
-    const QString reply = serialthread->getSmsContent(stat, store == 1 ? 1 : 0);
+    if (link_ == nullptr)
+        return 0;
+    const QString reply = link_->getSmsContent(stat, store == 1 ? 1 : 0);
     const QString now = QDateTime::currentDateTime().toString("yyMMddhhmmss");
     if (store == 1)
         return parseListReply(reply, SimInBListMap, SimOutBListMap, SimDraftBListMap, tr("new"),

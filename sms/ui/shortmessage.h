@@ -7,6 +7,7 @@
 
 class QTableWidget;
 class MyButton;
+class SerialThread;
 class SmsData;
 class WTMainWindow;
 
@@ -17,7 +18,9 @@ public:
     // Columns of "smsTable".
     enum Column { IdColumn = 0, NumberColumn = 1, NameColumn = 2, TimeColumn = 3, StateColumn = 4 };
 
-    CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow);
+    // `link` carries the SIM and modem-memory boxes (none: PC boxes only).
+    CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow,
+              SerialThread* link = nullptr);
     ~CShortMsg() override;
 
     // Number of messages of the box being shown (rows past it are empty).
@@ -54,6 +57,7 @@ public slots:
 
 private:
     WTMainWindow* mainWindow_;
+    SerialThread* link_;
     std::unique_ptr<SmsData> smsData_;
     bool cardOnline_ = false;
 };

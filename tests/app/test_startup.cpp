@@ -138,7 +138,9 @@ private slots:
                 ok->click();
         });
         closer.start(20);
-        QCOMPARE(runStartup(*qApp, parseCommandLine({"--root", env.root()})), 0);
+        QCOMPARE(runStartup(*qApp, parseCommandLine({"--root", env.root()}),
+                            [](QSplashScreen*) -> QWidget* { return nullptr; }),
+                 0);
         closer.stop();
         QVERIFY(!shownText.isEmpty());
         QCOMPARE(shownText, comcfg.alreadyRunningText);

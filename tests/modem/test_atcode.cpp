@@ -1,7 +1,7 @@
 // The reply classifier, one table per command family. Replies are written as
 // the modem sends them: the echo of the command line, then the answer.
 
-#include "modem/at_code.h"
+#include "modem/protocol/at_code.h"
 
 #include <QTest>
 
@@ -190,7 +190,7 @@ private slots:
         QTest::newRow("read error") << QByteArray("AT+CMGR=3\r\r\n+CMS ERROR: 321\r\n") << 70;
         QTest::newRow("centre") << QByteArray("AT+CSCA?\r\r\n+CSCA: \"+1234\",145\r\n\r\nOK\r\n")
                                 << 75;
-        QTest::newRow("centre missing") << QByteArray("AT+CSCA?\r\r\nOK\r\n") << 0;
+        QTest::newRow("centre missing") << QByteArray("AT+CSCA?\r\r\nOK\r\n") << 80;
         QTest::newRow("prefer set") << QByteArray("AT+YSMSD=2\r\r\nOK\r\n") << 63;
         QTest::newRow("prefer set error") << QByteArray("AT+YSMSD=2\r\r\nERROR\r\n") << 64;
         QTest::newRow("prefer 0") << QByteArray("AT+YSMSD?\r\r\n+YSMSD: 0\r\n\r\nOK\r\n") << 65;
@@ -208,7 +208,8 @@ private slots:
         QTest::newRow("written") << QByteArray(
                                         "AT+CMGW=24,3\r\r\n> 07...\x1a\r\n+CMGW: 4\r\n\r\nOK\r\n")
                                  << 78;
-        QTest::newRow("unknown command") << QByteArray("AT+CGSN\r\r\n35123\r\n\r\nOK\r\n") << 0;
+        // No verdict has a code of its own, apart from "+CPIN: READY" (0).
+        QTest::newRow("unknown command") << QByteArray("AT+CGSN\r\r\n35123\r\n\r\nOK\r\n") << 80;
     }
     void messages() { bareAt(); }
 

@@ -69,7 +69,7 @@ private slots:
         TestEnv env;
         SerialThread link(nullptr);
         FakeBus bus;
-        PortDiscovery discovery(&link, &bus);
+        PortDiscovery discovery(link, &bus);
         QCOMPARE(discovery.findPortNames(), 0);
         bus.attached = {{0x1d6b, 0x0002}, {0x3c9b, 0x6001}};
         QCOMPARE(discovery.findPortNames(), 0);
@@ -91,7 +91,7 @@ private slots:
         SerialThread link(nullptr);
         FakeBus bus;
         bus.attached = {{MODEM_VENDOR_ID, DISC_MODE_PRODUCT_ID}};
-        PortDiscovery discovery(&link, &bus);
+        PortDiscovery discovery(link, &bus);
         const QList<int> expected = {1, 1, 1, 1, 2, 2, 2, 2, 3};
         for (int scan = 0; scan < expected.size(); ++scan) {
             QCOMPARE(discovery.findPortNames(), 0);
@@ -133,7 +133,7 @@ private slots:
         link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
         FakeBus bus;
         bus.attached = {{0x1d6b, 0x0002}, {MODEM_VENDOR_ID, quint16(product)}};
-        PortDiscovery discovery(&link, &bus);
+        PortDiscovery discovery(link, &bus);
 
         QCOMPARE(discovery.findPortNames(), 1);
         QVERIFY2(!theATSerialPortName.isEmpty() && !theModemSerialPortName.isEmpty(),
@@ -170,7 +170,7 @@ private slots:
         link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
         FakeBus bus;
         bus.attached = {{MODEM_VENDOR_ID, 0x6002}};
-        PortDiscovery discovery(&link, &bus);
+        PortDiscovery discovery(link, &bus);
         QCOMPARE(discovery.findPortNames(), 1);
         QCOMPARE(theModemSerialPortName, env.rootPath("/dev/ttyUSB0"));
         QCOMPARE(theATSerialPortName, env.rootPath("/dev/ttyUSB32"));
@@ -194,7 +194,7 @@ private slots:
         SerialThread link(nullptr);
         link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
         FakeBus bus; // no card on the bus
-        PortDiscovery discovery(&link, &bus);
+        PortDiscovery discovery(link, &bus);
         fixedPorts = {sim.atPort(), sim.dataPort()};
         QCOMPARE(discovery.findPortNames(), 1);
         QCOMPARE(theATSerialPortName, sim.atPort());

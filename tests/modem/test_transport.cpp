@@ -157,15 +157,17 @@ private slots:
         QCOMPARE(activeMsgCount, 3);
     }
 
-    // A notice that arrives together with a reply, after its final result, is
-    // kept for the next purge.
-    void noticeAfterFinalResultKept() {
+    // A notice read together with a reply, before or after its final
+    // result, is recorded at once and taken out of the reply.
+    void noticeInAReplyTakenOut() {
         QVERIFY(sim.command(
-            {"on", "AT+CSQ", "raw", "\r\n+CSQ: 15,99\r\n\r\nOK\r\n\r\n+CMTI: \"ME\",3\r\n"}));
-        QCOMPARE(link->getSignalQuality(), 4);
-        QVERIFY(msgData.isEmpty());
-        link->purgeComData();
-        QCOMPARE(msgData.value(0), QString("\"ME\",3"));
+            {"on", "AT+CSQ", "raw",
+             "\r\n+CMTI: \"SM\",2\r\n+CSQ: 15,99\r\n\r\nOK\r\n\r\n+CMTI: \"ME\",3\r\n"}));
+        Reply reply;
+        QCOMPARE(exchange("AT+CSQ\r\n", reply), 1);
+        QVERIFY2(!reply.text().contains("+CMTI"), reply.text());
+        QCOMPARE(Parse_At_Res(reply.data()), int(AT_CSQ_CLASS4));
+        QCOMPARE(msgData.values(), (QList<QString>{"\"SM\",2", "\"ME\",3"}));
     }
 
     void overlongReplyTruncated() {

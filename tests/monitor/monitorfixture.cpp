@@ -18,9 +18,9 @@ bool MonitorFixture::start(const QString& scenario) {
     // so that the first "AT" is not given up after its 50 ms.
     if (!sim.start(scenario) || sim.control({"ping"}) != "pong")
         return false;
-    if (!serialthread)
-        createSerialLink(nullptr);
-    serialthread->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
+    link = std::make_unique<SerialThread>();
+    serialthread = link.get();
+    link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
     fixedPorts = {sim.atPort(), sim.dataPort()};
     theATSerialPortName.clear();
     theModemSerialPortName.clear();
@@ -28,17 +28,16 @@ bool MonitorFixture::start(const QString& scenario) {
     activeMsgCount = unreadMsgCount = 0;
     receive_flag = false;
     smscent_num.clear();
-    monitor = std::make_unique<StatusMonitor>(&view, nullptr);
+    monitor = std::make_unique<StatusMonitor>(&view, *link);
     // Ticks come from the test; the timer never fires by itself.
     monitor->setPeriods(3600 * 1000, 3600 * 1000);
     return true;
 }
 
 MonitorFixture::~MonitorFixture() {
-    if (serialthread && serialthread->portFd >= 0) {
-        serialthread->closePortNormal(serialthread->portFd);
-        serialthread->portFd = -1;
-    }
+    monitor.reset();
+    if (link)
+        link->closePortNormal(link->portFd);
     theATSerialPortName.clear();
     theModemSerialPortName.clear();
     fixedPorts = {};

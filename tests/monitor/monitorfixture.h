@@ -6,6 +6,7 @@
 // test, not by the timer.
 
 #include "mainwindow/statusmonitor.h"
+#include "modem/serialthread.h"
 #include "tests/monitor/recordingview.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
@@ -16,6 +17,7 @@ struct MonitorFixture {
     TestEnv env;
     ModemSim sim;
     RecordingView view;
+    std::unique_ptr<SerialThread> link;
     std::unique_ptr<StatusMonitor> monitor;
 
     // Starts the simulator with `scenario` and a monitor on its ports.

@@ -236,12 +236,12 @@ void TestStatusMonitor::malformedRepliesStoreNothing() {
     QMap<int, SM_PARAM_DECODE> inbox;
     QCOMPARE(store.getPcAllSmsItem(inbox, "inbox"), 0);
 
-    // Entries without a PDU line or with an unknown status are counted but
-    // not listed.
+    // An entry without a PDU line is no message; one with an unknown status
+    // is counted but not listed.
     SmsList in, out, draft;
     in.insert(7, SM_PARAM_DECODE());
     const QString list = "AT+CMGL=4\r\r\n+CMGL: 1,5,,20\r\n0791\r\n+CMGL: 2,0,,20";
-    QCOMPARE(parseListReply(list, in, out, draft, "new", "read", "261206120000"), 2);
+    QCOMPARE(parseListReply(list, in, out, draft, "new", "read", "261206120000"), 1);
     QVERIFY(in.isEmpty() && out.isEmpty() && draft.isEmpty());
 }
 

@@ -48,7 +48,6 @@ void TestWindowMonitor::statusRowShowsTheCard() {
     QVERIFY(window.shortmessage->cardOnline());
 
     serialthread->closePortNormal(serialthread->portFd);
-    serialthread->portFd = -1;
     theATSerialPortName.clear();
     theModemSerialPortName.clear();
     fixedPorts = {};

@@ -62,7 +62,7 @@ private slots:
         TestEnv env;
         QVERIFY(connect("ready"));
         QVERIFY(link->newPlatform);
-        IOData data;
+        IOData data(link.get());
         QVERIFY(data.readFromSim());
         QCOMPARE(IOData::simContactMap.keys(), (QList<int>{1, 2, 3, 5, 7}));
         const Contact juergen = data.getContactById(3, true);
@@ -93,7 +93,7 @@ private slots:
     void keepsTheMapWhenTheModemRefuses() {
         TestEnv env;
         QVERIFY(connect("ready"));
-        IOData data;
+        IOData data(link.get());
         QVERIFY(data.readFromSim());
         const QMap<int, Contact> before = IOData::simContactMap;
 
@@ -119,7 +119,7 @@ private slots:
         TestEnv env;
         QVERIFY(connect("oldusim"));
         QVERIFY(!link->newPlatform);
-        IOData data;
+        IOData data(link.get());
         QVERIFY(data.readFromSim());
         QCOMPARE(IOData::simContactMap.size(), 5);
         QCOMPARE(nameOf(data.getContactById(7, true), false), QString::fromUtf8("Chloé Durand"));

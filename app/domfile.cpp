@@ -1,4 +1,4 @@
-#include "sms/domfile.h"
+#include "app/domfile.h"
 
 #include "app/atomicfile.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // Classifier of AT replies. The reply text begins with the modem's echo of
-// the command line; the echo tells which command the reply belongs to, and
-// fixed texts in the reply decide the result code (0-79, see below).
+// the command line; the echo tells which command the reply belongs to (the
+// declarations of commands.h, in their order), and fixed texts in the reply
+// decide the result code (0-80, see below).
 
 // Size of the reply buffers handed to the classifier and returned by the
 // receiver (the receiver keeps at most this many bytes minus the NUL).
@@ -89,6 +90,10 @@ enum AtResult : int {
     AT_CMS_ERROR = 77,
     AT_CMGW_SEEN = 78,
     AT_UNKNOWN = 79, // nothing recognised, or no reply
+    // The reply was read, but no test gives a verdict: an echo of no known
+    // command without a general mark, or a service-centre query answered
+    // without a number. (Kept apart from AT_CPIN_READY, which is 0.)
+    AT_NO_VERDICT = 80,
 };
 
 // Classifies `reply` (NUL-terminated, writable). For the service type and

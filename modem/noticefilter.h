@@ -1,0 +1,46 @@
+#pragma once
+
+// Takes unsolicited notice lines out of the bytes read from the modem.
+//
+// A notice is a line that begins with a registered prefix ("+CMTI:") and
+// ends with its line end (plus the lines that belong to it). Bytes arrive in
+// pieces of any size: the start of a line that may still become a notice is
+// held back until it is decided, so a reply never sees a piece of a notice
+// and a notice is never cut. Everything else passes through unchanged and in
+// order.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+
+class NoticeFilter {
+public:
+    void addPrefix(QByteArrayView prefix, int followingLines = 0);
+
+    // Passes `bytes` through: returns what is not part of a notice; each
+    // completed notice (its lines, without the final line end) is appended
+    // to `notices`.
+    QByteArray feed(QByteArrayView bytes, QList<QByteArray>* notices);
+
+    // Forgets a held line start and a notice in progress (the port changed).
+    void reset();
+
+    // A notice line longer than this is no notice: it is passed on as data.
+    static constexpr qsizetype kLongestNotice = 4096;
+
+private:
+    struct Prefix {
+        QByteArray text;
+        int followingLines;
+    };
+    // How `held_` relates to the prefixes: it begins one, could still become
+    // one, or neither.
+    enum class Match { Complete, Partial, None };
+    Match match(int* followingLines) const;
+
+    QList<Prefix> prefixes_;
+    QByteArray held_;       // a line start that matches the beginning of a prefix, or a notice
+    bool inNotice_ = false; // held_ is a notice being completed
+    int linesLeft_ = 0;     // lines of the notice still to come after the current one
+    bool atLineStart_ = true;
+};

@@ -1,0 +1,329 @@
+#include "modem/protocol/commands.h"
+
+#include "modem/protocol/at_code.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+using Text = std::string_view;
+
+bool has(Text text, Text what) {
+    return text.find(what) != Text::npos;
+}
+bool begins(Text text, Text prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// A command's tests: the first text found gives its code, else `otherwise`.
+struct Test {
+    Text text;
+    int code;
+};
+
+template <size_t N> int firstFound(Text text, const Test (&tests)[N], int otherwise) {
+    for (const Test& test : tests) {
+        if (has(text, test.text))
+            return test.code;
+    }
+    return otherwise;
+}
+
+int okOr(Text e, int ok, int otherwise) {
+    return has(e, "\r\nOK") ? ok : otherwise;
+}
+
+// --- the tests of each command's reply ---------------------------------------
+
+int storage(Text e) {
+    if (begins(e, "AT+CPMS="))
+        return has(e, "+CPMS: ") ? AT_CPMS_SET_OK : AT_CPMS_SET_FAILED;
+    if (begins(e, "AT+CPMS?\r\n"))
+        return has(e, "+CPMS: ") ? AT_CPMS_QUERY_OK : AT_CPMS_QUERY_FAILED;
+    return has(e, "\r\nERROR") ? AT_CPMS_BARE_ERROR : AT_UNKNOWN;
+}
+
+int operatingMode(Text e) {
+    static const Test tests[] = {{"+YOPRT: 5", AT_YOPRT_ONLINE}, {"\r\nOK", AT_YOPRT_OTHER}};
+    return firstFound(e, tests, AT_UNKNOWN);
+}
+
+int setOperatingMode(Text e) {
+    return okOr(e, AT_YOPRT_SET_OK, AT_UNKNOWN);
+}
+
+int simState(Text e) {
+    static const Test tests[] = {{"+CPIN: READY", AT_CPIN_READY},
+                                 {"+CPIN: SIM PIN", AT_CPIN_SIM_PIN},
+                                 {"+CPIN: SIM PUK", AT_CPIN_SIM_PUK},
+                                 {"+CME ERROR: SIM busy", AT_CPIN_SIM_BUSY},
+                                 {"+CME ERROR: SIM failure", AT_CPIN_SIM_FAILURE}};
+    return firstFound(e, tests, AT_UNKNOWN);
+}
+
+// PIN entry, or PUK entry with a new PIN when the command line holds two
+// quoted parameters.
+int pinEntry(Text e) {
+    const Text firstLine = e.substr(0, e.find('\n'));
+    if (has(firstLine, "\",\"")) {
+        static const Test puk[] = {{"\r\nOK", AT_PUK_OK},
+                                   {"+CME ERROR: incorrect password", AT_PUK_WRONG},
+                                   {"+CME ERROR: SIM failure", AT_PUK_SIM_FAILURE},
+                                   {"\r\nERROR", AT_PUK_ERROR}};
+        return firstFound(e, puk, AT_UNKNOWN);
+    }
+    static const Test pin[] = {{"\r\nOK", AT_PIN_OK},
+                               {"+CME ERROR: incorrect password", AT_PIN_WRONG},
+                               {"+CME ERROR: SIM PUK required", AT_PIN_PUK_REQUIRED},
+                               {"\r\nERROR", AT_PIN_ERROR}};
+    return firstFound(e, pin, AT_UNKNOWN);
+}
+
+int pinLock(Text e) {
+    if (has(e, "+CLCK: 1"))
+        return AT_CLCK_ON;
+    if (has(e, "+CLCK: 0"))
+        return AT_CLCK_OFF;
+    if (begins(e, "AT+CLCK=\"SC\",1,\"")) {
+        static const Test lock[] = {{"+CME ERROR: incorrect password", AT_CLCK_LOCK_WRONG},
+                                    {"\r\nOK", AT_CLCK_LOCK_OK}};
+        return firstFound(e, lock, AT_UNKNOWN);
+    }
+    if (begins(e, "AT+CLCK=\"SC\",0,\"")) {
+        static const Test unlock[] = {{"+CME ERROR: incorrect password", AT_CLCK_UNLOCK_WRONG},
+                                      {"\r\nOK", AT_CLCK_UNLOCK_OK}};
+        return firstFound(e, unlock, AT_UNKNOWN);
+    }
+    return AT_UNKNOWN;
+}
+
+int changePin(Text e) {
+    static const Test tests[] = {{"+CME ERROR: incorrect password", AT_CPWD_WRONG},
+                                 {"+CME ERROR: SIM PUK required", AT_CPWD_PUK_REQUIRED},
+                                 {"\r\nOK", AT_CPWD_OK},
+                                 {"+CME ERROR: operation not allowed", AT_CPWD_NOT_ALLOWED}};
+    return firstFound(e, tests, AT_UNKNOWN);
+}
+
+int pdpContext(Text e) {
+    static const Test tests[] = {{"\r\nOK", AT_CGDCONT_OK}, {"\r\nERROR", AT_CGDCONT_ERROR}};
+    return firstFound(e, tests, AT_UNKNOWN);
+}
+
+int serviceStatus(Text e) {
+    return has(e, "+YPAS: \"") ? AT_YPAS_OK : AT_YPAS_NO_SERVICE;
+}
+
+int serviceCentre(Text e) {
+    return has(e, "+CSCA: \"") ? AT_CSCA_OK : AT_NO_VERDICT;
+}
+
+int operatorList(Text e) {
+    return has(e, "+COPS: ") ? AT_COPS_LIST_OK : AT_COPS_LIST_FAILED;
+}
+
+int selectOperator(Text e) {
+    return okOr(e, AT_COPS_SET_OK, AT_COPS_SET_FAILED);
+}
+
+int newMessageIndication(Text e) {
+    return okOr(e, AT_CNMI_OK, AT_CNMI_FAILED);
+}
+
+int firmware(Text e) {
+    return okOr(e, AT_GMR_OK, AT_GMR_FAILED);
+}
+
+int simType(Text e) {
+    static const Test tests[] = {{"+YUSIM: 0", AT_YUSIM_SIM},
+                                 {"+YUSIM: 1", AT_YUSIM_USIM},
+                                 {"+CME ERROR: SIM busy", AT_YUSIM_SIM_BUSY}};
+    return firstFound(e, tests, AT_UNKNOWN);
+}
+
+int listMessages(Text e) {
+    return okOr(e, AT_CMGL_OK, AT_CMGL_FAILED);
+}
+
+int readMessage(Text e) {
+    return okOr(e, AT_CMGR_OK, AT_CMGR_FAILED);
+}
+
+int setModePreference(Text e) {
+    return okOr(e, AT_YSNT_SET_OK, AT_YSNT_SET_FAILED);
+}
+
+int modePreference(Text e) {
+    return has(e, "+YSNT: ") ? AT_YSNT_QUERY_OK : AT_YSNT_QUERY_FAILED;
+}
+
+int setNewMessageStorage(Text e) {
+    return okOr(e, AT_YSMSD_SET_OK, AT_YSMSD_SET_FAILED);
+}
+
+int newMessageStorage(Text e) {
+    static const Test tests[] = {
+        {"+YSMSD: 0", AT_YSMSD_0}, {"+YSMSD: 1", AT_YSMSD_1}, {"+YSMSD: 2", AT_YSMSD_2}};
+    return firstFound(e, tests, AT_YSMSD_FAILED);
+}
+
+int operatorName(Text e) {
+    return has(e, "+YDON: \"") ? AT_YDON_OK : AT_YDON_NOT_FOUND;
+}
+
+// Received signal strength indication (3GPP TS 27.007 "+CSQ") to a class:
+// the text up to the comma, compared whole ("05" is no value the modem sends).
+int signalQuality(Text e) {
+    const size_t at = e.find("+CSQ: ");
+    if (at == Text::npos)
+        return AT_UNKNOWN;
+    Text rssi = e.substr(at + 6);
+    rssi = rssi.substr(0, rssi.find(','));
+    if (rssi.empty() || rssi.size() > 2 || rssi.find_first_not_of("0123456789") != Text::npos ||
+        (rssi.size() == 2 && rssi[0] == '0'))
+        return AT_CSQ_NONE;
+    const int value = rssi.size() == 1 ? rssi[0] - '0' : (rssi[0] - '0') * 10 + (rssi[1] - '0');
+    if (value == 0 || value > 31)
+        return AT_CSQ_NONE;
+    if (value <= 6)
+        return AT_CSQ_CLASS1;
+    if (value <= 9)
+        return AT_CSQ_CLASS2;
+    if (value <= 12)
+        return AT_CSQ_CLASS3;
+    if (value <= 16)
+        return AT_CSQ_CLASS4;
+    return AT_CSQ_CLASS5;
+}
+
+int imsi(Text e) {
+    static const Test tests[] = {{"+CME ERROR: SIM failure", AT_CIMI_ERROR},
+                                 {"ERROR", AT_CIMI_ERROR}};
+    return firstFound(e, tests, AT_CIMI_OK);
+}
+
+// Message format (3GPP TS 27.005 "+CMGF": 0 = PDU, 1 = text).
+int messageFormat(Text e) {
+    static const Test tests[] = {{"+CMGF: 0", AT_CMGF_PDU}, {"+CMGF: 1", AT_CMGF_TEXT}};
+    return firstFound(e, tests, AT_UNKNOWN);
+}
+
+int setMessageFormat(Text e) {
+    return okOr(e, AT_CMGF_SET_OK, AT_CMGF_SET_FAILED);
+}
+
+int characterSet(Text e) {
+    return okOr(e, AT_OK, AT_UNKNOWN);
+}
+
+constexpr int kNone = -1;
+
+// clang-format off
+// The order is the classifier's: where one echo begins another, the longer
+// comes first ("AT+COPS=?" before "AT+COPS=", "AT+YSMSD=2" before nothing
+// broader); commands of one family share its echo and its tests.
+const AtCommand kCommands[] = {
+    {AtCmd::SelectStorage, "AT+CPMS=", "AT+CPMS", AT_BUDGET, storage,
+     {{{AT_CPMS_SET_OK, 1}, {AT_CPMS_SET_FAILED, 0}}}, -1},
+    {AtCmd::StorageQuery, "AT+CPMS?", "AT+CPMS", AT_BUDGET, storage, {}, kNone},
+    {AtCmd::StopScroll, "AT+CPMS", "AT+CPMS", AT_BUDGET, storage,
+     {{{AT_CPMS_BARE_ERROR, 1}}}, 0},
+    {AtCmd::OperatingModeQuery, "AT+YOPRT?", "AT+YOPRT?", AT_BUDGET, operatingMode,
+     {{{AT_YOPRT_ONLINE, 1}, {AT_YOPRT_OTHER, 0}}}, -1},
+    {AtCmd::SetOperatingMode, "AT+YOPRT=", "AT+YOPRT=", AT_BUDGET, setOperatingMode,
+     {{{AT_YOPRT_SET_OK, 1}}}, 0},
+    {AtCmd::SimState, "AT+CPIN?", "AT+CPIN?", AT_BUDGET, simState,
+     {{{AT_CPIN_READY, 0}, {AT_CPIN_SIM_PUK, 1}, {AT_CPIN_SIM_PIN, 2}, {AT_CPIN_SIM_BUSY, 3},
+       {AT_CPIN_SIM_FAILURE, 4}}}, -1},
+    {AtCmd::EnterPin, "AT+CPIN=\"", "AT+CPIN=\"", AT_BUDGET, pinEntry,
+     {{{AT_PIN_OK, 1}, {AT_PIN_WRONG, 0}, {AT_CPIN_SIM_PUK, 2}, {AT_PIN_PUK_REQUIRED, 2},
+       {AT_PIN_ERROR, -1}}}, 0},
+    {AtCmd::EnterPuk, "AT+CPIN=\"", "AT+CPIN=\"", AT_BUDGET, pinEntry,
+     {{{AT_PUK_OK, 1}, {AT_PUK_WRONG, 0}, {AT_PUK_SIM_FAILURE, 2}, {AT_PUK_ERROR, -1}}}, 0},
+    {AtCmd::PinLockState, "AT+CLCK=\"SC\",2", "AT+CLCK=\"SC\"", AT_BUDGET, pinLock,
+     {{{AT_CLCK_ON, 1}, {AT_CLCK_OFF, 0}}}, -1},
+    {AtCmd::LockPin, "AT+CLCK=\"SC\",1,\"", "AT+CLCK=\"SC\"", AT_BUDGET, pinLock,
+     {{{AT_CLCK_LOCK_OK, 1}}}, 0},
+    {AtCmd::UnlockPin, "AT+CLCK=\"SC\",0,\"", "AT+CLCK=\"SC\"", AT_BUDGET, pinLock,
+     {{{AT_CLCK_UNLOCK_OK, 1}}}, 0},
+    {AtCmd::ChangePin, "AT+CPWD=\"SC\",\"", "AT+CPWD=\"SC\",\"", AT_BUDGET, changePin,
+     {{{AT_CPWD_OK, 1}, {AT_CPWD_WRONG, 0}, {AT_CPWD_PUK_REQUIRED, -2},
+       {AT_CPWD_NOT_ALLOWED, -1}}}, 0},
+    {AtCmd::PdpContext, "AT+CGDCONT=1,\"", "AT+CGDCONT=", AT_BUDGET, pdpContext,
+     {{{AT_CGDCONT_OK, 1}, {AT_CGDCONT_ERROR, 0}}}, -1},
+    {AtCmd::ServiceStatus, "AT+YPAS?", "AT+YPAS?", AT_BUDGET, serviceStatus, {}, kNone,
+     AT_YPAS_NO_SERVICE, "No Service"},
+    {AtCmd::ServiceCentre, "AT+CSCA?", "AT+CSCA?", AT_BUDGET, serviceCentre, {}, kNone},
+    {AtCmd::OperatorList, "AT+COPS=?", "AT+COPS=?", AT_BUDGET_OPERATORS, operatorList,
+     {{{AT_COPS_LIST_OK, 1}, {AT_COPS_LIST_FAILED, 0}}}, -1},
+    {AtCmd::SelectOperator, "AT+COPS=", "AT+COPS=", AT_BUDGET_OPERATORS, selectOperator,
+     {{{AT_COPS_SET_OK, 1}, {AT_COPS_SET_FAILED, 0}}}, -1},
+    {AtCmd::NewMessageIndication, "AT+CNMI=3,1,0,2,0", "AT+CNMI=", AT_BUDGET,
+     newMessageIndication, {{{AT_CNMI_OK, 1}, {AT_CNMI_FAILED, 0}}}, -1},
+    {AtCmd::Firmware, "AT+GMR", "AT+GMR", AT_BUDGET, firmware,
+     {{{AT_GMR_OK, 1}, {AT_GMR_FAILED, 0}}}, -1},
+    {AtCmd::SimType, "AT+YUSIM=?", "AT+YUSIM", AT_BUDGET, simType,
+     {{{AT_YUSIM_USIM, 1}, {AT_YUSIM_SIM, 0}, {AT_UNKNOWN, -1}}}, 2},
+    {AtCmd::ListMessages, "AT+CMGL=", "AT+CMGL=", AT_BUDGET, listMessages, {}, kNone},
+    {AtCmd::ReadMessage, "AT+CMGR=", "AT+CMGR=", AT_BUDGET, readMessage, {}, kNone},
+    {AtCmd::SetModePreference, "AT+YSNT=", "AT+YSNT=", AT_BUDGET, setModePreference,
+     {{{AT_YSNT_SET_OK, 1}, {AT_YSNT_SET_FAILED, 0}}}, -1},
+    {AtCmd::ModePreferenceQuery, "AT+YSNT?", "AT+YSNT?", AT_BUDGET, modePreference, {}, kNone},
+    {AtCmd::SetNewMessageStorage, "AT+YSMSD=2", "AT+YSMSD=2", AT_BUDGET, setNewMessageStorage,
+     {{{AT_YSMSD_SET_OK, 1}, {AT_YSMSD_SET_FAILED, 0}}}, -1},
+    {AtCmd::NewMessageStorageQuery, "AT+YSMSD?", "AT+YSMSD?", AT_BUDGET, newMessageStorage,
+     {{{AT_YSMSD_0, 0}, {AT_YSMSD_1, 1}, {AT_YSMSD_2, 2}}}, -1},
+    {AtCmd::OperatorName, "AT+YDON?", "AT+YDON?", AT_BUDGET, operatorName, {}, kNone,
+     AT_YDON_NOT_FOUND, "Not Found"},
+    {AtCmd::SignalQuality, "AT+CSQ", "AT+CSQ", AT_BUDGET, signalQuality,
+     {{{AT_CSQ_CLASS5, 5}, {AT_CSQ_CLASS4, 4}, {AT_CSQ_CLASS3, 3}, {AT_CSQ_CLASS2, 2},
+       {AT_CSQ_CLASS1, 1}, {AT_CSQ_NONE, 0}}}, -1},
+    {AtCmd::Imsi, "AT+CIMI", "AT+CIMI", AT_BUDGET, imsi,
+     {{{AT_CIMI_OK, 1}, {AT_CIMI_ERROR, -1}, {AT_UNKNOWN, -1}}}, 0},
+    {AtCmd::MessageFormatQuery, "AT+CMGF?", "AT+CMGF?", AT_BUDGET, messageFormat,
+     {{{AT_CMGF_PDU, 0}, {AT_CMGF_TEXT, 1}}}, -1},
+    {AtCmd::SetMessageFormat, "AT+CMGF=", "AT+CMGF=", AT_BUDGET, setMessageFormat,
+     {{{AT_CMGF_SET_OK, 1}, {AT_CMGF_SET_FAILED, 0}}}, -1},
+    {AtCmd::CharacterSet, "AT+CSCS=\"", "AT+CSCS=", AT_BUDGET, characterSet,
+     {{{AT_OK, 1}}}, -1},
+    // Without tests of their own: the general ones (deletion, "+CMS ERROR",
+    // "+CMGW") classify them, and their methods read the reply itself.
+    {AtCmd::Attention, "AT", "AT", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::Imei, "AT+CGSN", "AT+CGSN", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::OwnNumber, "AT+CNUM", "AT+CNUM", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::DeleteMessage, "AT+CMGD=", "AT+CMGD=", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::WriteMessage, "AT+CMGW=", "AT+CMGW=", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::SendMessage, "AT+CMGS=", "AT+CMGS=", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::PhonebookRange, "AT+CPBR=?", "AT+CPBR=?", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::ReadPhonebook, "AT+CPBR=", "AT+CPBR=", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::WritePhonebook, "AT+CPBW=", "AT+CPBW=", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::ProbeExtendedRead, "AT+YCPBR=?", "AT+YCPBR=?", AT_BUDGET_PROBE, nullptr, {}, kNone},
+    {AtCmd::ProbeExtendedWrite, "AT+YCPBM=?", "AT+YCPBM=?", AT_BUDGET_PROBE, nullptr, {}, kNone},
+};
+// clang-format on
+
+} // namespace
+
+int AtCommand::map(int code) const {
+    for (const AtOutcome& outcome : outcomes) {
+        if (outcome.code == code)
+            return outcome.value;
+    }
+    return otherwise;
+}
+
+const AtCommand& atCommand(AtCmd id) {
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [id](const AtCommand& c) { return c.id == id; });
+    // Every AtCmd has its declaration (the tests check it).
+    return found != std::end(kCommands) ? *found : kCommands[0];
+}
+
+const AtCommand* atCommandsBegin() {
+    return std::begin(kCommands);
+}
+
+const AtCommand* atCommandsEnd() {
+    return std::end(kCommands);
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+// Every AT command the program sends, declared once: its text, its time
+// budget, how its reply is classified (the result codes of at_code.h) and
+// how a command method maps that code to its own return value. The command
+// methods of the modem link build their lines from here, and the classifier
+// Parse_At_Res takes its echo table from here, in this table's order.
+
+#include <QByteArray>
+
+#include <array>
+#include <string_view>
+
+enum class AtCmd {
+    Attention,              // "AT"
+    SelectStorage,          // "AT+CPMS=" storages
+    StorageQuery,           // "AT+CPMS?"
+    StopScroll,             // bare "AT+CPMS" (answered ERROR)
+    OperatingModeQuery,     // "AT+YOPRT?"
+    SetOperatingMode,       // "AT+YOPRT=" 5 | 6
+    SimState,               // "AT+CPIN?"
+    EnterPin,               // "AT+CPIN=" pin
+    EnterPuk,               // "AT+CPIN=" puk, new pin
+    PinLockState,           // "AT+CLCK="SC",2"
+    LockPin,                // "AT+CLCK="SC",1," pin
+    UnlockPin,              // "AT+CLCK="SC",0," pin
+    ChangePin,              // "AT+CPWD="SC"," old, new
+    PdpContext,             // "AT+CGDCONT=1," type, apn[, address]
+    ServiceStatus,          // "AT+YPAS?"
+    ServiceCentre,          // "AT+CSCA?"
+    OperatorList,           // "AT+COPS=?"
+    SelectOperator,         // "AT+COPS=" mode, format, operator, act
+    NewMessageIndication,   // "AT+CNMI=3,1,0,2,0"
+    Firmware,               // "AT+GMR"
+    SimType,                // "AT+YUSIM=?"
+    ListMessages,           // "AT+CMGL=" status
+    ReadMessage,            // "AT+CMGR=" index
+    SetModePreference,      // "AT+YSNT=" a,b,c
+    ModePreferenceQuery,    // "AT+YSNT?"
+    SetNewMessageStorage,   // "AT+YSMSD=2"
+    NewMessageStorageQuery, // "AT+YSMSD?"
+    OperatorName,           // "AT+YDON?"
+    SignalQuality,          // "AT+CSQ"
+    Imsi,                   // "AT+CIMI"
+    MessageFormatQuery,     // "AT+CMGF?"
+    SetMessageFormat,       // "AT+CMGF=" 0 | 1
+    CharacterSet,           // "AT+CSCS=" charset
+    Imei,                   // "AT+CGSN"
+    OwnNumber,              // "AT+CNUM"
+    DeleteMessage,          // "AT+CMGD=" index
+    WriteMessage,           // "AT+CMGW=" length, status, then the body
+    SendMessage,            // "AT+CMGS=" length, then the body
+    PhonebookRange,         // "AT+CPBR=?"
+    ReadPhonebook,          // "AT+CPBR=" first, last
+    WritePhonebook,         // "AT+CPBW=" index[, number, type, name]
+    ProbeExtendedRead,      // "AT+YCPBR=?"
+    ProbeExtendedWrite,     // "AT+YCPBM=?"
+};
+
+// The tests of a reply's text that give its result code; `e` is the reply
+// from the echo on.
+using AtClassify = int (*)(std::string_view e);
+
+// A result code and the value a command method returns for it.
+struct AtOutcome {
+    int code = -1; // -1: unused place
+    int value = 0;
+};
+
+struct AtCommand {
+    AtCmd id;
+    // The command line without "\r\n", or its fixed start when arguments follow.
+    std::string_view line;
+    // The start of the echo by which the classifier knows the reply: the line
+    // itself, or the start shared by a family of commands whose replies are
+    // tested alike ("AT+CPMS" for the three storage commands).
+    std::string_view echo;
+    int budgetSec;
+    // Null: no tests of its own; the classifier's general tests apply.
+    AtClassify classify;
+    // Result code to return value; `otherwise` for any other code.
+    std::array<AtOutcome, 6> outcomes;
+    int otherwise;
+    // When the result is `rewriteCode`, the classifier replaces the reply from
+    // the echo on by `rewriteText` (the two status queries without an answer).
+    int rewriteCode = -1;
+    const char* rewriteText = nullptr;
+
+    // The value for a result code.
+    int map(int code) const;
+};
+
+// Time budgets in seconds, shared by the declarations.
+inline constexpr int AT_BUDGET = 30;              // every command unless noted
+inline constexpr int AT_BUDGET_OPERATORS = 120;   // operator list and manual selection
+inline constexpr int AT_BUDGET_PROBE = 5;         // the two extended phonebook probes
+inline constexpr int AT_BUDGET_PHONEBOOK_OLD = 2; // one phonebook block on the old platform
+
+// The declaration of `id`.
+const AtCommand& atCommand(AtCmd id);
+// All declarations, in classification order.
+const AtCommand* atCommandsBegin();
+const AtCommand* atCommandsEnd();
+
+// The card's network mode preferences 1-4 as "+YSNT" values: what
+// "AT+YSNT=" sends and what "AT+YSNT?" answers.
+inline constexpr std::array<std::array<int, 3>, 4> kModePreferences{
+    {{0, 0, 2}, {0, 0, 1}, {2, 0, 0}, {1, 0, 0}}};

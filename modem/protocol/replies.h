@@ -1,0 +1,189 @@
+#pragma once
+
+// Typed readers of the modem's replies, one per reply kind. Each takes the
+// reply text as the link received it (echo, answer lines, final result; an
+// answer line may come alone too) and returns what it says, or nothing when
+// the reply doesn't hold that answer. They are pure functions built on the
+// tokenizer in tokens.h; nothing else in the program reads reply text.
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// --- final results ------------------------------------------------------------
+
+enum class FinalResult {
+    None,         // no final result (yet)
+    Ok,           // "OK"
+    Error,        // "ERROR"
+    CmeError,     // "+CME ERROR: <err>"
+    CmsError,     // "+CMS ERROR: <err>"
+    NoCarrier,    // "NO CARRIER"
+    NotSupported, // the card's "command not support"
+    Prompt,       // "> ", the modem waits for a message body
+};
+// The first final result of the reply.
+FinalResult finalResult(QByteArrayView reply);
+// True when the reply ends with "OK" and holds no error line.
+bool repliedOk(QByteArrayView reply);
+
+// "+CME ERROR: <err>" / "+CMS ERROR: <err>": the code when numeric (-1 when
+// the modem gives text), and the text as sent.
+struct ErrorReport {
+    FinalResult kind = FinalResult::None; // CmeError or CmsError
+    int code = -1;
+    QString text;
+};
+std::optional<ErrorReport> parseErrorReport(QByteArrayView reply);
+
+// --- identity, status, SIM ------------------------------------------------------
+
+// "+CSQ: <rssi>,<ber>".
+struct SignalQuality {
+    int rssi = 99;
+    int ber = 99;
+};
+std::optional<SignalQuality> parseSignalQuality(QByteArrayView reply);
+
+// "+CPIN: <code>": "READY", "SIM PIN", "SIM PUK", "PH-SIM PIN" ...
+std::optional<QString> parseSimPinState(QByteArrayView reply);
+
+// "+CLCK: <status>" of a facility query: 1 locked, 0 not.
+std::optional<int> parseFacilityLock(QByteArrayView reply);
+
+// The value line of the identity queries "AT+CIMI", "AT+CGSN", "AT+CGMR" and
+// "AT+GMR" (with or without a "+CGSN:"-style prefix). `command` is the
+// command without "\r\n", to skip its echo.
+std::optional<QString> parseIdentity(QByteArrayView reply, QByteArrayView command);
+// The serial number (IMEI): the first run of exactly 15 digits of the answer.
+std::optional<QString> parseImei(QByteArrayView reply);
+// The firmware revision: the first word of the answer.
+std::optional<QString> parseFirmware(QByteArrayView reply);
+
+// "+CNUM: [<alpha>],<number>,<type>", one line per number.
+struct OwnNumber {
+    QString alpha;
+    QString number;
+    int type = -1;
+};
+QList<OwnNumber> parseOwnNumbers(QByteArrayView reply);
+
+// The card's "+YPAS: "<service>","<domain>"" (for example "UMTS","CS_PS").
+struct ServiceStatus {
+    QString service;
+    QString domain;
+};
+std::optional<ServiceStatus> parseServiceStatus(QByteArrayView reply);
+
+// The card's "+YDON: "<operator name>"".
+std::optional<QString> parseOperatorName(QByteArrayView reply);
+
+// The card's network mode preference "+YSNT: <a>,<b>,<c>".
+std::optional<std::array<int, 3>> parseModePreference(QByteArrayView reply);
+
+// --- network ----------------------------------------------------------------------
+
+// "+COPS: <mode>[,<format>,<oper>[,<act>]]".
+struct CurrentOperator {
+    int mode = -1;
+    int format = -1;
+    QString oper;
+    int act = -1;
+};
+std::optional<CurrentOperator> parseCurrentOperator(QByteArrayView reply);
+
+// One entry of the operator list "+COPS: (<stat>,<long>,<short>,<numeric>[,<act>]),...".
+struct OperatorEntry {
+    int stat = 0; // 0 unknown, 1 available, 2 current, 3 forbidden
+    QString longName;
+    QString shortName;
+    QString numeric;
+    int act = -1; // access technology, -1 when not given
+};
+// The operators of the list, up to the last operator entry: the supported
+// modes and formats that follow after an empty field (",,(0-4),(0-2)") are
+// no operators.
+QList<OperatorEntry> parseOperatorList(QByteArrayView reply);
+
+// --- short messages -------------------------------------------------------------------
+
+// "+CPMS:": the storages with their use. The query names them
+// ("SM",3,20,"SM",3,20,"ME",5,20); the set command gives the numbers only
+// (3,20,3,20,5,20). One to three storages.
+struct StorageUse {
+    QString name; // empty in the set command's answer
+    int used = 0;
+    int total = 0;
+};
+QList<StorageUse> parseStorageUse(QByteArrayView reply);
+// Free places in the storage where received messages go (the third, or the
+// last one given): total minus used. Nothing without a storage.
+std::optional<int> freeMessagePlaces(QByteArrayView reply);
+
+// A message of "+CMGL: <index>,<stat>,[<alpha>],<length>" or
+// "+CMGR: <stat>,[<alpha>],<length>", with the PDU of the line after it.
+struct ModemMessage {
+    int index = -1; // storage index ("+CMGL" only; -1 for "+CMGR")
+    int stat = -1;  // 0 received unread, 1 received read, 2 stored unsent, 3 stored sent
+    QString alpha;
+    int length = 0; // octets of the TPDU
+    QString pdu;    // hexadecimal, service-centre part included
+};
+// The listed messages; an entry without a PDU line is left out.
+QList<ModemMessage> parseMessageList(QByteArrayView reply);
+// The message read; nothing when the reply holds no "+CMGR:" or no PDU.
+std::optional<ModemMessage> parseReadMessage(QByteArrayView reply);
+
+// "+CMTI: <mem>,<index>": a new message was stored. Takes the notice line,
+// or only its parameters as the link records them ("SM",3).
+struct NewMessageNotice {
+    QString storage; // "SM", "ME" ...
+    int index = -1;
+};
+std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text);
+
+// "+CMGS: <mr>": the message reference of a sent message.
+std::optional<int> parseMessageReference(QByteArrayView reply);
+// "+CMGW: <index>": where a written message was stored.
+std::optional<int> parseStoredIndex(QByteArrayView reply);
+
+// "+CSCA: <sca>[,<tosca>]": the service centre.
+struct ServiceCentre {
+    QString number;
+    int type = -1;
+};
+std::optional<ServiceCentre> parseServiceCentre(QByteArrayView reply);
+
+// --- SIM phonebook ----------------------------------------------------------------------
+
+// "+CPBR: (<first>-<last>)[,<nlength>,<tlength>...]", the read command's test form.
+struct PhonebookRange {
+    int first = 0;
+    int last = 0;
+    int numberLength = -1;
+    int nameLength = -1;
+};
+std::optional<PhonebookRange> parsePhonebookRange(QByteArrayView reply);
+
+// Entries of a phonebook read, in the standard form
+// "+CPBR: <index>,<number>,<type>,<text>" or the card's extended form
+// "+YCPBR: <index>,<number>,<text>" (then `type` is -1).
+struct PhonebookEntry {
+    int index = -1;
+    QString number;
+    int type = -1;
+    QString name; // as sent: hexadecimal for UCS2, else the modem's characters
+};
+enum class PhonebookForm { Standard, Extended };
+QList<PhonebookEntry> parsePhonebookEntries(QByteArrayView reply, PhonebookForm form);
+
+// "+CPBS: <storage>[,<used>,<total>]".
+struct PhonebookStorage {
+    QString storage;
+    int used = -1;
+    int total = -1;
+};
+std::optional<PhonebookStorage> parsePhonebookStorage(QByteArrayView reply);

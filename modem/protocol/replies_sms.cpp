@@ -1,0 +1,130 @@
+// Short-message replies (3GPP TS 27.005, PDU mode).
+
+#include "modem/protocol/replies.h"
+#include "modem/protocol/tokens.h"
+
+#include <cctype>
+
+namespace {
+
+// The PDU on the line that starts at `offset`: hexadecimal digits only.
+QString pduAt(QByteArrayView reply, qsizetype offset) {
+    QByteArrayView line = lineAt(reply, offset);
+    while (!line.isEmpty() && (line.back() == ' ' || line.back() == '\t'))
+        line.chop(1);
+    if (line.isEmpty())
+        return QString();
+    for (const char c : line) {
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return QString();
+    }
+    return QString::fromLatin1(line);
+}
+
+// "<stat>,[<alpha>],<length>" from `from` on: the alpha field is there when
+// three values follow (it may be empty), absent when two do.
+void readStatAlphaLength(const AtFields& fields, qsizetype from, ModemMessage& message) {
+    message.stat = fields.value(from).number().value_or(-1);
+    const qsizetype rest = fields.size() - from;
+    if (rest >= 3) {
+        message.alpha = fields[from + 1].value();
+        message.length = fields[from + 2].number().value_or(0);
+    } else if (rest == 2) {
+        message.length = fields[from + 1].number().value_or(0);
+    }
+}
+
+std::optional<int> firstNumber(QByteArrayView reply, QByteArrayView prefix) {
+    const std::optional<AnswerLine> line = answerLine(reply, prefix);
+    if (!line)
+        return std::nullopt;
+    return splitAtFields(line->params).value(0).number();
+}
+
+} // namespace
+
+QList<StorageUse> parseStorageUse(QByteArrayView reply) {
+    QList<StorageUse> storages;
+    const std::optional<AnswerLine> line = answerLine(reply, "+CPMS:");
+    if (!line)
+        return storages;
+    const AtFields fields = splitAtFields(line->params);
+    const bool named = fields.value(0).kind == AtField::Quoted;
+    const qsizetype step = named ? 3 : 2;
+    for (qsizetype at = 0; at + step <= fields.size() && storages.size() < 3; at += step) {
+        const qsizetype numbers = named ? at + 1 : at;
+        const std::optional<int> used = fields[numbers].number();
+        const std::optional<int> total = fields[numbers + 1].number();
+        if (!used || !total)
+            break;
+        storages.append({named ? fields[at].value() : QString(), *used, *total});
+    }
+    return storages;
+}
+
+std::optional<int> freeMessagePlaces(QByteArrayView reply) {
+    const QList<StorageUse> storages = parseStorageUse(reply);
+    if (storages.isEmpty())
+        return std::nullopt;
+    return storages.last().total - storages.last().used;
+}
+
+QList<ModemMessage> parseMessageList(QByteArrayView reply) {
+    QList<ModemMessage> messages;
+    for (const AnswerLine& line : answerLines(reply, "+CMGL:")) {
+        const AtFields fields = splitAtFields(line.params);
+        ModemMessage message;
+        const std::optional<int> index = fields.value(0).number();
+        if (!index)
+            continue;
+        message.index = *index;
+        readStatAlphaLength(fields, 1, message);
+        message.pdu = pduAt(reply, line.next);
+        if (!message.pdu.isEmpty())
+            messages.append(message);
+    }
+    return messages;
+}
+
+std::optional<ModemMessage> parseReadMessage(QByteArrayView reply) {
+    const std::optional<AnswerLine> line = answerLine(reply, "+CMGR:");
+    if (!line)
+        return std::nullopt;
+    ModemMessage message;
+    readStatAlphaLength(splitAtFields(line->params), 0, message);
+    message.pdu = pduAt(reply, line->next);
+    if (message.pdu.isEmpty())
+        return std::nullopt;
+    return message;
+}
+
+std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text) {
+    QByteArrayView params = text;
+    if (const std::optional<AnswerLine> line = answerLine(text, "+CMTI:"))
+        params = line->params;
+    else
+        params = lineAt(text, 0);
+    const AtFields fields = splitAtFields(params);
+    const std::optional<int> index = fields.value(1).number();
+    if (fields.value(0).value().isEmpty() || !index)
+        return std::nullopt;
+    return NewMessageNotice{fields[0].value(), *index};
+}
+
+std::optional<int> parseMessageReference(QByteArrayView reply) {
+    return firstNumber(reply, "+CMGS:");
+}
+
+std::optional<int> parseStoredIndex(QByteArrayView reply) {
+    return firstNumber(reply, "+CMGW:");
+}
+
+std::optional<ServiceCentre> parseServiceCentre(QByteArrayView reply) {
+    const std::optional<AnswerLine> line = answerLine(reply, "+CSCA:");
+    if (!line)
+        return std::nullopt;
+    const AtFields fields = splitAtFields(line->params);
+    if (fields.isEmpty())
+        return std::nullopt;
+    return ServiceCentre{fields[0].value(), fields.value(1).number().value_or(-1)};
+}
