@@ -2,7 +2,8 @@
 
 // Takes unsolicited notice lines out of the bytes read from the modem.
 //
-// A notice is a line that begins with a registered prefix ("+CMTI:") and
+// A notice is a line that begins with a registered prefix (the new-message
+// notice's, for one) and
 // ends with its line end (plus the lines that belong to it). Bytes arrive in
 // pieces of any size: the start of a line that may still become a notice is
 // held back until it is decided, so a reply never sees a piece of a notice

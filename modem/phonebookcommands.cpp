@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kBlock = 20; // locations read per command
 
-// "+CME ERROR: SIM busy" (code 14 of 3GPP TS 27.007 when the modem gives numbers).
+// The modem reports "SIM busy" (error 14 of 3GPP TS 27.007 when it gives numbers).
 bool simBusy(QByteArrayView reply) {
     const std::optional<ErrorReport> error = parseErrorReport(reply);
     return error && error->kind == FinalResult::CmeError &&
@@ -23,7 +23,7 @@ int SerialThread::simCapacity() {
         return -1;
     if (simBusy(reply.constData()) || finalResult(reply.constData()) == FinalResult::Error)
         return -1;
-    // "+CPBR: (1-250),40,14": the last location of the range.
+    // The last location of the range (250 for locations 1-250).
     const std::optional<PhonebookRange> range = parsePhonebookRange(reply.constData());
     return range ? range->last : 0;
 }

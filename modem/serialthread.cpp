@@ -2,7 +2,7 @@
 
 #include "modem/atline.h"
 #include "modem/modemlog.h"
-#include "modem/protocol/tokens.h"
+#include "modem/protocol/replies.h"
 
 #include <QCoreApplication>
 
@@ -150,11 +150,9 @@ void SerialThread::takeNotice(const QByteArray& text) {
 }
 
 int SerialThread::findAtiveMsg(QString& text) {
-    const QByteArray bytes = text.toLatin1();
     int recorded = 0;
-    for (const AnswerLine& line : answerLines(bytes, "+CMTI:")) {
-        // The notice's parameters: the storage name in double quotes, a comma, the index.
-        msgData.insert(activeMsgCount, QString::fromLatin1(line.params));
+    for (const QString& params : newMessageNoticeParams(text.toLatin1())) {
+        msgData.insert(activeMsgCount, params);
         ++activeMsgCount;
         ++unreadMsgCount;
         recorded = 1;

@@ -66,8 +66,9 @@ public:
     int sendNULL_ATCmd();
     // Reads and discards pending input, delivering the notices in it.
     void purgeComData();
-    // Records the new-message notices ("+CMTI: ") in `text` in msgData;
-    // 1 when there was one, else 0.
+    // Records the new-message notices in `text` in msgData (their parameters:
+    // the storage name in double quotes, a comma, the index); 1 when there
+    // was one, else 0.
     int findAtiveMsg(QString& text);
     void atLock();
     void atUnlock();
@@ -148,8 +149,8 @@ public:
     int& firstByteTimeoutMs;
 
 signals:
-    // A new message was announced ("+CMTI:"), as soon as the link read the
-    // notice; it is recorded in msgData first.
+    // A new message was announced, as soon as the link read the notice; it
+    // is recorded in msgData first.
     void newMessageNotice();
 
 protected:

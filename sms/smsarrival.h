@@ -13,12 +13,11 @@ class SmsData;
 
 using SmsList = QMap<int, SM_PARAM_DECODE>;
 
-// Decodes the message of a "+CMGR:" reply (the PDU is the line after the
-// header) into `rec` with `index` as its storage index. False when the reply
-// holds no "+CMGR:" or no PDU.
+// Decodes the message of a reply to "AT+CMGR" into `rec` with `index` as its
+// storage index. False when the reply holds no message or no PDU.
 bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec);
 
-// Stores the message of a "+CMGR:" reply in the PC inbox with `state` and
+// Stores the message of a reply to "AT+CMGR" in the PC inbox with `state` and
 // writes the file. False when there was nothing to store or the file could
 // not be written (the caller then keeps the modem's copy).
 bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state);

@@ -9,8 +9,8 @@
 // Firmware from the "AT+GMR" reply: the first word of the answer line.
 QString firmwareFromReply(const QString& reply);
 // IMEI from the "AT+CGSN" reply: its 15 digits, or "Not Found" when the modem
-// answered with "+CME ERROR:".
+// answered with an equipment error.
 QString imeiFromReply(const QString& reply);
-// Own number from the "AT+CNUM" reply: the second field of the "+CNUM" line
-// without its quotes, when it holds a digit.
+// Own number from the "AT+CNUM" reply: the number of its first line, when it
+// holds a digit.
 QString isdnFromReply(const QString& reply);

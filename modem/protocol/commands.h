@@ -56,6 +56,7 @@ enum class AtCmd {
     ProbeExtendedRead,      // "AT+YCPBR=?"
     ProbeExtendedWrite,     // "AT+YCPBM=?"
 };
+inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::ProbeExtendedWrite) + 1;
 
 // The tests of a reply's text that give its result code; `e` is the reply
 // from the echo on.

@@ -144,6 +144,8 @@ struct NewMessageNotice {
     int index = -1;
 };
 std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text);
+// The parameter text of each new-message notice line of `text` ("SM",3).
+QList<QString> newMessageNoticeParams(QByteArrayView text);
 
 // "+CMGS: <mr>": the message reference of a sent message.
 std::optional<int> parseMessageReference(QByteArrayView reply);

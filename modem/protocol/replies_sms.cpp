@@ -7,10 +7,11 @@
 
 namespace {
 
-// The PDU on the line that starts at `offset`: hexadecimal digits only.
+// The PDU on the line that starts at `offset`: hexadecimal digits only (a
+// stray quote or blank after them is left off), in upper case.
 QString pduAt(QByteArrayView reply, qsizetype offset) {
     QByteArrayView line = lineAt(reply, offset);
-    while (!line.isEmpty() && (line.back() == ' ' || line.back() == '\t'))
+    while (!line.isEmpty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '"'))
         line.chop(1);
     if (line.isEmpty())
         return QString();
@@ -18,19 +19,24 @@ QString pduAt(QByteArrayView reply, qsizetype offset) {
         if (!std::isxdigit(static_cast<unsigned char>(c)))
             return QString();
     }
-    return QString::fromLatin1(line);
+    return QString::fromLatin1(line).toUpper();
 }
 
-// "<stat>,[<alpha>],<length>" from `from` on: the alpha field is there when
-// three values follow (it may be empty), absent when two do.
+// "[<stat>,][<alpha>,]<length>" from `from` on; the length is always the last
+// value. Three or more values: status, alpha (may be empty), length (a card
+// that puts the index first gives four); two: status and length; one: the
+// length alone.
 void readStatAlphaLength(const AtFields& fields, qsizetype from, ModemMessage& message) {
-    message.stat = fields.value(from).number().value_or(-1);
-    const qsizetype rest = fields.size() - from;
+    const qsizetype count = fields.size();
+    const qsizetype rest = count - from;
+    if (rest <= 0)
+        return;
+    message.length = fields[count - 1].number().value_or(0);
     if (rest >= 3) {
-        message.alpha = fields[from + 1].value();
-        message.length = fields[from + 2].number().value_or(0);
+        message.stat = fields[count - 3].number().value_or(-1);
+        message.alpha = fields[count - 2].value();
     } else if (rest == 2) {
-        message.length = fields[from + 1].number().value_or(0);
+        message.stat = fields[from].number().value_or(-1);
     }
 }
 
@@ -106,9 +112,17 @@ std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text) {
         params = lineAt(text, 0);
     const AtFields fields = splitAtFields(params);
     const std::optional<int> index = fields.value(1).number();
-    if (fields.value(0).value().isEmpty() || !index)
+    // Index -1: the message was not stored, there is nothing to fetch.
+    if (fields.value(0).value().isEmpty() || !index || *index < 0)
         return std::nullopt;
     return NewMessageNotice{fields[0].value(), *index};
+}
+
+QList<QString> newMessageNoticeParams(QByteArrayView text) {
+    QList<QString> params;
+    for (const AnswerLine& line : answerLines(text, "+CMTI:"))
+        params.append(QString::fromLatin1(line.params));
+    return params;
 }
 
 std::optional<int> parseMessageReference(QByteArrayView reply) {

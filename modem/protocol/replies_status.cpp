@@ -109,12 +109,8 @@ std::optional<QString> parseIdentity(QByteArrayView reply, QByteArrayView comman
 }
 
 std::optional<QString> parseImei(QByteArrayView reply) {
-    // Past the echo, the first run of exactly 15 digits.
-    const qsizetype echo = reply.indexOf("AT+");
-    qsizetype at = echo < 0 ? 0 : echo;
-    if (echo >= 0)
-        while (at < reply.size() && reply[at] != '\n')
-            ++at;
+    // The first run of exactly 15 digits (the echo holds none).
+    qsizetype at = 0;
     while (at < reply.size()) {
         if (!std::isdigit(static_cast<unsigned char>(reply[at]))) {
             ++at;
@@ -185,22 +181,47 @@ std::optional<CurrentOperator> parseCurrentOperator(QByteArrayView reply) {
                            fields->value(2).value(), numberOr(*fields, 3, -1)};
 }
 
+namespace {
+
+// An operator entry: a list of a status number and names or codes, of which
+// at least one is a string (the supported modes are lists of numbers only).
+bool isOperatorEntry(const AtField& field) {
+    if (field.kind != AtField::List || field.items.size() < 4 || !field.items[0].number() ||
+        field.items[0].kind != AtField::Bare)
+        return false;
+    for (int i = 1; i <= 3; ++i) {
+        if (field.items[i].kind == AtField::Quoted)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QList<OperatorEntry> parseOperatorList(QByteArrayView reply) {
     QList<OperatorEntry> operators;
-    const std::optional<AtFields> fields = fieldsOf(reply, "+COPS:");
-    if (!fields)
-        return operators;
-    for (const AtField& field : *fields) {
-        // An empty field separates the operators from the supported modes
-        // and formats.
-        if (field.isEmpty())
-            break;
-        if (field.kind != AtField::List || field.items.size() < 4 ||
-            field.items[0].kind != AtField::Bare || !field.items[0].number())
-            continue;
-        const AtFields& item = field.items;
-        operators.append({*item[0].number(), item[1].value(), item[2].value(), item[3].value(),
-                          numberOr(item, 4, -1)});
+    // Some modems give one line per operator, some break the list after a
+    // comma.
+    for (const AnswerLine& line : answerLines(reply, "+COPS:")) {
+        QByteArray params = line.params.toByteArray();
+        for (qsizetype next = line.next; params.endsWith(',') && next >= 0;
+             next = lineAfter(reply, next)) {
+            const QByteArrayView more = lineAt(reply, next);
+            if (!more.startsWith('('))
+                break;
+            params.append(more);
+        }
+        for (const AtField& field : splitAtFields(params)) {
+            // An empty field separates the operators from the supported modes
+            // and formats.
+            if (field.isEmpty())
+                break;
+            if (!isOperatorEntry(field))
+                continue;
+            const AtFields& item = field.items;
+            operators.append({*item[0].number(), item[1].value(), item[2].value(), item[3].value(),
+                              numberOr(item, 4, -1)});
+        }
     }
     return operators;
 }

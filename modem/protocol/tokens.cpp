@@ -103,16 +103,32 @@ QByteArrayView lineAt(QByteArrayView reply, qsizetype offset) {
     return reply.sliced(offset, end - offset);
 }
 
-namespace {
-
-// The offset where the line after the one containing `from` starts, or -1.
-qsizetype nextLine(QByteArrayView reply, qsizetype from) {
+qsizetype lineAfter(QByteArrayView reply, qsizetype from) {
+    if (from >= reply.size())
+        return -1;
     qsizetype at = from;
     while (at < reply.size() && reply[at] != '\r' && reply[at] != '\n')
         ++at;
     while (at < reply.size() && (reply[at] == '\r' || reply[at] == '\n'))
         ++at;
     return at < reply.size() ? at : -1;
+}
+
+namespace {
+
+// The end of the parameters that start at `from`: the line end, but a string
+// that is still open there goes on to its closing quote when the reply holds
+// one (a name or an answer text with a line break in it).
+qsizetype paramsEnd(QByteArrayView reply, qsizetype from) {
+    bool quoted = false;
+    for (qsizetype at = from; at < reply.size(); ++at) {
+        const char c = reply[at];
+        if (c == '"')
+            quoted = !quoted;
+        else if ((c == '\r' || c == '\n') && (!quoted || reply.indexOf('"', at) < 0))
+            return at;
+    }
+    return reply.size();
 }
 
 } // namespace
@@ -130,7 +146,8 @@ QList<AnswerLine> answerLines(QByteArrayView reply, QByteArrayView prefix) {
         qsizetype params = at + prefix.size();
         while (params < reply.size() && isBlank(reply[params]))
             ++params;
-        lines.append({lineAt(reply, params), nextLine(reply, at)});
+        const qsizetype end = paramsEnd(reply, params);
+        lines.append({reply.sliced(params, end - params), lineAfter(reply, end)});
     }
     return lines;
 }
@@ -141,7 +158,7 @@ std::optional<AnswerLine> answerLine(QByteArrayView reply, QByteArrayView prefix
 }
 
 std::optional<QString> valueLine(QByteArrayView reply, QByteArrayView command) {
-    for (qsizetype at = 0; at >= 0 && at < reply.size(); at = nextLine(reply, at)) {
+    for (qsizetype at = 0; at >= 0 && at < reply.size(); at = lineAfter(reply, at)) {
         const QByteArrayView line = trimmed(lineAt(reply, at));
         if (line.isEmpty() || (!command.isEmpty() && line.startsWith(command)))
             continue;

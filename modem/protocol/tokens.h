@@ -51,6 +51,8 @@ QList<AnswerLine> answerLines(QByteArrayView reply, QByteArrayView prefix);
 std::optional<AnswerLine> answerLine(QByteArrayView reply, QByteArrayView prefix);
 // The line of `reply` that starts at `offset`, without its line end.
 QByteArrayView lineAt(QByteArrayView reply, qsizetype offset);
+// Where the line after the one holding `offset` starts; -1 at the end.
+qsizetype lineAfter(QByteArrayView reply, qsizetype offset);
 
 // The first value line of a reply to a command whose answer has no
 // "+NAME:" prefix (IMSI, serial number, revision): the first non-empty line

@@ -28,7 +28,7 @@ public:
     // Number of the message open in the reading view, "" when none.
     QString readingNumber() const;
 
-    // Stores a message read from the modem ("+CMGR:" reply) in the PC inbox
+    // Stores a message read from the modem (the reply to "AT+CMGR") in the PC inbox
     // with `state`; false when nothing was stored.
     bool InsertSave(const QString& reply, int index, const QString& state);
     // Reloads the boxes of a modem storage (1 SIM, 0 modem memory) with the

@@ -1,10 +1,13 @@
 // The reply classifier, one table per command family. Replies are written as
 // the modem sends them: the echo of the command line, then the answer.
 
+#include "modem/atline.h"
 #include "modem/protocol/at_code.h"
+#include "modem/protocol/commands.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -212,6 +215,30 @@ private slots:
         QTest::newRow("unknown command") << QByteArray("AT+CGSN\r\r\n35123\r\n\r\nOK\r\n") << 80;
     }
     void messages() { bareAt(); }
+
+    // Every command is declared once, and its replies reach its own tests:
+    // no declaration earlier in the table takes its echo.
+    void declarations() {
+        for (int i = 0; i < kAtCommandCount; ++i) {
+            const AtCmd id = static_cast<AtCmd>(i);
+            const AtCommand& command = atCommand(id);
+            QCOMPARE(int(command.id), i);
+            const QByteArray line(command.line.data(), qsizetype(command.line.size()));
+            QVERIFY2(line.startsWith(QByteArray(command.echo.data(), command.echo.size())), line);
+            QVERIFY2(command.budgetSec > 0 && line.size() + 3 <= AT_COMMAND_SIZE, line);
+            QCOMPARE(std::count_if(atCommandsBegin(), atCommandsEnd(),
+                                   [id](const AtCommand& c) { return c.id == id; }),
+                     1);
+            if (command.classify == nullptr)
+                continue;
+            const AtCommand* decides =
+                std::find_if(atCommandsBegin(), atCommandsEnd(), [&line](const AtCommand& c) {
+                    return c.classify && line.startsWith(QByteArray(c.echo.data(), c.echo.size()));
+                });
+            QVERIFY2(decides->classify == command.classify, line);
+        }
+        QCOMPARE(atCommandsEnd() - atCommandsBegin(), kAtCommandCount);
+    }
 
     // The two queries without an answer hand their callers a fixed text.
     void rewrites() {
