@@ -149,6 +149,21 @@ void AtTransport::watch(bool on) {
         watcher_->setEnabled(on && !receiving_);
 }
 
+// Commands often come in runs: the watch goes on again once the event loop
+// turns, not between the commands of a run.
+void AtTransport::rewatchLater() {
+    if (rewatchPending_)
+        return;
+    rewatchPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            rewatchPending_ = false;
+            watch(true);
+        },
+        Qt::QueuedConnection);
+}
+
 void AtTransport::readWhileIdle() {
     if (receiving_ || fd_ < 0 || waitForInputQuietly(fd_, 0) != PortWait::Ready)
         return;
@@ -186,7 +201,7 @@ int AtTransport::receive(int fd, char* reply, int capacity, long long budgetMs) 
         }
         ~Receiving() {
             t->receiving_ = false;
-            t->watch(true);
+            t->rewatchLater();
         }
     } receiving(this);
 

@@ -78,6 +78,7 @@ private:
     QByteArray filtered(const char* data, qsizetype size);
     void readWhileIdle();
     void watch(bool on);
+    void rewatchLater();
 
     int fd_ = -1;
     NoticeFilter filter_;
@@ -85,5 +86,6 @@ private:
     QByteArray echo_;     // what the reply to the line just written echoes
     bool echoes_ = false; // the modem echoed a command line since the port opened
     bool receiving_ = false;
+    bool rewatchPending_ = false;
     QSocketNotifier* watcher_ = nullptr;
 };

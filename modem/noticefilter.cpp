@@ -28,10 +28,15 @@ NoticeFilter::Match NoticeFilter::match(int* followingLines) const {
 QByteArray NoticeFilter::feed(QByteArrayView bytes, QList<QByteArray>* notices) {
     QByteArray out;
     out.reserve(bytes.size());
-    for (const char c : bytes) {
+    qsizetype at = 0;
+    while (at < bytes.size()) {
         if (inNotice_) {
-            held_.append(c);
-            if (c == '\n' && linesLeft_-- == 0) {
+            // The notice's lines, up to their line end, in one piece.
+            const qsizetype lineEnd = bytes.indexOf('\n', at);
+            const qsizetype end = lineEnd < 0 ? bytes.size() : lineEnd + 1;
+            held_.append(bytes.sliced(at, end - at));
+            at = end;
+            if (lineEnd >= 0 && linesLeft_-- == 0) {
                 while (held_.endsWith('\n') || held_.endsWith('\r'))
                     held_.chop(1);
                 if (notices)
@@ -41,13 +46,16 @@ QByteArray NoticeFilter::feed(QByteArrayView bytes, QList<QByteArray>* notices) 
                 atLineStart_ = true;
             } else if (held_.size() > kLongestNotice) {
                 out.append(held_);
+                atLineStart_ = held_.endsWith('\n');
                 held_.clear();
                 inNotice_ = false;
-                atLineStart_ = c == '\n';
             }
             continue;
         }
+        const char c = bytes[at];
         if (!held_.isEmpty() || (atLineStart_ && c != '\r' && c != '\n')) {
+            // The start of a line, byte by byte until it is decided.
+            ++at;
             held_.append(c);
             int following = 0;
             switch (match(&following)) {
@@ -65,8 +73,18 @@ QByteArray NoticeFilter::feed(QByteArrayView bytes, QList<QByteArray>* notices) 
             }
             continue;
         }
-        out.append(c);
-        atLineStart_ = c == '\n' || (atLineStart_ && c == '\r');
+        if (atLineStart_) {
+            // Line ends between lines.
+            out.append(c);
+            ++at;
+            continue;
+        }
+        // The rest of a line that is no notice, in one piece.
+        const qsizetype lineEnd = bytes.indexOf('\n', at);
+        const qsizetype end = lineEnd < 0 ? bytes.size() : lineEnd + 1;
+        out.append(bytes.sliced(at, end - at));
+        atLineStart_ = lineEnd >= 0;
+        at = end;
     }
     return out;
 }

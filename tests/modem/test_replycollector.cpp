@@ -1,7 +1,9 @@
-// Where a reply ends, whatever pieces its bytes arrive in; and how command
-// lines are assembled from callers' arguments.
+// Where a reply ends and which notices are taken out of the bytes, whatever
+// pieces the bytes arrive in; and how command lines are assembled from
+// callers' arguments.
 
 #include "modem/atline.h"
+#include "modem/noticefilter.h"
 #include "modem/replycollector.h"
 #include "modem/serialthread.h"
 
@@ -54,6 +56,69 @@ private slots:
                 QCOMPARE(collector.text(), reply);
                 QCOMPARE(left, input.mid(reply.size()));
             }
+        }
+    }
+
+    // With the echo of the line just written (from a modem that echoes), a
+    // final result that comes before it was left by a command that gave up:
+    // it is dropped, an error line too, and the reply is the command's own.
+    void staleFinals() {
+        struct Case {
+            QByteArray input, reply, echo;
+            int stale;
+        };
+        const Case cases[] = {
+            {"\r\nERROR\r\nAT+CSQ\r\r\n+CSQ: 15,99\r\n\r\nOK\r\n",
+             "AT+CSQ\r\r\n+CSQ: 15,99\r\n\r\nOK\r\n", "AT+CSQ", 1},
+            {"AT+CGSN\r\r\n35\r\nOK\r\n+CME ERROR: 10\r\nAT\r\r\nOK\r\n", "AT\r\r\nOK\r\n", "AT",
+             2},
+            {"AT+CSQ\r\r\nOK\r\n", "AT+CSQ\r\r\nOK\r\n", "AT+CSQ", 0},
+        };
+        for (const Case& c : cases) {
+            for (const qsizetype piece : {c.input.size(), qsizetype(1), qsizetype(3)}) {
+                ReplyCollector collector(AT_REPLY_SIZE, c.echo);
+                for (qsizetype at = 0; at < c.input.size() && !collector.finished(); at += piece)
+                    collector.feed(c.input.mid(at, piece));
+                QCOMPARE(collector.text(), c.reply);
+                QCOMPARE(collector.stale(), c.stale);
+            }
+        }
+    }
+
+    void notices_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("rest");
+        QTest::addColumn<QString>("notices");
+        QTest::newRow("between replies")
+            << QByteArray("AT\r\r\nOK\r\n\r\n+CMTI: \"ME\",1\r\nAT+CSQ\r")
+            << QByteArray("AT\r\r\nOK\r\n\r\nAT+CSQ\r") << "+CMTI: \"ME\",1";
+        QTest::newRow("in a reply, before the echo")
+            << QByteArray("+CMTI: \"SM\",1\r\nAT+CPMS=\"SM\"\r\r\n+CPMS: 1,20\r\n\r\nOK\r\n")
+            << QByteArray("AT+CPMS=\"SM\"\r\r\n+CPMS: 1,20\r\n\r\nOK\r\n") << "+CMTI: \"SM\",1";
+        QTest::newRow("two, the line start of others kept")
+            << QByteArray("\r\n+CMTI: \"SM\",2\r\n+CME ERROR: 10\r\n+CMTI: \"ME\",3\r\n+CMT")
+            << QByteArray("\r\n+CME ERROR: 10\r\n") << "+CMTI: \"SM\",2|+CMTI: \"ME\",3";
+        QTest::newRow("not at a line start") << QByteArray("AT+X=\"+CMTI: \"\r\nOK\r\n")
+                                             << QByteArray("AT+X=\"+CMTI: \"\r\nOK\r\n") << "";
+        QTest::newRow("prompt passes")
+            << QByteArray("AT+CMGS=18\r\r\n> ") << QByteArray("AT+CMGS=18\r\r\n> ") << "";
+    }
+    // Whole and in pieces of 1, 2 and 5 bytes: the same notices, and the
+    // rest unchanged (a line that may still become a notice is held back).
+    void notices() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, rest);
+        QFETCH(QString, notices);
+        for (const qsizetype piece : {input.size(), qsizetype(1), qsizetype(2), qsizetype(5)}) {
+            NoticeFilter filter;
+            filter.addPrefix("+CMTI:");
+            QList<QByteArray> found;
+            QByteArray passed;
+            for (qsizetype at = 0; at < input.size(); at += piece)
+                passed += filter.feed(
+                    QByteArrayView(input).sliced(at, qMin(piece, input.size() - at)), &found);
+            QCOMPARE(passed, rest);
+            QCOMPARE(QString::fromLatin1(found.join('|')), notices);
         }
     }
 

@@ -7,6 +7,7 @@
 #include "tests/support/modemsim.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -168,6 +169,31 @@ private slots:
         QVERIFY2(!reply.text().contains("+CMTI"), reply.text());
         QCOMPARE(Parse_At_Res(reply.data()), int(AT_CSQ_CLASS4));
         QCOMPARE(msgData.values(), (QList<QString>{"\"SM\",2", "\"ME\",3"}));
+    }
+
+    // With no command running, a notice is read as soon as it arrives (the
+    // port wakes the link) and announced once it is recorded.
+    void noticeWhileIdle() {
+        QCOMPARE(link->setNewMsgNoticeMode(), 1);
+        QSignalSpy announced(link, &SerialThread::newMessageNotice);
+        const int index = sim.deliver("+491711234567", "idle");
+        QVERIFY(index > 0);
+        QVERIFY(announced.wait(2000));
+        QVERIFY2(msgData.value(0).endsWith(QString(",%1").arg(index)),
+                 qPrintable(msgData.value(0)));
+        QCOMPARE(sim.received().last(), QString("AT+CNMI=3,1,0,2,0")); // nothing sent since
+    }
+
+    // A reply that comes after its command gave up is not taken for the next
+    // command's: the next command gets its own answer.
+    void lateReplyNotTakenForTheNext() {
+        QCOMPARE(link->sendNULL_ATCmd(), 1); // the link learns that the modem echoes
+        QVERIFY(sim.command({"on", "AT+CGSN", "delay", QString::number(SIM_FIRST_BYTE_MS + 300)}));
+        QVERIFY(sim.command({"on", "AT+CSQ", "delay", "600"}));
+        char imei[64];
+        QCOMPARE(link->getIMEI(imei, sizeof imei), -1); // no answer within the first-byte limit
+        QCOMPARE(link->getSignalQuality(), 5);
+        QCOMPARE(link->sendCmdAndRec("AT+CPIN?\r\n"), int(AT_CPIN_READY));
     }
 
     void overlongReplyTruncated() {
