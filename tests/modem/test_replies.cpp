@@ -354,6 +354,8 @@ void TestReplies::reply_data() {
         {"cpms gammu 126 set answer", storages,
          "AT+CPMS=\"ME\",\"ME\"\r\r\n+CPMS: 0,23,0,23,0,50\r\n\r\nOK\r\n",
          "0/23, 0/23, 0/50 free=50"},
+        {"cpms at-messages-parser one storage named", storages, "\r\n+CPMS: \"SM\",65,100\r\n",
+         "SM 65/100 free=35"},
         {"cpms gammu 680 full", storages, "+CPMS: 20,20,20,20,18,30",
          "20/20, 20/20, 18/30 free=12"},
         {"cpms pgsm two storages", storages, "+CPMS: 14,50,14,50\r\nOK\r\n",
