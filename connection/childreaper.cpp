@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <deque>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/wait.h>
@@ -22,7 +23,20 @@ int notePipe[2] = {-1, -1};
 struct ReapNote {
     pid_t pid;
     int sig;
+    int status; // the wait status
 };
+
+// Wait statuses of the children reaped lately, oldest first; normal code only.
+constexpr int RememberedStatuses = 32;
+std::mutex statusesLock;
+std::deque<std::pair<pid_t, int>> statuses;
+
+void rememberStatus(pid_t pid, int status) {
+    const std::lock_guard<std::mutex> guard(statusesLock);
+    statuses.emplace_back(pid, status);
+    if (statuses.size() > RememberedStatuses)
+        statuses.pop_front();
+}
 
 struct sigaction previousAction {};
 
@@ -40,7 +54,7 @@ bool reapSlot(std::atomic<pid_t>& slot, int sig, int* status) {
         return false; // the other side reaped it first
     if (status)
         *status = stat;
-    const ReapNote note{pid, sig};
+    const ReapNote note{pid, sig, stat};
     if (notePipe[1] >= 0)
         (void)!write(notePipe[1], &note, sizeof note);
     return true;
@@ -112,6 +126,18 @@ void logReapedChildren() {
     if (notePipe[0] < 0)
         return;
     ReapNote note{};
-    while (read(notePipe[0], &note, sizeof note) == sizeof note)
+    while (read(notePipe[0], &note, sizeof note) == sizeof note) {
         qDebug("!!!!!!!!!!!!quit process%d, SIGNAL = %d ", int(note.pid), note.sig);
+        rememberStatus(note.pid, note.status);
+    }
+}
+
+std::optional<int> exitStatusOf(pid_t pid) {
+    logReapedChildren();
+    const std::lock_guard<std::mutex> guard(statusesLock);
+    for (auto it = statuses.rbegin(); it != statuses.rend(); ++it) {
+        if (it->first == pid)
+            return it->second;
+    }
+    return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <sys/types.h>
 
 // Reaping of the dialer processes. The SIGCHLD handler only reaps the
@@ -25,3 +26,7 @@ bool reapChild(pid_t pid, int* status = nullptr);
 
 // Logs every child the handler has reaped since the last call.
 void logReapedChildren();
+
+// How a watched child that has been reaped ended (its wait status), for the
+// children reaped lately; nothing when it is not known.
+std::optional<int> exitStatusOf(pid_t pid);

@@ -5,10 +5,12 @@
 #include "connection/textfile.h"
 #include "connection/wvdialconfigthread.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <QtDebug>
+#include <sys/wait.h>
 
 DialerControl::DialerControl() {
     installChildReaper();
@@ -27,6 +29,8 @@ bool DialerControl::startDialer() {
     }
     thread_ = std::make_unique<WvdiaConfigThread>();
     thread_->start();
+    if (const pid_t pid = dialerPid(); pid > 0)
+        recordDialer(pid);
     return true;
 }
 
@@ -40,21 +44,27 @@ pid_t DialerControl::dialerPid() const {
 }
 
 void DialerControl::forgetDialer() {
-    if (thread_)
+    if (thread_) {
         thread_->wait();
+        lastPid_ = thread_->childPid();
+    }
     thread_.reset();
+    forgetRecordedDialer();
 }
 
 bool DialerControl::linkUp() {
     return QFileInfo::exists(SystemPaths::pppPidFile());
 }
 
-bool DialerControl::killDialer() {
+bool DialerControl::killDialer(bool force) {
     const pid_t pid = dialerPid();
     if (pid <= 0)
         return false;
     const QString program = SystemPaths::killProgram();
-    const int result = QProcess::execute(program, {QString::number(pid)});
+    QStringList arguments{QString::number(pid)};
+    if (force)
+        arguments.prepend(QStringLiteral("-KILL"));
+    const int result = QProcess::execute(program, arguments);
     qDebug("****** %s %d: result %d", qPrintable(program), int(pid), result);
     return result == 0;
 }
@@ -72,6 +82,36 @@ bool DialerControl::dialerGone() {
     }
     forgetDialer();
     return true;
+}
+
+bool DialerControl::lastEndedBySignal() const {
+    const std::optional<int> status = exitStatusOf(lastPid_);
+    return status && WIFSIGNALED(*status);
+}
+
+void recordDialer(pid_t pid) {
+    if (!writeFileAtomically(SystemPaths::dialerPidFile(), QByteArray::number(pid) + '\n'))
+        qWarning() << "can't record the dialer in" << SystemPaths::dialerPidFile();
+}
+
+void forgetRecordedDialer() {
+    QFile::remove(SystemPaths::dialerPidFile());
+}
+
+pid_t recordedDialerStillRunning() {
+    QFile record(SystemPaths::dialerPidFile());
+    if (!record.open(QIODevice::ReadOnly))
+        return 0;
+    const pid_t pid = record.readLine(32).trimmed().toInt();
+    if (pid <= 1)
+        return 0;
+    // Still the dialer: a process of that number that runs something else
+    // took the number after the dialer ended.
+    QFile commandLine(SystemPaths::procEntry(pid) + "/cmdline");
+    if (!commandLine.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray program = commandLine.readAll().split('\0').value(0);
+    return program == "wvdial" || program.endsWith("/wvdial") ? pid : 0;
 }
 
 ConnectCheck checkConnection(qint64 secondsSinceDial) {

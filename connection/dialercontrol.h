@@ -31,16 +31,29 @@ public:
     // The link is up: /var/run/ppp0.pid exists.
     static bool linkUp();
 
-    // Sends the dialer SIGTERM through /bin/kill. False when there is no
-    // dialer process to kill or the kill failed.
-    bool killDialer();
+    // Sends the dialer SIGTERM through /bin/kill, or SIGKILL when `force`.
+    // False when there is no dialer process to kill or the kill failed.
+    bool killDialer(bool force = false);
     // Reaps the dialer if it has ended; true once it is reaped or its /proc
-    // entry has gone, and then the dialer is forgotten.
+    // entry has gone (or there never was a process), and then the dialer is
+    // forgotten.
     bool dialerGone();
+    // The last dialer that was found gone ended from a signal (it aborted or
+    // was killed), as far as its exit status is known.
+    bool lastEndedBySignal() const;
 
 private:
     std::unique_ptr<WvdiaConfigThread> thread_;
+    pid_t lastPid_ = 0;
 };
+
+// The dialer a run of the program started is recorded (its process id in
+// /var/run/velto-wvdial.pid) until it has gone, so that a later run can stop
+// it when this one ended without taking the connection down.
+void recordDialer(pid_t pid);
+void forgetRecordedDialer();
+// The recorded dialer when it still runs the dialer program; 0 otherwise.
+pid_t recordedDialerStillRunning();
 
 // The outcome of one connect check, `secondsSinceDial` after dialling.
 enum class ConnectCheck {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtDebug>
+#include <array>
 #include <utility>
 
 namespace {
@@ -20,12 +21,14 @@ bool fail(QString* error, const char* text) {
     return false;
 }
 
-bool copyAll(const std::initializer_list<std::pair<QString, QString>>& copies) {
-    for (const auto& [from, to] : copies) {
-        if (!copyConfigFile(from, to))
-            return false;
-    }
-    return true;
+// The four live files and their backups (under the current system root).
+std::array<std::pair<QString, QString>, 4> liveAndBackup() {
+    return {{
+        {SystemPaths::wvdialConf(), SystemPaths::wvdialConfBackup()},
+        {SystemPaths::pppOptions(), SystemPaths::pppOptionsBackup()},
+        {SystemPaths::resolvConf(), SystemPaths::resolvConfBackup()},
+        {SystemPaths::peersWvdial(), SystemPaths::peersWvdialBackup()},
+    }};
 }
 
 QString lastCharacter(const QString& text) {
@@ -43,22 +46,19 @@ QString dealStr(const QString& str, const QString& key) {
 }
 
 bool copyConfigFile(const QString& from, const QString& to) {
-    QByteArrayList lines;
-    if (!readByteLines(from, &lines)) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
         qWarning() << "can't read" << from;
         return false;
     }
-    return writeFileAtomically(to, crlfText(lines), filePermissions(from), from);
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    return writeFileAtomically(to, bytes, filePermissions(from), from);
 }
 
 bool DialerFiles::saveConfigData() {
-    const std::pair<QString, QString> copies[] = {
-        {SystemPaths::wvdialConf(), SystemPaths::wvdialConfBackup()},
-        {SystemPaths::pppOptions(), SystemPaths::pppOptionsBackup()},
-        {SystemPaths::resolvConf(), SystemPaths::resolvConfBackup()},
-        {SystemPaths::peersWvdial(), SystemPaths::peersWvdialBackup()},
-    };
-    for (const auto& [live, backup] : copies) {
+    for (const auto& [live, backup] : liveAndBackup()) {
         if (QFileInfo::exists(backup)) {
             qWarning() << "keeping the earlier backup" << backup;
             continue;
@@ -70,21 +70,30 @@ bool DialerFiles::saveConfigData() {
 }
 
 bool DialerFiles::recoverConfigData() {
-    const bool copied = copyAll({
-        {SystemPaths::wvdialConfBackup(), SystemPaths::wvdialConf()},
-        {SystemPaths::pppOptionsBackup(), SystemPaths::pppOptions()},
-        {SystemPaths::peersWvdialBackup(), SystemPaths::peersWvdial()},
-    });
-    if (!copied)
+    bool found = false;
+    bool copied = true;
+    for (const auto& [live, backup] : liveAndBackup()) {
+        if (!QFileInfo::exists(backup))
+            continue;
+        found = true;
+        copied = copyConfigFile(backup, live) && copied;
+    }
+    if (!found || !copied)
         return false;
     deleteTmpFile();
     return true;
 }
 
+bool DialerFiles::backupsExist() {
+    for (const auto& [live, backup] : liveAndBackup()) {
+        if (QFileInfo::exists(backup))
+            return true;
+    }
+    return false;
+}
+
 void DialerFiles::deleteTmpFile() {
-    for (const QString& backup :
-         {SystemPaths::wvdialConfBackup(), SystemPaths::resolvConfBackup(),
-          SystemPaths::pppOptionsBackup(), SystemPaths::peersWvdialBackup()}) {
+    for (const auto& [live, backup] : liveAndBackup()) {
         if (QFileInfo::exists(backup))
             QFile::remove(backup);
     }
@@ -190,8 +199,9 @@ bool DialerFiles::readDeafaultConfigData(const QString& modemPort, QString* erro
 }
 
 bool DialerFiles::saveManualDNS(QString* error) {
+    // Plain line ends: the resolver would take a CR as part of the address.
     const QByteArray text =
-        crlfText(QStringList{"nameserver " + preferredDns, "nameserver " + alternateDns});
+        ("nameserver " + preferredDns + "\nnameserver " + alternateDns + "\n").toUtf8();
     if (!writeFileAtomically(SystemPaths::resolvConf(), text))
         return fail(error, OpenError);
     const QString peerFile = QFileInfo::exists(SystemPaths::pppResolvConf())

@@ -5,15 +5,19 @@
 // The dialer's configuration files under /etc: backed up before a
 // connection, rewritten from the default profile, restored afterwards.
 //
-//   live file               backup                    restored
-//   /etc/wvdial.conf        /etc/tmpwvdial.conf       yes
-//   /etc/ppp/options        /etc/ppp/tmpoptions       yes
-//   /etc/ppp/peers/wvdial   /etc/ppp/peers/tmpwvdial  yes
-//   /etc/resolv.conf        /etc/tmpresolv.conf       no (only deleted)
+//   live file               backup
+//   /etc/wvdial.conf        /etc/tmpwvdial.conf
+//   /etc/ppp/options        /etc/ppp/tmpoptions
+//   /etc/ppp/peers/wvdial   /etc/ppp/peers/tmpwvdial
+//   /etc/resolv.conf        /etc/tmpresolv.conf
 //
-// Every line written ends with CR LF. Files are replaced atomically and keep
-// their owner and group; copies keep the mode of their source, and
-// /etc/wvdial.conf, which holds the password, is never readable by others.
+// Backups are byte-for-byte copies, and all four files are restored as they
+// were: they belong to the system, which must get back exactly what it had.
+// The dialer files written from the profile end every line with CR LF; the
+// resolver files get plain line ends, which the system's resolver needs.
+// Files are replaced atomically and keep their owner and group; copies keep
+// the mode of their source, and /etc/wvdial.conf, which holds the password,
+// is never readable by others.
 class DialerFiles {
 public:
     // Copies the four live files to their backups. A backup that already
@@ -26,9 +30,12 @@ public:
     // modem's data port `modemPort`. False with `error` set on failure.
     bool readDeafaultConfigData(const QString& modemPort, QString* error = nullptr);
 
-    // Copies the three backups back, then deleteTmpFile(). False when a
-    // backup can't be copied.
+    // Copies every backup back, and removes them once all are back. False
+    // when there was no backup or one can't be copied (the backups then stay,
+    // for a later attempt).
     bool recoverConfigData();
+    // A backup exists: an attempt's files are not restored yet.
+    static bool backupsExist();
 
     // Removes each of the four backups that exists.
     void deleteTmpFile();
@@ -56,6 +63,6 @@ public:
 // longer than `key`.
 QString dealStr(const QString& str, const QString& key);
 
-// Copies `from` to `to` line by line, each line ended by CR LF, keeping the
-// mode, owner and group of `from`. False when either file can't be opened.
+// Copies `from` to `to` byte for byte, keeping the mode, owner and group of
+// `from`. False when either file can't be opened.
 bool copyConfigFile(const QString& from, const QString& to);

@@ -5,7 +5,10 @@
 #include "connection/profilestore.h"
 #include "connection/textfile.h"
 
+#include "modem/serialthread.h"
+
 #include <QStringList>
+#include <QtDebug>
 
 bool readPdpContext(const QString& profileName, PdpContext* context, QString* error) {
     QStringList lines;
@@ -34,5 +37,23 @@ bool readPdpContext(const QString& profileName, PdpContext* context, QString* er
                 context->pdpAddress = part.mid(pdpKey.size());
         }
     }
+    return true;
+}
+
+bool applyPdpContext(SerialThread& link, const QString& profileName, int* result, QString* error) {
+    PdpContext context;
+    if (!readPdpContext(profileName, &context, error))
+        return false;
+    const QByteArray type = context.pdpType.toLatin1();
+    const QByteArray apn = context.apn.toLatin1();
+    const QByteArray address = context.pdpAddress.toLatin1();
+    qDebug("WTM::PDP:____ apn = %s,ipPDP = %s, PDPAddr = %s ____", apn.constData(),
+           type.constData(), address.constData());
+    const int answer =
+        link.setConnectPara(context.pdpType.isNull() ? nullptr : type.constData(),
+                            context.apn.isNull() ? nullptr : apn.constData(), address.constData());
+    qDebug("WTM::PDP:____ re = %d ____", answer);
+    if (result)
+        *result = answer;
     return true;
 }

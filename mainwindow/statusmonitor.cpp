@@ -587,6 +587,8 @@ void StatusMonitor::slotConnectingStart() {
 
 void StatusMonitor::slotConnectingEnd() {
     view->setPageButtonsEnabled(true);
+    // The button is usable again at once, not only at the next tick.
+    view->connectBtnValid(modemAttached() && simOn && !simValidateCanceled);
 }
 
 void StatusMonitor::slotSetDefaultName() {

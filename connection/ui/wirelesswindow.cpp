@@ -2,8 +2,10 @@
 
 #include "app/commonconfig.h"
 #include "app/globals.h"
+#include "connection/connectioncontroller.h"
 #include "mainwindow/ui/launcher.h"
 #include "widgets/mybutton.h"
+#include "widgets/mymessagebox.h"
 
 #include <QLabel>
 
@@ -22,7 +24,8 @@ QLabel* pageLabel(QWidget* parent, const char* name, const QString& text, const 
 
 } // namespace
 
-WirelessWindow::WirelessWindow(QWidget* parent, const char* name) : QWidget(parent) {
+WirelessWindow::WirelessWindow(QWidget* parent, const char* name, SerialThread* link)
+    : QWidget(parent), controller_(new ConnectionController(*this, link, this)) {
     if (name)
         setObjectName(QString::fromLatin1(name));
     const QColor text =
@@ -65,6 +68,9 @@ WirelessWindow::WirelessWindow(QWidget* parent, const char* name) : QWidget(pare
     buttonFont.setBold(true);
     isConnectButton->setFont(buttonFont);
     isConnectButton->setEnabled(false);
+    connect(isConnectButton, &QPushButton::clicked, this, &WirelessWindow::isConnectButton_clicked);
+    for (QLabel* line : {sendLabel, receiveLabel, timeLabel})
+        line->hide();
 
     mirelmobileButton = new MyButton(this, "mirelmobileButton");
     mirelmobileButton->setNormalPixmap(QPixmap(resFile("dataConnect/MirelMobile0.gif")));
@@ -76,42 +82,94 @@ WirelessWindow::WirelessWindow(QWidget* parent, const char* name) : QWidget(pare
 
     logoLabel = pageLabel(this, "logoLabel", {}, text, QRect(626 - 120 - 24, 24, 120, 32));
     logoLabel->setPixmap(QPixmap(resFile("SarnLogo.png")));
+
+    connect(controller_, &ConnectionController::sigUpdateDisconnectPixmap, this,
+            &WirelessWindow::sigUpdateDisconnectPixmap);
+    connect(controller_, &ConnectionController::sigUpdateConnectPixmap, this,
+            &WirelessWindow::sigUpdateConnectPixmap);
+    connect(controller_, &ConnectionController::sigConnectingEnd, this,
+            &WirelessWindow::sigConnectingEnd);
+    connect(controller_, &ConnectionController::sigConnectingStart, this,
+            &WirelessWindow::sigConnectingStart);
+    // Direct: the PDP context is set before the dialler starts.
+    connect(controller_, &ConnectionController::sigPDPSetCommand, this,
+            &WirelessWindow::sigPDPSetCommand, Qt::DirectConnection);
+}
+
+WirelessWindow::~WirelessWindow() = default;
+
+void WirelessWindow::isConnectButton_clicked() {
+    controller_->isConnectButton_clicked();
 }
 
 void WirelessWindow::slotClickedMirelButton() {
     openWebSite();
 }
 
-// Dialling is not offered yet: no dialer is ever running, and there is no
-// connecting animation to stop.
 bool WirelessWindow::dialerRunning() const {
-    return false;
+    return controller_->dialerRunning();
 }
 
-void WirelessWindow::safeKillWvdail() {}
+void WirelessWindow::safeKillWvdail() {
+    controller_->safeKillWvdail();
+}
 
 bool WirelessWindow::checkTimerValidation() const {
-    return false;
+    return controller_->checkTimerValidation();
 }
 
-void WirelessWindow::dataStateConnectingStop() {}
+void WirelessWindow::dataStateConnectingStop() {
+    controller_->dataStateConnectingStop();
+}
 
 void WirelessWindow::dataState(char state) {
-    if (state == 2) {
-        static const char* const dots[] = {
-            QT_TR_NOOP("State: Initializing"), QT_TR_NOOP("State: Initializing."),
-            QT_TR_NOOP("State: Initializing. ."), QT_TR_NOOP("State: Initializing. . ."),
-            QT_TR_NOOP("State: Initializing. . . .")};
-        ++initialisingCount_;
-        dataStateLabel->setText(tr(dots[initialisingCount_ % 5]));
-        return;
-    }
-    const bool connected = state == 1;
-    dataStateImage->setPixmap(
-        QPixmap(resFile(connected ? "component/datastate1.png" : "component/datastate0.png")));
-    dataStateLabel->setText(connected ? tr("State: Connected") : tr("State: Disconnected"));
+    controller_->dataState(state);
 }
 
 void WirelessWindow::connectBtnValid(bool on) {
     isConnectButton->setEnabled(on);
+}
+
+// --- what the connection shows ---------------------------------------------------
+
+void WirelessWindow::setConnectButtonText(const QString& text) {
+    isConnectButton->setText(text);
+}
+
+void WirelessWindow::setConnectButtonEnabled(bool enabled) {
+    connectBtnValid(enabled);
+}
+
+void WirelessWindow::setStateText(const QString& text) {
+    dataStateLabel->setText(text);
+}
+
+void WirelessWindow::setStateImage(bool connected) {
+    dataStateImage->setPixmap(
+        QPixmap(resFile(connected ? "component/datastate1.png" : "component/datastate0.png")));
+}
+
+void WirelessWindow::setCaptionVisible(bool visible) {
+    showLabel->setVisible(visible);
+}
+
+void WirelessWindow::showTraffic(const QString& sent, const QString& received,
+                                 const QString& time) {
+    sendLabel->setText(sent);
+    receiveLabel->setText(received);
+    timeLabel->setText(time);
+    for (QLabel* line : {sendLabel, receiveLabel, timeLabel})
+        line->show();
+}
+
+void WirelessWindow::hideTraffic() {
+    for (QLabel* line : {sendLabel, receiveLabel, timeLabel})
+        line->hide();
+}
+
+void WirelessWindow::message(Box kind, const QString& text) {
+    if (kind == Box::Warning)
+        MyMessageBox::warning(this, text);
+    else
+        MyMessageBox::information(this, text);
 }

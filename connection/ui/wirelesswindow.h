@@ -1,18 +1,27 @@
 #pragma once
 
 #include "connection/connectionglobals.h"
+#include "connection/connectionview.h"
 
 #include <QWidget>
 
+class ConnectionController;
 class QLabel;
 class MyButton;
+class SerialThread;
 
 // The internet connection page: caption, connect button, state image and
-// text, traffic and time, the operator button and the logo.
-class WirelessWindow : public QWidget {
+// text, traffic and time, the operator button and the logo. The connection
+// itself is run by its ConnectionController; the page shows it.
+class WirelessWindow : public QWidget, public ConnectionView {
     Q_OBJECT
 public:
-    explicit WirelessWindow(QWidget* parent = nullptr, const char* name = nullptr);
+    // `link` is the modem, held still while the connection goes down.
+    explicit WirelessWindow(QWidget* parent = nullptr, const char* name = nullptr,
+                            SerialThread* link = nullptr);
+    ~WirelessWindow() override;
+
+    ConnectionController* controller() const { return controller_; }
 
     QLabel* titleLabel;
     QLabel* showLabel;
@@ -47,9 +56,22 @@ public:
     void dataStateConnectingStop();
 
 public slots:
+    // Connects, or disconnects while connected.
+    void isConnectButton_clicked();
     // The operator button opens the web site.
     void slotClickedMirelButton();
 
+protected:
+    // --- ConnectionView -------------------------------------------------------
+    void setConnectButtonText(const QString& text) override;
+    void setConnectButtonEnabled(bool enabled) override;
+    void setStateText(const QString& text) override;
+    void setStateImage(bool connected) override;
+    void setCaptionVisible(bool visible) override;
+    void showTraffic(const QString& sent, const QString& received, const QString& time) override;
+    void hideTraffic() override;
+    void message(Box kind, const QString& text) override;
+
 private:
-    int initialisingCount_ = 0;
+    ConnectionController* controller_;
 };

@@ -2,6 +2,7 @@
 
 #include "app/commonconfig.h"
 #include "app/globals.h"
+#include "connection/pdpcontext.h"
 #include "connection/ui/wirelesswindow.h"
 #include "mainwindow/statusmonitor.h"
 #include "mainwindow/ui/centrewidget.h"
@@ -24,6 +25,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -56,6 +58,8 @@ WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f)
 }
 
 void WTMainWindow::init() {
+    // Before anything can dial: put back what a crashed run left connected.
+    leftover_ = restoreLeftoverConnection();
     // The link first: the pages and the monitor are given it.
     initSerial();
     monitor = new StatusMonitor(this, *link, this);
@@ -69,7 +73,7 @@ void WTMainWindow::init() {
     centre->addPage(shortmessage, CentreWidget::SmsPage);
     setting = new CSetting(centre->widgetStack, "setting");
     centre->addPage(setting, CentreWidget::SettingsPage);
-    wirelesswindow = new WirelessWindow(centre->widgetStack, "wirelesswindow");
+    wirelesswindow = new WirelessWindow(centre->widgetStack, "wirelesswindow", link);
     centre->addPage(wirelesswindow, CentreWidget::InternetPage);
 
     const QString defaultName = setting->conLineedit->text();
@@ -119,6 +123,8 @@ void WTMainWindow::init() {
             &WTMainWindow::slotConnectingStart);
     connect(wirelesswindow, &WirelessWindow::sigConnectingEnd, this,
             &WTMainWindow::slotConnectingEnd);
+    connect(wirelesswindow, &WirelessWindow::sigPDPSetCommand, this,
+            &WTMainWindow::slotPDPSetCommand, Qt::DirectConnection);
 
     slotClickHomepageButton();
     setButtonStatus(false);
@@ -136,6 +142,25 @@ void WTMainWindow::slotDelayShow() {
         splash_->finish(this);
         delete splash_;
     }
+    if (leftover_ == LeftoverConnection::None)
+        return;
+    // Told once, when the window is there to tell it.
+    const LeftoverConnection found = std::exchange(leftover_, LeftoverConnection::None);
+    QTimer::singleShot(0, this, [this, found] {
+        if (found == LeftoverConnection::Restored)
+            MyMessageBox::information(
+                this, tr("The last connection was not closed properly. Its dialer settings "
+                         "have been restored."));
+        else
+            MyMessageBox::warning(this, tr("The last connection was not closed properly, and "
+                                           "its dialer settings could not be restored."));
+    });
+}
+
+void WTMainWindow::slotPDPSetCommand() {
+    int result = 0;
+    if (!applyPdpContext(*link, setting->conLineedit->text(), &result))
+        MyMessageBox::warning(this, tr("Can not open the file!"));
 }
 
 void WTMainWindow::setCaption(const QString& caption) {

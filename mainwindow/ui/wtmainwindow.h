@@ -1,5 +1,6 @@
 #pragma once
 
+#include "connection/leftoverconnection.h"
 #include "mainwindow/monitorview.h"
 #include "mainwindow/ui/wtmainwindowbase.h"
 
@@ -53,6 +54,8 @@ public:
 
     // Creates the modem link and starts its worker body.
     void initSerial();
+    // Gives the modem the default profile's PDP context (before dialling).
+    void slotPDPSetCommand();
     // The status monitor's steps (see StatusMonitor).
     int initAtCmd();
     void displayStateBar(bool modem, bool sim, bool validateCanceled);
@@ -155,4 +158,6 @@ private:
     QLabel* statusLabel(const QString& name) const;
 
     QPointer<QSplashScreen> splash_;
+    // What start-up found of a connection an earlier run did not take down.
+    LeftoverConnection leftover_ = LeftoverConnection::None;
 };

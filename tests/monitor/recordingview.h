@@ -4,6 +4,7 @@
 // from a script. Messages it is asked to store go to the PC store of the
 // test's private Data folder; storage lists are read from the modem.
 
+#include "connection/connectioncontroller.h"
 #include "mainwindow/monitorview.h"
 #include "sms/smsarrival.h"
 #include "sms/smsdataoperation.h"
@@ -28,6 +29,7 @@ public:
     bool animation = false;
     bool pageButtonsEnabled = true;
     bool dialer = false;
+    ConnectionController* connection = nullptr; // when set, a real connection's dialer
     int lastDataState = -1;
     bool connectValid = false;
     QString connectText = "Connect";
@@ -69,8 +71,12 @@ public:
     void dataConnectStop() override { animation = false; }
     void setPageButtonsEnabled(bool enabled) override { pageButtonsEnabled = enabled; }
 
-    bool dialerRunning() override { return dialer; }
-    void safeKillWvdail() override { dialer = false; }
+    bool dialerRunning() override { return connection ? connection->dialerRunning() : dialer; }
+    void safeKillWvdail() override {
+        if (connection)
+            connection->safeKillWvdail();
+        dialer = false;
+    }
     void dataState(int state) override { lastDataState = state; }
     void connectBtnValid(bool valid) override { connectValid = valid; }
     QString connectButtonText() override { return connectText; }

@@ -5,6 +5,7 @@
 #include "settings/settingsfiles.h"
 #include "sms/smsarrival.h"
 #include "sms/smsdataoperation.h"
+#include "tests/connection/dialerroot.h"
 #include "tests/monitor/monitorfixture.h"
 
 #include <QtTest>
@@ -17,6 +18,7 @@ private slots:
     void arrivingMessageGoesToThePcInbox();
     void messageAnnouncedOnTheSimIsTakenFromTheSim();
     void fullStorageKeepsTheMessageOnTheModem();
+    void modemLostStopsTheDialer();
     void unpluggedModemIsShownOffAndFoundAgain();
     void missingSimIsShownFromTheThirdCheck();
     void busySimCountsAsFailedAfterItsBound();
@@ -144,6 +146,39 @@ void TestStatusMonitor::fullStorageKeepsTheMessageOnTheModem() {
     QCOMPARE(f.pcBox("inbox").size(), inboxBefore);
     QVERIFY(f.sim.control({"messages", "ME"}).contains("No room"));
     QVERIFY(msgData.isEmpty());
+}
+
+// A modem pulled out while connected: the monitor's scan stops the dialer,
+// and the dialer files end as they were.
+void TestStatusMonitor::modemLostStopsTheDialer() {
+    MonitorFixture f;
+    QVERIFY(f.start("ready"));
+    QVERIFY(DialerRoot::prepare(f.env));
+    DialerRoot::dialer(f.env, "");
+    struct : ConnectionView {
+        void setConnectButtonText(const QString&) override {}
+        void setConnectButtonEnabled(bool) override {}
+        void setStateText(const QString&) override {}
+        void setStateImage(bool) override {}
+        void setCaptionVisible(bool) override {}
+        void showTraffic(const QString&, const QString&, const QString&) override {}
+        void hideTraffic() override {}
+        void message(Box, const QString&) override {}
+    } page;
+    ConnectionController connection(page, f.link.get());
+    connection.setTiming({1000, 200, 59, 100, 10000, 100, 100, 20, 2});
+    f.view.connection = &connection;
+    f.tick();
+    connection.isConnectButton_clicked();
+    QTRY_COMPARE_WITH_TIMEOUT(connection.state(), ConnectionController::State::Connected, 10000);
+
+    QVERIFY(f.sim.unplug());
+    f.tick(); // the modem is gone
+    f.tick(); // the scan finds no modem and stops the dialer
+    QTRY_COMPARE_WITH_TIMEOUT(connection.state(), ConnectionController::State::Disconnected, 10000);
+    QVERIFY(DialerRoot::asBefore());
+    QVERIFY(!f.link->atLocked());
+    f.view.connection = nullptr;
 }
 
 void TestStatusMonitor::unpluggedModemIsShownOffAndFoundAgain() {

@@ -1,6 +1,7 @@
 // demodialer: behaves like wvdial with a working link, under a system root.
 //
 //   demodialer [--root DIR] [--dns ADDR]... [--delay-ms N] [--interval-ms N]
+//              [--no-link] [--no-dns] [--ignore-term] [--abort-first N]
 //
 // Installed (or linked) as DIR/usr/bin/wvdial it finds DIR by itself. It
 // reads DIR/etc/wvdial.conf and tells what it would send to the modem, then,
@@ -10,6 +11,13 @@
 // entry, and a ppp0 line in DIR/proc/net/dev counts growing traffic every
 // --interval-ms (1000). SIGTERM, SIGINT or SIGHUP take the link down again
 // (pid file, resolver file and ppp0 line removed) and end it with status 0.
+//
+// Faults, for tests: --no-link never brings the link up; --no-dns brings it
+// up without a resolver file; --ignore-term ignores SIGTERM (SIGKILL still
+// ends it); --abort-first N makes the first N runs abort (SIGABRT) at once,
+// as wvdial sometimes does, counting runs in DIR/var/run/demodialer.runs.
+// Options also come from DIR/etc/demodialer.options (one line), since the
+// program starts its dialer without arguments.
 
 #include <atomic>
 #include <cerrno>
@@ -43,6 +51,10 @@ struct Options {
     std::vector<std::string> dns;
     int delayMs = 1500;
     int intervalMs = 1000;
+    bool link = true;
+    bool resolver = true;
+    bool ignoreTerm = false;
+    int abortFirst = 0;
 };
 
 void usage() {
@@ -63,26 +75,58 @@ std::string rootFromExecPath() {
     return fs::absolute(path.substr(0, path.size() - suffix.size())).lexically_normal().string();
 }
 
-bool parse(int argc, char** argv, Options* options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
+bool parseWords(const std::vector<std::string>& words, Options* options) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& arg = words[i];
+        const bool hasValue = i + 1 < words.size();
         if (arg == "--root" && hasValue)
-            options->root = argv[++i];
+            options->root = words[++i];
         else if (arg == "--dns" && hasValue)
-            options->dns.push_back(argv[++i]);
+            options->dns.push_back(words[++i]);
         else if (arg == "--delay-ms" && hasValue)
-            options->delayMs = std::atoi(argv[++i]);
+            options->delayMs = std::atoi(words[++i].c_str());
         else if (arg == "--interval-ms" && hasValue)
-            options->intervalMs = std::max(10, std::atoi(argv[++i]));
+            options->intervalMs = std::max(10, std::atoi(words[++i].c_str()));
+        else if (arg == "--abort-first" && hasValue)
+            options->abortFirst = std::atoi(words[++i].c_str());
+        else if (arg == "--no-link")
+            options->link = false;
+        else if (arg == "--no-dns")
+            options->resolver = false;
+        else if (arg == "--ignore-term")
+            options->ignoreTerm = true;
         else
             return false;
     }
+    return true;
+}
+
+std::string readFile(const fs::path& path);
+
+bool parse(int argc, char** argv, Options* options) {
+    if (!parseWords(std::vector<std::string>(argv + 1, argv + argc), options))
+        return false;
     if (options->root.empty())
         options->root = rootFromExecPath();
+    if (!options->root.empty()) {
+        std::istringstream line(readFile(fs::path(options->root) / "etc/demodialer.options"));
+        std::vector<std::string> words;
+        for (std::string word; line >> word;)
+            words.push_back(word);
+        if (!parseWords(words, options))
+            return false;
+    }
     if (options->dns.empty())
         options->dns = {"203.0.113.53", "203.0.113.54"};
     return true;
+}
+
+// Counts this run in DIR/var/run/demodialer.runs; the number of runs before it.
+int countRun(const fs::path& root) {
+    const fs::path counter = root / "var/run/demodialer.runs";
+    const int before = std::atoi(readFile(counter).c_str());
+    std::ofstream(counter, std::ios::trunc) << before + 1 << '\n';
+    return before;
 }
 
 std::string readFile(const fs::path& path) {
@@ -181,11 +225,15 @@ int main(int argc, char** argv) {
     }
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
         struct sigaction action {};
-        action.sa_handler = onSignal;
+        action.sa_handler = sig == SIGTERM && options.ignoreTerm ? SIG_IGN : onSignal;
         sigaction(sig, &action, nullptr);
     }
 
     const fs::path root = options.root;
+    if (countRun(root) < options.abortFirst) {
+        say("WvDial: stack_magic assertion failed (demo dialer)");
+        std::abort();
+    }
     const std::string pid = std::to_string(getpid());
     const fs::path pidFile = root / "var/run/ppp0.pid";
     const fs::path resolver = root / "etc/ppp/resolv.conf";
@@ -210,11 +258,16 @@ int main(int argc, char** argv) {
     fs::create_symlink("/proc/" + pid, procEntry, ec);
 
     unsigned long long rx = 0, tx = 0, tick = 0;
-    if (sleepUnlessSignalled(options.delayMs)) {
+    if (!options.link) {
+        say("No carrier: waiting");
+        while (sleepUnlessSignalled(1000)) {
+        }
+    } else if (sleepUnlessSignalled(options.delayMs)) {
         std::string servers;
         for (const std::string& dns : options.dns)
             servers += "nameserver " + dns + "\n";
-        writeFile(resolver, servers);
+        if (options.resolver)
+            writeFile(resolver, servers);
         writeFile(pidFile, pid + "\n");
         say("Local IP address 10.64.64.64");
         say("primary   DNS address " + options.dns.front());

@@ -1,0 +1,313 @@
+#include "connection/connectioncontroller.h"
+
+#include "connection/connectionglobals.h"
+#include "connection/traffic.h"
+#include "modem/serialthread.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtDebug>
+
+namespace {
+
+qint64 monotonicMs() {
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+QTimer* makeTimer(QObject* owner) {
+    auto* timer = new QTimer(owner);
+    timer->setSingleShot(true);
+    return timer;
+}
+
+} // namespace
+
+ConnectionController::ConnectionController(ConnectionView& view, SerialThread* link,
+                                           QObject* parent)
+    : QObject(parent), view_(view), link_(link), clock_(monotonicMs), checkTimer_(makeTimer(this)),
+      killWaitTimer_(makeTimer(this)), animationTimer_(new QTimer(this)),
+      trafficTimer_(new QTimer(this)), busyTimer_(makeTimer(this)) {
+    connect(checkTimer_, &QTimer::timeout, this, &ConnectionController::slotDelayMessageBox);
+    connect(killWaitTimer_, &QTimer::timeout, this, &ConnectionController::slotWaitWvdialClose);
+    connect(animationTimer_, &QTimer::timeout, this,
+            &ConnectionController::slotDataStateConnecting);
+    connect(trafficTimer_, &QTimer::timeout, this, &ConnectionController::slotDataDisplay);
+    connect(busyTimer_, &QTimer::timeout, this, &ConnectionController::disconnectWhenFree);
+}
+
+ConnectionController::~ConnectionController() = default;
+
+// --- the button -------------------------------------------------------------------
+
+void ConnectionController::isConnectButton_clicked() {
+    if (connecting == 1 || busyTimer_->isActive()) {
+        qDebug("a connection is being made or taken down: the click is ignored");
+        return;
+    }
+    emit sigConnectingStart();
+    view_.setConnectButtonEnabled(false);
+    if (dialer_.hasDialer())
+        disconnectWhenFree();
+    else
+        connectNow();
+}
+
+// Disconnecting holds the modem still; an AT command that is under way
+// finishes first.
+void ConnectionController::disconnectWhenFree() {
+    if (receive_flag || (link_ && link_->atLocked())) {
+        qDebug("can't close wvdial, receive_flag=%d", int(receive_flag));
+        busyTimer_->start(timing_.busyRetryMs);
+        return;
+    }
+    dataStateConnectingStop();
+    dataStateConnectingStart();
+    slotKillWvdial();
+}
+
+void ConnectionController::connectNow() {
+    if (!files_.saveConfigData()) {
+        failBeforeDialling(tr("Save wvdial config data failed!"), true);
+        return;
+    }
+    QString error;
+    if (!files_.readDeafaultConfigData(theModemSerialPortName, &error)) {
+        qWarning() << "dialer files:" << error;
+        failBeforeDialling(tr("Read default wvdial config data failed!"), true);
+        return;
+    }
+    emit sigPDPSetCommand();
+    redialsDone_ = 0;
+    dialStartMs_ = now();
+    slotStartWvdial();
+}
+
+// Nothing was dialled: what was written is put back and the window is
+// usable again.
+void ConnectionController::failBeforeDialling(const QString& text, bool restoreFiles) {
+    if (restoreFiles && DialerFiles::backupsExist())
+        files_.recoverConfigData();
+    emit sigConnectingEnd();
+    view_.setConnectButtonEnabled(true);
+    view_.message(ConnectionView::Box::Information, text);
+}
+
+bool ConnectionController::slotStartWvdial() {
+    if (!dialer_.startDialer())
+        return false;
+    state_ = State::Connecting;
+    connecting = 1;
+    dataStateConnectingStop();
+    dataStateConnectingStart();
+    dialStartMs_ = now();
+    checkTimer_->start(timing_.firstCheckMs);
+    return true;
+}
+
+// --- the connect check ----------------------------------------------------------------
+
+void ConnectionController::slotDelayMessageBox() {
+    qDebug("======= enter slotDelayMessageBox ======");
+    checkTimer_->stop();
+    const qint64 seconds = (now() - dialStartMs_) / 1000;
+    switch (checkConnection(seconds)) {
+    case ConnectCheck::LinkNotBuilt:
+        // Debian's wvdial sometimes aborts in its first seconds: dial again.
+        if (dialer_.dialerGone() && dialer_.lastEndedBySignal() && redialsDone_ < timing_.redials) {
+            ++redialsDone_;
+            qWarning("the dialer aborted before a link came up; dialling again (%d)", redialsDone_);
+            slotStartWvdial();
+            break;
+        }
+        failAndRestore(ConnectionView::Box::Information,
+                       tr("Fail to connect! Link ppp0 was'n built !"));
+        break;
+    case ConnectCheck::WaitForDns:
+        checkTimer_->start(timing_.recheckMs);
+        break;
+    case ConnectCheck::NoDns:
+        slotKillWvdial();
+        view_.message(ConnectionView::Box::Warning, tr("Fail to connect! Can't get dns!"));
+        break;
+    case ConnectCheck::InvalidDns:
+        slotKillWvdial();
+        view_.message(ConnectionView::Box::Warning, tr("Fail to connect! DNS isn't valid !"));
+        break;
+    case ConnectCheck::Connected:
+        if (!files_.peerDns) {
+            qDebug("the profile has fixed DNS servers");
+            QString error;
+            if (!files_.saveManualDNS(&error))
+                qWarning() << "fixed DNS servers:" << error;
+        }
+        succeed();
+        break;
+    case ConnectCheck::LinkGone:
+        dataStateConnectingStop();
+        view_.setConnectButtonText(tr("Connect"));
+        connectOrDisconnectButton = 1;
+        connecting = 0;
+        slotKillWvdial();
+        view_.message(ConnectionView::Box::Information, tr("Connection is failed!"));
+        break;
+    }
+    qDebug("======= exit slotDelayMessageBox ======");
+}
+
+void ConnectionController::succeed() {
+    state_ = State::Connected;
+    dataStateConnectingStop();
+    view_.setConnectButtonText(tr("Disconnect"));
+    connectOrDisconnectButton = 0;
+    connecting = 0;
+    emit sigConnectingEnd();
+    emit sigUpdateConnectPixmap();
+    dataState(1);
+    dataDisplay();
+    view_.setCaptionVisible(false);
+}
+
+void ConnectionController::failAndRestore(ConnectionView::Box kind, const QString& text) {
+    pendingMessage_ = std::make_pair(kind, text);
+    slotKillWvdial();
+}
+
+// --- taking the connection down ---------------------------------------------------------
+
+void ConnectionController::safeKillWvdail() {
+    if (dialer_.hasDialer() && !killWaitTimer_->isActive())
+        slotKillWvdial();
+}
+
+void ConnectionController::slotKillWvdial() {
+    state_ = State::Disconnecting;
+    dataDisplayEnd();
+    view_.setCaptionVisible(true);
+    receive_flag = true;
+    if (link_)
+        link_->atLock();
+    connecting = 1;
+    killWvdialConut = 0;
+    forceKilled_ = false;
+    killStartMs_ = now();
+    busyTimer_->stop();
+    checkTimer_->stop();
+    if (dialer_.hasDialer() && dialer_.dialerPid() > 0) {
+        dialer_.killDialer();
+        ++killWvdialConut;
+    }
+    // Without a process to kill the wait ends at its first check.
+    killWaitTimer_->start(timing_.killWaitMs);
+}
+
+void ConnectionController::slotWaitWvdialClose() {
+    killWaitTimer_->stop();
+    ++killWvdialConut;
+    if (!dialer_.dialerGone()) {
+        // A dialer that ignores SIGTERM gets SIGKILL; the wait goes on.
+        if (!forceKilled_ && now() - killStartMs_ >= timing_.forceKillMs) {
+            qWarning("the dialer ignored SIGTERM; killing it");
+            forceKilled_ = dialer_.killDialer(true);
+        }
+        killWaitTimer_->start(timing_.killWaitMs);
+        return;
+    }
+    finishDisconnect();
+}
+
+void ConnectionController::finishDisconnect() {
+    state_ = State::Disconnected;
+    dataStateConnectingStop();
+    connecting = 0;
+    connectOrDisconnectButton = 1;
+    emit sigConnectingEnd();
+    emit sigUpdateDisconnectPixmap();
+    checkTimer_->stop();
+    const bool restored = files_.recoverConfigData();
+    view_.setConnectButtonText(tr("Connect"));
+    dataState(0);
+    receive_flag = false;
+    if (link_)
+        link_->atUnlock();
+    if (!restored)
+        view_.message(ConnectionView::Box::Information, tr("Recover wvdial config data failed!"));
+    if (pendingMessage_) {
+        const auto [kind, text] = *pendingMessage_;
+        pendingMessage_.reset();
+        view_.message(kind, text);
+    }
+}
+
+// --- the state line -------------------------------------------------------------------------
+
+void ConnectionController::dataStateConnectingStart() {
+    if (animationTimer_->isActive())
+        return;
+    animationCount_ = 0;
+    animationTimer_->start(timing_.animationMs);
+}
+
+void ConnectionController::dataStateConnectingStop() {
+    animationTimer_->stop();
+}
+
+bool ConnectionController::checkTimerValidation() const {
+    return animationTimer_->isActive();
+}
+
+void ConnectionController::slotDataStateConnecting() {
+    static const char* const connectingTexts[] = {
+        QT_TR_NOOP("State: Connecting."), QT_TR_NOOP("State: Connecting. ."),
+        QT_TR_NOOP("State: Connecting. . ."), QT_TR_NOOP("State: Connecting. . . .")};
+    static const char* const disconnectingTexts[] = {
+        QT_TR_NOOP("State: Disconnecting."), QT_TR_NOOP("State: Disconnecting. ."),
+        QT_TR_NOOP("State: Disconnecting. . ."), QT_TR_NOOP("State: Disconnecting. . . .")};
+    const char* const* texts =
+        connectOrDisconnectButton != 0 ? connectingTexts : disconnectingTexts;
+    view_.setStateText(tr(texts[animationCount_ % 4]));
+    ++animationCount_;
+}
+
+void ConnectionController::dataState(char state) {
+    if (state == 2) {
+        static const char* const dots[] = {
+            QT_TR_NOOP("State: Initializing"), QT_TR_NOOP("State: Initializing."),
+            QT_TR_NOOP("State: Initializing. ."), QT_TR_NOOP("State: Initializing. . ."),
+            QT_TR_NOOP("State: Initializing. . . .")};
+        ++initialisingCount_;
+        view_.setStateText(tr(dots[initialisingCount_ % 5]));
+        return;
+    }
+    const bool connected = state == 1;
+    view_.setStateImage(connected);
+    view_.setStateText(connected ? tr("State: Connected") : tr("State: Disconnected"));
+}
+
+// --- amounts and time ---------------------------------------------------------------------------
+
+void ConnectionController::dataDisplay() {
+    if (trafficTimer_->isActive()) {
+        trafficTimer_->stop();
+        return;
+    }
+    connectedSinceMs_ = now();
+    trafficTimer_->start(timing_.trafficMs);
+    slotDataDisplay();
+}
+
+void ConnectionController::dataDisplayEnd() {
+    trafficTimer_->stop();
+    view_.hideTraffic();
+}
+
+void ConnectionController::slotDataDisplay() {
+    char received[CountTextSize] = {};
+    char transmitted[CountTextSize] = {};
+    datastatic(received, transmitted);
+    view_.showTraffic(tr("Amount Data of Transported: ") + QString::fromLatin1(transmitted),
+                      tr("Amount Data of Received: ") + QString::fromLatin1(received),
+                      tr("Connected Time: ") + timeFormat(now() - connectedSinceMs_));
+}
