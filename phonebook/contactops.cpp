@@ -14,6 +14,14 @@ bool isFull(const IOData& data, bool sim) {
                : data.countOfPcContact() >= IOData::MAX_PC_CONTACTS;
 }
 
+// Whether `c` is still stored as it was listed: a location or id may have
+// been given to another contact since.
+bool stillStored(const Contact& c) {
+    const QMap<int, Contact>& map = c.getIsSim() ? IOData::simContactMap : IOData::pcContactMap;
+    const auto found = map.constFind(c.getId());
+    return found != map.constEnd() && *found == c;
+}
+
 } // namespace
 
 Contact recodedFor(const Contact& c, const ContactTarget& target) {
@@ -36,9 +44,9 @@ PasteReport pasteContacts(IOData& data, const QList<Contact>& contacts, bool cut
     for (const Contact& source : contacts) {
         if (cut && !source.getIsSim() && !target.sim) {
             // Moving within the PC changes the group only.
-            Contact moved = data.getContactById(source.getId(), false);
-            if (!IOData::pcContactMap.contains(source.getId()))
+            if (!stillStored(source))
                 continue;
+            Contact moved = source;
             moved.setGroup(target.group);
             Contact old = moved;
             data.modifyContact(&old, &moved, false);
@@ -77,7 +85,7 @@ DeleteReport deleteContacts(IOData& data, const QList<Contact>& contacts) {
     bool pcChanged = false;
     for (const Contact& listed : contacts) {
         Contact c = listed;
-        if (!c.getIsSim() && !IOData::pcContactMap.contains(c.getId()))
+        if (!stillStored(c))
             continue;
         if (!data.delContact(&c, false)) {
             report.failed = true;

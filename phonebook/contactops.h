@@ -34,7 +34,8 @@ struct PasteReport {
 
 // Adds the copies of `contacts` to `target` in order until it is full or a
 // write fails. With `cut`, each source whose copy was added and stored is
-// deleted afterwards; a PC contact cut into the PC only changes its group.
+// deleted afterwards (when it is still stored as it was); a PC contact cut
+// into the PC only changes its group.
 // The PC file is written once for the additions, before any source is
 // deleted, and once for the deletions.
 PasteReport pasteContacts(IOData& data, const QList<Contact>& contacts, bool cut,
@@ -47,7 +48,9 @@ struct DeleteReport {
 };
 
 // Deletes `contacts`: SIM ones by their location through the modem, PC ones
-// from the file, which is written once at the end.
+// from the file, which is written once at the end. A contact no longer
+// stored as listed (deleted, changed, or its place given to another since)
+// is passed over.
 DeleteReport deleteContacts(IOData& data, const QList<Contact>& contacts);
 
 // The mobile numbers of `contacts` for a message: each once, in order,

@@ -118,13 +118,13 @@ PhoneBook::PhoneBook(QWidget* parent, const char* name, SerialThread* link)
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
     header->setSectionsClickable(true);
-    header->setStretchLastSection(true);
+    header->setMinimumSectionSize(24);
     contactBook->setColumnHidden(ContactTableModel::IdColumn, true);
     const std::pair<int, int> widths[] = {{ContactTableModel::CheckColumn, 24},
-                                          {ContactTableModel::NameColumn, 100},
+                                          {ContactTableModel::NameColumn, 96},
                                           {ContactTableModel::MobileColumn, 106},
-                                          {ContactTableModel::HomeColumn, 94},
-                                          {ContactTableModel::OfficeColumn, 94}};
+                                          {ContactTableModel::HomeColumn, 82},
+                                          {ContactTableModel::OfficeColumn, 82}};
     for (const auto& [column, width] : widths)
         contactBook->setColumnWidth(column, width);
 
@@ -307,6 +307,12 @@ void PhoneBook::refreshTable() {
     for (int column : {ContactTableModel::HomeColumn, ContactTableModel::OfficeColumn,
                        ContactTableModel::GroupColumn})
         contactBook->setColumnHidden(column, sim);
+    // The last column shown takes the width left.
+    QHeaderView* header = contactBook->horizontalHeader();
+    header->setSectionResizeMode(ContactTableModel::MobileColumn,
+                                 sim ? QHeaderView::Stretch : QHeaderView::Interactive);
+    header->setSectionResizeMode(ContactTableModel::GroupColumn,
+                                 sim ? QHeaderView::Interactive : QHeaderView::Stretch);
 }
 
 void PhoneBook::refreshLabels() {

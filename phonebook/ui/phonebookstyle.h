@@ -7,6 +7,7 @@
 // message boxes opened from the page keep their own look.
 inline QString phonebookStyleSheet() {
     return QStringLiteral(R"(
+#phoneStack, #phoneStack QWidget { font-family: "Liberation Sans"; font-size: 9pt; }
 #phoneStack QPushButton {
     background: #FFFFFF; color: #1F2937; border: 1px solid #C9D3DF; border-radius: 4px;
     padding: 4px 10px; min-height: 16px;
@@ -27,13 +28,12 @@ inline QString phonebookStyleSheet() {
     background: #F3F6FA; color: #374151; border: none; border-bottom: 1px solid #DDE3EA;
     border-right: 1px solid #DDE3EA; padding: 3px 4px;
 }
-#phoneStack QLineEdit, #phoneStack QComboBox {
+#phoneStack QLineEdit {
     background: #FFFFFF; border: 1px solid #C9D3DF; border-radius: 4px; padding: 3px 6px;
     color: #1F2937;
 }
-#phoneStack QComboBox::drop-down { border: none; width: 18px; }
-#phoneStack QLineEdit:focus, #phoneStack QComboBox:focus { border-color: #1E6FD9; }
-#phoneStack QLineEdit:disabled, #phoneStack QComboBox:disabled {
+#phoneStack QLineEdit:focus { border-color: #1E6FD9; }
+#phoneStack QLineEdit:disabled {
     background: #F3F6FA; color: #A9B4C2;
 }
 #phoneStack QLabel { color: #374151; }

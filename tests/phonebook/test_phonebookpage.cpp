@@ -152,6 +152,24 @@ private slots:
         QCOMPARE(ioOperation->countOfPcContact(), 3);
         QCOMPARE(boxes.texts.last(), QString("Not every contact could be stored: 0 added, 3 not "
                                              "added."));
+
+        // A cut contact whose location went to another contact meanwhile:
+        // the other contact stays.
+        QVERIFY(card->sim.command({"overrides-clear"}));
+        page->RefreshPhone();
+        select(*page, {"Anna Berger"});
+        page->cutContact();
+        Contact anna = IOData::simContactMap.value(1);
+        QVERIFY(ioOperation->delContact(&anna, true));
+        QString nora;
+        coding(nora, "Nora", IOData::simNamesUcs2);
+        Contact other(true, 0, nora, "0160");
+        QCOMPARE(ioOperation->insertContact(&other, true), 1);
+        QCOMPARE(other.getId(), 1);
+        page->selectItem(PhoneBook::PcItem);
+        page->past();
+        QVERIFY(shownNames(*page).contains("Anna Berger"));
+        QVERIFY(card->contacts().contains("\"Nora\""));
     }
 
     void roundTripsNamesBetweenSimAndPc_data() {
