@@ -12,7 +12,7 @@ bool IOData::simNamesUcs2 = false;
 QStringList IOData::pcGroup;
 IOData* ioOperation = nullptr;
 
-int IOData::simCapacity() const {
+int IOData::simPhonebookCapacity() const {
     return link_ ? link_->simPhonebookSize : 0;
 }
 
@@ -70,7 +70,7 @@ IOData::IOData(SerialThread* link) : link_(link) {
 }
 
 bool IOData::readFromSim() {
-    const int capacity = simCapacity();
+    const int capacity = simPhonebookCapacity();
     if (capacity <= 0)
         return false;
     auto rows = std::make_unique<QString[][3]>(capacity);
@@ -89,7 +89,7 @@ bool IOData::readFromSim() {
 
 int IOData::insertContact(Contact* c, bool save) {
     if (c->getIsSim()) {
-        if (!link_ || countOfSimContact() >= simCapacity() || !buildContact(*c))
+        if (!link_ || countOfSimContact() >= simPhonebookCapacity() || !buildContact(*c))
             return -1;
         QString fields[3] = {QString::number(c->getId()), c->getPhone(), c->getName()};
         if (link_->insertContact(fields) != 1)
@@ -107,7 +107,7 @@ int IOData::insertContact(Contact* c, bool save) {
 
 bool IOData::buildContact(Contact& c) {
     const QMap<int, Contact>& map = c.getIsSim() ? simContactMap : pcContactMap;
-    const int last = c.getIsSim() ? 2 * simCapacity() : LAST_PC_ID;
+    const int last = c.getIsSim() ? 2 * simPhonebookCapacity() : LAST_PC_ID;
     for (int id = 1; id <= last; ++id) {
         if (!map.contains(id)) {
             c.setId(id);
@@ -142,6 +142,18 @@ bool IOData::modifyContact(Contact* old, Contact* now, bool save) {
     parser.modifyContact(id, *now);
     pcContactMap.insert(id, *now);
     return !save || parser.saveDom();
+}
+
+bool IOData::replaceSimContact(const Contact& c) {
+    if (!link_ || !simContactMap.contains(c.getId()))
+        return false;
+    QString fields[3] = {QString::number(c.getId()), c.getPhone(), c.getName()};
+    if (link_->insertContact(fields) != 1)
+        return false;
+    Contact stored = c;
+    stored.setIsSim(true);
+    simContactMap.insert(c.getId(), stored);
+    return true;
 }
 
 QString IOData::getNameFromPhone(const QString& number) {

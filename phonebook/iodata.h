@@ -39,6 +39,11 @@ public:
     // A PC contact changed: `now` takes the old id and goes last in the file.
     // Written when `save`.
     bool modifyContact(Contact* old, Contact* now, bool save = true);
+    // Writes SIM contact `c` over the location of its id. False, with the map
+    // as it was, when the modem refused or there is no such contact.
+    bool replaceSimContact(const Contact& c);
+    // Locations of the SIM phonebook (0: none known).
+    int simPhonebookCapacity() const;
 
     // The name shown for a number: the first PC contact (in id order) with it
     // as mobile, home or office number, else the first SIM contact with it;
@@ -73,8 +78,6 @@ public:
     static QStringList pcGroup;
 
 private:
-    int simCapacity() const;
-
     XmlParser parser;
     SerialThread* link_;
 };

@@ -67,7 +67,7 @@ void WTMainWindow::init() {
     tooltipLabel->setObjectName("tooltipLabel");
     centre->setCaptionLabel(tooltipLabel);
 
-    phonebook = new PhoneBook(centre->widgetStack, "phonebook");
+    phonebook = new PhoneBook(centre->widgetStack, "phonebook", link);
     centre->addPage(phonebook, CentreWidget::PhonebookPage);
     shortmessage = new CShortMsg(centre->widgetStack, "shortmessage", this, link);
     centre->addPage(shortmessage, CentreWidget::SmsPage);

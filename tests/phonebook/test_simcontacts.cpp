@@ -5,7 +5,7 @@
 #include "modem/serialthread.h"
 #include "phonebook/coder.h"
 #include "phonebook/iodata.h"
-#include "tests/support/modemsim.h"
+#include "tests/phonebook/simcard.h"
 #include "tests/support/testenv.h"
 
 #include <QTest>
@@ -29,40 +29,27 @@ QString nameOf(const Contact& c, bool ucs2) {
 
 class TestSimContacts : public QObject {
     Q_OBJECT
-    std::unique_ptr<ModemSim> sim;
-    std::unique_ptr<SerialThread> link;
+    std::unique_ptr<SimCard> card;
+    ModemSim* sim = nullptr;
+    SerialThread* link = nullptr;
 
     // A card running `scenario`, with the link set up as the main window does.
     bool connect(const QString& scenario) {
-        sim = std::make_unique<ModemSim>();
-        if (!sim->start(scenario))
-            return false;
-        link = std::make_unique<SerialThread>(nullptr);
-        if (link->openPort(sim->atPort()) < 0)
-            return false;
-        serialthread = link.get();
-        link->getUSIM();
-        link->isNewPlatform();
-        if (link->newPlatform)
-            link->setChset("UCS2");
-        link->simPhonebookSize = link->simCapacity();
-        return link->simPhonebookSize == 250;
+        card = std::make_unique<SimCard>();
+        sim = &card->sim;
+        const bool attached = card->attach(scenario);
+        link = card->link.get();
+        return attached;
     }
 
 private slots:
-    void cleanup() {
-        serialthread = nullptr;
-        if (link)
-            link->closePortNormal(link->portFd);
-        link.reset();
-        sim.reset();
-    }
+    void cleanup() { card.reset(); }
 
     void readsWritesAndErasesContacts() {
         TestEnv env;
         QVERIFY(connect("ready"));
         QVERIFY(link->newPlatform);
-        IOData data(link.get());
+        IOData data(link);
         QVERIFY(data.readFromSim());
         QCOMPARE(IOData::simContactMap.keys(), (QList<int>{1, 2, 3, 5, 7}));
         const Contact juergen = data.getContactById(3, true);
@@ -93,7 +80,7 @@ private slots:
     void keepsTheMapWhenTheModemRefuses() {
         TestEnv env;
         QVERIFY(connect("ready"));
-        IOData data(link.get());
+        IOData data(link);
         QVERIFY(data.readFromSim());
         const QMap<int, Contact> before = IOData::simContactMap;
 
@@ -119,7 +106,7 @@ private slots:
         TestEnv env;
         QVERIFY(connect("oldusim"));
         QVERIFY(!link->newPlatform);
-        IOData data(link.get());
+        IOData data(link);
         QVERIFY(data.readFromSim());
         QCOMPARE(IOData::simContactMap.size(), 5);
         QCOMPARE(nameOf(data.getContactById(7, true), false), QString::fromUtf8("Chloé Durand"));

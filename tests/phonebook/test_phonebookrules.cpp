@@ -1,0 +1,220 @@
+// The phonebook's rules and batch work without the page: the contact form's
+// checks, group names, the table's search, the tab-separated export, and
+// pasting and deleting among PC contacts.
+
+#include "phonebook/coder.h"
+#include "phonebook/contactexport.h"
+#include "phonebook/contactmodel.h"
+#include "phonebook/contactops.h"
+#include "phonebook/contactrules.h"
+#include "phonebook/iodata.h"
+#include "tests/support/testenv.h"
+
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+Contact pc(const QString& name, const QString& phone, const QString& group = {}) {
+    QString coded;
+    coding(coded, name, true);
+    return Contact(false, 0, coded, phone, "", "", group);
+}
+
+QStringList names(const QList<Contact>& contacts) {
+    QStringList out;
+    for (const Contact& c : contacts)
+        out.append(ContactTableModel::shownName(c));
+    return out;
+}
+
+} // namespace
+
+class TestPhonebookRules : public QObject {
+    Q_OBJECT
+private slots:
+    void checksTheForm_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("mobile");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<int>("result");
+        using R = ContactRules::FormCheck;
+        QTest::newRow("no e-mail") << "Ann"
+                                   << "123"
+                                   << "" << int(R::Ok);
+        QTest::newRow("e-mail") << "Ann"
+                                << "123"
+                                << "ann.b%x@mail-1.example.org" << int(R::Ok);
+        QTest::newRow("4-letter tld") << "Ann"
+                                      << "123"
+                                      << "a@b.info" << int(R::Ok);
+        QTest::newRow("no domain dot") << "Ann"
+                                       << "123"
+                                       << "ann@example" << int(R::BadEmail);
+        QTest::newRow("5-letter tld") << "Ann"
+                                      << "123"
+                                      << "ann@example.museu" << int(R::BadEmail);
+        QTest::newRow("digit tld") << "Ann"
+                                   << "123"
+                                   << "ann@example.c0m" << int(R::BadEmail);
+        QTest::newRow("no at") << "Ann"
+                               << "123"
+                               << "ann.example.org" << int(R::BadEmail);
+        QTest::newRow("trailing text") << "Ann"
+                                       << "123"
+                                       << "a@b.de x" << int(R::BadEmail);
+        QTest::newRow("no name") << " "
+                                 << "123"
+                                 << "" << int(R::MissingField);
+        QTest::newRow("no mobile") << "Ann"
+                                   << ""
+                                   << "a@b.de" << int(R::MissingField);
+    }
+    void checksTheForm() {
+        QFETCH(QString, name);
+        QFETCH(QString, mobile);
+        QFETCH(QString, email);
+        QFETCH(int, result);
+        QCOMPARE(int(ContactRules::checkForm(name, mobile, email)), result);
+    }
+
+    void checksNumbersAndNames() {
+        QVERIFY(ContactRules::isValidNumber("+49*31#0"));
+        QVERIFY(!ContactRules::isValidNumber("030 1234"));
+        QVERIFY(!ContactRules::isValidNumber(""));
+        QVERIFY(ContactRules::isValidNumber(QString(40, '1')));
+        QVERIFY(!ContactRules::isValidNumber(QString(41, '1')));
+        QCOMPARE(ContactRules::fittedName("ABCDEFGHIJKLMNOP"), QString("ABCDEFGHIJKLMN"));
+        QCOMPARE(ContactRules::fittedName(QString::fromUtf8("Jürgen Müller")),
+                 QString::fromUtf8("Jürgen"));
+        QCOMPARE(ContactRules::fittedName(QString::fromUtf8("abcde😀x")), QString("abcde"));
+    }
+
+    void namesGroups() {
+        using ContactRules::proposeGroupName;
+        QCOMPARE(proposeGroupName({}), QString("GROUP"));
+        QCOMPARE(proposeGroupName({"GROUP", "GROUP 0"}), QString("GROUP 1"));
+        QCOMPARE(proposeGroupName({"group", "Group 0", "GROUP 2"}), QString("GROUP 1"));
+        QStringList all{"GROUP"};
+        for (int n = 0; n <= 18; ++n)
+            all.append(QString("GROUP %1").arg(n));
+        QCOMPARE(proposeGroupName(all), QString());
+
+        using R = ContactRules::Rename;
+        const QStringList groups{"Family", "Work"};
+        QCOMPARE(ContactRules::checkRename(groups, "Work", ""), R::Empty);
+        QCOMPARE(ContactRules::checkRename(groups, "Work", "Work"), R::Unchanged);
+        QCOMPARE(ContactRules::checkRename(groups, "Work", "Family"), R::Exists);
+        QCOMPARE(ContactRules::checkRename(groups, "Work", "Office"), R::Ok);
+    }
+
+    void searchesAndSorts() {
+        ContactTableModel model;
+        ContactFilterModel filter;
+        filter.setSourceModel(&model);
+        QList<Contact> contacts{pc("Anna", "0171"), pc("bob", "0312"), pc("Cleo", "999")};
+        contacts[2].setOfficePhone("0412");
+        model.setContacts(contacts);
+        const auto shown = [&] {
+            QStringList out;
+            for (int row : filter.shownRows(false))
+                out.append(model.nameAt(row));
+            return out;
+        };
+        filter.setSearchText("12");
+        QCOMPARE(shown(), (QStringList{"bob", "Cleo"}));
+        filter.setSearchText("Bob"); // case counts
+        QCOMPARE(shown(), QStringList());
+        filter.setSearchText("");
+        filter.sort(ContactTableModel::NameColumn, Qt::DescendingOrder);
+        QCOMPARE(shown(), (QStringList{"Cleo", "bob", "Anna"}));
+
+        // Selecting all takes the shown rows only; actions see the shown ones.
+        filter.setSearchText("o");
+        filter.checkAllShown(true);
+        filter.setSearchText("");
+        QCOMPARE(filter.shownRows(true).size(), 2);
+        filter.setSearchText("Cleo");
+        QCOMPARE(filter.shownRows(true).size(), 1);
+    }
+
+    void exportsTabSeparatedLines() {
+        TestEnv env;
+        Contact home = pc("Ann\tLee", "0171", "Family");
+        home.setHomePhone("030");
+        QString twoLines;
+        coding(twoLines, "Bo\nRo", IOData::simNamesUcs2);
+        const Contact onSim(true, 4, twoLines, "0172");
+        QCOMPARE(tabSeparated({home, onSim}),
+                 QByteArray("Ann Lee\t0171\t030\t\tFamily\nBo Ro\t0172\n"));
+
+        const QString path = env.base() + "/out.vcf";
+        QCOMPARE(exportFormatFor(path), ExportFormat::VCard);
+        QCOMPARE(exportFormatFor(env.base() + "/out.TXT"), ExportFormat::TabSeparated);
+        QVERIFY(exportContacts(path, {home}, ExportFormat::TabSeparated));
+        const QByteArray before = TestEnv::readFile(path);
+
+        // A write cut short leaves the earlier export whole.
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        QList<Contact> many(50, home);
+        const bool written = exportContacts(path, many, ExportFormat::VCard);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+        QVERIFY(!written);
+        QCOMPARE(TestEnv::readFile(path), before);
+        QVERIFY(!exportContacts(env.base() + "/missing/out.txt", {home}, ExportFormat::VCard));
+    }
+
+    void pastesAndDeletesPcContacts() {
+        TestEnv env;
+        IOData data;
+        data.insertGroup("Work");
+        for (const char* name : {"Ann", "Bob", "Cid"}) {
+            Contact c = pc(name, QString("0171") + name);
+            data.insertContact(&c, false);
+        }
+        const QList<Contact> three = IOData::pcContactMap.values();
+
+        // Copied into a group: new contacts there, the sources stay.
+        PasteReport copied = pasteContacts(data, three.mid(0, 2), false, {false, "Work"});
+        QCOMPARE(copied.added, 2);
+        QCOMPARE(data.countOfPcContact(), 5);
+        QMap<int, Contact> work;
+        data.returnPcContactByGroup(work, "Work");
+        QCOMPARE(names(work.values()), (QStringList{"Ann", "Bob"}));
+
+        // Cut into a group: the contact only changes its group.
+        PasteReport moved = pasteContacts(data, {three.at(2)}, true, {false, "Work"});
+        QCOMPARE(moved.added, 1);
+        QCOMPARE(data.countOfPcContact(), 5);
+        QCOMPARE(data.getContactById(three.at(2).getId(), false).getGroup(), QString("Work"));
+
+        // A full PC takes what fits and says so.
+        for (int i = data.countOfPcContact(); i < IOData::MAX_PC_CONTACTS - 1; ++i) {
+            Contact c = pc("x", QString::number(i));
+            data.insertContact(&c, false);
+        }
+        const PasteReport full = pasteContacts(data, three, false, {});
+        QCOMPARE(full.added, 1);
+        QCOMPARE(full.notAdded, 2);
+        QVERIFY(full.full);
+
+        // One write for the batch; a contact no longer there is passed over.
+        const DeleteReport removed = deleteContacts(data, {three.at(0), three.at(0)});
+        QCOMPARE(removed.deleted, 1);
+        QVERIFY(!removed.failed);
+        IOData reloaded;
+        QCOMPARE(reloaded.countOfPcContact(), IOData::MAX_PC_CONTACTS - 1);
+
+        QCOMPARE(messageNumbers({three.at(1), three.at(2), three.at(1), pc("No", "")}),
+                 QString("0171Bob;0171Cid"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPhonebookRules)
+#include "test_phonebookrules.moc"
