@@ -20,6 +20,7 @@ FrameDialog::FrameDialog(QWidget* parent, const char* name, bool modal, Qt::Wind
     if (name)
         setObjectName(QString::fromLatin1(name));
     setModal(modal);
+    setFont(QFont("Liberation Sans", 9));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, bodyColor);
     pal.setColor(QPalette::WindowText, QColor(31, 41, 55));

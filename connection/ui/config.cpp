@@ -20,7 +20,7 @@
 namespace {
 
 constexpr int dialogWidth = 560;
-constexpr int dialogHeight = 392;
+constexpr int dialogHeight = 436;
 constexpr int footerHeight = 44;
 
 MyinputLineEdit* field(QWidget* parent, const char* name, int maxLength,
@@ -126,7 +126,7 @@ void Config::build() {
         auto* box = new QGroupBox(title, this);
         auto* layout = new QFormLayout(box);
         layout->setContentsMargins(10, 6, 10, 8);
-        layout->setVerticalSpacing(4);
+        layout->setVerticalSpacing(6);
         layout->addRow(obtain);
         layout->addRow(use);
         for (const auto& [label, edit] : rows)
@@ -187,7 +187,7 @@ void Config::build() {
     layout->setContentsMargins(16, TitleHeight + 12, 16, (footerHeight - 24) / 2);
     layout->addLayout(columns);
     layout->addStretch();
-    layout->addSpacing(18);
+    layout->addSpacing(10);
     layout->addLayout(buttons);
 }
 

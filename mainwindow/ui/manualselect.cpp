@@ -20,7 +20,8 @@ constexpr int footerHeight = 44;
 constexpr int margin = 16;
 constexpr int headerY = FrameDialog::TitleHeight + 52;
 constexpr int tableY = headerY + 24;
-constexpr int columnWidths[] = {24, 116, 130, 70, 108};
+// The last column takes what is left of the table's width.
+constexpr int columnWidths[] = {24, 100, 124, 100, 100};
 
 MyButton* footerButton(QWidget* parent, const char* name, const QString& text, int x) {
     auto* button = new MyButton(parent, name);
@@ -94,6 +95,7 @@ ManualSelect::ManualSelect(QWidget* parent, const char* name, bool modal, Qt::Wi
     table->setShowGrid(false);
     table->setWordWrap(false);
     table->setFrameShape(QFrame::NoFrame);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->verticalHeader()->setDefaultSectionSize(24);
     for (int c = 0; c < 5; ++c)
         table->setColumnWidth(c, columnWidths[c]);
@@ -128,12 +130,14 @@ void ManualSelect::refresh() {
     setButtonsBusy(true);
     statusLabel->setText(tr("Searching for networks..."));
     ManualSearch wait(this, "search", 0, true);
-    QList<OperatorEntry> found;
-    wait.run([&] { found = selection_.search(); });
-    operators_ = found;
+    QList<OperatorEntry> operators;
+    wait.run([&] { operators = selection_.search(); });
+    operators_ = operators;
     updateTable();
-    statusLabel->setText(operators_.isEmpty() ? tr("No networks found.")
-                                              : tr("%n network(s) found.", "", operators_.size()));
+    const qsizetype found = operators_.size();
+    statusLabel->setText(found == 0   ? tr("No networks found.")
+                         : found == 1 ? tr("1 network found.")
+                                      : tr("%1 networks found.").arg(found));
     setButtonsBusy(false);
 }
 
