@@ -16,7 +16,11 @@ constexpr int logoWidth = 26; // the logo at the left of the bar image
 } // namespace
 
 FrameDialog::FrameDialog(QWidget* parent, const char* name, bool modal, Qt::WindowFlags f)
-    : QDialog(parent, f | Qt::Dialog | Qt::FramelessWindowHint) {
+    : QDialog(parent, f | Qt::Dialog | Qt::FramelessWindowHint),
+      bar_(resFile("messageBox/barMessageBOX238x23.bmp")) {
+    // The bar image is the logo on a plain colour, which fills the rest.
+    if (!bar_.isNull())
+        barColor_ = bar_.toImage().pixelColor(bar_.width() / 2, TitleHeight / 2);
     if (name)
         setObjectName(QString::fromLatin1(name));
     setModal(modal);
@@ -57,11 +61,9 @@ void FrameDialog::paintEvent(QPaintEvent*) {
     }
     painter.setPen(borderColor);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    const QPixmap bar(resFile("messageBox/barMessageBOX238x23.bmp"));
-    if (!bar.isNull()) {
-        painter.fillRect(QRect(0, 0, width(), TitleHeight),
-                         bar.toImage().pixelColor(bar.width() / 2, TitleHeight / 2));
-        painter.drawPixmap(0, 0, bar, 0, 0, logoWidth, TitleHeight);
+    if (!bar_.isNull()) {
+        painter.fillRect(QRect(0, 0, width(), TitleHeight), barColor_);
+        painter.drawPixmap(0, 0, bar_, 0, 0, logoWidth, TitleHeight);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
+#include <QPixmap>
 #include <QPoint>
 
 class QLabel;
@@ -32,6 +34,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPixmap bar_;
+    QColor barColor_;
     int footerHeight_ = 0;
     bool dragging_ = false;
     QPoint dragOffset_;

@@ -24,8 +24,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,8 +51,8 @@ bool grab(const QWidget& window, const QString& path) {
 }
 
 void centreOver(QWidget* dialog, const QWidget& window) {
-    dialog->move(window.mapToGlobal(QPoint((window.width() - dialog->width()) / 2,
-                                           (window.height() - dialog->height()) / 2)));
+    dialog->move(window.mapToGlobal(
+        QPoint((window.width() - dialog->width()) / 2, (window.height() - dialog->height()) / 2)));
 }
 
 // Some profiles and settings to show.

@@ -11,6 +11,9 @@
 #include <QMap>
 #include <QtTest>
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -73,6 +76,28 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
+
+// Makes a file immutable (rename over it fails) while it lives; needs root
+// and a file system that knows the flag.
+struct Immutable {
+    explicit Immutable(const QString& path)
+        : fd(open(QFile::encodeName(path).constData(), O_RDONLY)) {
+        int flags = 0;
+        set = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+              (flags |= FS_IMMUTABLE_FL, ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+    }
+    ~Immutable() {
+        int flags = 0;
+        if (set && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags &= ~FS_IMMUTABLE_FL;
+            ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0)
+            close(fd);
+    }
+    int fd;
+    bool set = false;
+};
 
 } // namespace
 
@@ -187,6 +212,24 @@ private slots:
         QVERIFY(!Backup::writeBackup(env_->base() + "/other.dat", &error));
         QCOMPARE(error, QString("Backup failed! alertsetconfigrc can't be read."));
         QVERIFY(!QFile::exists(env_->base() + "/other.dat"));
+    }
+
+    // A file that can't be replaced after others were: those are put back.
+    void failureMidwayPutsTheOldFilesBack() {
+        writeLive(sample("new"));
+        QString error;
+        QVERIFY(Backup::writeBackup(backupPath_, &error));
+        writeLive(sample("old"));
+        const Files before = liveFiles();
+        // The last file of the backup refuses to be replaced.
+        const QString last = dataFile(Backup::memberNames().last());
+        Immutable guard(last);
+        if (!guard.set)
+            QSKIP("the file system or the user can't make a file immutable");
+        QVERIFY(!Backup::restoreBackup(backupPath_, &error));
+        QCOMPARE(error, QString("Resume failed! Nothing was changed."));
+        QCOMPARE(liveFiles(), before);
+        QVERIFY(strayFiles().isEmpty());
     }
 
     // A restore killed at any moment leaves, once the program starts again,
