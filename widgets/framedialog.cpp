@@ -67,6 +67,15 @@ void FrameDialog::paintEvent(QPaintEvent*) {
     }
 }
 
+// Each time it opens, the dialog sits in the middle of the window it belongs to.
+void FrameDialog::showEvent(QShowEvent* event) {
+    if (QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr) {
+        const QRect area(owner->mapToGlobal(QPoint(0, 0)), owner->size());
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    QDialog::showEvent(event);
+}
+
 void FrameDialog::resizeEvent(QResizeEvent* event) {
     titleLabel->setGeometry(logoWidth + 2, 0, width() - 2 * logoWidth - 4, TitleHeight);
     closeButton->setGeometry(width() - 21, 3, 17, 17);

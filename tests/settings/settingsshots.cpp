@@ -50,11 +50,6 @@ bool grab(const QWidget& window, const QString& path) {
         .save(path);
 }
 
-void centreOver(QWidget* dialog, const QWidget& window) {
-    dialog->move(window.mapToGlobal(
-        QPoint((window.width() - dialog->width()) / 2, (window.height() - dialog->height()) / 2)));
-}
-
 // Some profiles and settings to show.
 void sampleData() {
     ProfileRecord work;
@@ -138,7 +133,6 @@ int main(int argc, char* argv[]) {
     window.setting->connectButton->click();
     Config* config = window.setting->config;
     config->loadText("Office APN");
-    centreOver(config, window);
     config->show();
     settle(400);
     ok = grab(window, out.filePath("profile-dialog.png")) && ok;
@@ -157,7 +151,6 @@ int main(int argc, char* argv[]) {
     // The search takes a moment, as on a real card: time for the wait dialog.
     sim.command({"on", "AT+COPS=?", "delay", "2000"});
     ManualSelect select(&window, "select", false, {}, link);
-    centreOver(&select, window);
     select.show();
     settle(1000);
     ok = grab(window, out.filePath("operator-search.png")) && ok;
