@@ -8,6 +8,8 @@ bool obtainSelected(bool obtain, bool use) {
 }
 
 bool isReadOnlyProfile(const QString& name, bool checkDeleteFlag) {
+    if (name.isEmpty())
+        return false; // a new profile
     return name == ProfileFormat::builtinName() ||
            (name == defConfFile && connectOrDisconnectButton == 0) ||
            (checkDeleteFlag && delflagOfCurrentApn.contains(QLatin1String("cannot")));
@@ -39,8 +41,10 @@ ConfigEnableState readOnly(bool nameFieldEnabled) {
 
 } // namespace
 
+// Only a new profile gets a name: an existing one is saved in place under
+// its own name.
 ConfigEnableState initConf(const QString& name, const ProfileRecord& shown) {
-    return isReadOnlyProfile(name, false) ? readOnly(false) : editable(shown, true);
+    return isReadOnlyProfile(name, false) ? readOnly(false) : editable(shown, name.isEmpty());
 }
 
 ConfigEnableState configview(const QString& name, const ProfileRecord& shown,

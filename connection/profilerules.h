@@ -33,7 +33,7 @@ bool obtainSelected(bool obtain, bool use);
 bool isReadOnlyProfile(const QString& name, bool checkDeleteFlag);
 
 // The dialog as it is built for `name` (empty for a new profile), showing
-// `shown`.
+// `shown`. The name can be typed for a new profile only.
 ConfigEnableState initConf(const QString& name, const ProfileRecord& shown);
 // The dialog after `shown` has been loaded for `name`; the name field keeps
 // its state `nameFieldEnabled`.

@@ -127,16 +127,15 @@ int SerialThread::getNetworkList(char* out, int outSize) {
     return value;
 }
 
+// Without an access technology the line ends with the operator: modems
+// refuse an empty last argument.
 int SerialThread::setManualNetworkMode(const char* mode, const char* format, const char* oper,
                                        const char* act) {
-    return command(AtCmd::SelectOperator, AtLine(atCommand(AtCmd::SelectOperator))
-                                              .arg(mode)
-                                              .text(",")
-                                              .arg(format)
-                                              .text(",")
-                                              .arg(oper)
-                                              .text(",")
-                                              .arg(act));
+    AtLine line(atCommand(AtCmd::SelectOperator));
+    line.arg(mode).text(",").arg(format).text(",").arg(oper);
+    if (act != nullptr && *act != '\0')
+        line.text(",").arg(act);
+    return command(AtCmd::SelectOperator, line);
 }
 
 int SerialThread::getNetworkSelectionMode() {

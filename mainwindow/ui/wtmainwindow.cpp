@@ -12,6 +12,9 @@
 #include "mainwindow/ui/topbarwidget.h"
 #include "modem/serialthread.h"
 #include "phonebook/ui/phonebook.h"
+#include "settings/alertplayer.h"
+#include "settings/backup.h"
+#include "settings/ui/mediaalertoutput.h"
 #include "settings/ui/settingmainwindow.h"
 #include "sms/ui/shortmessage.h"
 #include "widgets/mybutton.h"
@@ -67,11 +70,13 @@ void WTMainWindow::init() {
     tooltipLabel->setObjectName("tooltipLabel");
     centre->setCaptionLabel(tooltipLabel);
 
+    // A restore that a crash interrupted is finished before the stores read their files.
+    Backup::finishInterruptedRestore();
     phonebook = new PhoneBook(centre->widgetStack, "phonebook", link);
     centre->addPage(phonebook, CentreWidget::PhonebookPage);
     shortmessage = new CShortMsg(centre->widgetStack, "shortmessage", this, link);
     centre->addPage(shortmessage, CentreWidget::SmsPage);
-    setting = new CSetting(centre->widgetStack, "setting");
+    setting = new CSetting(centre->widgetStack, "setting", link);
     centre->addPage(setting, CentreWidget::SettingsPage);
     wirelesswindow = new WirelessWindow(centre->widgetStack, "wirelesswindow", link);
     centre->addPage(wirelesswindow, CentreWidget::InternetPage);
@@ -115,6 +120,13 @@ void WTMainWindow::init() {
     connect(setting->applyButton, &QPushButton::clicked, this,
             &WTMainWindow::slotClickedApplyButton);
     connect(setting, &CSetting::sigSetDefaultConnctLabel, this, &WTMainWindow::slotSetDefaultName);
+    connect(setting, &CSetting::sigRestored, shortmessage, &CShortMsg::reloadPcStore);
+    alerts = new AlertPlayer(new MediaAlertOutput(this), this);
+    connect(wirelesswindow, &WirelessWindow::sigUpdateConnectPixmap, alerts,
+            &AlertPlayer::connected);
+    connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, alerts,
+            &AlertPlayer::disconnected);
+    connect(link, &SerialThread::newMessageNotice, alerts, &AlertPlayer::messageArrived);
     connect(wirelesswindow, &WirelessWindow::sigUpdateConnectPixmap, this,
             &WTMainWindow::slotUpdateConnectPixmap);
     connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, this,

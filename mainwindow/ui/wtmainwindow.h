@@ -11,6 +11,7 @@ class QCloseEvent;
 class QDialog;
 class QLabel;
 class QSplashScreen;
+class AlertPlayer;
 class CentreWidget;
 class CSetting;
 class CShortMsg;
@@ -49,6 +50,8 @@ public:
     // The PIN, PUK or new-PIN dialog while one is open.
     QPointer<QDialog> pinDialog;
     StatusMonitor* monitor;
+    // Sounds the alerts chosen on the settings page.
+    AlertPlayer* alerts;
     // The modem link, owned by the window (also the process-wide `serialthread`).
     SerialThread* link = nullptr;
 

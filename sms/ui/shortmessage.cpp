@@ -63,3 +63,7 @@ void CShortMsg::clearSimLists() {
 void CShortMsg::carddispose(bool online) {
     cardOnline_ = online;
 }
+
+void CShortMsg::reloadPcStore() {
+    smsData_ = std::make_unique<SmsData>();
+}

@@ -54,6 +54,8 @@ signals:
 public slots:
     // Opens a new message to `numbers` (asked for by the phonebook).
     void phonebook_smsclicked(QString numbers);
+    // Reads the PC message file again (a backup was restored over it).
+    void reloadPcStore();
 
 private:
     WTMainWindow* mainWindow_;

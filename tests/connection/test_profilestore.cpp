@@ -232,9 +232,11 @@ private slots:
 
         // The default profile is read-only only while connected, and is never deleted.
         defConfFile = "Mine";
-        QVERIFY(initConf("Mine", shown).nameField);
-        connectOrDisconnectButton = 0;
+        QVERIFY(initConf("Mine", shown).dialNumber);
+        // An existing profile keeps its name, so that saving replaces its record.
         QVERIFY(!initConf("Mine", shown).nameField);
+        connectOrDisconnectButton = 0;
+        QVERIFY(!initConf("Mine", shown).dialNumber);
         QVERIFY(listActionsFor("Mine").viewOnly && listActionsFor("Mine").deleteEnabled);
         QVERIFY(!canDeleteProfile("Mine"));
         QVERIFY(canDeleteProfile("Other"));

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "connection/profilerecord.h"
+#include "connection/profilerules.h"
+#include "widgets/framedialog.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+class MyButton;
+class MyinputLineEdit;
+
+// The connection profile dialog: creates a profile (opened with an empty
+// profile name), edits one, or shows one read-only (the built-in profile, a
+// profile marked "cannot", the default profile while connected). A profile
+// opened by name keeps its name: saving replaces its record in place.
+class Config : public FrameDialog {
+    Q_OBJECT
+public:
+    Config(QWidget* parent, const char* name, bool modal, Qt::WindowFlags flags,
+           const QString& profileName);
+
+    // Fills the dialog from the record of `name` and applies the enabling
+    // rules; false (after a warning) when the record can't be read.
+    bool loadText(const QString& name);
+    // The enabling rules for the profile `name` as it is shown now.
+    void configview(const QString& name);
+    // True when the name is free, or can't be changed.
+    bool checkRepeat();
+    // Checks the enabled fields; false after telling the user the first problem.
+    bool savedCheck();
+    // The profile as the dialog shows it.
+    ProfileRecord record() const;
+
+    MyinputLineEdit* configFilenameLineedit;
+    MyinputLineEdit* udialNumberLineedit;
+    MyinputLineEdit* userNameLineedit;
+    MyinputLineEdit* passwordLineedit;
+    QCheckBox* saveUsernameCheckBox;
+    QCheckBox* askUsernameCheckBox;
+    QRadioButton* obtainDNSRadioButton;
+    QRadioButton* useDNSRadioButton;
+    MyinputLineEdit* preferredDNSLineedit;
+    MyinputLineEdit* alterDNSLineedit;
+    QRadioButton* obtainAPNRadioButton;
+    QRadioButton* useAPNRadioButton;
+    MyinputLineEdit* APNLineedit;
+    QRadioButton* IPRadioButton;
+    QRadioButton* PPPRadioButton;
+    QRadioButton* PAPRadioButton;
+    QRadioButton* CHAPRadioButton;
+    QRadioButton* obtainPDPRadioButton;
+    QRadioButton* usePDPRadioButton;
+    MyinputLineEdit* PDPLineedit;
+    QButtonGroup* DNSButtongroup;
+    QButtonGroup* APNButtongroup;
+    QButtonGroup* PDPButtongroup;
+    MyButton* configOK;
+    MyButton* configCancel;
+
+public slots:
+    void saveUsernameCheckBox_clicked();
+    void DNSButtongroup_clicked(int id);
+    void APNButtongroup_clicked(int id);
+    void PDPButtongroup_clicked(int id);
+    // Saves the profile and closes the dialog when it passes the checks.
+    void slotSaveConfig();
+
+private:
+    void build();
+    void initConf(const QString& name);
+    void showRecord(const ProfileRecord& record);
+    void applyState(const ConfigEnableState& state);
+    void setUserFieldsEnabled(bool enabled);
+
+    ProfileRecord shown_;
+    QLabel* userNameLabel;
+    QLabel* passwordLabel;
+    QLabel* preferredDNSLabel;
+    QLabel* alterDNSLabel;
+    QLabel* APNLabel;
+    QLabel* PDPLabel;
+};

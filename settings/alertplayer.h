@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+// Where alert sounds go: the sound system in the program, a stand-in in the
+// tests. play() returns at once; a sound that turns out not to play is
+// reported through failed(), now or later.
+class AlertOutput : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual void play(const QString& path) = 0;
+
+signals:
+    void failed(const QString& path, const QString& reason);
+};
+
+// Plays the alert sounds chosen on the alert sub-page: when a connection is
+// made, when it ends, and when a message arrives, each only while its check
+// box is on. The choices are read from the alert settings at each event, so
+// an applied change counts at once. A sound file that is missing or can't be
+// played is logged once and otherwise ignored.
+class AlertPlayer : public QObject {
+    Q_OBJECT
+public:
+    explicit AlertPlayer(AlertOutput* output, QObject* parent = nullptr);
+
+public slots:
+    void connected();
+    // Only after connected(): a connection attempt that failed ends nothing.
+    void disconnected();
+    void messageArrived();
+
+private:
+    void play(bool enabled, const QString& path);
+    void report(const QString& path, const QString& reason);
+
+    AlertOutput* output_;
+    QSet<QString> reported_;
+    bool connected_ = false;
+};

@@ -1,0 +1,163 @@
+// Puts the settings page's sections, the profile dialog and operator
+// selection (on the simulated card) on the screen and saves what the screen
+// shows, for the README's screenshots (scripts/screenshots runs it on a
+// virtual display).
+//
+//   velto_settingsshots OUTDIR
+// writes OUTDIR/settings-<section>.png, OUTDIR/profile-dialog.png,
+// OUTDIR/operator-search.png and OUTDIR/operator-selection.png, each the main
+// window's rectangle of the screen.
+
+#include "app/commonconfig.h"
+#include "app/globals.h"
+#include "connection/profilestore.h"
+#include "connection/ui/config.h"
+#include "mainwindow/ui/manualselect.h"
+#include "mainwindow/ui/wtmainwindow.h"
+#include "modem/serialthread.h"
+#include "settings/settingsfiles.h"
+#include "settings/ui/settingmainwindow.h"
+#include "tests/support/modemsim.h"
+#include "tests/support/testenv.h"
+#include "widgets/mybutton.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTableWidget>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+void settle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool grab(const QWidget& window, const QString& path) {
+    const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .save(path);
+}
+
+// Some profiles and settings to show.
+void sampleData() {
+    ProfileRecord work;
+    work.name = "Office APN";
+    work.phone = "*99***1#";
+    work.saveUserName = true;
+    work.userName = "office";
+    work.password = "secret";
+    work.obtainApn = false;
+    work.useApn = true;
+    work.apn = "office.tolva.net";
+    work.obtainDns = false;
+    work.useDns = true;
+    work.preNameserver = "10.20.0.1";
+    work.altNameserver = "10.20.0.2";
+    ProfileStore::saveNewText(work);
+    ProfileRecord travel;
+    travel.name = "Travel";
+    travel.phone = "*99#";
+    travel.apn = "roaming.mirel.net";
+    ProfileStore::saveNewText(travel);
+
+    MessageSettings messages;
+    messages.smsCenter = "+491760000443";
+    writeMessagesSettings(messages);
+    AlertSettings alerts;
+    alerts.conAlert = "/usr/share/sounds/velto/connected.wav";
+    alerts.smsAlert = "/usr/share/sounds/velto/message.ogg";
+    alerts.connectMute = 1;
+    alerts.smsMute = 1;
+    writeAlertSettings(alerts);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: velto_settingsshots OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    app.setStyle(QStyleFactory::create("Fusion"));
+    TestEnv env; // a fresh copy of the data files
+    readConfig(comcfg);
+    for (const char* name : {"totalRecord.conf", "defaultRecord.conf", "networksetconfigrc",
+                             "messagesetconfigrc", "alertsetconfigrc"})
+        QFile::remove(dataFile(name));
+    ProfileStore::initializeFile();
+    ProfileStore::initializeDefaultData();
+    sampleData();
+
+    WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
+    const QRect desktop = app.primaryScreen()->geometry();
+    window.move((desktop.width() - window.width()) / 2, (desktop.height() - window.height()) / 2);
+    window.show();
+    settle(600);
+    window.slotClickSetButton();
+    // As on a card that is ready: the SIM settings can be changed.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             window.setting->PINEnableCheckBox, window.setting->changePINButton,
+             window.setting->networkButtongroup, window.setting->modeButtongroup,
+             window.setting->smscenterLineedit, window.setting->smsLocaComboBox})
+        w->setEnabled(true);
+    window.setting->conListBox->setCurrentRow(1);
+    settle(300);
+
+    bool ok = grab(window, out.filePath("settings-connection.png"));
+    const std::pair<MyButton*, const char*> sections[] = {
+        {window.setting->SecurityButton, "settings-security.png"},
+        {window.setting->networkButton, "settings-network.png"},
+        {window.setting->messageButton, "settings-messages.png"},
+        {window.setting->alertButton, "settings-alerts.png"},
+    };
+    for (const auto& [button, file] : sections) {
+        button->click();
+        settle(300);
+        ok = grab(window, out.filePath(file)) && ok;
+    }
+
+    window.setting->connectButton->click();
+    Config* config = window.setting->config;
+    config->loadText("Office APN");
+    config->show();
+    settle(400);
+    ok = grab(window, out.filePath("profile-dialog.png")) && ok;
+    config->hide();
+
+    // Operator selection on the simulated card.
+    ModemSim sim;
+    if (!sim.start("lte"))
+        return 1;
+    SerialThread link;
+    // The simulator holds back its echo too while it delays a reply.
+    link.firstByteTimeoutMs = 3000;
+    if (link.openPort(sim.atPort()) < 0)
+        return 1;
+    window.setting->networkButton->click();
+    // The search takes a moment, as on a real card: time for the wait dialog.
+    sim.command({"on", "AT+COPS=?", "delay", "2000"});
+    ManualSelect select(&window, "select", false, {}, link);
+    select.show();
+    settle(1000);
+    ok = grab(window, out.filePath("operator-search.png")) && ok;
+    for (int i = 0; i < 100 && !select.statusLabel->text().endsWith("found."); ++i)
+        settle(100);
+    select.table->selectRow(1);
+    settle(300);
+    ok = grab(window, out.filePath("operator-selection.png")) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,104 @@
+// The alert sounds: played through a stand-in for the sound system when
+// their check box is on, silent otherwise, and a bad file reported once.
+
+#include "settings/alertplayer.h"
+#include "settings/settingsfiles.h"
+#include "tests/support/testenv.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+class StandInOutput : public AlertOutput {
+public:
+    void play(const QString& path) override { played << QFileInfo(path).fileName(); }
+    QStringList played;
+};
+
+} // namespace
+
+class TestAlertPlayer : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        env_ = std::make_unique<TestEnv>();
+        for (const char* name : {"connect.wav", "disconnect.ogg", "sms.wav"}) {
+            QFile file(env_->base() + "/" + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("RIFF");
+        }
+    }
+    void cleanup() { env_.reset(); }
+
+    void playsWhatIsSwitchedOn() {
+        AlertSettings alerts;
+        alerts.conAlert = env_->base() + "/connect.wav";
+        alerts.disconAlert = env_->base() + "/disconnect.ogg";
+        alerts.smsAlert = env_->base() + "/sms.wav";
+        alerts.connectMute = 1;
+        alerts.smsMute = 1;
+        QVERIFY(writeAlertSettings(alerts));
+
+        StandInOutput output;
+        AlertPlayer player(&output);
+        player.disconnected(); // no connection was made: nothing ends
+        player.connected();
+        player.messageArrived();
+        player.disconnected(); // its check box is off
+        QCOMPARE(output.played, (QStringList{"connect.wav", "sms.wav"}));
+
+        // An applied change counts at the next event.
+        alerts.disconnectMute = 1;
+        alerts.smsMute = 0;
+        QVERIFY(writeAlertSettings(alerts));
+        output.played.clear();
+        player.connected();
+        player.disconnected();
+        player.messageArrived();
+        QCOMPARE(output.played, (QStringList{"connect.wav", "disconnect.ogg"}));
+    }
+
+    void silentByDefault() {
+        QFile::remove(alertSettingsFile());
+        writeMissingSettingsFiles();
+        StandInOutput output;
+        AlertPlayer player(&output);
+        player.connected();
+        player.messageArrived();
+        player.disconnected();
+        QVERIFY(output.played.isEmpty());
+    }
+
+    void aBadFileIsReportedOnce() {
+        AlertSettings alerts;
+        alerts.smsAlert = env_->base() + "/gone.wav";
+        alerts.smsMute = 1;
+        alerts.conAlert = env_->base() + "/connect.wav";
+        alerts.connectMute = 1;
+        QVERIFY(writeAlertSettings(alerts));
+        StandInOutput output;
+        AlertPlayer player(&output);
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("gone\\.wav.*can't be played"));
+        player.messageArrived();
+        QTest::failOnWarning(QRegularExpression("gone\\.wav"));
+        player.messageArrived();
+        QVERIFY(output.played.isEmpty());
+
+        // The sound system refuses a file it can't decode: logged once too.
+        player.connected();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("connect\\.wav.*no codec"));
+        emit output.failed(alerts.conAlert, "no codec");
+        QTest::failOnWarning(QRegularExpression("connect\\.wav"));
+        emit output.failed(alerts.conAlert, "no codec");
+        player.connected();
+        QCOMPARE(output.played, (QStringList{"connect.wav", "connect.wav"}));
+    }
+
+private:
+    std::unique_ptr<TestEnv> env_;
+};
+
+QTEST_GUILESS_MAIN(TestAlertPlayer)
+#include "test_alertplayer.moc"

@@ -1,0 +1,286 @@
+// Backup and restore of the user's files: the round trip, refused files, and
+// a restore killed at any moment.
+
+#include "app/globals.h"
+#include "settings/backup.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QtTest>
+#include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Files = QMap<QString, QByteArray>;
+
+// The live files as they are now; a missing file reads as "<missing>".
+Files liveFiles() {
+    Files files;
+    for (const QString& name : Backup::memberNames()) {
+        QFile file(dataFile(name));
+        files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
+    }
+    return files;
+}
+
+void writeLive(const Files& files) {
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        QFile file(dataFile(it.key()));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(it.value());
+    }
+}
+
+// A set of live files, each told apart by `tag`; the two XML stores are
+// valid XML.
+Files sample(const QByteArray& tag) {
+    Files files;
+    files["sms.xml"] =
+        "<?xml version=\"1.0\"?>\n<sms><inbox><item>" + tag + "</item></inbox></sms>\n";
+    files["contact.xml"] =
+        "<?xml version=\"1.0\"?>\n<contacts><c name=\"Jürgen " + tag + "\"/></contacts>\n";
+    files["totalRecord.conf"] = "[ the record of <" + tag + "> ]\r\nconfig file name = " + tag +
+                                "-|-Password = geheim\r\n\r\n";
+    files["defaultRecord.conf"] = "config file name = " + tag + "-|-Phone = *99#\r\n";
+    files["networksetconfigrc"] = "[netWorkSetConfig]\nmodePerferred=2\nnetworkSlect=" + tag + "\n";
+    files["messagesetconfigrc"] = "[messageSetConfig]\nsmsCenter=+49" + tag + "\n";
+    files["alertsetconfigrc"] = "[alertSetConfig]\nconAlert=/sounds/" + tag + ".wav\n";
+    return files;
+}
+
+// What the data folder holds besides the live files (staged files, journals).
+QStringList strayFiles() {
+    QStringList stray = QDir(QFileInfo(dataFile("x")).absolutePath())
+                            .entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : Backup::memberNames())
+        stray.removeAll(name);
+    return stray.filter(QRegularExpression("restore"));
+}
+
+unsigned mode(const QString& path) {
+    struct stat st {};
+    return stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0;
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Makes a file immutable (rename over it fails) while it lives; needs root
+// and a file system that knows the flag.
+struct Immutable {
+    explicit Immutable(const QString& path)
+        : fd(open(QFile::encodeName(path).constData(), O_RDONLY)) {
+        int flags = 0;
+        set = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+              (flags |= FS_IMMUTABLE_FL, ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+    }
+    ~Immutable() {
+        int flags = 0;
+        if (set && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags &= ~FS_IMMUTABLE_FL;
+            ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0)
+            close(fd);
+    }
+    int fd;
+    bool set = false;
+};
+
+} // namespace
+
+class TestBackup : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        env_ = std::make_unique<TestEnv>();
+        backupPath_ = env_->base() + "/my backup.dat";
+    }
+    void cleanup() { env_.reset(); }
+
+    void backupChangeEverythingRestore() {
+        const Files before = sample("one");
+        writeLive(before);
+        QString error;
+        QVERIFY2(Backup::writeBackup(backupPath_, &error), qPrintable(error));
+        // It holds passwords: only its owner reads it.
+        QCOMPARE(mode(backupPath_), 0600u);
+
+        writeLive(sample("two"));
+        QVERIFY(chmod(QFile::encodeName(dataFile("totalRecord.conf")).constData(), 0600) == 0);
+        QVERIFY(QFile::remove(dataFile("contact.xml")));
+        QVERIFY2(Backup::restoreBackup(backupPath_, &error), qPrintable(error));
+        QCOMPARE(liveFiles(), before);
+        QVERIFY(strayFiles().isEmpty());
+        // A replaced file keeps the mode of the one it replaced.
+        QCOMPARE(mode(dataFile("totalRecord.conf")), 0600u);
+    }
+
+    void refusedBackupsChangeNothing_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        const QByteArray good = Backup::encode([] {
+            QList<Backup::Member> members;
+            const Files files = sample("old");
+            for (auto it = files.cbegin(); it != files.cend(); ++it)
+                members.append({it.key(), it.value()});
+            return members;
+        }());
+        const QString damaged = Backup::problemText(Backup::Problem::Damaged);
+        const QString foreign = Backup::problemText(Backup::Problem::Foreign);
+        const qsizetype body = good.indexOf("\n\n") + 2;
+        QTest::newRow("cut in the header") << good.left(60) << damaged;
+        QTest::newRow("cut in the files") << good.left(body + 40) << damaged;
+        QTest::newRow("last byte missing") << good.chopped(1) << damaged;
+        QTest::newRow("a byte too many") << good + "x" << damaged;
+        QByteArray flipped = good;
+        flipped[body + 5] = flipped[body + 5] ^ 0x20;
+        QTest::newRow("a changed byte") << flipped << damaged;
+        QTest::newRow("empty") << QByteArray() << foreign;
+        QTest::newRow("another program's file") << QByteArray("PK\x03\x04 some archive") << foreign;
+        QTest::newRow("a later format") << QByteArray(good).replace("version 1\n", "version 2\n")
+                                        << Backup::problemText(Backup::Problem::Newer);
+
+        // Well formed, correct checksum, but not what a backup must hold.
+        QList<Backup::Member> members;
+        const Files files = sample("x");
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            members.append({it.key(), it.value()});
+        QList<Backup::Member> missing = members;
+        missing.removeLast();
+        QTest::newRow("a file missing") << Backup::encode(missing) << damaged;
+        QList<Backup::Member> twice = members;
+        twice.append(members.first());
+        QTest::newRow("a file twice") << Backup::encode(twice) << damaged;
+        QList<Backup::Member> stranger = members;
+        stranger.last().name = "../../etc/passwd";
+        QTest::newRow("a file outside the data folder") << Backup::encode(stranger) << damaged;
+        QList<Backup::Member> broken = members;
+        for (Backup::Member& m : broken)
+            if (m.name == "sms.xml")
+                m.data = "<sms><inbox>";
+        QTest::newRow("a store that is no XML") << Backup::encode(broken) << damaged;
+        QList<Backup::Member> binary = members;
+        binary.last().data = "\xff\xfe\x00garbage";
+        QTest::newRow("settings that are no text") << Backup::encode(binary) << damaged;
+    }
+    void refusedBackupsChangeNothing() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        writeLive(sample("live"));
+        const Files before = liveFiles();
+        writeBytes(backupPath_, file);
+        QString error;
+        QVERIFY(!Backup::restoreBackup(backupPath_, &error));
+        QCOMPARE(error, message);
+        QCOMPARE(liveFiles(), before);
+        QVERIFY(strayFiles().isEmpty());
+    }
+
+    void unreadableAndUnwritable() {
+        writeLive(sample("live"));
+        QString error;
+        QVERIFY(!Backup::restoreBackup(env_->base() + "/nothing.dat", &error));
+        QCOMPARE(error, Backup::problemText(Backup::Problem::Unreadable));
+
+        // A live file that can't be copied: the restore stops before touching any.
+        QVERIFY(Backup::writeBackup(backupPath_, &error));
+        QVERIFY(QFile::remove(dataFile("alertsetconfigrc")));
+        QVERIFY(QDir().mkpath(dataFile("alertsetconfigrc") + "/inside"));
+        Files changed = sample("changed");
+        changed.remove("alertsetconfigrc");
+        writeLive(changed);
+        const Files before = liveFiles();
+        QVERIFY(!Backup::restoreBackup(backupPath_, &error));
+        QCOMPARE(error, QString("Resume failed! Nothing was changed."));
+        QCOMPARE(liveFiles(), before);
+        QVERIFY(strayFiles().isEmpty());
+
+        // And a backup needs every file.
+        QVERIFY(!Backup::writeBackup(env_->base() + "/other.dat", &error));
+        QCOMPARE(error, QString("Backup failed! alertsetconfigrc can't be read."));
+        QVERIFY(!QFile::exists(env_->base() + "/other.dat"));
+    }
+
+    // A file that can't be replaced after others were: those are put back.
+    void failureMidwayPutsTheOldFilesBack() {
+        writeLive(sample("new"));
+        QString error;
+        QVERIFY(Backup::writeBackup(backupPath_, &error));
+        writeLive(sample("old"));
+        const Files before = liveFiles();
+        // The last file of the backup refuses to be replaced.
+        const QString last = dataFile(Backup::memberNames().last());
+        Immutable guard(last);
+        if (!guard.set)
+            QSKIP("the file system or the user can't make a file immutable");
+        QVERIFY(!Backup::restoreBackup(backupPath_, &error));
+        QCOMPARE(error, QString("Resume failed! Nothing was changed."));
+        QCOMPARE(liveFiles(), before);
+        QVERIFY(strayFiles().isEmpty());
+    }
+
+    // A restore killed at any moment leaves, once the program starts again,
+    // either every old file or every new one.
+    void killedRestoreNeverMixes() {
+        const Files oldFiles = sample("old");
+        const Files newFiles = sample("new");
+        writeLive(newFiles);
+        QString error;
+        QVERIFY(Backup::writeBackup(backupPath_, &error));
+        // A restore run to its end, timed, so that the kills fall all over one.
+        auto restoreInChild = [this] {
+            const pid_t child = fork();
+            if (child == 0) {
+                Backup::restoreBackup(backupPath_, nullptr);
+                _exit(0);
+            }
+            return child;
+        };
+        writeLive(oldFiles);
+        QElapsedTimer clock;
+        clock.start();
+        pid_t child = restoreInChild();
+        QVERIFY(child > 0);
+        waitpid(child, nullptr, 0);
+        const qint64 duration = clock.nsecsElapsed() / 1000;
+        QCOMPARE(liveFiles(), newFiles);
+
+        int sawOld = 0, sawNew = 0;
+        constexpr int rounds = 20;
+        for (int round = 0; round < rounds; ++round) {
+            writeLive(oldFiles);
+            child = restoreInChild();
+            QVERIFY(child > 0);
+            usleep(static_cast<useconds_t>(duration * round / rounds));
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+
+            Backup::finishInterruptedRestore();
+            const Files now = liveFiles();
+            QVERIFY2(now == oldFiles || now == newFiles, qPrintable(QString::number(round)));
+            (now == oldFiles ? sawOld : sawNew)++;
+            QVERIFY(strayFiles().isEmpty());
+        }
+        qInfo("old files kept %d times, new files in place %d times", sawOld, sawNew);
+    }
+
+private:
+    std::unique_ptr<TestEnv> env_;
+    QString backupPath_;
+};
+
+QTEST_GUILESS_MAIN(TestBackup)
+#include "test_backup.moc"
