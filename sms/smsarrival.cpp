@@ -2,6 +2,7 @@
 
 #include "modem/protocol/replies.h"
 #include "sms/smsdataoperation.h"
+#include "sms/smsparts.h"
 
 #include <cstring>
 
@@ -15,24 +16,90 @@ void fillSource(SM_PARAM_DECODE* rec, int index, const ModemMessage& message) {
 
 } // namespace
 
-bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec) {
+bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec,
+                    std::optional<ConcatInfo>* concat) {
     const std::optional<ModemMessage> message = parseReadMessage(reply.toLatin1());
     if (!message)
         return false;
-    gsmDecodePdu(message->pdu.toLatin1().constData(), rec);
+    gsmDecodePart(message->pdu.toLatin1().constData(), rec, true, concat);
     fillSource(rec, index, *message);
     return true;
 }
 
-bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state) {
-    SM_PARAM_DECODE rec;
-    if (!parseReadReply(reply, index, &rec))
+namespace {
+
+// Puts `rec` into the PC inbox and writes the file; on a failed write the
+// inbox is left as it was.
+bool storeInInbox(SmsData& store, const SM_PARAM_DECODE& rec) {
+    const int id = store.appendSmsItem(rec, "inbox");
+    if (id < 0)
         return false;
+    if (store.saveDom())
+        return true;
+    store.delSmsItem(id, "inbox", false);
+    return false;
+}
+
+} // namespace
+
+Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const QString& reply, int index,
+                            const QString& state, const QString& newWord, const QDateTime& now) {
+    SM_PARAM_DECODE rec;
+    std::optional<ConcatInfo> concat;
+    if (!parseReadReply(reply, index, &rec, &concat))
+        return {};
     rec.state = state;
-    SmsList inbox;
-    store.getPcAllSmsItem(inbox, "inbox");
-    store.insertSmsItem(inbox, rec, "inbox", false);
-    return store.saveDom();
+    if (!concat || concat->total < 2)
+        return storeInInbox(store, rec) ? Arrival{true, state == newWord ? 1 : 0} : Arrival{};
+
+    QString key;
+    switch (parts.add(rec, *concat, now, &key)) {
+    case PartStore::Added::Failed:
+        return {};
+    case PartStore::Added::Waiting:
+        return {true, 0};
+    case PartStore::Added::Complete:
+        break;
+    }
+    const SM_PARAM_DECODE whole = parts.joined(key, newWord);
+    if (!storeInInbox(store, whole)) {
+        parts.removePart(key, concat->sequence);
+        return {};
+    }
+    parts.remove(key);
+    // Should this write fail, the parts file still lists the message and it
+    // would come again after a day: a copy, never a loss.
+    parts.save();
+    return {true, whole.state == newWord ? 1 : 0};
+}
+
+bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state) {
+    PartStore parts;
+    return storeArrivedMessage(store, parts, reply, index, state, state,
+                               QDateTime::currentDateTime())
+        .kept;
+}
+
+int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,
+                      const QDateTime& now) {
+    const QStringList keys = parts.expired(now);
+    if (keys.isEmpty())
+        return 0;
+    QList<int> ids;
+    int unread = 0;
+    for (const QString& key : keys) {
+        const SM_PARAM_DECODE whole = parts.joined(key, newWord);
+        ids << store.appendSmsItem(whole, "inbox");
+        unread += whole.state == newWord ? 1 : 0;
+    }
+    if (!store.saveDom()) {
+        store.delSmsItems(ids, "inbox");
+        return 0;
+    }
+    for (const QString& key : keys)
+        parts.remove(key);
+    parts.save();
+    return unread;
 }
 
 int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
