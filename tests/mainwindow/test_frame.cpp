@@ -8,6 +8,7 @@
 #include "phonebook/ui/phonebook.h"
 #include "settings/ui/settingmainwindow.h"
 #include "sms/ui/shortmessage.h"
+#include "sms/ui/shorttable.h"
 #include "tests/support/testenv.h"
 #include "tests/widgets/modalhelper.h"
 #include "widgets/mybutton.h"
@@ -18,8 +19,8 @@
 #include <QSignalSpy>
 #include <QSplashScreen>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QtTest>
+#include <cstring>
 
 namespace {
 
@@ -200,7 +201,7 @@ void TestFrame::phonebookAndMessagePageAreRouted() {
 }
 
 void TestFrame::savingMessageNumberNeedsOneSelectedMessage() {
-    QTableWidget* table = window_->shortmessage->smsTable;
+    CShortMsg* page = window_->shortmessage;
     QSignalSpy sent(window_, &WTMainWindow::sendToPhonebook);
 
     QString text;
@@ -208,10 +209,11 @@ void TestFrame::savingMessageNumberNeedsOneSelectedMessage() {
     window_->SMSToPhonebook();
     QCOMPARE(text, QString("Please select SMS first!"));
 
-    table->setRowCount(2);
-    for (int row = 0; row < 2; ++row)
-        table->setItem(row, CShortMsg::NumberColumn, new QTableWidgetItem("070123456"));
-    table->selectAll();
+    SmsList listed;
+    for (int id = 0; id < 2; ++id)
+        std::strcpy(listed[id].TPA, "070123456");
+    page->showDataInTable(listed);
+    page->smsTable->selectAll();
     nextBoxText(&text);
     window_->SMSToPhonebook();
     QCOMPARE(text, QString("Cann't save multiple SMS records simultaneously!"));
