@@ -560,13 +560,15 @@ std::string packBehindHeader(const std::string& header, const std::string& septe
     return out;
 }
 
+// The user-data header of a part: its length, then the concatenation
+// element (identifier, length, reference, number of parts, this part).
 std::string concatHeader(const ConcatInfo& info) {
     std::string header;
     if (info.wideReference) {
-        header = {5, 0x08, 4, static_cast<char>(info.reference >> 8),
+        header = {6, 0x08, 4, static_cast<char>(info.reference >> 8),
                   static_cast<char>(info.reference & 0xFF)};
     } else {
-        header = {4, 0x00, 3, static_cast<char>(info.reference & 0xFF)};
+        header = {5, 0x00, 3, static_cast<char>(info.reference & 0xFF)};
     }
     header += static_cast<char>(info.total);
     header += static_cast<char>(info.sequence);

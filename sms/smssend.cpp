@@ -5,6 +5,7 @@
 #include "sms/longmessage.h"
 #include "sms/smsdataoperation.h"
 
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <cstring>
 
@@ -31,6 +32,10 @@ QStringList recipientsOf(const QString& line) {
         numbers << field;
     }
     return numbers;
+}
+
+MessageSettings messageSettingsForSending() {
+    return QFileInfo::exists(messageSettingsFile()) ? readMessagesSettings() : MessageSettings();
 }
 
 QString serviceCentreFor(const QString& modemCentre, const MessageSettings& settings) {

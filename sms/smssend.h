@@ -17,6 +17,10 @@ constexpr int SMS_MAX_RECIPIENTS = 10;
 // the first empty one ("111;;222" gives 111 alone).
 QStringList recipientsOf(const QString& line);
 
+// The message settings as stored; the defaults while none are stored (a
+// missing file would read as 12 hours and reports on).
+MessageSettings messageSettingsForSending();
+
 // The service centre to send through: the modem's, else the one of the
 // message settings; empty when neither is known.
 QString serviceCentreFor(const QString& modemCentre, const MessageSettings& settings);

@@ -502,7 +502,7 @@ void CShortMsg::moveIds(const QList<int>& ids, bool fromReading) {
         if (store == PcStore) {
             int unread = 0;
             report = movePcToSim(*link_, *smsData_, box, ids,
-                                 serviceCentreFor(smscent_num, readMessagesSettings()));
+                                 serviceCentreFor(smscent_num, messageSettingsForSending()));
             for (int id : std::as_const(report.moved))
                 unread += box == "inbox" && boxMsgMap.value(id).state == newWord() ? 1 : 0;
             adjustUnread(-std::min(unread, std::max(unreadMsgCount, 0)));

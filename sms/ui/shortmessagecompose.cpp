@@ -96,7 +96,7 @@ void CShortMsg::send() {
         MyMessageBox::warning(this, tr("SMS length exceed!"));
         return;
     }
-    const MessageSettings settings = readMessagesSettings();
+    const MessageSettings settings = messageSettingsForSending();
     const QString centre = serviceCentreFor(smscent_num, settings);
     if (centre.isEmpty() || link_ == nullptr) {
         MyMessageBox::warning(

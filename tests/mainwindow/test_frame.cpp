@@ -56,6 +56,7 @@ private slots:
     void pageButtonsRaiseTheirPages();
     void settingsSectionsSetTheCaption();
     void newMessageIndicatorDropsPendingNotices();
+    void messagePageDrivesTheIndicator();
     void phonebookAndMessagePageAreRouted();
     void savingMessageNumberNeedsOneSelectedMessage();
     void dragMovesWindowWithLeftButtonOnly();
@@ -190,6 +191,15 @@ void TestFrame::newMessageIndicatorDropsPendingNotices() {
     QCOMPARE(activeMsgCount, 0);
     QCOMPARE(inbox.count(), 1);
     QCOMPARE(window_->centre->currentPageId(), int(CentreWidget::SmsPage));
+}
+
+void TestFrame::messagePageDrivesTheIndicator() {
+    unreadMsgCount = 1;
+    emit window_->shortmessage->sigUnreadChanged();
+    QVERIFY(!window_->centre->newMsgLabel->isHidden());
+    unreadMsgCount = 0;
+    emit window_->shortmessage->sigUnreadChanged();
+    QVERIFY(window_->centre->newMsgLabel->isHidden());
 }
 
 void TestFrame::phonebookAndMessagePageAreRouted() {
