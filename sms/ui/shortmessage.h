@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sms/smsarrival.h"
+#include "sms/smsmoves.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -198,6 +199,11 @@ private:
     void openReading(int id);
     void openNew(const QString& numbers, const QString& text);
     void deleteIds(const QList<int>& ids, bool fromReading);
+    // Deletes the messages `ids` of a box of the PC, the SIM or the modem.
+    MoveReport delPcMsg(const QString& box, const QList<int>& ids);
+    MoveReport delSimMsg(const QString& box, const QList<int>& ids);
+    MoveReport delMeMsg(const QString& box, const QList<int>& ids);
+    MoveReport delModemMsg(int store, const QString& box, const QList<int>& ids);
     void moveIds(const QList<int>& ids, bool fromReading);
     void setSimControls();
     void adjustUnread(int delta);

@@ -427,43 +427,61 @@ void CShortMsg::readDelte() {
     deleteIds({readingId_}, true);
 }
 
+MoveReport CShortMsg::delPcMsg(const QString& box, const QList<int>& ids) {
+    int unread = 0;
+    const MoveReport report = deletePcMessages(*smsData_, box, ids, newWord(), &unread);
+    adjustUnread(-std::min(unread, std::max(unreadMsgCount, 0)));
+    return report;
+}
+
+MoveReport CShortMsg::delModemMsg(int store, const QString& box, const QList<int>& ids) {
+    MoveReport report;
+    QList<int> indexes;
+    for (int id : ids)
+        indexes << modemList(store, box).value(id).index;
+    if (link_)
+        report = deleteModemMessages(*link_, store == SimStore ? SmsStore::Sim : SmsStore::Modem,
+                                     indexes);
+    else
+        report.notDone = static_cast<int>(indexes.size());
+    getSimAllSmsItem(store == SimStore ? 1 : 0, 4);
+    return report;
+}
+
+MoveReport CShortMsg::delSimMsg(const QString& box, const QList<int>& ids) {
+    return delModemMsg(SimStore, box, ids);
+}
+
+MoveReport CShortMsg::delMeMsg(const QString& box, const QList<int>& ids) {
+    return delModemMsg(MeStore, box, ids);
+}
+
 void CShortMsg::deleteIds(const QList<int>& ids, bool fromReading) {
     const int store = fromReading ? readingStore_ : shownStore();
     const QString box = fromReading ? readingBox_ : shownBox();
     MoveReport report;
-    QString text;
     {
         Busy busy(this);
-        if (store == PcStore) {
-            int unread = 0;
-            report = deletePcMessages(*smsData_, box, ids, newWord(), &unread);
-            adjustUnread(-std::min(unread, std::max(unreadMsgCount, 0)));
-            text = tr("Delete finished %1 items").arg(report.done);
-        } else {
-            QList<int> indexes;
-            for (int id : ids)
-                indexes << modemList(store, box).value(id).index;
-            const SmsStore where = store == SimStore ? SmsStore::Sim : SmsStore::Modem;
-            if (link_)
-                report = deleteModemMessages(*link_, where, indexes);
-            else
-                report.notDone = static_cast<int>(indexes.size());
-            getSimAllSmsItem(store == SimStore ? 1 : 0, 4);
-            if (store == SimStore)
-                text = tr("Delete finished %1 items, unfinished %2 items")
-                           .arg(report.done)
-                           .arg(report.notDone);
-            else if (ids.size() > 1)
-                text = tr("delete finished %1 items, unfinished %2 items")
-                           .arg(report.done)
-                           .arg(report.notDone);
-            else
-                text = report.done ? tr("Delete Operation finished") : tr("Delete Operation error");
-        }
-        if (fromReading) {
-            text = report.done ? tr("Delete finished") : tr("Delete Operation error");
-            readingId_ = -1;
-        }
+        report = store == PcStore    ? delPcMsg(box, ids)
+                 : store == SimStore ? delSimMsg(box, ids)
+                                     : delMeMsg(box, ids);
+    }
+    QString text;
+    if (fromReading) {
+        text = report.done ? tr("Delete finished") : tr("Delete Operation error");
+        readingId_ = -1;
+    } else if (store == PcStore) {
+        text = tr("Delete finished %1 items").arg(report.done);
+    } else if (store == SimStore) {
+        text = tr("Delete finished %1 items, unfinished %2 items")
+                   .arg(report.done)
+                   .arg(report.notDone);
+    } else if (ids.size() > 1) {
+        text = tr("delete finished %1 items, unfinished %2 items")
+                   .arg(report.done)
+                   .arg(report.notDone);
+    } else {
+        text = report.done ? tr("Delete Operation finished") : tr("Delete Operation error");
     }
     if (!report.saved)
         text += "\n" + tr("The message file could not be written.");

@@ -288,6 +288,42 @@ private slots:
         QCOMPARE(listing(reopened, "inbox")[4].state, QString());
     }
 
+    // Files that other tools wrote: what the quick reader of our own format
+    // does not take, the general reader does.
+    void readsFilesOfOtherWriters_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("content");
+        const QByteArray item = "<inbox><smsitem><id>0</id><contentstr>%1</contentstr>"
+                                "</smsitem></inbox><outbox/><draftbox/>";
+        QTest::newRow("our own, with references")
+            << "<smsdata><boxes>" + QByteArray(item).replace("%1", "a&#233;&#xd;&amp;&lt;b&gt;") +
+                   "</boxes></smsdata>"
+            << QString::fromUtf8("aé\r&<b>");
+        QTest::newRow("comment and CDATA")
+            << "<!-- kept by hand --><smsdata><boxes>" +
+                   QByteArray(item).replace("%1", "<![CDATA[<x> & y]]>") + "</boxes></smsdata>"
+            << QString("<x> & y");
+        QTest::newRow("attributes")
+            << "<smsdata version=\"2\"><boxes>" + QByteArray(item).replace("%1", "z") +
+                   "</boxes></smsdata>"
+            << QString("z");
+        QTest::newRow("Latin-1") << "<?xml version='1.0' encoding='ISO-8859-1'?><smsdata><boxes>" +
+                                        QByteArray(item).replace("%1", "Gr\xFC\xDF") +
+                                        "</boxes></smsdata>"
+                                 << QString::fromUtf8("Grüß");
+    }
+    void readsFilesOfOtherWriters() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, content);
+        TestEnv env;
+        QFile out(env.dataPath("sms.xml"));
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(file);
+        out.close();
+        SmsData store;
+        QCOMPARE(listing(store, "inbox").value(0).contentStr, content);
+    }
+
     void appendsDeletesAndMarksInPlace() {
         TestEnv env;
         SmsData store;
