@@ -91,19 +91,9 @@ QString CShortMsg::readingNumber() const {
 // --- listing -------------------------------------------------------------------
 
 void CShortMsg::showDataInTable(const SmsList& messages) {
-    // Rows that stay in the list stay selected (a message may arrive while
-    // the user chooses some).
-    const QList<int> selected = selectedIds();
     smsModel->setMessages(messages,
                           [](const QString& number) { return IOData::getNameFromPhone(number); });
     shownCount_ = static_cast<int>(messages.size());
-    for (int row = 0; row < smsModel->rowCount() && !selected.isEmpty(); ++row) {
-        if (!selected.contains(smsModel->idAt(row)))
-            continue;
-        const QModelIndex index = smsTable->proxy()->mapFromSource(smsModel->index(row, 0));
-        smsTable->selectionModel()->select(index,
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
 }
 
 void CShortMsg::listPcBoxMsg(const QString& box) {
@@ -123,12 +113,24 @@ void CShortMsg::listMeBoxMsg(const QString& box) {
 void CShortMsg::listShownBox() {
     const QString box = shownBox();
     const int store = shownStore();
+    // PC messages that stay in the list stay selected (a message may arrive
+    // while the user chooses some); the ids of the card's lists are given
+    // anew at each reading, so there the selection goes.
+    const QList<int> selected = store == PcStore ? selectedIds() : QList<int>();
+    smsTable->clearSelection();
     if (store == SimStore)
         listSimBoxMsg(box);
     else if (store == MeStore)
         listMeBoxMsg(box);
     else
         listPcBoxMsg(box);
+    for (int row = 0; row < smsModel->rowCount() && !selected.isEmpty(); ++row) {
+        if (!selected.contains(smsModel->idAt(row)))
+            continue;
+        const QModelIndex index = smsTable->proxy()->mapFromSource(smsModel->index(row, 0));
+        smsTable->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                      QItemSelectionModel::Rows);
+    }
 
     const QString boxName = box == "outbox"     ? tr("Outbox")
                             : box == "draftbox" ? tr("Drafts")

@@ -255,6 +255,17 @@ private slots:
         QCOMPARE(unreadMsgCount, 0);
         QVERIFY(TestEnv::readFile(env->dataPath("sms.xml")).count("<state>read</state>") == 2);
 
+        // A click selects a row as the table shows it; a double click reads it.
+        page->show();
+        QWidget* rows = page->smsTable->viewport();
+        const QRect second = page->smsTable->visualRect(page->smsTable->model()->index(1, 1));
+        QTest::mouseClick(rows, Qt::LeftButton, {}, second.center());
+        QCOMPARE(page->selectedMessageCount(), 1);
+        QCOMPARE(page->numberAtRow(page->currentMessageRow()), QString("+491739876543"));
+        QTest::mouseDClick(rows, Qt::LeftButton, {}, second.center());
+        QCOMPARE(page->readContentBrowser->toPlainText(), QString("second"));
+        page->clickedCancel();
+
         selectRows({0, 1});
         page->ReadClicked();
         QCOMPARE(boxes->last(), QString("Cann't read multiple SMS records simultaneously!"));
@@ -313,12 +324,14 @@ private slots:
         arrive("+43", "three");
         page->InboxClicked();
         selectRows({0, 2});
+        arrive("+44", "four"); // listed while the user chooses: the choice stays
+        QCOMPARE(page->selectedMessageCount(), 2);
         page->DeleteClicked();
         QCOMPARE(boxes->texts.mid(boxes->texts.size() - 2),
                  (QStringList{"Do you want to delete the item that you have selected?",
                               "Delete finished 2 items"}));
-        QCOMPARE(shownRows(CShortMsg::NumberColumn), QStringList{"+42"});
-        QCOMPARE(unreadMsgCount, 1);
+        QCOMPARE(shownRows(CShortMsg::NumberColumn), (QStringList{"+42", "+44"}));
+        QCOMPARE(unreadMsgCount, 2);
 
         page->carddispose(true);
         page->getSimAllSmsItem(1, 4);
