@@ -12,6 +12,7 @@
 // whatever lengths the PDU claims: numbers and texts that do not fit are cut
 // to their field.
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -50,6 +51,9 @@ struct SM_PARAM_DECODE {
     int length = 0;
     QString pduSrc;
     QString state;
+    // The storage indexes of all parts when the record joins the parts of a
+    // long message listed from the modem (then `index` is the first part's).
+    QList<int> partIndexes;
 };
 
 // How an outgoing message is sent.

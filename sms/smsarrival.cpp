@@ -4,6 +4,8 @@
 #include "sms/smsdataoperation.h"
 #include "sms/smsparts.h"
 
+#include <QStringList>
+
 #include <cstring>
 
 namespace {
@@ -102,34 +104,90 @@ int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,
     return unread;
 }
 
+namespace {
+
+// The parts of a long message found in a list, joined as PartStore joins
+// arriving ones: texts in order, a missing part marked, all storage indexes.
+SM_PARAM_DECODE joinListedParts(const QMap<int, SM_PARAM_DECODE>& parts, int total,
+                                const QString& newWord) {
+    SM_PARAM_DECODE whole = parts.first();
+    whole.contentStr.clear();
+    QStringList pdus;
+    bool anyNew = false;
+    for (int n = 1; n <= total; ++n) {
+        const auto part = parts.constFind(n);
+        if (part == parts.constEnd()) {
+            whole.contentStr += missingPartText(n, total);
+            continue;
+        }
+        whole.contentStr += part->contentStr;
+        whole.partIndexes << part->index;
+        pdus << part->pduSrc;
+        anyNew = anyNew || part->state == newWord;
+    }
+    whole.pduSrc = pdus.join(',');
+    if (anyNew)
+        whole.state = newWord;
+    return whole;
+}
+
+} // namespace
+
 int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
                    const QString& newWord, const QString& readWord, const QString& now) {
     in.clear();
     out.clear();
     draft.clear();
+    // Long messages: where each stands in its list, and its parts so far.
+    struct Long {
+        SmsList* list;
+        int id;
+        int total;
+        QMap<int, SM_PARAM_DECODE> parts;
+    };
+    QMap<QString, Long> longs;
     const QList<ModemMessage> messages = parseMessageList(reply.toLatin1());
     for (const ModemMessage& message : messages) {
         SM_PARAM_DECODE rec;
+        std::optional<ConcatInfo> concat;
         const QByteArray hex = message.pdu.toLatin1();
         SmsList* list = nullptr;
         if (message.stat == 0 || message.stat == 1) {
-            gsmDecodePdu(hex.constData(), &rec);
+            gsmDecodePart(hex.constData(), &rec, true, &concat);
             list = &in;
         } else if (message.stat == 3) {
-            gsmDecodePdu4Move(hex.constData(), &rec);
+            gsmDecodePart(hex.constData(), &rec, false, &concat);
             const QByteArray stamp = now.toLatin1().left(sizeof rec.TP_SCTS - 1);
             std::memset(rec.TP_SCTS, 0, sizeof rec.TP_SCTS);
             std::memcpy(rec.TP_SCTS, stamp.constData(), stamp.size());
             list = &out;
         } else if (message.stat == 2) {
-            gsmDecodePdu4Move(hex.constData(), &rec);
+            gsmDecodePart(hex.constData(), &rec, false, &concat);
             list = &draft;
         } else {
             continue;
         }
         fillSource(&rec, message.index, message);
         rec.state = message.stat == 0 ? newWord : readWord;
-        list->insert(SmsData::getNoUsedId(list), rec);
+        const int id = SmsData::getNoUsedId(list);
+        if (!concat || concat->total < 2) {
+            list->insert(id, rec);
+            continue;
+        }
+        const QString key = QString("%1|%2|%3|%4|%5")
+                                .arg(quintptr(list))
+                                .arg(QString::fromLatin1(rec.TPA))
+                                .arg(concat->reference)
+                                .arg(concat->total)
+                                .arg(concat->wideReference);
+        auto found = longs.find(key);
+        if (found == longs.end()) {
+            list->insert(id, rec); // holds the message's place in the list
+            found = longs.insert(key, Long{list, id, concat->total, {}});
+        }
+        found->parts.insert(concat->sequence, rec);
     }
+    for (const Long& l : std::as_const(longs))
+        l.list->insert(l.id, joinListedParts(l.parts, l.total, newWord));
     return static_cast<int>(messages.size());
 }

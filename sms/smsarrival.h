@@ -47,6 +47,8 @@ int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,
 // state `newWord` (status 0) or `readWord`, stored sent ones (3) to `out` with
 // the time stamp `now` ("yyMMddhhmmss"), stored unsent ones (2) to `draft`.
 // Keys are the lowest free ids of each list; the storage index travels in the
-// record. Returns the number of messages listed.
+// record. The parts of a long message become one record in the place of its
+// first part, with the storage indexes of all. Returns the number of entries
+// listed.
 int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
                    const QString& newWord, const QString& readWord, const QString& now);

@@ -46,12 +46,31 @@ MoveReport deletePcMessages(SmsData& store, const QString& box, const QList<int>
     return report;
 }
 
-MoveReport deleteModemMessages(SerialThread& link, SmsStore store, const QList<int>& indexes) {
-    MoveReport report;
-    for (int index : indexes) {
-        const int deleted =
+QList<int> storageIndexesOf(const SM_PARAM_DECODE& rec) {
+    return rec.partIndexes.isEmpty() ? QList<int>{rec.index} : rec.partIndexes;
+}
+
+namespace {
+
+// Deletes every part of `rec`; the number deleted.
+int deleteParts(SerialThread& link, SmsStore store, const SM_PARAM_DECODE& rec) {
+    int deleted = 0;
+    for (int index : storageIndexesOf(rec)) {
+        const int result =
             store == SmsStore::Sim ? link.deleteSimSMS(index) : link.deleteMeSMS(index);
-        ++(deleted == 1 ? report.done : report.notDone);
+        deleted += result == 1 ? 1 : 0;
+    }
+    return deleted;
+}
+
+} // namespace
+
+MoveReport deleteModemMessages(SerialThread& link, SmsStore store,
+                               const QList<SM_PARAM_DECODE>& messages) {
+    MoveReport report;
+    for (const SM_PARAM_DECODE& rec : messages) {
+        const bool all = deleteParts(link, store, rec) == storageIndexesOf(rec).size();
+        ++(all ? report.done : report.notDone);
     }
     return report;
 }
@@ -111,10 +130,11 @@ MoveReport moveSimToPc(SerialThread& link, SmsData& store, const QString& box,
         report.saved = false;
         return report;
     }
-    // A message the SIM keeps goes out of the PC box again: it stays where it was.
+    // A message the SIM keeps goes out of the PC box again: it stays where it
+    // was. One the SIM gave up in part stays on the PC with the whole text.
     QList<int> kept;
     for (qsizetype i = 0; i < messages.size(); ++i) {
-        if (link.deleteSimSMS(messages.at(i).index) != 1)
+        if (deleteParts(link, SmsStore::Sim, messages.at(i)) == 0)
             kept << ids.at(i);
     }
     report.done = static_cast<int>(messages.size() - kept.size());

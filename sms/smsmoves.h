@@ -38,8 +38,13 @@ QStringList pdusForStorage(const SM_PARAM_DECODE& rec, const QString& box, const
 MoveReport deletePcMessages(SmsData& store, const QString& box, const QList<int>& ids,
                             const QString& newWord, int* unreadRemoved);
 
-// Deletes the messages at `indexes` of a modem storage.
-MoveReport deleteModemMessages(SerialThread& link, SmsStore store, const QList<int>& indexes);
+// The storage indexes a listed modem message takes: each of its parts'.
+QList<int> storageIndexesOf(const SM_PARAM_DECODE& rec);
+
+// Deletes `messages` (from the lists) from a modem storage, each with all
+// its parts.
+MoveReport deleteModemMessages(SerialThread& link, SmsStore store,
+                               const QList<SM_PARAM_DECODE>& messages);
 
 // Writes the PC messages `ids` of `box` into the SIM and removes from the PC
 // those the SIM took. A message that needs more places than the SIM has
@@ -49,7 +54,8 @@ MoveReport movePcToSim(SerialThread& link, SmsData& store, const QString& box,
 
 // Puts the SIM messages `messages` (from the SIM lists) into the PC box
 // `box`, writes the file, then deletes them from the SIM. Received ones come
-// as read (`readWord`) with their time stamp; the others get `stamp`.
+// as read (`readWord`) with their time stamp; the others get `stamp`. A
+// message the SIM would not give up at all goes out of the PC box again.
 MoveReport moveSimToPc(SerialThread& link, SmsData& store, const QString& box,
                        const QList<SM_PARAM_DECODE>& messages, const QString& readWord,
                        const QString& stamp);

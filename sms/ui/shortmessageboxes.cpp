@@ -128,8 +128,8 @@ void CShortMsg::listShownBox() {
         if (!selected.contains(smsModel->idAt(row)))
             continue;
         const QModelIndex index = smsTable->proxy()->mapFromSource(smsModel->index(row, 0));
-        smsTable->selectionModel()->select(index, QItemSelectionModel::Select |
-                                                      QItemSelectionModel::Rows);
+        smsTable->selectionModel()->select(index,
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     const QString boxName = box == "outbox"     ? tr("Outbox")
@@ -438,14 +438,14 @@ MoveReport CShortMsg::delPcMsg(const QString& box, const QList<int>& ids) {
 
 MoveReport CShortMsg::delModemMsg(int store, const QString& box, const QList<int>& ids) {
     MoveReport report;
-    QList<int> indexes;
+    QList<SM_PARAM_DECODE> messages;
     for (int id : ids)
-        indexes << modemList(store, box).value(id).index;
+        messages << modemList(store, box).value(id);
     if (link_)
         report = deleteModemMessages(*link_, store == SimStore ? SmsStore::Sim : SmsStore::Modem,
-                                     indexes);
+                                     messages);
     else
-        report.notDone = static_cast<int>(indexes.size());
+        report.notDone = static_cast<int>(messages.size());
     getSimAllSmsItem(store == SimStore ? 1 : 0, 4);
     return report;
 }

@@ -308,6 +308,22 @@ private slots:
         QVERIFY(TestEnv::readFile(env->dataPath("sms.xml")).contains("move me"));
         QVERIFY(sim->command({"overrides-clear"}));
 
+        // A long message goes as its parts and is listed whole; back on the PC
+        // it is one message again.
+        const QString longText = QString("Long message, sent in parts. ").repeated(14);
+        compose("+491711234567", longText);
+        page->send();
+        selectRows({0});
+        page->move();
+        QCOMPARE(boxes->last(), QString("Move 1 finished,0 unfinished"));
+        QCOMPARE(simStored(), onSim + 3);
+        QCOMPARE(page->SimOutBListMap.last().contentStr, longText);
+        QCOMPARE(page->SimOutBListMap.last().partIndexes.size(), 3);
+        selectRows({int(page->SimOutBListMap.size()) - 1});
+        page->move();
+        QCOMPARE(simStored(), onSim);
+        QCOMPARE(page->boxMsgMap.last().contentStr, longText);
+
         // A draft saved here has no PDU yet: it is written as an unsent message.
         compose("+4930123", "draft to the card");
         page->SaveClicked();
