@@ -222,7 +222,7 @@ private:
     // The box flag (exactly one set while a box is listed) and the box
     // shown last.
     QString flaggedBox_;
-    QString lastBox_ = "inbox";
+    QString lastBox_;
     int shownCount_ = 0;
     // The message open in the reading view (list id; -1 none) and its box
     // and store; the draft being edited (-1 none).

@@ -24,6 +24,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -161,6 +162,24 @@ private slots:
         compose("111", "");
         page->send();
         QCOMPARE(boxes->last(), QString("The content is null!"));
+        page->clickedCancel(); // back to the box flagged last
+        QCOMPARE(page->smsStack->currentIndex(), int(CShortMsg::ListView));
+        QVERIFY(page->draftboxButton->isChecked());
+        page->setGrossDispStatu();
+        page->NewmsgClicked();
+        page->clickedCancel(); // no box flagged: the one shown last
+        QVERIFY(page->draftboxButton->isChecked());
+    }
+
+    void cancelWithoutABoxShowsTheOverview() {
+        page->NewmsgClicked();
+        page->clickedCancel();
+        QCOMPARE(page->smsStack->currentIndex(), int(CShortMsg::OverviewView));
+        QCOMPARE(page->inboxCountLabel->text(), QString("Message in InBox Pc: 0 Item(s)"));
+        page->carddispose(true);
+        QCOMPARE(page->inboxCountLabel->text(),
+                 QString("Message in InBox Pc: 0 Item(s) SIM: 0 Item(s)"));
+        QCOMPARE(page->capacityLabel->text(), QString("Datebase capacity:1500 Item(s)"));
     }
 
     // Without a centre from the modem the one of the settings is used; with
