@@ -42,14 +42,18 @@ function(velto_add_data_sync)
     VERBATIM)
 endfunction()
 
-# velto_area(NAME [LIBS <targets>])
+# velto_area(NAME [LIBS <targets>] [EXCLUDE <files>])
 #   The GUI-free library of one area folder: every .cpp/.h directly in the
-#   folder (pages and dialogs live in its ui/ subfolder and go into velto_ui).
+#   folder (pages and dialogs live in its ui/ subfolder and go into velto_ui),
+#   but the EXCLUDE'd files, which a smaller library of the folder holds.
 #   It does not link Qt Widgets, so a widget in logic code fails to build.
 function(velto_area name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(excluded ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+  endforeach()
   if(sources)
     velto_library(velto_${name} SOURCES ${sources} LIBS ${ARG_LIBS})
   else()

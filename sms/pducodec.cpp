@@ -15,6 +15,11 @@ namespace {
 constexpr int kUserDataHeaderIndicator = 0x40;
 constexpr int kValidityPeriodFormat = 0x18;
 constexpr int kValidityRelative = 0x10;
+constexpr int kSubmit = 0x01;
+constexpr int kStatusReportRequest = 0x20;
+
+// An address holds at most 10 octets of semi-octets.
+constexpr size_t kMaxAddressDigits = 20;
 
 // Type-of-address octets.
 constexpr int kInternational = 0x91;
@@ -222,11 +227,42 @@ Alphabet alphabetOf(int dcs) {
     return bits == 0 ? Alphabet::Gsm7 : bits == 2 ? Alphabet::Ucs2 : Alphabet::Eight;
 }
 
+// The concatenation element of a user-data header (its length octet first):
+// an 8-bit (0x00) or 16-bit (0x08) reference, the number of parts and this
+// part's number. Nothing when there is none or it is not sound.
+std::optional<ConcatInfo> readConcatHeader(const std::string& data) {
+    if (data.empty())
+        return std::nullopt;
+    const auto octet = [&data](size_t i) { return static_cast<unsigned char>(data[i]); };
+    const size_t end = std::min<size_t>(octet(0) + 1, data.size());
+    for (size_t i = 1; i + 1 < end;) {
+        const int id = octet(i);
+        const size_t length = octet(i + 1);
+        const size_t value = i + 2;
+        if (value + length > end)
+            break;
+        const bool wide = id == 0x08 && length == 4;
+        if ((id == 0x00 && length == 3) || wide) {
+            ConcatInfo info;
+            info.wideReference = wide;
+            info.reference = wide ? (octet(value) << 8) | octet(value + 1) : octet(value);
+            info.total = octet(value + (wide ? 2 : 1));
+            info.sequence = octet(value + (wide ? 3 : 2));
+            if (info.total >= 1 && info.sequence >= 1 && info.sequence <= info.total)
+                return info;
+            return std::nullopt;
+        }
+        i = value + length;
+    }
+    return std::nullopt;
+}
+
 // The user data from its length octet on. A user-data header, when the first
-// octet announces one, is skipped, and so are the fill bits that align 7-bit
-// text behind it. Returns UDL, or -1 when the PDU ends before the user data
-// it announces.
-int readUserData(PduReader& in, int firstOctet, bool deliver, SM_PARAM_DECODE* dst) {
+// octet announces one, is skipped (its concatenation element read into
+// `concat`), and so are the fill bits that align 7-bit text behind it.
+// Returns UDL, or -1 when the PDU ends before the user data it announces.
+int readUserData(PduReader& in, int firstOctet, bool deliver, SM_PARAM_DECODE* dst,
+                 std::optional<ConcatInfo>* concat) {
     int udl = 0;
     if (!in.octet(&udl))
         return -1;
@@ -238,6 +274,8 @@ int readUserData(PduReader& in, int firstOctet, bool deliver, SM_PARAM_DECODE* d
         const std::string packed = in.octets(needed);
         std::string septets = unpackSeptets(packed, udl);
         if (header && !packed.empty()) {
+            if (concat)
+                *concat = readConcatHeader(packed);
             const int headerOctets = static_cast<unsigned char>(packed[0]) + 1;
             septets.erase(0, std::min<size_t>((headerOctets * 8 + 6) / 7, septets.size()));
         }
@@ -251,6 +289,8 @@ int readUserData(PduReader& in, int firstOctet, bool deliver, SM_PARAM_DECODE* d
 
     std::string data = in.octets(udl);
     const bool complete = static_cast<int>(data.size()) == udl;
+    if (header && concat)
+        *concat = readConcatHeader(data);
     if (header && !data.empty())
         data.erase(0, std::min<size_t>(static_cast<unsigned char>(data[0]) + 1, data.size()));
     data.resize(std::min<size_t>(data.size(), SMS_MAX_OCTETS));
@@ -270,7 +310,8 @@ int readUserData(PduReader& in, int firstOctet, bool deliver, SM_PARAM_DECODE* d
 }
 
 // SMS-DELIVER (`deliver`) or SMS-SUBMIT as kept in storage.
-int decodePdu(const char* pdu, SM_PARAM_DECODE* dst, bool deliver) {
+int decodePdu(const char* pdu, SM_PARAM_DECODE* dst, bool deliver,
+              std::optional<ConcatInfo>* concat) {
     PduReader in(pdu);
 
     int scaLength = 0, value = 0;
@@ -303,7 +344,7 @@ int decodePdu(const char* pdu, SM_PARAM_DECODE* dst, bool deliver) {
         const int format = firstOctet & kValidityPeriodFormat;
         in.octets(format == 0 ? 0 : format == kValidityRelative ? 1 : 7);
     }
-    return readUserData(in, firstOctet, deliver, dst);
+    return readUserData(in, firstOctet, deliver, dst, concat);
 }
 
 } // namespace
@@ -470,9 +511,126 @@ int gsmEncodePdu(SM_PARAM* src, char* pdu, const QString& text, char* ucs2Out) {
 }
 
 int gsmDecodePdu(const char* pdu, SM_PARAM_DECODE* dst) {
-    return decodePdu(pdu, dst, true);
+    return decodePdu(pdu, dst, true, nullptr);
 }
 
 int gsmDecodePdu4Move(const char* pdu, SM_PARAM_DECODE* dst) {
-    return decodePdu(pdu, dst, false);
+    return decodePdu(pdu, dst, false, nullptr);
+}
+
+int gsmDecodePart(const char* pdu, SM_PARAM_DECODE* dst, bool deliver,
+                  std::optional<ConcatInfo>* concat) {
+    if (concat)
+        concat->reset();
+    return decodePdu(pdu, dst, deliver, concat);
+}
+
+namespace {
+
+// The septets of a text that needs no UCS2: extension characters as escape
+// pairs, everything else through the program's ASCII table.
+std::string textSeptets(const QString& text) {
+    std::string septets;
+    for (QChar qc : text) {
+        const auto c = static_cast<unsigned char>(qc.unicode() & 0xFF);
+        const int extension = qc.unicode() < 0x80 ? gsmExtensionCode(c) : -1;
+        if (extension >= 0) {
+            septets += GSM_ESCAPE;
+            septets += static_cast<char>(extension);
+        } else {
+            septets += qc.unicode() > 0x7F ? '?' : asciiToGsm(c);
+        }
+    }
+    return septets;
+}
+
+// `header` (octets, its length octet first) followed by `septets`, packed
+// from the first septet boundary after the header.
+std::string packBehindHeader(const std::string& header, const std::string& septets) {
+    const size_t start = (header.size() * 8 + 6) / 7 * 7;
+    std::string out(header);
+    out.resize((start + 7 * septets.size() + 7) / 8, '\0');
+    for (size_t i = 0; i < septets.size(); ++i) {
+        const size_t bit = start + 7 * i;
+        const unsigned value = static_cast<unsigned char>(septets[i]) & 0x7Fu;
+        out[bit / 8] = static_cast<char>(out[bit / 8] | (value << (bit % 8)));
+        if (bit % 8 > 1)
+            out[bit / 8 + 1] = static_cast<char>(out[bit / 8 + 1] | (value >> (8 - bit % 8)));
+    }
+    return out;
+}
+
+// The user-data header of a part: its length, then the concatenation
+// element (identifier, length, reference, number of parts, this part).
+std::string concatHeader(const ConcatInfo& info) {
+    std::string header;
+    if (info.wideReference) {
+        header = {6, 0x08, 4, static_cast<char>(info.reference >> 8),
+                  static_cast<char>(info.reference & 0xFF)};
+    } else {
+        header = {5, 0x00, 3, static_cast<char>(info.reference & 0xFF)};
+    }
+    header += static_cast<char>(info.total);
+    header += static_cast<char>(info.sequence);
+    return header;
+}
+
+} // namespace
+
+QString gsmEncodeSubmit(const QString& sca, const QString& number, int pid, const QString& text,
+                        bool ucs2, const SubmitOptions& options, const ConcatInfo* concat) {
+    bool scaInternational = false, international = false;
+    const QByteArray scaText = sca.toLatin1();
+    const QByteArray numberText = number.toLatin1();
+    const std::string scaDigits =
+        addressDigits(scaText.constData(), static_cast<int>(scaText.size()), &scaInternational);
+    const std::string digits =
+        addressDigits(numberText.constData(), static_cast<int>(numberText.size()), &international);
+    if (digits.empty() || digits.size() > kMaxAddressDigits || scaDigits.size() > kMaxAddressDigits)
+        return {};
+
+    const std::string header = concat ? concatHeader(*concat) : std::string();
+    std::string userData;
+    int udl = 0;
+    if (ucs2) {
+        if (text.size() * 2 + header.size() > SMS_MAX_OCTETS)
+            return {};
+        userData = header;
+        for (QChar c : text) {
+            userData += static_cast<char>(c.unicode() >> 8);
+            userData += static_cast<char>(c.unicode() & 0xFF);
+        }
+        udl = static_cast<int>(userData.size());
+    } else {
+        const std::string septets = textSeptets(text);
+        const int headerSeptets = static_cast<int>(header.size() * 8 + 6) / 7;
+        udl = headerSeptets + static_cast<int>(septets.size());
+        if (udl > SMS_MAX_SEPTETS)
+            return {};
+        userData = packBehindHeader(header, septets);
+    }
+
+    std::string out;
+    appendAddress(out, scaDigits, scaInternational, true);
+    int first = kSubmit | kValidityRelative;
+    if (concat)
+        first |= kUserDataHeaderIndicator;
+    if (options.statusReport)
+        first |= kStatusReportRequest;
+    appendOctet(out, first);
+    appendOctet(out, 0x00); // message reference: the modem sets it
+    appendAddress(out, digits, international, false);
+    appendOctet(out, pid & 0xFF);
+    appendOctet(out, ucs2 ? 0x08 : 0x00);
+    appendOctet(out, options.validityPeriod & 0xFF);
+    appendOctet(out, udl);
+    // UCS2 user data in lower case, as the single-message encoder writes it.
+    std::string hex;
+    for (char byte : userData)
+        appendOctet(hex, static_cast<unsigned char>(byte));
+    if (ucs2) {
+        for (char& c : hex)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return QString::fromLatin1(out + hex);
 }

@@ -12,7 +12,10 @@
 // whatever lengths the PDU claims: numbers and texts that do not fit are cut
 // to their field.
 
+#include <QList>
 #include <QString>
+
+#include <optional>
 
 // Buffer sizes for the encoder's outputs.
 constexpr int SMS_PDU_TEXT_SIZE = 400; // a complete SMS-SUBMIT PDU as text, NUL included
@@ -48,6 +51,25 @@ struct SM_PARAM_DECODE {
     int length = 0;
     QString pduSrc;
     QString state;
+    // The storage indexes of all parts when the record joins the parts of a
+    // long message listed from the modem (then `index` is the first part's).
+    QList<int> partIndexes;
+};
+
+// How an outgoing message is sent.
+struct SubmitOptions {
+    int validityPeriod = 0x00; // the relative validity period octet (0x00: five minutes)
+    bool statusReport = false; // ask the network for a status report
+};
+
+// The concatenation header of one part of a longer message: the reference
+// that the parts share (8 or 16 bits), how many parts there are and which
+// one this is (from 1).
+struct ConcatInfo {
+    int reference = 0;
+    int total = 1;
+    int sequence = 1;
+    bool wideReference = false;
 };
 
 // Reads n hexadecimal characters into n/2 octets. Returns n/2.
@@ -89,3 +111,18 @@ int gsmDecodePdu(const char* pdu, SM_PARAM_DECODE* dst);
 // Decodes an SMS-SUBMIT PDU kept in modem or SIM storage (a sent or unsent
 // message). Returns as gsmDecodePdu.
 int gsmDecodePdu4Move(const char* pdu, SM_PARAM_DECODE* dst);
+
+// gsmDecodePdu (`deliver`) or gsmDecodePdu4Move, and the concatenation
+// header of the message into `concat` (nothing when it has none).
+int gsmDecodePart(const char* pdu, SM_PARAM_DECODE* dst, bool deliver,
+                  std::optional<ConcatInfo>* concat);
+
+// An SMS-SUBMIT as hexadecimal text, service-centre part first, carrying
+// `text` to `number` (digits, optionally after "+" or "00") through the
+// centre `sca` (may be empty). `ucs2` is the coding of the whole message;
+// `concat`, when given, makes this one part of a longer message. `text` must
+// fit: 160 septets, 153 behind a header (extension characters take two); 70
+// UTF-16 units, 67 behind a header. Empty when it does not, or when a number
+// has no digits or more than 20.
+QString gsmEncodeSubmit(const QString& sca, const QString& number, int pid, const QString& text,
+                        bool ucs2, const SubmitOptions& options, const ConcatInfo* concat);

@@ -6,27 +6,49 @@
 
 #include "sms/pducodec.h"
 
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 
+class PartStore;
 class SmsData;
 
 using SmsList = QMap<int, SM_PARAM_DECODE>;
 
 // Decodes the message of a reply to "AT+CMGR" into `rec` with `index` as its
-// storage index. False when the reply holds no message or no PDU.
-bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec);
+// storage index, and its concatenation header into `concat` when given.
+// False when the reply holds no message or no PDU.
+bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec,
+                    std::optional<ConcatInfo>* concat = nullptr);
 
-// Stores the message of a reply to "AT+CMGR" in the PC inbox with `state` and
-// writes the file. False when there was nothing to store or the file could
+// What became of an arriving message.
+struct Arrival {
+    bool kept = false; // on the PC now, as a message or a waiting part: the modem's copy may go
+    int storedNew = 0; // messages that went into the inbox under the unread state
+};
+
+// Stores the message of a reply to "AT+CMGR" with `state` in the PC inbox
+// and writes the file. A part of a long message waits in `parts` until its
+// message is complete, which then goes into the inbox whole, as unread
+// (`newWord`) when any of its parts was. Nothing is kept when a file could
 // not be written (the caller then keeps the modem's copy).
+Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const QString& reply, int index,
+                            const QString& state, const QString& newWord, const QDateTime& now);
+// The same with the parts kept in Data/smsparts.xml; true when kept.
 bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state);
+
+// Stores the long messages whose parts waited a day, as they are, with the
+// gaps marked. Returns the number that went into the inbox as unread.
+int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,
+                      const QDateTime& now);
 
 // Fills the boxes of one modem storage (emptied first) from an "AT+CMGL"
 // reply: received messages (status 0 unread, 1 read) go to `in` with the
 // state `newWord` (status 0) or `readWord`, stored sent ones (3) to `out` with
 // the time stamp `now` ("yyMMddhhmmss"), stored unsent ones (2) to `draft`.
 // Keys are the lowest free ids of each list; the storage index travels in the
-// record. Returns the number of messages listed.
+// record. The parts of a long message become one record in the place of its
+// first part, with the storage indexes of all. Returns the number of entries
+// listed.
 int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
                    const QString& newWord, const QString& readWord, const QString& now);

@@ -2,7 +2,7 @@
 
 #include "app/globals.h"
 
-#include <QtDebug>
+#include <QSet>
 #include <cstring>
 
 namespace {
@@ -11,6 +11,8 @@ namespace {
 const QByteArray kInitialDocument =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
     "<smsdata><boxes><inbox/><outbox/><draftbox/></boxes></smsdata>";
+
+const QString kItem = QStringLiteral("smsitem");
 
 constexpr int kLastId = 2500;
 constexpr int kMaxDecodedCharacters = 512;
@@ -22,60 +24,88 @@ template <int N> void copyLatin1(char (&field)[N], const QString& text) {
     field[n] = '\0';
 }
 
+template <int N> QString fieldText(const char (&field)[N]) {
+    return QString::fromLatin1(field, strnlen(field, N));
+}
+
 char firstCharacter(const QString& text) {
     return text.isEmpty() ? '\0' : text.at(0).toLatin1();
 }
 
-int idOf(const QDomElement& item) {
-    return item.firstChildElement().text().toInt();
+bool isItem(const XmlNode& node) {
+    return node.name == kItem;
+}
+
+// An item's id: its first child read as a number.
+int idOf(const XmlNode& item) {
+    return item.children.isEmpty() ? 0 : item.children.first().text.toInt();
+}
+
+int itemCount(const XmlNode* box) {
+    if (!box)
+        return 0;
+    return static_cast<int>(std::count_if(box->children.begin(), box->children.end(), isItem));
 }
 
 } // namespace
 
 SmsData::SmsData() : file_(dataFile("sms.xml"), kInitialDocument, "can't read the sms.xml file") {
-    file_.load(doc_);
+    file_.load(root_);
 }
 
-QDomElement SmsData::container() const {
-    return doc_.documentElement().lastChildElement();
+XmlNode* SmsData::container() {
+    return root_.children.isEmpty() ? nullptr : &root_.children.last();
 }
 
-QDomElement SmsData::findBox(const QString& box) const {
-    return container().firstChildElement(box);
+const XmlNode* SmsData::container() const {
+    return const_cast<SmsData*>(this)->container();
+}
+
+XmlNode* SmsData::findBox(const QString& box) {
+    XmlNode* boxes = container();
+    return boxes ? boxes->child(box) : nullptr;
+}
+
+const XmlNode* SmsData::findBox(const QString& box) const {
+    return const_cast<SmsData*>(this)->findBox(box);
 }
 
 int SmsData::getPcAllSmsItem(QMap<int, SM_PARAM_DECODE>& map, const QString& box) {
+    const XmlNode* boxNode = findBox(box);
+    if (!boxNode)
+        return 0;
     int count = 0;
-    for (QDomElement item = findBox(box).firstChildElement("smsitem"); !item.isNull();
-         item = item.nextSiblingElement("smsitem")) {
+    for (const XmlNode& item : boxNode->children) {
+        if (!isItem(item))
+            continue;
         SM_PARAM_DECODE rec;
         int id = -1;
-        for (QDomElement e = item.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-            const QString name = e.tagName();
-            const QString text = e.text();
-            if (name == "id")
+        for (const XmlNode& e : item.children) {
+            const QString& name = e.name;
+            const QString& text = e.text;
+            if (name == u"id")
                 id = text.toInt();
-            else if (name == "tp_smsc")
+            else if (name == u"tp_smsc")
                 copyLatin1(rec.SCA, text);
-            else if (name == "tp_da")
+            else if (name == u"tp_da")
                 copyLatin1(rec.TPA, text);
-            else if (name == "tp_scts")
+            else if (name == u"tp_scts")
                 copyLatin1(rec.TP_SCTS, text);
-            else if (name == "tp_ud")
+            else if (name == u"tp_ud")
                 copyLatin1(rec.TP_UD, text);
-            else if (name == "tp_pid")
+            else if (name == u"tp_pid")
                 rec.TP_PID = firstCharacter(text);
-            else if (name == "tp_dcs")
+            else if (name == u"tp_dcs")
                 rec.TP_DCS = firstCharacter(text);
-            else if (name == "index")
+            else if (name == u"index")
                 rec.index = static_cast<unsigned char>(firstCharacter(text));
-            else if (name == "contentstr")
+            else if (name == u"contentstr")
                 rec.contentStr = text;
-            else if (name == "length")
+            else if (name == u"length")
                 rec.length = text.toInt();
-            else if (name == "pduSrc")
+            else if (name == u"pduSrc")
                 rec.pduSrc = text;
-            else if (name == "state")
+            else if (name == u"state")
                 rec.state = text;
         }
         map.insert(id, rec);
@@ -84,96 +114,120 @@ int SmsData::getPcAllSmsItem(QMap<int, SM_PARAM_DECODE>& map, const QString& box
     return count;
 }
 
+int SmsData::countOf(const QString& box) const {
+    return itemCount(findBox(box));
+}
+
 int SmsData::selectSmsItem(SM_PARAM_DECODE& rec, const QString& box, int id) {
-    const QDomElement boxElement = findBox(box);
-    if (boxElement.isNull())
+    const XmlNode* boxNode = findBox(box);
+    if (!boxNode)
         return 1;
-    if (!boxElement.hasChildNodes())
+    if (boxNode->children.isEmpty())
         return 0;
     // The fields after "id", in the order they are written; the walk fills
     // only those that stand at their place.
-    static const char* const order[] = {"tp_smsc", "tp_da", "tp_pid",     "tp_dcs", "tp_scts",
-                                        "tp_ud",   "index", "contentstr", "length", "pduSrc"};
-    for (QDomElement item = boxElement.firstChildElement("smsitem"); !item.isNull();
-         item = item.nextSiblingElement("smsitem")) {
-        const QDomElement first = item.firstChildElement();
-        if (first.tagName() != "id" || first.text().toInt() != id)
+    static const char16_t* const order[] = {u"tp_smsc", u"tp_da", u"tp_pid", u"tp_dcs",
+                                            u"tp_scts", u"tp_ud", u"index",  u"contentstr",
+                                            u"length",  u"pduSrc"};
+    for (const XmlNode& item : boxNode->children) {
+        if (!isItem(item) || item.children.isEmpty())
             continue;
-        QDomElement e = first.nextSiblingElement();
-        for (const char* expected : order) {
-            if (e.isNull())
+        const XmlNode& first = item.children.first();
+        if (first.name != u"id" || first.text.toInt() != id)
+            continue;
+        qsizetype at = 1;
+        for (const char16_t* expected : order) {
+            if (at >= item.children.size())
                 break;
-            if (e.tagName() == expected) {
-                const QString name = e.tagName();
-                if (name == "tp_da")
-                    copyLatin1(rec.TPA, e.text());
-                else if (name == "tp_scts")
-                    copyLatin1(rec.TP_SCTS, e.text());
-                else if (name == "tp_ud")
-                    copyLatin1(rec.TP_UD, e.text());
-                else if (name == "contentstr")
-                    rec.contentStr = e.text();
-                else if (name == "length")
-                    rec.length = e.text().toInt();
-                else if (name == "pduSrc")
-                    rec.pduSrc = e.text();
-            }
-            e = e.nextSiblingElement();
+            const XmlNode& e = item.children.at(at++);
+            if (e.name != expected)
+                continue;
+            if (e.name == u"tp_da")
+                copyLatin1(rec.TPA, e.text);
+            else if (e.name == u"tp_scts")
+                copyLatin1(rec.TP_SCTS, e.text);
+            else if (e.name == u"tp_ud")
+                copyLatin1(rec.TP_UD, e.text);
+            else if (e.name == u"contentstr")
+                rec.contentStr = e.text;
+            else if (e.name == u"length")
+                rec.length = e.text.toInt();
+            else if (e.name == u"pduSrc")
+                rec.pduSrc = e.text;
         }
         break;
     }
     return 1;
 }
 
+XmlNode* SmsData::boxForInsert(const QString& box) {
+    XmlNode* boxes = container();
+    if (!boxes)
+        return nullptr;
+    if (boxes->children.isEmpty())
+        boxes->children.append(XmlNode{box, {}, {}});
+    return findBox(box);
+}
+
+void SmsData::appendItem(XmlNode& box, const SM_PARAM_DECODE& rec, int id) {
+    XmlNode item{kItem, {}, {}};
+    item.children.reserve(12);
+    item.append("id", QString::number(id));
+    item.append("tp_smsc", fieldText(rec.SCA));
+    item.append("tp_da", fieldText(rec.TPA));
+    item.append("tp_pid", "0");
+    item.append("tp_dcs", "0");
+    item.append("tp_scts", fieldText(rec.TP_SCTS));
+    item.append("tp_ud", fieldText(rec.TP_UD));
+    item.append("index", "0");
+    item.append("contentstr", rec.contentStr);
+    item.append("length", QString::number(rec.length));
+    item.append("pduSrc", rec.pduSrc);
+    item.append("state", rec.state);
+    box.children.append(std::move(item));
+}
+
 int SmsData::insertSmsItem(QMap<int, SM_PARAM_DECODE>& map, SM_PARAM_DECODE& rec,
                            const QString& box, bool save) {
-    QDomElement boxes = container();
-    if (boxes.isNull())
+    XmlNode* boxNode = boxForInsert(box);
+    if (!boxNode)
         return 1;
-    if (!boxes.hasChildNodes())
-        boxes.appendChild(doc_.createElement(box));
-    QDomElement boxElement = findBox(box);
-    if (boxElement.isNull())
-        return 1;
-
-    QDomElement item = doc_.createElement("smsitem");
-    boxElement.appendChild(item);
     const int id = getNoUsedId(&map);
-    addNewSmsItemNode(item, "id", QString::number(id));
-    addNewSmsItemNode(item, "tp_smsc",
-                      QString::fromLatin1(rec.SCA, strnlen(rec.SCA, sizeof rec.SCA)));
-    addNewSmsItemNode(item, "tp_da",
-                      QString::fromLatin1(rec.TPA, strnlen(rec.TPA, sizeof rec.TPA)));
-    addNewSmsItemNode(item, "tp_pid", "0");
-    addNewSmsItemNode(item, "tp_dcs", "0");
-    addNewSmsItemNode(item, "tp_scts",
-                      QString::fromLatin1(rec.TP_SCTS, strnlen(rec.TP_SCTS, sizeof rec.TP_SCTS)));
-    addNewSmsItemNode(item, "tp_ud",
-                      QString::fromLatin1(rec.TP_UD, strnlen(rec.TP_UD, sizeof rec.TP_UD)));
-    addNewSmsItemNode(item, "index", "0");
-    addNewSmsItemNode(item, "contentstr", rec.contentStr);
-    addNewSmsItemNode(item, "length", QString::number(rec.length));
-    addNewSmsItemNode(item, "pduSrc", rec.pduSrc);
-    addNewSmsItemNode(item, "state", rec.state);
+    appendItem(*boxNode, rec, id);
     // A caller that inserts several messages in a row with the same listing
     // must still get distinct ids.
     map.insert(id, rec);
-
     if (save)
         saveDom();
     return 1;
 }
 
+int SmsData::appendSmsItem(const SM_PARAM_DECODE& rec, const QString& box) {
+    XmlNode* boxNode = boxForInsert(box);
+    if (!boxNode)
+        return -1;
+    QSet<int> used;
+    for (const XmlNode& item : std::as_const(boxNode->children)) {
+        if (isItem(item))
+            used.insert(idOf(item));
+    }
+    int id = 0;
+    while (id <= kLastId && used.contains(id))
+        ++id;
+    appendItem(*boxNode, rec, id);
+    return id;
+}
+
 int SmsData::delSmsItem(int id, const QString& box, bool save) {
-    QDomElement boxElement = findBox(box);
-    if (boxElement.isNull())
+    XmlNode* boxNode = findBox(box);
+    if (!boxNode)
         return 1;
-    if (!boxElement.hasChildNodes())
+    if (boxNode->children.isEmpty())
         return 0;
-    for (QDomElement item = boxElement.firstChildElement("smsitem"); !item.isNull();
-         item = item.nextSiblingElement("smsitem")) {
-        if (idOf(item) == id) {
-            boxElement.removeChild(item);
+    QList<XmlNode>& items = boxNode->children;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (isItem(items.at(i)) && idOf(items.at(i)) == id) {
+            items.removeAt(i);
             break;
         }
     }
@@ -182,11 +236,40 @@ int SmsData::delSmsItem(int id, const QString& box, bool save) {
     return 1;
 }
 
+int SmsData::delSmsItems(const QList<int>& ids, const QString& box) {
+    XmlNode* boxNode = findBox(box);
+    if (!boxNode)
+        return 0;
+    QSet<int> wanted(ids.begin(), ids.end());
+    const qsizetype before = boxNode->children.size();
+    boxNode->children.removeIf([&wanted](const XmlNode& item) {
+        // The first item of each id only, as delSmsItem removes.
+        return isItem(item) && wanted.remove(idOf(item));
+    });
+    return static_cast<int>(before - boxNode->children.size());
+}
+
 int SmsData::modifySmsItem(QMap<int, SM_PARAM_DECODE>& map, SM_PARAM_DECODE& rec, int id,
                            const QString& box) {
     // One write for both steps: the file never lacks the message in between.
     delSmsItem(id, box, false);
     return insertSmsItem(map, rec, box, true);
+}
+
+bool SmsData::setSmsState(const QString& box, int id, const QString& state) {
+    XmlNode* boxNode = findBox(box);
+    if (!boxNode)
+        return false;
+    for (XmlNode& item : boxNode->children) {
+        if (!isItem(item) || idOf(item) != id)
+            continue;
+        if (XmlNode* field = item.child("state"))
+            field->text = state;
+        else
+            item.append("state", state);
+        return true;
+    }
+    return false;
 }
 
 int SmsData::getNoUsedId(QMap<int, SM_PARAM_DECODE>* map) {
@@ -198,13 +281,7 @@ int SmsData::getNoUsedId(QMap<int, SM_PARAM_DECODE>* map) {
 }
 
 bool SmsData::saveDom() {
-    return file_.save(doc_);
-}
-
-void SmsData::addNewSmsItemNode(QDomNode parent, const QString& name, const QString& text) {
-    QDomElement element = doc_.createElement(name);
-    element.appendChild(doc_.createTextNode(DomFile::xmlSafe(text)));
-    parent.appendChild(element);
+    return file_.save(root_);
 }
 
 QString SmsData::coding(const QString& text) {

@@ -1,20 +1,36 @@
 // Times the user actions on a full PC message store (1500 messages in a box)
-// and phonebook (1000 contacts), each with the file rewrite it causes, and
-// prints a table. Run by hand: build/bin/bench_sms [runs]
+// and phonebook (1000 contacts), each with the file rewrite it causes, the
+// message page's views over that store, and the longest pause of the event
+// loop while the page loads a SIM list of 50 messages from the simulated
+// card; prints a table. Run by hand: build/bin/bench_sms [runs]
 
 #include "app/globals.h"
+#include "modem/serialthread.h"
 #include "phonebook/coder.h"
 #include "phonebook/iodata.h"
+#include "sms/smsarrival.h"
 #include "sms/smsdataoperation.h"
+#include "sms/smsparts.h"
+#include "sms/smssend.h"
+#include "sms/smstablemodel.h"
+#include "sms/ui/shortmessage.h"
+#include "sms/ui/shorttable.h"
+#include "tests/support/modemsim.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QRadioButton>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -61,10 +77,76 @@ Row measure(const QString& action, int runs, const std::function<void()>& run,
     return {action, ms[ms.size() / 2], ms.back()};
 }
 
+// A reply to "AT+CMGR" with a message from `sender`; `part` > 0 makes it part
+// `part` of a three-part message.
+QString readReply(int sender, int part) {
+    const QString digits = QString("49170%1").arg(sender, 7, 10, QChar('0'));
+    QString inverted;
+    for (int i = 0; i < digits.size(); i += 2)
+        inverted += QString(digits.at(i + 1)) + digits.at(i);
+    const QString header = part > 0 ? QString("0500030A03%1").arg(part, 2, 10, QChar('0')) : "";
+    const QString text = "00480065006C006C006F"; // "Hello" in UCS2
+    const QString udl =
+        QString::number((header.size() + text.size()) / 2, 16).rightJustified(2, '0').toUpper();
+    const QString pdu = "07919471060040F3" + QString(part > 0 ? "44" : "04") + "0C91" + inverted +
+                        "0008" + "62113061801000" + udl + header + text;
+    return "AT+CMGR=3\r\r\n+CMGR: 0,," + QString::number(pdu.size() / 2 - 8) + "\r\n" + pdu +
+           "\r\n\r\nOK\r\n";
+}
+
+// The longest time the event loop went without turning, in ms, while the
+// page loads the SIM's list of 50 messages from the simulated card.
+double longestPauseLoadingSimList() {
+    QTemporaryDir dir;
+    QString scenario = "include \"" + ModemSim::scenarioPath("ready") + "\"\n";
+    scenario += "storage SM 60\nmessages-clear SM\n";
+    for (int n = 0; n < 50; ++n)
+        scenario += QString("message SM %1 deliver +49170%2 \"Message %3 from the SIM card, "
+                            "long enough to fill a line of the table\"\n")
+                        .arg(n % 3 ? "read" : "unread")
+                        .arg(n, 7, 10, QChar('0'))
+                        .arg(n);
+    QFile file(dir.filePath("sim50.scn"));
+    if (!file.open(QIODevice::WriteOnly))
+        return -1;
+    file.write(scenario.toUtf8());
+    file.close();
+    ModemSim sim;
+    if (!sim.start(file.fileName()) || !sim.command({"ping"}))
+        return -1;
+    SerialThread link(nullptr);
+    link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
+    if (link.openPort(sim.atPort()) < 0)
+        return -1;
+    CShortMsg page(nullptr, "shortmessage", nullptr, &link);
+    page.carddispose(true);
+    page.simLocalRadioButton->setChecked(true);
+    page.InboxClicked();
+
+    QElapsedTimer clock;
+    double longest = 0;
+    QTimer ticker;
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.nsecsElapsed() / 1e6);
+        clock.restart();
+    });
+    ticker.start();
+    clock.start();
+    const int listed = page.getSimAllSmsItem(1, 4);
+    longest = std::max(longest, clock.nsecsElapsed() / 1e6);
+    ticker.stop();
+    link.closePortNormal(link.portFd);
+    return listed == 50 && page.shownBoxCount() == 50 ? longest : -1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLoggingCategory::setFilterRules("velto.*.debug=false");
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
     QTemporaryDir dir;
     basePath = dir.path();
@@ -125,6 +207,39 @@ int main(int argc, char** argv) {
         store.modifySmsItem(inbox, rec, id, "inbox");
     }));
 
+    // What arrives: a message, and a part of a long one (kept in the parts file).
+    PartStore parts;
+    int sender = 0;
+    rows.push_back(measure("messages: store an arriving message + write", runs, [&] {
+        storeArrivedMessage(store, parts, readReply(++sender, 0), 3, "new", "new",
+                            QDateTime::currentDateTime());
+    }));
+    rows.push_back(measure("messages: store an arriving part + write parts", runs, [&] {
+        storeArrivedMessage(store, parts, readReply(++sender, 1), 3, "new", "new",
+                            QDateTime::currentDateTime());
+    }));
+
+    // The page over the full store.
+    std::unique_ptr<CShortMsg> page;
+    rows.push_back(measure("page: build it (store loaded)", runs, [&] {
+        page = std::make_unique<CShortMsg>(nullptr, "shortmessage", nullptr, nullptr);
+    }));
+    rows.push_back(measure("page: open it (overview with counters)", runs,
+                           [&] { page->setGrossDispStatu(); }));
+    rows.push_back(
+        measure("page: list the inbox in the table", runs, [&] { page->InboxClicked(); }));
+    Qt::SortOrder order = Qt::AscendingOrder;
+    for (const auto& [name, column] :
+         {std::pair{"page: sort the inbox by date", int(CShortMsg::TimeColumn)},
+          std::pair{"page: sort the inbox by number", int(CShortMsg::NumberColumn)},
+          std::pair{"page: sort the inbox by name", int(CShortMsg::NameColumn)}}) {
+        rows.push_back(measure(name, runs, [&, column = column] {
+            order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+            page->smsTable->sortByColumn(column, order);
+        }));
+    }
+    page.reset();
+
     IOData contacts;
     rows.push_back(measure("contacts: load (999)", runs, [] { IOData c; }));
     rows.push_back(measure("contacts: names of all 1500 inbox numbers", runs, [&] {
@@ -155,6 +270,8 @@ int main(int argc, char** argv) {
                              contacts.hasGroup("Work") ? "Office" : "Work");
     }));
 
+    const double pause = longestPauseLoadingSimList();
+
     QTextStream out(stdout);
     out << QString("%1 %2 %3\n").arg("action", -52).arg("median ms", 10).arg("max ms", 9);
     for (const Row& r : rows)
@@ -163,5 +280,8 @@ int main(int argc, char** argv) {
                    .arg(r.median, 10, 'f', 2)
                    .arg(r.worst, 9, 'f', 2);
     out << "(" << runs << " runs each)\n";
+    out << QString("%1 %2\n")
+               .arg("event loop: longest pause while the SIM list of 50 loads", -52)
+               .arg(pause, 10, 'f', 2);
     return 0;
 }

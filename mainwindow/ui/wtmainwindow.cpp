@@ -26,7 +26,6 @@
 #include <QMouseEvent>
 #include <QSplashScreen>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QTimer>
 #include <utility>
 
@@ -113,6 +112,8 @@ void WTMainWindow::init() {
             &WTMainWindow::readToPhonebook);
     connect(this, &WTMainWindow::sendToPhonebook, this, &WTMainWindow::saveToPhonebook);
     connect(phonebook, &PhoneBook::sendsms, this, &WTMainWindow::phonebook_send_sms);
+    connect(shortmessage, &CShortMsg::sigUnreadChanged, this,
+            [this] { setNewMessageIndicator(unreadMsgCount > 0); });
 
     connect(setting, &CSetting::sigAbate, this, &WTMainWindow::refPINSetStatus);
     connect(setting->cancelButton, &QPushButton::clicked, this, &WTMainWindow::refPINSetStatus);
@@ -261,21 +262,16 @@ void WTMainWindow::readToPhonebook() {
 }
 
 void WTMainWindow::SMSToPhonebook() {
-    QTableWidget* table = shortmessage->smsTable;
-    QSet<int> rows;
-    for (const QTableWidgetItem* item : table->selectedItems())
-        rows.insert(item->row());
-    if (rows.size() > 1) {
+    if (shortmessage->selectedMessageCount() > 1) {
         MyMessageBox::warning(this, tr("Cann't save multiple SMS records simultaneously!"));
         return;
     }
-    const int row = table->currentRow();
+    const int row = shortmessage->currentMessageRow();
     if (row < 0 || row >= shortmessage->shownBoxCount()) {
         MyMessageBox::warning(this, tr("Please select SMS first!"));
         return;
     }
-    const QTableWidgetItem* item = table->item(row, CShortMsg::NumberColumn);
-    const QString number = item ? item->text() : QString();
+    const QString number = shortmessage->numberAtRow(row);
     if (number.isEmpty()) {
         MyMessageBox::warning(this, tr("Plese select a message has sending number !"));
         return;

@@ -40,4 +40,14 @@ void fuzzPduDecoders(const uint8_t* data, size_t size) {
     requireSound(received, gsmDecodePdu(text.c_str(), &received));
     SM_PARAM_DECODE stored;
     requireSound(stored, gsmDecodePdu4Move(text.c_str(), &stored));
+
+    // The same with the header of a long message read.
+    for (bool deliver : {true, false}) {
+        SM_PARAM_DECODE part;
+        std::optional<ConcatInfo> info;
+        requireSound(part, gsmDecodePart(text.c_str(), &part, deliver, &info));
+        if (info && (info->total < 1 || info->sequence < 1 || info->sequence > info->total ||
+                     info->reference < 0 || info->reference > 0xFFFF))
+            std::abort();
+    }
 }

@@ -8,6 +8,7 @@
 #include "phonebook/ui/phonebook.h"
 #include "settings/ui/settingmainwindow.h"
 #include "sms/ui/shortmessage.h"
+#include "sms/ui/shorttable.h"
 #include "tests/support/testenv.h"
 #include "tests/widgets/modalhelper.h"
 #include "widgets/mybutton.h"
@@ -18,8 +19,8 @@
 #include <QSignalSpy>
 #include <QSplashScreen>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QtTest>
+#include <cstring>
 
 namespace {
 
@@ -55,6 +56,7 @@ private slots:
     void pageButtonsRaiseTheirPages();
     void settingsSectionsSetTheCaption();
     void newMessageIndicatorDropsPendingNotices();
+    void messagePageDrivesTheIndicator();
     void phonebookAndMessagePageAreRouted();
     void savingMessageNumberNeedsOneSelectedMessage();
     void dragMovesWindowWithLeftButtonOnly();
@@ -191,6 +193,15 @@ void TestFrame::newMessageIndicatorDropsPendingNotices() {
     QCOMPARE(window_->centre->currentPageId(), int(CentreWidget::SmsPage));
 }
 
+void TestFrame::messagePageDrivesTheIndicator() {
+    unreadMsgCount = 1;
+    emit window_->shortmessage->sigUnreadChanged();
+    QVERIFY(!window_->centre->newMsgLabel->isHidden());
+    unreadMsgCount = 0;
+    emit window_->shortmessage->sigUnreadChanged();
+    QVERIFY(window_->centre->newMsgLabel->isHidden());
+}
+
 void TestFrame::phonebookAndMessagePageAreRouted() {
     emit window_->phonebook->sendsms("0701234567");
     QCOMPARE(window_->centre->currentPageId(), int(CentreWidget::SmsPage));
@@ -200,7 +211,7 @@ void TestFrame::phonebookAndMessagePageAreRouted() {
 }
 
 void TestFrame::savingMessageNumberNeedsOneSelectedMessage() {
-    QTableWidget* table = window_->shortmessage->smsTable;
+    CShortMsg* page = window_->shortmessage;
     QSignalSpy sent(window_, &WTMainWindow::sendToPhonebook);
 
     QString text;
@@ -208,10 +219,11 @@ void TestFrame::savingMessageNumberNeedsOneSelectedMessage() {
     window_->SMSToPhonebook();
     QCOMPARE(text, QString("Please select SMS first!"));
 
-    table->setRowCount(2);
-    for (int row = 0; row < 2; ++row)
-        table->setItem(row, CShortMsg::NumberColumn, new QTableWidgetItem("070123456"));
-    table->selectAll();
+    SmsList listed;
+    for (int id = 0; id < 2; ++id)
+        std::strcpy(listed[id].TPA, "070123456");
+    page->showDataInTable(listed);
+    page->smsTable->selectAll();
     nextBoxText(&text);
     window_->SMSToPhonebook();
     QCOMPARE(text, QString("Cann't save multiple SMS records simultaneously!"));

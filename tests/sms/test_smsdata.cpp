@@ -3,6 +3,7 @@
 #include "tests/support/testenv.h"
 
 #include <QDir>
+#include <QDomDocument>
 #include <QFile>
 #include <QTest>
 #include <csignal>
@@ -237,6 +238,115 @@ private slots:
         QVERIFY(readAll(env.dataPath("sms.xml")).contains(QByteArray(500, 'x')));
         QCOMPARE(QDir(env.dataPath("")).entryList({"sms.xml*"}, QDir::Files),
                  QStringList{"sms.xml"});
+    }
+
+    // A store written by the DOM serializer of earlier versions reads the
+    // same, also after it was written again.
+    void readsAndWritesWhatTheDomWrote() {
+        TestEnv env;
+        QDomDocument doc;
+        doc.setContent(QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><smsdata><boxes>"
+                                  "<inbox/><outbox/><draftbox/></boxes></smsdata>"));
+        QDomElement inbox = doc.documentElement().firstChildElement().firstChildElement("inbox");
+        const QString text = QString::fromUtf8("Line one\r\nline <two> & \"three\" €");
+        QDomElement item = doc.createElement("smsitem");
+        for (const auto& [name, value] : {std::pair<QString, QString>{"id", "4"},
+                                          {"tp_smsc", "0"},
+                                          {"tp_da", "+41"},
+                                          {"tp_pid", "0"},
+                                          {"tp_dcs", "0"},
+                                          {"tp_scts", "090102030405"},
+                                          {"tp_ud", "x"},
+                                          {"index", "0"},
+                                          {"contentstr", text},
+                                          {"length", "12"},
+                                          {"pduSrc", "0011"},
+                                          {"state", ""}}) {
+            QDomElement e = doc.createElement(name);
+            e.appendChild(doc.createTextNode(value));
+            item.appendChild(e);
+        }
+        inbox.appendChild(item);
+        const QByteArray written = doc.toByteArray(4);
+        QFile file(env.dataPath("sms.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(written);
+        file.close();
+
+        SmsData store;
+        QCOMPARE(store.countOf("inbox"), 1);
+        SM_PARAM_DECODE rec;
+        store.selectSmsItem(rec, "inbox", 4);
+        QCOMPARE(rec.contentStr, text);
+        QCOMPARE(rec.pduSrc, QString("0011"));
+        QVERIFY(store.saveDom());
+        SmsData reopened;
+        SM_PARAM_DECODE again;
+        reopened.selectSmsItem(again, "inbox", 4);
+        QCOMPARE(again.contentStr, text);
+        QCOMPARE(QByteArray(again.TP_SCTS), QByteArray("090102030405"));
+        QCOMPARE(listing(reopened, "inbox")[4].state, QString());
+    }
+
+    // Files that other tools wrote: what the quick reader of our own format
+    // does not take, the general reader does.
+    void readsFilesOfOtherWriters_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("content");
+        const QByteArray item = "<inbox><smsitem><id>0</id><contentstr>%1</contentstr>"
+                                "</smsitem></inbox><outbox/><draftbox/>";
+        QTest::newRow("our own, with references")
+            << "<smsdata><boxes>" + QByteArray(item).replace("%1", "a&#233;&#xd;&amp;&lt;b&gt;") +
+                   "</boxes></smsdata>"
+            << QString::fromUtf8("aé\r&<b>");
+        QTest::newRow("comment and CDATA")
+            << "<!-- kept by hand --><smsdata><boxes>" +
+                   QByteArray(item).replace("%1", "<![CDATA[<x> & y]]>") + "</boxes></smsdata>"
+            << QString("<x> & y");
+        QTest::newRow("attributes")
+            << "<smsdata version=\"2\"><boxes>" + QByteArray(item).replace("%1", "z") +
+                   "</boxes></smsdata>"
+            << QString("z");
+        QTest::newRow("Latin-1") << "<?xml version='1.0' encoding='ISO-8859-1'?><smsdata><boxes>" +
+                                        QByteArray(item).replace("%1", "Gr\xFC\xDF") +
+                                        "</boxes></smsdata>"
+                                 << QString::fromUtf8("Grüß");
+    }
+    void readsFilesOfOtherWriters() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, content);
+        TestEnv env;
+        QFile out(env.dataPath("sms.xml"));
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(file);
+        out.close();
+        SmsData store;
+        QCOMPARE(listing(store, "inbox").value(0).contentStr, content);
+    }
+
+    void appendsDeletesAndMarksInPlace() {
+        TestEnv env;
+        SmsData store;
+        for (const char* number : {"1", "2", "3", "4"})
+            QCOMPARE(store.appendSmsItem(message(number, "text\r\nend"), "inbox"),
+                     QByteArray(number).toInt() - 1);
+        QCOMPARE(store.delSmsItems({1, 3, 3, 9}, "inbox"), 2);
+        QCOMPARE(store.appendSmsItem(message("5", "x"), "inbox"), 1); // the lowest free id
+        QVERIFY(store.setSmsState("inbox", 2, "read"));
+        QVERIFY(!store.setSmsState("inbox", 7, "read"));
+        QVERIFY(store.saveDom());
+        SmsData reopened;
+        const Box inbox = listing(reopened, "inbox");
+        QCOMPARE(inbox.keys(), (QList<int>{0, 1, 2}));
+        QCOMPARE(QByteArray(inbox[1].TPA), QByteArray("5"));
+        QCOMPARE(inbox[2].state, QString("read"));
+        QCOMPARE(inbox[0].contentStr, QString("text\r\nend")); // carriage returns kept
+        QCOMPARE(reopened.countOf("inbox"), 3);
+        QCOMPARE(reopened.countOf("nobox"), 0);
+        // The order in the file is kept: 0, 2, then the appended 1.
+        const QByteArray file = readAll(env.dataPath("sms.xml"));
+        QVERIFY(file.indexOf("<tp_da>1<") < file.indexOf("<tp_da>3<"));
+        QVERIFY(file.indexOf("<tp_da>3<") < file.indexOf("<tp_da>5<"));
     }
 
     void codesContentAsHexadecimal() {

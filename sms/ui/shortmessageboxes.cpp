@@ -1,0 +1,547 @@
+// The message page's boxes: listing, counters, reading, deleting, moving,
+// the card's state and arriving messages.
+
+#include "modem/serialthread.h"
+#include "phonebook/iodata.h"
+#include "settings/settingsfiles.h"
+#include "sms/smsdataoperation.h"
+#include "sms/smsmoves.h"
+#include "sms/smsparts.h"
+#include "sms/smssend.h"
+#include "sms/smstablemodel.h"
+#include "sms/ui/search.h"
+#include "sms/ui/shortmessage.h"
+#include "sms/ui/shorttable.h"
+#include "widgets/editwidgets.h"
+#include "widgets/mybutton.h"
+#include "widgets/mymessagebox.h"
+
+#include <QButtonGroup>
+#include <QDateTime>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSortFilterProxyModel>
+#include <QStackedWidget>
+#include <cstring>
+
+namespace {
+
+QString numberOf(const SM_PARAM_DECODE& rec) {
+    return QString::fromLatin1(rec.TPA, strnlen(rec.TPA, sizeof rec.TPA));
+}
+
+QString stampOf(const SM_PARAM_DECODE& rec) {
+    return QString::fromLatin1(rec.TP_SCTS, strnlen(rec.TP_SCTS, sizeof rec.TP_SCTS));
+}
+
+QString nowStamp() {
+    return QDateTime::currentDateTime().toString("yyMMddhhmmss");
+}
+
+} // namespace
+
+// --- what is shown ---------------------------------------------------------------
+
+QString CShortMsg::shownBox() const {
+    return flaggedBox_.isEmpty() ? lastBox_ : flaggedBox_;
+}
+
+int CShortMsg::shownStore() const {
+    return saveLocalGroup->checkedId();
+}
+
+const SmsList& CShortMsg::modemList(int store, const QString& box) const {
+    const bool sim = store == SimStore;
+    if (box == "outbox")
+        return sim ? SimOutBListMap : MeOutBListMap;
+    if (box == "draftbox")
+        return sim ? SimDraftBListMap : MeDraftBListMap;
+    return sim ? SimInBListMap : MeInBListMap;
+}
+
+int CShortMsg::shownBoxCount() const {
+    return shownCount_;
+}
+
+QList<int> CShortMsg::selectedIds() const {
+    QList<int> ids;
+    for (int row : smsTable->selectedSourceRows())
+        ids << smsModel->idAt(row);
+    return ids;
+}
+
+int CShortMsg::selectedMessageCount() const {
+    return static_cast<int>(smsTable->selectionModel()->selectedRows().size());
+}
+
+int CShortMsg::currentMessageRow() const {
+    return smsTable->currentIndex().row();
+}
+
+QString CShortMsg::numberAtRow(int row) const {
+    return smsModel->numberAt(smsTable->sourceRow(row));
+}
+
+QString CShortMsg::readingNumber() const {
+    return readingId_ >= 0 ? numberOf(reading_) : QString();
+}
+
+// --- listing -------------------------------------------------------------------
+
+void CShortMsg::showDataInTable(const SmsList& messages) {
+    smsModel->setMessages(messages,
+                          [](const QString& number) { return IOData::getNameFromPhone(number); });
+    shownCount_ = static_cast<int>(messages.size());
+}
+
+void CShortMsg::listPcBoxMsg(const QString& box) {
+    boxMsgMap.clear();
+    smsData_->getPcAllSmsItem(boxMsgMap, box);
+    showDataInTable(boxMsgMap);
+}
+
+void CShortMsg::listSimBoxMsg(const QString& box) {
+    showDataInTable(modemList(SimStore, box));
+}
+
+void CShortMsg::listMeBoxMsg(const QString& box) {
+    showDataInTable(modemList(MeStore, box));
+}
+
+void CShortMsg::listShownBox() {
+    const QString box = shownBox();
+    const int store = shownStore();
+    // PC messages that stay in the list stay selected (a message may arrive
+    // while the user chooses some); the ids of the card's lists are given
+    // anew at each reading, so there the selection goes.
+    const QList<int> selected = store == PcStore ? selectedIds() : QList<int>();
+    smsTable->clearSelection();
+    if (store == SimStore)
+        listSimBoxMsg(box);
+    else if (store == MeStore)
+        listMeBoxMsg(box);
+    else
+        listPcBoxMsg(box);
+    for (int row = 0; row < smsModel->rowCount() && !selected.isEmpty(); ++row) {
+        if (!selected.contains(smsModel->idAt(row)))
+            continue;
+        const QModelIndex index = smsTable->proxy()->mapFromSource(smsModel->index(row, 0));
+        smsTable->selectionModel()->select(index,
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    const QString boxName = box == "outbox"     ? tr("Outbox")
+                            : box == "draftbox" ? tr("Drafts")
+                                                : tr("Inbox");
+    const QString storeName = store == SimStore  ? tr("SIM card")
+                              : store == MeStore ? tr("Modem")
+                                                 : tr("PC");
+    listTitleLabel->setText(tr("%1 on the %2 (%3)").arg(boxName, storeName).arg(shownCount_));
+    replyButton->setEnabled(box == "inbox");
+    setSimControls();
+    inboxButton->setChecked(box == "inbox");
+    outboxButton->setChecked(box == "outbox");
+    draftboxButton->setChecked(box == "draftbox");
+    smsStack->setCurrentIndex(ListView);
+}
+
+void CShortMsg::showBoxOf(int store, const QString& box) {
+    if (QAbstractButton* button = saveLocalGroup->button(store))
+        button->setChecked(true);
+    flaggedBox_ = box;
+    lastBox_ = box;
+    smsTable->clearSelection();
+    listShownBox();
+}
+
+void CShortMsg::InboxClicked() {
+    showBoxOf(shownStore(), "inbox");
+}
+
+void CShortMsg::OutboxClicked() {
+    showBoxOf(shownStore(), "outbox");
+}
+
+void CShortMsg::DraftboxClicked() {
+    showBoxOf(shownStore(), "draftbox");
+}
+
+void CShortMsg::slotSaveLoclChange(int store) {
+    if (flaggedBox_.isEmpty())
+        return;
+    showBoxOf(store, flaggedBox_);
+}
+
+void CShortMsg::setGrossText() {
+    const bool sim = cardOnline_;
+    const auto line = [sim](const QString& pc, int pcCount, int simCount) {
+        QString text = pc.arg(pcCount);
+        if (sim)
+            text += tr(" SIM: %1 Item(s)").arg(simCount);
+        return text;
+    };
+    inboxCountLabel->setText(line(tr("Message in InBox Pc: %1 Item(s)"), smsData_->countOf("inbox"),
+                                  int(SimInBListMap.size())));
+    outboxCountLabel->setText(line(tr("Message in OutBox Pc: %1 Item(s)"),
+                                   smsData_->countOf("outbox"), int(SimOutBListMap.size())));
+    draftboxCountLabel->setText(line(tr("Message in DraftBox Pc: %1 Item(s)"),
+                                     smsData_->countOf("draftbox"), int(SimDraftBListMap.size())));
+    capacityLabel->setText(tr("Datebase capacity:1500 Item(s)"));
+}
+
+void CShortMsg::setGrossDispStatu() {
+    setGrossText();
+    flaggedBox_.clear();
+    inboxButton->setChecked(false);
+    outboxButton->setChecked(false);
+    draftboxButton->setChecked(false);
+    smsStack->setCurrentIndex(OverviewView);
+}
+
+void CShortMsg::clickedCancel() {
+    if (!flaggedBox_.isEmpty())
+        listShownBox();
+    else if (!lastBox_.isEmpty())
+        showBoxOf(shownStore(), lastBox_);
+    else
+        setGrossDispStatu();
+}
+
+// --- the modem's lists and the card --------------------------------------------
+
+int CShortMsg::getSimAllSmsItem(int store, int stat) {
+    if (link_ == nullptr)
+        return 0;
+    const QString reply = link_->getSmsContent(stat, store == 1 ? 1 : 0);
+    const int count = store == 1
+                          ? parseListReply(reply, SimInBListMap, SimOutBListMap, SimDraftBListMap,
+                                           newWord(), readWord(), nowStamp())
+                          : parseListReply(reply, MeInBListMap, MeOutBListMap, MeDraftBListMap,
+                                           newWord(), readWord(), nowStamp());
+    const int shown = store == 1 ? SimStore : MeStore;
+    if (smsStack->currentIndex() == ListView && shownStore() == shown)
+        listShownBox();
+    else if (smsStack->currentIndex() == OverviewView)
+        setGrossText();
+    return count;
+}
+
+void CShortMsg::clearSimLists() {
+    SimInBListMap.clear();
+    SimOutBListMap.clear();
+    SimDraftBListMap.clear();
+    if (smsStack->currentIndex() == ListView && shownStore() == SimStore)
+        listShownBox();
+}
+
+void CShortMsg::setSimControls() {
+    simLocalRadioButton->setEnabled(cardOnline_);
+    meLocalRadioButton->setEnabled(cardOnline_);
+    const bool movable = cardOnline_ && link_ != nullptr;
+    moveButton->setEnabled(movable && shownStore() != MeStore);
+    readMoveButton->setEnabled(movable && readingStore_ != MeStore);
+}
+
+void CShortMsg::carddispose(bool online) {
+    // The monitor tells the state at every tick; only a change matters.
+    if (cardStateKnown_ && online == cardOnline_)
+        return;
+    cardStateKnown_ = true;
+    cardOnline_ = online;
+    if (!online && shownStore() != PcStore) {
+        pcLocalRadioButton->setChecked(true);
+        if (smsStack->currentIndex() == ListView)
+            listShownBox();
+    }
+    setGrossText();
+    setSimControls();
+    if (searchContact)
+        searchContact->setSimAvailable(online);
+}
+
+// --- arriving messages ---------------------------------------------------------
+
+void CShortMsg::adjustUnread(int delta) {
+    if (delta == 0)
+        return;
+    unreadMsgCount += delta;
+    emit sigUnreadChanged();
+}
+
+void CShortMsg::refreshAfterArrival() {
+    if (smsStack->currentIndex() == ListView && shownStore() == PcStore && shownBox() == "inbox")
+        listShownBox();
+    else if (smsStack->currentIndex() == OverviewView)
+        setGrossText();
+}
+
+bool CShortMsg::InsertSave(const QString& reply, int index, const QString& state) {
+    const Arrival arrival = storeArrivedMessage(*smsData_, *parts_, reply, index, state, newWord(),
+                                                QDateTime::currentDateTime());
+    if (!arrival.kept)
+        return false;
+    // The caller counted this message as unread if it came as such; a part
+    // that waits is no message yet, a message completed by it is one.
+    adjustUnread(arrival.storedNew - (state == newWord() ? 1 : 0));
+    refreshAfterArrival();
+    return true;
+}
+
+void CShortMsg::storeExpiredParts() {
+    if (parts_->waitingCount() == 0)
+        return;
+    adjustUnread(::storeExpiredParts(*smsData_, *parts_, newWord(), QDateTime::currentDateTime()));
+    refreshAfterArrival();
+}
+
+// --- reading -------------------------------------------------------------------
+
+bool CShortMsg::messageOf(int id, SM_PARAM_DECODE* rec) {
+    const int store = shownStore();
+    const QString box = shownBox();
+    if (store != PcStore) {
+        const SmsList& list = modemList(store, box);
+        if (!list.contains(id))
+            return false;
+        *rec = list.value(id);
+        return true;
+    }
+    if (smsData_->selectSmsItem(*rec, box, id) == 0) {
+        MyMessageBox::warning(this, tr("no record!"));
+        return false;
+    }
+    if (!boxMsgMap.contains(id)) {
+        MyMessageBox::warning(this, tr("select operation error!"));
+        return false;
+    }
+    rec->state = boxMsgMap.value(id).state;
+    return true;
+}
+
+void CShortMsg::ReadClicked() {
+    const QList<int> ids = selectedIds();
+    if (ids.size() > 1) {
+        MyMessageBox::warning(this, tr("Cann't read multiple SMS records simultaneously!"));
+        return;
+    }
+    if (ids.isEmpty()) {
+        MyMessageBox::warning(this, tr("Please select a SMS first"));
+        return;
+    }
+    openReading(ids.first());
+}
+
+void CShortMsg::openReading(int id) {
+    SM_PARAM_DECODE rec;
+    if (!messageOf(id, &rec))
+        return;
+    const int store = shownStore();
+    const QString box = shownBox();
+    if (box == "draftbox") {
+        openNew(numberOf(rec), rec.contentStr);
+        // A PC draft is saved back in its place; one from the card as a new draft.
+        editingDraftId_ = store == PcStore ? id : -1;
+        return;
+    }
+    if (store == PcStore && box == "inbox" && rec.state == newWord()) {
+        rec.state = readWord();
+        boxMsgMap[id].state = rec.state;
+        smsData_->setSmsState(box, id, rec.state);
+        smsData_->saveDom();
+        if (unreadMsgCount > 0)
+            adjustUnread(-1);
+    }
+    readingId_ = id;
+    readingBox_ = box;
+    readingStore_ = store;
+    reading_ = rec;
+    const QString number = numberOf(rec);
+    readNumberLabel->setText(number);
+    readNameLabel->setText(IOData::getNameFromPhone(number));
+    readTimeLabel->setText(GetDataTime(stampOf(rec)));
+    readContentBrowser->setPlainText(rec.contentStr);
+    readingReplyButton->setEnabled(box == "inbox");
+    setSimControls();
+    smsStack->setCurrentIndex(ReadView);
+}
+
+void CShortMsg::ReplyClick() {
+    const QList<int> ids = selectedIds();
+    if (ids.size() > 1) {
+        MyMessageBox::warning(this, tr("Cann't reply multiple SMS records simulataneously!"));
+        return;
+    }
+    SM_PARAM_DECODE rec;
+    if (ids.isEmpty()) {
+        MyMessageBox::warning(this, tr("Please select SMS first!"));
+        return;
+    }
+    if (shownBox() == "inbox" && messageOf(ids.first(), &rec))
+        openNew(numberOf(rec), QString());
+}
+
+void CShortMsg::ForwardClick() {
+    const QList<int> ids = selectedIds();
+    if (ids.size() > 1) {
+        MyMessageBox::warning(this, tr("Cann't forward multiple SMS records simulataneously!"));
+        return;
+    }
+    SM_PARAM_DECODE rec;
+    if (ids.isEmpty()) {
+        MyMessageBox::warning(this, tr("Please select SMS first!"));
+        return;
+    }
+    if (messageOf(ids.first(), &rec))
+        openNew(QString(), rec.contentStr);
+}
+
+void CShortMsg::readingReplyClick() {
+    openNew(readingNumber(), QString());
+}
+
+void CShortMsg::readingForwardClick() {
+    openNew(QString(), reading_.contentStr);
+}
+
+// --- deleting and moving -----------------------------------------------------------
+
+void CShortMsg::DeleteClicked() {
+    const QList<int> ids = selectedIds();
+    if (ids.isEmpty()) {
+        MyMessageBox::warning(this,
+                              tr("You haven't select any item,please select one of all at least!"));
+        return;
+    }
+    if (MyMessageBox::query(this, tr("Do you want to delete the item that you have selected?")) !=
+        MyMessageBox::Yes)
+        return;
+    deleteIds(ids, false);
+}
+
+void CShortMsg::readDelte() {
+    if (readingId_ < 0)
+        return;
+    if (MyMessageBox::query(this, tr("Do you want to delete the item that you have selected?")) !=
+        MyMessageBox::Yes)
+        return;
+    deleteIds({readingId_}, true);
+}
+
+MoveReport CShortMsg::delPcMsg(const QString& box, const QList<int>& ids) {
+    int unread = 0;
+    const MoveReport report = deletePcMessages(*smsData_, box, ids, newWord(), &unread);
+    adjustUnread(-std::min(unread, std::max(unreadMsgCount, 0)));
+    return report;
+}
+
+MoveReport CShortMsg::delModemMsg(int store, const QString& box, const QList<int>& ids) {
+    MoveReport report;
+    QList<SM_PARAM_DECODE> messages;
+    for (int id : ids)
+        messages << modemList(store, box).value(id);
+    if (link_)
+        report = deleteModemMessages(*link_, store == SimStore ? SmsStore::Sim : SmsStore::Modem,
+                                     messages);
+    else
+        report.notDone = static_cast<int>(messages.size());
+    getSimAllSmsItem(store == SimStore ? 1 : 0, 4);
+    return report;
+}
+
+MoveReport CShortMsg::delSimMsg(const QString& box, const QList<int>& ids) {
+    return delModemMsg(SimStore, box, ids);
+}
+
+MoveReport CShortMsg::delMeMsg(const QString& box, const QList<int>& ids) {
+    return delModemMsg(MeStore, box, ids);
+}
+
+void CShortMsg::deleteIds(const QList<int>& ids, bool fromReading) {
+    const int store = fromReading ? readingStore_ : shownStore();
+    const QString box = fromReading ? readingBox_ : shownBox();
+    MoveReport report;
+    {
+        Busy busy(this);
+        report = store == PcStore    ? delPcMsg(box, ids)
+                 : store == SimStore ? delSimMsg(box, ids)
+                                     : delMeMsg(box, ids);
+    }
+    QString text;
+    if (fromReading) {
+        text = report.done ? tr("Delete finished") : tr("Delete Operation error");
+        readingId_ = -1;
+    } else if (store == PcStore) {
+        text = tr("Delete finished %1 items").arg(report.done);
+    } else if (store == SimStore) {
+        text = tr("Delete finished %1 items, unfinished %2 items")
+                   .arg(report.done)
+                   .arg(report.notDone);
+    } else if (ids.size() > 1) {
+        text = tr("delete finished %1 items, unfinished %2 items")
+                   .arg(report.done)
+                   .arg(report.notDone);
+    } else {
+        text = report.done ? tr("Delete Operation finished") : tr("Delete Operation error");
+    }
+    if (!report.saved)
+        text += "\n" + tr("The message file could not be written.");
+    MyMessageBox::information(this, text);
+    showBoxOf(store, box);
+}
+
+void CShortMsg::move() {
+    const QList<int> ids = selectedIds();
+    if (ids.isEmpty()) {
+        MyMessageBox::warning(this, tr("Please select SMS first!"));
+        return;
+    }
+    moveIds(ids, false);
+}
+
+void CShortMsg::readMove() {
+    if (readingId_ < 0)
+        return;
+    if (MyMessageBox::query(this, tr("Do you want to move the item that you have selected?")) !=
+        MyMessageBox::Yes)
+        return;
+    moveIds({readingId_}, true);
+}
+
+void CShortMsg::moveIds(const QList<int>& ids, bool fromReading) {
+    const int store = fromReading ? readingStore_ : shownStore();
+    const QString box = fromReading ? readingBox_ : shownBox();
+    // Moves go between the PC and the SIM card.
+    if (link_ == nullptr || store == MeStore)
+        return;
+    MoveReport report;
+    int target = PcStore;
+    {
+        Busy busy(this);
+        if (store == PcStore) {
+            int unread = 0;
+            report = movePcToSim(*link_, *smsData_, box, ids,
+                                 serviceCentreFor(smscent_num, messageSettingsForSending()));
+            for (int id : std::as_const(report.moved))
+                unread += box == "inbox" && boxMsgMap.value(id).state == newWord() ? 1 : 0;
+            adjustUnread(-std::min(unread, std::max(unreadMsgCount, 0)));
+            target = SimStore;
+        } else {
+            QList<SM_PARAM_DECODE> messages;
+            for (int id : ids)
+                messages << modemList(SimStore, box).value(id);
+            report = moveSimToPc(*link_, *smsData_, box, messages, readWord(), nowStamp());
+        }
+        getSimAllSmsItem(1, 4);
+    }
+    if (fromReading)
+        readingId_ = -1;
+    QString text = fromReading
+                       ? (report.done ? tr("Move finished") : tr("Move failed"))
+                       : tr("Move %1 finished,%2 unfinished").arg(report.done).arg(report.notDone);
+    if (!report.saved)
+        text += "\n" + tr("The message file could not be written.");
+    MyMessageBox::information(this, text);
+    showBoxOf(target, box);
+}

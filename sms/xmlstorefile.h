@@ -1,0 +1,35 @@
+#pragma once
+
+// The XML file behind a message store, read into an element tree once and
+// afterwards rewritten whole from it. It behaves as DomFile does for the
+// stores kept as DOM documents: a missing or empty file is created from the
+// initial document; a file that cannot be parsed is moved aside and the
+// store starts afresh; a file that cannot be read or moved aside is never
+// overwritten.
+
+#include "sms/xmltree.h"
+
+#include <QByteArray>
+#include <QString>
+
+class XmlStoreFile {
+public:
+    XmlStoreFile(QString path, QByteArray initial, const char* unreadable);
+
+    // Reads the file into `root` (the initial document when there was none
+    // or it could not be parsed; an empty node when it must not be
+    // written). False when an existing file could not be read.
+    bool load(XmlNode& root);
+    // Replaces the file with `root` atomically. False when not written.
+    bool save(const XmlNode& root) const;
+
+    const QString& path() const { return path_; }
+
+private:
+    bool moveAside() const;
+
+    QString path_;
+    QByteArray initial_;
+    const char* unreadable_;
+    bool writable_ = true;
+};

@@ -1,0 +1,146 @@
+// Puts the main window with the message page on the screen, with messages
+// and contacts on the PC, and saves what the screen shows of its four views,
+// for the screenshots of the README (scripts/screenshots runs it on a
+// virtual display).
+//
+//   velto_smsshots OUTDIR
+// writes OUTDIR/sms-overview.png, sms-inbox.png, sms-reading.png, sms-new.png
+// and sms-picker.png, each the window's rectangle of the screen.
+
+#include "app/commonconfig.h"
+#include "app/globals.h"
+#include "mainwindow/ui/wtmainwindow.h"
+#include "modem/serialthread.h"
+#include "phonebook/coder.h"
+#include "phonebook/iodata.h"
+#include "sms/contactpickmodel.h"
+#include "sms/smsdataoperation.h"
+#include "sms/smssend.h"
+#include "sms/ui/search.h"
+#include "sms/ui/shortmessage.h"
+#include "sms/ui/shorttable.h"
+#include "tests/support/testenv.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTextEdit>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void settle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool grab(const QWidget& window, const QString& path) {
+    const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .save(path);
+}
+
+struct Sample {
+    const char* number;
+    const char* stamp;
+    const char* text;
+    bool unread;
+};
+
+// A PC store and a phonebook as a user's might look.
+void fillStores() {
+    const Sample inbox[] = {
+        {"+491711234567", "261130180211", "Are we still meeting at eight?", true},
+        {"+491739876543", "261128091540", "Your parcel has been delivered.", false},
+        {"+491625550123", "261127204503", "Grüße aus München! Bis bald.", false},
+        {"22550", "261129120000", "Your balance is 12.50 EUR", false},
+        {"+4915112345678", "261201073000",
+         "Meeting moved to 10:00. The room is on the third floor, next to the kitchen; "
+         "bring the slides and the printed agenda, we will go through the budget first and "
+         "then the plan for the spring launch. Call me if the train is late.",
+         true},
+        {"+491701112233", "261202081500", "Happy birthday! 🎉", false},
+    };
+    SmsData store;
+    for (const Sample& s : inbox) {
+        SM_PARAM_DECODE rec = composedRecord(s.number, QString::fromUtf8(s.text), s.stamp, {},
+                                             s.unread ? "new" : "read");
+        store.appendSmsItem(rec, "inbox");
+    }
+    store.appendSmsItem(
+        composedRecord("+491711234567", "Yes, see you there.", "261130181502", {}, "send"),
+        "outbox");
+    store.appendSmsItem(
+        composedRecord("+491625550123", "Call me back when you can", "261203101010", {}, QString()),
+        "draftbox");
+    store.saveDom();
+
+    IOData contacts;
+    const std::pair<const char*, const char*> people[] = {{"Anna Berger", "+491711234567"},
+                                                          {"Ben Okafor", "+491739876543"},
+                                                          {"Jürgen Müller", "+491625550123"},
+                                                          {"Chloé Durand", "+4915112345678"}};
+    for (const auto& [name, number] : people) {
+        QString coded;
+        coding(coded, QString::fromUtf8(name), true);
+        Contact c(false, 0, coded, number);
+        contacts.insertContact(&c, false);
+    }
+    contacts.saveXmlFile();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: velto_smsshots OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    app.setStyle(QStyleFactory::create("Fusion"));
+    TestEnv env;
+    readConfig(comcfg);
+    fillStores();
+    unreadMsgCount = 2;
+
+    WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
+    const QRect desktop = app.primaryScreen()->geometry();
+    window.move((desktop.width() - window.width()) / 2, (desktop.height() - window.height()) / 2);
+    window.show();
+    window.slotClickSmsButton();
+    CShortMsg* page = window.shortmessage;
+    settle(800);
+
+    bool ok = grab(window, out.filePath("sms-overview.png"));
+    page->InboxClicked();
+    page->smsTable->selectRow(1);
+    settle(300);
+    ok = grab(window, out.filePath("sms-inbox.png")) && ok;
+    page->smsTable->selectRow(4);
+    page->ReadClicked();
+    settle(300);
+    ok = grab(window, out.filePath("sms-reading.png")) && ok;
+    page->phonebook_smsclicked("+491711234567;+491739876543");
+    page->msgContentTextEdit->setPlainText(
+        "Dinner on Friday at seven? I booked the table by the window.");
+    settle(300);
+    ok = grab(window, out.filePath("sms-new.png")) && ok;
+
+    page->SearchClicked();
+    CSearchContact* picker = page->searchContact;
+    picker->table1->selectRow(0);
+    picker->leftModel()->setChecked(0, true);
+    picker->leftModel()->setChecked(2, true);
+    picker->TorightClicked();
+    picker->leftModel()->setChecked(0, true);
+    settle(400);
+    ok = grab(window, out.filePath("sms-picker.png")) && ok;
+    return ok ? 0 : 1;
+}
