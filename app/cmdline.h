@@ -6,7 +6,7 @@
 // The program's own command-line options, consumed before the classic rule
 // for a first argument ("-v"/"-version", anything else is invalid).
 struct CommandLine {
-    QString atPort;    // --device AT_PORT[,MODEM_PORT]: skip the USB scan
+    QString atPort; // --device AT_PORT[,MODEM_PORT]: skip the USB scan
     QString modemPort;
     QString root;      // --root DIR: prefix of every system path
     bool help = false; // --help

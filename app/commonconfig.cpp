@@ -12,9 +12,13 @@ CommonConfig comcfg;
 namespace {
 
 // Decimal conversion that gives 0 for a line that is not a number.
-int toInt(const QString& line) { return line.trimmed().toInt(); }
+int toInt(const QString& line) {
+    return line.trimmed().toInt();
+}
 
-int channel(const QString& line) { return qBound(0, toInt(line), 255); }
+int channel(const QString& line) {
+    return qBound(0, toInt(line), 255);
+}
 
 QString readText(QTextStream& in) {
     QString value;
@@ -22,7 +26,9 @@ QString readText(QTextStream& in) {
     return value;
 }
 
-int readInt(QTextStream& in) { return toInt(readText(in)); }
+int readInt(QTextStream& in) {
+    return toInt(readText(in));
+}
 
 QColor readColor(QTextStream& in) {
     QString value = readText(in);
@@ -65,7 +71,9 @@ QString configFilePath() {
     return QCoreApplication::applicationDirPath() + "/Data/config";
 }
 
-void readConfig(CommonConfig& cfg) { readConfigFile(cfg, configFilePath()); }
+void readConfig(CommonConfig& cfg) {
+    readConfigFile(cfg, configFilePath());
+}
 
 void readConfigFile(CommonConfig& cfg, const QString& path) {
     QFile file(path);

@@ -13,46 +13,46 @@ class CommonConfig {
 public:
     CommonConfig() = default;
 
-    QString windowTitle;           // 0  main window title
-    int statusLabelY = 0;          // 1  y of the home page status labels
-    QColor homeLabelColor1;        // 2  home page label text colours
-    QColor homeLabelColor2;        // 3
-    QColor homeLabelColor3;        // 4
-    QColor operatorDialogBg;       // 5  operator list dialog background, profile dialog
-    QColor dialogTextColor;        // 6  operator list, profile dialog, information panel
-    QString profileDialogImage;    // 7
-    QColor profileDialogColor;     // 8
-    QColor buttonTextColor;        // 9
-    QColor buttonHoverTextColor;   // 10
-    QColor unusedColor11;          // 11
-    QString connectionCaption;     // 12 caption of the connection page
-    QString connectionImage;       // 13
-    QColor connectionTextColor;    // 14
-    QColor unusedColor15;          // 15
-    QBrush unusedBrush16;          // 16
-    QColor unusedColor17;          // 17
-    QBrush unusedBrush18;          // 18
-    QColor unusedColor19;          // 19
-    QBrush unusedBrush20;          // 20
-    QColor connectionTextColor2;   // 21
-    QColor connectionTextColor3;   // 22
-    QColor mainWindowColor1;       // 23
-    QColor mainWindowColor2;       // 24
-    QColor profileDialogColor2;    // 25
-    int showBrandButton = 0;       // 26 0 hides the operator-brand button
-    int useCmnetApn = 0;           // 27 non-zero: "cmnet" when a profile has no APN
-    QString builtinProfileName;    // 28
-    QColor splashInitBg;           // 29
-    QColor splashInitText;         // 30
-    QColor connectionTextColor4;   // 31
-    QColor smsTextColor;           // 32
+    QString windowTitle;             // 0  main window title
+    int statusLabelY = 0;            // 1  y of the home page status labels
+    QColor homeLabelColor1;          // 2  home page label text colours
+    QColor homeLabelColor2;          // 3
+    QColor homeLabelColor3;          // 4
+    QColor operatorDialogBg;         // 5  operator list dialog background, profile dialog
+    QColor dialogTextColor;          // 6  operator list, profile dialog, information panel
+    QString profileDialogImage;      // 7
+    QColor profileDialogColor;       // 8
+    QColor buttonTextColor;          // 9
+    QColor buttonHoverTextColor;     // 10
+    QColor unusedColor11;            // 11
+    QString connectionCaption;       // 12 caption of the connection page
+    QString connectionImage;         // 13
+    QColor connectionTextColor;      // 14
+    QColor unusedColor15;            // 15
+    QBrush unusedBrush16;            // 16
+    QColor unusedColor17;            // 17
+    QBrush unusedBrush18;            // 18
+    QColor unusedColor19;            // 19
+    QBrush unusedBrush20;            // 20
+    QColor connectionTextColor2;     // 21
+    QColor connectionTextColor3;     // 22
+    QColor mainWindowColor1;         // 23
+    QColor mainWindowColor2;         // 24
+    QColor profileDialogColor2;      // 25
+    int showBrandButton = 0;         // 26 0 hides the operator-brand button
+    int useCmnetApn = 0;             // 27 non-zero: "cmnet" when a profile has no APN
+    QString builtinProfileName;      // 28
+    QColor splashInitBg;             // 29
+    QColor splashInitText;           // 30
+    QColor connectionTextColor4;     // 31
+    QColor smsTextColor;             // 32
     QColor phonebookDialogTextColor; // 33
-    QString unusedText34;          // 34
-    QString alreadyRunningText;    // 35 notice of the single-instance check
-    QString builtinDialNumber;     // 36
-    QString builtinApn;            // 37
-    QString builtinUserName;       // 38
-    QString builtinPassword;       // 39
+    QString unusedText34;            // 34
+    QString alreadyRunningText;      // 35 notice of the single-instance check
+    QString builtinDialNumber;       // 36
+    QString builtinApn;              // 37
+    QString builtinUserName;         // 38
+    QString builtinPassword;         // 39
 };
 
 // The process-wide appearance record.

@@ -2,6 +2,10 @@
 
 QString basePath;
 
-QString dataFile(const QString& name) { return basePath + "/Data/" + name; }
+QString dataFile(const QString& name) {
+    return basePath + "/Data/" + name;
+}
 
-QString resFile(const QString& name) { return basePath + "/res/" + name; }
+QString resFile(const QString& name) {
+    return basePath + "/res/" + name;
+}

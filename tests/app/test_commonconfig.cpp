@@ -70,13 +70,13 @@ private slots:
             color(); // 8-11
         text("caption12");
         text("image13");
-        color();       // 14
-        color();       // 15
-        brush();       // 16
-        color();       // 17
-        brush();       // 18
-        color();       // 19
-        brush();       // 20
+        color(); // 14
+        color(); // 15
+        brush(); // 16
+        color(); // 17
+        brush(); // 18
+        color(); // 19
+        brush(); // 20
         for (int i = 0; i < 5; ++i)
             color(); // 21-25
         num(0);      // 26

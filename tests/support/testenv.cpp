@@ -39,10 +39,18 @@ TestEnv::~TestEnv() {
     SystemPaths::setRoot(savedRoot_);
 }
 
-QString TestEnv::root() const { return dir_.path() + "/root"; }
-QString TestEnv::base() const { return dir_.path() + "/base"; }
-QString TestEnv::rootPath(const QString& absolute) const { return root() + absolute; }
-QString TestEnv::dataPath(const QString& name) const { return base() + "/Data/" + name; }
+QString TestEnv::root() const {
+    return dir_.path() + "/root";
+}
+QString TestEnv::base() const {
+    return dir_.path() + "/base";
+}
+QString TestEnv::rootPath(const QString& absolute) const {
+    return root() + absolute;
+}
+QString TestEnv::dataPath(const QString& name) const {
+    return base() + "/Data/" + name;
+}
 
 void TestEnv::writeRootFile(const QString& absolute, const QByteArray& contents) const {
     const QString path = rootPath(absolute);

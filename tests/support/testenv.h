@@ -16,8 +16,8 @@ public:
     TestEnv(const TestEnv&) = delete;
     TestEnv& operator=(const TestEnv&) = delete;
 
-    QString root() const;           // the system root
-    QString base() const;           // the program folder (basePath)
+    QString root() const;                            // the system root
+    QString base() const;                            // the program folder (basePath)
     QString rootPath(const QString& absolute) const; // root() + absolute
     QString dataPath(const QString& name) const;     // base() + "/Data/" + name
 
