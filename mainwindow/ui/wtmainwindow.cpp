@@ -122,6 +122,7 @@ void WTMainWindow::init() {
             &WTMainWindow::slotClickedApplyButton);
     connect(setting, &CSetting::sigSetDefaultConnctLabel, this, &WTMainWindow::slotSetDefaultName);
     connect(setting, &CSetting::sigRestored, shortmessage, &CShortMsg::reloadPcStore);
+    connect(setting, &CSetting::sigRestored, phonebook, &PhoneBook::reloadPcStore);
     alerts = new AlertPlayer(new MediaAlertOutput(this), this);
     connect(wirelesswindow, &WirelessWindow::sigUpdateConnectPixmap, alerts,
             &AlertPlayer::connected);

@@ -324,6 +324,14 @@ void PhoneBook::refreshLabels() {
                                        : QStringLiteral("0/0")));
 }
 
+void PhoneBook::reloadPcStore() {
+    const QMap<int, Contact> sim = IOData::simContactMap;
+    data_ = std::make_unique<IOData>(link_);
+    ioOperation = data_.get();
+    IOData::simContactMap = sim;
+    RefreshPhone();
+}
+
 void PhoneBook::RefreshPhone() {
     buildTree();
     refreshTable();

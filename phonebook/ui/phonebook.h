@@ -115,6 +115,9 @@ public slots:
     void headerReleased(int column);
     void SumTips(int rows);
     void RefreshPhone();
+    // Reads the PC contacts and groups from their file again (a backup was
+    // restored over it); the SIM's contacts stay as read.
+    void reloadPcStore();
     void updateSIM();
     void setHasSIM(bool hasSim);
     void backToPhoneBook(int page = TablePage);

@@ -247,6 +247,21 @@ private slots:
             ioOperation->insertGroup(QString("G%1").arg(n));
         page->makeNewGroup();
         QCOMPARE(ioOperation->countOfGroup(), 20);
+
+        // A backup restored over the file: the page shows what the file
+        // holds now, and the SIM's contacts stay.
+        const QString file = env->dataPath("contact.xml");
+        const QByteArray restored = TestEnv::readFile(file);
+        addPcContacts(*page, {"Dan"});
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(restored);
+        out.close();
+        page->reloadPcStore();
+        page->selectItem(PhoneBook::PcItem);
+        QCOMPARE(shownNames(*page), QStringList{"Cid"});
+        QCOMPARE(ioOperation->countOfGroup(), 20);
+        QCOMPARE(IOData::simContactMap.size(), 5);
     }
 
     void savesContactsFromTheForm() {
