@@ -3,10 +3,12 @@
 #include "app/globals.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QtDebug>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,8 +30,16 @@ public:
 
     bool commit() {
         QDir().mkpath(QFileInfo(settings_.fileName()).absolutePath());
+        const ino_t before = inode();
         settings_.sync();
-        if (settings_.status() != QSettings::NoError) {
+        // A format error is the old file's (a line without "=", a broken
+        // section): QSettings still writes the new file, without those
+        // lines, but keeps reporting the error, and then no longer reports
+        // a failed write. The file was written when a new one replaced it.
+        const bool written =
+            settings_.status() == QSettings::NoError ||
+            (settings_.status() == QSettings::FormatError && inode() != before && inode() != 0);
+        if (!written) {
             qWarning() << "can't write" << settings_.fileName();
             return false;
         }
@@ -37,6 +47,14 @@ public:
     }
 
 private:
+    // The file's inode number, 0 when there is none: a written settings
+    // file is a new file renamed over the old one.
+    ino_t inode() const {
+        struct stat st {};
+        return ::stat(QFile::encodeName(settings_.fileName()).constData(), &st) == 0 ? st.st_ino
+                                                                                     : 0;
+    }
+
     QSettings settings_;
 };
 

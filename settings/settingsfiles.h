@@ -37,7 +37,8 @@ NetworkSettings readNetworkSettings();
 MessageSettings readMessagesSettings();
 AlertSettings readAlertSettings();
 
-// Each returns false when the file could not be written.
+// Each returns false when the file could not be written. Lines of the old
+// file that can't be parsed are left out of the new one.
 bool writeNetworkSettings(const NetworkSettings& settings);
 bool writeMessagesSettings(const MessageSettings& settings);
 bool writeAlertSettings(const AlertSettings& settings);

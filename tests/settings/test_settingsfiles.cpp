@@ -65,6 +65,16 @@ private slots:
         QCOMPARE(partial.smsCenter, QString("12345"));
         QCOMPARE(partial.validPeriod, 0);
         QCOMPARE(partial.deliveReport, 0);
+
+        // A line QSettings can't parse: the next write succeeds, says so,
+        // and leaves the line out.
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[messageSetConfig]\nsmsCenter=12345\nbroken line\n");
+        file.close();
+        messages.smsCenter = readMessagesSettings().smsCenter;
+        QVERIFY(writeMessagesSettings(messages));
+        QCOMPARE(readMessagesSettings().smsCenter, QString("12345"));
+        QVERIFY(!TestEnv::readFile(file.fileName()).contains("broken"));
     }
 
     void writingReplacesTheFileAtomically() {
