@@ -23,6 +23,16 @@ QString escaped(const QString& text) {
     return out;
 }
 
+// A telephone number as a TEL value: not escaped (its value type is a phone
+// number, not text, and readers take backslashes in it as they stand),
+// without line ends, which would cut the content line.
+QString numberValue(const QString& number) {
+    QString out = number;
+    out.remove(QChar('\r'));
+    out.remove(QChar('\n'));
+    return out;
+}
+
 // A content line folded after 75 octets, never inside a UTF-8 sequence.
 void appendLine(QByteArray& out, const QString& line) {
     const QByteArray bytes = line.toUtf8();
@@ -177,7 +187,7 @@ QList<QByteArray> contentLines(const QByteArray& data) {
 }
 
 QString numberOf(const Property& p) {
-    QString number = textOf(p).trimmed();
+    QString number = numberValue(textOf(p)).trimmed();
     if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
         number = number.mid(4);
     return number;
@@ -230,7 +240,7 @@ QByteArray writeVCard(const VCard& card) {
         {&card.cell, "CELL"}, {&card.home, "HOME"}, {&card.work, "WORK"}, {&card.other, "VOICE"}};
     for (const auto& [list, type] : numbers) {
         for (const QString& number : *list)
-            appendLine(out, QStringLiteral("TEL;TYPE=%1:%2").arg(type, escaped(number)));
+            appendLine(out, QStringLiteral("TEL;TYPE=%1:%2").arg(type, numberValue(number)));
     }
     for (const QString& email : card.emails)
         appendLine(out, QStringLiteral("EMAIL;TYPE=INTERNET:") + escaped(email));

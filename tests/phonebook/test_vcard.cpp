@@ -76,6 +76,14 @@ private slots:
         for (const QByteArray& line : written.split('\n'))
             QVERIFY(line.size() <= 76);
         QCOMPARE(readVCards(written).first().name, wide.name);
+
+        // A number with pauses is written as it stands (a TEL value is no
+        // escaped text) and reads back the same.
+        VCard paused;
+        paused.name = "Desk";
+        paused.work = QStringList{"+4930123,,45;6"};
+        QVERIFY(writeVCard(paused).contains("TEL;TYPE=WORK:+4930123,,45;6\r\n"));
+        QCOMPARE(readVCards(writeVCard(paused)).first().work, paused.work);
     }
 
     void vobjectReadsTheExport() {
