@@ -87,7 +87,7 @@ QString recordText(const ProfileRecord& record) {
 }
 
 bool isFieldsLineOf(const QString& line, const QString& name) {
-    return line.startsWith(NameKey + name + Separator);
+    return line.startsWith(NameKey + name + Separator) || line == NameKey + name;
 }
 
 bool isFieldsLine(const QString& line) {

@@ -50,7 +50,9 @@ QString fieldsLine(const ProfileRecord& record);
 QString recordText(const ProfileRecord& record);
 
 // True when `line` is the fields line of the profile `name`: the match takes
-// in the separator, so that "Net" does not match the line of "Net2".
+// in the separator, so that "Net" does not match the line of "Net2". A line
+// cut after the name (no separator) is the line of that name too, so that a
+// profile listed by nameOf can be opened, edited and deleted.
 bool isFieldsLineOf(const QString& line, const QString& name);
 bool isFieldsLine(const QString& line);
 // The profile name of a fields line (field 1 without its key).
