@@ -3,6 +3,8 @@
 #include "connection/connectionglobals.h"
 #include "connection/profilestore.h"
 
+#include <algorithm>
+
 bool obtainSelected(bool obtain, bool use) {
     return obtain && !use;
 }
@@ -86,13 +88,20 @@ QString savedCheck(const ConfigForm& form) {
         if (check.invalid && !ipValidate(check.field.text))
             return QString::fromLatin1(check.invalid);
     }
-    // The separator inside a value would split the fields line and shift
-    // every later field of the record.
+    // The separator inside a value, or a value ending in "-|" (which the
+    // separator after it completes into one), would split the fields line
+    // and shift every later field of the record; a line end or another
+    // control character would cut the record's line.
     for (const ConfigFormField* field :
          {&form.name, &form.dialNumber, &form.userName, &form.password, &form.apn,
           &form.preferredDns, &form.alternateDns, &form.pdp}) {
-        if (field->enabled && field->text.contains(ProfileFormat::Separator))
+        if (!field->enabled)
+            continue;
+        if (field->text.contains(ProfileFormat::Separator) || field->text.endsWith(u"-|"))
             return QStringLiteral("The text \"-|-\" can't be used in a field! Please revise!");
+        if (std::any_of(field->text.cbegin(), field->text.cend(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; }))
+            return QStringLiteral("Control characters can't be used in a field! Please revise!");
     }
     return QString();
 }
