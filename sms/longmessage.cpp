@@ -9,6 +9,20 @@ int septetsOf(QChar c) {
                                                                                                 : 1;
 }
 
+// A number as people write it: digits, "*", "#", a leading "+", and blanks,
+// dashes, dots, slashes or parentheses between them. The codec keeps the
+// digits only, so letters or control characters must not get that far: the
+// message would go to whatever number the remaining digits make.
+bool isDialable(const QString& number) {
+    for (qsizetype i = 0; i < number.size(); ++i) {
+        const QChar c = number.at(i);
+        if ((c < u'0' || c > u'9') && !QStringLiteral("*#-./() ").contains(c) &&
+            !(c == u'+' && i == 0))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool needsUcs2(const QString& text) {
@@ -54,6 +68,8 @@ int partCount(const QString& text) {
 
 QStringList encodeMessage(const QString& sca, const QString& number, const QString& text,
                           const SubmitOptions& options, int reference) {
+    if (!isDialable(number))
+        return {};
     const bool ucs2 = needsUcs2(text);
     const QStringList parts = splitMessage(text, ucs2);
     if (parts.size() > SMS_MAX_PARTS)

@@ -29,7 +29,9 @@ int partCount(const QString& text);
 
 // The PDUs that carry `text` to `number`: one, or one per part with
 // `reference` (taken modulo 256) naming the message. Empty when the text
-// needs more than SMS_MAX_PARTS parts or a number can't be encoded.
+// needs more than SMS_MAX_PARTS parts, a number can't be encoded, or
+// `number` holds anything but digits, "*", "#", a leading "+" and the
+// blanks, dashes, dots, slashes and parentheses written between digits.
 QStringList encodeMessage(const QString& sca, const QString& number, const QString& text,
                           const SubmitOptions& options, int reference);
 
