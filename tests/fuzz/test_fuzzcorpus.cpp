@@ -1,8 +1,8 @@
 // Replays the committed fuzzing corpus (seeds and every input that once
-// found a fault) through the PDU decoders, so that the normal and the
+// found a fault) through each target's harness, so that the normal and the
 // sanitizer builds check them at every run.
 
-#include "tests/fuzz/pdufuzz.h"
+#include "tests/fuzz/fuzztargets.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,16 +11,22 @@
 class TestFuzzCorpus : public QObject {
     Q_OBJECT
 private slots:
+    void replaysTheCorpus_data() {
+        QTest::addColumn<int>("target");
+        for (int i = 0; i < int(std::size(kFuzzTargets)); ++i)
+            QTest::newRow(kFuzzTargets[i].name) << i;
+    }
     void replaysTheCorpus() {
-        const QDir corpus(FUZZ_CORPUS_DIR);
+        QFETCH(int, target);
+        const QDir corpus(QString(FUZZ_CORPUS_DIR) + "/" + kFuzzTargets[target].name);
         const QStringList files = corpus.entryList(QDir::Files);
-        QVERIFY(files.size() >= 10);
+        QVERIFY2(files.size() >= 3, "every target has seeds");
         for (const QString& name : files) {
             QFile file(corpus.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray input = file.readAll();
-            fuzzPduDecoders(reinterpret_cast<const uint8_t*>(input.constData()),
-                            size_t(input.size()));
+            kFuzzTargets[target].run(reinterpret_cast<const uint8_t*>(input.constData()),
+                                     size_t(input.size()));
         }
     }
 };
