@@ -102,6 +102,13 @@ private slots:
         // A number of more than 20 digits is no address.
         QVERIFY(encodeMessage(kCentre, QString(21, '1'), "hi", {}, 1).isEmpty());
         QVERIFY(encodeMessage(kCentre, ";", "hi", {}, 1).isEmpty());
+        // Letters or control characters in a number are refused, not dropped
+        // (a sender's name would make a number of its digits); the blanks,
+        // dashes and parentheses people write are fine.
+        for (const char* number : {"A1B2", "0301\r\nAT", "+49+30", "0301\x1a"})
+            QVERIFY2(encodeMessage(kCentre, number, "hi", {}, 1).isEmpty(), number);
+        QCOMPARE(encodeMessage(kCentre, "+49 (30) 123-45/6.7", "hi", {}, 1),
+                 encodeMessage(kCentre, "+49301234567", "hi", {}, 1));
     }
 
     void settingsChooseValidityAndReport_data() {
