@@ -2,6 +2,7 @@
 
 #include "app/commonconfig.h"
 #include "app/globals.h"
+#include "app/heartbeat.h"
 #include "app/singleinstance.h"
 #include "app/systempaths.h"
 #include "app/versioninfo.h"
@@ -54,6 +55,8 @@ int showWindowsAndRun(QApplication& app, const QString& version,
     const QRect desktop = app.primaryScreen()->geometry();
     window->move((desktop.width() - window->width()) / 2,
                  (desktop.height() - window->height()) / 2);
+    // Long test runs ask for a record of event-loop stalls.
+    startHeartbeat(&app, qEnvironmentVariable("VELTO_HEARTBEAT"));
     return app.exec();
 }
 

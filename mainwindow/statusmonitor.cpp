@@ -26,6 +26,10 @@ namespace {
 // How soon an arrival waiting for a busy link tries again.
 constexpr int kArrivalRetryMs = 20;
 
+// How many rounds a message that can't be read is tried again (a round per
+// tick: ten minutes).
+constexpr int kFetchRounds = 150;
+
 // Sets a flag for the lifetime of the scope.
 struct Busy {
     bool& flag;
@@ -207,42 +211,60 @@ void StatusMonitor::fetchNewMessages() {
     // round. The counter, which also numbers the notices, goes back to 0 only
     // once the queue is empty, so that a new notice never takes the key of
     // one still waiting.
+    // A message the modem could not give now (no answer, the SIM away) keeps
+    // its notice for the next round, up to kFetchRounds rounds.
+    QStringList again;
     while (!msgData.isEmpty()) {
         const auto first = msgData.begin();
-        const std::optional<NewMessageNotice> notice =
-            parseNewMessageNotice(first.value().toLatin1());
+        const QString params = first.value();
         msgData.erase(first);
+        const std::optional<NewMessageNotice> notice = parseNewMessageNotice(params.toLatin1());
         if (!notice)
             continue;
         qCDebug(lcMonitor, "mem=%s,index=%d", qPrintable(notice->storage), notice->index);
-        fetchMessage(notice->storage, notice->index);
+        if (fetchMessage(notice->storage, notice->index)) {
+            fetchFailures_.remove(params);
+        } else if (++fetchFailures_[params] < kFetchRounds) {
+            again << params;
+        } else {
+            fetchFailures_.remove(params);
+            if (unreadMsgCount > 0)
+                --unreadMsgCount;
+        }
     }
     activeMsgCount = 0;
+    for (const QString& params : again)
+        msgData.insert(activeMsgCount++, params);
 }
 
 // Reads one announced message from the storage that the notice names, stores
 // it in the PC inbox and deletes it from that storage once it is stored.
-void StatusMonitor::fetchMessage(const QString& memory, int index) {
+// False when the modem could not be read now, so that the notice is tried
+// again: the message is still there, and must still reach the PC.
+bool StatusMonitor::fetchMessage(const QString& memory, int index) {
     const bool onSim = memory == "SM";
     link_.setShortMsgStorageMode(onSim ? 1 : 0);
     if (link_.getSmsMem() == 0) {
         warn(tr("(U)SIM Card is full, please delete some items"));
-        return;
+        return true;
     }
     const QString reply = link_.getIndexSms(QByteArray::number(index).constData());
     if (!parseReadMessage(reply.toLatin1())) {
+        if (!readFoundNoMessage(reply.toLatin1()))
+            return false;
         if (unreadMsgCount > 0)
             --unreadMsgCount;
-        return;
+        return true;
     }
     if (!view->InsertSave(reply, index, tr("new")))
-        return;
+        return true;
     if (onSim) {
         link_.deleteSimSMS(index);
         view->getSimAllSmsItem(1, 4);
     } else {
         link_.deleteMeSMS(index);
     }
+    return true;
 }
 
 // --- modem initialisation ----------------------------------------------------

@@ -10,6 +10,7 @@
 #include "mainwindow/monitorview.h"
 #include "modem/portdiscovery.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -87,7 +88,7 @@ private:
     void slotNewMessageNotice();
     void fetchArrivals();
     void fetchNewMessages();
-    void fetchMessage(const QString& memory, int index);
+    bool fetchMessage(const QString& memory, int index);
     void importModemMessages();
     int waitForSimType();
     void storeModePreference(int mode);
@@ -112,6 +113,8 @@ private:
     int removalPeriodMs = 2000;
     int simBusyLimit = 60;
     bool pinDialogOpen = false;
+    // Failed reads of announced messages, by notice.
+    QHash<QString, int> fetchFailures_;
 };
 
 // Lets the application handle its events for `ms` milliseconds.

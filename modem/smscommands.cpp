@@ -38,11 +38,10 @@ int SerialThread::setShortMsgStorageMode(int mode) {
 
 int SerialThread::getSmsMem() {
     QByteArray reply;
-    const int received = query(AtCmd::StorageQuery, reply);
-    if (received == NotWritten)
+    // No answer says nothing about the storage: unknown, as after an error,
+    // never full (a slow modem would have its arrivals refused).
+    if (query(AtCmd::StorageQuery, reply) != 1)
         return -1;
-    if (received != 1)
-        return 0;
     // Received messages go to the third storage.
     return freeMessagePlaces(reply.constData()).value_or(-1);
 }

@@ -136,6 +136,11 @@ struct ModemMessage {
 QList<ModemMessage> parseMessageList(QByteArrayView reply);
 // The message read; nothing when the reply holds no "+CMGR:" or no PDU.
 std::optional<ModemMessage> parseReadMessage(QByteArrayView reply);
+// True when a read's reply says that no message is stored at the index:
+// "OK" without a "+CMGR:", or "+CMS ERROR: 321" (invalid memory index). An
+// empty reply (no answer) or another error (the SIM away or busy, a failing
+// modem) tells nothing about the place.
+bool readFoundNoMessage(QByteArrayView reply);
 
 // "+CMTI: <mem>,<index>": a new message was stored. Takes the notice line,
 // or only its parameters as the link records them ("SM",3).

@@ -104,6 +104,14 @@ std::optional<ModemMessage> parseReadMessage(QByteArrayView reply) {
     return message;
 }
 
+bool readFoundNoMessage(QByteArrayView reply) {
+    constexpr int kInvalidIndex = 321;
+    if (finalResult(reply) == FinalResult::Ok)
+        return !answerLine(reply, "+CMGR:");
+    const std::optional<ErrorReport> error = parseErrorReport(reply);
+    return error && error->kind == FinalResult::CmsError && error->code == kInvalidIndex;
+}
+
 std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text) {
     QByteArrayView params = text;
     if (const std::optional<AnswerLine> line = answerLine(text, "+CMTI:"))

@@ -86,6 +86,10 @@ QString listed(QByteArrayView r) {
     return out.join(" | ");
 }
 
+QString readEmpty(QByteArrayView r) {
+    return readFoundNoMessage(r) ? "empty" : "unknown";
+}
+
 QString read(QByteArrayView r) {
     const auto m = parseReadMessage(r);
     return m ? message(*m) : "none";
@@ -412,6 +416,17 @@ void TestReplies::reply_data() {
          "-1 0 'Test User 123' 29 069172281953"},
         {"cmgr gammu 89 empty location", read, "AT+CMGR=6\r\r\nOK\r\n", "none"},
         {"cmgr header without PDU", read, "AT+CMGR=3\r\r\n+CMGR: 0,,24\r\n\r\nOK\r\n", "none"},
+        // Whether a failed read may be tried again: only an empty place or a
+        // refused index say that nothing is there.
+        {"cmgr empty place", readEmpty, "AT+CMGR=6\r\r\nOK\r\n", "empty"},
+        {"cmgr invalid index", readEmpty, "AT+CMGR=24\r\r\n+CMS ERROR: 321\r\n", "empty"},
+        {"cmgr a message", readEmpty, "+CMGR: 0,,22\r\n07913306007110811094904003CF7A1A\r\nOK\r\n",
+         "unknown"},
+        {"cmgr SIM failure", readEmpty, "AT+CMGR=2\r\r\n+CMS ERROR: 313\r\n", "unknown"},
+        {"cmgr SIM busy in words", readEmpty, "+CME ERROR: SIM busy\r\n", "unknown"},
+        {"cmgr plain error", readEmpty, "AT+CMGR=2\r\r\nERROR\r\n", "unknown"},
+        {"cmgr no answer", readEmpty, "", "unknown"},
+        {"cmgr cut short", readEmpty, "AT+CMGR=2\r\r\n+CMGR: 0,,24\r\n0791", "unknown"},
 
         // --- notices and references -----------------------------------------------------
         {"cmti pgsm 44", notice, "+CMTI: \"SM\",7", "SM 7"},

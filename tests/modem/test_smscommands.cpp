@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(link->getSmsMem(), 15);
         QVERIFY(sim.command({"overrides-clear"}));
         QVERIFY(sim.command({"on", "AT+CPMS?", "noreply"}));
-        QCOMPARE(link->getSmsMem(), 0);
+        QCOMPARE(link->getSmsMem(), -1); // a slow modem isn't a full one
         QVERIFY(sim.command({"overrides-clear"}));
         QVERIFY(sim.command({"on", "AT+CPMS?", "reply", "ERROR"}));
         QCOMPARE(link->getSmsMem(), -1);

@@ -17,6 +17,7 @@ private slots:
     void readyStartInitialisesAndShowsTheNetwork();
     void arrivingMessageGoesToThePcInbox();
     void messageAnnouncedOnTheSimIsTakenFromTheSim();
+    void messageThatCantBeReadNowIsReadLater();
     void fullStorageKeepsTheMessageOnTheModem();
     void modemLostStopsTheDialer();
     void unpluggedModemIsShownOffAndFoundAgain();
@@ -131,6 +132,36 @@ void TestStatusMonitor::messageAnnouncedOnTheSimIsTakenFromTheSim() {
     QVERIFY(inOrder(f.newCommands(),
                     {"AT+CPMS=\"SM\",\"SM\",\"SM\"", read, "AT+CPMS=\"SM\",\"SM\",\"SM\"", erase}));
     QVERIFY(!f.sim.control({"messages", "SM"}).contains("Stored on the card"));
+}
+
+// A read that fails (the SIM away for a moment, no answer) keeps the
+// notice: a later tick reads the message, stores it once and deletes it. A
+// storage query left unanswered is no full storage.
+void TestStatusMonitor::messageThatCantBeReadNowIsReadLater() {
+    MonitorFixture f;
+    QVERIFY(f.start("ready"));
+    f.tick();
+    const int before = f.pcBox("inbox").size();
+    QVERIFY(f.sim.command({"on", "AT+CPMS?", "noreply", "count", "1"}));
+    QVERIFY(f.sim.command({"on", "AT+CMGR=*", "reply", "+CMS ERROR: 313", "count", "1"}));
+    QVERIFY(f.sim.command({"on", "AT+CMGR=*", "noreply", "count", "1"}));
+    const int index = f.deliver("+491700000444", "Read me later", "ME");
+    QVERIFY(index > 0);
+    const QString read = QString("AT+CMGR=%1").arg(index);
+    QTRY_VERIFY_WITH_TIMEOUT(f.sim.received().contains(read), 5000);
+    QTest::qWait(300); // the arrival step ends
+    QCOMPARE(f.pcBox("inbox").size(), before);
+    QCOMPARE(msgData.size(), 1);
+
+    f.tick(); // no answer at all
+    QCOMPARE(f.pcBox("inbox").size(), before);
+    f.tick();
+    QCOMPARE(f.pcBox("inbox").size(), before + 1);
+    QCOMPARE(f.pcBox("inbox").count("+491700000444|Read me later|new"), 1);
+    QVERIFY(f.view.messageTexts().isEmpty());
+    QVERIFY(!f.sim.control({"messages", "ME"}).contains("Read me later"));
+    QVERIFY(msgData.isEmpty());
+    QCOMPARE(activeMsgCount, 0);
 }
 
 void TestStatusMonitor::fullStorageKeepsTheMessageOnTheModem() {
