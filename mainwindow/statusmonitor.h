@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QTimer;
 class SerialThread;
@@ -74,6 +75,7 @@ public:
     QString operatorName;
     QString serviceType;
     QString smsCentreReply;
+    QStringList modemManagerPorts; // our ports that ModemManager held at the last scan
     QString oldPIN, newPIN, newPINAgain, pukCode;
 
 public slots:
@@ -92,6 +94,10 @@ private:
     int waitForSimType();
     void storeModePreference(int mode);
     void markSimUnusable();
+    // Notes (in the log, when it changes) which of our ports ModemManager holds.
+    void checkModemManager();
+    // While no card is found: says in the status area that ModemManager holds it.
+    void showModemManagerHolds();
     void showModemGone();
     void showNoNetwork(const QString& modemImage, int dataState);
     void applyNetworkTexts(bool validateCanceled);
