@@ -169,22 +169,28 @@ void StatusMonitor::checkModemManager() {
     const QStringList held = portsHeldByModemManager(PortDiscovery::portsToWatch());
     if (held == modemManagerPorts)
         return;
-    if (held.isEmpty())
+    if (held.isEmpty()) {
         qCDebug(lcMonitor) << "ModemManager no longer holds the card's ports";
-    else
+        view->setStatusToolTip("serviceLabel", tr("Network Type"));
+    } else {
         qCDebug(lcMonitor, "ModemManager holds %s: the card can't be used while it does",
                 qPrintable(held.join(", ")));
+    }
     modemManagerPorts = held;
 }
 
+// The service label is narrow: it names ModemManager, and the tool tips of
+// it and of the modem icon say what that means and what to do.
 void StatusMonitor::showModemManagerHolds() {
     if (modemManagerPorts.isEmpty())
         return;
-    view->setStatusText("serviceLabel", tr("Held by ModemManager"));
-    view->setStatusToolTip(
-        "modemLabel", tr("ModemManager has %1 open, so this program can't use the card. Stop it "
-                         "(systemctl stop ModemManager), or unplug the card and plug it in again.")
-                          .arg(modemManagerPorts.join(", ")));
+    const QString tip =
+        tr("ModemManager has %1 open, so this program can't use the card. Stop it "
+           "(systemctl stop ModemManager), or unplug the card and plug it in again.")
+            .arg(modemManagerPorts.join(", "));
+    view->setStatusText("serviceLabel", tr("ModemManager"));
+    view->setStatusToolTip("serviceLabel", tip);
+    view->setStatusToolTip("modemLabel", tip);
 }
 
 void StatusMonitor::markSimUnusable() {

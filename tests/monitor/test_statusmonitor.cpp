@@ -214,11 +214,13 @@ void TestStatusMonitor::unpluggedModemIsShownOffAndFoundAgain() {
     QVERIFY(QFile::link(f.sim.atPort(), f.env.rootPath("/proc/321/fd/9")));
     f.tick();
     QCOMPARE(f.monitor->modemManagerPorts, QStringList{f.sim.atPort()});
-    QCOMPARE(f.view.labels["serviceLabel"].text, QString("Held by ModemManager"));
+    QCOMPARE(f.view.labels["serviceLabel"].text, QString("ModemManager"));
     QVERIFY(f.view.labels["modemLabel"].tip.contains(f.sim.atPort()));
+    QVERIFY(f.view.labels["serviceLabel"].tip.contains(f.sim.atPort()));
     QVERIFY(QDir(f.env.rootPath("/proc/321")).removeRecursively());
     f.tick();
     QCOMPARE(f.view.labels["serviceLabel"].text, QString("No Service"));
+    QCOMPARE(f.view.labels["serviceLabel"].tip, QString("Network Type"));
 
     f.newCommands();
     QVERIFY(f.sim.plug());
