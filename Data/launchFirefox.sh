@@ -3,14 +3,22 @@
 # Velto Modem Connection starts it with one argument: the address or path.
 #
 # The program usually runs with administrator rights (it rewrites the dialer
-# configuration). A browser should not: when started through sudo, the page
-# is opened as the user who called sudo.
+# configuration). A browser should not: when started through sudo or pkexec
+# (the menu entry), the page is opened as the user who started it.
 [ $# -eq 1 ] || { echo "usage: $0 ADDRESS-OR-FILE" >&2; exit 2; }
 target=$1
 
 as_user() {
-    if [ "$(id -u)" = 0 ] && [ -n "${SUDO_USER:-}" ] && command -v sudo >/dev/null 2>&1; then
-        sudo -u "$SUDO_USER" -- "$@"
+    user=
+    if [ "$(id -u)" = 0 ]; then
+        if [ -n "${SUDO_USER:-}" ]; then
+            user=$SUDO_USER
+        elif [ -n "${PKEXEC_UID:-}" ]; then
+            user=$(id -nu "$PKEXEC_UID" 2>/dev/null) || user=
+        fi
+    fi
+    if [ -n "$user" ] && [ "$user" != root ] && command -v runuser >/dev/null 2>&1; then
+        runuser -u "$user" -- "$@"
     else
         "$@"
     fi

@@ -1,5 +1,7 @@
 #include "app/commonconfig.h"
 
+#include "app/globals.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -66,7 +68,11 @@ void readrgb(QTextStream* in, QString* value, int& r, int& g, int& b) {
 
 QString configFilePath() {
     const QString local = QStringLiteral("Data/config");
-    if (QFileInfo::exists(local) || !QCoreApplication::instance())
+    if (QFileInfo::exists(local))
+        return local;
+    if (!basePath.isEmpty())
+        return dataFile("config");
+    if (!QCoreApplication::instance())
         return local;
     return QCoreApplication::applicationDirPath() + "/Data/config";
 }

@@ -3,12 +3,14 @@
 #include "app/commonconfig.h"
 #include "app/globals.h"
 #include "app/heartbeat.h"
+#include "app/programlayout.h"
 #include "app/singleinstance.h"
 #include "app/systempaths.h"
 #include "app/versioninfo.h"
 #include "widgets/mymessagebox.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QScreen>
 #include <QSplashScreen>
@@ -66,8 +68,16 @@ int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactor
     // The classic look has no Qt 6 counterpart; Fusion renders the same everywhere.
     app.setStyle(QStyleFactory::create("Fusion"));
 
+    const ProgramLayout layout =
+        programLayout(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"),
+                      QDir::homePath());
+    basePath = layout.base;
+    resourcePath = layout.resources;
+    QString dataError;
+    if (!prepareUserData(layout, &dataError))
+        std::fprintf(stderr, "velto: the data folder %s is not usable: %s\n",
+                     qPrintable(layout.base), qPrintable(dataError));
     readConfig(comcfg);
-    basePath = QCoreApplication::applicationDirPath();
     SystemPaths::setRoot(cmd.root);
     fixedPorts = {cmd.atPort, cmd.modemPort.isEmpty() ? cmd.atPort : cmd.modemPort};
 

@@ -1,8 +1,6 @@
 # cmake -DSRC=<project> -DDST=<bin dir> -P SyncData.cmake
 cmake_minimum_required(VERSION 3.25)
-set(USER_FILES
-  sms.xml contact.xml totalRecord.conf defaultRecord.conf
-  networksetconfigrc messagesetconfigrc alertsetconfigrc debug.log)
+include(${CMAKE_CURRENT_LIST_DIR}/UserFiles.cmake)
 
 foreach(dir Data res)
   file(GLOB_RECURSE files RELATIVE ${SRC}/${dir} ${SRC}/${dir}/*)
@@ -13,7 +11,7 @@ foreach(dir Data res)
     set(to ${DST}/${dir}/${rel})
     get_filename_component(leaf ${rel} NAME)
     get_filename_component(todir ${to} DIRECTORY)
-    if(dir STREQUAL "Data" AND leaf IN_LIST USER_FILES)
+    if(dir STREQUAL "Data" AND leaf IN_LIST VELTO_USER_FILES)
       if(NOT EXISTS ${to})
         file(COPY ${from} DESTINATION ${todir})
       endif()

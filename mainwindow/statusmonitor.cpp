@@ -3,6 +3,7 @@
 #include "app/systempaths.h"
 #include "connection/connectionglobals.h"
 #include "mainwindow/monitorlog.h"
+#include "modem/modemmanager.h"
 #include "modem/protocol/replies.h"
 #include "modem/serialthread.h"
 #include "settings/settingsfiles.h"
@@ -103,9 +104,12 @@ void StatusMonitor::slotTimer() {
         if (view->dialerRunning())
             view->safeKillWvdail();
         ++initPortCount;
-        if (discovery.findPortNames() != 1 || !modemAttached()) {
+        const bool found = discovery.findPortNames() == 1 && modemAttached();
+        checkModemManager();
+        if (!found) {
             signalLevel = singalQuality();
             displayStateBar(false, false, false);
+            showModemManagerHolds();
             view->setHasSIM(false);
             view->carddispose(false);
             restartTimer(periodMs);
@@ -163,6 +167,34 @@ void StatusMonitor::slotTimer() {
         displayStateBar(true, true, true);
     }
     restartTimer(periodMs);
+}
+
+void StatusMonitor::checkModemManager() {
+    const QStringList held = portsHeldByModemManager(PortDiscovery::portsToWatch());
+    if (held == modemManagerPorts)
+        return;
+    if (held.isEmpty()) {
+        qCDebug(lcMonitor) << "ModemManager no longer holds the card's ports";
+        view->setStatusToolTip("serviceLabel", tr("Network Type"));
+    } else {
+        qCDebug(lcMonitor, "ModemManager holds %s: the card can't be used while it does",
+                qPrintable(held.join(", ")));
+    }
+    modemManagerPorts = held;
+}
+
+// The service label is narrow: it names ModemManager, and the tool tips of
+// it and of the modem icon say what that means and what to do.
+void StatusMonitor::showModemManagerHolds() {
+    if (modemManagerPorts.isEmpty())
+        return;
+    const QString tip =
+        tr("ModemManager has %1 open, so this program can't use the card. Stop it "
+           "(systemctl stop ModemManager), or unplug the card and plug it in again.")
+            .arg(modemManagerPorts.join(", "));
+    view->setStatusText("serviceLabel", tr("ModemManager"));
+    view->setStatusToolTip("serviceLabel", tip);
+    view->setStatusToolTip("modemLabel", tip);
 }
 
 void StatusMonitor::markSimUnusable() {

@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QTimer;
 class SerialThread;
@@ -75,6 +76,7 @@ public:
     QString operatorName;
     QString serviceType;
     QString smsCentreReply;
+    QStringList modemManagerPorts; // our ports that ModemManager held at the last scan
     QString oldPIN, newPIN, newPINAgain, pukCode;
 
 public slots:
@@ -93,6 +95,10 @@ private:
     int waitForSimType();
     void storeModePreference(int mode);
     void markSimUnusable();
+    // Notes (in the log, when it changes) which of our ports ModemManager holds.
+    void checkModemManager();
+    // While no card is found: says in the status area that ModemManager holds it.
+    void showModemManagerHolds();
     void showModemGone();
     void showNoNetwork(const QString& modemImage, int dataState);
     void applyNetworkTexts(bool validateCanceled);

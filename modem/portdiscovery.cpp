@@ -52,6 +52,26 @@ ModemTypes readModemTypes(const QString& path) {
 
 PortDiscovery::PortDiscovery(SerialThread& link, UsbBus* bus) : link_(link), bus_(bus) {}
 
+QStringList PortDiscovery::candidatePorts() {
+    QStringList ports;
+    for (int n = 0; n < kCandidates; ++n) {
+        const QString name = QStringLiteral("ttyUSB%1").arg(n);
+        if (QFileInfo::exists(SystemPaths::sysClassTty() + name))
+            ports.append(SystemPaths::devDir() + name);
+    }
+    ports.append(SystemPaths::devDir() + QStringLiteral("ttyUSB%1").arg(kCandidates));
+    return ports;
+}
+
+QStringList PortDiscovery::portsToWatch() {
+    if (fixedPorts.atPort.isEmpty())
+        return candidatePorts();
+    QStringList ports{fixedPorts.atPort};
+    if (!fixedPorts.modemPort.isEmpty() && fixedPorts.modemPort != fixedPorts.atPort)
+        ports.append(fixedPorts.modemPort);
+    return ports;
+}
+
 // A card in disc mode is ejected on the first scan that sees it and again
 // every fourth scan while it stays so. True while it is in disc mode.
 bool PortDiscovery::ejectDiscMode(quint16 product) {
@@ -115,18 +135,9 @@ int PortDiscovery::findPortNames() {
         return 0;
     const bool atFirst = types.negative.contains(card->product);
 
-    QStringList candidates;
-    for (int n = 0; n < kCandidates; ++n) {
-        const QString name = QStringLiteral("ttyUSB%1").arg(n);
-        if (QFileInfo::exists(SystemPaths::sysClassTty() + name))
-            candidates.append(name);
-    }
-    candidates.append(QStringLiteral("ttyUSB%1").arg(kCandidates));
-
     QStringList working;
     QList<int> workingFds;
-    for (const QString& name : candidates) {
-        const QString device = SystemPaths::devDir() + name;
+    for (const QString& device : candidatePorts()) {
         qCDebug(lcModem, "This is testport '%s'", qPrintable(device));
         const int fd = port.openPort(device);
         qCDebug(lcModem, "____________the temp device port is tempfd = %d_____________", fd);

@@ -49,6 +49,12 @@ public:
     // are used when the AT port answers.
     int findPortNames();
 
+    // The ports a scan tests: the ttyUSB devices present (and one more).
+    static QStringList candidatePorts();
+    // The ports the program would use: those given on the command line, or
+    // the scan's candidates.
+    static QStringList portsToWatch();
+
     QStringList myOpenedFdList; // descriptors opened by the last scan, as decimal text
     int iAtPort = 0;            // descriptor of the AT port kept open from the scan, 0 = none
     int iModemPort = 0;

@@ -3,6 +3,7 @@
 // devices under a private system root.
 
 #include "app/cmdline.h"
+#include "modem/modemmanager.h"
 #include "modem/portdiscovery.h"
 #include "modem/serialthread.h"
 #include "tests/modem/simlink.h"
@@ -208,6 +209,58 @@ private slots:
         fixedPorts = {};
         theATSerialPortName.clear();
         theModemSerialPortName.clear();
+    }
+
+    // Our ports that a process named ModemManager has open, read from a
+    // /proc of fake processes: name, then the files it holds (below the root).
+    void modemManagerHoldsPorts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("open");
+        QTest::addColumn<QString>("fixedPort"); // given on the command line
+        QTest::addColumn<QStringList>("held");
+        QTest::newRow("holds one of the card's ports")
+            << "ModemManager" << QStringList{"/dev/null", "/dev/ttyUSB1"} << ""
+            << QStringList{"/dev/ttyUSB1"};
+        QTest::newRow("holds both, reported in port order")
+            << "ModemManager" << QStringList{"/dev/ttyUSB1", "/dev/ttyUSB0"} << ""
+            << QStringList{"/dev/ttyUSB0", "/dev/ttyUSB1"};
+        QTest::newRow("holds a port given on the command line")
+            << "ModemManager" << QStringList{"/dev/pts/7"} << "/dev/pts/7"
+            << QStringList{"/dev/pts/7"};
+        QTest::newRow("holds the device behind a port given as a link")
+            << "ModemManager" << QStringList{"/dev/ttyUSB0"} << "/dev/serial/by-id/card"
+            << QStringList{"/dev/serial/by-id/card"};
+        QTest::newRow("a port that isn't ours")
+            << "ModemManager" << QStringList{"/dev/ttyS0"} << "" << QStringList{};
+        QTest::newRow("another program holding our port")
+            << "minicom" << QStringList{"/dev/ttyUSB0"} << "" << QStringList{};
+        QTest::newRow("a name that only starts alike")
+            << "ModemManagerd" << QStringList{"/dev/ttyUSB0"} << "" << QStringList{};
+    }
+
+    void modemManagerHoldsPorts() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, open);
+        QFETCH(QString, fixedPort);
+        QFETCH(QStringList, held);
+        TestEnv env;
+        env.writeRootFile("/sys/class/tty/ttyUSB0", "");
+        env.writeRootFile("/sys/class/tty/ttyUSB1", "");
+        env.writeRootFile("/dev/ttyUSB0", "");
+        QVERIFY(QDir().mkpath(env.rootPath("/dev/serial/by-id")));
+        QVERIFY(QFile::link(env.rootPath("/dev/ttyUSB0"), env.rootPath("/dev/serial/by-id/card")));
+        env.writeRootFile("/proc/self/comm", "ModemManager\n"); // not a process number
+        env.writeRootFile("/proc/321/comm", name.toUtf8() + '\n');
+        QVERIFY(QDir().mkpath(env.rootPath("/proc/321/fd")));
+        for (int i = 0; i < open.size(); ++i)
+            QVERIFY(QFile::link(env.rootPath(open[i]),
+                                env.rootPath("/proc/321/fd/") + QString::number(i + 3)));
+        fixedPorts = {fixedPort.isEmpty() ? QString() : env.rootPath(fixedPort), QString()};
+        QStringList expected;
+        for (const QString& port : held)
+            expected.append(env.rootPath(port));
+        QCOMPARE(portsHeldByModemManager(PortDiscovery::portsToWatch()), expected);
+        fixedPorts = {};
     }
 };
 

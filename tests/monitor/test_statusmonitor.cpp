@@ -1,5 +1,6 @@
 // The status monitor against the simulated card: start-up, arriving
-// messages, a vanishing modem, a missing or busy SIM.
+// messages, a vanishing modem (and ModemManager holding its port), a missing
+// or busy SIM.
 
 #include "modem/serialthread.h"
 #include "settings/settingsfiles.h"
@@ -237,6 +238,20 @@ void TestStatusMonitor::unpluggedModemIsShownOffAndFoundAgain() {
     QCOMPARE(f.view.lastDataState, 2);
     QVERIFY(!f.view.connectValid);
     QCOMPARE(f.view.cardOnline, 0);
+
+    // ModemManager holding the port is named as the reason, while it lasts.
+    f.env.writeRootFile("/proc/321/comm", "ModemManager\n");
+    QVERIFY(QDir().mkpath(f.env.rootPath("/proc/321/fd")));
+    QVERIFY(QFile::link(f.sim.atPort(), f.env.rootPath("/proc/321/fd/9")));
+    f.tick();
+    QCOMPARE(f.monitor->modemManagerPorts, QStringList{f.sim.atPort()});
+    QCOMPARE(f.view.labels["serviceLabel"].text, QString("ModemManager"));
+    QVERIFY(f.view.labels["modemLabel"].tip.contains(f.sim.atPort()));
+    QVERIFY(f.view.labels["serviceLabel"].tip.contains(f.sim.atPort()));
+    QVERIFY(QDir(f.env.rootPath("/proc/321")).removeRecursively());
+    f.tick();
+    QCOMPARE(f.view.labels["serviceLabel"].text, QString("No Service"));
+    QCOMPARE(f.view.labels["serviceLabel"].tip, QString("Network Type"));
 
     f.newCommands();
     QVERIFY(f.sim.plug());

@@ -1,0 +1,147 @@
+#include "app/programlayout.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+void write(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+}
+
+} // namespace
+
+class TestProgramLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layout_data() {
+        QTest::addColumn<QStringList>("folders"); // made below the temporary folder
+        QTest::addColumn<QString>("exe");
+        QTest::addColumn<QString>("dataHome");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("resources");
+        QTest::addColumn<QString>("shipped");
+
+        const QStringList installed{"usr/bin", "usr/share/velto/Data"};
+        QTest::newRow("installed, XDG_DATA_HOME set") << installed << "usr/bin"
+                                                      << "/xdg"
+                                                      << "/xdg/velto"
+                                                      << "usr/share/velto"
+                                                      << "usr/share/velto/Data";
+        QTest::newRow("installed, XDG_DATA_HOME unset") << installed << "usr/bin"
+                                                        << ""
+                                                        << "home/.local/share/velto"
+                                                        << "usr/share/velto"
+                                                        << "usr/share/velto/Data";
+        QTest::newRow("installed, relative XDG_DATA_HOME is ignored") << installed << "usr/bin"
+                                                                      << "xdg"
+                                                                      << "home/.local/share/velto"
+                                                                      << "usr/share/velto"
+                                                                      << "usr/share/velto/Data";
+        QTest::newRow("build runs in place") << QStringList{"build/bin/Data"} << "build/bin"
+                                             << "/xdg"
+                                             << "build/bin"
+                                             << "build/bin"
+                                             << "";
+        QTest::newRow("Data beside an installed-looking executable wins")
+            << QStringList{"opt/bin/Data", "opt/share/velto/Data"} << "opt/bin"
+            << "/xdg"
+            << "opt/bin"
+            << "opt/bin"
+            << "";
+        QTest::newRow("a bin folder without shared files") << QStringList{"x/bin"} << "x/bin"
+                                                           << "/xdg"
+                                                           << "x/bin"
+                                                           << "x/bin"
+                                                           << "";
+    }
+
+    void layout() {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, exe);
+        QFETCH(QString, dataHome);
+        QFETCH(QString, base);
+        QFETCH(QString, resources);
+        QFETCH(QString, shipped);
+        QTemporaryDir dir;
+        for (const QString& folder : folders)
+            QVERIFY(QDir(dir.path()).mkpath(folder));
+        const auto at = [&](const QString& p) {
+            return p.isEmpty() || p.startsWith('/') ? p : dir.filePath(p);
+        };
+        const ProgramLayout got = programLayout(dir.filePath(exe), dataHome, dir.filePath("home"));
+        QCOMPARE(got.base, at(base));
+        QCOMPARE(got.resources, at(resources));
+        QCOMPARE(got.shippedData, at(shipped));
+    }
+
+    // First start fills the user's folder; later starts bring the program's
+    // own files up to date and never touch the user's.
+    void userDataFromShippedDefaults() {
+        QTemporaryDir dir;
+        const QString shipped = dir.filePath("share/velto/Data");
+        write(shipped + "/sms.xml", "<shipped/>");
+        write(shipped + "/modem_types.xml", "v1");
+        write(shipped + "/help/help.html", "help");
+        write(shipped + "/launchFirefox.sh", "#!/bin/sh\n");
+        QFile::setPermissions(shipped + "/launchFirefox.sh",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const ProgramLayout layout{dir.filePath("user"), dir.filePath("share/velto"), shipped};
+        const QString user = layout.base + "/Data";
+
+        QString error;
+        QVERIFY(prepareUserData(layout, &error));
+        QCOMPARE(TestEnv::readFile(user + "/sms.xml"), QByteArray("<shipped/>"));
+        QCOMPARE(TestEnv::readFile(user + "/help/help.html"), QByteArray("help"));
+        QVERIFY(QFileInfo(user + "/launchFirefox.sh").isExecutable());
+
+        write(user + "/sms.xml", "<mine/>");
+        write(shipped + "/sms.xml", "<newer shipped/>");
+        write(shipped + "/modem_types.xml", "v2");
+        QFile::remove(user + "/help/help.html");
+        QVERIFY(prepareUserData(layout, &error));
+        QCOMPARE(TestEnv::readFile(user + "/sms.xml"), QByteArray("<mine/>"));
+        QCOMPARE(TestEnv::readFile(user + "/modem_types.xml"), QByteArray("v2"));
+        QCOMPARE(TestEnv::readFile(user + "/help/help.html"), QByteArray("help"));
+
+        // A folder that can't be made is reported, not ignored.
+        write(dir.filePath("blocked"), "a file, not a folder");
+        const ProgramLayout blocked{dir.filePath("blocked"), layout.resources, shipped};
+        QVERIFY(!prepareUserData(blocked, &error));
+        QVERIFY(error.contains("blocked"));
+    }
+
+    // The real install: the program runs from it and keeps its data in the
+    // user's folder.
+    void installedProgramRuns() {
+        QTemporaryDir dir;
+        const QString prefix = dir.filePath("prefix");
+        QProcess install;
+        install.start(VELTO_CMAKE, {"--install", VELTO_BUILD_DIR, "--prefix", prefix});
+        QVERIFY(install.waitForFinished(60000));
+        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+        QVERIFY(QFileInfo::exists(prefix + "/share/velto/res/icon.jpg"));
+        QVERIFY(!QFileInfo::exists(prefix + "/bin/Data"));
+
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dir.filePath("xdg"));
+        run.setProcessEnvironment(env);
+        run.start(prefix + "/bin/velto", {"-v"});
+        QVERIFY(run.waitForFinished(20000));
+        QCOMPARE(run.readAllStandardOutput().trimmed(),
+                 TestEnv::readFile(prefix + "/share/velto/Data/version.txt").trimmed());
+        QVERIFY(QFileInfo::exists(dir.filePath("xdg/velto/Data/contact.xml")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramLayout)
+#include "test_programlayout.moc"
