@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/singleinstance.h"
 #include "app/systempaths.h"
+#include "app/uilanguage.h"
 #include "app/versioninfo.h"
 #include "widgets/mymessagebox.h"
 
@@ -13,7 +14,6 @@
 #include <QSplashScreen>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -45,7 +45,7 @@ int showWindowsAndRun(QApplication& app, const QString& version,
     addSplashLabel(splash, "softversion",
                    QCoreApplication::translate("main", "PC Software Version: ") + version, 205,
                    bandText, band);
-    addSplashLabel(splash, "init", "Initializing...", 220,
+    addSplashLabel(splash, "init", QCoreApplication::translate("main", "Initializing..."), 220,
                    comcfg.splashInitText.isValid() ? comcfg.splashInitText : bandText,
                    comcfg.splashInitBg.isValid() ? comcfg.splashInitBg : band);
     splash->show();
@@ -68,9 +68,7 @@ int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactor
     SystemPaths::setRoot(cmd.root);
     fixedPorts = {cmd.atPort, cmd.modemPort.isEmpty() ? cmd.atPort : cmd.modemPort};
 
-    auto* translator = new QTranslator(&app);
-    if (translator->load("tradition", basePath + "/Data"))
-        app.installTranslator(translator);
+    installTranslations(app, basePath + "/Data");
 
     const QString version = readVersionInfo();
 
@@ -93,7 +91,7 @@ int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactor
     }
 
     if (already_running()) {
-        MyMessageBox::informationWithEditer(nullptr, comcfg.alreadyRunningText);
+        MyMessageBox::informationWithEditer(nullptr, configText(comcfg.alreadyRunningText));
         return 0;
     }
     return showWindowsAndRun(app, version, createWindow);
