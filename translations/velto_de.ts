@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>Save Number</source>
-        <translation>Nummer speichern</translation>
+        <translation>Nr. speichern</translation>
     </message>
     <message>
         <source>Message</source>
@@ -1276,7 +1276,7 @@
     </message>
     <message>
         <source>Message</source>
-        <translation>Nachricht</translation>
+        <translation>SMS</translation>
     </message>
     <message>
         <source>Write a message to the selected contacts</source>
@@ -1308,7 +1308,7 @@
     </message>
     <message>
         <source>Export</source>
-        <translation>Exportieren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Save the selected or shown contacts as text or vCard</source>
@@ -1316,7 +1316,7 @@
     </message>
     <message>
         <source>Import</source>
-        <translation>Importieren</translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Add the contacts of a vCard file to the chosen folder</source>

@@ -9,6 +9,7 @@
 
 #include "app/cmdline.h"
 #include "app/commonconfig.h"
+#include "app/globals.h"
 #include "app/uilanguage.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/wtmainwindow.h"
