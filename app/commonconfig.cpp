@@ -66,6 +66,14 @@ void readrgb(QTextStream* in, QString* value, int& r, int& g, int& b) {
     b = channel(*value);
 }
 
+QString configText(const QString& text) {
+    // The shipped file's translatable texts, for the catalogues.
+    [[maybe_unused]] static const char* const shipped[] = {
+        QT_TRANSLATE_NOOP("CommonConfig", "Internet Connection"),
+        QT_TRANSLATE_NOOP("CommonConfig", "Velto Modem Connection is already running.")};
+    return QCoreApplication::translate("CommonConfig", text.toUtf8().constData());
+}
+
 QString configFilePath() {
     const QString local = QStringLiteral("Data/config");
     if (QFileInfo::exists(local))

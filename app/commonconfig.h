@@ -68,6 +68,11 @@ void readConfig(CommonConfig& cfg);
 // Reads the appearance file at `path` into `cfg`.
 void readConfigFile(CommonConfig& cfg, const QString& path);
 
+// A text of the appearance file as the user's language shows it: the texts
+// the program ships with are translated, a text the user wrote stands as
+// written.
+QString configText(const QString& text);
+
 // Reads a label line and a value line; keeps the value in `value`.
 void readsecondline(QTextStream* in, QString* value);
 // `value` holds the red line already read; reads green and blue.

@@ -6,6 +6,7 @@
 #include "app/programlayout.h"
 #include "app/singleinstance.h"
 #include "app/systempaths.h"
+#include "app/uilanguage.h"
 #include "app/versioninfo.h"
 #include "widgets/mymessagebox.h"
 
@@ -16,7 +17,6 @@
 #include <QSplashScreen>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -48,7 +48,7 @@ int showWindowsAndRun(QApplication& app, const QString& version,
     addSplashLabel(splash, "softversion",
                    QCoreApplication::translate("main", "PC Software Version: ") + version, 205,
                    bandText, band);
-    addSplashLabel(splash, "init", "Initializing...", 220,
+    addSplashLabel(splash, "init", QCoreApplication::translate("main", "Initializing..."), 220,
                    comcfg.splashInitText.isValid() ? comcfg.splashInitText : bandText,
                    comcfg.splashInitBg.isValid() ? comcfg.splashInitBg : band);
     splash->show();
@@ -81,9 +81,7 @@ int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactor
     SystemPaths::setRoot(cmd.root);
     fixedPorts = {cmd.atPort, cmd.modemPort.isEmpty() ? cmd.atPort : cmd.modemPort};
 
-    auto* translator = new QTranslator(&app);
-    if (translator->load("tradition", basePath + "/Data"))
-        app.installTranslator(translator);
+    installTranslations(app, basePath + "/Data");
 
     const QString version = readVersionInfo();
 
@@ -106,7 +104,7 @@ int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactor
     }
 
     if (already_running()) {
-        MyMessageBox::informationWithEditer(nullptr, comcfg.alreadyRunningText);
+        MyMessageBox::informationWithEditer(nullptr, configText(comcfg.alreadyRunningText));
         return 0;
     }
     return showWindowsAndRun(app, version, createWindow);

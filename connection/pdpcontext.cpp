@@ -7,6 +7,7 @@
 
 #include "modem/serialthread.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QtDebug>
 
@@ -14,7 +15,7 @@ bool readPdpContext(const QString& profileName, PdpContext* context, QString* er
     QStringList lines;
     if (!readTextLines(ProfileStore::defaultRecordFilePath(), &lines)) {
         if (error)
-            *error = QStringLiteral("Can not open the file!");
+            *error = QCoreApplication::translate("ProfileStore", "Can not open the file!");
         return false;
     }
     const QString apnKey = QStringLiteral("APN = ");

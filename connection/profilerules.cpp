@@ -3,6 +3,8 @@
 #include "connection/connectionglobals.h"
 #include "connection/profilestore.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 bool obtainSelected(bool obtain, bool use) {
@@ -62,7 +64,7 @@ QString savedCheck(const ConfigForm& form) {
             return error;
         // A name of blanks only would be stored as an empty name.
         if (form.name.text.trimmed().isEmpty())
-            return QStringLiteral("The Config Filename is empty!");
+            return QCoreApplication::translate("ProfileRules", "The Config Filename is empty!");
     }
     struct Required {
         const ConfigFormField& field;
@@ -70,23 +72,24 @@ QString savedCheck(const ConfigForm& form) {
         const char* invalid; // null: any text will do
     };
     const Required checks[] = {
-        {form.dialNumber, "The Dial Number is empty!", nullptr},
-        {form.userName, "The User Name is empty!", nullptr},
-        {form.password, "The Password is empty!", nullptr},
-        {form.apn, "The APN is empty!", nullptr},
-        {form.preferredDns, "The Preferred DNS is empty!",
-         "Invalid Preferred DNS!Please check it!"},
-        {form.alternateDns, "The Alternate DNS is empty!",
-         "Invalid Alternate DNS!Please check it!"},
-        {form.pdp, "The PDP is empty!", "Invalid PDP!Please check it!"},
+        {form.dialNumber, QT_TRANSLATE_NOOP("ProfileRules", "The Dial Number is empty!"), nullptr},
+        {form.userName, QT_TRANSLATE_NOOP("ProfileRules", "The User Name is empty!"), nullptr},
+        {form.password, QT_TRANSLATE_NOOP("ProfileRules", "The Password is empty!"), nullptr},
+        {form.apn, QT_TRANSLATE_NOOP("ProfileRules", "The APN is empty!"), nullptr},
+        {form.preferredDns, QT_TRANSLATE_NOOP("ProfileRules", "The Preferred DNS is empty!"),
+         QT_TRANSLATE_NOOP("ProfileRules", "Invalid Preferred DNS!Please check it!")},
+        {form.alternateDns, QT_TRANSLATE_NOOP("ProfileRules", "The Alternate DNS is empty!"),
+         QT_TRANSLATE_NOOP("ProfileRules", "Invalid Alternate DNS!Please check it!")},
+        {form.pdp, QT_TRANSLATE_NOOP("ProfileRules", "The PDP is empty!"),
+         QT_TRANSLATE_NOOP("ProfileRules", "Invalid PDP!Please check it!")},
     };
     for (const Required& check : checks) {
         if (!check.field.enabled)
             continue;
         if (check.field.text.isEmpty())
-            return QString::fromLatin1(check.empty);
+            return QCoreApplication::translate("ProfileRules", check.empty);
         if (check.invalid && !ipValidate(check.field.text))
-            return QString::fromLatin1(check.invalid);
+            return QCoreApplication::translate("ProfileRules", check.invalid);
     }
     // The separator inside a value, or a value ending in "-|" (which the
     // separator after it completes into one), would split the fields line
@@ -98,10 +101,12 @@ QString savedCheck(const ConfigForm& form) {
         if (!field->enabled)
             continue;
         if (field->text.contains(ProfileFormat::Separator) || field->text.endsWith(u"-|"))
-            return QStringLiteral("The text \"-|-\" can't be used in a field! Please revise!");
+            return QCoreApplication::translate(
+                "ProfileRules", "The text \"-|-\" can't be used in a field! Please revise!");
         if (std::any_of(field->text.cbegin(), field->text.cend(),
                         [](QChar c) { return c.category() == QChar::Other_Control; }))
-            return QStringLiteral("Control characters can't be used in a field! Please revise!");
+            return QCoreApplication::translate(
+                "ProfileRules", "Control characters can't be used in a field! Please revise!");
     }
     return QString();
 }

@@ -6,6 +6,7 @@
 #include "connection/textfile.h"
 #include "settings/settingsfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,12 +17,13 @@ namespace ProfileStore {
 
 namespace {
 
-const char* const OpenError = "open file operation error!";
-const char* const MissingRecord = "the record is not exist!";
+const char* const OpenError = QT_TRANSLATE_NOOP("ProfileStore", "open file operation error!");
+const char* const MissingRecord = QT_TRANSLATE_NOOP("ProfileStore", "the record is not exist!");
 
+// Sets the text shown to the user, in the user's language.
 bool fail(QString* error, const char* text) {
     if (error)
-        *error = QString::fromLatin1(text);
+        *error = QCoreApplication::translate("ProfileStore", text);
     return false;
 }
 
@@ -67,10 +69,11 @@ QString defaultRecordFilePath() {
 
 bool initializeFile(QString* error) {
     if (!makeDataFolder())
-        return fail(error, "initialize file operation error!");
+        return fail(error, QT_TRANSLATE_NOOP("ProfileStore", "initialize file operation error!"));
     for (const QString& path : {recordFilePath(), defaultRecordFilePath()}) {
         if (!QFileInfo::exists(path) && !writeRecordFile(path, QByteArray()))
-            return fail(error, "initialize file operation error!");
+            return fail(error,
+                        QT_TRANSLATE_NOOP("ProfileStore", "initialize file operation error!"));
     }
     return true;
 }
@@ -84,7 +87,7 @@ bool initializeDefaultData(QString* error) {
         return ProfileFormat::isFieldsLineOf(line, builtin);
     });
     if (!present && !builtin.trimmed().isEmpty() && !appendRecord(ProfileFormat::builtinRecord()))
-        return fail(error, "initialize Default Data error!");
+        return fail(error, QT_TRANSLATE_NOOP("ProfileStore", "initialize Default Data error!"));
     writeMissingSettingsFiles();
     return true;
 }
@@ -101,7 +104,7 @@ bool loadText(const QString& name, ProfileRecord* record, QString* error) {
         found = true;
     }
     if (!found)
-        return fail(error, "initialize operation error!!");
+        return fail(error, QT_TRANSLATE_NOOP("ProfileStore", "initialize operation error!!"));
     delflagOfCurrentApn = record->deleteEnable;
     mccOfCurrentApn = record->imsi;
     qDebug("****** mccOfCurrentApn = %s", qPrintable(mccOfCurrentApn));
@@ -156,7 +159,8 @@ bool delText(const QString& name, QString* error) {
     }
     if (!found)
         return fail(error, MissingRecord);
-    return writeRecordFile(recordFilePath(), text) || fail(error, "open file error!");
+    return writeRecordFile(recordFilePath(), text) ||
+           fail(error, QT_TRANSLATE_NOOP("ProfileStore", "open file error!"));
 }
 
 bool checkRepeat(const QString& name, QString* error) {
@@ -166,7 +170,8 @@ bool checkRepeat(const QString& name, QString* error) {
     const QString wanted = name.trimmed();
     for (const QString& line : lines) {
         if (ProfileFormat::isFieldsLine(line) && ProfileFormat::nameOf(line) == wanted)
-            return fail(error, "Duplicate Config Filename! Please revise!");
+            return fail(error, QT_TRANSLATE_NOOP("ProfileStore",
+                                                 "Duplicate Config Filename! Please revise!"));
     }
     return true;
 }
@@ -181,14 +186,14 @@ bool saveDefaultData(const QString& name, QString* error) {
             matching << line;
     }
     if (matching.isEmpty())
-        return fail(error, "read default record error!");
+        return fail(error, QT_TRANSLATE_NOOP("ProfileStore", "read default record error!"));
     return writeRecordFile(defaultRecordFilePath(), crlfText(matching)) || fail(error, OpenError);
 }
 
 bool profileNames(QStringList* names, QString* error) {
     QStringList lines;
     if (!readTextLines(recordFilePath(), &lines))
-        return fail(error, "init Conlist operation error!");
+        return fail(error, QT_TRANSLATE_NOOP("ProfileStore", "init Conlist operation error!"));
     names->clear();
     for (const QString& line : lines) {
         if (ProfileFormat::isFieldsLine(line))

@@ -38,6 +38,18 @@ struct Busy {
     ~Busy() { flag = false; }
 };
 
+// The monitor's own status words are shown in the user's language; what the
+// card reports (network and operator names) is shown as it comes.
+QString shownStatus(const QString& text) {
+    static const char* const own[] = {QT_TRANSLATE_NOOP("StatusMonitor", "No Service"),
+                                      QT_TRANSLATE_NOOP("StatusMonitor", "Limited Service"),
+                                      QT_TRANSLATE_NOOP("StatusMonitor", "Not Found")};
+    for (const char* word : own)
+        if (text == QLatin1String(word))
+            return QCoreApplication::translate("StatusMonitor", word);
+    return text;
+}
+
 } // namespace
 
 StatusMonitor::StatusMonitor(MonitorView* view, SerialThread& link, QObject* parent)
@@ -288,7 +300,7 @@ bool StatusMonitor::fetchMessage(const QString& memory, int index) {
             --unreadMsgCount;
         return true;
     }
-    if (!view->InsertSave(reply, index, tr("new")))
+    if (!view->InsertSave(reply, index, QStringLiteral("new")))
         return true;
     if (onSim) {
         link_.deleteSimSMS(index);
@@ -435,7 +447,8 @@ void StatusMonitor::importModemMessages() {
         const QString reply = link_.getIndexSms(QByteArray::number(index).constData());
         if (!parseReadMessage(reply.toLatin1()))
             continue;
-        if (!view->InsertSave(reply, index, status == 0 ? tr("new") : tr("read"))) {
+        if (!view->InsertSave(reply, index,
+                              status == 0 ? QStringLiteral("new") : QStringLiteral("read"))) {
             continue;
         }
         if (status == 0)
@@ -583,9 +596,9 @@ void StatusMonitor::applyNetworkTexts(bool validateCanceled) {
         !operatorName.contains("ERROR") &&
         (serviceText.contains("Limited Service") || !operatorName.contains("Not Found"));
     if (usable) {
-        view->setStatusText("serviceLabel", serviceText);
+        view->setStatusText("serviceLabel", shownStatus(serviceText));
         view->setStatusText("pcsimLabel", serviceType);
-        view->setStatusText("ispLabel", operatorName);
+        view->setStatusText("ispLabel", shownStatus(operatorName));
         // A SIM whose PIN entry was cancelled can't dial.
         view->connectBtnValid(serviceType.contains('P') && connecting == 0 && !validateCanceled);
         if (signalLevel == -1) {

@@ -9,9 +9,10 @@
 
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("ContactImport", text, nullptr, n);
-}
+// The texts of the import report.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ContactImport)
+};
 
 QString cleanNumber(const QString& number) {
     QString out;
@@ -98,30 +99,31 @@ ImportReport importVCards(IOData& data, const QList<VCard>& cards, const Contact
     bool pcChanged = false;
     for (const VCard& card : cards) {
         const QString name = oneLine(card.name);
-        const QString shown = name.isEmpty() ? tr("(no name)") : name;
+        const QString shown = name.isEmpty() ? Texts::tr("(no name)") : name;
         if (!stopReason.isEmpty()) {
             report.skipped.append(shown + ": " + stopReason);
             continue;
         }
         if (name.isEmpty()) {
-            report.skipped.append(shown + ": " + tr("no name"));
+            report.skipped.append(shown + ": " + Texts::tr("no name"));
             continue;
         }
         const Numbers numbers = pickNumbers(card, sim);
         if (numbers.mobile.isEmpty()) {
-            report.skipped.append(shown + ": " + tr("no usable telephone number"));
+            report.skipped.append(shown + ": " + Texts::tr("no usable telephone number"));
             continue;
         }
         QString coded;
         coding(coded, name, ucs2);
         if (present.contains(key(coded, numbers.mobile))) {
-            report.skipped.append(shown + ": " + tr("already in the phonebook"));
+            report.skipped.append(shown + ": " + Texts::tr("already in the phonebook"));
             continue;
         }
         const bool full = sim ? data.countOfSimContact() >= data.simPhonebookCapacity()
                               : data.countOfPcContact() >= IOData::MAX_PC_CONTACTS;
         if (full) {
-            stopReason = sim ? tr("the SIM card is full") : tr("the PC phonebook is full");
+            stopReason =
+                sim ? Texts::tr("the SIM card is full") : Texts::tr("the PC phonebook is full");
             report.skipped.append(shown + ": " + stopReason);
             continue;
         }
@@ -141,7 +143,7 @@ ImportReport importVCards(IOData& data, const QList<VCard>& cards, const Contact
             c.setGroup(target.group.isEmpty() ? groupFor(data, card) : target.group);
         }
         if (data.insertContact(&c, false) != 1) {
-            stopReason = tr("the SIM card refused it");
+            stopReason = Texts::tr("the SIM card refused it");
             report.skipped.append(shown + ": " + stopReason);
             continue;
         }
@@ -155,13 +157,14 @@ ImportReport importVCards(IOData& data, const QList<VCard>& cards, const Contact
         if (droppedNumbers > 0 || droppedEmail || (sim && !card.emails.isEmpty())) {
             QStringList lost;
             if (droppedNumbers > 0)
-                lost.append(tr("%n number(s)", droppedNumbers));
+                lost.append(Texts::tr("%n number(s)", nullptr, droppedNumbers));
             if (droppedEmail || (sim && !card.emails.isEmpty()))
-                lost.append(tr("the e-mail address"));
-            report.notes.append(shown + ": " + tr("without ") + lost.join(tr(" and ")));
+                lost.append(Texts::tr("the e-mail address"));
+            report.notes.append(shown + ": " + Texts::tr("without ") +
+                                lost.join(Texts::tr(" and ")));
         }
     }
     if (pcChanged && !data.saveXmlFile())
-        report.skipped.append(tr("The phonebook file could not be written."));
+        report.skipped.append(Texts::tr("The phonebook file could not be written."));
     return report;
 }

@@ -14,6 +14,16 @@ QString formatMessageTime(const QString& stamp) {
     return shown;
 }
 
+QString SmsTableModel::shownState(const QString& state) {
+    // The stored state words, shown in the user's language.
+    static const char* const words[] = {QT_TR_NOOP("new"), QT_TR_NOOP("read"), QT_TR_NOOP("send"),
+                                        QT_TR_NOOP("failed")};
+    for (const char* word : words)
+        if (state == QLatin1String(word))
+            return tr(word);
+    return state;
+}
+
 SmsTableModel::SmsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void SmsTableModel::setMessages(const SmsList& messages,
@@ -76,7 +86,7 @@ QVariant SmsTableModel::data(const QModelIndex& index, int role) const {
     case TimeColumn:
         return row.time;
     case StateColumn:
-        return row.state;
+        return shownState(row.state);
     default:
         return {};
     }

@@ -39,6 +39,9 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    // A stored state word ("new", "read", "send", "failed") as the table shows it.
+    static QString shownState(const QString& state);
+
     struct Row {
         int id;
         QString number, name, time, stamp, state;

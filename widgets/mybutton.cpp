@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QtDebug>
 
 MyButton::MyButton(QWidget* parent, const char* name)
@@ -129,9 +130,24 @@ void MyButton::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), current_);
     if (!text().isEmpty()) {
+        // A text longer than the image (a translation, say) is drawn in a
+        // smaller size, down to three quarters of the button's, then elided,
+        // rather than cut off at both ends.
+        const QRect area = rect().adjusted(2, 2, -2, -2);
+        QString shown = text();
+        shown.remove(QRegularExpression("&(?!&)"));
+        QFont fitted = font();
+        const qreal smallest = fitted.pointSizeF() * 0.75;
+        while (QFontMetricsF(fitted).horizontalAdvance(shown) > area.width() &&
+               fitted.pointSizeF() - 0.5 >= smallest)
+            fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+        painter.setFont(fitted);
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect().adjusted(2, 2, -2, -2), int(textAlignment_) | Qt::TextShowMnemonic,
-                         text());
+        if (QFontMetricsF(fitted).horizontalAdvance(shown) > area.width())
+            painter.drawText(area, int(textAlignment_),
+                             QFontMetrics(fitted).elidedText(shown, Qt::ElideRight, area.width()));
+        else
+            painter.drawText(area, int(textAlignment_) | Qt::TextShowMnemonic, text());
     }
 }
 

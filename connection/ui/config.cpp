@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -342,7 +343,8 @@ bool Config::savedCheck() {
     const QString problem = ::savedCheck(form);
     if (problem.isEmpty())
         return true;
-    if (problem == QLatin1String("Duplicate Config Filename! Please revise!"))
+    if (problem ==
+        QCoreApplication::translate("ProfileStore", "Duplicate Config Filename! Please revise!"))
         MyMessageBox::warningWithEditer(this, problem);
     else
         MyMessageBox::warning(this, problem);

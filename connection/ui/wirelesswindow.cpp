@@ -35,8 +35,9 @@ WirelessWindow::WirelessWindow(QWidget* parent, const char* name, SerialThread* 
     const QColor muted =
         comcfg.connectionTextColor3.isValid() ? comcfg.connectionTextColor3 : QColor(75, 85, 99);
 
-    const QString caption =
-        comcfg.connectionCaption.isEmpty() ? tr("Internet Connection") : comcfg.connectionCaption;
+    const QString caption = comcfg.connectionCaption.isEmpty()
+                                ? tr("Internet Connection")
+                                : configText(comcfg.connectionCaption);
     titleLabel = pageLabel(this, "titleLabel", caption, text, QRect(32, 24, 360, 28));
     QFont titleFont("Liberation Sans");
     titleFont.setPointSize(14);

@@ -10,7 +10,7 @@ inline QString phonebookStyleSheet() {
 #phoneStack, #phoneStack QWidget { font-family: "Liberation Sans"; font-size: 9pt; }
 #phoneStack QPushButton {
     background: #FFFFFF; color: #1F2937; border: 1px solid #C9D3DF; border-radius: 4px;
-    padding: 4px 10px; min-height: 16px;
+    padding: 4px 6px; min-height: 16px;
 }
 #phoneStack QPushButton:hover { background: #E3EEFC; border-color: #1E6FD9; }
 #phoneStack QPushButton:pressed { background: #CFE0FA; }

@@ -92,7 +92,7 @@ CSearchContact::CSearchContact(QWidget* parent, const char* name)
     comboBox1 = new QComboBox(this);
     comboBox1->setObjectName("comboBox1");
     comboBox1->setGeometry(96, 40, 110, 24);
-    comboBox1->addItem("PC");
+    comboBox1->addItem(tr("PC"));
     comboBox1->setEnabled(false);
     connect(comboBox1, &QComboBox::textActivated, this, &CSearchContact::slotSaveChange);
 
@@ -147,9 +147,9 @@ void CSearchContact::languageChange() {
 }
 
 void CSearchContact::setSimAvailable(bool available) {
-    const int sim = comboBox1->findText("SIM");
+    const int sim = comboBox1->findText(tr("SIM"));
     if (available && sim < 0)
-        comboBox1->addItem("SIM");
+        comboBox1->addItem(tr("SIM"));
     if (!available && sim >= 0) {
         if (comboBox1->currentIndex() == sim) {
             comboBox1->setCurrentIndex(0);
@@ -173,7 +173,7 @@ void CSearchContact::updateLeftTable(bool sim) {
 }
 
 void CSearchContact::slotSaveChange(const QString& store) {
-    updateLeftTable(store != "PC");
+    updateLeftTable(store != tr("PC"));
 }
 
 void CSearchContact::moveRows(CShortTable* fromTable, ContactPickModel* from, ContactPickModel* to,

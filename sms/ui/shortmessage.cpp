@@ -323,12 +323,15 @@ void CShortMsg::applyTexts() {
     newCancelButton->setText(tr("Cancel"));
 }
 
+// The state words are stored in English whatever the user's language, so
+// that the message file reads the same in every language; the table shows
+// them translated.
 QString CShortMsg::newWord() const {
-    return tr("new");
+    return QStringLiteral("new");
 }
 
 QString CShortMsg::readWord() const {
-    return tr("read");
+    return QStringLiteral("read");
 }
 
 QString CShortMsg::GetDataTime(const QString& stamp) {

@@ -112,7 +112,7 @@ void CShortMsg::send() {
         sending.show();
         QCoreApplication::processEvents();
         report = sendToRecipients(*link_, *smsData_, numbers, text, centre,
-                                  submitOptionsFor(settings), tr("failed"), nowStamp());
+                                  submitOptionsFor(settings), QStringLiteral("failed"), nowStamp());
     }
     QString result = tr("Send Success %1,failed %2").arg(report.sent).arg(report.failed);
     if (!report.saved)

@@ -8,6 +8,7 @@
 
 #include "app/commonconfig.h"
 #include "app/globals.h"
+#include "app/uilanguage.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "widgets/mymessagebox.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     app.setStyle(QStyleFactory::create("Fusion"));
     basePath = QCoreApplication::applicationDirPath();
     readConfig(comcfg);
+    installTranslations(app, basePath + "/Data"); // the system's language
 
     WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
     const QRect desktop = app.primaryScreen()->geometry();

@@ -9,6 +9,8 @@
 
 #include "app/cmdline.h"
 #include "app/commonconfig.h"
+#include "app/globals.h"
+#include "app/uilanguage.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "modem/serialthread.h"
@@ -94,6 +96,7 @@ int main(int argc, char* argv[]) {
     app.setStyle(QStyleFactory::create("Fusion"));
     TestEnv env;
     readConfig(comcfg);
+    installTranslations(app, basePath + "/Data"); // the system's language
     seedContacts();
     ModemSim sim;
     if (!sim.start("ready")) {

@@ -10,6 +10,7 @@
 
 #include "app/commonconfig.h"
 #include "app/globals.h"
+#include "app/uilanguage.h"
 #include "connection/profilestore.h"
 #include "connection/ui/config.h"
 #include "mainwindow/ui/manualselect.h"
@@ -95,6 +96,7 @@ int main(int argc, char* argv[]) {
     app.setStyle(QStyleFactory::create("Fusion"));
     TestEnv env; // a fresh copy of the data files
     readConfig(comcfg);
+    installTranslations(app, basePath + "/Data"); // the system's language
     for (const char* name : {"totalRecord.conf", "defaultRecord.conf", "networksetconfigrc",
                              "messagesetconfigrc", "alertsetconfigrc"})
         QFile::remove(dataFile(name));

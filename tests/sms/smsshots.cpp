@@ -9,6 +9,7 @@
 
 #include "app/commonconfig.h"
 #include "app/globals.h"
+#include "app/uilanguage.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "modem/serialthread.h"
 #include "phonebook/coder.h"
@@ -107,6 +108,7 @@ int main(int argc, char* argv[]) {
     app.setStyle(QStyleFactory::create("Fusion"));
     TestEnv env;
     readConfig(comcfg);
+    installTranslations(app, basePath + "/Data"); // the system's language
     fillStores();
     unreadMsgCount = 2;
 

@@ -30,6 +30,7 @@
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -250,6 +251,28 @@ private slots:
         page->send();
         QCOMPARE(boxes->last(), QString("SMS length exceed!"));
         QVERIFY(sim->sentPdus().isEmpty());
+    }
+
+    // A translated program shows the state words in its language but stores
+    // them in English, so that the message file reads the same in every
+    // language.
+    void stateWordsAreStoredInEnglish() {
+        struct Marking : QTranslator {
+            QString translate(const char*, const char* source, const char*, int) const override {
+                return "T:" + QString::fromUtf8(source);
+            }
+            bool isEmpty() const override { return false; }
+        } marking;
+        QCoreApplication::installTranslator(&marking);
+        arrive("+491711234567", "first");
+        page->InboxClicked();
+        const QStringList shown = shownRows(CShortMsg::StateColumn);
+        selectRows({0});
+        page->ReadClicked();
+        QCoreApplication::removeTranslator(&marking);
+        QCOMPARE(shown, QStringList{"T:new"});
+        QCOMPARE(unreadMsgCount, 0);
+        QCOMPARE(TestEnv::readFile(env->dataPath("sms.xml")).count("<state>read</state>"), 1);
     }
 
     void readingMarksRead() {
