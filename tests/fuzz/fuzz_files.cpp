@@ -65,6 +65,18 @@ void fuzzContactFile(const uint8_t* data, size_t size) {
 
 namespace {
 
+// A card as it reads back: carriage returns inside a text value are left
+// out by the writer (a reader could take one for the end of the line), NUL
+// characters of a name or an address by the reader.
+VCard written(VCard card) {
+    card.name.remove(u'\r').remove(QChar(0));
+    for (QString& email : card.emails)
+        email.remove(u'\r').remove(QChar(0));
+    for (QString& category : card.categories)
+        category.remove(u'\r');
+    return card;
+}
+
 bool sameCard(const VCard& a, const VCard& b) {
     return a.name == b.name && a.cell == b.cell && a.home == b.home && a.work == b.work &&
            a.other == b.other && a.emails == b.emails && a.categories == b.categories;
@@ -76,7 +88,7 @@ void fuzzVCards(const uint8_t* data, size_t size) {
     // Every card read, written again and read back, is the same card.
     for (const VCard& card : readVCards(bytesOf(data, size))) {
         const QList<VCard> again = readVCards(writeVCard(card));
-        require(again.size() == 1 && sameCard(again.first(), card));
+        require(again.size() == 1 && sameCard(again.first(), written(card)));
     }
 }
 
