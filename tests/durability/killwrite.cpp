@@ -1,7 +1,8 @@
 // Kills the program's store writers mid-write and checks what they leave.
 //
-//   killwrite [--kills N] [--seed S] [--dir FOLDER] [--op NAME]...
+//   killwrite [--kills N] [--seed S] [--scale N] [--dir FOLDER] [--op NAME]...
 //
+// The stores hold 3 × N messages and contacts (100: the default; at least 20).
 // The stores are kept in a temporary folder below FOLDER (when it exists) or
 // the system's temporary folder.
 //
@@ -194,14 +195,14 @@ Side compare(const Files& state, const Files& before, const Files& after, bool i
     return Side::PerFile;
 }
 
-int runParent(int kills, quint32 seed, const QStringList& only, const QString& under) {
+int runParent(int kills, quint32 seed, int scale, const QStringList& only, const QString& under) {
     QTemporaryDir work(QFileInfo(under).isDir() ? under + "/killwrite-XXXXXX"
                                                 : QDir::tempPath() + "/killwrite-XXXXXX");
     if (!work.isValid())
         return 2;
     const QString pristine = work.path() + "/pristine";
     basePath = pristine;
-    StoreOps::seed();
+    StoreOps::seed(scale);
     StoreOps::nextStart();
     const Files before = StoreOps::snapshot();
     QTextStream out(stdout);
@@ -321,6 +322,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     int kills = 1000;
+    int scale = 100;
     quint32 seed = static_cast<quint32>(std::time(nullptr));
     QStringList only;
     QString child, base, under;
@@ -336,6 +338,8 @@ int main(int argc, char** argv) {
             only << value;
         else if (key == "--dir")
             under = value;
+        else if (key == "--scale")
+            scale = value.toInt();
         else if (key == "--child")
             child = value;
         else if (key == "--base")
@@ -345,10 +349,10 @@ int main(int argc, char** argv) {
     }
     if (!child.isEmpty())
         return runChild(child, base, ready);
-    if (args.size() % 2 != 0 || kills <= 0) {
-        std::fprintf(stderr,
-                     "usage: killwrite [--kills N] [--seed S] [--dir FOLDER] [--op NAME]...\n");
+    if (args.size() % 2 != 0 || kills <= 0 || scale < 20) {
+        std::fprintf(stderr, "usage: killwrite [--kills N] [--seed S] [--scale N] [--dir FOLDER] "
+                             "[--op NAME]...\n");
         return 2;
     }
-    return runParent(kills, seed, only, under);
+    return runParent(kills, seed, scale, only, under);
 }

@@ -150,7 +150,7 @@ Write messageDelete() {
     auto store = std::make_shared<SmsData>();
     return [store] {
         int unread = 0;
-        const MoveReport r = deletePcMessages(*store, "inbox", {7, 50, 200}, kNew, &unread);
+        const MoveReport r = deletePcMessages(*store, "inbox", {7, 30, 50}, kNew, &unread);
         return saved(r.saved && r.done == 3);
     };
 }
@@ -208,8 +208,8 @@ Write contactDelete() {
     auto data = std::make_shared<IOData>();
     return [data] {
         const QList<Contact> gone = {data->getContactById(5, false),
-                                     data->getContactById(60, false),
-                                     data->getContactById(250, false)};
+                                     data->getContactById(30, false),
+                                     data->getContactById(50, false)};
         const DeleteReport r = deleteContacts(*data, gone);
         return saved(!r.failed && r.deleted == 3);
     };
@@ -265,12 +265,12 @@ QStringList storeFiles() {
     return Backup::memberNames();
 }
 
-void seed() {
-    seedStores(30, "backup.apn");
+void seed(int scale) {
+    seedStores(scale / 3, "backup.apn");
     QString error;
     Backup::writeBackup(backupPath(), &error);
     QDir(basePath + "/Data").removeRecursively();
-    seedStores(100, "live.apn");
+    seedStores(scale, "live.apn");
     SmsData store;
     PartStore parts;
     arrive(store, parts, 1);

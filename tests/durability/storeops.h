@@ -17,10 +17,11 @@ namespace StoreOps {
 QStringList storeFiles();
 
 // Fills the data folder below `basePath` with stores of realistic size
-// (hundreds of messages and contacts, a score of profiles, the three
-// settings files) and writes, beside the data folder, the backup that the
-// restore operation puts back (a different set of stores).
-void seed();
+// (3 × `scale` received messages and contacts, a score of profiles, the
+// three settings files, a part of a long message) and writes, beside the
+// data folder, the backup that the restore operation puts back (a different
+// set of stores). `scale` is 20 or more.
+void seed(int scale = 100);
 
 // What an operation reported.
 struct Outcome {
