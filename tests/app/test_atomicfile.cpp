@@ -93,9 +93,11 @@ private slots:
     void interruptedWritesAreRemoved() {
         QTemporaryDir dir;
         const QStringList gone = {"sms.xml.RLGaDy", ".sms.xml.restore-new.a1B2c3"};
-        const QStringList kept = {"sms.xml",          "sms.xml.unreadable-20261207-031500",
-                                  "sms.xml.Ab1",      "sms.xml.AbC-12",
-                                  "notes.txt.AbC123", "xsms.xml.AbC123"};
+        const QStringList kept = {"sms.xml",        "sms.xml.unreadable-20261207-031500",
+                                  "sms.xml.backup", "sms.xml.Backup",
+                                  "sms.xml.old123", "sms.xml.Ab1",
+                                  "sms.xml.AbC-12", "notes.txt.AbC123",
+                                  "xsms.xml.AbC123"};
         for (const QString& name : gone + kept)
             QVERIFY(writeFileAtomically(dir.filePath(name), "x"));
         QCOMPARE(removeInterruptedWrites(dir.path(), {"sms.xml", ".sms.xml.restore-new"}),
