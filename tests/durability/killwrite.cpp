@@ -97,7 +97,7 @@ public:
     }
 
     // Waits until the child has loaded its stores and is about to write.
-    bool ready() { return read(10000) == "R"; }
+    bool ready() { return read(60000) == "R"; }
 
     // Lets the child finish; the time its write took in microseconds (-1
     // when it failed).
@@ -247,6 +247,7 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
         std::uniform_int_distribution<qint64> delay(0, p.micros * 1250);
         Child child(p.op->name, target);
         if (!child.ready()) {
+            child.killAfter(0);
             p.tally.failures << "the child did not start";
             continue;
         }
