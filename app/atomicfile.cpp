@@ -1,7 +1,9 @@
 #include "app/atomicfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QtDebug>
 #include <sys/stat.h>
@@ -40,4 +42,31 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents,
         return false;
     }
     return true;
+}
+
+int removeInterruptedWrites(const QString& folder, const QStringList& names) {
+    // QSaveFile's new file: the target's name and ".XXXXXX" with random
+    // letters of both cases and digits. Only a suffix with a lower-case
+    // letter and an upper-case one after its first character is taken for
+    // one, so that a copy the user named "sms.xml.backup", "sms.xml.Backup"
+    // or "sms.xml.OLD123" is never touched; the rare leftover that doesn't
+    // look random enough stays, unread and harmless.
+    static const QRegularExpression suffix(
+        QStringLiteral("^\\.(?=.*[a-z])(?=.[A-Za-z0-9]*[A-Z])[A-Za-z0-9]{6}$"));
+    const QDir dir(folder);
+    int removed = 0;
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        for (const QString& name : names) {
+            if (entry.size() == name.size() + 7 && entry.startsWith(name) &&
+                suffix.match(entry.mid(name.size())).hasMatch()) {
+                if (QFile::remove(dir.filePath(entry))) {
+                    qWarning() << "removed" << dir.filePath(entry)
+                               << ", left by an interrupted write";
+                    ++removed;
+                }
+                break;
+            }
+        }
+    }
+    return removed;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFileDevice>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Replaces the file at `path` with `contents` so that a crash or a full disk
@@ -19,3 +20,12 @@
 bool writeFileAtomically(const QString& path, const QByteArray& contents,
                          std::optional<QFileDevice::Permissions> permissions = std::nullopt,
                          const QString& ownerOf = QString());
+
+// Removes from `folder` what writes of the files `names` left behind when
+// the program ended before their new file was renamed into place: a file
+// named after one of them with a dot and six random letters and digits
+// added (mixed case beyond the first letter, so that no name a user would
+// give a copy is taken). Such a file is never the only copy of
+// anything: the old file is still in place. Runs at start, before anything
+// writes. Returns how many were removed.
+int removeInterruptedWrites(const QString& folder, const QStringList& names);

@@ -58,6 +58,24 @@ bool appendRecord(const ProfileRecord& record) {
     return writeRecordFile(recordFilePath(), bytes);
 }
 
+// Editing the default profile writes the record file, then the default
+// record file. When the program ended in between, the default record still
+// holds the profile's old fields: it is brought in line, so that dialling
+// uses what the user saved. A default whose profile is gone is left alone.
+void renewStaleDefault(const QString& name) {
+    QStringList records, mirrored;
+    if (!readTextLines(recordFilePath(), &records) ||
+        !readTextLines(defaultRecordFilePath(), &mirrored))
+        return;
+    QStringList matching;
+    for (const QString& line : std::as_const(records)) {
+        if (ProfileFormat::isFieldsLineOf(line, name))
+            matching << line;
+    }
+    if (!matching.isEmpty() && matching != mirrored)
+        saveDefaultData(name);
+}
+
 } // namespace
 
 QString recordFilePath() {
@@ -213,8 +231,10 @@ QString defaultRecordName() {
 QString resolveDefaultProfile(QString* error) {
     const QString name = defaultRecordName();
     const QString builtin = ProfileFormat::builtinName();
-    if (!name.trimmed().isEmpty() && name != builtin)
+    if (!name.trimmed().isEmpty() && name != builtin) {
+        renewStaleDefault(name);
         return name;
+    }
     saveDefaultData(builtin, error);
     return builtin;
 }

@@ -49,7 +49,9 @@ bool profileNames(QStringList* names, QString* error = nullptr);
 // The name in the default record file; empty when it has none.
 QString defaultRecordName();
 // The default profile to show: the one of the default record file, or the
-// built-in profile (made the default) when there is none.
+// built-in profile (made the default) when there is none. A default record
+// that no longer mirrors its profile's fields (the program ended between the
+// two writes of an edit) is renewed from the record file.
 QString resolveDefaultProfile(QString* error = nullptr);
 
 } // namespace ProfileStore

@@ -185,9 +185,9 @@ void IOData::insertGroup(const QString& name) {
     pcGroup.append(name);
 }
 
-void IOData::delGroup(const QString& name) {
+bool IOData::delGroup(const QString& name) {
     if (!hasGroup(name))
-        return;
+        return true;
     parser.delGroup(name, false);
     pcGroup.removeAll(name);
     for (auto it = pcContactMap.begin(); it != pcContactMap.end();) {
@@ -198,12 +198,12 @@ void IOData::delGroup(const QString& name) {
             ++it;
         }
     }
-    parser.saveDom();
+    return parser.saveDom();
 }
 
-void IOData::modifyGroup(const QString& old, const QString& now) {
+bool IOData::modifyGroup(const QString& old, const QString& now) {
     if (old == now || !hasGroup(old) || hasGroup(now))
-        return;
+        return false;
     parser.insertGroup(now, false);
     parser.delGroup(old, false);
     pcGroup.removeAll(old);
@@ -218,5 +218,5 @@ void IOData::modifyGroup(const QString& old, const QString& now) {
     parser.modifyContacts(moved);
     for (const Contact& c : std::as_const(moved))
         pcContactMap.insert(c.getId(), c);
-    parser.saveDom();
+    return parser.saveDom();
 }

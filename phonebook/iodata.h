@@ -64,11 +64,14 @@ public:
     bool hasGroup(const QString& name) const { return pcGroup.contains(name); }
     // A new group goes last. Writes the file.
     void insertGroup(const QString& name);
-    // Deletes the group and every PC contact in it. Writes the file.
-    void delGroup(const QString& name);
+    // Deletes the group and every PC contact in it. Writes the file; false
+    // when the file could not be written (the maps keep the change).
+    bool delGroup(const QString& name);
     // Renames `old` to `now` when `old` exists and `now` does not: the group
-    // goes last and its contacts move with it. Writes the file once.
-    void modifyGroup(const QString& old, const QString& now);
+    // goes last and its contacts move with it. Writes the file once; false
+    // when there was nothing to rename or the file could not be written (the
+    // maps keep the change).
+    bool modifyGroup(const QString& old, const QString& now);
 
     static QMap<int, Contact> pcContactMap;
     static QMap<int, Contact> simContactMap;

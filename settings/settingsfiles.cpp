@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QtDebug>
 #include <functional>
@@ -136,5 +137,19 @@ void writeMissingSettingsFiles() {
     for (const auto& [path, writeDefaults] : files) {
         if (!QFileInfo::exists(path))
             writeDefaults();
+    }
+}
+
+void clearStaleSettingsLocks() {
+    for (const QString& path :
+         {networkSettingsFile(), messageSettingsFile(), alertSettingsFile()}) {
+        const QString lockPath = path + ".lock";
+        if (!QFileInfo::exists(lockPath))
+            continue;
+        // Taking the lock takes over one whose owner is gone; letting go
+        // removes the file. A lock that is held stays.
+        QLockFile lock(lockPath);
+        if (lock.tryLock(0))
+            lock.unlock();
     }
 }

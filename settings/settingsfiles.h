@@ -45,3 +45,7 @@ bool writeAlertSettings(const AlertSettings& settings);
 
 // Writes the defaults of each settings file that does not exist.
 void writeMissingSettingsFiles();
+
+// Removes the lock files that a run ended while writing a settings file left
+// behind (their owner is gone). Runs at start.
+void clearStaleSettingsLocks();

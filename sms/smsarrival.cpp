@@ -4,6 +4,7 @@
 #include "sms/smsdataoperation.h"
 #include "sms/smsparts.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include <cstring>
@@ -80,6 +81,30 @@ bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const 
     return storeArrivedMessage(store, parts, reply, index, state, state,
                                QDateTime::currentDateTime())
         .kept;
+}
+
+void dropStoredParts(SmsData& store, PartStore& parts) {
+    if (parts.waitingCount() == 0)
+        return;
+    SmsList inbox;
+    store.getPcAllSmsItem(inbox, "inbox");
+    QSet<QString> stored;
+    for (const SM_PARAM_DECODE& rec : std::as_const(inbox)) {
+        for (const QString& pdu : rec.pduSrc.split(',', Qt::SkipEmptyParts))
+            stored.insert(pdu);
+    }
+    bool changed = false;
+    for (const QString& key : parts.keys()) {
+        const QStringList pdus = parts.pdusOf(key);
+        if (!pdus.isEmpty() && std::all_of(pdus.begin(), pdus.end(), [&stored](const QString& p) {
+                return stored.contains(p);
+            })) {
+            parts.remove(key);
+            changed = true;
+        }
+    }
+    if (changed)
+        parts.save();
 }
 
 int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,

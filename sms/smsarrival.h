@@ -37,6 +37,12 @@ Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const QString& rep
 // The same with the parts kept in Data/smsparts.xml; true when kept.
 bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state);
 
+// Forgets the waiting messages whose every part is already in the inbox (as
+// one of the PDUs an inbox message was joined from): the program ended after
+// the completed message was stored and before its parts were forgotten.
+// Writes the parts file when it changed. Runs before arrivals are handled.
+void dropStoredParts(SmsData& store, PartStore& parts);
+
 // Stores the long messages whose parts waited a day, as they are, with the
 // gaps marked. Returns the number that went into the inbox as unread.
 int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,

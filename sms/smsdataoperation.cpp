@@ -253,7 +253,8 @@ int SmsData::modifySmsItem(QMap<int, SM_PARAM_DECODE>& map, SM_PARAM_DECODE& rec
                            const QString& box) {
     // One write for both steps: the file never lacks the message in between.
     delSmsItem(id, box, false);
-    return insertSmsItem(map, rec, box, true);
+    insertSmsItem(map, rec, box, false);
+    return saveDom() ? 1 : 0;
 }
 
 bool SmsData::setSmsState(const QString& box, int id, const QString& state) {

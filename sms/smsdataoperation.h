@@ -45,7 +45,8 @@ public:
     // Removes the messages `ids` of `box` in one pass; the number removed.
     int delSmsItems(const QList<int>& ids, const QString& box);
     // Replaces message `id` of `box` by `rec`, which goes to the end of the box
-    // under a new id from `map`. The file is written once. Returns 1.
+    // under a new id from `map`. The file is written once. Returns 1, or 0
+    // when the file could not be written (the tree keeps the change).
     int modifySmsItem(QMap<int, SM_PARAM_DECODE>& map, SM_PARAM_DECODE& rec, int id,
                       const QString& box);
     // Gives message `id` of `box` the state word `state` where it stands.

@@ -164,6 +164,22 @@ QStringList PartStore::expired(const QDateTime& now) const {
     return keys;
 }
 
+QStringList PartStore::keys() const {
+    QStringList all;
+    for (const XmlNode& m : root_.children)
+        all << text(m, "key");
+    return all;
+}
+
+QStringList PartStore::pdusOf(const QString& key) const {
+    QStringList pdus;
+    if (const XmlNode* m = message(key)) {
+        for (const XmlNode* p : partsOf(*m))
+            pdus << text(*p, "pduSrc");
+    }
+    return pdus;
+}
+
 void PartStore::remove(const QString& key) {
     root_.children.removeIf([&key](const XmlNode& m) { return text(m, "key") == key; });
 }

@@ -46,6 +46,9 @@ public:
 
     // Messages waiting for parts.
     int waitingCount() const { return static_cast<int>(root_.children.size()); }
+    // Their keys, and the PDUs of the parts of message `key`.
+    QStringList keys() const;
+    QStringList pdusOf(const QString& key) const;
 
 private:
     XmlNode* message(const QString& key);

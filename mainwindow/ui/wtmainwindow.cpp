@@ -13,7 +13,7 @@
 #include "modem/serialthread.h"
 #include "phonebook/ui/phonebook.h"
 #include "settings/alertplayer.h"
-#include "settings/backup.h"
+#include "settings/datarecovery.h"
 #include "settings/ui/mediaalertoutput.h"
 #include "settings/ui/settingmainwindow.h"
 #include "sms/ui/shortmessage.h"
@@ -69,8 +69,8 @@ void WTMainWindow::init() {
     tooltipLabel->setObjectName("tooltipLabel");
     centre->setCaptionLabel(tooltipLabel);
 
-    // A restore that a crash interrupted is finished before the stores read their files.
-    Backup::finishInterruptedRestore();
+    // What a crash left half done is put right before the stores read their files.
+    recoverDataFolder();
     phonebook = new PhoneBook(centre->widgetStack, "phonebook", link);
     centre->addPage(phonebook, CentreWidget::PhonebookPage);
     shortmessage = new CShortMsg(centre->widgetStack, "shortmessage", this, link);

@@ -688,8 +688,8 @@ void PhoneBook::editGroupName(QTreeWidgetItem* item, int column) {
     else if (check == ContactRules::Rename::Exists)
         MyMessageBox::warning(this, tr("The group exists,please rename it!"));
     const QString shown = check == ContactRules::Rename::Ok ? now : old;
-    if (check == ContactRules::Rename::Ok)
-        data_->modifyGroup(old, now);
+    if (check == ContactRules::Rename::Ok && !data_->modifyGroup(old, now))
+        MyMessageBox::warning(this, tr("The phonebook file could not be written."));
     // The tree is rebuilt once the editor that sent this is done with the item.
     QTimer::singleShot(0, this, [this, shown] {
         RefreshPhone();
@@ -703,7 +703,8 @@ void PhoneBook::deleteGroup() {
         MyMessageBox::query(this, tr("Sure to delete group: '") + name +
                                       tr("' and all contacts in it?")) != MyMessageBox::Yes)
         return;
-    data_->delGroup(name);
+    if (!data_->delGroup(name))
+        MyMessageBox::warning(this, tr("The phonebook file could not be written."));
     clipboard_.removeIf([](const Contact& c) {
         return !c.getIsSim() && !IOData::pcContactMap.contains(c.getId());
     });

@@ -105,6 +105,7 @@ CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow
       parts_(std::make_unique<PartStore>()) {
     if (name)
         setObjectName(QString::fromLatin1(name));
+    dropStoredParts(*smsData_, *parts_);
     resize(pageWidth, pageHeight);
     setFont(QFont("Liberation Sans", 9));
     setStyleSheet(kStyle);

@@ -156,7 +156,8 @@ void CShortMsg::UpdateSave() {
     smsData_->getPcAllSmsItem(drafts, "draftbox");
     SM_PARAM_DECODE rec =
         composedRecord(line, msgContentTextEdit->toPlainText(), nowStamp(), {}, QString());
-    smsData_->modifySmsItem(drafts, rec, editingDraftId_, "draftbox");
+    if (smsData_->modifySmsItem(drafts, rec, editingDraftId_, "draftbox") != 1)
+        MyMessageBox::warning(this, tr("The message file could not be written."));
     editingDraftId_ = -1;
     showBoxOf(PcStore, "draftbox");
 }

@@ -87,6 +87,27 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("old"));
     }
+
+    // Only the new files of the named files' interrupted writes go; a file
+    // moved aside, the user's own files and the files themselves stay.
+    void interruptedWritesAreRemoved() {
+        QTemporaryDir dir;
+        const QStringList gone = {"sms.xml.RLGaDy", ".sms.xml.restore-new.a1B2c3"};
+        const QStringList kept = {"sms.xml",        "sms.xml.unreadable-20261207-031500",
+                                  "sms.xml.backup", "sms.xml.Backup",
+                                  "sms.xml.old123", "sms.xml.Ab1",
+                                  "sms.xml.AbC-12", "notes.txt.AbC123",
+                                  "xsms.xml.AbC123"};
+        for (const QString& name : gone + kept)
+            QVERIFY(writeFileAtomically(dir.filePath(name), "x"));
+        QCOMPARE(removeInterruptedWrites(dir.path(), {"sms.xml", ".sms.xml.restore-new"}),
+                 gone.size());
+        QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        QStringList expected = kept;
+        expected.sort();
+        QCOMPARE(left, expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAtomicFile)

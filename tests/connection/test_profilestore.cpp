@@ -148,6 +148,16 @@ private slots:
         QCOMPARE(ProfileStore::resolveDefaultProfile(), QString("Work"));
         QVERIFY(ProfileStore::saveEditText("Work", profile("Work", "456")));
         QVERIFY(TestEnv::readFile(ProfileStore::defaultRecordFilePath()).contains("Phone = 456"));
+
+        // Ended between the edit's two writes: the next start renews the
+        // default record from the edited profile.
+        const QByteArray edited = TestEnv::readFile(ProfileStore::defaultRecordFilePath());
+        QFile stale(ProfileStore::defaultRecordFilePath());
+        QVERIFY(stale.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        stale.write(QByteArray(edited).replace("Phone = 456", "Phone = 123"));
+        stale.close();
+        QCOMPARE(ProfileStore::resolveDefaultProfile(), QString("Work"));
+        QCOMPARE(TestEnv::readFile(ProfileStore::defaultRecordFilePath()), edited);
         QString error;
         QVERIFY(!ProfileStore::saveDefaultData("Nobody", &error));
         QCOMPARE(error, QString("read default record error!"));

@@ -9,6 +9,7 @@
 #include "tests/modem/simlink.h"
 #include "tests/support/testenv.h"
 
+#include <QFile>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -129,12 +130,26 @@ private slots:
         // The same reference from someone else is another message.
         QVERIFY(arrive(deliverPdu("+4930123", "other ", 7, 2, 2), "SM").kept);
         QCOMPARE(inbox().size(), 0);
+        const QByteArray waiting = TestEnv::readFile(env->dataPath("smsparts.xml"));
         QVERIFY(arrive(deliverPdu(kSender, "second", 7, 2, 2), "ME").kept);
         QCOMPARE(inbox().size(), 1);
         QCOMPARE(inbox().first().contentStr, QString("first second"));
         restart();
         QCOMPARE(parts->waitingCount(), 1);
         QCOMPARE(inbox().first().contentStr, QString("first second"));
+
+        // Ended after the message was stored, before its parts were
+        // forgotten: the next start forgets them, and only them.
+        QFile file(env->dataPath("smsparts.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(waiting);
+        file.close();
+        restart();
+        QCOMPARE(parts->waitingCount(), 2);
+        dropStoredParts(*store, *parts);
+        restart();
+        QCOMPARE(parts->waitingCount(), 1);
+        QCOMPARE(inbox().size(), 1);
     }
 
     void aMissingPartIsMarkedAfterADay() {
