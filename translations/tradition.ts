@@ -1525,6 +1525,10 @@ Doyou want to overwrite it?</source>
         <source>Imported in part:</source>
         <translation>部分匯入：</translation>
     </message>
+    <message>
+        <source>The phonebook file could not be written.</source>
+        <translation>無法寫入電話簿檔案。</translation>
+    </message>
 </context>
 <context>
     <name>PinDialogBase</name>
@@ -1598,6 +1602,10 @@ Doyou want to overwrite it?</source>
     <message>
         <source>The text &quot;-|-&quot; can&apos;t be used in a field! Please revise!</source>
         <translation>欄位中不可使用文字「-|-」！請修改！</translation>
+    </message>
+    <message>
+        <source>Control characters can&apos;t be used in a field! Please revise!</source>
+        <translation>欄位中不可使用控制字元！請修改！</translation>
     </message>
 </context>
 <context>
@@ -1853,6 +1861,18 @@ Doyou want to overwrite it?</source>
     <message>
         <source>Limited Service</source>
         <translation>有限服務</translation>
+    </message>
+    <message>
+        <source>Network Type</source>
+        <translation>網路類型</translation>
+    </message>
+    <message>
+        <source>ModemManager has %1 open, so this program can&apos;t use the card. Stop it (systemctl stop ModemManager), or unplug the card and plug it in again.</source>
+        <translation>ModemManager 正在使用 %1，本程式因此無法使用網卡。請停止它（systemctl stop ModemManager），或拔下網卡後重新插入。</translation>
+    </message>
+    <message>
+        <source>ModemManager</source>
+        <translation>ModemManager</translation>
     </message>
 </context>
 <context>

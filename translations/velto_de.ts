@@ -1529,6 +1529,10 @@ Soll sie überschrieben werden?</translation>
         <source>Imported in part:</source>
         <translation>Teilweise importiert:</translation>
     </message>
+    <message>
+        <source>The phonebook file could not be written.</source>
+        <translation>Die Telefonbuchdatei konnte nicht geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>PinDialogBase</name>
@@ -1602,6 +1606,10 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>The text &quot;-|-&quot; can&apos;t be used in a field! Please revise!</source>
         <translation>Der Text &quot;-|-&quot; darf in keinem Feld vorkommen! Bitte ändern!</translation>
+    </message>
+    <message>
+        <source>Control characters can&apos;t be used in a field! Please revise!</source>
+        <translation>Steuerzeichen sind in einem Feld nicht erlaubt! Bitte korrigieren!</translation>
     </message>
 </context>
 <context>
@@ -1857,6 +1865,18 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Limited Service</source>
         <translation>Eingeschränkter Dienst</translation>
+    </message>
+    <message>
+        <source>Network Type</source>
+        <translation>Netztyp</translation>
+    </message>
+    <message>
+        <source>ModemManager has %1 open, so this program can&apos;t use the card. Stop it (systemctl stop ModemManager), or unplug the card and plug it in again.</source>
+        <translation>ModemManager hält %1 offen, daher kann dieses Programm die Karte nicht verwenden. Beenden Sie ihn (systemctl stop ModemManager) oder stecken Sie die Karte ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>ModemManager</source>
+        <translation>ModemManager</translation>
     </message>
 </context>
 <context>
