@@ -24,9 +24,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -58,17 +58,6 @@ int runChild(const QString& name, const QString& base, int ready) {
     if (::write(ready, report.constData(), report.size()) != report.size())
         return 2;
     return outcome.ok ? 0 : 1;
-}
-
-void copyFolder(const QString& from, const QString& to) {
-    QDir(to).removeRecursively();
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + '/' + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-    }
 }
 
 // A child running one operation on the folder `base`.
@@ -222,7 +211,8 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
     for (const StoreOps::Operation& op : StoreOps::operations()) {
         if (!only.isEmpty() && !only.contains(QLatin1String(op.name)))
             continue;
-        copyFolder(pristine, scratch);
+        if (!StoreOps::copyFolder(pristine, scratch))
+            return 2;
         Child child(op.name, scratch);
         const qint64 micros = child.ready() ? child.finish() : -1;
         basePath = scratch;
@@ -243,7 +233,8 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
     const QString target = work.path() + "/killed";
     for (int k = 0; k < kills; ++k) {
         Planned& p = plan[k % plan.size()];
-        copyFolder(pristine, target);
+        if (!StoreOps::copyFolder(pristine, target))
+            return 2;
         std::uniform_int_distribution<qint64> delay(0, p.micros * 1250);
         Child child(p.op->name, target);
         if (!child.ready()) {

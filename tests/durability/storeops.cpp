@@ -16,8 +16,10 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <cstring>
 #include <memory>
@@ -352,6 +354,19 @@ QStringList readProblems() {
             problems << name + " is missing";
     }
     return problems;
+}
+
+bool copyFolder(const QString& from, const QString& to) {
+    QDir(to).removeRecursively();
+    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    bool copied = true;
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + '/' + QDir(from).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        copied = QFile::copy(source, target) && copied;
+    }
+    return copied;
 }
 
 } // namespace StoreOps

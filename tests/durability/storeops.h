@@ -50,6 +50,10 @@ const Operation* find(const QString& name);
 // line with its profile, clear the leftovers of interrupted writes.
 void nextStart();
 
+// Replaces the folder `to` with a copy of the files below `from`; false when
+// a file could not be copied.
+bool copyFolder(const QString& from, const QString& to);
+
 // The bytes of every file in the data folder, by name.
 QMap<QString, QByteArray> snapshot();
 

@@ -7,7 +7,6 @@
 #include "tests/durability/storeops.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,17 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-void copyFolder(const QString& from, const QString& to) {
-    QDir(to).removeRecursively();
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + '/' + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QVERIFY(QFile::copy(source, target));
-    }
-}
 
 // Fills the file system of `path` until no byte more fits, then gives back
 // `room` bytes.
@@ -119,7 +107,7 @@ private slots:
         const QString base = mount_.path() + "/base";
         const QString filler = mount_.path() + "/filler";
         QFile::remove(filler);
-        copyFolder(seeded_.path(), base);
+        QVERIFY(StoreOps::copyFolder(seeded_.path(), base));
         basePath = base;
         fill(filler, room);
         const QMap<QString, QByteArray> before = StoreOps::snapshot();
