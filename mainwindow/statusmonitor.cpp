@@ -145,6 +145,8 @@ void StatusMonitor::slotTimer() {
         restartTimer(removalPeriodMs);
         return;
     }
+    if (!storedNotDeleted_.isEmpty())
+        retryStoredDeletes();
 
     if (sim == -1) {
         // Each check that misses the SIM of a present modem counts like a
@@ -293,22 +295,51 @@ bool StatusMonitor::fetchMessage(const QString& memory, int index) {
         return true;
     }
     const QString reply = link_.getIndexSms(QByteArray::number(index).constData());
-    if (!parseReadMessage(reply.toLatin1())) {
+    const std::optional<ModemMessage> message = parseReadMessage(reply.toLatin1());
+    if (!message) {
         if (!readFoundNoMessage(reply.toLatin1()))
             return false;
         if (unreadMsgCount > 0)
             --unreadMsgCount;
         return true;
     }
-    if (!view->InsertSave(reply, index, QStringLiteral("new")))
+    if (!storedBefore(memory, index, message->pdu) &&
+        !view->InsertSave(reply, index, QStringLiteral("new")))
         return true;
-    if (onSim) {
-        link_.deleteSimSMS(index);
+    deleteStored(memory, index, message->pdu);
+    if (onSim)
         view->getSimAllSmsItem(1, 4);
-    } else {
-        link_.deleteMeSMS(index);
-    }
     return true;
+}
+
+void StatusMonitor::deleteStored(const QString& memory, int index, const QString& pdu) {
+    const int deleted = memory == "SM" ? link_.deleteSimSMS(index) : link_.deleteMeSMS(index);
+    if (deleted == 1) {
+        storedNotDeleted_.remove({memory, index});
+    } else {
+        qCWarning(lcMonitor, "message %s:%d is stored but still on the modem", qPrintable(memory),
+                  index);
+        storedNotDeleted_.insert({memory, index}, pdu);
+    }
+}
+
+bool StatusMonitor::storedBefore(const QString& memory, int index, const QString& pdu) const {
+    const auto kept = storedNotDeleted_.constFind({memory, index});
+    return kept != storedNotDeleted_.constEnd() && *kept == pdu;
+}
+
+void StatusMonitor::retryStoredDeletes() {
+    const auto kept = storedNotDeleted_;
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+        const auto& [memory, index] = it.key();
+        link_.setShortMsgStorageMode(memory == "SM" ? 1 : 0);
+        const QString reply = link_.getIndexSms(QByteArray::number(index).constData());
+        const std::optional<ModemMessage> message = parseReadMessage(reply.toLatin1());
+        if (message && message->pdu == it.value())
+            deleteStored(memory, index, it.value());
+        else if (message || readFoundNoMessage(reply.toLatin1()))
+            storedNotDeleted_.remove(it.key()); // gone, or another message now
+    }
 }
 
 // --- modem initialisation ----------------------------------------------------
@@ -445,15 +476,17 @@ void StatusMonitor::importModemMessages() {
         if (status != 0 && status != 1)
             continue;
         const QString reply = link_.getIndexSms(QByteArray::number(index).constData());
-        if (!parseReadMessage(reply.toLatin1()))
+        const std::optional<ModemMessage> message = parseReadMessage(reply.toLatin1());
+        if (!message)
             continue;
-        if (!view->InsertSave(reply, index,
-                              status == 0 ? QStringLiteral("new") : QStringLiteral("read"))) {
-            continue;
+        if (!storedBefore("ME", index, message->pdu)) {
+            if (!view->InsertSave(reply, index,
+                                  status == 0 ? QStringLiteral("new") : QStringLiteral("read")))
+                continue;
+            if (status == 0)
+                ++unreadMsgCount;
         }
-        if (status == 0)
-            ++unreadMsgCount;
-        link_.deleteMeSMS(index);
+        deleteStored("ME", index, message->pdu);
     }
     view->getSimAllSmsItem(0, 4);
     qCDebug(lcMonitor) << "initAtCmd------------->out while";

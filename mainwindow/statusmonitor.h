@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class QTimer;
 class SerialThread;
 
@@ -92,6 +94,15 @@ private:
     void fetchNewMessages();
     bool fetchMessage(const QString& memory, int index);
     void importModemMessages();
+    // Deletes a message that is stored on the PC from the modem; when the
+    // delete fails (an error, no answer, the card pulled out) the place and
+    // the PDU are kept, so that the message is deleted, not stored again,
+    // when it is read there later.
+    void deleteStored(const QString& memory, int index, const QString& pdu);
+    bool storedBefore(const QString& memory, int index, const QString& pdu) const;
+    // Tries again to delete the messages kept by deleteStored: each place is
+    // read first, and only the same message is deleted.
+    void retryStoredDeletes();
     int waitForSimType();
     void storeModePreference(int mode);
     void markSimUnusable();
@@ -121,6 +132,8 @@ private:
     bool pinDialogOpen = false;
     // Failed reads of announced messages, by notice.
     QHash<QString, int> fetchFailures_;
+    // Messages stored on the PC whose delete failed: PDU by storage and index.
+    QHash<std::pair<QString, int>, QString> storedNotDeleted_;
 };
 
 // Lets the application handle its events for `ms` milliseconds.

@@ -19,6 +19,7 @@ private slots:
     void arrivingMessageGoesToThePcInbox();
     void messageAnnouncedOnTheSimIsTakenFromTheSim();
     void messageThatCantBeReadNowIsReadLater();
+    void messageWhoseDeleteFailsIsStoredOnce();
     void fullStorageKeepsTheMessageOnTheModem();
     void modemLostStopsTheDialer();
     void unpluggedModemIsShownOffAndFoundAgain();
@@ -163,6 +164,42 @@ void TestStatusMonitor::messageThatCantBeReadNowIsReadLater() {
     QVERIFY(!f.sim.control({"messages", "ME"}).contains("Read me later"));
     QVERIFY(msgData.isEmpty());
     QCOMPARE(activeMsgCount, 0);
+}
+
+// A message stored on the PC whose delete fails stays on the modem for a
+// while; it is deleted later, never stored a second time: by the next tick,
+// or by the listing when the card comes back after being pulled out.
+void TestStatusMonitor::messageWhoseDeleteFailsIsStoredOnce() {
+    MonitorFixture f;
+    QVERIFY(f.start("ready"));
+    f.tick();
+    const auto copies = [&f](const QString& text) {
+        return f.pcBox("inbox").filter("|" + text + "|").size();
+    };
+    const auto onModem = [&f](const QString& text) {
+        return f.sim.control({"messages", "ME"}).contains(text);
+    };
+
+    QVERIFY(f.sim.command({"on", "AT+CMGD=*", "reply", "+CMS ERROR: 500", "count", "1"}));
+    QVERIFY(f.deliver("+491700000555", "Delete me later", "ME") > 0);
+    QTRY_COMPARE_WITH_TIMEOUT(copies("Delete me later"), 1, 5000);
+    QVERIFY(onModem("Delete me later"));
+    f.tick();
+    QVERIFY(!onModem("Delete me later"));
+    QCOMPARE(copies("Delete me later"), 1);
+
+    QVERIFY(f.sim.command({"on", "AT+CMGD=*", "reply", "+CMS ERROR: 500", "count", "1"}));
+    QVERIFY(f.deliver("+491700000666", "Pulled out before the delete", "ME") > 0);
+    QTRY_COMPARE_WITH_TIMEOUT(copies("Pulled out before the delete"), 1, 5000);
+    QVERIFY(f.sim.unplug());
+    f.tick();
+    QVERIFY(f.sim.plug());
+    for (int i = 0; i < 4 && !f.monitor->modemAttached(); ++i)
+        f.tick();
+    QVERIFY(f.monitor->modemAttached());
+    QVERIFY(!onModem("Pulled out before the delete"));
+    QCOMPARE(copies("Pulled out before the delete"), 1);
+    QCOMPARE(copies("Delete me later"), 1);
 }
 
 void TestStatusMonitor::fullStorageKeepsTheMessageOnTheModem() {
