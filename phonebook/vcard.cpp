@@ -201,8 +201,11 @@ void addProperty(VCard& card, const Property& p, QString& structuredName) {
         const QStringList parts = splitEscaped(textOf(p), ';');
         QStringList shown;
         for (int i : {3, 1, 2, 0, 4}) {
-            if (i < parts.size() && !parts.at(i).trimmed().isEmpty())
-                shown.append(parts.at(i).trimmed());
+            // NUL characters are dropped as in every other text value, so
+            // that the name reads the same from N as from FN.
+            const QString part = QString(parts.value(i)).remove(QChar(0)).trimmed();
+            if (!part.isEmpty())
+                shown.append(part);
         }
         structuredName = shown.join(' ');
     } else if (p.name == "TEL") {
