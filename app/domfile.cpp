@@ -1,66 +1,32 @@
 #include "app/domfile.h"
 
-#include "app/atomicfile.h"
-
-#include <QDateTime>
-#include <QFile>
-#include <QtDebug>
-
 DomFile::DomFile(QString path, QByteArray initial, const char* unreadable)
-    : path_(std::move(path)), initial_(std::move(initial)), unreadable_(unreadable) {}
+    : StoreFile(std::move(path), std::move(initial), unreadable) {}
 
 bool DomFile::load(QDomDocument& doc) {
-    QFile file(path_);
-    QByteArray contents;
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) {
-            qWarning() << unreadable_ << ":" << path_ << file.errorString();
-            writable_ = false; // it may still hold the user's data
-            doc.clear();
-            return false;
-        }
-        contents = file.readAll();
-        file.close();
+    const std::optional<QByteArray> contents = readContents();
+    if (!contents) {
+        doc.clear();
+        return false;
     }
-    const bool blank = contents.trimmed().isEmpty();
+    const bool blank = contents->trimmed().isEmpty();
     if (!blank) {
         QString error;
         int line = 0, column = 0;
-        if (doc.setContent(contents, &error, &line, &column))
+        if (doc.setContent(*contents, &error, &line, &column))
             return true;
-        qWarning() << unreadable_ << ":" << path_ << "line" << line << "column" << column << error;
-        if (!moveAside()) {
-            writable_ = false;
+        if (!setAside(QStringLiteral("line %1 column %2 %3").arg(line).arg(column).arg(error))) {
             doc.clear();
             return false;
         }
     }
-    doc.setContent(initial_);
+    doc.setContent(initial());
     save(doc);
     return blank;
 }
 
 bool DomFile::save(const QDomDocument& doc) const {
-    if (!writable_) {
-        qWarning() << "not writing" << path_ << ": its unreadable contents are kept";
-        return false;
-    }
-    return writeFileAtomically(path_, doc.toByteArray(4));
-}
-
-bool DomFile::moveAside() const {
-    const QString aside =
-        path_ + ".unreadable-" + QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss");
-    QString target = aside;
-    for (int n = 1; QFile::exists(target); ++n)
-        target = aside + '-' + QString::number(n);
-    if (!QFile::rename(path_, target)) {
-        qWarning() << "can't move the unreadable" << path_ << "aside to" << target;
-        return false;
-    }
-    qWarning() << "moved the unreadable" << path_ << "aside to" << target
-               << "and started an empty one";
-    return true;
+    return write(doc.toByteArray(4));
 }
 
 QString DomFile::xmlSafe(const QString& text) {

@@ -3,10 +3,12 @@
 // The XML file behind one of the program's stores (messages, contacts): read
 // once into a DOM document, afterwards rewritten whole from it.
 
+#include "app/storefile.h"
+
 #include <QDomDocument>
 #include <QString>
 
-class DomFile {
+class DomFile : public StoreFile {
 public:
     // `initial` is the document of a new, empty store; `unreadable` the
     // warning logged when the file cannot be read.
@@ -25,19 +27,9 @@ public:
     // Returns false when it could not be written.
     bool save(const QDomDocument& doc) const;
 
-    const QString& path() const { return path_; }
-
     // `text` without the characters XML 1.0 cannot hold (control characters
     // other than tab, line feed and carriage return; unpaired surrogates;
     // U+FFFE and U+FFFF), so that whatever a message or a modem carried, the
     // file stays readable.
     static QString xmlSafe(const QString& text);
-
-private:
-    bool moveAside() const;
-
-    QString path_;
-    QByteArray initial_;
-    const char* unreadable_;
-    bool writable_ = true;
 };

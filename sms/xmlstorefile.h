@@ -7,12 +7,13 @@
 // store starts afresh; a file that cannot be read or moved aside is never
 // overwritten.
 
+#include "app/storefile.h"
 #include "sms/xmltree.h"
 
 #include <QByteArray>
 #include <QString>
 
-class XmlStoreFile {
+class XmlStoreFile : public StoreFile {
 public:
     XmlStoreFile(QString path, QByteArray initial, const char* unreadable);
 
@@ -22,14 +23,4 @@ public:
     bool load(XmlNode& root);
     // Replaces the file with `root` atomically. False when not written.
     bool save(const XmlNode& root) const;
-
-    const QString& path() const { return path_; }
-
-private:
-    bool moveAside() const;
-
-    QString path_;
-    QByteArray initial_;
-    const char* unreadable_;
-    bool writable_ = true;
 };
