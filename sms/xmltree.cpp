@@ -21,13 +21,38 @@ void XmlNode::append(const QString& childName, const QString& value) {
 
 namespace {
 
+// Whether an XML file can hold the character (a surrogate is judged with its
+// pair). The writer leaves the others out and the quick reader drops them, so
+// a hand-edited file reads the same before and after it is saved.
+bool xmlCanHold(char16_t u) {
+    return u >= 0x20 ? u != 0xFFFE && u != 0xFFFF : u == '\t' || u == '\n' || u == '\r';
+}
+
+void dropWhatXmlCannotHold(QString& text) {
+    const qsizetype n = text.size();
+    qsizetype kept = 0;
+    QChar* chars = text.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = chars[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < n && chars[i + 1].isLowSurrogate()) {
+            chars[kept++] = chars[i];
+            chars[kept++] = chars[++i];
+        } else if (!QChar::isSurrogate(u) && xmlCanHold(u)) {
+            chars[kept++] = chars[i];
+        }
+    }
+    text.truncate(kept);
+}
+
 // A reader for the files as this program writes them: a declaration,
 // elements without attributes, text with the predefined entities and
 // character references, blanks between elements. It gives up (returns
 // false) on anything else - comments, CDATA, a doctype, attributes, another
 // encoding, a file that is not well-formed - and the general reader takes
 // over, which also says what is wrong. It is several times faster than the
-// general reader on a store of some thousand messages.
+// general reader on a store of some thousand messages. Unlike the general
+// reader it takes characters XML cannot hold (control characters of a
+// hand-edited file) and drops them, rather than refusing the whole store.
 class FastReader {
 public:
     explicit FastReader(const QByteArray& xml)
@@ -101,6 +126,7 @@ private:
         const char* amp = static_cast<const char*>(std::memchr(start, '&', lt - start));
         if (!amp) {
             *out = QString::fromUtf8(start, lt - start);
+            dropWhatXmlCannotHold(*out);
             return true;
         }
         QByteArray plain;
@@ -139,6 +165,7 @@ private:
             c = semi;
         }
         *out = QString::fromUtf8(plain);
+        dropWhatXmlCannotHold(*out);
         return true;
     }
     // The element at p_ ("<name>...</name>" or "<name/>") into `node`.
@@ -277,7 +304,7 @@ void appendEscaped(QByteArray& out, const QString& text) {
         } else if (QChar::isHighSurrogate(u) && i + 1 < n && chars[i + 1].isLowSurrogate()) {
             appendUtf8(out, QChar::surrogateToUcs4(u, chars[i + 1].unicode()));
             ++i;
-        } else if (u >= 0x80 && !QChar::isSurrogate(u) && u != 0xFFFE && u != 0xFFFF) {
+        } else if (u >= 0x80 && !QChar::isSurrogate(u) && xmlCanHold(u)) {
             appendUtf8(out, u);
         }
     }

@@ -307,6 +307,13 @@ private slots:
             << "<smsdata version=\"2\"><boxes>" + QByteArray(item).replace("%1", "z") +
                    "</boxes></smsdata>"
             << QString("z");
+        // Control characters that XML can't hold are dropped, as saving the
+        // store drops them, instead of the whole store being set aside.
+        QTest::newRow("control characters of a hand edit")
+            << "<smsdata><boxes>" +
+                   QByteArray(item).replace("%1", QByteArray("x\x01y\0z", 5) + "&#1;w") +
+                   "</boxes></smsdata>"
+            << QString("xyzw");
         QTest::newRow("Latin-1") << "<?xml version='1.0' encoding='ISO-8859-1'?><smsdata><boxes>" +
                                         QByteArray(item).replace("%1", "Gr\xFC\xDF") +
                                         "</boxes></smsdata>"
