@@ -141,10 +141,21 @@ void StatusMonitor::slotTimer() {
     const int sim = isSIMOnline();
     signalLevel = singalQuality();
     if (signalLevel == -1) {
+        // A card whose port is still there but did not answer in time (busy,
+        // or one reply late) is taken as gone only after three such checks in
+        // a row, so that one slow reply doesn't end a working connection. A
+        // card pulled out takes its port with it and is gone at once.
+        if (QFile::exists(theATSerialPortName) && ++unansweredChecks < 3) {
+            qCDebug(lcMonitor, "the modem did not answer (%d in a row)", unansweredChecks);
+            restartTimer(removalPeriodMs);
+            return;
+        }
+        unansweredChecks = 0;
         showModemGone();
         restartTimer(removalPeriodMs);
         return;
     }
+    unansweredChecks = 0;
     if (!storedNotDeleted_.isEmpty())
         retryStoredDeletes();
 

@@ -73,6 +73,7 @@ public:
     bool simValidateCanceled = false;
     int signalLevel = -1;
     int initPortCount = 0;
+    int unansweredChecks = 0; // signal checks in a row a present card didn't answer
     int pinEnabled = 0;
     QString serviceText;
     QString operatorName;

@@ -147,9 +147,15 @@ void clearStaleSettingsLocks() {
         if (!QFileInfo::exists(lockPath))
             continue;
         // Taking the lock takes over one whose owner is gone; letting go
-        // removes the file. A lock that is held stays.
+        // removes the file. A lock that is held stays. A lock file whose
+        // writer died before it wrote its owner (empty or cut short) would
+        // only count as stale after half a minute, and a settings write
+        // would wait that long: it is removed.
         QLockFile lock(lockPath);
-        if (lock.tryLock(0))
+        if (lock.tryLock(0)) {
             lock.unlock();
+        } else if (qint64 pid = 0; !lock.getLockInfo(&pid, nullptr, nullptr)) {
+            QFile::remove(lockPath);
+        }
     }
 }

@@ -241,6 +241,15 @@ void TestStatusMonitor::modemLostStopsTheDialer() {
     connection.isConnectButton_clicked();
     QTRY_COMPARE_WITH_TIMEOUT(connection.state(), ConnectionController::State::Connected, 10000);
 
+    // Two checks the card, still there, leaves unanswered keep the connection.
+    QVERIFY(f.sim.command({"on", "AT+CSQ", "noreply", "count", "2"}));
+    f.tick();
+    f.tick();
+    f.tick();
+    QVERIFY(f.monitor->modemAttached());
+    QCOMPARE(f.monitor->unansweredChecks, 0);
+    QCOMPARE(connection.state(), ConnectionController::State::Connected);
+
     QVERIFY(f.sim.unplug());
     f.tick(); // the modem is gone
     f.tick(); // the scan finds no modem and stops the dialer
@@ -299,6 +308,14 @@ void TestStatusMonitor::unpluggedModemIsShownOffAndFoundAgain() {
     QVERIFY(f.monitor->modemAttached());
     QCOMPARE(f.view.labels["modemLabel"].pixmap, QString("modem_on.png"));
     QCOMPARE(f.view.labels["simLabel"].pixmap, QString("sim_on.png"));
+
+    // A card that is there but stops answering is gone at the third check.
+    QVERIFY(f.sim.command({"on", "AT+CSQ", "noreply"}));
+    f.tick();
+    f.tick();
+    QVERIFY(f.monitor->modemAttached());
+    f.tick();
+    QVERIFY(!f.monitor->modemAttached());
 }
 
 void TestStatusMonitor::missingSimIsShownFromTheThirdCheck() {

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QtTest>
 #include <sys/stat.h>
@@ -89,6 +91,27 @@ private slots:
         QCOMPARE(QDir(env.base() + "/Data").entryList({"networksetconfigrc*"}, QDir::Files),
                  QStringList{"networksetconfigrc"});
         QCOMPARE(readNetworkSettings().modePerferred, 3);
+    }
+
+    // Lock files of a run that ended while writing a settings file: those
+    // whose owner is gone or never got written go; a live owner's stays.
+    void staleLocksAreClearedAtStart() {
+        TestEnv env;
+        const auto write = [](const QString& path, const QByteArray& contents) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+        };
+        const QString network = networkSettingsFile() + ".lock";
+        const QString message = messageSettingsFile() + ".lock";
+        QVERIFY(write(network, "")); // killed before its owner was written
+        QVERIFY(write(message, "999999\nvelto\nanother-host\n")); // maybe alive elsewhere
+        QLockFile held(alertSettingsFile() + ".lock");
+        QVERIFY(held.tryLock(0));
+        clearStaleSettingsLocks();
+        QVERIFY(!QFileInfo::exists(network));
+        QVERIFY(QFileInfo::exists(message));
+        QVERIFY(held.isLocked() && QFileInfo::exists(held.fileName()));
+        QVERIFY(writeNetworkSettings({1, 2})); // at once, not after the stale time
     }
 };
 
