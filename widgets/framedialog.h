@@ -21,6 +21,9 @@ public:
 
     // Height of the grey strip at the bottom (0: none).
     void setFooterHeight(int height);
+    // A blue button of the strip at the bottom, 80 × 26, centred in its
+    // height, its left edge at `x`. Set the dialog's size and strip first.
+    MyButton* addFooterButton(const char* name, const QString& text, int x);
 
     QLabel* titleLabel;
     MyButton* closeButton;

@@ -23,18 +23,6 @@ constexpr int tableY = headerY + 24;
 // The last column takes what is left of the table's width.
 constexpr int columnWidths[] = {24, 100, 124, 100, 100};
 
-MyButton* footerButton(QWidget* parent, const char* name, const QString& text, int x) {
-    auto* button = new MyButton(parent, name);
-    button->setMultiPixmap(QPixmap(resFile("buttons/buttons9.png")),
-                           QPixmap(resFile("buttons/buttons10.png")),
-                           QPixmap(resFile("buttons/buttons11.png")));
-    button->setText(text);
-    button->setForeground(Qt::white);
-    button->setHoverForeground(Qt::white);
-    button->setGeometry(x, dialogHeight - footerHeight + (footerHeight - 26) / 2, 80, 26);
-    return button;
-}
-
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignVCenter) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -102,9 +90,9 @@ ManualSelect::ManualSelect(QWidget* parent, const char* name, bool modal, Qt::Wi
     table->horizontalHeader()->setStretchLastSection(true);
 
     const int buttonsX = dialogWidth - margin - 3 * 80 - 2 * 10;
-    refreshButton = footerButton(this, "refreshButton", tr("Refresh"), buttonsX);
-    selectButton = footerButton(this, "selectButton", tr("Select"), buttonsX + 90);
-    exitExit = footerButton(this, "exitExit", tr("Exit"), buttonsX + 180);
+    refreshButton = addFooterButton("refreshButton", tr("Refresh"), buttonsX);
+    selectButton = addFooterButton("selectButton", tr("Select"), buttonsX + 90);
+    exitExit = addFooterButton("exitExit", tr("Exit"), buttonsX + 180);
     connect(exitExit, &QPushButton::clicked, this, &QDialog::reject);
     connect(refreshButton, &QPushButton::clicked, this, &ManualSelect::refresh);
     connect(selectButton, &QPushButton::clicked, this, &ManualSelect::select);
