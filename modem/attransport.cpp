@@ -28,7 +28,7 @@ constexpr qsizetype kPendingLimit = 102400; // input kept for the next purge at 
 
 AtTransport::AtTransport(QObject* parent) : QObject(parent) {
     for (const NoticeKind& kind : kNotices)
-        filter_.addPrefix(kind.prefix, kind.followingLines);
+        filter_.addPrefix(kind.prefix, kind.followingLines, kind.quotedMayWrap);
 }
 
 AtTransport::~AtTransport() {

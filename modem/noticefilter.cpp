@@ -1,8 +1,8 @@
 #include "modem/noticefilter.h"
 
-void NoticeFilter::addPrefix(QByteArrayView prefix, int followingLines) {
+void NoticeFilter::addPrefix(QByteArrayView prefix, int followingLines, bool quotedMayWrap) {
     if (!prefix.isEmpty())
-        prefixes_.append({prefix.toByteArray(), followingLines});
+        prefixes_.append({prefix.toByteArray(), followingLines, quotedMayWrap});
 }
 
 void NoticeFilter::reset() {
@@ -12,11 +12,11 @@ void NoticeFilter::reset() {
     atLineStart_ = true;
 }
 
-NoticeFilter::Match NoticeFilter::match(int* followingLines) const {
+NoticeFilter::Match NoticeFilter::match(const Prefix** found) const {
     bool partial = false;
     for (const Prefix& prefix : prefixes_) {
         if (held_.startsWith(prefix.text)) {
-            *followingLines = prefix.followingLines;
+            *found = &prefix;
             return Match::Complete;
         }
         if (prefix.text.startsWith(held_))
@@ -36,7 +36,10 @@ QByteArray NoticeFilter::feed(QByteArrayView bytes, QList<QByteArray>* notices) 
             const qsizetype end = lineEnd < 0 ? bytes.size() : lineEnd + 1;
             held_.append(bytes.sliced(at, end - at));
             at = end;
-            if (lineEnd >= 0 && linesLeft_-- == 0) {
+            const bool insideQuotes = mayWrap_ && held_.count('"') % 2 == 1 && wrapsLeft_ > 0;
+            if (lineEnd >= 0 && insideQuotes) {
+                --wrapsLeft_;
+            } else if (lineEnd >= 0 && linesLeft_-- == 0) {
                 while (held_.endsWith('\n') || held_.endsWith('\r'))
                     held_.chop(1);
                 if (notices)
@@ -57,11 +60,13 @@ QByteArray NoticeFilter::feed(QByteArrayView bytes, QList<QByteArray>* notices) 
             // The start of a line, byte by byte until it is decided.
             ++at;
             held_.append(c);
-            int following = 0;
-            switch (match(&following)) {
+            const Prefix* found = nullptr;
+            switch (match(&found)) {
             case Match::Complete:
                 inNotice_ = true;
-                linesLeft_ = following;
+                linesLeft_ = found->followingLines;
+                mayWrap_ = found->quotedMayWrap;
+                wrapsLeft_ = kWrappedLines;
                 break;
             case Match::Partial:
                 break;

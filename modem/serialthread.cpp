@@ -142,8 +142,13 @@ void SerialThread::purgeComData() {
     transport_.purge();
 }
 
-// The one subscriber that feeds the process-wide queue of new messages.
+// The one subscriber of the transport's notices: new messages go to the
+// process-wide queue, answers to service codes to their own signal.
 void SerialThread::takeNotice(const QByteArray& text) {
+    if (const std::optional<UssdNotice> ussd = parseUssdNotice(text)) {
+        emit ussdNotice(*ussd);
+        return;
+    }
     QString notice = QString::fromLatin1(text);
     if (findAtiveMsg(notice) == 1)
         emit newMessageNotice();

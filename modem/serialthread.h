@@ -12,6 +12,7 @@
 #include "modem/attransport.h"
 #include "modem/protocol/at_code.h"
 #include "modem/protocol/commands.h"
+#include "modem/protocol/replies.h"
 #include "sms/pducodec.h"
 
 #include <QByteArray>
@@ -108,6 +109,16 @@ public:
     int setConnectPara(const char* type, const char* apn, const char* addr);
     int setChset(const char* charset);
 
+    // --- service codes (USSD) -------------------------------------------
+
+    // Sends a service code, or a reply in an open session, as the modem's
+    // character set has it (ussdtext.h). 1: the modem took it, and the
+    // network's answer comes as ussdNotice; 0: the modem refused it (its error
+    // text in `refusal`); -1: not written or no reply.
+    int sendUssd(const QByteArray& text, QString* refusal = nullptr);
+    // Ends an open session; 1 when the modem said OK.
+    int cancelUssd();
+
     // --- short messages ---------------------------------------------------
 
     int setShortMsgStorageMode(int mode);
@@ -152,6 +163,8 @@ signals:
     // A new message was announced, as soon as the link read the notice; it
     // is recorded in msgData first.
     void newMessageNotice();
+    // The network answered a service code (a notice, read by parseUssdNotice).
+    void ussdNotice(const UssdNotice& notice);
 
 protected:
     void run() override;

@@ -1682,6 +1682,53 @@ Doyou want to overwrite it?</source>
     </message>
 </context>
 <context>
+    <name>ServiceCodesDialog</name>
+    <message>
+        <source>Service codes</source>
+        <translation>服務代碼</translation>
+    </message>
+    <message>
+        <source>for example *100#</source>
+        <translation>例如 *100#</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>傳送</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Enter a service code of your network, such as *100#.</source>
+        <translation>請輸入電信業者的服務代碼，例如 *100#。</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>代碼：</translation>
+    </message>
+    <message>
+        <source>Waiting for the network&apos;s answer...</source>
+        <translation>正在等待網路回應...</translation>
+    </message>
+    <message>
+        <source>The network waits for your reply.</source>
+        <translation>網路正在等待您的回覆。</translation>
+    </message>
+    <message>
+        <source>Reply:</source>
+        <translation>回覆：</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>回覆</translation>
+    </message>
+</context>
+<context>
     <name>SmsTableModel</name>
     <message>
         <source>PhoneNumber</source>
@@ -1887,6 +1934,53 @@ Doyou want to overwrite it?</source>
     </message>
 </context>
 <context>
+    <name>UssdSession</name>
+    <message>
+        <source>Only digits, &quot;*&quot;, &quot;#&quot; and &quot;+&quot; can be used, at most %1 of them.</source>
+        <translation>只能使用數字、「*」、「#」和「+」，最多 %1 個字元。</translation>
+    </message>
+    <message>
+        <source>The network hasn&apos;t answered yet.</source>
+        <translation>網路尚未回應。</translation>
+    </message>
+    <message>
+        <source>No card is connected.</source>
+        <translation>未連接網卡。</translation>
+    </message>
+    <message>
+        <source>The card is busy. Try again in a moment.</source>
+        <translation>網卡忙碌中，請稍後再試。</translation>
+    </message>
+    <message>
+        <source>The card refused the service code.</source>
+        <translation>網卡拒絕了此服務代碼。</translation>
+    </message>
+    <message>
+        <source>The card refused the service code: %1</source>
+        <translation>網卡拒絕了此服務代碼：%1</translation>
+    </message>
+    <message>
+        <source>The card didn&apos;t answer.</source>
+        <translation>網卡沒有回應。</translation>
+    </message>
+    <message>
+        <source>The network ended the session.</source>
+        <translation>網路已結束此工作階段。</translation>
+    </message>
+    <message>
+        <source>Another program on the card answered the request.</source>
+        <translation>網卡上的其他程式已回應此要求。</translation>
+    </message>
+    <message>
+        <source>The network doesn&apos;t offer this service code.</source>
+        <translation>網路不提供此服務代碼。</translation>
+    </message>
+    <message>
+        <source>The network didn&apos;t answer in time.</source>
+        <translation>網路未及時回應。</translation>
+    </message>
+</context>
+<context>
     <name>WTDialog</name>
     <message>
         <source>OK</source>
@@ -1981,6 +2075,10 @@ Doyou want to overwrite it?</source>
     <message>
         <source>Home Page</source>
         <translation>首頁</translation>
+    </message>
+    <message>
+        <source>Service codes...</source>
+        <translation>服務代碼...</translation>
     </message>
 </context>
 <context>

@@ -1686,6 +1686,53 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>ServiceCodesDialog</name>
+    <message>
+        <source>Service codes</source>
+        <translation>Servicecodes</translation>
+    </message>
+    <message>
+        <source>for example *100#</source>
+        <translation>zum Beispiel *100#</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Enter a service code of your network, such as *100#.</source>
+        <translation>Geben Sie einen Servicecode Ihres Netzes ein, etwa *100#.</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Waiting for the network&apos;s answer...</source>
+        <translation>Warten auf die Antwort des Netzes...</translation>
+    </message>
+    <message>
+        <source>The network waits for your reply.</source>
+        <translation>Das Netz wartet auf Ihre Antwort.</translation>
+    </message>
+    <message>
+        <source>Reply:</source>
+        <translation>Antwort:</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Antworten</translation>
+    </message>
+</context>
+<context>
     <name>SmsTableModel</name>
     <message>
         <source>PhoneNumber</source>
@@ -1891,6 +1938,53 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>UssdSession</name>
+    <message>
+        <source>Only digits, &quot;*&quot;, &quot;#&quot; and &quot;+&quot; can be used, at most %1 of them.</source>
+        <translation>Nur Ziffern, „*“, „#“ und „+“ sind möglich, höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The network hasn&apos;t answered yet.</source>
+        <translation>Das Netz hat noch nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>No card is connected.</source>
+        <translation>Es ist keine Karte angeschlossen.</translation>
+    </message>
+    <message>
+        <source>The card is busy. Try again in a moment.</source>
+        <translation>Die Karte ist beschäftigt. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The card refused the service code.</source>
+        <translation>Die Karte hat den Servicecode abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The card refused the service code: %1</source>
+        <translation>Die Karte hat den Servicecode abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>The card didn&apos;t answer.</source>
+        <translation>Die Karte hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The network ended the session.</source>
+        <translation>Das Netz hat die Sitzung beendet.</translation>
+    </message>
+    <message>
+        <source>Another program on the card answered the request.</source>
+        <translation>Ein anderes Programm auf der Karte hat die Anfrage beantwortet.</translation>
+    </message>
+    <message>
+        <source>The network doesn&apos;t offer this service code.</source>
+        <translation>Das Netz bietet diesen Servicecode nicht an.</translation>
+    </message>
+    <message>
+        <source>The network didn&apos;t answer in time.</source>
+        <translation>Das Netz hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+</context>
+<context>
     <name>WTDialog</name>
     <message>
         <source>OK</source>
@@ -1985,6 +2079,10 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Home Page</source>
         <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Service codes...</source>
+        <translation>Servicecodes...</translation>
     </message>
 </context>
 <context>

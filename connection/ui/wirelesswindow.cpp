@@ -4,10 +4,12 @@
 #include "app/globals.h"
 #include "connection/connectioncontroller.h"
 #include "mainwindow/ui/launcher.h"
+#include "mainwindow/ui/servicecodesdialog.h"
 #include "widgets/mybutton.h"
 #include "widgets/mymessagebox.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -80,6 +82,20 @@ WirelessWindow::WirelessWindow(QWidget* parent, const char* name, SerialThread* 
     mirelmobileButton->setVisible(comcfg.showBrandButton != 0);
     connect(mirelmobileButton, &QPushButton::clicked, this,
             &WirelessWindow::slotClickedMirelButton);
+
+    serviceCodesButton = new QPushButton(tr("Service codes..."), this);
+    serviceCodesButton->setObjectName("serviceCodesButton");
+    serviceCodesButton->setFlat(true);
+    serviceCodesButton->setCursor(Qt::PointingHandCursor);
+    serviceCodesButton->setStyleSheet(
+        QString("QPushButton { color: %1; border: none; text-align: left; padding: 0; }"
+                "QPushButton:hover { text-decoration: underline; }")
+            .arg(accent.name()));
+    serviceCodesButton->setGeometry(32, 317 - 36 - 14, 200, 24);
+    connect(serviceCodesButton, &QPushButton::clicked, this, [this, link] {
+        ServiceCodesDialog dialog(window(), link);
+        dialog.exec();
+    });
 
     logoLabel = pageLabel(this, "logoLabel", {}, text, QRect(626 - 120 - 24, 24, 120, 32));
     logoLabel->setPixmap(QPixmap(resFile("SarnLogo.png")));

@@ -8,6 +8,7 @@
 class ConnectionController;
 class QLabel;
 class MyButton;
+class QPushButton;
 class SerialThread;
 
 // The internet connection page: caption, connect button, state image and
@@ -33,6 +34,8 @@ public:
     QLabel* timeLabel;
     MyButton* mirelmobileButton;
     QLabel* logoLabel;
+    // Opens the service codes dialog (balance queries and the like).
+    QPushButton* serviceCodesButton;
 
 signals:
     void sigUpdateDisconnectPixmap();

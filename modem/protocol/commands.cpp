@@ -300,6 +300,9 @@ const AtCommand kCommands[] = {
     {AtCmd::WritePhonebook, "AT+CPBW=", "AT+CPBW=", AT_BUDGET, nullptr, {}, kNone},
     {AtCmd::ProbeExtendedRead, "AT+YCPBR=?", "AT+YCPBR=?", AT_BUDGET_PROBE, nullptr, {}, kNone},
     {AtCmd::ProbeExtendedWrite, "AT+YCPBM=?", "AT+YCPBM=?", AT_BUDGET_PROBE, nullptr, {}, kNone},
+    // The answer to a service code comes later, as a notice.
+    {AtCmd::UssdRequest, "AT+CUSD=1,\"", "AT+CUSD=1", AT_BUDGET, nullptr, {}, kNone},
+    {AtCmd::UssdCancel, "AT+CUSD=2", "AT+CUSD=2", AT_BUDGET, nullptr, {}, kNone},
 };
 // clang-format on
 

@@ -55,8 +55,10 @@ enum class AtCmd {
     WritePhonebook,         // "AT+CPBW=" index[, number, type, name]
     ProbeExtendedRead,      // "AT+YCPBR=?"
     ProbeExtendedWrite,     // "AT+YCPBM=?"
+    UssdRequest,            // "AT+CUSD=1," code or reply, dcs
+    UssdCancel,             // "AT+CUSD=2"
 };
-inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::ProbeExtendedWrite) + 1;
+inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::UssdCancel) + 1;
 
 // The tests of a reply's text that give its result code; `e` is the reply
 // from the echo on.

@@ -3,7 +3,9 @@
 // Unsolicited result codes the link takes out of the byte stream and hands
 // to its subscribers, by the prefix that begins their line. `followingLines`
 // counts the lines that belong to the notice after its own (a status report
-// "+CDS:" carries its PDU on the next line).
+// "+CDS:" carries its PDU on the next line). When `quotedMayWrap` is set, a
+// string in double quotes may run over line ends (a service-code menu sent as
+// plain text); the notice then ends at the first line end outside quotes.
 
 #include <QByteArrayView>
 
@@ -12,7 +14,9 @@
 struct NoticeKind {
     QByteArrayView prefix;
     int followingLines;
+    bool quotedMayWrap = false;
 };
 
 // "+CMTI: <mem>,<index>": a new message is stored (AT+CNMI=3,1,...).
-inline constexpr std::array<NoticeKind, 1> kNotices{{{"+CMTI:", 0}}};
+// "+CUSD: <m>[,<str>,<dcs>]": the network's answer to a service code.
+inline constexpr std::array<NoticeKind, 2> kNotices{{{"+CMTI:", 0}, {"+CUSD:", 0, true}}};

@@ -194,3 +194,15 @@ struct PhonebookStorage {
     int total = -1;
 };
 std::optional<PhonebookStorage> parsePhonebookStorage(QByteArrayView reply);
+
+// --- service codes (USSD) ---------------------------------------------------------------
+
+// "+CUSD: <m>[,<str>[,<dcs>]]": the network's answer to a service code.
+// <m>: 0 done, 1 the network waits for a reply, 2 ended by the network, 3
+// answered by another client, 4 not supported, 5 the network timed out.
+struct UssdNotice {
+    int status = -1;
+    QByteArray text; // as sent, between the quotes: plain, or hexadecimal (see ussdtext.h)
+    int dcs = -1;    // data coding scheme; -1 when the modem gave none
+};
+std::optional<UssdNotice> parseUssdNotice(QByteArrayView text);

@@ -7,6 +7,7 @@
 #include "modem/protocol/notices.h"
 #include "modem/protocol/replies.h"
 #include "modem/replycollector.h"
+#include "modem/ussdtext.h"
 
 #include <QByteArrayView>
 #include <algorithm>
@@ -63,6 +64,12 @@ void fuzzReplyReaders(const uint8_t* data, size_t size) {
     for (const PhonebookEntry& e : parsePhonebookEntries(r, PhonebookForm::Extended))
         require(e.type == -1);
     parsePhonebookStorage(r);
+    if (const auto u = parseUssdNotice(r)) {
+        require(u->status >= 0 && u->status <= 5);
+        // Whatever the card sends, the answer becomes text without a fault.
+        for (const bool ucs2 : {false, true})
+            decodeUssdText(u->text, u->dcs, ucs2);
+    }
 }
 
 namespace {
@@ -77,7 +84,7 @@ struct Framing {
 
     explicit Framing(const QByteArray& echo) : echo_(echo) {
         for (const NoticeKind& kind : kNotices)
-            filter_.addPrefix(kind.prefix, kind.followingLines);
+            filter_.addPrefix(kind.prefix, kind.followingLines, kind.quotedMayWrap);
     }
     void feed(QByteArrayView piece) {
         QByteArray passed = filter_.feed(piece, &notices);

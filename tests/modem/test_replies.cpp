@@ -206,6 +206,12 @@ QString modePreference(QByteArrayView r) {
     return v ? QString("%1,%2,%3").arg((*v)[0]).arg((*v)[1]).arg((*v)[2]) : QString("none");
 }
 
+QString ussd(QByteArrayView r) {
+    const auto u = parseUssdNotice(r);
+    return u ? QString("%1 '%2' %3").arg(u->status).arg(QString::fromLatin1(u->text)).arg(u->dcs)
+             : "none";
+}
+
 using Render = QString (*)(QByteArrayView);
 
 struct Row {
@@ -519,6 +525,21 @@ void TestReplies::reply_data() {
         {"ydon card name with comma", operatorName,
          "AT+YDON?\r\r\n+YDON: \"Tolva, Mobile (DE)\"\r\n\r\nOK\r\n", "Tolva, Mobile (DE)"},
         {"ysnt card", modePreference, "AT+YSNT?\r\r\n+YSNT: 2,0,0\r\n\r\nOK\r\n", "2,0,0"},
+
+        // --- answers to service codes -----------------------------------------------------------
+        {"cusd RouterOS packed, blank before dcs", ussd,
+         "+CUSD: 0,\"EBB79B1E0685E9ECF4BADE9E03\", 0", "0 'EBB79B1E0685E9ECF4BADE9E03' 0"},
+        {"cusd plain text dcs 64", ussd,
+         "\r\n+CUSD: 0,\"Your account balance is 49.10 USD and will expire on 04/03/16.\",64\r\n",
+         "0 'Your account balance is 49.10 USD and will expire on 04/03/16.' 64"},
+        {"cusd Airtel status only", ussd, "+CUSD: 4", "4 '' -1"},
+        {"cusd UCS2 dcs 72", ussd, "+CUSD: 0,\"0421043F0430044104380431043E\",72",
+         "0 '0421043F0430044104380431043E' 72"},
+        {"cusd menu over line ends, OK after it", ussd,
+         "+CUSD: 1,\"Menu\r\n1 Balance, 2 Data\",15\r\n\r\nOK\r\n",
+         "1 'Menu\r\n1 Balance, 2 Data' 15"},
+        {"cusd status out of range", ussd, "+CUSD: 9,\"x\",15", "none"},
+        {"cusd no status", ussd, "+CUSD: ,\"x\",15", "none"},
     });
 }
 

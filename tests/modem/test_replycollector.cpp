@@ -100,6 +100,14 @@ private slots:
             << QByteArray("\r\n+CME ERROR: 10\r\n") << "+CMTI: \"SM\",2|+CMTI: \"ME\",3";
         QTest::newRow("not at a line start") << QByteArray("AT+X=\"+CMTI: \"\r\nOK\r\n")
                                              << QByteArray("AT+X=\"+CMTI: \"\r\nOK\r\n") << "";
+        QTest::newRow("quoted line ends of a wrapping notice")
+            << QByteArray("AT\r\r\nOK\r\n+CUSD: 1,\"Menu\r\n1 Balance\r\n\",15\r\nAT\r")
+            << QByteArray("AT\r\r\nOK\r\nAT\r") << "+CUSD: 1,\"Menu\r\n1 Balance\r\n\",15";
+        QTest::newRow("a notice that doesn't wrap ends at its line end")
+            << QByteArray("+CMTI: \"SM,1\r\nOK\r\n") << QByteArray("OK\r\n") << "+CMTI: \"SM,1";
+        QTest::newRow("an unclosed quote ends after the wrapped lines")
+            << "+CUSD: 1,\"x\r\n" + QByteArray("a\r\n").repeated(24) + "OK\r\n"
+            << QByteArray("OK\r\n") << "+CUSD: 1,\"x\r\n" + QString("a\r\n").repeated(23) + "a";
         QTest::newRow("prompt passes")
             << QByteArray("AT+CMGS=18\r\r\n> ") << QByteArray("AT+CMGS=18\r\r\n> ") << "";
     }
@@ -112,6 +120,7 @@ private slots:
         for (const qsizetype piece : {input.size(), qsizetype(1), qsizetype(2), qsizetype(5)}) {
             NoticeFilter filter;
             filter.addPrefix("+CMTI:");
+            filter.addPrefix("+CUSD:", 0, true);
             QList<QByteArray> found;
             QByteArray passed;
             for (qsizetype at = 0; at < input.size(); at += piece)

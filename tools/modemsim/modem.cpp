@@ -471,6 +471,9 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
     if (name == "+YSMSD")
         return numberSetting(name, kind, p, 2, "(0-2)", state.newSmsStorage);
 
+    if (name == "+CUSD")
+        return cusd(kind, p);
+
     // phonebook
     if (name == "+CPBS")
         return cpbs(kind, p);
@@ -1096,4 +1099,123 @@ Reply Modem::cpbw(char kind, const Params& p) {
         onEvent("contact-written index=" + std::to_string(index) + " number=" + c.number +
                 " name=" + text::quote(text::utf16ToUtf8(c.name)));
     return Reply::ok();
+}
+
+// --- service codes (USSD) ------------------------------------------------------
+
+namespace {
+
+std::string ucs2Hex(const std::u16string& text) {
+    std::string bytes;
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c >> 8);
+        bytes += static_cast<char>(c & 0xFF);
+    }
+    return text::toHex(bytes);
+}
+
+bool fromUcs2Hex(const std::string& hex, std::string& out) {
+    if (!text::isHex(hex) || hex.size() % 4 != 0)
+        return false;
+    const std::string bytes = text::fromHex(hex);
+    std::u16string units;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) << 8 |
+                                       static_cast<unsigned char>(bytes[i + 1]));
+    out = text::utf16ToUtf8(units);
+    return true;
+}
+
+} // namespace
+
+// The network's side: *100# answers the balance, *105# answers in UCS2,
+// *123# opens a menu (1 balance, 2 a submenu in UCS2, 3 ends the session),
+// *135# is never answered, and every other code is not supported.
+Reply Modem::cusd(char kind, const std::vector<std::string>& p) {
+    if (kind == 'R')
+        return Reply::ok().line("+CUSD: 1");
+    if (kind == 'T')
+        return Reply::ok().line("+CUSD: (0-2)");
+    int n = 0;
+    if (kind != 'S' || !intParam(p, 0, 0, 2, n))
+        return Reply::error();
+    if (n == 2) {
+        state.ussdMenu.clear();
+        return Reply::ok();
+    }
+    if (p.size() < 2)
+        return Reply::ok();
+    Reply r;
+    if (!simUsable(r, false))
+        return r;
+    if (!state.registered())
+        return Reply::cme(cme::NoNetworkService);
+    // The string comes in the character set: hexadecimal UCS2 when it is "UCS2".
+    std::string code = p[1];
+    if (state.charset == "UCS2" && !fromUcs2Hex(p[1], code))
+        return Reply::cme(cme::InvalidCharacters);
+    if (code.empty() || code.size() > 160 ||
+        code.find_first_not_of("0123456789*#+") != std::string::npos)
+        return Reply::cme(cme::InvalidCharacters);
+    if (onEvent)
+        onEvent("USSD " + code);
+
+    const std::string menu = state.ussdMenu;
+    state.ussdMenu.clear();
+    if (menu == "*123#") {
+        if (code == "1")
+            answerUssd(0, u"Your balance is 12.34 EUR.");
+        else if (code == "2") {
+            state.ussdMenu = "*123*2#";
+            answerUssd(1, u"Datenpakete:\n1 Tag 1,99 \u20AC\n2 Woche 4,99 \u20AC", true);
+        } else if (code == "3")
+            answerUssd(2);
+        else {
+            state.ussdMenu = menu;
+            answerUssd(1, u"Unknown choice.\n1 Balance\n2 Data packs\n3 Quit");
+        }
+        return Reply::ok();
+    }
+    if (menu == "*123*2#") {
+        if (code == "1" || code == "2")
+            answerUssd(0, code == "1" ? u"Tagespaket gebucht." : u"Wochenpaket gebucht.", true);
+        else
+            answerUssd(2);
+        return Reply::ok();
+    }
+    if (code == "*100#")
+        answerUssd(0, u"Your balance is 12.34 EUR, valid until 31.12.2026.");
+    else if (code == "*105#")
+        answerUssd(0, u"\u0411\u0430\u043B\u0430\u043D\u0441: 150,00 \u20BD", true);
+    else if (code == "*123#") {
+        state.ussdMenu = code;
+        answerUssd(1, u"Tolva menu\n1 Balance\n2 Data packs\n3 Quit");
+    } else if (code != "*135#")
+        answerUssd(4);
+    return Reply::ok();
+}
+
+void Modem::answerUssd(int status, const std::u16string& message, bool ucs2) {
+    if (!onNotice)
+        return;
+    std::string line = "+CUSD: " + std::to_string(status);
+    if (status <= 2 && !message.empty()) {
+        std::string str;
+        int dcs = 15;
+        if (ucs2) {
+            str = ucs2Hex(message);
+            dcs = 72;
+        } else if (state.ussdPacked) {
+            str = pdu::packUssd(message);
+        } else if (state.charset == "UCS2") {
+            str = ucs2Hex(message);
+        } else if (state.charset == "GSM") {
+            str = pdu::toGsm(message);
+        } else {
+            for (char16_t c : message)
+                str += c < 0x80 ? static_cast<char>(c) : '?';
+        }
+        line += ",\"" + str + "\"," + std::to_string(dcs);
+    }
+    onNotice(line);
 }

@@ -104,6 +104,10 @@ struct ModemState {
     int numberLength = 40;
     std::map<int, Contact> contacts;
 
+    // service codes (USSD)
+    bool ussdPacked = false; // 7-bit answers in packed septets, whatever the character set
+    std::string ussdMenu;    // the menu the network waits on ("" no session)
+
     MessageStorage* storage(const std::string& name);
     bool registered() const { return operatingMode == 5 && !operatorName.empty(); }
 };
@@ -116,6 +120,9 @@ public:
 
     // Called when a message arrives in a storage (the simulator sends +CMTI).
     std::function<void(const std::string& storage, int index)> onNewMessage;
+    // Called with an unsolicited line to send when the port is idle (the
+    // network's answer to a service code).
+    std::function<void(const std::string& line)> onNotice;
     // Called for every noteworthy event (sent or written PDU ...) for the transcript.
     std::function<void(const std::string& event)> onEvent;
 
@@ -166,6 +173,10 @@ private:
     Reply cmgd(char kind, const std::vector<std::string>& p);
     Reply cmgsw(bool send, char kind, const std::vector<std::string>& p);
     Reply csca(char kind, const std::vector<std::string>& p);
+
+    // service codes
+    Reply cusd(char kind, const std::vector<std::string>& p);
+    void answerUssd(int status, const std::u16string& text = {}, bool ucs2 = false);
 
     // phonebook
     Reply cpbs(char kind, const std::vector<std::string>& p);

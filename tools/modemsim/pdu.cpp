@@ -341,3 +341,13 @@ std::u16string fromGsm(const std::string& bytes) {
 }
 
 } // namespace pdu
+
+namespace pdu {
+std::string packUssd(const std::u16string& text) {
+    const std::string gsm = toGsm(text);
+    std::vector<uint8_t> septets(gsm.begin(), gsm.end());
+    if (septets.size() % 8 == 7)
+        septets.push_back('\r');
+    return text::toHex(packSeptets(septets));
+}
+} // namespace pdu

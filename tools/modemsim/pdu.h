@@ -38,3 +38,10 @@ namespace pdu {
 std::string toGsm(const std::u16string& s);
 std::u16string fromGsm(const std::string& bytes);
 } // namespace pdu
+
+namespace pdu {
+// A USSD string in packed septets (3GPP TS 23.038, 6.1.2.3), hexadecimal:
+// `text` in the default alphabet, with a carriage return as filler when the
+// last octet would end in seven spare bits.
+std::string packUssd(const std::u16string& text);
+} // namespace pdu

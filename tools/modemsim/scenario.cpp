@@ -298,6 +298,8 @@ bool Scenario::apply(const Words& w, std::string& error) {
         s.storage(w[1])->slots.clear();
         return true;
     }
+    if (key == "ussd-packed")
+        return flag(s.ussdPacked);
     if (key == "charset") {
         const std::string cs = n == 2 ? text::upper(w[1]) : "";
         if (cs != "IRA" && cs != "GSM" && cs != "UCS2") {

@@ -123,6 +123,7 @@ bool Simulator::start() {
     modem_.onNewMessage = [this](const std::string& storage, int index) {
         queueUrc("+CMTI: \"" + storage + "\"," + std::to_string(index));
     };
+    modem_.onNotice = [this](const std::string& line) { queueUrc(line); };
     std::string error;
     if (!opt_.scenario.empty() && !scenario_.loadFile(opt_.scenario, error)) {
         std::fprintf(stderr, "modemsim: %s\n", error.c_str());

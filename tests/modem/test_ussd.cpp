@@ -1,0 +1,195 @@
+// Service codes: the text forms of the network's answers, what may be sent,
+// and whole sessions against the simulator (menus, answers in the 7-bit
+// alphabet and in UCS2, refusals, a network that never answers).
+
+#include "mainwindow/ussdsession.h"
+#include "modem/ussdtext.h"
+#include "tests/modem/simlink.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+class TestUssd : public SimLinkTest {
+    Q_OBJECT
+
+    std::unique_ptr<UssdSession> session;
+    QStringList events; // "answer: text", "menu: text", "failed: text"
+
+    void openSession() {
+        session = std::make_unique<UssdSession>(link.get());
+        events.clear();
+        connect(session.get(), &UssdSession::answered, this,
+                [this](const QString& text, bool menu) {
+                    events << (menu ? "menu: " : "answer: ") + text;
+                });
+        connect(session.get(), &UssdSession::failed, this,
+                [this](const QString& text) { events << "failed: " + text; });
+    }
+
+    // Sends `text` and waits for the session to leave Waiting.
+    bool exchange(const QString& text) {
+        const qsizetype before = events.size();
+        if (!session->send(text))
+            return events.size() > before;
+        return QTest::qWaitFor([&] { return events.size() > before; }, 10000);
+    }
+
+private slots:
+    void cleanup() {
+        session.reset();
+        if (link)
+            link->closePortNormal(link->portFd);
+        link.reset();
+        sim.stop();
+    }
+
+    void decode_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("dcs");
+        QTest::addColumn<bool>("ucs2Charset");
+        QTest::addColumn<QString>("expected");
+        // Answers captured from real networks (source in the row name) and the card's forms.
+        QTest::newRow("RouterOS log, packed septets, dcs 0")
+            << QByteArray("EBB79B1E0685E9ECF4BADE9E03") << 0 << false << "konta atlikums";
+        QTest::newRow("plain text, dcs 64")
+            << QByteArray("Your account balance is 49.10 USD and will expire on 04/03/16.") << 64
+            << false << "Your account balance is 49.10 USD and will expire on 04/03/16.";
+        QTest::newRow("UCS2, dcs 72 (Russian network)")
+            << QByteArray("0421043F0430044104380431043E") << 72 << false
+            << QString::fromUtf8("Спасибо");
+        QTest::newRow("7-bit in the UCS2 character set")
+            << QByteArray("004F004B000A0031") << 15 << true << "OK\n1";
+        QTest::newRow("packed with a carriage return as filler")
+            << QByteArray("C2303BEC1E971B") << 15 << false << QString("Balance");
+        QTest::newRow("packed although the character set is UCS2")
+            << QByteArray("EBB79B1E0685E9ECF4BADE9E03") << 15 << true << "konta atlikums";
+        QTest::newRow("UCS2 after a language, dcs 17")
+            << QByteArray("0064006500480061006C006C006F") << 17 << false << "Hallo";
+        QTest::newRow("8-bit data, dcs 68") << QByteArray("48656C6C6F") << 68 << false << "Hello";
+        QTest::newRow("digits that are no packed text stay as they came")
+            << QByteArray("12345678") << 15 << false << "12345678";
+        QTest::newRow("UCS2 dcs but not hexadecimal")
+            << QByteArray("Guthaben 5 EUR") << 72 << false << "Guthaben 5 EUR";
+        QTest::newRow("no dcs, plain") << QByteArray("Saldo 1,00") << -1 << false << "Saldo 1,00";
+        QTest::newRow("empty") << QByteArray() << 15 << true << "";
+    }
+    void decode() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, dcs);
+        QFETCH(bool, ucs2Charset);
+        QFETCH(QString, expected);
+        QCOMPARE(decodeUssdText(text, dcs, ucs2Charset), expected);
+    }
+
+    void codesThatMaySend() {
+        const QList<std::pair<QString, bool>> codes = {
+            {"*100#", true},
+            {"*123*2#", true},
+            {"+1", true},
+            {"1", true},
+            {"", false},
+            {"*100#\r\nAT+CFUN=0", false},
+            {"*100#\"", false},
+            {"*100# ", false},
+            {"a", false},
+            {QString(40, '1'), true},
+            {QString(41, '1'), false},
+            {QString::fromUtf8("١٢"), false},
+        };
+        for (const auto& [code, allowed] : codes)
+            QVERIFY2(isServiceCode(code) == allowed, qPrintable(code));
+        QCOMPARE(encodeUssdString(u"*100#", true), QByteArray("002A0031003000300023"));
+        QCOMPARE(encodeUssdString(u"*100#", false), QByteArray("*100#"));
+    }
+
+    // The card in "UCS2": codes go out as hexadecimal UCS2; answers in the
+    // 7-bit alphabet and in UCS2; a menu answered twice in one session.
+    void menuSession() {
+        QVERIFY(startWith("ready"));
+        openSession();
+        QVERIFY(exchange("*100#"));
+        QCOMPARE(lastSent(), "AT+CUSD=1,\"002A0031003000300023\",15");
+        QVERIFY(exchange("*105#"));
+        QVERIFY(exchange("*123#"));
+        QCOMPARE(session->state(), UssdSession::State::Menu);
+        QVERIFY(exchange("2"));
+        QVERIFY(exchange("1"));
+        QCOMPARE(session->state(), UssdSession::State::Idle);
+        QVERIFY(exchange("*123#"));
+        QVERIFY(exchange("3"));
+        QCOMPARE(events, (QStringList{
+                             "answer: Your balance is 12.34 EUR, valid until 31.12.2026.",
+                             QString::fromUtf8("answer: Баланс: 150,00 ₽"),
+                             "menu: Tolva menu\n1 Balance\n2 Data packs\n3 Quit",
+                             QString::fromUtf8("menu: Datenpakete:\n1 Tag 1,99 €\n2 Woche 4,99 €"),
+                             "answer: Tagespaket gebucht.",
+                             "menu: Tolva menu\n1 Balance\n2 Data packs\n3 Quit",
+                             "failed: The network ended the session.",
+                         }));
+    }
+
+    // Cards that send 7-bit answers as packed septets, or as plain text with
+    // line ends inside the quotes when they keep their own character set.
+    void otherCardForms_data() {
+        QTest::addColumn<QStringList>("setup");
+        QTest::newRow("packed septets") << QStringList{"ussd-packed", "on"};
+        QTest::newRow("plain text, no UCS2") << QStringList{"on", "AT+CSCS=*", "reply", "ERROR"};
+    }
+    void otherCardForms() {
+        QFETCH(QStringList, setup);
+        QVERIFY(startWith("ready"));
+        QVERIFY(sim.command(setup));
+        openSession();
+        QVERIFY(exchange("*123#"));
+        QVERIFY(exchange("1"));
+        QCOMPARE(events, (QStringList{"menu: Tolva menu\n1 Balance\n2 Data packs\n3 Quit",
+                                      "answer: Your balance is 12.34 EUR."}));
+        // The link still works after a notice that ran over several lines.
+        QCOMPARE(link->getSignalQuality(), 5);
+    }
+
+    void refusalsAndSilence() {
+        QVERIFY(startWith("ready"));
+        openSession();
+        // Nothing but digits, "*", "#" and "+" reaches the card.
+        QVERIFY(exchange("*100#\r\nAT+CFUN=0"));
+        QVERIFY(exchange("*100#\";+CFUN=0"));
+        QVERIFY(!sim.received().join('\n').contains("CUSD"));
+        QVERIFY(exchange("*111#"));
+        session->setAnswerTimeout(300);
+        QVERIFY(exchange("*135#"));
+        QCOMPARE(lastSent(), "AT+CUSD=2");
+        QVERIFY(sim.command({"operator", "none"}));
+        QVERIFY(exchange("*100#"));
+        QCOMPARE(session->state(), UssdSession::State::Idle);
+        QVERIFY(sim.command({"sim", "remove"}));
+        QVERIFY(exchange("*100#"));
+        const QString onlyDigits = events.value(0);
+        QCOMPARE(events.size(), 6);
+        QVERIFY(onlyDigits.startsWith("failed: Only digits"));
+        QCOMPARE(events[1], onlyDigits);
+        QCOMPARE(events[2], "failed: The network doesn't offer this service code.");
+        QCOMPARE(events[3], "failed: The network didn't answer in time.");
+        QCOMPARE(events[4], "failed: The card refused the service code: no network service");
+        QVERIFY(events[5].startsWith("failed: The card refused the service code: SIM"));
+
+        // A session open in a menu is ended on the card when it is cancelled.
+        QVERIFY(sim.command({"sim", "insert"}));
+        QVERIFY(sim.command({"operator", "Tolva"}));
+        QVERIFY(exchange("*123#"));
+        session->cancel();
+        QCOMPARE(lastSent(), "AT+CUSD=2");
+        QCOMPARE(session->state(), UssdSession::State::Idle);
+
+        // A code sent while another command holds the link goes out once it is free.
+        session->setAnswerTimeout(10000);
+        link->atLock();
+        QTimer::singleShot(300, this, [this] { link->atUnlock(); });
+        QVERIFY(exchange("*100#"));
+        QCOMPARE(events.last(), "answer: Your balance is 12.34 EUR, valid until 31.12.2026.");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUssd)
+#include "test_ussd.moc"
