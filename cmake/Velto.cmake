@@ -3,9 +3,11 @@
 #   velto_library(NAME SOURCES <files> [LIBS <targets>])
 #       A static library of one folder. Includes are written from the project
 #       root ("modem/serialthread.h").
-#   velto_add_test(NAME SOURCES <files> [LIBS <targets>] [TIMEOUT <s>] [LABELS <l>])
+#   velto_add_test(NAME SOURCES <files> [LIBS <targets>] [TIMEOUT <s>] [LABELS <l>]
+#                  [WRAPPER <command>])
 #       A QtTest executable registered with CTest; it runs headless
-#       (QT_QPA_PLATFORM=offscreen) from the folder that holds Data/ and res/.
+#       (QT_QPA_PLATFORM=offscreen) from the folder that holds Data/ and res/,
+#       under WRAPPER when given (such as dbus-run-session --).
 
 function(velto_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -15,11 +17,12 @@ function(velto_library name)
 endfunction()
 
 function(velto_add_test name)
-  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS;WRAPPER" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE velto_testsupport Qt6::Test ${ARG_LIBS})
   add_dependencies(${name} velto_data)
-  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${VELTO_BIN_DIR})
+  add_test(NAME ${name} COMMAND ${ARG_WRAPPER} $<TARGET_FILE:${name}>
+           WORKING_DIRECTORY ${VELTO_BIN_DIR})
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()

@@ -1,11 +1,13 @@
 #include "settings/alertplayer.h"
 
+#include "settings/desktopnotifier.h"
 #include "settings/settingsfiles.h"
 
 #include <QFileInfo>
 #include <QtDebug>
 
-AlertPlayer::AlertPlayer(AlertOutput* output, QObject* parent) : QObject(parent), output_(output) {
+AlertPlayer::AlertPlayer(AlertOutput* output, DesktopNotifier* notifier, QObject* parent)
+    : QObject(parent), output_(output), notifier_(notifier) {
     connect(output_, &AlertOutput::failed, this, &AlertPlayer::report);
 }
 
@@ -13,6 +15,7 @@ void AlertPlayer::connected() {
     connected_ = true;
     const AlertSettings alerts = readAlertSettings();
     play(alerts.connectMute != 0, alerts.conAlert);
+    notify(alerts, tr("Connected"), tr("The internet connection is up."));
 }
 
 void AlertPlayer::disconnected() {
@@ -21,11 +24,18 @@ void AlertPlayer::disconnected() {
     connected_ = false;
     const AlertSettings alerts = readAlertSettings();
     play(alerts.disconnectMute != 0, alerts.disconAlert);
+    notify(alerts, tr("Disconnected"), tr("The internet connection has ended."));
 }
 
 void AlertPlayer::messageArrived() {
     const AlertSettings alerts = readAlertSettings();
     play(alerts.smsMute != 0, alerts.smsAlert);
+    notify(alerts, tr("New message"), tr("A short message has arrived."));
+}
+
+void AlertPlayer::notify(const AlertSettings& alerts, const QString& summary, const QString& body) {
+    if (notifier_ && alerts.desktopNotices != 0)
+        notifier_->notify(summary, body);
 }
 
 void AlertPlayer::play(bool enabled, const QString& path) {

@@ -4,6 +4,9 @@
 #include <QSet>
 #include <QString>
 
+class DesktopNotifier;
+struct AlertSettings;
+
 // Where alert sounds go: the sound system in the program, a stand-in in the
 // tests. play() returns at once; a sound that turns out not to play is
 // reported through failed(), now or later.
@@ -19,13 +22,15 @@ signals:
 
 // Plays the alert sounds chosen on the alert sub-page: when a connection is
 // made, when it ends, and when a message arrives, each only while its check
-// box is on. The choices are read from the alert settings at each event, so
-// an applied change counts at once. A sound file that is missing or can't be
-// played is logged once and otherwise ignored.
+// box is on. The same events raise a desktop notification while those are
+// switched on. The choices are read from the alert settings at each event,
+// so an applied change counts at once. A sound file that is missing or can't
+// be played is logged once and otherwise ignored.
 class AlertPlayer : public QObject {
     Q_OBJECT
 public:
-    explicit AlertPlayer(AlertOutput* output, QObject* parent = nullptr);
+    // `notifier` may be null: sounds only.
+    AlertPlayer(AlertOutput* output, DesktopNotifier* notifier, QObject* parent = nullptr);
 
 public slots:
     void connected();
@@ -35,9 +40,11 @@ public slots:
 
 private:
     void play(bool enabled, const QString& path);
+    void notify(const AlertSettings& alerts, const QString& summary, const QString& body);
     void report(const QString& path, const QString& reason);
 
     AlertOutput* output_;
+    DesktopNotifier* notifier_;
     QSet<QString> reported_;
     bool connected_ = false;
 };

@@ -26,7 +26,10 @@ public:
     }
 
     QString text(const QString& key) const { return settings_.value(key).toString(); }
-    int number(const QString& key) const { return text(key).toInt(); }
+    // `absent` when the file has no such key.
+    int number(const QString& key, int absent = 0) const {
+        return settings_.contains(key) ? text(key).toInt() : absent;
+    }
     void set(const QString& key, const QVariant& value) { settings_.setValue(key, value); }
 
     bool commit() {
@@ -98,6 +101,8 @@ AlertSettings readAlertSettings() {
     s.connectMute = file.number("/connectMute");
     s.disconnectMute = file.number("/disconnectMute");
     s.smsMute = file.number("/smsMute");
+    s.desktopNotices = file.number("/desktopNotices", s.desktopNotices);
+    s.closeToTray = file.number("/closeToTray", s.closeToTray);
     return s;
 }
 
@@ -125,6 +130,8 @@ bool writeAlertSettings(const AlertSettings& s) {
     file.set("/connectMute", s.connectMute);
     file.set("/disconnectMute", s.disconnectMute);
     file.set("/smsMute", s.smsMute);
+    file.set("/desktopNotices", s.desktopNotices);
+    file.set("/closeToTray", s.closeToTray);
     return file.commit();
 }
 

@@ -27,6 +27,8 @@ struct AlertSettings {
     int connectMute = 0; // 1 when the alert is switched on
     int disconnectMute = 0;
     int smsMute = 0;
+    int desktopNotices = 1; // 1: the same events raise desktop notifications
+    int closeToTray = 0;    // 1: closing the window keeps the program in the tray
 };
 
 QString networkSettingsFile(); // Data/networksetconfigrc

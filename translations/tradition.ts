@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>AlertPlayer</name>
+    <message>
+        <source>Connected</source>
+        <translation>已連線</translation>
+    </message>
+    <message>
+        <source>The internet connection is up.</source>
+        <translation>網際網路連線已建立。</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>已中斷連線</translation>
+    </message>
+    <message>
+        <source>The internet connection has ended.</source>
+        <translation>網際網路連線已結束。</translation>
+    </message>
+    <message>
+        <source>New message</source>
+        <translation>新簡訊</translation>
+    </message>
+    <message>
+        <source>A short message has arrived.</source>
+        <translation>收到一則簡訊。</translation>
+    </message>
+</context>
+<context>
     <name>Backup</name>
     <message>
         <source>The backup file can&apos;t be read!</source>
@@ -312,6 +339,14 @@
     <message>
         <source>Browser...</source>
         <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Show these events as desktop notifications</source>
+        <translation>以桌面通知顯示這些事件</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray when the window is closed</source>
+        <translation>關閉視窗時在系統匣中繼續執行</translation>
     </message>
 </context>
 <context>
@@ -1931,6 +1966,33 @@ Doyou want to overwrite it?</source>
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Connect</source>
+        <translation>連線</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>顯示視窗</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>已連線</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>已中斷連線</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>中斷連線</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AlertPlayer</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>The internet connection is up.</source>
+        <translation>Die Internetverbindung steht.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>The internet connection has ended.</source>
+        <translation>Die Internetverbindung wurde beendet.</translation>
+    </message>
+    <message>
+        <source>New message</source>
+        <translation>Neue Nachricht</translation>
+    </message>
+    <message>
+        <source>A short message has arrived.</source>
+        <translation>Eine Kurznachricht ist eingegangen.</translation>
+    </message>
+</context>
+<context>
     <name>Backup</name>
     <message>
         <source>The backup file can&apos;t be read!</source>
@@ -312,6 +339,14 @@
     <message>
         <source>Browser...</source>
         <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Show these events as desktop notifications</source>
+        <translation>Diese Ereignisse als Desktop-Benachrichtigung zeigen</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray when the window is closed</source>
+        <translation>Beim Schließen des Fensters im Infobereich weiterlaufen</translation>
     </message>
 </context>
 <context>
@@ -1935,6 +1970,33 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>Fenster zeigen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
     </message>
 </context>
 <context>

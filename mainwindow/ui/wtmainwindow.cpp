@@ -10,10 +10,12 @@
 #include "mainwindow/ui/deviceinfopanel.h"
 #include "mainwindow/ui/launcher.h"
 #include "mainwindow/ui/topbarwidget.h"
+#include "mainwindow/ui/trayicon.h"
 #include "modem/serialthread.h"
 #include "phonebook/ui/phonebook.h"
 #include "settings/alertplayer.h"
 #include "settings/datarecovery.h"
+#include "settings/desktopnotifier.h"
 #include "settings/ui/mediaalertoutput.h"
 #include "settings/ui/settingmainwindow.h"
 #include "sms/ui/shortmessage.h"
@@ -123,7 +125,7 @@ void WTMainWindow::init() {
     connect(setting, &CSetting::sigSetDefaultConnctLabel, this, &WTMainWindow::slotSetDefaultName);
     connect(setting, &CSetting::sigRestored, shortmessage, &CShortMsg::reloadPcStore);
     connect(setting, &CSetting::sigRestored, phonebook, &PhoneBook::reloadPcStore);
-    alerts = new AlertPlayer(new MediaAlertOutput(this), this);
+    alerts = new AlertPlayer(new MediaAlertOutput(this), new DesktopNotifier(this), this);
     connect(wirelesswindow, &WirelessWindow::sigUpdateConnectPixmap, alerts,
             &AlertPlayer::connected);
     connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, alerts,
@@ -139,10 +141,40 @@ void WTMainWindow::init() {
             &WTMainWindow::slotConnectingEnd);
     connect(wirelesswindow, &WirelessWindow::sigPDPSetCommand, this,
             &WTMainWindow::slotPDPSetCommand, Qt::DirectConnection);
+    initTray();
 
     slotClickHomepageButton();
     setButtonStatus(false);
     QTimer::singleShot(2000, this, &WTMainWindow::initMonitor);
+}
+
+void WTMainWindow::initTray() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    tray = new TrayIcon(this);
+    const auto showWindow = [this] {
+        showNormal();
+        raise();
+        activateWindow();
+    };
+    connect(tray, &TrayIcon::connectToggled, wirelesswindow,
+            &WirelessWindow::isConnectButton_clicked);
+    connect(tray, &TrayIcon::showRequested, this, showWindow);
+    connect(tray, &TrayIcon::toggleRequested, this, [this, showWindow] {
+        if (isVisible() && !isMinimized())
+            hide();
+        else
+            showWindow();
+    });
+    connect(tray, &TrayIcon::quitRequested, this, [this] {
+        quitting_ = true;
+        close();
+    });
+    connect(wirelesswindow, &WirelessWindow::sigUpdateConnectPixmap, tray,
+            [this] { tray->setConnected(true); });
+    connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, tray,
+            [this] { tray->setConnected(false); });
+    tray->show();
 }
 
 void WTMainWindow::wait2secsToShow(QSplashScreen* splash) {

@@ -19,6 +19,7 @@ class PhoneBook;
 class SerialThread;
 class StatusMonitor;
 class TopBarWidget;
+class TrayIcon;
 class WirelessWindow;
 
 // The program's one top-level window: its own frame (title bar, home area,
@@ -50,8 +51,10 @@ public:
     // The PIN, PUK or new-PIN dialog while one is open.
     QPointer<QDialog> pinDialog;
     StatusMonitor* monitor;
-    // Sounds the alerts chosen on the settings page.
+    // Sounds the alerts chosen on the settings page, and shows them on the desktop.
     AlertPlayer* alerts;
+    // The icon in the system tray; null where the desktop has no tray.
+    TrayIcon* tray = nullptr;
     // The modem link, owned by the window (also the process-wide `serialthread`).
     SerialThread* link = nullptr;
 
@@ -110,6 +113,11 @@ public slots:
     void slotConnectingStart();
     void slotConnectingEnd();
     void slotSetDefaultName();
+
+private:
+    void initTray();
+    // Quit was chosen in the tray: closing the window ends the program.
+    bool quitting_ = false;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -8,9 +8,11 @@
 #include "mainwindow/ui/checkpin.h"
 #include "mainwindow/ui/cmylabel.h"
 #include "mainwindow/ui/resetpin.h"
+#include "mainwindow/ui/trayicon.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "modem/serialthread.h"
 #include "phonebook/ui/phonebook.h"
+#include "settings/settingsfiles.h"
 #include "settings/ui/settingmainwindow.h"
 #include "sms/ui/shortmessage.h"
 #include "widgets/editwidgets.h"
@@ -106,6 +108,13 @@ void WTMainWindow::slotSetDefaultName() {
 }
 
 void WTMainWindow::closeEvent(QCloseEvent* event) {
+    // Closing keeps the program in the tray when the user chose so; Quit in
+    // the tray's menu ends it.
+    if (!quitting_ && tray && tray->isVisible() && readAlertSettings().closeToTray != 0) {
+        hide();
+        event->ignore();
+        return;
+    }
     monitor->waitForDialerBeforeClose();
     event->accept();
 }
@@ -124,10 +133,14 @@ QLabel* WTMainWindow::statusLabel(const QString& name) const {
 void WTMainWindow::setStatusPixmap(const QString& label, const QString& image) {
     if (QLabel* l = statusLabel(label))
         l->setPixmap(QPixmap(resFile("component/" + image)));
+    if (tray && label == u"signalLabel")
+        tray->setSignalImage(image);
 }
 void WTMainWindow::setStatusText(const QString& label, const QString& text) {
     if (QLabel* l = statusLabel(label))
         l->setText(text);
+    if (tray && label == u"ispLabel")
+        tray->setOperator(text);
 }
 void WTMainWindow::setStatusToolTip(const QString& label, const QString& tip) {
     if (QLabel* l = statusLabel(label))
@@ -172,6 +185,8 @@ void WTMainWindow::dataState(int state) {
 }
 void WTMainWindow::connectBtnValid(bool valid) {
     wirelesswindow->connectBtnValid(valid);
+    if (tray)
+        tray->setConnectEnabled(valid);
 }
 QString WTMainWindow::connectButtonText() {
     return wirelesswindow->isConnectButton->text();

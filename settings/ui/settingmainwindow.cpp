@@ -82,7 +82,8 @@ void CSetting::connectEdits() {
     for (QComboBox* box : {smsLocaComboBox, validperiodComboBox})
         connect(box, &QComboBox::activated, this, &CSetting::activeSmsApplyButton);
     connect(reportButtons, &QButtonGroup::idClicked, this, &CSetting::activeSmsApplyButton);
-    for (QCheckBox* box : {connectAlertCheckBox, disconnectAlertCheckBox, smsAlertCheckBox})
+    for (QCheckBox* box : {connectAlertCheckBox, disconnectAlertCheckBox, smsAlertCheckBox,
+                           desktopNoticeCheckBox, closeToTrayCheckBox})
         connect(box, &QCheckBox::clicked, this, &CSetting::activeAlertApplyButton);
     for (QLineEdit* edit : {connectAlertLineedit, disconnectAlertLineedit, smsAlerLineEdit})
         connect(edit, &QLineEdit::textEdited, this, &CSetting::activeAlertApplyButton);
@@ -225,6 +226,8 @@ void CSetting::readAlertSettings() {
     connectAlertCheckBox->setChecked(stored.connectMute != 0);
     disconnectAlertCheckBox->setChecked(stored.disconnectMute != 0);
     smsAlertCheckBox->setChecked(stored.smsMute != 0);
+    desktopNoticeCheckBox->setChecked(stored.desktopNotices != 0);
+    closeToTrayCheckBox->setChecked(stored.closeToTray != 0);
 }
 
 void CSetting::writeSettings() {
@@ -249,6 +252,8 @@ void CSetting::writeSettings() {
     alerts.connectMute = connectAlertCheckBox->isChecked();
     alerts.disconnectMute = disconnectAlertCheckBox->isChecked();
     alerts.smsMute = smsAlertCheckBox->isChecked();
+    alerts.desktopNotices = desktopNoticeCheckBox->isChecked();
+    alerts.closeToTray = closeToTrayCheckBox->isChecked();
     written = writeAlertSettings(alerts) && written;
 
     abateApplyButton();

@@ -114,6 +114,9 @@ public:
     QLineEdit* disconnectAlertLineedit;
     MyButton* disconnectAlertButton;
     QCheckBox* smsAlertCheckBox;
+    // The same events as desktop notifications; the window closing to the tray.
+    QCheckBox* desktopNoticeCheckBox;
+    QCheckBox* closeToTrayCheckBox;
     QLineEdit* smsAlerLineEdit;
     MyButton* smsAlertButton;
     MyButton* alertApplyButton;

@@ -285,6 +285,15 @@ QWidget* CSetting::buildAlertSection() {
     }
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
+    layout->addSpacing(8);
+    desktopNoticeCheckBox =
+        new QCheckBox(tr("Show these events as desktop notifications"), section);
+    desktopNoticeCheckBox->setObjectName("desktopNoticeCheckBox");
+    layout->addWidget(desktopNoticeCheckBox);
+    closeToTrayCheckBox =
+        new QCheckBox(tr("Keep running in the tray when the window is closed"), section);
+    closeToTrayCheckBox->setObjectName("closeToTrayCheckBox");
+    layout->addWidget(closeToTrayCheckBox);
 
     alertApplyButton = actionButton(section, "alertApplyButton", tr("Apply"));
     alertCancelButton = actionButton(section, "alertCancelButton", tr("Cancel"));

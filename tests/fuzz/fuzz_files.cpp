@@ -192,5 +192,6 @@ void fuzzSettingsFiles(const uint8_t* data, size_t size) {
             m.validPeriod == message.validPeriod && m.deliveReport == message.deliveReport);
     require(a.conAlert == alert.conAlert && a.disconAlert == alert.disconAlert &&
             a.smsAlert == alert.smsAlert && a.connectMute == alert.connectMute &&
-            a.disconnectMute == alert.disconnectMute && a.smsMute == alert.smsMute);
+            a.disconnectMute == alert.disconnectMute && a.smsMute == alert.smsMute &&
+            a.desktopNotices == alert.desktopNotices && a.closeToTray == alert.closeToTray);
 }

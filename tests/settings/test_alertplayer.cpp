@@ -1,7 +1,9 @@
 // The alert sounds: played through a stand-in for the sound system when
-// their check box is on, silent otherwise, and a bad file reported once.
+// their check box is on, silent otherwise, and a bad file reported once; the
+// same events as desktop notifications while those are on.
 
 #include "settings/alertplayer.h"
+#include "settings/desktopnotifier.h"
 #include "settings/settingsfiles.h"
 #include "tests/support/testenv.h"
 
@@ -14,6 +16,12 @@ class StandInOutput : public AlertOutput {
 public:
     void play(const QString& path) override { played << QFileInfo(path).fileName(); }
     QStringList played;
+};
+
+class StandInNotifier : public DesktopNotifier {
+public:
+    void notify(const QString& summary, const QString&) override { shown << summary; }
+    QStringList shown;
 };
 
 } // namespace
@@ -41,33 +49,42 @@ private slots:
         QVERIFY(writeAlertSettings(alerts));
 
         StandInOutput output;
-        AlertPlayer player(&output);
+        StandInNotifier notifier;
+        AlertPlayer player(&output, &notifier);
         player.disconnected(); // no connection was made: nothing ends
         player.connected();
         player.messageArrived();
         player.disconnected(); // its check box is off
         QCOMPARE(output.played, (QStringList{"connect.wav", "sms.wav"}));
+        // Notifications don't follow the sounds' check boxes.
+        QCOMPARE(notifier.shown, (QStringList{"Connected", "New message", "Disconnected"}));
 
         // An applied change counts at the next event.
         alerts.disconnectMute = 1;
         alerts.smsMute = 0;
+        alerts.desktopNotices = 0;
         QVERIFY(writeAlertSettings(alerts));
         output.played.clear();
+        notifier.shown.clear();
         player.connected();
         player.disconnected();
         player.messageArrived();
         QCOMPARE(output.played, (QStringList{"connect.wav", "disconnect.ogg"}));
+        QVERIFY(notifier.shown.isEmpty());
     }
 
     void silentByDefault() {
         QFile::remove(alertSettingsFile());
         writeMissingSettingsFiles();
         StandInOutput output;
-        AlertPlayer player(&output);
+        StandInNotifier notifier;
+        AlertPlayer player(&output, &notifier);
         player.connected();
         player.messageArrived();
         player.disconnected();
         QVERIFY(output.played.isEmpty());
+        // Notifications are on until the user switches them off.
+        QCOMPARE(notifier.shown.size(), 3);
     }
 
     void aBadFileIsReportedOnce() {
@@ -78,7 +95,7 @@ private slots:
         alerts.connectMute = 1;
         QVERIFY(writeAlertSettings(alerts));
         StandInOutput output;
-        AlertPlayer player(&output);
+        AlertPlayer player(&output, nullptr);
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("gone\\.wav.*can't be played"));
         player.messageArrived();

@@ -47,11 +47,22 @@ private slots:
         AlertSettings alerts;
         alerts.conAlert = "/home/me/sounds/ring, loud.wav";
         alerts.smsMute = 1;
+        alerts.desktopNotices = 0;
+        alerts.closeToTray = 1;
         QVERIFY(writeAlertSettings(alerts));
         const AlertSettings read = readAlertSettings();
         QCOMPARE(read.conAlert, alerts.conAlert);
         QCOMPARE(read.smsMute, 1);
         QCOMPARE(read.disconnectMute, 0);
+        QCOMPARE(read.desktopNotices, 0);
+        QCOMPARE(read.closeToTray, 1);
+        // A file of an older version: notifications on, the window closes.
+        QFile alertFile(env.dataPath("alertsetconfigrc"));
+        QVERIFY(alertFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        alertFile.write("[alertSetConfig]\nsmsMute=1\n");
+        alertFile.close();
+        QCOMPARE(readAlertSettings().desktopNotices, 1);
+        QCOMPARE(readAlertSettings().closeToTray, 0);
 
         MessageSettings messages;
         messages.smsCenter = "+8613800100500";
