@@ -4,4 +4,4 @@
 # place nor in an installed program's user folder.
 set(VELTO_USER_FILES
   sms.xml contact.xml totalRecord.conf defaultRecord.conf
-  networksetconfigrc messagesetconfigrc alertsetconfigrc debug.log)
+  networksetconfigrc messagesetconfigrc alertsetconfigrc traffichistory debug.log)

@@ -3,10 +3,14 @@
 #include "connection/connectionglobals.h"
 #include "connection/traffic.h"
 #include "modem/serialthread.h"
+#include "settings/settingsfiles.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QtDebug>
+
+#include <algorithm>
 
 namespace {
 
@@ -159,6 +163,10 @@ void ConnectionController::slotDelayMessageBox() {
 
 void ConnectionController::succeed() {
     state_ = State::Connected;
+    connectedAt_ = QDateTime::currentDateTime();
+    lastSent_ = 0;
+    lastReceived_ = 0;
+    shownLevel_ = LimitLevel::Below;
     dataStateConnectingStop();
     view_.setConnectButtonText(tr("Disconnect"));
     connectOrDisconnectButton = 0;
@@ -183,6 +191,8 @@ void ConnectionController::safeKillWvdail() {
 }
 
 void ConnectionController::slotKillWvdial() {
+    if (state_ == State::Connected)
+        recordConnection();
     state_ = State::Disconnecting;
     dataDisplayEnd();
     view_.setCaptionVisible(true);
@@ -229,6 +239,7 @@ void ConnectionController::finishDisconnect() {
     const bool restored = files_.recoverConfigData();
     view_.setConnectButtonText(tr("Connect"));
     dataState(0);
+    showUsage();
     receive_flag = false;
     if (link_)
         link_->atUnlock();
@@ -310,4 +321,64 @@ void ConnectionController::slotDataDisplay() {
     view_.showTraffic(tr("Amount Data of Transported: ") + QString::fromLatin1(transmitted),
                       tr("Amount Data of Received: ") + QString::fromLatin1(received),
                       tr("Connected Time: ") + timeFormat(now() - connectedSinceMs_));
+    if (state_ != State::Connected)
+        return;
+    readCounts();
+    showUsage();
+    checkLimit();
+}
+
+// --- data used and the monthly limit ----------------------------------------------------
+
+void ConnectionController::readCounts() {
+    char received[RawCountSize] = "0";
+    char transmitted[RawCountSize] = "0";
+    Read_ip_amount(received, transmitted);
+    // The counts only grow while the link is up; a smaller one is a reading
+    // of a link that is already gone.
+    lastSent_ = std::max(lastSent_, QByteArray(transmitted).toLongLong());
+    lastReceived_ = std::max(lastReceived_, QByteArray(received).toLongLong());
+}
+
+void ConnectionController::showUsage() {
+    const NetworkSettings settings = readNetworkSettings();
+    const QDate today = QDate::currentDate();
+    const qint64 live = state_ == State::Connected ? lastSent_ + lastReceived_ : 0;
+    const auto [first, last] = billingPeriod(today, settings.billingDay);
+    const qint64 period = history_.bytesBetween(first, last) + live;
+    QString summary = tr("Today: %1    This month: %2")
+                          .arg(byteText(history_.day(today).bytes() + live), byteText(period));
+    if (settings.monthlyLimitMB > 0)
+        summary += tr(" of %1").arg(byteText(qint64(settings.monthlyLimitMB) * 1024 * 1024));
+    QList<DayUsage> days = history_.lastDays(today, 30);
+    days.last().received += live; // the live connection as received data: only the total shows
+    view_.showUsage(summary, days);
+}
+
+void ConnectionController::checkLimit() {
+    const NetworkSettings settings = readNetworkSettings();
+    const qint64 limit = qint64(settings.monthlyLimitMB) * 1024 * 1024;
+    const auto [first, last] = billingPeriod(QDate::currentDate(), settings.billingDay);
+    const LimitLevel level =
+        limitLevel(history_.bytesBetween(first, last) + lastSent_ + lastReceived_, limit);
+    if (level <= shownLevel_)
+        return;
+    shownLevel_ = level;
+    if (level == LimitLevel::Warning) {
+        emit usageWarning(kLimitWarningPercent);
+        return;
+    }
+    const bool disconnecting = settings.limitDisconnect != 0;
+    emit limitReached(disconnecting);
+    if (disconnecting)
+        failAndRestore(ConnectionView::Box::Warning,
+                       tr("This month's data limit of %1 is reached: the connection was ended.")
+                           .arg(byteText(limit)));
+}
+
+void ConnectionController::recordConnection() {
+    readCounts();
+    history_.add(connectedAt_, QDateTime::currentDateTime(), lastSent_, lastReceived_);
+    if (!history_.save())
+        qWarning("the traffic history could not be written");
 }

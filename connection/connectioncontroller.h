@@ -13,6 +13,7 @@
 #include "connection/connectionview.h"
 #include "connection/dialercontrol.h"
 #include "connection/dialerfiles.h"
+#include "connection/traffichistory.h"
 
 #include <QObject>
 #include <QString>
@@ -81,6 +82,9 @@ public:
     void dataDisplay();
     void dataDisplayEnd();
     void slotDataDisplay();
+    // Today's and the billing period's use, the live connection included,
+    // and the last 30 days, on the page.
+    void showUsage();
 
 signals:
     void sigUpdateDisconnectPixmap();
@@ -89,6 +93,10 @@ signals:
     void sigConnectingStart();
     // Delivered before dialling starts: the modem gets the PDP context.
     void sigPDPSetCommand();
+    // The billing period's use came to kLimitWarningPercent of the monthly
+    // limit, or to the limit itself; once each per connection.
+    void usageWarning(int percent);
+    void limitReached(bool disconnecting);
 
 private:
     void connectNow();
@@ -99,6 +107,12 @@ private:
     void failAndRestore(ConnectionView::Box kind, const QString& text);
     void finishDisconnect();
     qint64 now() const { return clock_(); }
+    // Reads the link's byte counts into lastSent_ and lastReceived_.
+    void readCounts();
+    // Warns or ends the connection as the monthly limit asks.
+    void checkLimit();
+    // Adds the connection that is going down to the history.
+    void recordConnection();
 
     ConnectionView& view_;
     SerialThread* link_;
@@ -122,5 +136,10 @@ private:
     qint64 dialStartMs_ = 0;
     qint64 killStartMs_ = 0;
     qint64 connectedSinceMs_ = 0;
+    TrafficHistory history_;
+    QDateTime connectedAt_;
+    qint64 lastSent_ = 0;
+    qint64 lastReceived_ = 0;
+    LimitLevel shownLevel_ = LimitLevel::Below;
     std::optional<std::pair<ConnectionView::Box, QString>> pendingMessage_;
 };

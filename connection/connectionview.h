@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+struct DayUsage;
 
 // What the connection controller needs from the internet page. The page
 // implements it with its widgets; tests implement it with a recorder.
@@ -19,6 +22,8 @@ public:
     // Amounts sent and received and the connected time, or none of them.
     virtual void showTraffic(const QString& sent, const QString& received, const QString& time) = 0;
     virtual void hideTraffic() = 0;
+    // The data used today and in the billing period, and the last 30 days.
+    virtual void showUsage(const QString& summary, const QList<DayUsage>& days) = 0;
 
     enum class Box { Information, Warning };
     virtual void message(Box kind, const QString& text) = 0;

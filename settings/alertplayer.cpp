@@ -33,6 +33,17 @@ void AlertPlayer::messageArrived() {
     notify(alerts, tr("New message"), tr("A short message has arrived."));
 }
 
+void AlertPlayer::usageWarning(int percent) {
+    notify(readAlertSettings(), tr("Data limit"),
+           tr("%1 % of this month's data limit is used.").arg(percent));
+}
+
+void AlertPlayer::limitReached(bool disconnecting) {
+    notify(readAlertSettings(), tr("Data limit reached"),
+           disconnecting ? tr("This month's data limit is used up: the connection was ended.")
+                         : tr("This month's data limit is used up."));
+}
+
 void AlertPlayer::notify(const AlertSettings& alerts, const QString& summary, const QString& body) {
     if (notifier_ && alerts.desktopNotices != 0)
         notifier_->notify(summary, body);

@@ -37,6 +37,9 @@ public slots:
     // Only after connected(): a connection attempt that failed ends nothing.
     void disconnected();
     void messageArrived();
+    // The month's data came near its limit, or to it (notifications only).
+    void usageWarning(int percent);
+    void limitReached(bool disconnecting);
 
 private:
     void play(bool enabled, const QString& path);

@@ -6,7 +6,8 @@
 #include "settings/settingsfiles.h"
 
 void recoverDataFolder() {
-    QStringList written = {QStringLiteral("smsparts.xml"), QStringLiteral(".restore-journal")};
+    QStringList written = {QStringLiteral("smsparts.xml"), QStringLiteral(".restore-journal"),
+                           QStringLiteral("traffichistory")};
     for (const QString& name : Backup::memberNames())
         written << name << '.' + name + ".restore-new" << '.' + name + ".restore-old";
     removeInterruptedWrites(dataFile(QString()), written);

@@ -79,6 +79,9 @@ NetworkSettings readNetworkSettings() {
     NetworkSettings s;
     s.networkSlect = file.number("/networkSlect");
     s.modePerferred = file.number("/modePerferred");
+    s.monthlyLimitMB = file.number("/monthlyLimitMB");
+    s.billingDay = file.number("/billingDay", s.billingDay);
+    s.limitDisconnect = file.number("/limitDisconnect");
     return s;
 }
 
@@ -110,6 +113,9 @@ bool writeNetworkSettings(const NetworkSettings& s) {
     SettingsFile file(networkSettingsFile(), NetworkGroup);
     file.set("/networkSlect", s.networkSlect);
     file.set("/modePerferred", s.modePerferred);
+    file.set("/monthlyLimitMB", s.monthlyLimitMB);
+    file.set("/billingDay", s.billingDay);
+    file.set("/limitDisconnect", s.limitDisconnect);
     return file.commit();
 }
 

@@ -11,6 +11,9 @@
 struct NetworkSettings {
     int networkSlect = 0;  // 0 automatic, 1 manual operator selection
     int modePerferred = 0; // 0 UMTS preferred, 1 GPRS/EDGE preferred, 2 UMTS only, 3 GPRS/EDGE only
+    int monthlyLimitMB = 0;  // the data of a billing period; 0: no limit
+    int billingDay = 1;      // the day of the month a billing period starts (1-31)
+    int limitDisconnect = 0; // 1: the connection ends at the limit
 };
 
 struct MessageSettings {

@@ -27,6 +27,26 @@
         <source>A short message has arrived.</source>
         <translation>收到一則簡訊。</translation>
     </message>
+    <message>
+        <source>Data limit</source>
+        <translation>數據用量上限</translation>
+    </message>
+    <message>
+        <source>%1 % of this month&apos;s data limit is used.</source>
+        <translation>本月數據用量已達上限的 %1 %。</translation>
+    </message>
+    <message>
+        <source>Data limit reached</source>
+        <translation>已達數據用量上限</translation>
+    </message>
+    <message>
+        <source>This month&apos;s data limit is used up: the connection was ended.</source>
+        <translation>本月數據用量已用完：連線已結束。</translation>
+    </message>
+    <message>
+        <source>This month&apos;s data limit is used up.</source>
+        <translation>本月數據用量已用完。</translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -347,6 +367,30 @@
     <message>
         <source>Keep running in the tray when the window is closed</source>
         <translation>關閉視窗時在系統匣中繼續執行</translation>
+    </message>
+    <message>
+        <source>Monthly data limit</source>
+        <translation>每月數據用量上限</translation>
+    </message>
+    <message>
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>無上限</translation>
+    </message>
+    <message>
+        <source>The day of the month your billing period starts</source>
+        <translation>每月計費週期開始的日期</translation>
+    </message>
+    <message>
+        <source>Disconnect at the limit</source>
+        <translation>達上限時中斷連線</translation>
+    </message>
+    <message>
+        <source>from day</source>
+        <translation>起始日</translation>
     </message>
 </context>
 <context>
@@ -921,6 +965,18 @@
     <message>
         <source>Connected Time: </source>
         <translation>連線時間：</translation>
+    </message>
+    <message>
+        <source>Today: %1    This month: %2</source>
+        <translation>今天：%1    本月：%2</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> / %1</translation>
+    </message>
+    <message>
+        <source>This month&apos;s data limit of %1 is reached: the connection was ended.</source>
+        <translation>已達本月 %1 的數據用量上限：連線已結束。</translation>
     </message>
 </context>
 <context>
@@ -2141,6 +2197,10 @@ Doyou want to overwrite it?</source>
     <message>
         <source>Service codes...</source>
         <translation>服務代碼...</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>最近 30 天</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,26 @@
         <source>A short message has arrived.</source>
         <translation>Eine Kurznachricht ist eingegangen.</translation>
     </message>
+    <message>
+        <source>Data limit</source>
+        <translation>Datenlimit</translation>
+    </message>
+    <message>
+        <source>%1 % of this month&apos;s data limit is used.</source>
+        <translation>%1 % des Datenlimits dieses Monats sind verbraucht.</translation>
+    </message>
+    <message>
+        <source>Data limit reached</source>
+        <translation>Datenlimit erreicht</translation>
+    </message>
+    <message>
+        <source>This month&apos;s data limit is used up: the connection was ended.</source>
+        <translation>Das Datenlimit dieses Monats ist verbraucht: Die Verbindung wurde beendet.</translation>
+    </message>
+    <message>
+        <source>This month&apos;s data limit is used up.</source>
+        <translation>Das Datenlimit dieses Monats ist verbraucht.</translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -347,6 +367,30 @@
     <message>
         <source>Keep running in the tray when the window is closed</source>
         <translation>Beim Schließen des Fensters im Infobereich weiterlaufen</translation>
+    </message>
+    <message>
+        <source>Monthly data limit</source>
+        <translation>Monatliches Datenlimit</translation>
+    </message>
+    <message>
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Kein Limit</translation>
+    </message>
+    <message>
+        <source>The day of the month your billing period starts</source>
+        <translation>Der Tag des Monats, an dem Ihr Abrechnungszeitraum beginnt</translation>
+    </message>
+    <message>
+        <source>Disconnect at the limit</source>
+        <translation>Beim Limit trennen</translation>
+    </message>
+    <message>
+        <source>from day</source>
+        <translation>ab Tag</translation>
     </message>
 </context>
 <context>
@@ -921,6 +965,18 @@
     <message>
         <source>Connected Time: </source>
         <translation>Verbindungsdauer: </translation>
+    </message>
+    <message>
+        <source>Today: %1    This month: %2</source>
+        <translation>Heute: %1    Dieser Monat: %2</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> von %1</translation>
+    </message>
+    <message>
+        <source>This month&apos;s data limit of %1 is reached: the connection was ended.</source>
+        <translation>Das Datenlimit von %1 für diesen Monat ist erreicht: Die Verbindung wurde beendet.</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2201,10 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Service codes...</source>
         <translation>Servicecodes...</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>Die letzten 30 Tage</translation>
     </message>
 </context>
 <context>

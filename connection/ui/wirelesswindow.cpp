@@ -3,6 +3,7 @@
 #include "app/commonconfig.h"
 #include "app/globals.h"
 #include "connection/connectioncontroller.h"
+#include "connection/ui/usagechart.h"
 #include "mainwindow/ui/launcher.h"
 #include "mainwindow/ui/servicecodesdialog.h"
 #include "widgets/mybutton.h"
@@ -83,6 +84,11 @@ WirelessWindow::WirelessWindow(QWidget* parent, const char* name, SerialThread* 
     connect(mirelmobileButton, &QPushButton::clicked, this,
             &WirelessWindow::slotClickedMirelButton);
 
+    usageLabel = pageLabel(this, "usageLabel", {}, muted, QRect(190, 194, 300, 18));
+    usageChart = new UsageChart(this);
+    usageChart->setGeometry(190, 216, 270, 40);
+    usageChart->setToolTip(tr("The last 30 days"));
+
     serviceCodesButton = new QPushButton(tr("Service codes..."), this);
     serviceCodesButton->setObjectName("serviceCodesButton");
     serviceCodesButton->setFlat(true);
@@ -111,6 +117,7 @@ WirelessWindow::WirelessWindow(QWidget* parent, const char* name, SerialThread* 
     // Direct: the PDP context is set before the dialler starts.
     connect(controller_, &ConnectionController::sigPDPSetCommand, this,
             &WirelessWindow::sigPDPSetCommand, Qt::DirectConnection);
+    controller_->showUsage();
 }
 
 WirelessWindow::~WirelessWindow() = default;
@@ -182,6 +189,11 @@ void WirelessWindow::showTraffic(const QString& sent, const QString& received,
 void WirelessWindow::hideTraffic() {
     for (QLabel* line : {sendLabel, receiveLabel, timeLabel})
         line->hide();
+}
+
+void WirelessWindow::showUsage(const QString& summary, const QList<DayUsage>& days) {
+    usageLabel->setText(summary);
+    usageChart->setDays(days);
 }
 
 void WirelessWindow::message(Box kind, const QString& text) {

@@ -9,6 +9,7 @@ class ConnectionController;
 class QLabel;
 class MyButton;
 class QPushButton;
+class UsageChart;
 class SerialThread;
 
 // The internet connection page: caption, connect button, state image and
@@ -36,6 +37,9 @@ public:
     QLabel* logoLabel;
     // Opens the service codes dialog (balance queries and the like).
     QPushButton* serviceCodesButton;
+    // The data used today and this billing period, and a bar a day for 30 days.
+    QLabel* usageLabel;
+    UsageChart* usageChart;
 
 signals:
     void sigUpdateDisconnectPixmap();
@@ -73,6 +77,7 @@ protected:
     void setCaptionVisible(bool visible) override;
     void showTraffic(const QString& sent, const QString& received, const QString& time) override;
     void hideTraffic() override;
+    void showUsage(const QString& summary, const QList<DayUsage>& days) override;
     void message(Box kind, const QString& text) override;
 
 private:

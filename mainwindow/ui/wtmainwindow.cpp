@@ -2,6 +2,7 @@
 
 #include "app/commonconfig.h"
 #include "app/globals.h"
+#include "connection/connectioncontroller.h"
 #include "connection/pdpcontext.h"
 #include "connection/ui/wirelesswindow.h"
 #include "mainwindow/statusmonitor.h"
@@ -131,6 +132,10 @@ void WTMainWindow::init() {
     connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, alerts,
             &AlertPlayer::disconnected);
     connect(link, &SerialThread::newMessageNotice, alerts, &AlertPlayer::messageArrived);
+    connect(wirelesswindow->controller(), &ConnectionController::usageWarning, alerts,
+            &AlertPlayer::usageWarning);
+    connect(wirelesswindow->controller(), &ConnectionController::limitReached, alerts,
+            &AlertPlayer::limitReached);
     connect(wirelesswindow, &WirelessWindow::sigUpdateConnectPixmap, this,
             &WTMainWindow::slotUpdateConnectPixmap);
     connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, this,

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 
 namespace {
@@ -78,6 +79,9 @@ void CSetting::connectEdits() {
     connect(modeButtons, &QButtonGroup::idClicked, this, &CSetting::modeButtongroup_clicked);
     for (QButtonGroup* group : {networkButtons, modeButtons})
         connect(group, &QButtonGroup::idClicked, this, &CSetting::activeNetApplyButton);
+    for (QSpinBox* box : {limitSpinBox, billingDaySpinBox})
+        connect(box, &QSpinBox::valueChanged, this, &CSetting::activeNetApplyButton);
+    connect(limitDisconnectCheckBox, &QCheckBox::clicked, this, &CSetting::activeNetApplyButton);
     connect(smscenterLineedit, &QLineEdit::textEdited, this, &CSetting::activeSmsApplyButton);
     for (QComboBox* box : {smsLocaComboBox, validperiodComboBox})
         connect(box, &QComboBox::activated, this, &CSetting::activeSmsApplyButton);
@@ -197,6 +201,14 @@ void CSetting::readSettings() {
 
 void CSetting::readNetworkSettings() {
     const NetworkSettings stored = ::readNetworkSettings();
+    // Setting the values doesn't count as a change to apply.
+    for (QSpinBox* box : {limitSpinBox, billingDaySpinBox})
+        box->blockSignals(true);
+    limitSpinBox->setValue(stored.monthlyLimitMB);
+    billingDaySpinBox->setValue(stored.billingDay);
+    for (QSpinBox* box : {limitSpinBox, billingDaySpinBox})
+        box->blockSignals(false);
+    limitDisconnectCheckBox->setChecked(stored.limitDisconnect != 0);
     const bool manual = stored.networkSlect != 0;
     (manual ? manualButton : AutoButton)->setChecked(true);
     showManualChoice(manual);
@@ -231,8 +243,11 @@ void CSetting::readAlertSettings() {
 }
 
 void CSetting::writeSettings() {
-    const NetworkApply network = planNetworkApply(
-        manualButton->isChecked(), modeButtons->checkedId(), modeChanged_, ::readNetworkSettings());
+    NetworkApply network = planNetworkApply(manualButton->isChecked(), modeButtons->checkedId(),
+                                            modeChanged_, ::readNetworkSettings());
+    network.stored.monthlyLimitMB = limitSpinBox->value();
+    network.stored.billingDay = billingDaySpinBox->value();
+    network.stored.limitDisconnect = limitDisconnectCheckBox->isChecked();
     if (network.modemMode != 0)
         sendModemMode(network.modemMode);
     modeChanged_ = false;

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
+class QSpinBox;
 class QStackedWidget;
 class Config;
 class MyButton;
@@ -94,6 +95,12 @@ public:
     QRadioButton* SecondGButton;
     QRadioButton* ThirdGOnlyButton;
     QRadioButton* SecondGOnlyButton;
+    // The monthly data limit in MB (0: none), its billing day, and whether
+    // the connection ends at it.
+    QGroupBox* limitGroup;
+    QSpinBox* limitSpinBox;
+    QSpinBox* billingDaySpinBox;
+    QCheckBox* limitDisconnectCheckBox;
     MyButton* netApplyButton;
     MyButton* netCancelButton;
 

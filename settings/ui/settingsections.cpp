@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -194,6 +195,29 @@ QWidget* CSetting::buildNetworkSection() {
         modeGrid->addWidget(modes[id], id % 2, id / 2);
     }
     layout->addWidget(modeButtongroup);
+
+    limitGroup = groupBox(section, "limitGroup", tr("Monthly data limit"));
+    auto* limitRow = new QHBoxLayout(limitGroup);
+    limitSpinBox = new QSpinBox(limitGroup);
+    limitSpinBox->setObjectName("limitSpinBox");
+    limitSpinBox->setRange(0, 10000000);
+    limitSpinBox->setSingleStep(100);
+    limitSpinBox->setSuffix(tr(" MB"));
+    limitSpinBox->setSpecialValueText(tr("No limit"));
+    billingDaySpinBox = new QSpinBox(limitGroup);
+    billingDaySpinBox->setObjectName("billingDaySpinBox");
+    billingDaySpinBox->setRange(1, 31);
+    billingDaySpinBox->setToolTip(tr("The day of the month your billing period starts"));
+    limitDisconnectCheckBox = new QCheckBox(tr("Disconnect at the limit"), limitGroup);
+    limitDisconnectCheckBox->setObjectName("limitDisconnectCheckBox");
+    limitRow->addWidget(limitSpinBox);
+    limitRow->addSpacing(12);
+    limitRow->addWidget(new QLabel(tr("from day"), limitGroup));
+    limitRow->addWidget(billingDaySpinBox);
+    limitRow->addSpacing(12);
+    limitRow->addWidget(limitDisconnectCheckBox);
+    limitRow->addStretch();
+    layout->addWidget(limitGroup);
 
     netApplyButton = actionButton(section, "netApplyButton", tr("Apply"));
     netCancelButton = actionButton(section, "netCancelButton", tr("Cancel"));

@@ -11,7 +11,9 @@
 #include "connection/dialercontrol.h"
 #include "connection/leftoverconnection.h"
 #include "connection/profilerecord.h"
+#include "connection/traffichistory.h"
 #include "modem/serialthread.h"
+#include "settings/settingsfiles.h"
 #include "tests/connection/dialerroot.h"
 
 #include <QElapsedTimer>
@@ -32,6 +34,8 @@ struct RecordingView : ConnectionView {
     bool captionVisible = true;
     QStringList traffic; // sent | received | time, or empty when hidden
     QStringList messages;
+    QString usage;
+    QList<DayUsage> usageDays;
 
     void setConnectButtonText(const QString& text) override { buttonText = text; }
     void setConnectButtonEnabled(bool enabled) override { buttonEnabled = enabled; }
@@ -42,6 +46,10 @@ struct RecordingView : ConnectionView {
         traffic = {sent, received, time};
     }
     void hideTraffic() override { traffic.clear(); }
+    void showUsage(const QString& summary, const QList<DayUsage>& days) override {
+        usage = summary;
+        usageDays = days;
+    }
     void message(Box, const QString& text) override { messages << text; }
 };
 
@@ -85,16 +93,9 @@ class TestConnection : public QObject {
         return controller_->state() == state;
     }
 
-private slots:
-    void init() {
-        env_ = std::make_unique<TestEnv>();
-        QVERIFY(DialerRoot::prepare(*env_));
-        theModemSerialPortName = "/dev/ttyUSB0";
-        connecting = 0;
-        connectOrDisconnectButton = 1;
-        receive_flag = false;
-        dialer("");
-
+    // A fresh page and controller, on the files as they stand.
+    void makeController() {
+        controller_.reset();
         view_ = RecordingView();
         controller_ = std::make_unique<ConnectionController>(view_, nullptr);
         ConnectionTiming timing;
@@ -106,6 +107,18 @@ private slots:
         controller_->setTiming(timing);
         realTime_.start();
         controller_->setClock([this] { return realTime_.elapsed() * Speed; });
+    }
+
+private slots:
+    void init() {
+        env_ = std::make_unique<TestEnv>();
+        QVERIFY(DialerRoot::prepare(*env_));
+        theModemSerialPortName = "/dev/ttyUSB0";
+        connecting = 0;
+        connectOrDisconnectButton = 1;
+        receive_flag = false;
+        dialer("");
+        makeController();
     }
     void cleanup() {
         if (controller_ && controller_->dialerRunning()) {
@@ -170,6 +183,61 @@ private slots:
         QVERIFY(!receive_flag);
         QVERIFY(view_.messages.isEmpty());
         verifyFilesAsBefore();
+
+        // The connection's data is in the history, and on the page.
+        const DayUsage today = TrafficHistory().day(QDate::currentDate());
+        QVERIFY(today.bytes() > 0 && today.seconds >= 0);
+        QVERIFY(view_.usage.startsWith("Today: "));
+        QCOMPARE(view_.usageDays.size(), 30);
+        QCOMPARE(view_.usageDays.last().bytes(), today.bytes());
+    }
+
+    // With this month's data near or at the limit: a warning at 90 %, and
+    // at 100 % a notice, and the connection ended when the user chose so.
+    void monthlyLimit_data() {
+        QTest::addColumn<int>("usedPercent");
+        QTest::addColumn<bool>("disconnect");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("warning") << 90 << true << "warning 90";
+        QTest::newRow("reached, kept") << 100 << false << "reached kept";
+        QTest::newRow("reached, ended") << 100 << true << "reached ended";
+    }
+    void monthlyLimit() {
+        QFETCH(int, usedPercent);
+        QFETCH(bool, disconnect);
+        QFETCH(QString, expected);
+        NetworkSettings settings;
+        settings.monthlyLimitMB = 10;
+        settings.billingDay = 1;
+        settings.limitDisconnect = disconnect;
+        QVERIFY(writeNetworkSettings(settings));
+        const qint64 limit = qint64(10) << 20;
+        {
+            TrafficHistory history;
+            const QDateTime start(QDate::currentDate(), QTime(0, 0));
+            history.add(start, start, limit * usedPercent / 100, 0);
+            QVERIFY(history.save());
+        }
+        makeController();
+        QStringList seen;
+        connect(controller_.get(), &ConnectionController::usageWarning, this,
+                [&](int percent) { seen << QString("warning %1").arg(percent); });
+        connect(controller_.get(), &ConnectionController::limitReached, this,
+                [&](bool ending) { seen << (ending ? "reached ended" : "reached kept"); });
+        click();
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 8000);
+        QTest::qWait(300); // once only
+        QCOMPARE(seen, QStringList{expected});
+        QVERIFY(view_.usage.endsWith(" of 10.0 MB"));
+        if (disconnect && usedPercent == 100) {
+            QVERIFY(waitFor(ConnectionController::State::Disconnected));
+            QCOMPARE(view_.messages,
+                     QStringList{"This month's data limit of 10.0 MB is reached: the "
+                                 "connection was ended."});
+            verifyFilesAsBefore();
+        } else {
+            QCOMPARE(controller_->state(), ConnectionController::State::Connected);
+        }
     }
 
     // Every failure after dialling takes the dialer down and restores the

@@ -187,7 +187,9 @@ void fuzzSettingsFiles(const uint8_t* data, size_t size) {
     const NetworkSettings n = readNetworkSettings();
     const MessageSettings m = readMessagesSettings();
     const AlertSettings a = readAlertSettings();
-    require(n.networkSlect == network.networkSlect && n.modePerferred == network.modePerferred);
+    require(n.networkSlect == network.networkSlect && n.modePerferred == network.modePerferred &&
+            n.monthlyLimitMB == network.monthlyLimitMB && n.billingDay == network.billingDay &&
+            n.limitDisconnect == network.limitDisconnect);
     require(m.smsCenter == message.smsCenter && m.smsLoca == message.smsLoca &&
             m.validPeriod == message.validPeriod && m.deliveReport == message.deliveReport);
     require(a.conAlert == alert.conAlert && a.disconAlert == alert.disconAlert &&

@@ -232,6 +232,7 @@ void TestStatusMonitor::modemLostStopsTheDialer() {
         void setCaptionVisible(bool) override {}
         void showTraffic(const QString&, const QString&, const QString&) override {}
         void hideTraffic() override {}
+        void showUsage(const QString&, const QList<DayUsage>&) override {}
         void message(Box, const QString&) override {}
     } page;
     ConnectionController connection(page, f.link.get());

@@ -56,8 +56,11 @@ private slots:
         player.messageArrived();
         player.disconnected(); // its check box is off
         QCOMPARE(output.played, (QStringList{"connect.wav", "sms.wav"}));
+        player.usageWarning(90);
+        player.limitReached(true);
         // Notifications don't follow the sounds' check boxes.
-        QCOMPARE(notifier.shown, (QStringList{"Connected", "New message", "Disconnected"}));
+        QCOMPARE(notifier.shown, (QStringList{"Connected", "New message", "Disconnected",
+                                              "Data limit", "Data limit reached"}));
 
         // An applied change counts at the next event.
         alerts.disconnectMute = 1;

@@ -33,8 +33,12 @@ private slots:
         QVERIFY(messages.smsCenter.isEmpty());
         QCOMPARE(readNetworkSettings().networkSlect, 0);
         QCOMPARE(readAlertSettings().connectMute, 0);
-        QVERIFY(TestEnv::readFile(env.dataPath("networksetconfigrc"))
-                    .contains("[netWorkSetConfig]\nmodePerferred=0\nnetworkSlect=0"));
+        const QByteArray network = TestEnv::readFile(env.dataPath("networksetconfigrc"));
+        QVERIFY(network.startsWith("[netWorkSetConfig]\n"));
+        for (const char* line :
+             {"\nmodePerferred=0\n", "\nnetworkSlect=0\n", "\nmonthlyLimitMB=0\n",
+              "\nbillingDay=1\n", "\nlimitDisconnect=0\n"})
+            QVERIFY2(network.contains(line), line);
 
         // Existing files are left alone.
         QVERIFY(writeNetworkSettings({1, 2}));
