@@ -50,8 +50,10 @@ void TrafficHistory::add(const QDateTime& start, const QDateTime& end, qint64 se
     if (!start.isValid() || !end.isValid() || end < start)
         return;
     const qint64 totalMs = std::max<qint64>(start.msecsTo(end), 1);
-    qint64 sentLeft = std::max<qint64>(sent, 0);
-    qint64 receivedLeft = std::max<qint64>(received, 0);
+    sent = std::max<qint64>(sent, 0);
+    received = std::max<qint64>(received, 0);
+    qint64 sentLeft = sent;
+    qint64 receivedLeft = received;
     qint64 secondsLeft = start.secsTo(end);
     for (QDateTime from = start; from <= end;) {
         const QDate date = from.date();
@@ -67,9 +69,11 @@ void TrafficHistory::add(const QDateTime& start, const QDateTime& end, qint64 se
             usage.seconds += secondsLeft;
             break;
         }
-        const qint64 ms = from.msecsTo(to);
-        const qint64 daySent = sent * ms / totalMs;
-        const qint64 dayReceived = received * ms / totalMs;
+        // The day's share of the whole time, in long double: bytes times
+        // milliseconds overflows 64 bits for a long, busy connection.
+        const long double share = static_cast<long double>(from.msecsTo(to)) / totalMs;
+        const auto daySent = static_cast<qint64>(sent * share);
+        const auto dayReceived = static_cast<qint64>(received * share);
         const qint64 daySeconds = from.secsTo(to);
         usage.sent += daySent;
         usage.received += dayReceived;

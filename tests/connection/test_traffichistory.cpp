@@ -45,6 +45,11 @@ private slots:
         QCOMPARE(usage(history, "2026-12-10"), "1000/0/43200");
         QCOMPARE(usage(history, "2026-12-11"), "0/0/0");
         QCOMPARE(history.bytesBetween(date("2026-12-07"), date("2026-12-09")), 4501);
+        // A terabyte over a day and a half: bytes times milliseconds doesn't fit 64 bits.
+        TrafficHistory big(env_->base() + "/big");
+        big.add(at("2026-12-20 12:00:00"), at("2026-12-22 00:00:00"), qint64(1) << 40, 3);
+        QCOMPARE(big.day(date("2026-12-20")).sent, (qint64(1) << 40) / 3);
+        QCOMPARE(big.bytesBetween(date("2026-12-20"), date("2026-12-22")), (qint64(1) << 40) + 3);
         const QList<DayUsage> week = history.lastDays(date("2026-12-10"), 7);
         QCOMPARE(week.size(), 7);
         QCOMPARE(week.first().day, date("2026-12-04"));
