@@ -62,11 +62,18 @@ private slots:
         player.connected();
         player.messageArrived();
         player.disconnected();
+        player.usageWarning(90);
+        player.limitReached(true);
         const QString app = "Velto Modem Connection|velto|";
-        QTRY_COMPARE(standIn.shown,
-                     (QStringList{app + "Connected|The internet connection is up.|-1",
-                                  app + "New message|A short message has arrived.|-1",
-                                  app + "Disconnected|The internet connection has ended.|-1"}));
+        QTRY_COMPARE(
+            standIn.shown,
+            (QStringList{
+                app + "Connected|The internet connection is up.|-1",
+                app + "New message|A short message has arrived.|-1",
+                app + "Disconnected|The internet connection has ended.|-1",
+                app + "Data limit|90 % of this month's data limit is used.|-1",
+                app + "Data limit reached|This month's data limit is used up: the connection was "
+                      "ended.|-1"}));
         QDBusConnection::disconnectFromBus("desktop");
     }
 
