@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "connection/profilestore.h"
+#include "connection/traffichistory.h"
 #include "phonebook/coder.h"
 #include "phonebook/contactops.h"
 #include "phonebook/iodata.h"
@@ -128,6 +129,12 @@ void seedStores(int scale, const QString& apn) {
     writeMessagesSettings({"+8613800100500", 2, 1, 0});
     writeAlertSettings({"/usr/share/sounds/up.wav", "/usr/share/sounds/down.wav",
                         "/usr/share/sounds/sms.wav", 1, 0, 1});
+    TrafficHistory history;
+    const QDateTime start(QDate(2026, 12, 1), QTime(20, 0));
+    for (int day = -365; day < 0; ++day)
+        history.add(start.addDays(day), start.addDays(day).addSecs(3600), 1000000 + day,
+                    5000000 + scale);
+    history.save();
 }
 
 // --- the operations ---------------------------------------------------------------
@@ -254,6 +261,16 @@ Write settingsApply() {
     };
 }
 
+Write trafficAdd() {
+    auto history = std::make_shared<TrafficHistory>();
+    return [history] {
+        const QDateTime start(QDate(2026, 12, 1), QTime(23, 30));
+        history->add(start, start.addSecs(3600), 2500000, 12000000);
+        return reported(history->save(),
+                        QStringLiteral("the traffic history could not be written"));
+    };
+}
+
 Write backupRestore() {
     return [] {
         QString error;
@@ -294,6 +311,7 @@ const QList<Operation>& operations() {
         {"profile edit", profileEdit},
         {"profile delete", profileDelete},
         {"settings apply", settingsApply, true},
+        {"traffic history add", trafficAdd},
         {"backup restore", backupRestore},
     };
     return all;

@@ -87,6 +87,8 @@ private slots:
             {"profile edit", openError},
             {"profile delete", "open file error!"},
             {"settings apply", "Settings could not be saved!"},
+            // The program logs this one: the connection has ended either way.
+            {"traffic history add", "the traffic history could not be written"},
             {"backup restore", unchanged},
         };
         for (const auto& [op, message] : ops) {
