@@ -30,7 +30,14 @@ void AlertPlayer::disconnected() {
 void AlertPlayer::messageArrived() {
     const AlertSettings alerts = readAlertSettings();
     play(alerts.smsMute != 0, alerts.smsAlert);
-    notify(alerts, tr("New message"), tr("A short message has arrived."));
+}
+
+void AlertPlayer::messageStored(const QString& from, const QString& text) {
+    // The start of a long text; the message page has it whole.
+    constexpr int kShownCharacters = 160;
+    notify(readAlertSettings(),
+           from.isEmpty() ? tr("New message") : tr("New message from %1").arg(from),
+           text.size() > kShownCharacters ? text.left(kShownCharacters - 1) + QChar(0x2026) : text);
 }
 
 void AlertPlayer::usageWarning(int percent) {

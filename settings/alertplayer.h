@@ -23,9 +23,9 @@ signals:
 // Plays the alert sounds chosen on the alert sub-page: when a connection is
 // made, when it ends, and when a message arrives, each only while its check
 // box is on. The same events raise a desktop notification while those are
-// switched on. The choices are read from the alert settings at each event,
-// so an applied change counts at once. A sound file that is missing or can't
-// be played is logged once and otherwise ignored.
+// switched on (a message's once it is stored, with its sender and text). The choices are read from
+// the alert settings at each event, so an applied change counts at once. A sound file that is
+// missing or can't be played is logged once and otherwise ignored.
 class AlertPlayer : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +37,8 @@ public slots:
     // Only after connected(): a connection attempt that failed ends nothing.
     void disconnected();
     void messageArrived();
+    // The message that arrived is in the inbox: its notification.
+    void messageStored(const QString& from, const QString& text);
     // The month's data came near its limit, or to it (notifications only).
     void usageWarning(int percent);
     void limitReached(bool disconnecting);

@@ -52,15 +52,18 @@ Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const QString& rep
     if (!parseReadReply(reply, index, &rec, &concat))
         return {};
     rec.state = state;
-    if (!concat || concat->total < 2)
-        return storeInInbox(store, rec) ? Arrival{true, state == newWord ? 1 : 0} : Arrival{};
+    if (!concat || concat->total < 2) {
+        if (!storeInInbox(store, rec))
+            return {};
+        return {true, state == newWord ? 1 : 0, QString::fromLatin1(rec.TPA), rec.contentStr};
+    }
 
     QString key;
     switch (parts.add(rec, *concat, now, &key)) {
     case PartStore::Added::Failed:
         return {};
     case PartStore::Added::Waiting:
-        return {true, 0};
+        return {true, 0, {}, {}};
     case PartStore::Added::Complete:
         break;
     }
@@ -73,7 +76,7 @@ Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const QString& rep
     // Should this write fail, the parts file still lists the message and it
     // would come again after a day: a copy, never a loss.
     parts.save();
-    return {true, whole.state == newWord ? 1 : 0};
+    return {true, whole.state == newWord ? 1 : 0, QString::fromLatin1(whole.TPA), whole.contentStr};
 }
 
 bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state) {

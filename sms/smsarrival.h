@@ -25,6 +25,10 @@ bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec,
 struct Arrival {
     bool kept = false; // on the PC now, as a message or a waiting part: the modem's copy may go
     int storedNew = 0; // messages that went into the inbox under the unread state
+    // The sender and text of the message that went into the inbox; empty
+    // while a part of a long message waits for the others.
+    QString from;
+    QString text;
 };
 
 // Stores the message of a reply to "AT+CMGR" with `state` in the PC inbox

@@ -24,10 +24,6 @@
         <translation>新簡訊</translation>
     </message>
     <message>
-        <source>A short message has arrived.</source>
-        <translation>收到一則簡訊。</translation>
-    </message>
-    <message>
         <source>Data limit</source>
         <translation>數據用量上限</translation>
     </message>
@@ -46,6 +42,10 @@
     <message>
         <source>This month&apos;s data limit is used up.</source>
         <translation>本月數據用量已用完。</translation>
+    </message>
+    <message>
+        <source>New message from %1</source>
+        <translation>來自 %1 的新簡訊</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,6 @@
         <translation>Neue Nachricht</translation>
     </message>
     <message>
-        <source>A short message has arrived.</source>
-        <translation>Eine Kurznachricht ist eingegangen.</translation>
-    </message>
-    <message>
         <source>Data limit</source>
         <translation>Datenlimit</translation>
     </message>
@@ -46,6 +42,10 @@
     <message>
         <source>This month&apos;s data limit is used up.</source>
         <translation>Das Datenlimit dieses Monats ist verbraucht.</translation>
+    </message>
+    <message>
+        <source>New message from %1</source>
+        <translation>Neue Nachricht von %1</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,7 @@ void WTMainWindow::init() {
     connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, alerts,
             &AlertPlayer::disconnected);
     connect(link, &SerialThread::newMessageNotice, alerts, &AlertPlayer::messageArrived);
+    connect(shortmessage, &CShortMsg::messageStored, alerts, &AlertPlayer::messageStored);
     connect(wirelesswindow->controller(), &ConnectionController::usageWarning, alerts,
             &AlertPlayer::usageWarning);
     connect(wirelesswindow->controller(), &ConnectionController::limitReached, alerts,

@@ -131,6 +131,8 @@ signals:
     void showInbox();
     // The number of unread messages changed (unreadMsgCount).
     void sigUnreadChanged();
+    // An arriving message went into the PC inbox (a long one once whole).
+    void messageStored(const QString& from, const QString& text);
 
 public slots:
     void InboxClicked();

@@ -60,7 +60,7 @@ private slots:
         DesktopNotifier notifier;
         AlertPlayer player(&output, &notifier);
         player.connected();
-        player.messageArrived();
+        player.messageStored("+491701234567", QString(200, 'x'));
         player.disconnected();
         player.usageWarning(90);
         player.limitReached(true);
@@ -69,7 +69,7 @@ private slots:
             standIn.shown,
             (QStringList{
                 app + "Connected|The internet connection is up.|-1",
-                app + "New message|A short message has arrived.|-1",
+                app + "New message from +491701234567|" + QString(159, 'x') + QChar(0x2026) + "|-1",
                 app + "Disconnected|The internet connection has ended.|-1",
                 app + "Data limit|90 % of this month's data limit is used.|-1",
                 app + "Data limit reached|This month's data limit is used up: the connection was "

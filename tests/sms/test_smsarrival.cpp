@@ -111,6 +111,9 @@ private slots:
                                      i % 2 ? "ME" : "SM");
             QVERIFY(a.kept);
             QCOMPARE(a.storedNew, i == 2 ? 1 : 0);
+            // Who sent it and what, once the message is whole.
+            QCOMPARE(a.from, i == 2 ? kSender : QString());
+            QCOMPARE(a.text, i == 2 ? texts.join(QString()) : QString());
             QCOMPARE(inbox().size(), i == 2 ? 1 : 0);
             QCOMPARE(parts->waitingCount(), i == 2 ? 0 : 1);
         }
