@@ -131,7 +131,8 @@ signals:
     void showInbox();
     // The number of unread messages changed (unreadMsgCount).
     void sigUnreadChanged();
-    // An arriving message went into the PC inbox (a long one once whole).
+    // An arriving message went into the PC inbox (a long one once whole);
+    // `from` is the sender's contact name, or the number without one.
     void messageStored(const QString& from, const QString& text);
 
 public slots:

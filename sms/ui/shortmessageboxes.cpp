@@ -286,8 +286,10 @@ bool CShortMsg::InsertSave(const QString& reply, int index, const QString& state
     // that waits is no message yet, a message completed by it is one.
     adjustUnread(arrival.storedNew - (state == newWord() ? 1 : 0));
     refreshAfterArrival();
-    if (!arrival.from.isEmpty() || !arrival.text.isEmpty())
-        emit messageStored(arrival.from, arrival.text);
+    if (!arrival.from.isEmpty() || !arrival.text.isEmpty()) {
+        const QString name = IOData::getNameFromPhone(arrival.from);
+        emit messageStored(name.isEmpty() ? arrival.from : name, arrival.text);
+    }
     return true;
 }
 
