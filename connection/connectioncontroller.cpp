@@ -324,8 +324,10 @@ void ConnectionController::slotDataDisplay() {
     if (state_ != State::Connected)
         return;
     readCounts();
-    showUsage();
-    checkLimit();
+    // The limit and the billing day as the settings page applied them.
+    const NetworkSettings settings = readNetworkSettings();
+    showUsage(settings);
+    checkLimit(settings);
 }
 
 // --- data used and the monthly limit ----------------------------------------------------
@@ -341,7 +343,10 @@ void ConnectionController::readCounts() {
 }
 
 void ConnectionController::showUsage() {
-    const NetworkSettings settings = readNetworkSettings();
+    showUsage(readNetworkSettings());
+}
+
+void ConnectionController::showUsage(const NetworkSettings& settings) {
     const QDate today = QDate::currentDate();
     const qint64 live = state_ == State::Connected ? lastSent_ + lastReceived_ : 0;
     const auto [first, last] = billingPeriod(today, settings.billingDay);
@@ -355,8 +360,7 @@ void ConnectionController::showUsage() {
     view_.showUsage(summary, days);
 }
 
-void ConnectionController::checkLimit() {
-    const NetworkSettings settings = readNetworkSettings();
+void ConnectionController::checkLimit(const NetworkSettings& settings) {
     const qint64 limit = qint64(settings.monthlyLimitMB) * 1024 * 1024;
     const auto [first, last] = billingPeriod(QDate::currentDate(), settings.billingDay);
     const LimitLevel level =

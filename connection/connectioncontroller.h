@@ -23,6 +23,7 @@
 
 class QTimer;
 class SerialThread;
+struct NetworkSettings;
 
 struct ConnectionTiming {
     int firstCheckMs = 5000; // the first connect check after dialling
@@ -110,7 +111,8 @@ private:
     // Reads the link's byte counts into lastSent_ and lastReceived_.
     void readCounts();
     // Warns or ends the connection as the monthly limit asks.
-    void checkLimit();
+    void checkLimit(const NetworkSettings& settings);
+    void showUsage(const NetworkSettings& settings);
     // Adds the connection that is going down to the history.
     void recordConnection();
 
