@@ -1,5 +1,21 @@
 #include "app/domfile.h"
 
+namespace {
+
+// The document is written back in UTF-8 whatever encoding its file declared
+// (the writer knows fewer encodings than the reader): its declaration must
+// say so, or the next read would decode the bytes as the old encoding.
+void declareUtf8(QDomDocument& doc) {
+    const QDomNode first = doc.firstChild();
+    if (first.isProcessingInstruction() && first.nodeName() == u"xml")
+        doc.replaceChild(
+            doc.createProcessingInstruction(QStringLiteral("xml"),
+                                            QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")),
+            first);
+}
+
+} // namespace
+
 DomFile::DomFile(QString path, QByteArray initial, const char* unreadable)
     : StoreFile(std::move(path), std::move(initial), unreadable) {}
 
@@ -13,8 +29,10 @@ bool DomFile::load(QDomDocument& doc) {
     if (!blank) {
         QString error;
         int line = 0, column = 0;
-        if (doc.setContent(*contents, &error, &line, &column))
+        if (doc.setContent(*contents, &error, &line, &column)) {
+            declareUtf8(doc);
             return true;
+        }
         if (!setAside(QStringLiteral("line %1 column %2 %3").arg(line).arg(column).arg(error))) {
             doc.clear();
             return false;

@@ -195,6 +195,38 @@ private slots:
         QCOMPARE(c.getEmail(), QString()); // out of place: not taken
     }
 
+    // A file in another encoding is read in it and written back in UTF-8,
+    // declared as such, so that it reads the same after a save.
+    void readsAndWritesOtherEncodings_data() {
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::addColumn<QByteArray>("group");  // as the file holds it
+        QTest::addColumn<QString>("groupText"); // as it reads
+        QTest::newRow("ISO-8859-2")
+            << QByteArray("ISO-8859-2") << QByteArray("\xA3\xF3" "d\xBC") << QString::fromUtf8("Łódź");
+        QTest::newRow("UTF-7, found by fuzzing")
+            << QByteArray("UTF-7") << QByteArray("+AUE-ukasz +-49")
+            << QString::fromUtf8("Łukasz +49");
+    }
+    void readsAndWritesOtherEncodings() {
+        QFETCH(QByteArray, encoding);
+        QFETCH(QByteArray, group);
+        QFETCH(QString, groupText);
+        TestEnv env;
+        QFile file(env.dataPath("contact.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("<?xml version=\"1.0\" encoding=\"" + encoding + "\"?><phonebook><groups>" +
+                   "<groupname>" + group + "</groupname></groups><contacts/></phonebook>");
+        file.close();
+        {
+            IOData data;
+            QCOMPARE(data.getAllGroup(), QStringList{groupText});
+            data.insertGroup("Work");
+        }
+        QVERIFY(TestEnv::readFile(env.dataPath("contact.xml")).contains("encoding=\"UTF-8\""));
+        IOData again;
+        QCOMPARE(again.getAllGroup(), (QStringList{groupText, "Work"}));
+    }
+
     void keepsAnUnreadableFileAside() {
         TestEnv env;
         const QString path = env.dataPath("contact.xml");
