@@ -65,6 +65,9 @@ bool UssdSession::transmit() {
     if (!charsetChosen_) {
         ucs2_ = link_->setChset("UCS2") == 1;
         charsetChosen_ = true;
+        // That command let events run: the user may have cancelled meanwhile.
+        if (state_ != State::Waiting)
+            return false;
     }
     const QString text = std::exchange(pending_, QString());
     QString refusal;
