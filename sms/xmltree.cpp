@@ -243,8 +243,14 @@ bool parseXmlTree(const QByteArray& xml, XmlNode* root, QString* error) {
             open.removeLast();
             break;
         case QXmlStreamReader::Characters:
-            if (!open.isEmpty())
-                open.last()->text += reader.text();
+            if (!open.isEmpty()) {
+                // A file in another encoding can decode to characters that
+                // XML can't hold; they are dropped here as the writer drops
+                // them, so the store reads the same after it is saved.
+                QString text = reader.text().toString();
+                dropWhatXmlCannotHold(text);
+                open.last()->text += text;
+            }
             break;
         default:
             break;

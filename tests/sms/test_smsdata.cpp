@@ -329,6 +329,10 @@ private slots:
         out.close();
         SmsData store;
         QCOMPARE(listing(store, "inbox").value(0).contentStr, content);
+        // And the same after a save.
+        QVERIFY(store.saveDom());
+        SmsData saved;
+        QCOMPARE(listing(saved, "inbox").value(0).contentStr, content);
     }
 
     void appendsDeletesAndMarksInPlace() {
