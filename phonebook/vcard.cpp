@@ -188,8 +188,10 @@ QList<QByteArray> contentLines(const QByteArray& data) {
 
 QString numberOf(const Property& p) {
     QString number = numberValue(textOf(p)).trimmed();
+    // Blanks after "tel:" go too, as around the value: the number reads the
+    // same when it is written back without the URI.
     if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
-        number = number.mid(4);
+        number = number.mid(4).trimmed();
     return number;
 }
 

@@ -55,7 +55,7 @@ private slots:
                                "END:VCARD\r\n";
         // Version 4.0: folded lines, lower-case types, a tel URI, escapes, groups.
         const QByteArray modern = "BEGIN:VCARD\nVERSION:4.0\nitem1.FN:Anna\\, the\n  Boss\n"
-                                  "TEL;VALUE=uri;TYPE=\"home,voice\":tel:+4930111\n"
+                                  "TEL;VALUE=uri;TYPE=\"home,voice\":tel: +4930111\n"
                                   "TEL;TYPE=pref:0171222\nEMAIL:anna@example.org\n"
                                   "CATEGORIES:Work,Friends\\, old\nEND:VCARD\n";
         const QList<VCard> cards = readVCards(QByteArray("\xEF\xBB\xBF") + old + modern);
