@@ -48,12 +48,8 @@ FrameDialog::FrameDialog(QWidget* parent, const char* name, bool modal, Qt::Wind
 
 MyButton* FrameDialog::addFooterButton(const char* name, const QString& text, int x) {
     auto* button = new MyButton(this, name);
-    button->setMultiPixmap(QPixmap(resFile("buttons/buttons9.png")),
-                           QPixmap(resFile("buttons/buttons10.png")),
-                           QPixmap(resFile("buttons/buttons11.png")));
+    button->setActionLook();
     button->setText(text);
-    button->setForeground(Qt::white);
-    button->setHoverForeground(Qt::white);
     button->setGeometry(x, height() - footerHeight_ + (footerHeight_ - 26) / 2, 80, 26);
     return button;
 }

@@ -101,6 +101,14 @@ void MyButton::setHoverForeground(const QColor& color) {
     hoverTextColor_ = color;
 }
 
+void MyButton::setActionLook() {
+    setMultiPixmap(QPixmap(resFile("buttons/buttons9.png")),
+                   QPixmap(resFile("buttons/buttons10.png")),
+                   QPixmap(resFile("buttons/buttons11.png")));
+    setForeground(Qt::white);
+    setHoverForeground(Qt::white);
+}
+
 void MyButton::setTextAlignment(Qt::Alignment alignment) {
     textAlignment_ = alignment;
     update();

@@ -35,6 +35,8 @@ public:
     void setForeground(const QColor& color);
     void setHoverForeground(const QColor& color);
     void setTextAlignment(Qt::Alignment alignment);
+    // The program's blue action button: its three images, white text.
+    void setActionLook();
 
     // The image shown now (for tests and for painting).
     const QPixmap& currentPixmap() const { return current_; }

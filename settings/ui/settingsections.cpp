@@ -24,12 +24,8 @@ namespace {
 
 MyButton* actionButton(QWidget* parent, const char* name, const QString& text) {
     auto* button = new MyButton(parent, name);
-    button->setMultiPixmap(QPixmap(resFile("buttons/buttons9.png")),
-                           QPixmap(resFile("buttons/buttons10.png")),
-                           QPixmap(resFile("buttons/buttons11.png")));
+    button->setActionLook();
     button->setText(text);
-    button->setForeground(Qt::white);
-    button->setHoverForeground(Qt::white);
     button->setFixedSize(80, 26);
     return button;
 }

@@ -144,11 +144,7 @@ CShortMsg::~CShortMsg() = default;
 
 MyButton* CShortMsg::actionButton(QWidget* parent, const char* name, int x, int y, int width) {
     auto* button = new MyButton(parent, name);
-    button->setMultiPixmap(QPixmap(resFile("buttons/buttons9.png")),
-                           QPixmap(resFile("buttons/buttons10.png")),
-                           QPixmap(resFile("buttons/buttons11.png")));
-    button->setForeground(Qt::white);
-    button->setHoverForeground(Qt::white);
+    button->setActionLook();
     QFont bold("Liberation Sans", 9);
     bold.setBold(true);
     button->setFont(bold);
