@@ -31,12 +31,15 @@ void TestModemSimMessages::storageCounts() {
     QVERIFY(sim.start("ready"));
     PtyClient at(sim.atPort());
     QCOMPARE(at.answer("AT+CPMS=?"),
-             "\r\n+CPMS: (\"SM\",\"ME\"),(\"SM\",\"ME\"),(\"SM\",\"ME\")\r\n" + OK);
+             "\r\n+CPMS: (\"SM\",\"ME\",\"SR\"),(\"SM\",\"ME\"),(\"SM\",\"ME\")\r\n" + OK);
     QCOMPARE(at.answer("AT+CPMS?"), "\r\n+CPMS: \"SM\",5,20,\"SM\",5,20,\"SM\",5,20\r\n" + OK);
     QCOMPARE(at.answer("AT+CPMS=\"ME\",\"ME\",\"ME\""), "\r\n+CPMS: 3,100,3,100,3,100\r\n" + OK);
     QCOMPARE(at.answer("AT+CPMS=\"SM\""), "\r\n+CPMS: 5,20,3,100,3,100\r\n" + OK);
     QCOMPARE(at.answer("AT+CPMS?"), "\r\n+CPMS: \"SM\",5,20,\"ME\",3,100,\"ME\",3,100\r\n" + OK);
     QCOMPARE(at.answer("AT+CPMS=\"XX\",\"ME\",\"ME\""), QByteArray("\r\n+CMS ERROR: 302\r\n"));
+    // Status reports are only read from, never written or received into.
+    QCOMPARE(at.answer("AT+CPMS=\"SR\""), "\r\n+CPMS: 0,20,3,100,3,100\r\n" + OK);
+    QCOMPARE(at.answer("AT+CPMS=\"SM\",\"SR\""), QByteArray("\r\n+CMS ERROR: 302\r\n"));
     // The bare command is not a valid storage selection.
     QCOMPARE(at.answer("AT+CPMS"), QByteArray("\r\nERROR\r\n"));
 

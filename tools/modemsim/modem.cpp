@@ -3,6 +3,7 @@
 #include "pdu.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -80,7 +81,7 @@ int MessageStorage::firstFree() const {
 
 MessageStorage* ModemState::storage(const std::string& name) {
     const std::string n = upper(name);
-    return n == "SM" ? &sm : n == "ME" ? &me : nullptr;
+    return n == "SM" ? &sm : n == "ME" ? &me : n == "SR" ? &sr : nullptr;
 }
 
 void Modem::resetPort(PortSettings& port) const {
@@ -735,7 +736,7 @@ Reply Modem::creg(const std::string& name, char kind, const Params& p) {
 Reply Modem::cpms(char kind, const Params& p) {
     ModemState& s = state;
     if (kind == 'T')
-        return Reply::ok().line("+CPMS: (\"SM\",\"ME\"),(\"SM\",\"ME\"),(\"SM\",\"ME\")");
+        return Reply::ok().line("+CPMS: (\"SM\",\"ME\",\"SR\"),(\"SM\",\"ME\"),(\"SM\",\"ME\")");
     if (kind == 'E')
         return Reply::error();
     Reply r;
@@ -752,8 +753,8 @@ Reply Modem::cpms(char kind, const Params& p) {
     }
     if (p.empty() || p.size() > 3)
         return Reply::cms(cms::OperationNotAllowed);
-    for (const std::string& m : p)
-        if (!s.storage(m))
+    for (size_t i = 0; i < p.size(); ++i)
+        if (!s.storage(p[i]) || (i > 0 && upper(p[i]) == "SR"))
             return Reply::cms(cms::OperationNotAllowed);
     for (size_t i = 0; i < p.size(); ++i)
         s.mem[i] = upper(p[i]);
@@ -878,6 +879,12 @@ Reply Modem::finishBody(const std::string& body, bool cancelled, PortSettings&) 
             return Reply::cms(cms::NoNetworkService);
         state.messageReference = (state.messageReference + 1) % 256;
         state.sent.push_back({state.messageReference, hex});
+        std::string destination;
+        bool statusReport = false;
+        if (pdu::readSubmit(hex, destination, statusReport) && statusReport)
+            state.reports.push_back(
+                {std::chrono::steady_clock::now() + std::chrono::milliseconds(state.reportDelayMs),
+                 state.messageReference, destination, state.reportStatus});
         if (onEvent)
             onEvent("sms-sent ref=" + std::to_string(state.messageReference) + " length=" +
                     std::to_string(pendingLength_) + " pdu=" + hex + " | " + pdu::describe(hex));
@@ -1193,6 +1200,60 @@ Reply Modem::cusd(char kind, const std::vector<std::string>& p) {
     } else if (code != "*135#")
         answerUssd(4);
     return Reply::ok();
+}
+
+std::chrono::steady_clock::time_point
+Modem::sendDueReports(std::chrono::steady_clock::time_point now) {
+    auto next = std::chrono::steady_clock::time_point::max();
+    if (state.reportsHeld)
+        return next;
+    std::vector<PendingReport> waiting;
+    for (const PendingReport& report : state.reports) {
+        if (report.due <= now)
+            sendReport(report);
+        else {
+            waiting.push_back(report);
+            next = std::min(next, report.due);
+        }
+    }
+    state.reports = std::move(waiting);
+    return next;
+}
+
+void Modem::releaseReports(bool reverse) {
+    std::vector<PendingReport> reports = std::move(state.reports);
+    state.reports.clear();
+    if (reverse)
+        std::reverse(reports.begin(), reports.end());
+    for (const PendingReport& report : reports)
+        sendReport(report);
+}
+
+void Modem::sendReport(const PendingReport& report) {
+    const std::string hex =
+        pdu::buildStatusReport(state.smsc, report.reference, report.recipient, report.status);
+    // The fourth AT+CNMI field says how reports are routed.
+    const Params cnmi = text::splitParams(state.cnmi);
+    int ds = 0;
+    if (cnmi.size() < 4 || !parseInt(cnmi[3], ds))
+        ds = 0;
+    std::string how = "dropped (AT+CNMI ds=" + std::to_string(ds) + ")";
+    if (ds == 1 && onNotice) {
+        onNotice("+CDS: " + std::to_string(pdu::tpduLength(hex)) + "\r\n" + hex);
+        how = "+CDS";
+    } else if (ds == 2) {
+        const int index = state.sr.firstFree();
+        if (index) {
+            state.sr.slots[index] = {0, hex};
+            if (onNotice)
+                onNotice("+CDSI: \"SR\"," + std::to_string(index));
+            how = "+CDSI SR:" + std::to_string(index);
+        } else {
+            how = "dropped (SR full)";
+        }
+    }
+    if (onEvent)
+        onEvent("status-report " + how + " pdu=" + hex + " | " + pdu::describe(hex));
 }
 
 void Modem::answerUssd(int status, const std::u16string& message, bool ucs2) {

@@ -2,6 +2,7 @@
 
 #include "reply.h"
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <string>
@@ -48,6 +49,14 @@ struct SentMessage {
     std::string pdu;
 };
 
+// A status report the network is to send on a sent message.
+struct PendingReport {
+    std::chrono::steady_clock::time_point due;
+    int reference = 0;
+    std::string recipient;
+    int status = 0;
+};
+
 enum class SimState { Ready, NeedPin, NeedPuk, Blocked };
 
 // The whole modem and SIM. One instance is shared by all ports.
@@ -90,12 +99,20 @@ struct ModemState {
     // messages
     MessageStorage sm{"SM", 20, {}};
     MessageStorage me{"ME", 100, {}};
+    MessageStorage sr{"SR", 20, {}}; // status reports (AT+CNMI=...,2): read and delete only
     std::string mem[3] = {"SM", "SM", "SM"};
     std::string smsc = "+491710760000";
     int newSmsStorage = 0; // +YSMSD: 2 keeps arriving messages in the modem memory
     std::string cnmi = "2,1,0,0,0";
     int messageReference = 0;
     std::vector<SentMessage> sent;
+    // Status reports on messages sent with a request for one: after
+    // reportDelayMs, with reportStatus, as "+CDS" (AT+CNMI ds 1) or stored
+    // in "SR" with "+CDSI" (ds 2). Held ones wait for releaseReports().
+    int reportDelayMs = 1000;
+    int reportStatus = 0x00;
+    bool reportsHeld = false;
+    std::vector<PendingReport> reports;
 
     // phonebook
     std::string charset = "IRA";
@@ -138,11 +155,18 @@ public:
     // when the target storage is full or not usable (`error` says why).
     int deliver(const std::string& pdu, std::string storageName, std::string& error);
 
+    // Sends the status reports that are due and not held; the time the next
+    // one is due (time_point::max() when none waits for a time).
+    std::chrono::steady_clock::time_point sendDueReports(std::chrono::steady_clock::time_point now);
+    // Sends every waiting report now, in the order sent or the reverse.
+    void releaseReports(bool reverse);
+
     // Resets the per-port settings as ATZ does.
     void resetPort(PortSettings& port) const;
     PortSettings defaults; // the power-on settings of every port (scenario "echo" etc.)
 
 private:
+    void sendReport(const PendingReport& report);
     enum class BodyKind { None, Send, Write };
     BodyKind pendingBody_ = BodyKind::None;
     int pendingLength_ = 0;

@@ -225,6 +225,18 @@ std::string buildSubmit(const std::string& smsc, const std::string& destination,
     return text::toHex(bin);
 }
 
+std::string buildStatusReport(const std::string& smsc, int reference, const std::string& recipient,
+                              int status) {
+    std::string bin = address(smsc, true);
+    bin += '\x06'; // SMS-STATUS-REPORT, no more messages to send
+    bin += static_cast<char>(reference & 0xFF);
+    bin += address(recipient, false);
+    bin += timestampOctets({}); // when the centre took the message
+    bin += timestampOctets({}); // when it was delivered
+    bin += static_cast<char>(status & 0xFF);
+    return text::toHex(bin);
+}
+
 int tpduLength(const std::string& hex) {
     if (hex.size() < 4 || hex.size() % 2 || !text::isHex(hex))
         return -1;
@@ -234,35 +246,80 @@ int tpduLength(const std::string& hex) {
     return tpdu > 0 ? tpdu : -1;
 }
 
-std::string describe(const std::string& hex) {
+namespace {
+
+// The fields of a PDU up to the end of its address, which all three kinds share.
+struct Head {
+    std::string bytes;
+    size_t next = 0; // the octet after the address
+    uint8_t first = 0;
+    int mti = -1;
+    int reference = -1;
+    std::string number;
+};
+
+bool readHead(const std::string& hex, Head& h) {
     if (tpduLength(hex) < 0)
-        return "undecodable";
-    const std::string b = text::fromHex(hex);
+        return false;
+    h.bytes = text::fromHex(hex);
+    const std::string& b = h.bytes;
     size_t p = 1 + static_cast<uint8_t>(b[0]);
     auto need = [&](size_t n) { return p + n <= b.size(); };
     if (!need(1))
-        return "undecodable";
-    const uint8_t first = static_cast<uint8_t>(b[p++]);
-    const int mti = first & 3;
-    if (mti != 0 && mti != 1)
-        return "undecodable";
-    if (mti == 1) {
+        return false;
+    h.first = static_cast<uint8_t>(b[p++]);
+    h.mti = h.first & 3;
+    if (h.mti == 3)
+        return false;
+    if (h.mti != 0) {
         if (!need(1))
-            return "undecodable";
-        ++p; // message reference
+            return false;
+        h.reference = static_cast<uint8_t>(b[p++]);
     }
     if (!need(2))
-        return "undecodable";
+        return false;
     const int digits = static_cast<uint8_t>(b[p]);
     const uint8_t type = static_cast<uint8_t>(b[p + 1]);
     p += 2;
     const size_t addrOctets = static_cast<size_t>((digits + 1) / 2);
     if (!need(addrOctets))
-        return "undecodable";
-    std::string number = decodeDigits(b.substr(p, addrOctets), digits);
+        return false;
+    h.number = decodeDigits(b.substr(p, addrOctets), digits);
     if ((type & 0x70) == 0x10)
-        number = "+" + number;
-    p += addrOctets;
+        h.number = "+" + h.number;
+    h.next = p + addrOctets;
+    return true;
+}
+
+} // namespace
+
+bool readSubmit(const std::string& hex, std::string& destination, bool& statusReport) {
+    Head h;
+    if (!readHead(hex, h) || h.mti != 1)
+        return false;
+    destination = h.number;
+    statusReport = h.first & 0x20;
+    return true;
+}
+
+std::string describe(const std::string& hex) {
+    Head h;
+    if (!readHead(hex, h))
+        return "undecodable";
+    const std::string& b = h.bytes;
+    const uint8_t first = h.first;
+    const int mti = h.mti;
+    const std::string& number = h.number;
+    size_t p = h.next;
+    auto need = [&](size_t n) { return p + n <= b.size(); };
+    if (mti == 2) {
+        if (!need(15))
+            return "undecodable";
+        char status[8];
+        std::snprintf(status, sizeof status, "%02X", static_cast<uint8_t>(b[p + 14]));
+        return "STATUS-REPORT ref=" + std::to_string(h.reference) + " to " + number +
+               " status=" + status;
+    }
     if (!need(2))
         return "undecodable";
     const uint8_t dcs = static_cast<uint8_t>(b[p + 1]);

@@ -20,6 +20,16 @@ std::string buildDeliver(const std::string& smsc, const std::string& sender,
 std::string buildSubmit(const std::string& smsc, const std::string& destination,
                         const std::string& text);
 
+// SMS-STATUS-REPORT on the message `reference` sent to `recipient`, with
+// the status octet `status` (0 delivered, 0x20.. still trying, 0x40.. failed);
+// both times are now.
+std::string buildStatusReport(const std::string& smsc, int reference, const std::string& recipient,
+                              int status);
+
+// The destination of an SMS-SUBMIT and whether it asks for a status report.
+// False when `hex` is no SMS-SUBMIT.
+bool readSubmit(const std::string& hex, std::string& destination, bool& statusReport);
+
 // Length in octets of the TPDU (the PDU without its service-centre part), as
 // the <length> of +CMGS/+CMGW/+CMGL/+CMGR gives it; -1 when `hex` is not a
 // well-formed PDU (odd length, non-hexadecimal characters, service-centre

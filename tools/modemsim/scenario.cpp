@@ -288,6 +288,10 @@ bool Scenario::apply(const Words& w, std::string& error) {
         return need(1) && number(1, 0, 2, s.newSmsStorage);
     if (key == "cnmi")
         return word(s.cnmi);
+    if (key == "report-delay")
+        return need(1) && number(1, 0, 600000, s.reportDelayMs);
+    if (key == "report-status")
+        return need(1) && number(1, 0, 255, s.reportStatus);
     if (key == "message")
         return message(w, error);
     if (key == "messages-clear") {

@@ -567,6 +567,7 @@ int Simulator::pollTimeoutMs() const {
         if (p->crWait != Clock::time_point{} && p->crWait < next)
             next = p->crWait;
     }
+    next = std::min(next, nextReport_);
     if (next <= now)
         return 0;
     return static_cast<int>(duration_cast<milliseconds>(next - now).count()) + 1;
@@ -611,6 +612,7 @@ int Simulator::run() {
                 (fds[firstPort + i].revents & POLLIN))
                 readPort(p);
         }
+        nextReport_ = modem_.sendDueReports(Clock::now());
         for (auto& p : ports_) {
             flush(*p);
             processInput(*p);
@@ -747,6 +749,22 @@ std::string Simulator::control(const std::string& line, bool& ok) {
         transcript_.write("modem", '!', "sim " + w[1]);
         return {};
     }
+    if (cmd == "reports") {
+        const bool release = w.size() >= 2 && w[1] == "release";
+        if (w.size() == 2 && w[1] == "hold") {
+            s.reportsHeld = true;
+        } else if (release && (w.size() == 2 || (w.size() == 3 && w[2] == "reverse"))) {
+            s.reportsHeld = false;
+            modem_.releaseReports(w.size() == 3);
+        } else if (w.size() != 1) {
+            return fail("usage: reports [hold | release [reverse]]");
+        }
+        std::string out;
+        for (const PendingReport& r : s.reports)
+            out += std::to_string(r.reference) + " " + r.recipient + " " +
+                   std::to_string(r.status) + "\n";
+        return out;
+    }
     if (cmd == "fault") {
         int v = 0;
         const std::string what = w.size() > 1 ? w[1] : "";
@@ -801,7 +819,7 @@ std::string Simulator::control(const std::string& line, bool& ok) {
     }
     if (cmd == "messages") {
         std::string out;
-        for (const MessageStorage* st : {&s.sm, &s.me}) {
+        for (const MessageStorage* st : {&s.sm, &s.me, &s.sr}) {
             if (w.size() > 1 && text::upper(w[1]) != st->name)
                 continue;
             for (const auto& [index, m] : st->slots)

@@ -92,6 +92,7 @@ private:
     };
     std::vector<Client> clients_;
     bool stopping_ = false;
+    Clock::time_point nextReport_ = Clock::time_point::max(); // the next status report due
 
     Port* port(const std::string& role);
     bool plug(std::string& error);
