@@ -57,6 +57,8 @@ public:
     // Stores a message read with "AT+CMGR" in the PC inbox under `state`;
     // false when nothing was stored (the modem copy must then stay).
     virtual bool InsertSave(const QString& reply, int index, const QString& state) = 0;
+    // Records a status report (its PDU) on the sent message it is about.
+    virtual void takeStatusReport(const QString& pdu) = 0;
     // Reloads the message lists of a modem storage (1 SIM, 0 modem memory).
     virtual int getSimAllSmsItem(int store, int stat) = 0;
     // Empties the SIM's message lists (the SIM went away).

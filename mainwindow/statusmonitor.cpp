@@ -7,6 +7,7 @@
 #include "modem/protocol/replies.h"
 #include "modem/serialthread.h"
 #include "settings/settingsfiles.h"
+#include "sms/pducodec.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -58,6 +59,13 @@ StatusMonitor::StatusMonitor(MonitorView* view, SerialThread& link, QObject* par
     arrivalTimer->setSingleShot(true);
     connect(arrivalTimer, &QTimer::timeout, this, &StatusMonitor::fetchArrivals);
     connect(&link_, &SerialThread::newMessageNotice, this, &StatusMonitor::slotNewMessageNotice);
+    connect(&link_, &SerialThread::statusReport, this,
+            [this](const QString& pdu) { this->view->takeStatusReport(pdu); });
+    connect(&link_, &SerialThread::storedReportNotice, this,
+            [this](const QString& storage, int index) {
+                storedReports_.append({storage, index});
+                slotNewMessageNotice();
+            });
 }
 
 void StatusMonitor::setPeriods(int normalMs, int afterRemovalMs) {
@@ -249,7 +257,7 @@ void StatusMonitor::slotNewMessageNotice() {
 
 void StatusMonitor::fetchArrivals() {
     // Without a modem the tick that finds it takes the notices.
-    if (!modemAttached() || msgData.isEmpty())
+    if (!modemAttached() || (msgData.isEmpty() && storedReports_.isEmpty()))
         return;
     if (inTick || pinDialogOpen || link_.busy()) {
         arrivalTimer->start(kArrivalRetryMs);
@@ -257,7 +265,20 @@ void StatusMonitor::fetchArrivals() {
     }
     Busy fetching(inTick);
     fetchNewMessages();
+    fetchStoredReports();
     view->setNewMessageIndicator(unreadMsgCount > 0);
+}
+
+void StatusMonitor::fetchStoredReports() {
+    const QList<std::pair<QString, int>> reports = std::exchange(storedReports_, {});
+    for (const auto& place : reports) {
+        if (fetchMessage(place.first, place.second, false))
+            reportFailures_.remove(place);
+        else if (++reportFailures_[place] < kFetchRounds)
+            storedReports_.append(place);
+        else
+            reportFailures_.remove(place);
+    }
 }
 
 void StatusMonitor::fetchNewMessages() {
@@ -298,24 +319,28 @@ void StatusMonitor::fetchNewMessages() {
 // it in the PC inbox and deletes it from that storage once it is stored.
 // False when the modem could not be read now, so that the notice is tried
 // again: the message is still there, and must still reach the PC.
-bool StatusMonitor::fetchMessage(const QString& memory, int index) {
+bool StatusMonitor::fetchMessage(const QString& memory, int index, bool announced) {
     const bool onSim = memory == "SM";
-    link_.setShortMsgStorageMode(onSim ? 1 : 0);
-    if (link_.getSmsMem() == 0) {
+    link_.setShortMsgStorageMode(onSim ? 1 : memory == "SR" ? 2 : 0);
+    if (announced && link_.getSmsMem() == 0) {
         warn(tr("(U)SIM Card is full, please delete some items"));
         return true;
     }
     const QString reply = link_.getIndexSms(QByteArray::number(index).constData());
     const std::optional<ModemMessage> message = parseReadMessage(reply.toLatin1());
-    if (!message) {
-        if (!readFoundNoMessage(reply.toLatin1()))
+    const bool report = message && isStatusReportPdu(message->pdu.toLatin1().constData());
+    if (!message || report) {
+        if (!message && !readFoundNoMessage(reply.toLatin1()))
             return false;
-        if (unreadMsgCount > 0)
+        if (announced && unreadMsgCount > 0)
             --unreadMsgCount;
-        return true;
     }
-    if (!storedBefore(memory, index, message->pdu) &&
-        !view->InsertSave(reply, index, QStringLiteral("new")))
+    if (!message)
+        return true;
+    if (report)
+        view->takeStatusReport(message->pdu);
+    else if (!storedBefore(memory, index, message->pdu) &&
+             !view->InsertSave(reply, index, QStringLiteral("new")))
         return true;
     deleteStored(memory, index, message->pdu);
     if (onSim)
@@ -324,7 +349,9 @@ bool StatusMonitor::fetchMessage(const QString& memory, int index) {
 }
 
 void StatusMonitor::deleteStored(const QString& memory, int index, const QString& pdu) {
-    const int deleted = memory == "SM" ? link_.deleteSimSMS(index) : link_.deleteMeSMS(index);
+    const int deleted = memory == "SM"   ? link_.deleteSimSMS(index)
+                        : memory == "SR" ? link_.deleteStatusReport(index)
+                                         : link_.deleteMeSMS(index);
     if (deleted == 1) {
         storedNotDeleted_.remove({memory, index});
     } else {
@@ -490,7 +517,9 @@ void StatusMonitor::importModemMessages() {
         const std::optional<ModemMessage> message = parseReadMessage(reply.toLatin1());
         if (!message)
             continue;
-        if (!storedBefore("ME", index, message->pdu)) {
+        if (isStatusReportPdu(message->pdu.toLatin1().constData())) {
+            view->takeStatusReport(message->pdu);
+        } else if (!storedBefore("ME", index, message->pdu)) {
             if (!view->InsertSave(reply, index,
                                   status == 0 ? QStringLiteral("new") : QStringLiteral("read")))
                 continue;

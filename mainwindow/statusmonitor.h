@@ -93,7 +93,12 @@ private:
     void slotNewMessageNotice();
     void fetchArrivals();
     void fetchNewMessages();
-    bool fetchMessage(const QString& memory, int index);
+    // Reads the stored status reports announced, and hands each to the view.
+    void fetchStoredReports();
+    // Reads the message at `index` of `memory` and takes it: a message into
+    // the PC inbox, a status report to the view; then deletes it there.
+    // `announced` is true when a new-message notice counted it as unread.
+    bool fetchMessage(const QString& memory, int index, bool announced = true);
     void importModemMessages();
     // Deletes a message that is stored on the PC from the modem; when the
     // delete fails (an error, no answer, the card pulled out) the place and
@@ -133,6 +138,9 @@ private:
     bool pinDialogOpen = false;
     // Failed reads of announced messages, by notice.
     QHash<QString, int> fetchFailures_;
+    // Stored status reports still to read, and their failed reads.
+    QList<std::pair<QString, int>> storedReports_;
+    QHash<std::pair<QString, int>, int> reportFailures_;
     // Messages stored on the PC whose delete failed: PDU by storage and index.
     QHash<std::pair<QString, int>, QString> storedNotDeleted_;
 };

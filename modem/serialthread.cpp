@@ -143,10 +143,19 @@ void SerialThread::purgeComData() {
 }
 
 // The one subscriber of the transport's notices: new messages go to the
-// process-wide queue, answers to service codes to their own signal.
+// process-wide queue, answers to service codes and status reports to their
+// own signals.
 void SerialThread::takeNotice(const QByteArray& text) {
     if (const std::optional<UssdNotice> ussd = parseUssdNotice(text)) {
         emit ussdNotice(*ussd);
+        return;
+    }
+    if (const std::optional<QString> pdu = parseStatusReportNotice(text)) {
+        emit statusReport(*pdu);
+        return;
+    }
+    if (const std::optional<NewMessageNotice> stored = parseStoredReportNotice(text)) {
+        emit storedReportNotice(stored->storage, stored->index);
         return;
     }
     QString notice = QString::fromLatin1(text);

@@ -121,14 +121,20 @@ public:
 
     // --- short messages ---------------------------------------------------
 
+    // Selects the message storages: 0 the modem's memory, 1 the SIM, 2 the
+    // status reports' storage for reading and deleting (the others stay).
     int setShortMsgStorageMode(int mode);
     int getSmsMem();
     QString getSmsContent(int stat, int mode);
     QString getIndexSms(const char* index);
     int deleteSimSMS(int index);
     int deleteMeSMS(int index);
+    int deleteStatusReport(int index);
     int moveMsgCMGWCmd(int length, int stat, const char* pdu);
-    int sendMsgCMGSCmd(int length, const char* pdu);
+    // Sends a message; 1 when the modem took it. `reference` (may be null)
+    // receives the message reference the network gave it (-1 when the reply
+    // named none).
+    int sendMsgCMGSCmd(int length, const char* pdu, int* reference = nullptr);
     int gsmSendMessage(SM_PARAM* msg, QString text, int* length, QString* pdu);
     int gsmEncodePdu(SM_PARAM* src, char* pdu, QString text, char* ucs2Out);
     int setNewMsgNoticeMode();
@@ -165,6 +171,10 @@ signals:
     void newMessageNotice();
     // The network answered a service code (a notice, read by parseUssdNotice).
     void ussdNotice(const UssdNotice& notice);
+    // A status report on a sent message came with its PDU.
+    void statusReport(const QString& pdu);
+    // A status report was stored at `index` of `storage`.
+    void storedReportNotice(const QString& storage, int index);
 
 protected:
     void run() override;

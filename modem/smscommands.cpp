@@ -32,7 +32,9 @@ QByteArray messageBody(const char* pdu) {
 } // namespace
 
 int SerialThread::setShortMsgStorageMode(int mode) {
-    const char* storages = mode == 0 ? "\"ME\",\"ME\",\"ME\"" : "\"SM\",\"SM\",\"SM\"";
+    const char* storages = mode == 0   ? "\"ME\",\"ME\",\"ME\""
+                           : mode == 2 ? "\"SR\""
+                                       : "\"SM\",\"SM\",\"SM\"";
     return command(AtCmd::SelectStorage, AtLine(atCommand(AtCmd::SelectStorage)).text(storages));
 }
 
@@ -58,7 +60,7 @@ QString SerialThread::getIndexSms(const char* index) {
 }
 
 int SerialThread::deleteSms(int storageMode, int index) {
-    const char* where = storageMode == 0 ? "ME" : "SM";
+    const char* where = storageMode == 0 ? "ME" : storageMode == 2 ? "SR" : "SM";
     if (setShortMsgStorageMode(storageMode) != 1) {
         qCDebug(lcModem, "=====Delete SMS from SIM ERROR =====");
         return 0;
@@ -84,6 +86,10 @@ int SerialThread::deleteSimSMS(int index) {
 
 int SerialThread::deleteMeSMS(int index) {
     return deleteSms(0, index);
+}
+
+int SerialThread::deleteStatusReport(int index) {
+    return deleteSms(2, index);
 }
 
 // The two steps of writing or sending a message: the command, answered by
@@ -125,11 +131,14 @@ int SerialThread::moveMsgCMGWCmd(int length, int stat, const char* pdu) {
                : 0;
 }
 
-int SerialThread::sendMsgCMGSCmd(int length, const char* pdu) {
+int SerialThread::sendMsgCMGSCmd(int length, const char* pdu, int* reference) {
     qCDebug(lcModem, "========== enter sendMsgCMGSCmd =========");
     QByteArray answer;
     const QByteArray cmd = AtLine(atCommand(AtCmd::SendMessage)).number(length).line();
-    return sendWithPrompt(cmd, pdu, &answer) == 1 && repliedOk(answer.constData()) ? 1 : 0;
+    const bool sent = sendWithPrompt(cmd, pdu, &answer) == 1 && repliedOk(answer.constData());
+    if (reference)
+        *reference = sent ? parseMessageReference(answer.constData()).value_or(-1) : -1;
+    return sent ? 1 : 0;
 }
 
 int SerialThread::gsmEncodePdu(SM_PARAM* src, char* pdu, QString text, char* ucs2Out) {

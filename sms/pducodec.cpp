@@ -17,6 +17,8 @@ constexpr int kValidityPeriodFormat = 0x18;
 constexpr int kValidityRelative = 0x10;
 constexpr int kSubmit = 0x01;
 constexpr int kStatusReportRequest = 0x20;
+constexpr int kMessageTypeMask = 0x03;
+constexpr int kStatusReportType = 0x02;
 
 // An address holds at most 10 octets of semi-octets.
 constexpr size_t kMaxAddressDigits = 20;
@@ -347,6 +349,12 @@ int decodePdu(const char* pdu, SM_PARAM_DECODE* dst, bool deliver,
     return readUserData(in, firstOctet, deliver, dst, concat);
 }
 
+// Skips the service-centre part of a PDU. False when the PDU ends in it.
+bool skipServiceCentre(PduReader& in) {
+    int scaLength = 0;
+    return in.octet(&scaLength) && in.octets(scaLength).size() == static_cast<size_t>(scaLength);
+}
+
 } // namespace
 
 int gsmString2Bytes(const char* src, unsigned char* dst, int n) {
@@ -516,6 +524,35 @@ int gsmDecodePdu(const char* pdu, SM_PARAM_DECODE* dst) {
 
 int gsmDecodePdu4Move(const char* pdu, SM_PARAM_DECODE* dst) {
     return decodePdu(pdu, dst, false, nullptr);
+}
+
+bool isStatusReportPdu(const char* pdu) {
+    PduReader in(pdu);
+    int firstOctet = 0;
+    return skipServiceCentre(in) && in.octet(&firstOctet) &&
+           (firstOctet & kMessageTypeMask) == kStatusReportType;
+}
+
+std::optional<StatusReport> gsmDecodeStatusReport(const char* pdu) {
+    PduReader in(pdu);
+    int firstOctet = 0;
+    if (!skipServiceCentre(in) || !in.octet(&firstOctet) ||
+        (firstOctet & kMessageTypeMask) != kStatusReportType)
+        return std::nullopt;
+    StatusReport report;
+    int digits = 0, type = 0;
+    if (!in.octet(&report.reference) || !in.octet(&digits) || !in.octet(&type))
+        return std::nullopt;
+    std::string number = in.semiOctets((digits + 1) / 2);
+    number.resize(std::min(number.size(), kMaxAddressDigits));
+    const bool international = (type & kTypeOfNumberMask) == (kInternational & kTypeOfNumberMask);
+    report.recipient = QString::fromLatin1(international ? "+" + number : number);
+    if (in.remainingOctets() < 15)
+        return std::nullopt;
+    report.serviceCentreTime = QString::fromLatin1(in.semiOctets(7));
+    report.dischargeTime = QString::fromLatin1(in.semiOctets(7));
+    in.octet(&report.status);
+    return report;
 }
 
 int gsmDecodePart(const char* pdu, SM_PARAM_DECODE* dst, bool deliver,

@@ -37,6 +37,17 @@ struct SM_PARAM {
     char index = 0;        // not used for sending
 };
 
+// The delivery of one part of a sent message that asked for a status report:
+// the reference the network gave the part and, once a report came, its
+// status (TP-ST, 3GPP TS 23.040 9.2.3.15) and time.
+struct PartDelivery {
+    int reference = -1;
+    int status = -1; // of the latest report; -1 while none came
+    QString time;    // the report's discharge time: yyMMddhhmmss + two time-zone digits
+
+    bool operator==(const PartDelivery&) const = default;
+};
+
 // A decoded message; also the record of the PC message store and the lists.
 struct SM_PARAM_DECODE {
     char SCA[16] = {};     // service-centre digits (at most 15)
@@ -54,6 +65,8 @@ struct SM_PARAM_DECODE {
     // The storage indexes of all parts when the record joins the parts of a
     // long message listed from the modem (then `index` is the first part's).
     QList<int> partIndexes;
+    // A sent message that asked for a status report: one entry per part.
+    QList<PartDelivery> delivery;
 };
 
 // How an outgoing message is sent.
@@ -111,6 +124,21 @@ int gsmDecodePdu(const char* pdu, SM_PARAM_DECODE* dst);
 // Decodes an SMS-SUBMIT PDU kept in modem or SIM storage (a sent or unsent
 // message). Returns as gsmDecodePdu.
 int gsmDecodePdu4Move(const char* pdu, SM_PARAM_DECODE* dst);
+
+// A status report (SMS-STATUS-REPORT) on a message sent earlier.
+struct StatusReport {
+    int reference = -1;        // the sent message's reference (TP-MR)
+    QString recipient;         // "+digits" for an international number, else the digits
+    QString serviceCentreTime; // when the centre took the message: yyMMddhhmmss + zone
+    QString dischargeTime;     // when it was delivered, or its state last changed
+    int status = -1;           // TP-ST
+};
+
+// True when `pdu` (service-centre part first) is an SMS-STATUS-REPORT.
+bool isStatusReportPdu(const char* pdu);
+// Decodes an SMS-STATUS-REPORT; nothing when the PDU is none or ends before
+// its status.
+std::optional<StatusReport> gsmDecodeStatusReport(const char* pdu);
 
 // gsmDecodePdu (`deliver`) or gsmDecodePdu4Move, and the concatenation
 // header of the message into `concat` (nothing when it has none).

@@ -180,6 +180,9 @@ int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& dra
         std::optional<ConcatInfo> concat;
         const QByteArray hex = message.pdu.toLatin1();
         SmsList* list = nullptr;
+        // A status report kept in the storage is no message to list.
+        if (isStatusReportPdu(hex.constData()))
+            continue;
         if (message.stat == 0 || message.stat == 1) {
             gsmDecodePart(hex.constData(), &rec, true, &concat);
             list = &in;

@@ -1,6 +1,7 @@
 #include "sms/smsdataoperation.h"
 
 #include "app/globals.h"
+#include "sms/deliveryreport.h"
 
 #include <QSet>
 #include <cstring>
@@ -107,6 +108,8 @@ int SmsData::getPcAllSmsItem(QMap<int, SM_PARAM_DECODE>& map, const QString& box
                 rec.pduSrc = text;
             else if (name == u"state")
                 rec.state = text;
+            else if (name == u"delivery")
+                rec.delivery = deliveryFromText(text);
         }
         map.insert(id, rec);
         ++count;
@@ -184,6 +187,8 @@ void SmsData::appendItem(XmlNode& box, const SM_PARAM_DECODE& rec, int id) {
     item.append("length", QString::number(rec.length));
     item.append("pduSrc", rec.pduSrc);
     item.append("state", rec.state);
+    if (!rec.delivery.isEmpty())
+        item.append("delivery", deliveryToText(rec.delivery));
     box.children.append(std::move(item));
 }
 
@@ -258,19 +263,37 @@ int SmsData::modifySmsItem(QMap<int, SM_PARAM_DECODE>& map, SM_PARAM_DECODE& rec
 }
 
 bool SmsData::setSmsState(const QString& box, int id, const QString& state) {
+    return setField(box, id, "state", state);
+}
+
+bool SmsData::setSmsDelivery(const QString& box, int id, const QList<PartDelivery>& parts) {
+    return setField(box, id, "delivery", deliveryToText(parts));
+}
+
+bool SmsData::setField(const QString& box, int id, const QString& field, const QString& value) {
     XmlNode* boxNode = findBox(box);
     if (!boxNode)
         return false;
     for (XmlNode& item : boxNode->children) {
         if (!isItem(item) || idOf(item) != id)
             continue;
-        if (XmlNode* field = item.child("state"))
-            field->text = state;
+        if (XmlNode* leaf = item.child(field))
+            leaf->text = value;
         else
-            item.append("state", state);
+            item.append(field, value);
         return true;
     }
     return false;
+}
+
+QList<int> SmsData::idsInOrder(const QString& box) const {
+    QList<int> ids;
+    if (const XmlNode* boxNode = findBox(box)) {
+        for (const XmlNode& item : boxNode->children)
+            if (isItem(item))
+                ids << idOf(item);
+    }
+    return ids;
 }
 
 int SmsData::getNoUsedId(QMap<int, SM_PARAM_DECODE>* map) {

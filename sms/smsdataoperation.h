@@ -8,9 +8,10 @@
 // Under the document element, its last child holds the boxes; a box holds
 // one "smsitem" per message, whose children are, in this order: "id",
 // "tp_smsc", "tp_da", "tp_pid", "tp_dcs", "tp_scts", "tp_ud", "index",
-// "contentstr", "length", "pduSrc", "state". A message that arrived or was
-// sent in several parts is one item with the whole text; its "pduSrc" holds
-// the parts' PDUs separated by ",".
+// "contentstr", "length", "pduSrc", "state", and for a sent message that asked
+// for delivery reports "delivery" (see deliveryreport.h). A message that
+// arrived or was sent in several parts is one item with the whole text; its
+// "pduSrc" holds the parts' PDUs separated by ",".
 
 #include "sms/pducodec.h"
 #include "sms/xmlstorefile.h"
@@ -52,6 +53,11 @@ public:
     // Gives message `id` of `box` the state word `state` where it stands.
     // False when there is no such message.
     bool setSmsState(const QString& box, int id, const QString& state);
+    // Gives message `id` of `box` the delivery of its parts where it stands.
+    // False when there is no such message.
+    bool setSmsDelivery(const QString& box, int id, const QList<PartDelivery>& parts);
+    // The ids of `box` in the order of the file, oldest first.
+    QList<int> idsInOrder(const QString& box) const;
 
     // The lowest id from 0 to 2500 not used in `map` (2501 when all are).
     static int getNoUsedId(QMap<int, SM_PARAM_DECODE>* map);
@@ -73,6 +79,8 @@ private:
     // The box to insert into (made when the container is empty), or null.
     XmlNode* boxForInsert(const QString& box);
     static void appendItem(XmlNode& box, const SM_PARAM_DECODE& rec, int id);
+    // Sets the leaf `field` of message `id` of `box`, appending it when missing.
+    bool setField(const QString& box, int id, const QString& field, const QString& value);
 
     XmlStoreFile file_;
     XmlNode root_;

@@ -59,14 +59,17 @@ int nextMessageReference() {
 }
 
 bool sendMessage(SerialThread& link, const QString& sca, const QString& number, const QString& text,
-                 const SubmitOptions& options, QStringList* pdus) {
+                 const SubmitOptions& options, QStringList* pdus, QList<int>* references) {
     *pdus = encodeMessage(sca, number, text, options, nextMessageReference());
     if (pdus->isEmpty())
         return false;
     for (const QString& pdu : std::as_const(*pdus)) {
         const QByteArray body = pdu.toLatin1() + '\x1A';
-        if (link.sendMsgCMGSCmd(tpduLength(pdu), body.constData()) != 1)
+        int reference = -1;
+        if (link.sendMsgCMGSCmd(tpduLength(pdu), body.constData(), &reference) != 1)
             return false;
+        if (references)
+            references->append(reference);
     }
     return true;
 }
@@ -93,9 +96,16 @@ SendReport sendToRecipients(SerialThread& link, SmsData& store, const QStringLis
     SendReport report;
     for (const QString& number : numbers) {
         QStringList pdus;
-        const bool sent = sendMessage(link, sca, number, text, options, &pdus);
-        const SM_PARAM_DECODE rec =
+        QList<int> references;
+        const bool sent = sendMessage(link, sca, number, text, options, &pdus, &references);
+        SM_PARAM_DECODE rec =
             composedRecord(number, text, stamp, pdus, sent ? QString("send") : failedWord);
+        // A part whose reference the modem didn't give can't be matched to
+        // its report; the message then shows no report state at all.
+        if (sent && options.statusReport && !references.contains(-1)) {
+            for (int reference : std::as_const(references))
+                rec.delivery.append({reference, -1, QString()});
+        }
         store.appendSmsItem(rec, sent ? "outbox" : "draftbox");
         ++(sent ? report.sent : report.failed);
     }

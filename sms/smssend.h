@@ -34,9 +34,11 @@ int nextMessageReference();
 
 // Sends `text` to `number` through `sca`: one message, or the parts of a
 // long one one after another. It counts as sent only when the modem
-// accepted every part. `pdus` receives the PDUs (tried or not).
+// accepted every part. `pdus` receives the PDUs (tried or not), and
+// `references` (may be null) the message reference the network gave each
+// part sent.
 bool sendMessage(SerialThread& link, const QString& sca, const QString& number, const QString& text,
-                 const SubmitOptions& options, QStringList* pdus);
+                 const SubmitOptions& options, QStringList* pdus, QList<int>* references = nullptr);
 
 struct SendReport {
     int sent = 0;
@@ -45,8 +47,9 @@ struct SendReport {
 };
 // Sends `text` to each of `numbers` and keeps one record per recipient: in
 // the outbox with the state "send" when it went, else in the draft box with
-// `failedWord`. `stamp` is the records' time ("yyMMddhhmmss"). The file is
-// written once, at the end.
+// `failedWord`. `stamp` is the records' time ("yyMMddhhmmss"). A sent
+// record that asked for status reports keeps its parts' references, to which
+// the reports are matched. The file is written once, at the end.
 SendReport sendToRecipients(SerialThread& link, SmsData& store, const QStringList& numbers,
                             const QString& text, const QString& sca, const SubmitOptions& options,
                             const QString& failedWord, const QString& stamp);

@@ -1,5 +1,7 @@
 #include "sms/smstablemodel.h"
 
+#include "sms/deliveryreport.h"
+
 #include <cstring>
 
 QString formatMessageTime(const QString& stamp) {
@@ -36,8 +38,12 @@ void SmsTableModel::setMessages(const SmsList& messages,
         const QString number = QString::fromLatin1(rec.TPA, strnlen(rec.TPA, sizeof rec.TPA));
         const QString stamp =
             QString::fromLatin1(rec.TP_SCTS, strnlen(rec.TP_SCTS, sizeof rec.TP_SCTS));
+        // A sent message that asked for reports shows where its delivery stands.
+        const QString state = rec.delivery.isEmpty() || rec.state != QLatin1String("send")
+                                  ? shownState(rec.state)
+                                  : deliveryStateText(rec.delivery);
         rows_.append({it.key(), number, nameOf ? nameOf(number) : QString(),
-                      formatMessageTime(stamp), stamp, rec.state});
+                      formatMessageTime(stamp), stamp, state});
     }
     endResetModel();
 }
@@ -86,7 +92,7 @@ QVariant SmsTableModel::data(const QModelIndex& index, int role) const {
     case TimeColumn:
         return row.time;
     case StateColumn:
-        return shownState(row.state);
+        return row.state;
     default:
         return {};
     }

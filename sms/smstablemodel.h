@@ -44,7 +44,7 @@ private:
 
     struct Row {
         int id;
-        QString number, name, time, stamp, state;
+        QString number, name, time, stamp, state; // the state as shown
     };
     QList<Row> rows_;
 };

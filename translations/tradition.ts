@@ -1118,6 +1118,89 @@
     </message>
 </context>
 <context>
+    <name>DeliveryReport</name>
+    <message>
+        <source>network congestion</source>
+        <translation>網路壅塞</translation>
+    </message>
+    <message>
+        <source>recipient busy</source>
+        <translation>收件人忙碌</translation>
+    </message>
+    <message>
+        <source>no response from the recipient</source>
+        <translation>收件人無回應</translation>
+    </message>
+    <message>
+        <source>service rejected</source>
+        <translation>服務被拒絕</translation>
+    </message>
+    <message>
+        <source>quality of service not available</source>
+        <translation>服務品質無法提供</translation>
+    </message>
+    <message>
+        <source>error in the recipient&apos;s phone</source>
+        <translation>收件人手機錯誤</translation>
+    </message>
+    <message>
+        <source>remote procedure error</source>
+        <translation>遠端程序錯誤</translation>
+    </message>
+    <message>
+        <source>incompatible destination</source>
+        <translation>目的地不相容</translation>
+    </message>
+    <message>
+        <source>rejected by the recipient</source>
+        <translation>收件人拒收</translation>
+    </message>
+    <message>
+        <source>number not obtainable</source>
+        <translation>號碼無法接通</translation>
+    </message>
+    <message>
+        <source>no interworking available</source>
+        <translation>無法跨網傳送</translation>
+    </message>
+    <message>
+        <source>validity period expired</source>
+        <translation>有效期限已過</translation>
+    </message>
+    <message>
+        <source>deleted by the sender</source>
+        <translation>已由寄件人刪除</translation>
+    </message>
+    <message>
+        <source>deleted by the service centre</source>
+        <translation>已由簡訊中心刪除</translation>
+    </message>
+    <message>
+        <source>message does not exist</source>
+        <translation>簡訊不存在</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>錯誤 %1</translation>
+    </message>
+    <message>
+        <source>delivered %1</source>
+        <translation>已送達 %1</translation>
+    </message>
+    <message>
+        <source>sent, still trying: %1</source>
+        <translation>已傳送，仍在重試：%1</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失敗：%1</translation>
+    </message>
+    <message>
+        <source>sent, awaiting report</source>
+        <translation>已傳送，等待回報</translation>
+    </message>
+</context>
+<context>
     <name>DeviceInfoPanel</name>
     <message>
         <source>PC Software Version: </source>

@@ -1119,6 +1119,89 @@
     </message>
 </context>
 <context>
+    <name>DeliveryReport</name>
+    <message>
+        <source>network congestion</source>
+        <translation>Netz überlastet</translation>
+    </message>
+    <message>
+        <source>recipient busy</source>
+        <translation>Empfänger besetzt</translation>
+    </message>
+    <message>
+        <source>no response from the recipient</source>
+        <translation>keine Antwort vom Empfänger</translation>
+    </message>
+    <message>
+        <source>service rejected</source>
+        <translation>Dienst abgelehnt</translation>
+    </message>
+    <message>
+        <source>quality of service not available</source>
+        <translation>Dienstgüte nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>error in the recipient&apos;s phone</source>
+        <translation>Fehler im Telefon des Empfängers</translation>
+    </message>
+    <message>
+        <source>remote procedure error</source>
+        <translation>Fehler beim Empfänger</translation>
+    </message>
+    <message>
+        <source>incompatible destination</source>
+        <translation>Ziel nicht kompatibel</translation>
+    </message>
+    <message>
+        <source>rejected by the recipient</source>
+        <translation>vom Empfänger abgelehnt</translation>
+    </message>
+    <message>
+        <source>number not obtainable</source>
+        <translation>Nummer nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>no interworking available</source>
+        <translation>kein Übergang ins Zielnetz</translation>
+    </message>
+    <message>
+        <source>validity period expired</source>
+        <translation>Gültigkeitsdauer abgelaufen</translation>
+    </message>
+    <message>
+        <source>deleted by the sender</source>
+        <translation>vom Absender gelöscht</translation>
+    </message>
+    <message>
+        <source>deleted by the service centre</source>
+        <translation>von der Kurzmitteilungszentrale gelöscht</translation>
+    </message>
+    <message>
+        <source>message does not exist</source>
+        <translation>Mitteilung existiert nicht</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>delivered %1</source>
+        <translation>zugestellt %1</translation>
+    </message>
+    <message>
+        <source>sent, still trying: %1</source>
+        <translation>gesendet, wird weiter versucht: %1</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>sent, awaiting report</source>
+        <translation>gesendet, Bericht ausstehend</translation>
+    </message>
+</context>
+<context>
     <name>DeviceInfoPanel</name>
     <message>
         <source>PC Software Version: </source>

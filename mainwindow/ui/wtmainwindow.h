@@ -153,6 +153,7 @@ protected:
     void carddispose(bool online) override;
     void setHasSIM(bool hasSim) override;
     bool InsertSave(const QString& reply, int index, const QString& state) override;
+    void takeStatusReport(const QString& pdu) override;
     int getSimAllSmsItem(int store, int stat) override;
     void clearSimMessageLists() override;
     std::optional<QString> askPin(const QString& name, const QString& prompt) override;

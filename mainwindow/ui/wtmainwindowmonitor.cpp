@@ -241,6 +241,9 @@ void WTMainWindow::setHasSIM(bool hasSim) {
 bool WTMainWindow::InsertSave(const QString& reply, int index, const QString& state) {
     return shortmessage->InsertSave(reply, index, state);
 }
+void WTMainWindow::takeStatusReport(const QString& pdu) {
+    shortmessage->takeStatusReport(pdu);
+}
 int WTMainWindow::getSimAllSmsItem(int store, int stat) {
     return shortmessage->getSimAllSmsItem(store, stat);
 }

@@ -19,4 +19,7 @@ struct NoticeKind {
 
 // "+CMTI: <mem>,<index>": a new message is stored (AT+CNMI=3,1,...).
 // "+CUSD: <m>[,<str>,<dcs>]": the network's answer to a service code.
-inline constexpr std::array<NoticeKind, 2> kNotices{{{"+CMTI:", 0}, {"+CUSD:", 0, true}}};
+// "+CDS: <length>" and a PDU line: a status report on a sent message.
+// "+CDSI: <mem>,<index>": a status report is stored.
+inline constexpr std::array<NoticeKind, 4> kNotices{
+    {{"+CMTI:", 0}, {"+CUSD:", 0, true}, {"+CDS:", 1}, {"+CDSI:", 0}}};

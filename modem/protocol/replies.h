@@ -149,6 +149,11 @@ struct NewMessageNotice {
     int index = -1;
 };
 std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text);
+// "+CDSI: <mem>,<index>": a status report was stored (AT+CNMI=...,2,...).
+// Takes the notice line only.
+std::optional<NewMessageNotice> parseStoredReportNotice(QByteArrayView text);
+// "+CDS: <length>" and the status report's PDU on the next line: the PDU.
+std::optional<QString> parseStatusReportNotice(QByteArrayView text);
 // The parameter text of each new-message notice line of `text` ("SM",3).
 QList<QString> newMessageNoticeParams(QByteArrayView text);
 

@@ -112,9 +112,12 @@ bool readFoundNoMessage(QByteArrayView reply) {
     return error && error->kind == FinalResult::CmsError && error->code == kInvalidIndex;
 }
 
-std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text) {
+namespace {
+
+// "<prefix> <mem>,<index>", or its parameters alone.
+std::optional<NewMessageNotice> storedNotice(QByteArrayView text, QByteArrayView prefix) {
     QByteArrayView params = text;
-    if (const std::optional<AnswerLine> line = answerLine(text, "+CMTI:"))
+    if (const std::optional<AnswerLine> line = answerLine(text, prefix))
         params = line->params;
     else
         params = lineAt(text, 0);
@@ -126,6 +129,37 @@ std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text) {
     return NewMessageNotice{fields[0].value(), *index};
 }
 
+} // namespace
+
+std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text) {
+    return storedNotice(text, "+CMTI:");
+}
+
+std::optional<NewMessageNotice> parseStoredReportNotice(QByteArrayView text) {
+    if (!answerLine(text, "+CDSI:"))
+        return std::nullopt;
+    return storedNotice(text, "+CDSI:");
+}
+
+std::optional<QString> parseStatusReportNotice(QByteArrayView text) {
+    const std::optional<AnswerLine> line = answerLine(text, "+CDS:");
+    if (!line)
+        return std::nullopt;
+    // PDU mode: "+CDS: <length>" and the PDU on the next line. The text
+    // mode's form has its fields on the notice's own line.
+    const AtFields fields = splitAtFields(line->params);
+    if (fields.size() != 1 || !fields[0].number())
+        return std::nullopt;
+    const QString pdu = pduAt(text, line->next);
+    if (pdu.isEmpty())
+        return std::nullopt;
+    // Some modems give the TPDU alone, without the service-centre part: the
+    // length then counts all of it.
+    if (*fields[0].number() == pdu.size() / 2)
+        return "00" + pdu;
+    return pdu;
+}
+
 QList<QString> newMessageNoticeParams(QByteArrayView text) {
     QList<QString> params;
     for (const AnswerLine& line : answerLines(text, "+CMTI:"))
@@ -134,7 +168,11 @@ QList<QString> newMessageNoticeParams(QByteArrayView text) {
 }
 
 std::optional<int> parseMessageReference(QByteArrayView reply) {
-    return firstNumber(reply, "+CMGS:");
+    constexpr int kLastReference = 255;
+    const std::optional<int> reference = firstNumber(reply, "+CMGS:");
+    if (!reference || *reference < 0 || *reference > kLastReference)
+        return std::nullopt;
+    return reference;
 }
 
 std::optional<int> parseStoredIndex(QByteArrayView reply) {

@@ -208,8 +208,9 @@ void CShortMsg::buildList() {
     smsTable = new CShortTable(smsModel, page, "smsTable");
     smsTable->setGeometry(0, 28, stackWidth, buttonRowY - 36);
     smsTable->hideColumn(IdColumn);
-    smsTable->setColumnWidth(NumberColumn, 120);
-    smsTable->setColumnWidth(NameColumn, 110);
+    // The state takes the rest: delivery reports need the room.
+    smsTable->setColumnWidth(NumberColumn, 116);
+    smsTable->setColumnWidth(NameColumn, 84);
     smsTable->setColumnWidth(TimeColumn, 124);
     connect(smsTable, &CShortTable::rowDoubleClicked, this, [this] { ReadClicked(); });
 

@@ -59,6 +59,8 @@ public:
     // inbox with `state`; a part of a long message waits for the rest. False
     // when nothing was kept (the modem's copy must then stay).
     bool InsertSave(const QString& reply, int index, const QString& state);
+    // Records a status report on the outbox message it is about.
+    void takeStatusReport(const QString& pdu);
     // Reloads the boxes of a modem storage (1 SIM, 0 modem memory) with the
     // messages of list status `stat` (4 all); the number of entries.
     int getSimAllSmsItem(int store, int stat);

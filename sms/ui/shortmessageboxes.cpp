@@ -4,6 +4,7 @@
 #include "modem/serialthread.h"
 #include "phonebook/iodata.h"
 #include "settings/settingsfiles.h"
+#include "sms/deliveryreport.h"
 #include "sms/smsdataoperation.h"
 #include "sms/smsmoves.h"
 #include "sms/smsparts.h"
@@ -291,6 +292,12 @@ bool CShortMsg::InsertSave(const QString& reply, int index, const QString& state
         emit messageStored(name.isEmpty() ? arrival.from : name, arrival.text);
     }
     return true;
+}
+
+void CShortMsg::takeStatusReport(const QString& pdu) {
+    if (recordStatusReport(*smsData_, pdu) >= 0 && smsStack->currentIndex() == ListView &&
+        shownStore() == PcStore && shownBox() == "outbox")
+        listShownBox();
 }
 
 void CShortMsg::storeExpiredParts() {

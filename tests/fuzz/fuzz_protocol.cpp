@@ -56,7 +56,12 @@ void fuzzReplyReaders(const uint8_t* data, size_t size) {
         require(!m->pdu.isEmpty() && m->index == -1);
     parseNewMessageNotice(r);
     newMessageNoticeParams(r);
-    parseMessageReference(r);
+    if (const auto reference = parseMessageReference(r))
+        require(*reference >= 0 && *reference <= 0xFF);
+    if (const auto stored = parseStoredReportNotice(r))
+        require(!stored->storage.isEmpty() && stored->index >= 0);
+    if (const auto pdu = parseStatusReportNotice(r))
+        require(!pdu->isEmpty());
     parseStoredIndex(r);
     parseServiceCentre(r);
     parsePhonebookRange(r);

@@ -3,6 +3,7 @@
 #include "tests/fuzz/fuzztargets.h"
 
 #include "app/domfile.h"
+#include "sms/deliveryreport.h"
 #include "sms/pducodec.h"
 #include "sms/smsdataoperation.h"
 #include "sms/smsparts.h"
@@ -42,6 +43,11 @@ void fuzzPduDecoders(const uint8_t* data, size_t size) {
     requireSound(received, gsmDecodePdu(text.c_str(), &received));
     SM_PARAM_DECODE stored;
     requireSound(stored, gsmDecodePdu4Move(text.c_str(), &stored));
+
+    if (const std::optional<StatusReport> report = gsmDecodeStatusReport(text.c_str()))
+        require(isStatusReportPdu(text.c_str()) && report->reference >= 0 &&
+                report->reference <= 0xFF && report->status >= 0 && report->status <= 0xFF &&
+                report->recipient.size() <= 21 && report->dischargeTime.size() <= 14);
 
     // The same with the header of a long message read.
     for (bool deliver : {true, false}) {
@@ -94,7 +100,7 @@ template <size_t N> QString fieldText(const char (&field)[N]) {
 QStringList keptFields(const SM_PARAM_DECODE& r) {
     QStringList fields = {fieldText(r.SCA),   fieldText(r.TPA), fieldText(r.TP_SCTS),
                           fieldText(r.TP_UD), r.contentStr,     QString::number(r.length),
-                          r.pduSrc,           r.state};
+                          r.pduSrc,           r.state,          deliveryToText(r.delivery)};
     for (QString& field : fields)
         field = DomFile::xmlSafe(field);
     return fields;

@@ -134,6 +134,15 @@ QString notice(QByteArrayView r) {
     return n ? QString("%1 %2").arg(n->storage).arg(n->index) : "none";
 }
 
+QString storedReport(QByteArrayView r) {
+    const auto n = parseStoredReportNotice(r);
+    return n ? QString("%1 %2").arg(n->storage).arg(n->index) : "none";
+}
+
+QString reportPdu(QByteArrayView r) {
+    return orNone(parseStatusReportNotice(r));
+}
+
 QString error(QByteArrayView r) {
     const auto e = parseErrorReport(r);
     if (!e)
@@ -441,6 +450,19 @@ void TestReplies::reply_data() {
         {"cmti LilyGO not stored", notice, "+CMTI: ,-1", "none"},
         {"cmti at-messages-parser index -1", notice, "\r\n+CMTI: \"SM\",-1\r\n", "none"},
         {"cmgs pgsm 44", reference, "\r\n+CMGS: 64\r\n\r\nOK\r\n", "64"},
+        {"cmgs reference beyond an octet", reference, "\r\n+CMGS: 256\r\n\r\nOK\r\n", "none"},
+        {"cdsi stored report", storedReport, "\r\n+CDSI: \"SR\",3\r\n", "SR 3"},
+        {"cmti is no cdsi", storedReport, "+CMTI: \"SM\",3", "none"},
+        {"cds chinese card", reportPdu,
+         "+CDS: 26\r\n0891683108608805F906750D91683109731147F4313050913492003130509134430000",
+         "0891683108608805F906750D91683109731147F4313050913492003130509134430000"},
+        {"cds nrf91 without service centre", reportPdu,
+         "+CDS: 24\r\n06550A912143658709122022118314801220221183148000",
+         "0006550A912143658709122022118314801220221183148000"},
+        {"cds text mode form", reportPdu,
+         "+CDS: 6,238,\"910138725\",129,\"19/12/21,00:04:39+00\",\"19/12/21,00:04:41+00\",0",
+         "none"},
+        {"cds pdu line missing", reportPdu, "+CDS: 26\r\n", "none"},
         {"cmgw card", storedIndex, "AT+CMGW=24,3\r\r\n> 07...\x1a\r\n+CMGW: 4\r\n\r\nOK\r\n", "4"},
 
         // --- SIM phonebook -----------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "tests/monitor/recordingview.h"
 
 #include "modem/serialthread.h"
+#include "sms/deliveryreport.h"
 
 #include <QDateTime>
 
@@ -11,10 +12,19 @@ QStringList RecordingView::messageTexts() const {
     return texts;
 }
 
-bool RecordingView::InsertSave(const QString& reply, int index, const QString& state) {
+SmsData& RecordingView::pcStore() {
     if (!store)
         store = std::make_unique<SmsData>();
-    return storeArrivedMessage(*store, reply, index, state);
+    return *store;
+}
+
+bool RecordingView::InsertSave(const QString& reply, int index, const QString& state) {
+    return storeArrivedMessage(pcStore(), reply, index, state);
+}
+
+void RecordingView::takeStatusReport(const QString& pdu) {
+    reports.append(pdu);
+    recordStatusReport(pcStore(), pdu);
 }
 
 int RecordingView::getSimAllSmsItem(int store, int stat) {

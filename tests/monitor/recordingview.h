@@ -45,6 +45,7 @@ public:
         SmsList in, out, draft;
     };
     StorageLists simLists, meLists;
+    QStringList reports; // status reports handed over, as PDUs
     int terminated = -1;
     int rejects = 0;
 
@@ -97,6 +98,10 @@ public:
     void carddispose(bool online) override { cardOnline = online; }
     void setHasSIM(bool has) override { hasSim = has; }
     bool InsertSave(const QString& reply, int index, const QString& state) override;
+    void takeStatusReport(const QString& pdu) override;
+    // The PC message store the view keeps messages and reports in, made
+    // when first needed (it reads the file then).
+    SmsData& pcStore();
     int getSimAllSmsItem(int store, int stat) override;
     void clearSimMessageLists() override { simLists = {}; }
 

@@ -4,8 +4,10 @@
 
 #include "modem/serialthread.h"
 #include "settings/settingsfiles.h"
+#include "sms/deliveryreport.h"
 #include "sms/smsarrival.h"
 #include "sms/smsdataoperation.h"
+#include "sms/smssend.h"
 #include "tests/connection/dialerroot.h"
 #include "tests/monitor/monitorfixture.h"
 
@@ -21,6 +23,7 @@ private slots:
     void messageThatCantBeReadNowIsReadLater();
     void messageWhoseDeleteFailsIsStoredOnce();
     void fullStorageKeepsTheMessageOnTheModem();
+    void deliveryReportsReachTheSentMessages();
     void modemLostStopsTheDialer();
     void unpluggedModemIsShownOffAndFoundAgain();
     void missingSimIsShownFromTheThirdCheck();
@@ -219,6 +222,62 @@ void TestStatusMonitor::fullStorageKeepsTheMessageOnTheModem() {
 
 // A modem pulled out while connected: the monitor's scan stops the dialer,
 // and the dialer files end as they were.
+// Reports on sent messages, stored on the card with "+CDSI" (as the
+// program's AT+CNMI asks) or sent whole with "+CDS", and out of order: each
+// reaches its message in the PC outbox, the card's copy is deleted, and no
+// report counts as an arriving message.
+void TestStatusMonitor::deliveryReportsReachTheSentMessages() {
+    MonitorFixture f;
+    QVERIFY(f.start("ready"));
+    f.tick();
+    QVERIFY(f.sim.command({"reports", "hold"}));
+    SubmitOptions options;
+    options.statusReport = true;
+    const QString number = "+491700000777";
+    const auto sendOne = [&](const QString& text) {
+        return sendToRecipients(*f.link, f.view.pcStore(), {number}, text, "+491710760000", options,
+                                "failed", "261207150000")
+            .sent;
+    };
+    const QString longText(200, 'x');
+    QCOMPARE(sendOne("first"), 1);
+    QVERIFY(f.sim.command({"set", "report-status", "70"}));
+    QCOMPARE(sendOne(longText), 1);
+    const int unread = unreadMsgCount;
+    const int inbox = f.pcBox("inbox").size();
+    f.newCommands();
+
+    QVERIFY(f.sim.command({"reports", "release", "reverse"}));
+    QTRY_COMPARE_WITH_TIMEOUT(f.view.reports.size(), 3, 5000);
+    QVERIFY(inOrder(f.newCommands(), {"AT+CPMS=\"SR\"", "AT+CMGR=1", "AT+CPMS=\"SR\"", "AT+CMGD=1",
+                                      "AT+CMGR=3", "AT+CMGD=3"}));
+    QCOMPARE(f.sim.control({"messages", "SR"}), QString());
+
+    QVERIFY(f.sim.command({"set", "cnmi", "3,1,0,1,0"}));
+    QVERIFY(f.sim.command({"set", "report-status", "0"}));
+    QCOMPARE(sendOne("third"), 1);
+    QVERIFY(f.sim.command({"reports", "release"}));
+    QTRY_COMPARE_WITH_TIMEOUT(f.view.reports.size(), 4, 5000);
+
+    SmsData store;
+    QMap<int, SM_PARAM_DECODE> outbox;
+    store.getPcAllSmsItem(outbox, "outbox");
+    QStringList states;
+    for (const SM_PARAM_DECODE& rec : std::as_const(outbox)) {
+        if (!rec.delivery.isEmpty())
+            states << rec.contentStr.left(5) + " " +
+                          QString::number(int(summarizeDelivery(rec.delivery).outcome)) + " " +
+                          QString::number(summarizeDelivery(rec.delivery).status);
+    }
+    states.sort();
+    const int delivered = int(DeliveryOutcome::Delivered), failed = int(DeliveryOutcome::Failed);
+    QCOMPARE(states, (QStringList{QString("first %1 0").arg(delivered),
+                                  QString("third %1 0").arg(delivered),
+                                  QString("xxxxx %1 70").arg(failed)}));
+    QCOMPARE(unreadMsgCount, unread);
+    QCOMPARE(f.pcBox("inbox").size(), inbox);
+}
+
 void TestStatusMonitor::modemLostStopsTheDialer() {
     MonitorFixture f;
     QVERIFY(f.start("ready"));

@@ -77,6 +77,20 @@ void fillStores() {
     store.appendSmsItem(
         composedRecord("+491711234567", "Yes, see you there.", "261130181502", {}, "send"),
         "outbox");
+    // Sent with delivery reports: delivered, failed, still tried, awaited.
+    const std::pair<const char*, QList<PartDelivery>> reported[] = {
+        {"+491739876543", {{17, 0, "26120409121804"}}},
+        {"+491625550123", {{18, 0x46, "26120509141004"}}},
+        {"+4915112345678", {{19, 0x21, "26120611020004"}, {20, 0, "26120611015804"}}},
+        {"+491701112233", {{21, -1, {}}}},
+    };
+    int day = 4;
+    for (const auto& [number, delivery] : reported) {
+        const QString stamp = "2612" + QString::number(day++).rightJustified(2, '0') + "091200";
+        SM_PARAM_DECODE rec = composedRecord(number, "See the attached plan.", stamp, {}, "send");
+        rec.delivery = delivery;
+        store.appendSmsItem(rec, "outbox");
+    }
     store.appendSmsItem(
         composedRecord("+491625550123", "Call me back when you can", "261203101010", {}, QString()),
         "draftbox");
@@ -129,6 +143,9 @@ int main(int argc, char* argv[]) {
     page->ReadClicked();
     settle(300);
     ok = grab(window, out.filePath("sms-reading.png")) && ok;
+    page->OutboxClicked();
+    settle(300);
+    ok = grab(window, out.filePath("sms-outbox.png")) && ok;
     page->phonebook_smsclicked("+491711234567;+491739876543");
     page->msgContentTextEdit->setPlainText(
         "Dinner on Friday at seven? I booked the table by the window.");
