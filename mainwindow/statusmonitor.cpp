@@ -143,6 +143,7 @@ void StatusMonitor::slotTimer() {
     }
 
     fetchNewMessages();
+    fetchStoredReports();
     view->setNewMessageIndicator(unreadMsgCount > 0);
 
     qCDebug(lcMonitor, "****** initPortCount = %d", initPortCount);
@@ -321,7 +322,10 @@ void StatusMonitor::fetchNewMessages() {
 // again: the message is still there, and must still reach the PC.
 bool StatusMonitor::fetchMessage(const QString& memory, int index, bool announced) {
     const bool onSim = memory == "SM";
-    link_.setShortMsgStorageMode(onSim ? 1 : memory == "SR" ? 2 : 0);
+    // A card that can't select its report storage now would have the read
+    // go to another storage's place.
+    if (link_.setShortMsgStorageMode(onSim ? 1 : memory == "SR" ? 2 : 0) != 1 && memory == "SR")
+        return false;
     if (announced && link_.getSmsMem() == 0) {
         warn(tr("(U)SIM Card is full, please delete some items"));
         return true;

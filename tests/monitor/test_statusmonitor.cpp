@@ -247,10 +247,18 @@ void TestStatusMonitor::deliveryReportsReachTheSentMessages() {
     const int inbox = f.pcBox("inbox").size();
     f.newCommands();
 
+    // The first selection of the report storage fails: that report waits
+    // for a later round instead of being read at another storage's place.
+    QVERIFY(f.sim.command({"on", "AT+CPMS=\"SR\"", "reply", "+CMS ERROR: 302", "count", "1"}));
     QVERIFY(f.sim.command({"reports", "release", "reverse"}));
-    QTRY_COMPARE_WITH_TIMEOUT(f.view.reports.size(), 3, 5000);
-    QVERIFY(inOrder(f.newCommands(), {"AT+CPMS=\"SR\"", "AT+CMGR=1", "AT+CPMS=\"SR\"", "AT+CMGD=1",
-                                      "AT+CMGR=3", "AT+CMGD=3"}));
+    QTRY_VERIFY_WITH_TIMEOUT(f.view.reports.size() >= 2, 5000);
+    f.tick();
+    QCOMPARE(f.view.reports.size(), 3);
+    const QStringList commands = f.newCommands();
+    const qsizetype refused = commands.indexOf("AT+CPMS=\"SR\"");
+    QVERIFY(refused >= 0 && !commands.value(refused + 1).startsWith("AT+CMGR"));
+    QCOMPARE(commands.filter("AT+CMGR=").size(), 3);
+    QCOMPARE(commands.filter(QRegularExpression("^AT\\+CMGD=[123]$")).size(), 3);
     QCOMPARE(f.sim.control({"messages", "SR"}), QString());
 
     QVERIFY(f.sim.command({"set", "cnmi", "3,1,0,1,0"}));
