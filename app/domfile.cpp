@@ -5,13 +5,35 @@ namespace {
 // The document is written back in UTF-8 whatever encoding its file declared
 // (the writer knows fewer encodings than the reader): its declaration must
 // say so, or the next read would decode the bytes as the old encoding.
-void declareUtf8(QDomDocument& doc) {
+// Returns true when it declared another encoding.
+bool declareUtf8(QDomDocument& doc) {
     const QDomNode first = doc.firstChild();
-    if (first.isProcessingInstruction() && first.nodeName() == u"xml")
-        doc.replaceChild(
-            doc.createProcessingInstruction(QStringLiteral("xml"),
-                                            QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")),
-            first);
+    if (!first.isProcessingInstruction() || first.nodeName() != u"xml")
+        return false;
+    const QString declared = first.toProcessingInstruction().data();
+    doc.replaceChild(
+        doc.createProcessingInstruction(QStringLiteral("xml"),
+                                        QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")),
+        first);
+    return declared.contains(QStringLiteral("encoding"), Qt::CaseInsensitive) &&
+           !declared.contains(QStringLiteral("utf-8"), Qt::CaseInsensitive);
+}
+
+// Takes out of the texts under `node` the characters XML can't hold. Only a
+// file in another encoding decodes to them (UTF-7 to an unpaired
+// surrogate); the writer would change them, so the texts would read
+// differently after a save.
+void dropUnsafeCharacters(QDomNode node) {
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (child.isText()) {
+            QDomText text = child.toText();
+            const QString safe = DomFile::xmlSafe(text.data());
+            if (safe.size() != text.data().size())
+                text.setData(safe);
+        } else {
+            dropUnsafeCharacters(child);
+        }
+    }
 }
 
 } // namespace
@@ -30,7 +52,8 @@ bool DomFile::load(QDomDocument& doc) {
         QString error;
         int line = 0, column = 0;
         if (doc.setContent(*contents, &error, &line, &column)) {
-            declareUtf8(doc);
+            if (declareUtf8(doc))
+                dropUnsafeCharacters(doc);
             return true;
         }
         if (!setAside(QStringLiteral("line %1 column %2 %3").arg(line).arg(column).arg(error))) {
