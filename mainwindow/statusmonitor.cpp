@@ -317,7 +317,9 @@ void StatusMonitor::fetchNewMessages() {
 }
 
 // Reads one announced message from the storage that the notice names, stores
-// it in the PC inbox and deletes it from that storage once it is stored.
+// it in the PC inbox and deletes it from that storage once it is stored. A
+// status report read there goes to the view instead, and is no unread
+// message even when a new-message notice announced it.
 // False when the modem could not be read now, so that the notice is tried
 // again: the message is still there, and must still reach the PC.
 bool StatusMonitor::fetchMessage(const QString& memory, int index, bool announced) {
