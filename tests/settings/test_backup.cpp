@@ -3,6 +3,7 @@
 
 #include "app/globals.h"
 #include "settings/backup.h"
+#include "settings/datarecovery.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -268,7 +269,9 @@ private slots:
             kill(child, SIGKILL);
             waitpid(child, nullptr, 0);
 
-            Backup::finishInterruptedRestore();
+            // The program's next start: it also removes the temporary copy of
+            // a journal or staged file whose atomic write the kill cut off.
+            recoverDataFolder();
             const Files now = liveFiles();
             QVERIFY2(now == oldFiles || now == newFiles, qPrintable(QString::number(round)));
             (now == oldFiles ? sawOld : sawNew)++;
