@@ -73,7 +73,7 @@ QList<OperatorEntry> OperatorSelection::search() {
     if (mode != SearchModePreference && link_.setNetworkSelectionMode(SearchModePreference) == 1)
         storeModeChoice(SearchModePreference);
     qDebug("enter refresh...");
-    QByteArray reply(GSEARCHSTR_SIZE, '\0');
+    QByteArray reply(AT_REPLY_SIZE, '\0');
     const int result = link_.getNetworkList(reply.data(), static_cast<int>(reply.size()));
     qDebug("manual search = %d", result);
     if (result != 1)

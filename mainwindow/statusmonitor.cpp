@@ -54,7 +54,7 @@ QString shownStatus(const QString& text) {
 } // namespace
 
 StatusMonitor::StatusMonitor(MonitorView* view, SerialThread& link, QObject* parent)
-    : QObject(parent), view(view), link_(link), discovery(link) {
+    : QObject(parent), view(view), link_(link) {
     arrivalTimer = new QTimer(this);
     arrivalTimer->setSingleShot(true);
     connect(arrivalTimer, &QTimer::timeout, this, &StatusMonitor::fetchArrivals);
@@ -124,7 +124,8 @@ void StatusMonitor::slotTimer() {
         if (view->dialerRunning())
             view->safeKillWvdail();
         ++initPortCount;
-        const bool found = discovery.findPortNames() == 1 && modemAttached();
+        const bool found =
+            discovery.findPortNames(link_.firstByteTimeoutMs) == 1 && modemAttached();
         checkModemManager();
         if (!found) {
             signalLevel = singalQuality();
@@ -135,10 +136,7 @@ void StatusMonitor::slotTimer() {
             restartTimer(periodMs);
             return;
         }
-        // The scan leaves the AT port open as the link's port; open it by
-        // name only when it did not.
-        if (link_.portFd < 0)
-            link_.openPort(theATSerialPortName);
+        link_.openPort(theATSerialPortName);
         initAtCmd();
     }
 
@@ -243,10 +241,7 @@ void StatusMonitor::showModemGone() {
     modemOn = false;
     theATSerialPortName.clear();
     theModemSerialPortName.clear();
-    if (discovery.iAtPort > 0 && discovery.iAtPort != link_.portFd)
-        link_.closePortNormal(discovery.iAtPort);
-    discovery.iAtPort = 0;
-    link_.closePortNormal(link_.portFd);
+    link_.closePort();
 }
 
 // --- arriving messages ---------------------------------------------------------
@@ -616,7 +611,7 @@ void StatusMonitor::showNoNetwork(const QString& modemImage, int dataState) {
 }
 
 void StatusMonitor::displayStateBar(bool modem, bool sim, bool validateCanceled) {
-    if (receive_flag || link_.atLocked() || (initPortCount < 3 && !sim))
+    if (link_.atLocked() || (initPortCount < 3 && !sim))
         return;
 
     const bool attached = modemAttached();

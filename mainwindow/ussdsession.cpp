@@ -26,7 +26,7 @@ UssdSession::UssdSession(SerialThread* link, QObject* parent) : QObject(parent),
 }
 
 UssdSession::~UssdSession() {
-    if (state_ != State::Idle && link_ && link_->portFd >= 0 && !link_->busy())
+    if (state_ != State::Idle && link_ && link_->hasPort() && !link_->busy())
         link_->cancelUssd();
 }
 
@@ -51,7 +51,7 @@ bool UssdSession::send(const QString& text) {
 bool UssdSession::transmit() {
     if (state_ != State::Waiting || pending_.isEmpty())
         return false; // cancelled while it waited for the link
-    if (!link_ || link_->portFd < 0)
+    if (!link_ || !link_->hasPort())
         return giveUp(tr("No card is connected."));
     // The status checks hold the link for moments at a time: wait for it.
     if (link_->busy()) {
@@ -94,7 +94,7 @@ void UssdSession::cancel() {
     timeout_.stop();
     pending_.clear();
     setState(State::Idle);
-    if (link_ && link_->portFd >= 0)
+    if (link_ && link_->hasPort())
         link_->cancelUssd();
 }
 

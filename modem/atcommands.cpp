@@ -6,9 +6,7 @@
 #include "modem/serialthread.h"
 
 int SerialThread::getIMEI(char* out, int outSize) {
-    QByteArray reply;
-    if (query(AtCmd::Imei, reply) != 1)
-        return -1;
+    const QByteArray reply = query(AtCmd::Imei);
     // An error reply carries no serial number.
     if (finalResult(reply.constData()) != FinalResult::Ok)
         return -1;
@@ -17,8 +15,8 @@ int SerialThread::getIMEI(char* out, int outSize) {
 }
 
 int SerialThread::getGMR(char* out, int outSize) {
-    QByteArray reply;
-    if (query(AtCmd::Firmware, reply) != 1)
+    QByteArray reply = query(AtCmd::Firmware);
+    if (finalResult(reply) == FinalResult::None)
         return -1;
     const int value = atCommand(AtCmd::Firmware).map(Parse_At_Res(reply.data()));
     if (value == 1)
@@ -27,9 +25,7 @@ int SerialThread::getGMR(char* out, int outSize) {
 }
 
 int SerialThread::getISDN(char* out, int outSize) {
-    QByteArray reply;
-    if (query(AtCmd::OwnNumber, reply) != 1)
-        return -1;
+    const QByteArray reply = query(AtCmd::OwnNumber);
     // Any error line ("SIM busy", "SIM not inserted", ...) is a failure.
     if (finalResult(reply.constData()) != FinalResult::Ok)
         return -1;
@@ -59,14 +55,15 @@ int SerialThread::getUSIM() {
 }
 
 void SerialThread::isNewPlatform() {
-    QByteArray reply;
-    if (query(AtCmd::ProbeExtendedRead, reply) != 1)
+    QByteArray reply = query(AtCmd::ProbeExtendedRead);
+    if (finalResult(reply) == FinalResult::None)
         return;
     if (finalResult(reply.constData()) == FinalResult::NotSupported) {
         newPlatform = true;
         return;
     }
-    if (query(AtCmd::ProbeExtendedWrite, reply) != 1)
+    reply = query(AtCmd::ProbeExtendedWrite);
+    if (finalResult(reply) == FinalResult::None)
         return;
     newPlatform = finalResult(reply.constData()) == FinalResult::Ok;
 }
@@ -118,8 +115,8 @@ int SerialThread::changePWD(const char* oldPin, const char* newPin) {
 }
 
 int SerialThread::getNetworkList(char* out, int outSize) {
-    QByteArray reply;
-    if (query(AtCmd::OperatorList, reply) != 1)
+    QByteArray reply = query(AtCmd::OperatorList);
+    if (finalResult(reply) == FinalResult::None)
         return -1;
     const int value = atCommand(AtCmd::OperatorList).map(Parse_At_Res(reply.data()));
     if (value == 1)
@@ -139,8 +136,8 @@ int SerialThread::setManualNetworkMode(const char* mode, const char* format, con
 }
 
 int SerialThread::getNetworkSelectionMode() {
-    QByteArray reply;
-    if (query(AtCmd::ModePreferenceQuery, reply) != 1)
+    const QByteArray reply = query(AtCmd::ModePreferenceQuery);
+    if (finalResult(reply) == FinalResult::None)
         return -1;
     const std::optional<std::array<int, 3>> value = parseModePreference(reply.constData());
     for (size_t i = 0; value && i < kModePreferences.size(); ++i) {

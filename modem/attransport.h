@@ -1,91 +1,62 @@
 #pragma once
 
-// The modem's AT port: the one owner of its descriptor and of the framing of
-// what the modem sends. It opens and configures the tty, writes command
-// lines, collects a reply up to its final result within a time budget, and
-// takes unsolicited notices out of everything it reads (in a reply, in the
-// purge before a command, and while no command runs, woken by the port) and
-// emits them at once.
+// The modem's AT port: the one owner of its descriptor. It opens and
+// configures the tty, writes what it is given without ever blocking (what
+// the port doesn't take at once is written when it can), and reads whatever
+// the modem sends the moment it arrives, woken by the port. What it reads
+// goes through the framing (atframing.h) and comes out as notices and whole
+// lines.
 //
 // It lives on the application's thread and is used from there only.
+
+#include "modem/atframing.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
-#include "modem/noticefilter.h"
 
 class QSocketNotifier;
 
 class AtTransport : public QObject {
     Q_OBJECT
 public:
-    // A modem that hasn't begun its reply within this many milliseconds is
-    // taken to be gone, whatever the command's budget.
-    static constexpr int kFirstByteMs = 50;
-
     explicit AtTransport(QObject* parent = nullptr);
     ~AtTransport() override;
 
-    // --- the port -----------------------------------------------------------
-
     // Opens and configures a tty of the modem (115200 8N1, raw, RTS/CTS and
-    // XON/XOFF); the descriptor becomes the command port. -1 with errno set.
+    // XON/XOFF, non-blocking); it becomes the port. -1 with errno set.
     int open(const QString& device);
-    // Makes an open descriptor the command port (-1: none).
-    void use(int fd);
-    // 1 after closing, 0 when fd < 0. Closing the command port leaves none.
-    int close(int fd);
-    // Closes fd when valid, logs the failing step, sets errno and returns -1.
-    static int closeAbnormal(int fd, const char* what, int err);
-    // The command port's descriptor, -1 when there is none.
-    const int& fd() const { return fd_; }
+    // Closes the port; what wasn't written yet is dropped.
+    void close();
+    // The port's descriptor, -1 when there is none.
+    int fd() const { return fd_; }
 
-    // Bytes written, or -1.
-    static int write(int fd, const char* data, int len);
+    // Writes `bytes` now or, as far as the port doesn't take them at once,
+    // when it can. False without a port.
+    bool write(QByteArrayView bytes);
 
-    // --- replies --------------------------------------------------------------
-
-    // The line just written, for the reply that follows: its echo, if the
-    // modem echoes, tells the reply from a stale final result that arrives
-    // before it. Empty for a message body.
-    void expectEcho(QByteArrayView line);
-    // Collects one reply from fd into `reply` (capacity bytes, NUL included):
-    // 1 = final result, -1 = error or time-out (then the reply holds the text
-    // up to an error mark, else nothing). `budgetMs` is the idle budget.
-    int receive(int fd, char* reply, int capacity, long long budgetMs);
-    // Reads and discards pending input of the command port (for at most a
-    // couple of milliseconds), delivering notices in it.
-    void purge();
-    bool receiving() const { return receiving_; }
-
-    // Tests on a loaded machine widen the first-byte limit where it isn't
-    // their subject.
-    int firstByteTimeoutMs = kFirstByteMs;
-
-    // --- notices --------------------------------------------------------------
-
-    // Registers a further notice prefix (those of protocol/notices.h are
-    // registered from the start).
-    void addNotice(QByteArrayView prefix, int followingLines = 0);
+    AtFraming& framing() { return framing_; }
 
 signals:
-    // A notice line (with the lines that belong to it), as soon as it was read.
+    // Bytes came from the modem; their notices and lines follow.
+    void bytesArrived();
     void notice(const QByteArray& text);
+    void line(const QByteArray& text);
+    // What has come of a line whose end hasn't (a "> " prompt, say).
+    void partialLine(const QByteArray& text);
+    // The port hung up or failed: the card went away. It stays open (and
+    // silent) until closed. Emitted from the event loop.
+    void lost();
 
 private:
-    // Bytes read, through the notice filter; notices are emitted.
-    QByteArray filtered(const char* data, qsizetype size);
-    void readWhileIdle();
-    void watch(bool on);
-    void rewatchLater();
+    void readReady();
+    void writeReady();
+    void fail(const char* what);
 
     int fd_ = -1;
-    NoticeFilter filter_;
-    QByteArray pending_;  // bytes read after a final result or while idle
-    QByteArray echo_;     // what the reply to the line just written echoes
-    bool echoes_ = false; // the modem echoed a command line since the port opened
-    bool receiving_ = false;
-    bool rewatchPending_ = false;
-    QSocketNotifier* watcher_ = nullptr;
+    bool failed_ = false; // the port hung up or failed
+    AtFraming framing_;
+    QByteArray output_; // bytes the port didn't take yet
+    QSocketNotifier* reader_ = nullptr;
+    QSocketNotifier* writer_ = nullptr;
 };

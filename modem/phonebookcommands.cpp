@@ -18,8 +18,8 @@ bool simBusy(QByteArrayView reply) {
 } // namespace
 
 int SerialThread::simCapacity() {
-    QByteArray reply;
-    if (query(AtCmd::PhonebookRange, reply) != 1)
+    const QByteArray reply = query(AtCmd::PhonebookRange);
+    if (finalResult(reply) == FinalResult::None)
         return -1;
     if (simBusy(reply.constData()) || finalResult(reply.constData()) == FinalResult::Error)
         return -1;
@@ -37,20 +37,13 @@ int SerialThread::getPhoneBook(QString (*rows)[3], int rowCount) {
         !newPlatform && usimType == 1 ? PhonebookForm::Extended : PhonebookForm::Standard;
     const int budget =
         newPlatform ? atCommand(AtCmd::ReadPhonebook).budgetSec : AT_BUDGET_PHONEBOOK_OLD;
-    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
-
-    purgeComData();
     for (int first = 1, block = 0; first <= capacity; first += kBlock, ++block) {
         const int last = qMin(first + kBlock - 1, capacity);
         const QByteArray cmd =
             AtLine(atCommand(AtCmd::ReadPhonebook)).number(first).text(",").number(last).line();
-        if (!excuteAtStr(cmd.constData()))
-            return 0;
         // A block that didn't end in time is read as far as it came.
-        resAtStr(portFd, reply.data(), budget, 0);
-        const QByteArrayView text(reply.constData());
-        qCDebug(lcModem, "++++++++++++++++++++++++++++++++++++");
-        qCDebug(lcModem, "%s", reply.constData());
+        const QByteArray reply = transact(cmd, budget * 1000).text;
+        const QByteArrayView text(reply);
         if (simBusy(text))
             return 0;
 
@@ -71,10 +64,7 @@ int SerialThread::getPhoneBook(QString (*rows)[3], int rowCount) {
 
 // A phonebook change is done only when the modem says "OK".
 int SerialThread::phonebookWrite(const QByteArray& cmd) {
-    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
-    if (transact(cmd, reply.data(), atCommand(AtCmd::WritePhonebook).budgetSec) != 1)
-        return 0;
-    return repliedOk(reply.constData()) ? 1 : 0;
+    return repliedOk(transact(cmd, atCommand(AtCmd::WritePhonebook).budgetSec * 1000).text) ? 1 : 0;
 }
 
 int SerialThread::insertContact(QString* contact) {

@@ -6,6 +6,9 @@
 #include "modem/modemlog.h"
 #include "modem/serialthread.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -50,7 +53,7 @@ ModemTypes readModemTypes(const QString& path) {
     return types;
 }
 
-PortDiscovery::PortDiscovery(SerialThread& link, UsbBus* bus) : link_(link), bus_(bus) {}
+PortDiscovery::PortDiscovery(UsbBus* bus) : bus_(bus) {}
 
 QStringList PortDiscovery::candidatePorts() {
     QStringList ports;
@@ -96,100 +99,51 @@ bool PortDiscovery::ejectDiscMode(quint16 product) {
     return true;
 }
 
-int PortDiscovery::useFixedPorts(SerialThread& port) {
-    const int fd = port.openPort(fixedPorts.atPort);
-    if (fd < 0)
-        return 0;
-    myOpenedFdList.append(QString::number(fd));
-    if (port.sendNULL_ATCmd() == 1) {
-        iAtPort = fd;
-        theATSerialPortName = fixedPorts.atPort;
-        theModemSerialPortName = fixedPorts.modemPort;
-    } else {
-        port.closePortNormal(fd);
-        myOpenedFdList.clear();
-        theATSerialPortName.clear();
-        theModemSerialPortName.clear();
-    }
-    qCDebug(lcModem, "set AT  serial to '%s'", qPrintable(theATSerialPortName));
-    qCDebug(lcModem, "set MODEM serial to '%s'", qPrintable(theModemSerialPortName));
-    return 1;
-}
-
-int PortDiscovery::findPortNames() {
-    iModemPort = 0;
-    iAtPort = 0;
-    myOpenedFdList.clear();
+void PortDiscovery::scan(int firstByteMs, std::function<void(FoundPorts)> done) {
     ++initPortCount;
     qCDebug(lcModem, "It is we find port name");
-    SerialThread& port = link_;
-    if (!fixedPorts.atPort.isEmpty())
-        return useFixedPorts(port);
+    if (!fixedPorts.atPort.isEmpty()) {
+        // The ports given on the command line, when the AT port answers.
+        probe_.probe({fixedPorts.atPort}, firstByteMs, [done](const QStringList& answering) {
+            FoundPorts found{true, {}, {}};
+            if (!answering.isEmpty())
+                found = {true, fixedPorts.atPort, fixedPorts.modemPort};
+            done(found);
+        });
+        return;
+    }
 
     const ModemTypes types = readModemTypes(dataFile("modem_types.xml"));
     const std::optional<UsbDeviceId> card = usbio_probe(bus_ ? *bus_ : libusb_);
-    if (!card)
-        return 0;
-    qCDebug(lcModem, "The final our Vendor/Product ID: %04x:%04x", card->vendor, card->product);
-    if (ejectDiscMode(card->product))
-        return 0;
+    if (card)
+        qCDebug(lcModem, "The final our Vendor/Product ID: %04x:%04x", card->vendor, card->product);
+    if (!card || ejectDiscMode(card->product)) {
+        QTimer::singleShot(0, &probe_, [done] { done(FoundPorts{}); });
+        return;
+    }
+    // For a product of the negative list the first working port is the AT
+    // port, for every other one the modem port.
     const bool atFirst = types.negative.contains(card->product);
+    probe_.probe(candidatePorts(), firstByteMs, [done, atFirst](const QStringList& working) {
+        const QString first = working.value(0);
+        const QString second = working.value(1);
+        FoundPorts found{true, atFirst ? first : second, atFirst ? second : first};
+        qCDebug(lcModem, "set AT  serial to '%s'", qPrintable(found.atPort));
+        qCDebug(lcModem, "set MODEM serial to '%s'", qPrintable(found.modemPort));
+        done(found);
+    });
+}
 
-    QStringList working;
-    QList<int> workingFds;
-    for (const QString& device : candidatePorts()) {
-        qCDebug(lcModem, "This is testport '%s'", qPrintable(device));
-        const int fd = port.openPort(device);
-        qCDebug(lcModem, "____________the temp device port is tempfd = %d_____________", fd);
-        if (fd < 0)
-            continue;
-        if (port.sendNULL_ATCmd() == 1) {
-            qCDebug(lcModem, "______________AT test is OK!___________");
-            working.append(device);
-            workingFds.append(fd);
-        } else {
-            qCDebug(lcModem, "______________AT test is Failed!___________");
-        }
-        myOpenedFdList.append(QString::number(fd));
-    }
-
-    const QString first = working.value(0);
-    const QString second = working.value(1);
-    const int firstFd = workingFds.value(0);
-    const int secondFd = workingFds.value(1);
-    if (atFirst) {
-        qCDebug(lcModem, "\n________________AT + Modem____________\n");
-        theATSerialPortName = first;
-        theModemSerialPortName = second;
-        iAtPort = firstFd;
-        iModemPort = secondFd;
-    } else {
-        qCDebug(lcModem, "\n________________Modem + AT____________\n");
-        theModemSerialPortName = first;
-        theATSerialPortName = second;
-        iModemPort = firstFd;
-        iAtPort = secondFd;
-    }
-    qCDebug(lcModem, "===== iAtPort:%d; iModemPort:%d=====", iAtPort, iModemPort);
-
-    if (theATSerialPortName != theModemSerialPortName) {
-        for (const QString& fd : std::as_const(myOpenedFdList)) {
-            if (fd.toInt() != iAtPort) {
-                qCDebug(lcModem, "=====close myOpenedFdList PORT:%s=====", qPrintable(fd));
-                port.closePortNormal(fd.toInt());
-            } else {
-                qCDebug(lcModem, "=====not close myOpenedFdList PORT:%s=====", qPrintable(fd));
-            }
-        }
-    } else {
-        for (const QString& fd : std::as_const(myOpenedFdList))
-            port.closePortNormal(fd.toInt());
-        myOpenedFdList.clear();
-    }
-    // The link works on the AT port kept open, or on none.
-    port.usePort(iAtPort > 0 ? iAtPort : -1);
-
-    qCDebug(lcModem, "set AT  serial to '%s'", qPrintable(theATSerialPortName));
-    qCDebug(lcModem, "set MODEM serial to '%s'", qPrintable(theModemSerialPortName));
-    return 1;
+int PortDiscovery::findPortNames(int firstByteMs) {
+    std::optional<FoundPorts> found;
+    QEventLoop loop;
+    scan(firstByteMs, [&](const FoundPorts& ports) {
+        found = ports;
+        loop.quit();
+    });
+    if (!found)
+        loop.exec();
+    theATSerialPortName = found->atPort;
+    theModemSerialPortName = found->modemPort;
+    return found->tested ? 1 : 0;
 }

@@ -8,13 +8,14 @@
 // ejected before the serial ports exist. The main window keeps one
 // PortDiscovery and calls findPortNames while no modem is attached.
 
+#include "modem/portprobe.h"
 #include "modem/usbbus.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-class SerialThread;
+#include <functional>
 
 // Product identifier of a card that is still in disc mode.
 inline constexpr quint16 DISC_MODE_PRODUCT_ID = 0x2000;
@@ -36,18 +37,28 @@ struct ModemTypes {
 ModemTypes readModemTypes(const QString& path);
 ModemTypes defaultModemTypes();
 
+// What a scan found: `tested` when the card's serial ports were tried (the
+// names are then those that answered, both empty when none did); not when
+// no card is present or it is still in disc mode.
+struct FoundPorts {
+    bool tested = false;
+    QString atPort;
+    QString modemPort;
+};
+
 class PortDiscovery {
 public:
-    // Scans with `link` (it opens and tests the ports). `bus` null: the real
-    // USB bus. Neither is owned.
-    explicit PortDiscovery(SerialThread& link, UsbBus* bus = nullptr);
+    // `bus` null: the real USB bus. Not owned.
+    explicit PortDiscovery(UsbBus* bus = nullptr);
 
-    // One scan: 1 when the serial ports were tested (the names are then in
-    // theATSerialPortName and theModemSerialPortName, both empty when no
-    // port answered); 0 when no card is present or it is still in disc mode.
-    // With ports given on the command line the scan is skipped: those ports
-    // are used when the AT port answers.
-    int findPortNames();
+    // One scan; `done` receives what it found, from the event loop. With
+    // ports given on the command line the scan is skipped: those ports are
+    // used when the AT port answers. `firstByteMs` bounds the wait for a
+    // silent port.
+    void scan(int firstByteMs, std::function<void(FoundPorts)> done);
+    // One scan, waited for; 1 when the ports were tested (their names then
+    // in theATSerialPortName and theModemSerialPortName), else 0.
+    int findPortNames(int firstByteMs = 50);
 
     // The ports a scan tests: the ttyUSB devices present (and one more).
     static QStringList candidatePorts();
@@ -55,18 +66,14 @@ public:
     // the scan's candidates.
     static QStringList portsToWatch();
 
-    QStringList myOpenedFdList; // descriptors opened by the last scan, as decimal text
-    int iAtPort = 0;            // descriptor of the AT port kept open from the scan, 0 = none
-    int iModemPort = 0;
     bool onSwitchPort = false; // an eject was issued and is being waited for
     int switchCount = 0;       // scans since that eject
     int initPortCount = 0;     // scans since the modem was last seen (the caller resets it)
 
 private:
     bool ejectDiscMode(quint16 product);
-    int useFixedPorts(SerialThread& port);
 
-    SerialThread& link_;
     UsbBus* bus_;
     LibUsbBus libusb_;
+    PortProbe probe_;
 };

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr char kCtrlZ = 0x1A;
-constexpr char kEsc = 0x1B;
 
 // A message body is hexadecimal text, ended by one Ctrl-Z (added when
 // missing). Anything else could end the body early or cancel it.
@@ -39,13 +38,10 @@ int SerialThread::setShortMsgStorageMode(int mode) {
 }
 
 int SerialThread::getSmsMem() {
-    QByteArray reply;
     // No answer says nothing about the storage: unknown, as after an error,
-    // never full (a slow modem would have its arrivals refused).
-    if (query(AtCmd::StorageQuery, reply) != 1)
-        return -1;
-    // Received messages go to the third storage.
-    return freeMessagePlaces(reply.constData()).value_or(-1);
+    // never full (a slow modem would have its arrivals refused). Received
+    // messages go to the third storage.
+    return freeMessagePlaces(query(AtCmd::StorageQuery)).value_or(-1);
 }
 
 QString SerialThread::getSmsContent(int stat, int mode) {
@@ -69,10 +65,8 @@ int SerialThread::deleteSms(int storageMode, int index) {
     qCDebug(lcModem, "=====the item selected to delete is %d", index);
     const QByteArray cmd = AtLine(atCommand(AtCmd::DeleteMessage)).number(index).line();
     qCDebug(lcModem, "=====deleteSIMsms cmdstring is %s", cmd.constData());
-    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
     // Only an "OK" means the message is gone; an error leaves it stored.
-    if (transact(cmd, reply.data(), atCommand(AtCmd::DeleteMessage).budgetSec) == 1 &&
-        Parse_At_Res(reply.data()) == AT_OK && repliedOk(reply.constData())) {
+    if (repliedOk(transact(cmd, atCommand(AtCmd::DeleteMessage).budgetSec * 1000).text)) {
         qCDebug(lcModem, "=====Delete SMS from SIM OK =====");
         return 1;
     }
@@ -98,24 +92,10 @@ int SerialThread::sendWithPrompt(const QByteArray& cmd, const char* pdu, QByteAr
     const QByteArray body = messageBody(pdu);
     if (cmd.isEmpty() || body.isEmpty())
         return 0;
-    purgeComData();
-    qCDebug(lcModem, "========== pAtStr: %s =========", cmd.constData());
-    if (!excuteAtStr(cmd.constData()))
+    const AtReply reply = transact(cmd, AT_BUDGET * 1000, body);
+    if (!reply.answered())
         return 0;
-    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
-    const int received = resAtStr(portFd, reply.data(), AT_BUDGET, 0);
-    if (received != 1 || finalResult(reply.constData()) != FinalResult::Prompt) {
-        // No prompt: the modem refused the command, or its prompt is late and
-        // would take the next command line as the body. Esc cancels a body.
-        if (received != 1) {
-            const char cancel = kEsc;
-            writePort(portFd, &cancel, 1);
-        }
-        return 0;
-    }
-    if (sendBody(body.constData(), reply.data()) != 1)
-        return 0;
-    *answer = QByteArray(reply.constData());
+    *answer = reply.text;
     return 1;
 }
 
@@ -139,31 +119,6 @@ int SerialThread::sendMsgCMGSCmd(int length, const char* pdu, int* reference) {
     if (reference)
         *reference = sent ? parseMessageReference(answer.constData()).value_or(-1) : -1;
     return sent ? 1 : 0;
-}
-
-int SerialThread::gsmEncodePdu(SM_PARAM* src, char* pdu, QString text, char* ucs2Out) {
-    return ::gsmEncodePdu(src, pdu, text, ucs2Out);
-}
-
-int SerialThread::gsmSendMessage(SM_PARAM* msg, QString text, int* length, QString* pdu) {
-    if (msg == nullptr)
-        return 0;
-    char encoded[SMS_PDU_TEXT_SIZE + 1] = {};
-    const int characters = gsmEncodePdu(msg, encoded, text, nullptr);
-    if (characters < 2)
-        return 0;
-    if (pdu)
-        *pdu = QString::fromLatin1(encoded, characters);
-    bool ok = false;
-    const int scaOctets = QByteArray(encoded, 2).toInt(&ok, 16);
-    // The send command counts the octets of the TPDU, without the service centre.
-    const int tpduLength = characters / 2 - (scaOctets + 1);
-    if (length)
-        *length = tpduLength;
-    encoded[characters] = kCtrlZ;
-    encoded[characters + 1] = '\0';
-    qCDebug(lcModem, "pdu===%s", encoded);
-    return sendMsgCMGSCmd(tpduLength, encoded);
 }
 
 int SerialThread::setNewMsgNoticeMode() {

@@ -10,9 +10,10 @@ int SerialThread::sendUssd(const QByteArray& text, QString* refusal) {
     const AtCommand& declared = atCommand(AtCmd::UssdRequest);
     const QByteArray cmd =
         AtLine(declared).quoted(text.constData()).text("\",").number(kUssdDcs).line();
-    QByteArray reply(AT_REPLY_SIZE, Qt::Uninitialized);
-    if (transact(cmd, reply.data(), declared.budgetSec) != 1)
+    const AtReply answer = transact(cmd, declared.budgetSec * 1000);
+    if (!answer.answered())
         return -1;
+    const QByteArray& reply = answer.text;
     if (repliedOk(reply.constData()))
         return 1;
     if (refusal) {
@@ -24,6 +25,5 @@ int SerialThread::sendUssd(const QByteArray& text, QString* refusal) {
 }
 
 int SerialThread::cancelUssd() {
-    QByteArray reply;
-    return query(AtCmd::UssdCancel, reply) == 1 && repliedOk(reply.constData()) ? 1 : 0;
+    return repliedOk(query(AtCmd::UssdCancel)) ? 1 : 0;
 }

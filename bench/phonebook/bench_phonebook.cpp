@@ -179,6 +179,6 @@ int main(int argc, char** argv) {
                    "SIM\n")
                .arg(perEntry, 0, 'f', 2)
                .arg(ioOperation->countOfSimContact());
-    link.closePortNormal(link.portFd);
+    link.closePort();
     return 0;
 }

@@ -136,7 +136,7 @@ double longestPauseLoadingSimList() {
     const int listed = page.getSimAllSmsItem(1, 4);
     longest = std::max(longest, clock.nsecsElapsed() / 1e6);
     ticker.stop();
-    link.closePortNormal(link.portFd);
+    link.closePort();
     return listed == 50 && page.shownBoxCount() == 50 ? longest : -1;
 }
 

@@ -35,7 +35,6 @@ void WTMainWindow::initSerial() {
         return;
     link = new SerialThread(this);
     serialthread = link;
-    link->start();
 }
 void WTMainWindow::initMonitor() {
     monitor->initMonitor();

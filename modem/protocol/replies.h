@@ -27,6 +27,8 @@ enum class FinalResult {
 };
 // The first final result of the reply.
 FinalResult finalResult(QByteArrayView reply);
+// The final result that one whole line (without its end) is, if any.
+FinalResult finalResultOfLine(QByteArrayView line);
 // True when the reply ends with "OK" and holds no error line.
 bool repliedOk(QByteArrayView reply);
 
@@ -38,6 +40,10 @@ struct ErrorReport {
     QString text;
 };
 std::optional<ErrorReport> parseErrorReport(QByteArrayView reply);
+// The error's number in 3GPP TS 27.007 (section 9.2) or 27.005 (3.2.5): the
+// code the modem gave, or the number of the standard's text it gave instead
+// ("SIM busy" is 14); -1 for a text the standard doesn't name.
+int errorCode(const ErrorReport& error);
 
 // --- identity, status, SIM ------------------------------------------------------
 
@@ -83,6 +89,36 @@ std::optional<QString> parseOperatorName(QByteArrayView reply);
 
 // The card's network mode preference "+YSNT: <a>,<b>,<c>".
 std::optional<std::array<int, 3>> parseModePreference(QByteArrayView reply);
+
+// --- outcomes of the identity, status and SIM commands --------------------------
+
+// "AT+CPIN?" and the errors that answer it in a SIM's place.
+enum class SimState { Ready, PinRequired, PukRequired, Busy, Failure, NotInserted, Unknown };
+SimState simStateOf(QByteArrayView reply);
+
+// The card's operating mode ("AT+YOPRT?": 5 is online).
+enum class OperatingMode { Online, Offline, Unknown };
+OperatingMode operatingModeOf(QByteArrayView reply);
+
+// The card's SIM type ("AT+YUSIM=?").
+enum class SimType { Sim, Usim, Busy, Unknown };
+SimType simTypeOf(QByteArrayView reply);
+
+// Entering the PIN ("AT+CPIN="pin"") or the PUK with a new PIN.
+enum class PinEntry { Accepted, Wrong, PukRequired, SimFailure, Error };
+PinEntry pinEntryOf(QByteArrayView reply);
+
+// Changing the PIN ("AT+CPWD").
+enum class PinChange { Changed, Wrong, PukRequired, NotAllowed };
+PinChange pinChangeOf(QByteArrayView reply);
+
+// The signal as bars: 1-5 by the received strength of "+CSQ", 0 for none
+// or no known value, -1 when the reply holds no "+CSQ:".
+int signalBarsOf(QByteArrayView reply);
+
+// The domains of the card's service ("+YPAS" CS_ONLY, PS_ONLY, CS_PS).
+enum class ServiceDomain { None, CircuitOnly, PacketOnly, CircuitAndPacket };
+ServiceDomain serviceDomainOf(const QString& domain);
 
 // --- network ----------------------------------------------------------------------
 

@@ -15,7 +15,9 @@ QByteArrayView trimmedLine(QByteArrayView line) {
     return line;
 }
 
-FinalResult finalOfLine(QByteArrayView line) {
+} // namespace
+
+FinalResult finalResultOfLine(QByteArrayView line) {
     const QByteArrayView text = trimmedLine(line);
     if (text == "OK")
         return FinalResult::Ok;
@@ -27,12 +29,14 @@ FinalResult finalOfLine(QByteArrayView line) {
         return FinalResult::CmsError;
     if (text == "NO CARRIER")
         return FinalResult::NoCarrier;
-    if (text.endsWith("not support"))
+    if (text.toByteArray().toLower().endsWith("not support"))
         return FinalResult::NotSupported;
     if (line.startsWith("> ") || line == ">")
         return FinalResult::Prompt;
     return FinalResult::None;
 }
+
+namespace {
 
 // The fields of the first answer line with `prefix`, or nothing.
 std::optional<AtFields> fieldsOf(QByteArrayView reply, QByteArrayView prefix) {
@@ -54,7 +58,7 @@ FinalResult finalResult(QByteArrayView reply) {
         qsizetype end = start;
         while (end < reply.size() && reply[end] != '\r' && reply[end] != '\n')
             ++end;
-        const FinalResult result = finalOfLine(reply.sliced(start, end - start));
+        const FinalResult result = finalResultOfLine(reply.sliced(start, end - start));
         if (result != FinalResult::None)
             return result;
         start = end + 1;

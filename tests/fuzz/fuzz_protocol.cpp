@@ -2,11 +2,10 @@
 
 #include "tests/fuzz/fuzztargets.h"
 
-#include "modem/noticefilter.h"
+#include "modem/atframing.h"
 #include "modem/protocol/at_code.h"
 #include "modem/protocol/notices.h"
 #include "modem/protocol/replies.h"
-#include "modem/replycollector.h"
 #include "modem/ussdtext.h"
 
 #include <QByteArrayView>
@@ -79,57 +78,43 @@ void fuzzReplyReaders(const uint8_t* data, size_t size) {
 
 namespace {
 
-// What the transport makes of a byte stream: the notice filter first, then
-// a reply collector that keeps a small reply; a new collector starts after
-// each reply's end.
+// What the transport makes of a byte stream: its notices and its lines, each
+// ended by '|', and the unfinished line at the end.
 struct Framing {
-    QByteArray replies; // each reply's kept text, ended by '|'
+    QByteArray lines;
     QList<QByteArray> notices;
-    qsizetype taken = 0; // bytes the collectors took
 
-    explicit Framing(const QByteArray& echo) : echo_(echo) {
-        for (const NoticeKind& kind : kNotices)
-            filter_.addPrefix(kind.prefix, kind.followingLines, kind.quotedMayWrap);
-    }
     void feed(QByteArrayView piece) {
-        QByteArray passed = filter_.feed(piece, &notices);
-        qsizetype at = 0;
-        while (at < passed.size()) {
-            const qsizetype used = collector_.feed(passed.constData() + at, passed.size() - at);
-            require(used >= 0 && used <= passed.size() - at);
-            at += used;
-            taken += used;
-            require(collector_.text().size() <= kKeep);
-            if (!collector_.finished()) {
-                require(at == passed.size());
-                break;
+        for (const AtEvent& event : framing_.feed(piece)) {
+            require(!event.text.isEmpty());
+            if (event.kind == AtEvent::Notice) {
+                notices.append(event.text);
+            } else {
+                require(!event.text.contains('\r') && !event.text.contains('\n'));
+                require(event.text.size() <= AtFraming::kLongestLine);
+                lines += event.text + '|';
             }
-            replies += collector_.text() + '|';
-            collector_ = ReplyCollector(kKeep, echo_);
         }
     }
+    QByteArray partial() const { return framing_.partial(); }
 
 private:
-    static constexpr qsizetype kKeep = 64;
-    QByteArray echo_;
-    NoticeFilter filter_;
-    ReplyCollector collector_{kKeep, echo_};
+    AtFraming framing_;
 };
 
 } // namespace
 
 void fuzzReplyFraming(const uint8_t* data, size_t size) {
-    // The first byte picks the echo to expect and the seed of the piece
-    // sizes; the stream is the rest. Fed whole and in pieces, the replies
-    // and the notices come out the same.
+    // The first byte is the seed of the piece sizes; the stream is the
+    // rest. Fed whole and in pieces, the lines and the notices come out the
+    // same.
     if (size < 1)
         return;
-    const QByteArray echo = data[0] & 1 ? QByteArray("AT+CSQ\r") : QByteArray();
     const QByteArrayView stream(data + 1, qsizetype(size - 1));
 
-    Framing whole(echo);
+    Framing whole;
     whole.feed(stream);
-    Framing pieces(echo);
+    Framing pieces;
     unsigned seed = data[0];
     for (qsizetype at = 0; at < stream.size();) {
         seed = seed * 1103515245u + 12345u;
@@ -137,9 +122,9 @@ void fuzzReplyFraming(const uint8_t* data, size_t size) {
         pieces.feed(stream.sliced(at, piece));
         at += piece;
     }
-    require(whole.replies == pieces.replies);
+    require(whole.lines == pieces.lines);
     require(whole.notices == pieces.notices);
-    require(whole.taken == pieces.taken);
+    require(whole.partial() == pieces.partial());
     for (const QByteArray& notice : whole.notices)
         require(notice.size() <= NoticeFilter::kLongestNotice + 2);
 }

@@ -303,7 +303,7 @@ void TestFrame::helpWithoutHelpFilesWarns() {
 }
 
 void TestFrame::informationPanelOpensOnRightClick() {
-    QVERIFY(serialthread && serialthread->portFd < 0); // no modem: the modem lines stay empty
+    QVERIFY(serialthread && serialthread->portFd() < 0); // no modem: the modem lines stay empty
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     QTest::mouseClick(window_->centre, Qt::LeftButton, {}, QPoint(300, 430));

@@ -4,6 +4,7 @@
 #include "tests/support/modemsim.h"
 
 #include <QObject>
+#include <QTest>
 #include <memory>
 
 // Base of the test classes that drive the modem link against the simulator.
@@ -20,7 +21,13 @@ protected:
             return false;
         link = std::make_unique<SerialThread>(nullptr);
         link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
-        return link->openPort(sim.atPort()) >= 0;
+        if (link->openPort(sim.atPort()) < 0)
+            return false;
+        // The link sets the card's echo first; the tests look at what follows.
+        if (!QTest::qWaitFor([this] { return link->idle(); }, 5000))
+            return false;
+        sim.forgetTranscript();
+        return true;
     }
 
     // The last command line the simulator received.

@@ -32,7 +32,7 @@ class TestPhonebookCommands : public SimLinkTest {
 private slots:
     void cleanup() {
         if (link)
-            link->closePortNormal(link->portFd);
+            link->closePort();
         link.reset();
         sim.stop();
     }

@@ -14,9 +14,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
 class FakeBus : public UsbBus {
@@ -25,8 +22,8 @@ public:
     QList<UsbDeviceId> devices() override { return attached; }
 };
 
-bool isOpen(int fd) {
-    return fd > 0 && fcntl(fd, F_GETFD) != -1;
+int openDescriptors() {
+    return QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
 }
 
 } // namespace
@@ -68,15 +65,12 @@ private slots:
 
     void noCard() {
         TestEnv env;
-        SerialThread link(nullptr);
         FakeBus bus;
-        PortDiscovery discovery(link, &bus);
+        PortDiscovery discovery(&bus);
         QCOMPARE(discovery.findPortNames(), 0);
         bus.attached = {{0x1d6b, 0x0002}, {0x3c9b, 0x6001}};
         QCOMPARE(discovery.findPortNames(), 0);
         QCOMPARE(discovery.initPortCount, 2);
-        QVERIFY(discovery.myOpenedFdList.isEmpty());
-        QCOMPARE(link.portFd, -1);
     }
 
     // A card in disc mode is ejected on scans 1, 5, 9, ... while it stays so.
@@ -89,10 +83,9 @@ private slots:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const auto ejects = [&] { return TestEnv::readFile(log).count('\n'); };
 
-        SerialThread link(nullptr);
         FakeBus bus;
         bus.attached = {{MODEM_VENDOR_ID, DISC_MODE_PRODUCT_ID}};
-        PortDiscovery discovery(link, &bus);
+        PortDiscovery discovery(&bus);
         const QList<int> expected = {1, 1, 1, 1, 2, 2, 2, 2, 3};
         for (int scan = 0; scan < expected.size(); ++scan) {
             QCOMPARE(discovery.findPortNames(), 0);
@@ -130,30 +123,23 @@ private slots:
         QVERIFY(
             sim.startWithRoot(env.root(), "ready", {"--silent-port"}, {"data", "silent", "at"}));
         QVERIFY(sim.command({"ping"}));
-        SerialThread link(nullptr);
-        link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
+        const int descriptorsBefore = openDescriptors();
         FakeBus bus;
         bus.attached = {{0x1d6b, 0x0002}, {MODEM_VENDOR_ID, quint16(product)}};
-        PortDiscovery discovery(link, &bus);
+        PortDiscovery discovery(&bus);
 
-        QCOMPARE(discovery.findPortNames(), 1);
+        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
         QVERIFY2(!theATSerialPortName.isEmpty() && !theModemSerialPortName.isEmpty(),
                  qPrintable(sim.transcript()));
         QCOMPARE(theATSerialPortName, env.rootPath("/dev/" + atPort));
         QCOMPARE(theModemSerialPortName, env.rootPath("/dev/" + modemPort));
-        // Three ports opened (ttyUSB32 doesn't exist); only the AT port stays open.
-        QCOMPARE(discovery.myOpenedFdList.size(), 3);
-        QVERIFY(isOpen(discovery.iAtPort));
-        QVERIFY(!isOpen(discovery.iModemPort));
-        for (const QString& fd : std::as_const(discovery.myOpenedFdList)) {
-            if (fd.toInt() != discovery.iAtPort)
-                QVERIFY(!isOpen(fd.toInt()));
-        }
-        // The link is left on the AT port, which answers.
-        QCOMPARE(link.portFd, discovery.iAtPort);
-        QCOMPARE(link.sendNULL_ATCmd(), 1);
+        // The scan leaves no port open; the AT port answers the link.
+        QCOMPARE(openDescriptors(), descriptorsBefore);
+        SerialThread link(nullptr);
+        link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
+        QVERIFY(link.openPort(theATSerialPortName) >= 0);
+        QCOMPARE(link.getSignalQuality(), 5);
         QVERIFY(sim.received("silent").join(QString()).contains("AT"));
-        link.closePortNormal(discovery.iAtPort);
         theATSerialPortName.clear();
         theModemSerialPortName.clear();
     }
@@ -167,23 +153,17 @@ private slots:
         QVERIFY(sim.command({"ping"}));
         QVERIFY(QDir().rmdir(env.rootPath("/sys/class/tty/ttyUSB1")));
         QVERIFY(QFile::link(sim.atPort(), env.rootPath("/dev/ttyUSB32")));
-        SerialThread link(nullptr);
-        link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
         FakeBus bus;
         bus.attached = {{MODEM_VENDOR_ID, 0x6002}};
-        PortDiscovery discovery(link, &bus);
-        QCOMPARE(discovery.findPortNames(), 1);
+        PortDiscovery discovery(&bus);
+        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
         QCOMPARE(theModemSerialPortName, env.rootPath("/dev/ttyUSB0"));
         QCOMPARE(theATSerialPortName, env.rootPath("/dev/ttyUSB32"));
-        link.closePortNormal(discovery.iAtPort);
 
         QVERIFY(sim.unplug());
-        QCOMPARE(discovery.findPortNames(), 1);
+        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
         QCOMPARE(theATSerialPortName, QString());
         QCOMPARE(theModemSerialPortName, QString());
-        QVERIFY(discovery.myOpenedFdList.isEmpty());
-        QCOMPARE(discovery.iAtPort, 0);
-        QCOMPARE(link.portFd, -1);
     }
 
     // Ports given on the command line are used as they are, without a scan.
@@ -192,20 +172,16 @@ private slots:
         ModemSim sim;
         QVERIFY(sim.start("ready"));
         QVERIFY(sim.command({"ping"}));
-        SerialThread link(nullptr);
-        link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS / 2;
         FakeBus bus; // no card on the bus
-        PortDiscovery discovery(link, &bus);
+        PortDiscovery discovery(&bus);
         fixedPorts = {sim.atPort(), sim.dataPort()};
-        QCOMPARE(discovery.findPortNames(), 1);
+        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
         QCOMPARE(theATSerialPortName, sim.atPort());
         QCOMPARE(theModemSerialPortName, sim.dataPort());
-        QCOMPARE(link.portFd, discovery.iAtPort);
-        QCOMPARE(link.getSignalQuality(), 5);
-        link.closePortNormal(link.portFd);
 
         fixedPorts = {env.rootPath("/dev/ttyUSB7"), QString()};
-        QCOMPARE(discovery.findPortNames(), 0);
+        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
+        QCOMPARE(theATSerialPortName, QString());
         fixedPorts = {};
         theATSerialPortName.clear();
         theModemSerialPortName.clear();

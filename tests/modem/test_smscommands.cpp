@@ -26,7 +26,7 @@ class TestSmsCommands : public SimLinkTest {
 private slots:
     void cleanup() {
         if (link)
-            link->closePortNormal(link->portFd);
+            link->closePort();
         link.reset();
         sim.stop();
     }
@@ -99,19 +99,15 @@ private slots:
 
     void sending() {
         QVERIFY(startWith("ready"));
-        SM_PARAM msg = hello();
-        int length = 0;
-        QString pdu;
-        QCOMPARE(link->gsmSendMessage(&msg, "hello", &length, &pdu), 1);
-        QCOMPARE(length, 18);
-        QCOMPARE(pdu, QString("0691214365870911000A91907856341200000005E8329BFD06"));
+        const QString pdu = "0691214365870911000A91907856341200000005E8329BFD06";
+        const QByteArray body = pdu.toLatin1() + "\x1a";
+        QCOMPARE(link->sendMsgCMGSCmd(18, body.constData()), 1);
         QCOMPARE(sim.received(), (QStringList{"AT+CMGS=18", pdu + "\x1a"}));
         QVERIFY(sim.sentPdus().value(0).endsWith(pdu.mid(16)));
 
         // Refused at the command: the body is not sent and the send fails at once.
         QVERIFY(sim.command({"on", "AT+CMGS=*", "reply", "+CMS ERROR: 500"}));
-        msg = hello();
-        QCOMPARE(link->gsmSendMessage(&msg, "hello", &length, &pdu), 0);
+        QCOMPARE(link->sendMsgCMGSCmd(18, body.constData()), 0);
         QCOMPARE(lastSent(), QString("AT+CMGS=18"));
         QVERIFY(sim.command({"overrides-clear"}));
 
@@ -128,7 +124,7 @@ private slots:
         const int before = stored("SM");
         SM_PARAM msg = hello();
         char pdu[SMS_PDU_TEXT_SIZE + 2] = {};
-        const int characters = link->gsmEncodePdu(&msg, pdu, "hello", nullptr);
+        const int characters = gsmEncodePdu(&msg, pdu, "hello", nullptr);
         const int length = characters / 2 - 7;
         std::strcat(pdu, "\x1a");
         QCOMPARE(link->moveMsgCMGWCmd(length, 3, pdu), 1);

@@ -17,7 +17,7 @@ class TestStatusCommands : public SimLinkTest {
 private slots:
     void cleanup() {
         if (link)
-            link->closePortNormal(link->portFd);
+            link->closePort();
         link.reset();
         sim.stop();
     }
@@ -191,46 +191,6 @@ private slots:
         QCOMPARE(lastSent(), QString("AT+CGDCONT=1,\"IP\",\"internet.example\""));
         QCOMPARE(link->setConnectPara("IP", "web", "10.1.2.3"), 1);
         QCOMPARE(lastSent(), QString("AT+CGDCONT=1,\"IP\",\"web\",\"10.1.2.3\""));
-    }
-
-    // The worker body has a requested operator search run on the
-    // application's thread, which marks the end; without a request it only
-    // marks its end.
-    void workerBody() {
-        gWaitSearchOrSelectEnd = 0;
-        {
-            SerialThread idle;
-            idle.start();
-            QVERIFY(idle.wait(5000));
-            QCOMPARE(gWaitSearchOrSelectEnd.load(), 1);
-        }
-
-        QVERIFY(startWith("ready"));
-        gWaitSearchOrSelectEnd = 0;
-        gManualSearch = 1;
-        gManualSelect = 1;
-        gMode = "1";
-        gFormat = "2";
-        gOpt = "\"26201\"";
-        gAct = "2";
-        link->start();
-        QVERIFY(link->wait(10000));
-        QTRY_COMPARE_WITH_TIMEOUT(gWaitSearchOrSelectEnd.load(), 1, 10000);
-        QCOMPARE(gManualSearchResult, 1);
-        QVERIFY(gSearchStr.contains("Tolva"));
-        QVERIFY(gSearchStr.toLatin1().size() < GSEARCHSTR_SIZE);
-        QCOMPARE(gManualSelectResult, 1);
-        QVERIFY(gMode.isNull() && gOpt.isNull());
-        QCOMPARE(gManualSearch + gManualSelect, 0);
-        QCOMPARE(sim.received(), (QStringList{"AT+COPS=?", "AT+COPS=1,2,\"26201\",2"}));
-        // Once marked, the body does nothing more.
-        gManualSearch = 1;
-        link->start();
-        QVERIFY(link->wait(10000));
-        QCoreApplication::processEvents();
-        QCOMPARE(gManualSearch.load(), 1);
-        gManualSearch = 0;
-        gWaitSearchOrSelectEnd = 0;
     }
 };
 

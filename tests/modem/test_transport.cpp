@@ -1,258 +1,272 @@
-// The AT transaction over a real pseudo-terminal against the modem simulator:
-// how replies end, time-outs, the two guards against overlapping commands,
-// new-message notices in purged input, and faulty replies.
+// The link's queue of commands over a real pseudo-terminal against the modem
+// simulator: how replies end, with the echo on or off, late replies,
+// priorities, holding the queue, cancelling, notices, and faulty or absent
+// modems.
 
 #include "modem/serialthread.h"
-#include "tests/modem/simlink.h"
 #include "tests/support/modemsim.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-
-#include <vector>
 
 namespace {
 
-struct Reply {
-    std::vector<char> buffer = std::vector<char>(AT_REPLY_SIZE, 'x');
-    char* data() { return buffer.data(); }
-    QByteArray text() const { return QByteArray(buffer.data()); }
-};
+// Queues one command (with the budget of `id`) and waits for its completion.
+AtReply run(SerialThread& link, const AtLine& line, AtCmd id = AtCmd::Attention) {
+    std::optional<AtReply> reply;
+    link.send({&link}, id, line, [&](const AtReply& r) { reply = r; });
+    if (!QTest::qWaitFor([&] { return reply.has_value(); }, 40000))
+        return {};
+    return *reply;
+}
+AtReply run(SerialThread& link, const char* line, AtCmd id = AtCmd::Attention) {
+    return run(link, AtLine(line), id);
+}
 
 } // namespace
 
 class TestTransport : public QObject {
     Q_OBJECT
     ModemSim sim;
-    SerialThread* link = nullptr;
+    std::unique_ptr<SerialThread> link;
 
-    // One command through the direct shape, keeping the reply.
-    int exchange(const char* cmd, Reply& reply, int sec = 30, int usec = 0) {
-        link->purgeComData();
-        if (!link->excuteAtStr(cmd))
-            return -2;
-        return link->resAtStr(link->portFd, reply.data(), sec, usec);
-    }
+    QStringList commandsSince(qsizetype from) const { return sim.received().mid(from); }
 
 private slots:
     void initTestCase() {
         QVERIFY(sim.start("ready", {"--silent-port"}));
         QVERIFY(sim.command({"ping"}));
-        link = new SerialThread(nullptr);
-        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
-        QVERIFY(link->openPort(sim.atPort()) >= 0);
-    }
-    void cleanupTestCase() {
-        link->closePortNormal(link->portFd);
-        delete link;
     }
     void init() {
         QVERIFY(sim.command({"fault", "clear"}));
         QVERIFY(sim.command({"overrides-clear"}));
-        msgData.clear();
-        activeMsgCount = unreadMsgCount = 0;
+        QVERIFY(sim.command({"set", "echo", "on"}));
+        link = std::make_unique<SerialThread>();
+        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
+        QVERIFY(link->openPort(sim.atPort()) >= 0);
+    }
+    void cleanup() { link.reset(); }
+
+    // The reply as the readers take it, whatever the modem's echo: the
+    // command line, the answer lines and the final result.
+    void replies_data() {
+        QTest::addColumn<QString>("echo");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("override"); // the simulator's answer, when not its own
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("result");
+        for (const QString echo : {"on", "off"}) {
+            const auto row = [&](const char* name) -> QTestData& {
+                return QTest::newRow(qPrintable(echo + ": " + name)) << echo;
+            };
+            row("ok") << QByteArray("AT\r\n") << QStringList() << QByteArray("AT\r\r\nOK\r\n")
+                      << int(FinalResult::Ok);
+            row("answer") << QByteArray("AT+CSQ\r\n") << QStringList()
+                          << QByteArray("AT+CSQ\r\r\n+CSQ: 22,99\r\n\r\nOK\r\n")
+                          << int(FinalResult::Ok);
+            row("error line kept whole") << QByteArray("AT+CPIN?\r\n")
+                                         << QStringList{"reply", "+CME ERROR: SIM busy", "noresult"}
+                                         << QByteArray("AT+CPIN?\r\r\n+CME ERROR: SIM busy\r\n")
+                                         << int(FinalResult::CmeError);
+            row("+CMS ERROR ends at once")
+                << QByteArray("AT+CMGL=4\r\n")
+                << QStringList{"reply", "+CMS ERROR: 321", "noresult"}
+                << QByteArray("AT+CMGL=4\r\r\n+CMS ERROR: 321\r\n") << int(FinalResult::CmsError);
+            row("the card's own refusal") << QByteArray("AT+YCPBR=?\r\n")
+                                          << QStringList{"reply", "COMMAND NOT SUPPORT", "noresult"}
+                                          << QByteArray("AT+YCPBR=?\r\r\nCOMMAND NOT SUPPORT\r\n")
+                                          << int(FinalResult::NotSupported);
+            row("notices taken out of the reply")
+                << QByteArray("AT+CSQ\r\n")
+                << QStringList{"raw", "\r\n+CMTI: \"SM\",2\r\n+CSQ: 15,99\r\n\r\nOK\r\n\r\n"
+                                      "+CMTI: \"ME\",3\r\n"}
+                << QByteArray("AT+CSQ\r\r\n+CSQ: 15,99\r\n\r\nOK\r\n") << int(FinalResult::Ok);
+        }
+    }
+    void replies() {
+        QFETCH(QString, echo);
+        QFETCH(QByteArray, line);
+        QFETCH(QStringList, override);
+        QFETCH(QByteArray, text);
+        QFETCH(int, result);
+        QCOMPARE(run(*link, "AT").result, FinalResult::Ok); // the echo is on now
+        if (echo == "off")
+            QCOMPARE(run(*link, "ATE0").result, FinalResult::Ok);
+        if (!override.isEmpty())
+            QVERIFY(sim.command(QStringList{"on", QString(line).trimmed()} + override));
+        QSignalSpy notices(link.get(), &SerialThread::newMessageNotice);
+        const AtReply reply = run(*link, line.chopped(2).constData());
+        QCOMPARE(reply.text, text);
+        QCOMPARE(int(reply.result), result);
+        QCOMPARE(notices.size(), text.contains("+CSQ: 15") ? 2 : 0);
     }
 
-    void echoAndOk() {
-        Reply reply;
-        QCOMPARE(exchange("AT\r\n", reply), 1);
-        QCOMPARE(reply.text(), QByteArray("AT\r\n\r\nOK\r\n"));
-        QCOMPARE(link->sendCmdAndRec("AT\r\n"), int(AT_OK));
-        QCOMPARE(link->sendNULL_ATCmd(), 1);
-        QVERIFY(!receive_flag);
+    // A card whose echo another program switched off is found out and has
+    // its echo put on again; its replies are taken all the same.
+    void echoSwitchedOffBehindTheLinksBack() {
+        QCOMPARE(run(*link, "AT").result, FinalResult::Ok);
+        QVERIFY(sim.command({"set", "echo", "off"}));
+        const qsizetype before = sim.received().size();
+        const AtReply reply = run(*link, "AT+CSQ");
+        QCOMPARE(reply.result, FinalResult::Ok);
+        QVERIFY(reply.text.contains("+CSQ: 22,99"));
+        QTRY_COMPARE(commandsSince(before), (QStringList{"AT+CSQ", "ATE1"}));
+        QCOMPARE(run(*link, "AT+CPIN?").text,
+                 QByteArray("AT+CPIN?\r\r\n+CPIN: READY\r\n\r\nOK\r\n"));
     }
 
-    // An error line is kept to its end, code text included.
-    void errorLinesKeptWhole() {
-        QVERIFY(sim.command({"sim-busy", "1"}));
-        Reply reply;
-        QCOMPARE(exchange("AT+CPIN?\r\n", reply), 1);
-        QVERIFY2(reply.text().endsWith("+CME ERROR: SIM busy\r\n"), reply.text());
-        QCOMPARE(Parse_At_Res(reply.data()), int(AT_CPIN_SIM_BUSY));
-
-        // "+CMS ERROR" ends a reception the same way, at once.
-        QVERIFY(sim.command({"on", "AT+CMGL=*", "reply", "+CMS ERROR: 321", "noresult"}));
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(exchange("AT+CMGL=4\r\n", reply), 1);
-        QVERIFY(clock.elapsed() < 5000);
-        QVERIFY2(reply.text().endsWith("+CMS ERROR: 321\r\n"), reply.text());
+    // A reply that comes after its command gave up is not taken for the next
+    // command's, with the echo on (the echo tells) or off (the next command
+    // waits for the line to go quiet).
+    void lateReplyNotTakenForTheNext_data() {
+        QTest::addColumn<bool>("echo");
+        QTest::newRow("echo on") << true;
+        QTest::newRow("echo off") << false;
+    }
+    void lateReplyNotTakenForTheNext() {
+        QFETCH(bool, echo);
+        QCOMPARE(run(*link, echo ? "AT" : "ATE0").result, FinalResult::Ok);
+        QVERIFY(sim.command({"on", "AT+CGSN", "reply", "ERROR", "noresult", "delay", "400"}));
+        std::optional<AtReply> imei;
+        link->send({link.get()}, AtCmd::Imei, AtLine("AT+CGSN").text(""),
+                   [&](const AtReply& r) { imei = r; });
+        // Given up before the simulator answers.
+        link->firstByteTimeoutMs = 100;
+        QTRY_VERIFY(imei.has_value());
+        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
+        if (echo)
+            QCOMPARE(imei->result, FinalResult::None);
+        const AtReply pin = run(*link, "AT+CPIN?");
+        QCOMPARE(pin.result, FinalResult::Ok);
+        QVERIFY(pin.text.contains("+CPIN: READY"));
     }
 
-    void promptEndsReception() {
-        Reply reply;
-        QCOMPARE(exchange("AT+CMGS=18\r\n", reply), 1);
-        QVERIFY2(reply.text().endsWith("> "), reply.text());
-        QCOMPARE(link->writePort(link->portFd, "\x1b", 1), 1); // cancel the body
-        QVERIFY(sim.waitForReceived("\x1b"));
+    // A click's command goes ahead of the polls queued before it, never
+    // ahead of the command on the wire; a cancelled command and one whose
+    // caller went away are not written.
+    void orderOfTheQueue() {
+        QCOMPARE(run(*link, "AT").result, FinalResult::Ok);
+        const qsizetype before = sim.received().size();
+        QStringList done;
+        const auto poll = [&](const char* line) {
+            return link->send({link.get(), AtPriority::Poll}, AtCmd::Attention, AtLine(line),
+                              [&, line](const AtReply&) { done.append(line); });
+        };
+        poll("AT+CSQ");
+        poll("AT+CIMI");
+        const int cancelled = poll("AT+CGMR");
+        auto gone = std::make_unique<QObject>();
+        link->send({gone.get()}, AtCmd::Attention, AtLine("AT+CGSN"),
+                   [&](const AtReply&) { done.append("AT+CGSN"); });
+        link->send({link.get()}, AtCmd::Attention, AtLine("AT+CPIN?"),
+                   [&](const AtReply&) { done.append("AT+CPIN?"); });
+        link->cancel(cancelled);
+        gone.reset();
+        QTRY_COMPARE(done.size(), 3);
+        QCOMPARE(done, (QStringList{"AT+CPIN?", "AT+CSQ", "AT+CIMI"}));
+        QCOMPARE(commandsSince(before), (QStringList{"AT+CPIN?", "AT+CSQ", "AT+CIMI"}));
+    }
+
+    // Held for the dialer: the command on the wire ends, then nothing is
+    // written until the queue is resumed.
+    void suspendAndResume() {
+        QCOMPARE(run(*link, "AT").result, FinalResult::Ok);
+        QVERIFY(sim.command({"on", "AT+CSQ", "delay", "200"}));
+        const qsizetype before = sim.received().size();
+        QStringList done;
+        link->send({link.get()}, AtCmd::Attention, AtLine("AT+CSQ"),
+                   [&](const AtReply&) { done.append("AT+CSQ"); });
+        QTRY_COMPARE(commandsSince(before), QStringList{"AT+CSQ"});
+        QSignalSpy suspended(link.get(), &SerialThread::suspended);
+        link->suspend();
+        link->send({link.get()}, AtCmd::Attention, AtLine("AT+CIMI"),
+                   [&](const AtReply&) { done.append("AT+CIMI"); });
+        QVERIFY(suspended.wait(3000));
+        QCOMPARE(done, QStringList{"AT+CSQ"});
+        QTest::qWait(100);
+        QCOMPARE(commandsSince(before), QStringList{"AT+CSQ"});
+        link->resume();
+        QTRY_COMPARE(done, (QStringList{"AT+CSQ", "AT+CIMI"}));
+    }
+
+    // The body of a message is written only after the prompt, and only for
+    // the command that expects one.
+    void bodyAfterThePrompt() {
+        QCOMPARE(run(*link, "AT+CMGF=0").result, FinalResult::Ok);
+        const QByteArray pdu = "0011000B919471101032F40000AA03C8721B\x1a";
+        int reference = -2;
+        QCOMPARE(link->sendMsgCMGSCmd(17, pdu.constData(), &reference), 1);
+        QVERIFY(reference >= 0);
+        // A prompt nobody asked for is an answer line like any other.
+        QVERIFY(sim.command({"on", "AT+CSQ", "raw", "\r\n> \r\nOK\r\n"}));
+        QCOMPARE(run(*link, "AT+CSQ").text, QByteArray("AT+CSQ\r\r\n> \r\n\r\nOK\r\n"));
     }
 
     // A port that never answers fails every command within moments, whatever
     // the budget.
     void silentModemFailsAtOnce() {
-        SerialThread silent(nullptr);
+        SerialThread silent;
+        silent.firstByteTimeoutMs = 200;
         QVERIFY(silent.openPort(sim.silentPort()) >= 0);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(silent.sendNULL_ATCmd(), -1);
-        QCOMPARE(silent.sendCmdAndRec("AT+CSQ\r\n"), int(AT_UNKNOWN));
+        QCOMPARE(run(silent, "AT+COPS=?", AtCmd::OperatorList).result, FinalResult::None);
         QCOMPARE(silent.getSignalQuality(), -1);
         QVERIFY2(clock.elapsed() < 3000, QByteArray::number(clock.elapsed()));
-        silent.closePortNormal(silent.portFd);
     }
 
-    // A command started from a timer while a reply is being collected gets
-    // nothing, and is not written into the middle of the other reply.
-    void nestedCommandFailsWithoutWriting() {
-        QVERIFY(sim.command({"fault", "slow", "4"}));
-        int nestedReception = -9;
-        int nestedCommand = -9;
-        QTimer::singleShot(20, [&] {
-            Reply inner;
-            nestedReception = link->resAtStr(link->portFd, inner.data(), 30, 0);
-            nestedCommand = link->sendCmdAndRec("AT+CGMR\r\n");
-        });
-        QCOMPARE(link->sendCmdAndRec("AT+CPIN?\r\n"), int(AT_CPIN_READY));
-        QCOMPARE(nestedReception, 0);
-        QCOMPARE(nestedCommand, int(AT_UNKNOWN));
-        QVERIFY(!sim.received().contains("AT+CGMR"));
-    }
-
-    // While the at-lock is held (the connection page stopping the dialer) a
-    // command keeps the application live for its waiting passes, then fails
-    // without writing.
-    void atLockHeld() {
-        bool eventHandled = false;
-        QTimer::singleShot(0, [&] { eventHandled = true; });
-        link->atLock();
-        receive_flag = true;
-        QCOMPARE(link->sendCmdAndRec("AT+CGMR\r\n"), int(AT_UNKNOWN));
-        QCOMPARE(link->getCIMI(), -1);
-        receive_flag = false;
-        link->atUnlock();
-        QVERIFY(eventHandled);
-        QVERIFY(!sim.received().contains("AT+CGMR"));
-        QCOMPARE(link->sendCmdAndRec("AT\r\n"), int(AT_OK));
-    }
-
-    // A purge records each new-message notice with its storage and index.
-    void purgeRecordsNotices() {
-        QCOMPARE(link->setNewMsgNoticeMode(), 1);
-        const int first = sim.deliver("+491711234567", "one");
-        const int second = sim.deliver("+491711234567", "two");
-        QVERIFY(first > 0 && second > 0);
-        QTRY_VERIFY_WITH_TIMEOUT((link->purgeComData(), msgData.size() == 2), 3000);
-        QVERIFY2(msgData.value(0).endsWith(QString(",%1").arg(first)), qPrintable(msgData[0]));
-        QVERIFY2(msgData.value(1).endsWith(QString(",%1").arg(second)), qPrintable(msgData[1]));
-        QVERIFY(msgData.value(0).startsWith('"'));
-        QCOMPARE(activeMsgCount, 2);
-        QCOMPARE(unreadMsgCount, 2);
-
-        QString text = "\r\n+CMTI: \"ME\",12\r\n";
-        QCOMPARE(link->findAtiveMsg(text), 1);
-        QCOMPARE(msgData.value(2), QString("\"ME\",12"));
-        QString none = "\r\nRING\r\n";
-        QCOMPARE(link->findAtiveMsg(none), 0);
-        QCOMPARE(activeMsgCount, 3);
-    }
-
-    // A notice read together with a reply, before or after its final
-    // result, is recorded at once and taken out of the reply.
-    void noticeInAReplyTakenOut() {
-        QVERIFY(sim.command(
-            {"on", "AT+CSQ", "raw",
-             "\r\n+CMTI: \"SM\",2\r\n+CSQ: 15,99\r\n\r\nOK\r\n\r\n+CMTI: \"ME\",3\r\n"}));
-        Reply reply;
-        QCOMPARE(exchange("AT+CSQ\r\n", reply), 1);
-        QVERIFY2(!reply.text().contains("+CMTI"), reply.text());
-        QCOMPARE(Parse_At_Res(reply.data()), int(AT_CSQ_CLASS4));
-        QCOMPARE(msgData.values(), (QList<QString>{"\"SM\",2", "\"ME\",3"}));
-    }
-
-    // With no command running, a notice is read as soon as it arrives (the
-    // port wakes the link) and announced once it is recorded.
-    void noticeWhileIdle() {
-        QCOMPARE(link->setNewMsgNoticeMode(), 1);
-        QSignalSpy announced(link, &SerialThread::newMessageNotice);
-        const int index = sim.deliver("+491711234567", "idle");
-        QVERIFY(index > 0);
-        QVERIFY(announced.wait(2000));
-        QVERIFY2(msgData.value(0).endsWith(QString(",%1").arg(index)),
-                 qPrintable(msgData.value(0)));
-        QCOMPARE(sim.received().last(), QString("AT+CNMI=3,1,0,2,0")); // nothing sent since
-    }
-
-    // A reply that comes after its command gave up is not taken for the next
-    // command's: the next command gets its own answer.
-    void lateReplyNotTakenForTheNext() {
-        QCOMPARE(link->sendNULL_ATCmd(), 1); // the link learns that the modem echoes
-        QVERIFY(sim.command({"on", "AT+CGSN", "delay", QString::number(SIM_FIRST_BYTE_MS + 300)}));
-        QVERIFY(sim.command({"on", "AT+CSQ", "delay", "600"}));
-        char imei[64];
-        QCOMPARE(link->getIMEI(imei, sizeof imei), -1); // no answer within the first-byte limit
-        QCOMPARE(link->getSignalQuality(), 5);
-        QCOMPARE(link->sendCmdAndRec("AT+CPIN?\r\n"), int(AT_CPIN_READY));
-    }
-
-    void overlongReplyTruncated() {
+    void faultyReplies() {
+        QCOMPARE(run(*link, "AT").result, FinalResult::Ok);
         QVERIFY(sim.command({"fault", "huge", "150000"}));
-        Reply reply;
-        QCOMPARE(exchange("AT+CGMR\r\n", reply), 1);
-        QCOMPARE(qstrlen(reply.data()), uint(AT_REPLY_SIZE - 1));
-        QVERIFY(reply.text().startsWith("AT+CGMR\r\n"));
-        // The line is clean for the next command.
-        QCOMPARE(link->sendCmdAndRec("AT\r\n"), int(AT_OK));
-    }
+        const AtReply huge = run(*link, "AT+CGMR");
+        QCOMPARE(huge.result, FinalResult::Ok);
+        QVERIFY(huge.text.size() <= AT_REPLY_SIZE + 32);
+        QVERIFY(huge.text.startsWith("AT+CGMR\r\r\n"));
 
-    void garbageAndTruncatedReplies() {
         QVERIFY(sim.command({"fault", "garbage", "40"}));
-        QCOMPARE(link->sendCmdAndRec("AT+CPIN?\r\n"), int(AT_CPIN_READY));
+        QVERIFY(run(*link, "AT+CPIN?").text.contains("+CPIN: READY"));
 
-        // A reply cut short fails once its budget is spent (here 0.3 s).
+        // A reply cut short ends unanswered once its budget is spent; the line
+        // is clean for the next command.
         QVERIFY(sim.command({"fault", "truncate", "6"}));
-        Reply reply;
-        QCOMPARE(exchange("AT+CPIN?\r\n", reply, 0, 300000), -1);
-        QCOMPARE(reply.text(), QByteArray());
-        QCOMPARE(link->sendCmdAndRec("AT\r\n"), int(AT_OK));
+        QCOMPARE(run(*link, "AT+CPIN?", AtCmd::ProbeExtendedRead).result, FinalResult::None);
+        QCOMPARE(run(*link, "AT").result, FinalResult::Ok);
     }
 
-    // A card pulled out makes every command fail at once; plugged back, the
-    // port opens again under the same name.
+    // A card pulled out ends every command at once; plugged back, the port
+    // opens again under the same name.
     void unplugAndPlug() {
+        QCOMPARE(run(*link, "AT").result, FinalResult::Ok);
+        QSignalSpy lost(link.get(), &SerialThread::portLost);
         QVERIFY(sim.unplug());
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(link->getSignalQuality(), -1);
-        QCOMPARE(link->sendNULL_ATCmd(), -1);
+        QCOMPARE(run(*link, "AT+CSQ").result, FinalResult::None);
         QVERIFY2(clock.elapsed() < 3000, QByteArray::number(clock.elapsed()));
-        link->closePortNormal(link->portFd);
+        QTRY_COMPARE(lost.size(), 1);
         QVERIFY(sim.plug());
         QVERIFY(sim.command({"ping"}));
         QVERIFY(link->openPort(sim.atPort()) >= 0);
         QCOMPARE(link->getSignalQuality(), 5);
     }
 
-    void portErrors() {
-        SerialThread nothing(nullptr);
+    // Without a port, or with a refused line, a command ends unanswered, and
+    // its completion never runs inside the call that queued it.
+    void nothingToWriteTo() {
+        SerialThread nothing;
         QCOMPARE(nothing.openPort("/nonexistent/ttyUSB9"), -1);
-        QCOMPARE(nothing.portFd, -1);
-        QCOMPARE(nothing.writePort(-1, "AT\r\n", 4), -1);
-        QCOMPARE(nothing.closePortNormal(-1), 0);
-        QCOMPARE(nothing.closePortAbnormal(-1, "test", EIO), -1);
-        QCOMPARE(errno, EIO);
-        QCOMPARE(nothing.sendCmdAndRec("AT\r\n"), int(AT_UNKNOWN));
-        QCOMPARE(nothing.sendPDU("00\x1a"), -1);
-
-        // Closing the command port forgets it, so that no command can reach
-        // whatever file gets its number next.
-        SerialThread closing(nullptr);
-        const int fd = closing.openPort(sim.atPort());
-        QVERIFY(fd >= 0);
-        QCOMPARE(closing.closePortNormal(fd), 1);
-        QCOMPARE(closing.portFd, -1);
-        QCOMPARE(closing.sendCmdAndRec("AT\r\n"), int(AT_UNKNOWN));
+        QVERIFY(!nothing.hasPort());
+        bool inside = true;
+        std::optional<AtReply> reply;
+        nothing.send({&nothing}, AtCmd::Attention, [&](const AtReply& r) {
+            QVERIFY(!inside);
+            reply = r;
+        });
+        inside = false;
+        QTRY_VERIFY(reply.has_value());
+        QCOMPARE(reply->result, FinalResult::None);
+        QCOMPARE(run(*link, AtLine("AT+CPIN=\"").quoted("12\r\n34")).result, FinalResult::None);
     }
 };
 

@@ -39,7 +39,7 @@ private slots:
     void cleanup() {
         session.reset();
         if (link)
-            link->closePortNormal(link->portFd);
+            link->closePort();
         link.reset();
         sim.stop();
     }

@@ -37,7 +37,7 @@ bool MonitorFixture::start(const QString& scenario) {
 MonitorFixture::~MonitorFixture() {
     monitor.reset();
     if (link)
-        link->closePortNormal(link->portFd);
+        link->closePort();
     theATSerialPortName.clear();
     theModemSerialPortName.clear();
     fixedPorts = {};

@@ -47,7 +47,7 @@ void TestWindowMonitor::statusRowShowsTheCard() {
     QCOMPARE(window.shortmessage->SimInBListMap.size(), 3);
     QVERIFY(window.shortmessage->cardOnline());
 
-    serialthread->closePortNormal(serialthread->portFd);
+    serialthread->closePort();
     theATSerialPortName.clear();
     theModemSerialPortName.clear();
     fixedPorts = {};

@@ -136,7 +136,7 @@ int main(int argc, char* argv[]) {
     settle(400);
     ok = grab(window, out.filePath("phonebook-form.png")) && ok;
 
-    window.link->closePortNormal(window.link->portFd);
+    window.link->closePort();
     fixedPorts = {};
     return ok ? 0 : 1;
 }

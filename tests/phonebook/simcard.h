@@ -36,6 +36,6 @@ struct SimCard {
     ~SimCard() {
         serialthread = nullptr;
         if (link)
-            link->closePortNormal(link->portFd);
+            link->closePort();
     }
 };

@@ -103,6 +103,7 @@ bool ModemSim::launch(const QString& scenario, const QStringList& extraArgs) {
     if (hasSilent_)
         args << QStringLiteral("--silent-link") << silentPort();
     args << extraArgs;
+    forgotten_ = 0;
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.setStandardOutputFile(dir() + "/stdout");
     process_.start(TestEnv::binary(QStringLiteral("modemsim")), args);
@@ -255,7 +256,7 @@ QString ModemSim::transcript() const {
 // Transcript lines: "<time> <port> <kind> <text>".
 QStringList ModemSim::entries(const QString& role, QChar kind) const {
     QStringList out;
-    const QStringList lines = transcript().split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = transcript().split('\n', Qt::SkipEmptyParts).mid(forgotten_);
     for (const QString& line : lines) {
         const QString port = line.section(' ', 1, 1);
         const QString k = line.section(' ', 2, 2);
@@ -263,6 +264,10 @@ QStringList ModemSim::entries(const QString& role, QChar kind) const {
             out << unescape(line.section(' ', 3));
     }
     return out;
+}
+
+void ModemSim::forgetTranscript() {
+    forgotten_ = transcript().split('\n', Qt::SkipEmptyParts).size();
 }
 
 QStringList ModemSim::received(const QString& role) const {

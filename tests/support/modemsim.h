@@ -67,6 +67,8 @@ public:
 
     // The transcript and views of it.
     QString transcript() const;
+    // From now on, what the port received and sent before is forgotten.
+    void forgetTranscript();
     // Command lines (and message bodies, ending in "\x1a") received on a port, in order.
     QStringList received(const QString& role = QStringLiteral("at")) const;
     // Replies sent on a port, in order (without the echo).
@@ -86,6 +88,7 @@ private:
     QTemporaryDir dir_;
     QProcess process_;
     bool hasSilent_ = false;
+    qsizetype forgotten_ = 0; // transcript lines left out of received() and the like
 
     bool launch(const QString& scenario, const QStringList& args);
     QStringList entries(const QString& role, QChar kind) const;

@@ -1,0 +1,281 @@
+#include "modem/atqueue.h"
+
+#include "modem/attransport.h"
+#include "modem/modemlog.h"
+#include "modem/protocol/at_code.h"
+
+#include <QTimer>
+
+namespace {
+
+constexpr char kEsc = 0x1B;
+// After a command gave up on a modem that doesn't echo, its reply may still
+// come: the next command is written once the line was quiet this long.
+constexpr int kQuietMs = 30;
+
+// The line that puts the modem's echo on.
+constexpr char kEchoOn[] = "ATE1\r\n";
+constexpr int kEchoOnBudgetMs = 5000;
+
+bool isPrompt(QByteArrayView text) {
+    return text.startsWith('>');
+}
+
+} // namespace
+
+struct AtQueue::Request {
+    int id = 0;
+    QByteArray line;    // with its "\r\n"
+    QByteArray command; // the line without its end: what the modem echoes
+    QByteArray body;
+    int budgetMs = 0;
+    AtPriority priority = AtPriority::User;
+    QPointer<QObject> context;
+    bool hasContext = false;
+    AtCompletion done;
+
+    // While on the wire.
+    QList<QByteArray> lines;
+    qsizetype size = 0;
+    bool sawBytes = false;
+    bool sawEcho = false;
+    bool bodyWritten = false;
+    // A final result that came before the echo of a modem that echoes: a
+    // late reply of an earlier command, unless the echo doesn't follow.
+    QByteArray heldFinal;
+
+    bool contextGone() const { return hasContext && context.isNull(); }
+};
+
+AtQueue::AtQueue(AtTransport& transport, QObject* parent)
+    : QObject(parent), transport_(transport), deadline_(new QTimer(this)),
+      quiet_(new QTimer(this)) {
+    deadline_->setSingleShot(true);
+    deadline_->setTimerType(Qt::PreciseTimer);
+    connect(deadline_, &QTimer::timeout, this, &AtQueue::expire);
+    quiet_->setSingleShot(true);
+    connect(quiet_, &QTimer::timeout, this, &AtQueue::dispatch);
+    connect(&transport_, &AtTransport::bytesArrived, this, &AtQueue::takeBytes);
+    connect(&transport_, &AtTransport::line, this, &AtQueue::takeLine);
+    connect(&transport_, &AtTransport::partialLine, this, [this](const QByteArray& partial) {
+        if (current_ && !current_->body.isEmpty() && !current_->bodyWritten && isPrompt(partial)) {
+            current_->bodyWritten = true;
+            transport_.write(current_->body);
+        }
+    });
+    lastBytes_.start();
+}
+
+AtQueue::~AtQueue() = default;
+
+std::unique_ptr<AtQueue::Request> AtQueue::makeRequest(const AtCaller& caller,
+                                                       const QByteArray& line, int budgetMs,
+                                                       AtCompletion done, const QByteArray& body) {
+    auto request = std::make_unique<Request>();
+    request->id = nextId_++;
+    request->line = line;
+    request->command = line;
+    while (request->command.endsWith('\n') || request->command.endsWith('\r'))
+        request->command.chop(1);
+    request->body = body;
+    request->budgetMs = budgetMs;
+    request->priority = caller.priority;
+    request->context = caller.context;
+    request->hasContext = caller.context != nullptr;
+    request->done = std::move(done);
+    return request;
+}
+
+int AtQueue::enqueue(const AtCaller& caller, const QByteArray& line, int budgetMs,
+                     AtCompletion done, const QByteArray& body) {
+    std::unique_ptr<Request> request = makeRequest(caller, line, budgetMs, std::move(done), body);
+    const int id = request->id;
+
+    auto at = pending_.end();
+    if (caller.priority == AtPriority::User) {
+        // After the last action, ahead of the first poll.
+        at = std::find_if(pending_.begin(), pending_.end(),
+                          [](const auto& queued) { return queued->priority == AtPriority::Poll; });
+    }
+    pending_.insert(at, std::move(request));
+    // Written from the event loop, so that no completion ever runs inside
+    // the caller's enqueue.
+    QMetaObject::invokeMethod(this, &AtQueue::dispatch, Qt::QueuedConnection);
+    return id;
+}
+
+void AtQueue::cancel(int id) {
+    if (current_ && current_->id == id) {
+        current_->done = nullptr;
+        return;
+    }
+    std::erase_if(pending_, [id](const auto& queued) { return queued->id == id; });
+}
+
+void AtQueue::suspend() {
+    suspended_ = true;
+    if (!current_)
+        QMetaObject::invokeMethod(this, &AtQueue::suspended, Qt::QueuedConnection);
+}
+
+void AtQueue::resume() {
+    suspended_ = false;
+    QMetaObject::invokeMethod(this, &AtQueue::dispatch, Qt::QueuedConnection);
+}
+
+void AtQueue::putEchoOn() {
+    pending_.push_front(
+        makeRequest({this, AtPriority::User}, kEchoOn, kEchoOnBudgetMs, nullptr, {}));
+    QMetaObject::invokeMethod(this, &AtQueue::dispatch, Qt::QueuedConnection);
+}
+
+void AtQueue::restart() {
+    echoes_ = false;
+    heard_ = false;
+    timedOut_ = false;
+}
+
+void AtQueue::failAll() {
+    if (current_)
+        finish(FinalResult::None, {});
+    while (!pending_.empty()) {
+        std::unique_ptr<Request> request = std::move(pending_.front());
+        pending_.pop_front();
+        if (request->done && !request->contextGone())
+            request->done(AtReply{});
+    }
+}
+
+bool AtQueue::lateBytesPossible() const {
+    return timedOut_ && !echoes_ && lastBytes_.elapsed() < kQuietMs;
+}
+
+void AtQueue::dispatch() {
+    if (current_ || suspended_)
+        return;
+    while (!pending_.empty() && pending_.front()->contextGone())
+        pending_.pop_front();
+    if (pending_.empty())
+        return;
+    if (lateBytesPossible()) {
+        if (!quiet_->isActive())
+            quiet_->start(kQuietMs);
+        return;
+    }
+    current_ = std::move(pending_.front());
+    pending_.pop_front();
+    write(*current_);
+}
+
+void AtQueue::write(Request& request) {
+    if (request.line.isEmpty() || !transport_.write(request.line)) {
+        qCDebug(lcModem, "not written: %s", request.command.constData());
+        finish(FinalResult::None, {});
+        return;
+    }
+    qCDebug(lcModem, "sent cmd: %s", request.command.constData());
+    timedOut_ = false;
+    armDeadline();
+}
+
+void AtQueue::armDeadline() {
+    // A modem that echoes, or one that hasn't said a word since the port
+    // opened, begins its reply at once or not at all.
+    const bool waitingForFirstByte = !current_->sawBytes && (echoes_ || !heard_);
+    deadline_->start(waitingForFirstByte ? firstByteMs : current_->budgetMs);
+}
+
+void AtQueue::takeBytes() {
+    lastBytes_.restart();
+    heard_ = true;
+    if (current_ && !current_->sawBytes) {
+        current_->sawBytes = true;
+        armDeadline();
+    }
+}
+
+void AtQueue::takeLine(const QByteArray& line) {
+    if (!current_) {
+        qCDebug(lcModem, "line of no command dropped: %s", line.constData());
+        return;
+    }
+    Request& request = *current_;
+    if (line.endsWith(request.command)) {
+        // Whatever came before the echo was the late reply of an earlier
+        // command.
+        if (!request.lines.isEmpty() || !request.heldFinal.isEmpty())
+            qCDebug(lcModem, "dropped what came before the echo of %s", line.constData());
+        request.lines.clear();
+        request.size = 0;
+        request.heldFinal.clear();
+        request.sawEcho = true;
+        echoes_ = true;
+        armDeadline();
+        return;
+    }
+    if (request.bodyWritten && line.endsWith(request.body.chopped(1)))
+        return; // the body's echo
+    if (!request.body.isEmpty() && !request.bodyWritten && isPrompt(line)) {
+        request.bodyWritten = true;
+        transport_.write(request.body);
+        return;
+    }
+    const FinalResult result = finalResultOfLine(line);
+    if (result == FinalResult::None || result == FinalResult::Prompt) {
+        if (request.size + line.size() + 2 <= AT_REPLY_SIZE) {
+            request.size += line.size() + 2;
+            request.lines.append(line);
+        }
+        return;
+    }
+    if (echoes_ && !request.sawEcho) {
+        // An echoing modem echoes at once: give the echo a moment to follow.
+        request.heldFinal = line;
+        deadline_->start(firstByteMs);
+        return;
+    }
+    finish(result, line);
+}
+
+void AtQueue::expire() {
+    if (!current_)
+        return;
+    if (!current_->heldFinal.isEmpty()) {
+        // No echo followed: the modem stopped echoing, and the final result
+        // is this command's.
+        qCDebug(lcModem, "the modem no longer echoes: its echo is put on again");
+        echoes_ = false;
+        const QByteArray held = current_->heldFinal;
+        putEchoOn();
+        finish(finalResultOfLine(held), held);
+        return;
+    }
+    qCDebug(lcModem, "no reply in time: %s", current_->command.constData());
+    if (!current_->body.isEmpty() && !current_->bodyWritten) {
+        // A late prompt would take the next command line as the body; Esc
+        // cancels the body.
+        transport_.write(QByteArray(1, kEsc));
+    }
+    timedOut_ = true;
+    finish(FinalResult::None, {});
+}
+
+void AtQueue::finish(FinalResult result, const QByteArray& finalLine) {
+    deadline_->stop();
+    std::unique_ptr<Request> request = std::move(current_);
+    AtReply reply;
+    reply.result = result;
+    reply.text = request->command + "\r\r\n";
+    if (!request->lines.isEmpty())
+        reply.text += request->lines.join("\r\n") + "\r\n";
+    if (!finalLine.isEmpty())
+        reply.text += (request->lines.isEmpty() ? "" : "\r\n") + finalLine + "\r\n";
+    qCDebug(lcModem, "reply: %s", reply.text.constData());
+    if (request->done && !request->contextGone())
+        request->done(reply);
+    if (suspended_ && !current_)
+        emit this->suspended();
+    dispatch();
+    if (idle())
+        emit drained();
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+// The queue of AT commands on the modem's port: one command on the wire at a
+// time, the others waiting in order, each with its line, its time budget and
+// a completion that receives the reply. Callers enqueue and carry on; the
+// completion runs later, from the event loop, when the command's final
+// result has come or its budget is spent. Nothing here waits.
+//
+// A reply is framed by whole lines (atframing.h): the queue knows which
+// command is on the wire, so the modem's echo is not needed to tell whose
+// reply a line is. It is used when the modem gives it: lines that came
+// before a command's echo belong to an earlier command that gave up, and an
+// echoing modem that doesn't begin its reply quickly is taken to be gone.
+// A message body is written only once the "> " prompt has come for the
+// command that expects it.
+
+#include "modem/protocol/replies.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <deque>
+#include <functional>
+
+class AtTransport;
+class QTimer;
+
+// A user's action goes ahead of every queued poll (but not ahead of other
+// actions, nor of the command on the wire).
+enum class AtPriority { Poll, User };
+
+// Who asks: the completion doesn't run once `context` is gone (a closed
+// dialog, say), and a command whose context went before it was written is not
+// written at all.
+struct AtCaller {
+    AtCaller(QObject* context, AtPriority priority = AtPriority::User)
+        : context(context), priority(priority) {}
+    QObject* context;
+    AtPriority priority;
+};
+
+// How a command ended.
+struct AtReply {
+    // The final result; None when the command was not written (no port, a
+    // refused line) or no final result came within its budget.
+    FinalResult result = FinalResult::None;
+    // The reply as the readers of modem/protocol take it: the command line,
+    // its answer lines and the final result, each line ended by CR LF (the
+    // form an echoing modem sends). Without a final result: as far as it came.
+    QByteArray text;
+
+    bool answered() const { return result != FinalResult::None; }
+    bool ok() const { return result == FinalResult::Ok; }
+};
+
+using AtCompletion = std::function<void(const AtReply&)>;
+
+class AtQueue : public QObject {
+    Q_OBJECT
+public:
+    explicit AtQueue(AtTransport& transport, QObject* parent = nullptr);
+    ~AtQueue() override;
+
+    // Queues `line` (ending in "\r\n") with a budget in ms. `body` (a message
+    // body ending in Ctrl-Z) is written when the modem's prompt has come.
+    // Returns the command's id; an empty line is refused: its completion
+    // runs, unanswered, from the event loop.
+    int enqueue(const AtCaller& caller, const QByteArray& line, int budgetMs, AtCompletion done,
+                const QByteArray& body = {});
+    // Takes a queued command out, or lets the one on the wire end without
+    // its completion.
+    void cancel(int id);
+
+    // Holds the queue once the command on the wire has ended; `suspended` is
+    // emitted then (always from the event loop). Commands queued meanwhile
+    // wait for resume().
+    void suspend();
+    void resume();
+    bool isSuspended() const { return suspended_; }
+
+    // Nothing on the wire and nothing waiting.
+    bool idle() const { return !current_ && pending_.empty(); }
+    // A command is on the wire.
+    bool busy() const { return current_ != nullptr; }
+
+    // A new port: the modem's echo is unknown until its replies tell.
+    void restart();
+    // Puts the modem's echo on, ahead of everything queued: then its state
+    // is known, and a modem that is gone is found out at once.
+    void putEchoOn();
+    // The port went away: every command ends unanswered.
+    void failAll();
+
+    // An echoing modem that hasn't begun its reply within this many ms of
+    // the command is taken to be gone, whatever the command's budget (tests
+    // on a loaded machine widen it).
+    int firstByteMs = 50;
+
+    // The modem echoed the last command line it answered.
+    bool echoes() const { return echoes_; }
+
+signals:
+    void suspended();
+    // The queue ran empty (for tests and benchmarks that wait for quiet).
+    void drained();
+
+private:
+    struct Request;
+    std::unique_ptr<Request> makeRequest(const AtCaller& caller, const QByteArray& line,
+                                         int budgetMs, AtCompletion done, const QByteArray& body);
+    void dispatch();
+    void write(Request& request);
+    void takeLine(const QByteArray& line);
+    void takeBytes();
+    void expire();
+    void finish(FinalResult result, const QByteArray& finalLine);
+    void armDeadline();
+    bool lateBytesPossible() const;
+
+    AtTransport& transport_;
+    std::deque<std::unique_ptr<Request>> pending_;
+    std::unique_ptr<Request> current_;
+    QTimer* deadline_;
+    QTimer* quiet_; // waits for the line to go quiet after a command timed out
+    QElapsedTimer lastBytes_;
+    int nextId_ = 1;
+    bool suspended_ = false;
+    bool echoes_ = false;
+    bool heard_ = false;    // the modem has sent something since the port opened
+    bool timedOut_ = false; // the last command gave up: its reply may still come
+};
