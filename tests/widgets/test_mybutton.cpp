@@ -127,6 +127,7 @@ private slots:
                               "icons/sms0.png");
         QVERIFY(!button.currentPixmap().isNull());
         QCOMPARE(button.sizeHint(), button.currentPixmap().size());
+        QCOMPARE(button.focusPolicy(), Qt::NoFocus); // Enter never clicks a button by surprise
     }
 };
 
