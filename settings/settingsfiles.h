@@ -14,6 +14,7 @@ struct NetworkSettings {
     int monthlyLimitMB = 0;  // the data of a billing period; 0: no limit
     int billingDay = 1;      // the day of the month a billing period starts (1-31)
     int limitDisconnect = 0; // 1: the connection ends at the limit
+    bool operator==(const NetworkSettings&) const = default;
 };
 
 struct MessageSettings {
@@ -21,6 +22,7 @@ struct MessageSettings {
     int smsLoca = 0;      // 0 "Default", 1 "(U)SIM Card", 2 "PC"
     int validPeriod = 3;  // 0 "12 hours", 1 "A day", 2 "A week", 3 "The longest period"
     int deliveReport = 1; // 0 on, 1 off
+    bool operator==(const MessageSettings&) const = default;
 };
 
 struct AlertSettings {
@@ -32,6 +34,7 @@ struct AlertSettings {
     int smsMute = 0;
     int desktopNotices = 1; // 1: the same events raise desktop notifications
     int closeToTray = 0;    // 1: closing the window keeps the program in the tray
+    bool operator==(const AlertSettings&) const = default;
 };
 
 QString networkSettingsFile(); // Data/networksetconfigrc

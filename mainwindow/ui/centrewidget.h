@@ -42,7 +42,6 @@ public:
     void dataConnectAnimated();
     void dataConnectStop();
     bool checkTimerValidation() const;
-    int animationFrame() const { return animationFrame_; }
 
     MyButton* phonebookButton;
     MyButton* smsButton;

@@ -44,76 +44,38 @@ private slots:
         QCOMPARE(cfg.builtinPassword, lines.at(134));
     }
 
+    // A file whose every line holds its own number: each entry shows the
+    // line it was read from (a colour its three lines, a text or number the
+    // line after its label).
     void entriesComeInFileOrder() {
-        // Build a file whose every value is distinct, then check a few
-        // fields at the start, in the middle and at the end.
         QTemporaryDir dir;
         QStringList lines;
-        int n = 0;
-        auto text = [&](const QString& v) { lines << "label" << v; };
-        auto num = [&](int v) { lines << "label" << QString::number(v); };
-        auto color = [&]() {
-            lines << "label" << QString::number(n % 256) << QString::number((n + 1) % 256)
-                  << QString::number((n + 2) % 256);
-            ++n;
-        };
-        auto brush = [&]() {
-            color();
-            lines << "";
-        };
-        text("title");
-        num(17);
-        for (int i = 0; i < 5; ++i)
-            color(); // 2-6
-        text("image7");
-        for (int i = 0; i < 4; ++i)
-            color(); // 8-11
-        text("caption12");
-        text("image13");
-        color(); // 14
-        color(); // 15
-        brush(); // 16
-        color(); // 17
-        brush(); // 18
-        color(); // 19
-        brush(); // 20
-        for (int i = 0; i < 5; ++i)
-            color(); // 21-25
-        num(0);      // 26
-        num(3);      // 27
-        text("Profile28");
-        for (int i = 0; i < 5; ++i)
-            color(); // 29-33
-        text("t34");
-        text("running35");
-        text("dial36");
-        text("apn37");
-        text("user38");
-        text("pass39");
-        QCOMPARE(lines.size(), 135);
+        for (int i = 0; i < 135; ++i)
+            lines << QString::number(i);
         writeLines(dir.filePath("config"), lines);
-
         CommonConfig cfg;
         readConfigFile(cfg, dir.filePath("config"));
-        QCOMPARE(cfg.windowTitle, QString("title"));
-        QCOMPARE(cfg.statusLabelY, 17);
-        QCOMPARE(cfg.homeLabelColor1, QColor(0, 1, 2));
-        QCOMPARE(cfg.dialogTextColor, QColor(4, 5, 6));
-        QCOMPARE(cfg.profileDialogImage, QString("image7"));
-        QCOMPARE(cfg.unusedColor11, QColor(8, 9, 10));
-        QCOMPARE(cfg.connectionCaption, QString("caption12"));
-        QCOMPARE(cfg.connectionImage, QString("image13"));
-        QCOMPARE(cfg.unusedBrush16.color(), QColor(11, 12, 13));
-        QCOMPARE(cfg.unusedBrush20.color(), QColor(15, 16, 17));
-        QCOMPARE(cfg.profileDialogColor2, QColor(20, 21, 22));
-        QCOMPARE(cfg.showBrandButton, 0);
-        QCOMPARE(cfg.useCmnetApn, 3);
-        QCOMPARE(cfg.builtinProfileName, QString("Profile28"));
-        QCOMPARE(cfg.splashInitBg, QColor(21, 22, 23));
-        QCOMPARE(cfg.phonebookDialogTextColor, QColor(25, 26, 27));
-        QCOMPARE(cfg.alreadyRunningText, QString("running35"));
-        QCOMPARE(cfg.builtinDialNumber, QString("dial36"));
-        QCOMPARE(cfg.builtinPassword, QString("pass39"));
+        const auto colour = [](int line) { return QColor(line, line + 1, line + 2); };
+        QCOMPARE(cfg.windowTitle, QString("1"));
+        QCOMPARE(cfg.statusLabelY, 3);
+        QCOMPARE(cfg.homeLabelColor1, colour(5));
+        QCOMPARE(cfg.dialogTextColor, colour(21));
+        QCOMPARE(cfg.profileDialogImage, QString("25"));
+        QCOMPARE(cfg.unusedColor11, colour(39));
+        QCOMPARE(cfg.connectionCaption, QString("43"));
+        QCOMPARE(cfg.connectionImage, QString("45"));
+        QCOMPARE(cfg.unusedBrush16.color(), colour(55)); // and an image line
+        QCOMPARE(cfg.unusedColor17, colour(60));
+        QCOMPARE(cfg.unusedBrush20.color(), colour(73));
+        QCOMPARE(cfg.profileDialogColor2, colour(94));
+        QCOMPARE(cfg.showBrandButton, 98);
+        QCOMPARE(cfg.useCmnetApn, 100);
+        QCOMPARE(cfg.builtinProfileName, QString("102"));
+        QCOMPARE(cfg.splashInitBg, colour(104));
+        QCOMPARE(cfg.phonebookDialogTextColor, colour(120));
+        QCOMPARE(cfg.alreadyRunningText, QString("126"));
+        QCOMPARE(cfg.builtinDialNumber, QString("128"));
+        QCOMPARE(cfg.builtinPassword, QString("134"));
     }
 
     void fileEndingEarlyGivesEmptyTextsZerosAndBlack() {

@@ -30,38 +30,24 @@ private slots:
         QTest::addColumn<QString>("resources");
         QTest::addColumn<QString>("shipped");
 
+        const auto row = [](const char* name, const QStringList& folders, const char* exe,
+                            const char* dataHome, const char* base, const char* resources,
+                            const char* shipped) {
+            QTest::newRow(name) << folders << QString(exe) << QString(dataHome) << QString(base)
+                                << QString(resources) << QString(shipped);
+        };
         const QStringList installed{"usr/bin", "usr/share/velto/Data"};
-        QTest::newRow("installed, XDG_DATA_HOME set") << installed << "usr/bin"
-                                                      << "/xdg"
-                                                      << "/xdg/velto"
-                                                      << "usr/share/velto"
-                                                      << "usr/share/velto/Data";
-        QTest::newRow("installed, XDG_DATA_HOME unset") << installed << "usr/bin"
-                                                        << ""
-                                                        << "home/.local/share/velto"
-                                                        << "usr/share/velto"
-                                                        << "usr/share/velto/Data";
-        QTest::newRow("installed, relative XDG_DATA_HOME is ignored") << installed << "usr/bin"
-                                                                      << "xdg"
-                                                                      << "home/.local/share/velto"
-                                                                      << "usr/share/velto"
-                                                                      << "usr/share/velto/Data";
-        QTest::newRow("build runs in place") << QStringList{"build/bin/Data"} << "build/bin"
-                                             << "/xdg"
-                                             << "build/bin"
-                                             << "build/bin"
-                                             << "";
-        QTest::newRow("Data beside an installed-looking executable wins")
-            << QStringList{"opt/bin/Data", "opt/share/velto/Data"} << "opt/bin"
-            << "/xdg"
-            << "opt/bin"
-            << "opt/bin"
-            << "";
-        QTest::newRow("a bin folder without shared files") << QStringList{"x/bin"} << "x/bin"
-                                                           << "/xdg"
-                                                           << "x/bin"
-                                                           << "x/bin"
-                                                           << "";
+        row("installed, XDG_DATA_HOME set", installed, "usr/bin", "/xdg", "/xdg/velto",
+            "usr/share/velto", "usr/share/velto/Data");
+        row("installed, XDG_DATA_HOME unset", installed, "usr/bin", "", "home/.local/share/velto",
+            "usr/share/velto", "usr/share/velto/Data");
+        row("installed, relative XDG_DATA_HOME is ignored", installed, "usr/bin", "xdg",
+            "home/.local/share/velto", "usr/share/velto", "usr/share/velto/Data");
+        row("build runs in place", {"build/bin/Data"}, "build/bin", "/xdg", "build/bin",
+            "build/bin", "");
+        row("Data beside an installed-looking executable wins",
+            {"opt/bin/Data", "opt/share/velto/Data"}, "opt/bin", "/xdg", "opt/bin", "opt/bin", "");
+        row("a bin folder without shared files", {"x/bin"}, "x/bin", "/xdg", "x/bin", "x/bin", "");
     }
 
     void layout() {

@@ -6,6 +6,7 @@
 #include "app/systempaths.h"
 #include "app/versioninfo.h"
 #include "tests/support/testenv.h"
+#include "tests/widgets/modalhelper.h"
 
 #include <QApplication>
 #include <QFile>
@@ -25,16 +26,12 @@ struct Run {
 Run runProgram(const QStringList& args) {
     QProcess p;
     p.start(TestEnv::binary("velto"), args);
-    Run r;
-    if (!p.waitForFinished(20000)) {
+    const bool ended = p.waitForFinished(20000);
+    if (!ended)
         p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    p.waitForFinished();
+    return {ended && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
 QByteArray shippedVersion() {
@@ -42,19 +39,13 @@ QByteArray shippedVersion() {
 }
 
 // Starts a first copy of the program under `root` and waits until it holds the lock.
-bool startFirstCopy(QProcess& first, const QString& root, const QString& pidFile) {
+bool startFirstCopy(QProcess& first, const QString& root) {
     first.start(TestEnv::binary("velto"), {"--root", root});
-    if (!first.waitForStarted(10000))
-        return false;
-    const QByteArray expected = QByteArray::number(first.processId());
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 15000) {
-        if (TestEnv::readFile(pidFile) == expected)
-            return true;
-        QTest::qWait(20);
-    }
-    return false;
+    const auto locked = [&] {
+        return TestEnv::readFile(SystemPaths::pidLockFile()) ==
+               QByteArray::number(first.processId());
+    };
+    return first.waitForStarted(10000) && QTest::qWaitFor(locked, 15000);
 }
 
 void stop(QProcess& p) {
@@ -70,40 +61,53 @@ void stop(QProcess& p) {
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void versionOption() {
-        const QByteArray version = shippedVersion();
-        QVERIFY(!version.isEmpty());
-        for (const char* option : {"-v", "-version"}) {
-            const Run r = runProgram({option});
-            QCOMPARE(r.exitCode, 0);
-            QCOMPARE(r.out, version + '\n');
-        }
+    // What the program answers on its command line, before any window:
+    // exact output (null: not compared) and texts its output must hold
+    // (parted by "|").
+    // "ROOT" stands for a system root without /var/run.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("says");
+        const QByteArray version = shippedVersion() + '\n';
+        QVERIFY(version.size() > 1);
+        const auto invalid = [](const char* arg) {
+            return QByteArray(arg) + " is a invalidate parameter.\n"
+                                     "    -v(version): output version information and exit.\n";
+        };
+        QTest::newRow("-v") << QStringList{"-v"} << 0 << version << version;
+        QTest::newRow("-version") << QStringList{"-version"} << 0 << version << version;
+        for (const char* arg : {"-ver", "-V", "hello"})
+            QTest::newRow(arg) << QStringList{arg} << 0 << invalid(arg) << QByteArray(arg);
+        // Only the first remaining argument counts, after the program's own options.
+        QTest::newRow("options first")
+            << QStringList{"--root", "/nonexistent", "-v", "-x"} << 0 << version << version;
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << QByteArray()
+                                << QByteArray("--device AT_PORT[,MODEM_PORT]");
+        QTest::newRow("--help, root")
+            << QStringList{"--help"} << 0 << QByteArray() << QByteArray("--root DIR");
+        QTest::newRow("--device without a value")
+            << QStringList{"--device"} << 2 << QByteArray() << QByteArray("--device needs a value");
+        QTest::newRow("lock file can't be made")
+            << QStringList{"--root", "ROOT"} << 1 << QByteArray() << QByteArray("can't open");
+    }
+    void commandLine() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, says);
+        TestEnv env;
+        args.replaceInStrings("ROOT", env.root());
+        const Run r = runProgram(args);
+        QCOMPARE(r.exitCode, status);
+        if (!out.isNull())
+            QCOMPARE(r.out, out);
+        for (const QByteArray& text : says.split('|'))
+            QVERIFY2((r.out + r.err).contains(text), r.out + r.err);
     }
 
-    void otherArgumentsAreInvalidParameters() {
-        for (const char* arg : {"-ver", "-V", "hello"}) {
-            const Run r = runProgram({arg});
-            QCOMPARE(r.exitCode, 0);
-            QCOMPARE(r.out, QByteArray(arg) +
-                                " is a invalidate parameter.\n"
-                                "    -v(version): output version information and exit.\n");
-        }
-        // Only the first remaining argument counts, after our own options.
-        const Run r = runProgram({"--root", "/nonexistent", "-v", "-x"});
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, shippedVersion() + '\n');
-    }
-
-    void ownOptions() {
-        const Run help = runProgram({"--help"});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.contains("--device AT_PORT[,MODEM_PORT]"));
-        QVERIFY(help.out.contains("--root DIR"));
-
-        const Run missing = runProgram({"--device"});
-        QCOMPARE(missing.exitCode, 2);
-        QVERIFY(missing.err.contains("--device needs a value"));
-
+    void deviceOption() {
         CommandLine cmd = parseCommandLine({"--device", "/dev/ttyUSB2,/dev/ttyUSB0", "--root=/r"});
         QCOMPARE(cmd.atPort, QString("/dev/ttyUSB2"));
         QCOMPARE(cmd.modemPort, QString("/dev/ttyUSB0"));
@@ -118,8 +122,9 @@ private slots:
         QDir().mkpath(env.rootPath("/var/run"));
         const QString pidFile = SystemPaths::pidLockFile();
         QProcess first;
-        QVERIFY(startFirstCopy(first, env.root(), pidFile));
+        QVERIFY(startFirstCopy(first, env.root()));
         const QByteArray firstPid = QByteArray::number(first.processId());
+        QCOMPARE(already_running(), 1);
 
         // The version answer needs no lock, even while a copy runs.
         const Run version = runProgram({"--root", env.root(), "-v"});
@@ -127,21 +132,15 @@ private slots:
 
         // A second start, in this process, shows the notice through the message box.
         QString shownText;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box)
-                return;
+        whenModalOpens([&](QWidget* box) {
             if (auto* edit = box->findChild<QTextEdit*>("msgEdit"))
                 shownText = edit->toPlainText();
             if (auto* ok = box->findChild<QPushButton*>("pb0"))
                 ok->click();
         });
-        closer.start(20);
         QCOMPARE(runStartup(*qApp, parseCommandLine({"--root", env.root()}),
                             [](QSplashScreen*) -> QWidget* { return nullptr; }),
                  0);
-        closer.stop();
         QVERIFY(!shownText.isEmpty());
         QCOMPARE(shownText, comcfg.alreadyRunningText);
         QCOMPARE(TestEnv::readFile(pidFile), firstPid);
@@ -152,30 +151,13 @@ private slots:
         TestEnv env;
         env.writeRootFile("/var/run/mirelDaemon.pid", "4194303999");
         QProcess copy;
-        QVERIFY(startFirstCopy(copy, env.root(), SystemPaths::pidLockFile()));
+        QVERIFY(startFirstCopy(copy, env.root()));
         stop(copy);
         // The file stays after the copy ends; only the lock marked it running.
         QVERIFY(QFile::exists(SystemPaths::pidLockFile()));
         QCOMPARE(already_running(), 0);
         QCOMPARE(TestEnv::readFile(SystemPaths::pidLockFile()),
                  QByteArray::number(QCoreApplication::applicationPid()));
-    }
-
-    void lockHeldByAnotherProcess() {
-        TestEnv env;
-        QDir().mkpath(env.rootPath("/var/run"));
-        QProcess first;
-        QVERIFY(startFirstCopy(first, env.root(), SystemPaths::pidLockFile()));
-        QCOMPARE(already_running(), 1);
-        stop(first);
-    }
-
-    void unopenableLockFileEndsWithStatusOne() {
-        // No /var/run under this root: the file can't be created.
-        TestEnv env;
-        const Run r = runProgram({"--root", env.root()});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.err.contains("can't open"));
     }
 
     void versionFileMissingOrEmpty() {

@@ -116,25 +116,16 @@ private slots:
         record.phone = "*99#";
         record.apn = "web";
         record.password = "secret";
+        using Field = std::pair<QString ProfileRecord::*, ConfigFormField ConfigForm::*>;
+        const QMap<QString, Field> profileFields = {
+            {"profile name", {&ProfileRecord::name, &ConfigForm::name}},
+            {"dial number", {&ProfileRecord::phone, &ConfigForm::dialNumber}},
+            {"APN", {&ProfileRecord::apn, &ConfigForm::apn}},
+            {"password", {&ProfileRecord::password, &ConfigForm::password}}};
+        const auto [value, formField] = profileFields.value(field);
+        record.*value = input;
         ConfigForm form;
-        QString* value = nullptr;
-        ConfigFormField* formField = nullptr;
-        if (field == "profile name") {
-            value = &record.name;
-            formField = &form.name;
-        } else if (field == "dial number") {
-            value = &record.phone;
-            formField = &form.dialNumber;
-        } else if (field == "APN") {
-            value = &record.apn;
-            formField = &form.apn;
-        } else {
-            value = &record.password;
-            formField = &form.password;
-        }
-        *value = input;
-        formField->text = input;
-        formField->enabled = true;
+        form.*formField = {input, true};
         const QString refusal = savedCheck(form);
         const bool breaksRecord =
             input.contains("-|-") || input.endsWith("-|") || hasControl(input);

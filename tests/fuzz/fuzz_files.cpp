@@ -184,16 +184,6 @@ void fuzzSettingsFiles(const uint8_t* data, size_t size) {
     const AlertSettings alert = readAlertSettings();
     require(writeNetworkSettings(network) && writeMessagesSettings(message) &&
             writeAlertSettings(alert));
-    const NetworkSettings n = readNetworkSettings();
-    const MessageSettings m = readMessagesSettings();
-    const AlertSettings a = readAlertSettings();
-    require(n.networkSlect == network.networkSlect && n.modePerferred == network.modePerferred &&
-            n.monthlyLimitMB == network.monthlyLimitMB && n.billingDay == network.billingDay &&
-            n.limitDisconnect == network.limitDisconnect);
-    require(m.smsCenter == message.smsCenter && m.smsLoca == message.smsLoca &&
-            m.validPeriod == message.validPeriod && m.deliveReport == message.deliveReport);
-    require(a.conAlert == alert.conAlert && a.disconAlert == alert.disconAlert &&
-            a.smsAlert == alert.smsAlert && a.connectMute == alert.connectMute &&
-            a.disconnectMute == alert.disconnectMute && a.smsMute == alert.smsMute &&
-            a.desktopNotices == alert.desktopNotices && a.closeToTray == alert.closeToTray);
+    require(readNetworkSettings() == network && readMessagesSettings() == message &&
+            readAlertSettings() == alert);
 }

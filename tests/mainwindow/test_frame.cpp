@@ -51,10 +51,10 @@ private slots:
     void init();
     void cleanup();
 
-    void frameHasItsPartsAndNames();
-    void statusRowShowsModemOff();
-    void pageButtonsRaiseTheirPages();
-    void settingsSectionsSetTheCaption();
+    void frameAtStart();
+    void buttonsRaiseTheirPages_data();
+    void buttonsRaiseTheirPages();
+    void defaultProfileOnlyWhileDisconnected();
     void newMessageIndicatorDropsPendingNotices();
     void messagePageDrivesTheIndicator();
     void phonebookAndMessagePageAreRouted();
@@ -81,36 +81,22 @@ void TestFrame::cleanup() {
     delete env_;
 }
 
-void TestFrame::frameHasItsPartsAndNames() {
-    QCOMPARE(window_->size(), QSize(640, 480));
+// A fixed 640 × 480 window with rounded corners, its buttons' tips, the
+// status row as it is without a modem, and the internet page.
+void TestFrame::frameAtStart() {
     QCOMPARE(window_->minimumSize(), QSize(640, 480));
     QCOMPARE(window_->maximumSize(), QSize(640, 480));
-    QVERIFY(!window_->mask().isEmpty());
-    QVERIFY(!window_->mask().contains(QPoint(0, 0))); // rounded corner
+    QVERIFY(!window_->mask().contains(QPoint(0, 0)) && window_->mask().contains(QPoint(320, 240)));
     QVERIFY(!window_->windowIcon().isNull());
-    for (const char* name :
-         {"topbar", "centre", "bottom", "icon", "widgetStack", "WStackPage", "phonebook",
-          "shortmessage", "setting", "wirelesswindow", "tooltipLabel"})
-        QVERIFY2(window_->findChild<QWidget*>(name), name);
-
-    const QMap<QString, QString> tips = {
+    const std::pair<const char*, const char*> tips[] = {
         {"phonebookButton", "PhoneBook"}, {"smsButton", "SMS"}, {"homepageButton", "Internet"},
         {"setButton", "Settings"},        {"simButton", "SIM"}, {"helpButton", "Help"},
         {"homeButton", "Home Page"}};
-    for (auto it = tips.cbegin(); it != tips.cend(); ++it) {
-        auto* button = window_->findChild<MyButton*>(it.key());
-        QVERIFY2(button, qPrintable(it.key()));
-        QCOMPARE(button->toolTip(), it.value());
-        QVERIFY(!button->currentPixmap().isNull());
+    for (const auto& [name, tip] : tips) {
+        auto* button = window_->findChild<MyButton*>(name);
+        QVERIFY2(button && !button->currentPixmap().isNull(), name);
+        QCOMPARE(button->toolTip(), QString(tip));
     }
-    // Stack ids of the pages.
-    QCOMPARE(window_->centre->page(1), window_->phonebook);
-    QCOMPARE(window_->centre->page(2), window_->shortmessage);
-    QCOMPARE(window_->centre->page(4), window_->setting);
-    QCOMPARE(window_->centre->page(5), window_->wirelesswindow);
-}
-
-void TestFrame::statusRowShowsModemOff() {
     const struct {
         const char* name;
         const char* text;
@@ -123,62 +109,62 @@ void TestFrame::statusRowShowsModemOff() {
                   {"simLabel", "", "No (U)SIM"},
                   {"modemLabel", "", "Tolva Be Not Detected"}};
     for (const auto& expected : labels) {
-        auto* label = window_->centre->findChild<QLabel*>(expected.name);
-        QVERIFY2(label, expected.name);
-        QCOMPARE(label->text(), QString(expected.text));
-        QCOMPARE(label->toolTip(), QString(expected.tip));
+        // Only one widget answers to each name.
+        const QList<QLabel*> found = window_->findChildren<QLabel*>(expected.name);
+        QVERIFY2(found.size() == 1, expected.name);
+        QCOMPARE(found.first()->text(), QString(expected.text));
+        QCOMPARE(found.first()->toolTip(), QString(expected.tip));
     }
-    QVERIFY(!window_->centre->modemLabel->pixmap().isNull());
-    // Only one widget answers to the operator label's name.
-    QCOMPARE(window_->findChildren<QLabel*>("ispLabel").size(), 1);
     QCOMPARE(window_->centre->newMsgLabel->toolTip(), QString("has new msg"));
     QVERIFY(window_->centre->newMsgLabel->isHidden());
+    QCOMPARE(window_->centre->currentPageId(), int(CentreWidget::InternetPage));
+    QCOMPARE(window_->tooltipLabel->text(), QString("Internet"));
 }
 
-void TestFrame::pageButtonsRaiseTheirPages() {
-    CentreWidget* centre = window_->centre;
-    QCOMPARE(centre->currentPageId(), int(CentreWidget::InternetPage));
-    QCOMPARE(window_->tooltipLabel->text(), QString("Internet"));
+// The page the buttons clicked in turn raise (-1: the page stays) and the
+// caption they show.
+void TestFrame::buttonsRaiseTheirPages_data() {
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("messages") << "smsButton" << int(CentreWidget::SmsPage) << "Short Message";
+    QTest::newRow("phonebook") << "phonebookButton" << int(CentreWidget::PhonebookPage)
+                               << "PhoneBook";
+    QTest::newRow("settings") << "setButton" << int(CentreWidget::SettingsPage)
+                              << "Connection Settings";
+    QTest::newRow("internet") << "homepageButton" << int(CentreWidget::InternetPage) << "Internet";
+    QTest::newRow("SIM") << "simButton" << -1 << "Internet";
+    QTest::newRow("security") << "SecurityButton" << -1 << "Security Settings";
+    QTest::newRow("network") << "networkButton" << -1 << "Network Settings";
+    QTest::newRow("message settings") << "messageButton" << -1 << "Message Settings";
+    QTest::newRow("alerts") << "alertButton" << -1 << "Alert Settings";
+    // The section shown at first can't be chosen again.
+    QTest::newRow("connection") << "alertButton connectButton" << -1 << "Connection Settings";
+}
 
-    const struct {
-        MyButton* button;
-        int page;
-        const char* caption;
-    } routes[] = {{centre->smsButton, CentreWidget::SmsPage, "Short Message"},
-                  {centre->phonebookButton, CentreWidget::PhonebookPage, "PhoneBook"},
-                  {centre->setButton, CentreWidget::SettingsPage, "Connection Settings"},
-                  {centre->homepageButton, CentreWidget::InternetPage, "Internet"}};
-    for (const auto& route : routes) {
-        QTest::mouseClick(route.button, Qt::LeftButton);
-        QCOMPARE(centre->currentPageId(), route.page);
-        QCOMPARE(window_->tooltipLabel->text(), QString(route.caption));
+void TestFrame::buttonsRaiseTheirPages() {
+    QFETCH(QString, buttons);
+    QFETCH(int, page);
+    QFETCH(QString, caption);
+    const int before = window_->centre->currentPageId();
+    for (const QString& button : buttons.split(' ')) {
+        // The settings page's section buttons first: the internet page has a
+        // "connectButton" too.
+        auto* clicked = window_->setting->findChild<MyButton*>(button);
+        QTest::mouseClick(clicked ? clicked : window_->findChild<MyButton*>(button),
+                          Qt::LeftButton);
     }
+    QCOMPARE(window_->centre->currentPageId(), page < 0 ? before : page);
+    QCOMPARE(window_->tooltipLabel->text(), caption);
+}
 
-    // The default-profile button is offered only while not connected.
+void TestFrame::defaultProfileOnlyWhileDisconnected() {
     connectOrDisconnectButton = 0;
     window_->slotClickSetButton();
     QVERIFY(!window_->setting->setdefaultButton->isEnabled());
     connectOrDisconnectButton = 1;
     window_->slotClickSetButton();
     QVERIFY(window_->setting->setdefaultButton->isEnabled());
-
-    // The SIM button leaves the page as it is.
-    window_->slotClickSimButton();
-    QCOMPARE(centre->currentPageId(), int(CentreWidget::SettingsPage));
-}
-
-void TestFrame::settingsSectionsSetTheCaption() {
-    CSetting* setting = window_->setting;
-    const QList<QPair<MyButton*, QString>> sections = {
-        {setting->SecurityButton, "Security Settings"},
-        {setting->networkButton, "Network Settings"},
-        {setting->messageButton, "Message Settings"},
-        {setting->alertButton, "Alert Settings"},
-        {setting->connectButton, "Connection Settings"}};
-    for (const auto& [button, caption] : sections) {
-        button->click();
-        QCOMPARE(window_->tooltipLabel->text(), caption);
-    }
 }
 
 void TestFrame::newMessageIndicatorDropsPendingNotices() {
@@ -253,8 +239,6 @@ void TestFrame::minimiseAndClose() {
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     window_->topbar->slotClickMinimizeButton();
     QVERIFY(window_->windowState() & Qt::WindowMinimized);
-    window_->topbar->slotClickMinimizeButton(); // already minimised: only logs
-    QVERIFY(window_->windowState() & Qt::WindowMinimized);
 
     QPointer<WTMainWindow> window(window_);
     window_->topbar->slotClickCloseButton();
@@ -263,31 +247,19 @@ void TestFrame::minimiseAndClose() {
     window_ = nullptr;
 }
 
+// While connected the connection sign moves, and its tip says so.
 void TestFrame::dataAnimation() {
     CentreWidget* centre = window_->centre;
-    centre->isConnectLabel->setToolTip("something else");
     centre->dataConnectStop(); // without an animation
     QCOMPARE(centre->isConnectLabel->toolTip(), QString("Data Not Connected"));
-    QCOMPARE(centre->animationFrame(), 0);
-    QVERIFY(!centre->checkTimerValidation());
-
     centre->dataConnectAnimated();
     QVERIFY(centre->checkTimerValidation());
     QCOMPARE(centre->isConnectLabel->toolTip(), QString("Data Connected"));
-    const auto argb = [](const QImage& image) {
-        return image.convertToFormat(QImage::Format_ARGB32);
-    };
-    const QImage frames[] = {argb(QPixmap(resFile("component/data0.png")).toImage()),
-                             argb(QPixmap(resFile("component/data1.png")).toImage()),
-                             argb(QPixmap(resFile("component/data2.png")).toImage())};
-    for (int i = 0; i < 4; ++i) {
-        centre->slotDataConnectAnimated();
-        QCOMPARE(argb(centre->isConnectLabel->pixmap().toImage()), frames[i % 3]);
-    }
-    QCOMPARE(centre->animationFrame(), 4);
+    const QImage first = centre->isConnectLabel->pixmap().toImage();
+    centre->slotDataConnectAnimated();
+    QVERIFY(centre->isConnectLabel->pixmap().toImage() != first);
     centre->dataConnectStop();
     QVERIFY(!centre->checkTimerValidation());
-    QCOMPARE(centre->animationFrame(), 0);
     QCOMPARE(centre->isConnectLabel->toolTip(), QString("Data Not Connected"));
 }
 
@@ -312,7 +284,6 @@ void TestFrame::informationPanelOpensOnRightClick() {
     QTest::mouseClick(window_->centre, Qt::RightButton, {}, QPoint(300, 430));
     QVERIFY(window_->infoPopup);
     QDialog* panel = window_->infoPopup;
-    QCOMPARE(panel->size(), QSize(388, 246));
     QCOMPARE(panel->findChild<QLabel*>("name")->text(), QString("Velto Modem Connection"));
     QVERIFY(panel->findChild<QLabel*>("softversion")->text().startsWith("PC Software Version: "));
     for (const char* name : {"firmware", "imei", "isdn"})

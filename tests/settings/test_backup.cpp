@@ -33,12 +33,15 @@ Files liveFiles() {
     return files;
 }
 
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
 void writeLive(const Files& files) {
-    for (auto it = files.cbegin(); it != files.cend(); ++it) {
-        QFile file(dataFile(it.key()));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(it.value());
-    }
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        writeBytes(dataFile(it.key()), it.value());
 }
 
 // A set of live files, each told apart by `tag`; the two XML stores are
@@ -58,6 +61,14 @@ Files sample(const QByteArray& tag) {
     return files;
 }
 
+QList<Backup::Member> members(const QByteArray& tag) {
+    QList<Backup::Member> list;
+    const Files files = sample(tag);
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        list.append({it.key(), it.value()});
+    return list;
+}
+
 // What the data folder holds besides the live files (staged files, journals).
 QStringList strayFiles() {
     QStringList stray = QDir(QFileInfo(dataFile("x")).absolutePath())
@@ -70,12 +81,6 @@ QStringList strayFiles() {
 unsigned mode(const QString& path) {
     struct stat st {};
     return stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0;
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 // Makes a file immutable (rename over it fails) while it lives; needs root
@@ -132,13 +137,7 @@ private slots:
     void refusedBackupsChangeNothing_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("message");
-        const QByteArray good = Backup::encode([] {
-            QList<Backup::Member> members;
-            const Files files = sample("old");
-            for (auto it = files.cbegin(); it != files.cend(); ++it)
-                members.append({it.key(), it.value()});
-            return members;
-        }());
+        const QByteArray good = Backup::encode(members("old"));
         const QString damaged = Backup::problemText(Backup::Problem::Damaged);
         const QString foreign = Backup::problemText(Backup::Problem::Foreign);
         const qsizetype body = good.indexOf("\n\n") + 2;
@@ -155,25 +154,21 @@ private slots:
                                         << Backup::problemText(Backup::Problem::Newer);
 
         // Well formed, correct checksum, but not what a backup must hold.
-        QList<Backup::Member> members;
-        const Files files = sample("x");
-        for (auto it = files.cbegin(); it != files.cend(); ++it)
-            members.append({it.key(), it.value()});
-        QList<Backup::Member> missing = members;
+        QList<Backup::Member> missing = members("x");
         missing.removeLast();
         QTest::newRow("a file missing") << Backup::encode(missing) << damaged;
-        QList<Backup::Member> twice = members;
-        twice.append(members.first());
+        QList<Backup::Member> twice = members("x");
+        twice.append(twice.first());
         QTest::newRow("a file twice") << Backup::encode(twice) << damaged;
-        QList<Backup::Member> stranger = members;
+        QList<Backup::Member> stranger = members("x");
         stranger.last().name = "../../etc/passwd";
         QTest::newRow("a file outside the data folder") << Backup::encode(stranger) << damaged;
-        QList<Backup::Member> broken = members;
+        QList<Backup::Member> broken = members("x");
         for (Backup::Member& m : broken)
             if (m.name == "sms.xml")
                 m.data = "<sms><inbox>";
         QTest::newRow("a store that is no XML") << Backup::encode(broken) << damaged;
-        QList<Backup::Member> binary = members;
+        QList<Backup::Member> binary = members("x");
         binary.last().data = "\xff\xfe\x00garbage";
         QTest::newRow("settings that are no text") << Backup::encode(binary) << damaged;
     }

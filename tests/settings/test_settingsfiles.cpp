@@ -10,10 +10,18 @@
 #include <sys/stat.h>
 
 namespace {
+
 ino_t inode(const QString& path) {
     struct stat st {};
     return stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
+
+bool write(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(contents) == contents.size();
+}
+
 } // namespace
 
 class TestSettingsFiles : public QObject {
@@ -29,10 +37,9 @@ private slots:
         const MessageSettings messages = readMessagesSettings();
         QCOMPARE(messages.validPeriod, 3);  // "The longest period"
         QCOMPARE(messages.deliveReport, 1); // "Turn Off"
-        QCOMPARE(messages.smsLoca, 0);
-        QVERIFY(messages.smsCenter.isEmpty());
-        QCOMPARE(readNetworkSettings().networkSlect, 0);
-        QCOMPARE(readAlertSettings().connectMute, 0);
+        QCOMPARE(messages, MessageSettings());
+        QCOMPARE(readNetworkSettings(), NetworkSettings());
+        QCOMPARE(readAlertSettings(), AlertSettings());
         const QByteArray network = TestEnv::readFile(env.dataPath("networksetconfigrc"));
         QVERIFY(network.startsWith("[netWorkSetConfig]\n"));
         for (const char* line :
@@ -54,17 +61,9 @@ private slots:
         alerts.desktopNotices = 0;
         alerts.closeToTray = 1;
         QVERIFY(writeAlertSettings(alerts));
-        const AlertSettings read = readAlertSettings();
-        QCOMPARE(read.conAlert, alerts.conAlert);
-        QCOMPARE(read.smsMute, 1);
-        QCOMPARE(read.disconnectMute, 0);
-        QCOMPARE(read.desktopNotices, 0);
-        QCOMPARE(read.closeToTray, 1);
+        QCOMPARE(readAlertSettings(), alerts);
         // A file of an older version: notifications on, the window closes.
-        QFile alertFile(env.dataPath("alertsetconfigrc"));
-        QVERIFY(alertFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        alertFile.write("[alertSetConfig]\nsmsMute=1\n");
-        alertFile.close();
+        QVERIFY(write(env.dataPath("alertsetconfigrc"), "[alertSetConfig]\nsmsMute=1\n"));
         QCOMPARE(readAlertSettings().desktopNotices, 1);
         QCOMPARE(readAlertSettings().closeToTray, 0);
 
@@ -72,12 +71,10 @@ private slots:
         messages.smsCenter = "+8613800100500";
         messages.validPeriod = 1;
         QVERIFY(writeMessagesSettings(messages));
-        QCOMPARE(readMessagesSettings().smsCenter, messages.smsCenter);
+        QCOMPARE(readMessagesSettings(), messages);
 
-        QFile file(env.dataPath("messagesetconfigrc"));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[messageSetConfig]\nsmsCenter=12345\nvalidPeriod=x\n");
-        file.close();
+        const QString file = env.dataPath("messagesetconfigrc");
+        QVERIFY(write(file, "[messageSetConfig]\nsmsCenter=12345\nvalidPeriod=x\n"));
         const MessageSettings partial = readMessagesSettings();
         QCOMPARE(partial.smsCenter, QString("12345"));
         QCOMPARE(partial.validPeriod, 0);
@@ -85,13 +82,11 @@ private slots:
 
         // A line QSettings can't parse: the next write succeeds, says so,
         // and leaves the line out.
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[messageSetConfig]\nsmsCenter=12345\nbroken line\n");
-        file.close();
+        QVERIFY(write(file, "[messageSetConfig]\nsmsCenter=12345\nbroken line\n"));
         messages.smsCenter = readMessagesSettings().smsCenter;
         QVERIFY(writeMessagesSettings(messages));
         QCOMPARE(readMessagesSettings().smsCenter, QString("12345"));
-        QVERIFY(!TestEnv::readFile(file.fileName()).contains("broken"));
+        QVERIFY(!TestEnv::readFile(file).contains("broken"));
     }
 
     void writingReplacesTheFileAtomically() {
@@ -112,10 +107,6 @@ private slots:
     // whose owner is gone or never got written go; a live owner's stays.
     void staleLocksAreClearedAtStart() {
         TestEnv env;
-        const auto write = [](const QString& path, const QByteArray& contents) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-        };
         const QString network = networkSettingsFile() + ".lock";
         const QString message = messageSettingsFile() + ".lock";
         QVERIFY(write(network, "")); // killed before its owner was written

@@ -1,4 +1,3 @@
-#include "app/commonconfig.h"
 #include "tests/support/testenv.h"
 #include "tests/widgets/modalhelper.h"
 #include "widgets/linebreak.h"
@@ -13,52 +12,12 @@ namespace {
 
 using BoxFunction = int (*)(QWidget*, const QString&);
 
-enum class Close { FirstButton, SecondButton, CloseButton, Escape };
-
-void answer(QWidget* box, Close how) {
-    switch (how) {
-    case Close::FirstButton:
-        QTest::mouseClick(box->findChild<MyButton*>("pb0"), Qt::LeftButton);
-        break;
-    case Close::SecondButton:
-        QTest::mouseClick(box->findChild<MyButton*>("pb1"), Qt::LeftButton);
-        break;
-    case Close::CloseButton:
-        QTest::mouseClick(box->findChild<MyButton*>("closeBtn"), Qt::LeftButton);
-        break;
-    case Close::Escape:
+// Closes a box with the button of that object name, or with Escape.
+void answer(QWidget* box, const QString& how) {
+    if (how == "escape")
         QTest::keyClick(box, Qt::Key_Escape);
-        break;
-    }
-}
-
-// Runs one box and closes it `how`; also records what the box looked like.
-struct Seen {
-    QStringList buttons;
-    bool hasEditor = false;
-    QString editorText;
-    QStringList lines;
-    QSize size;
-};
-
-int runBox(BoxFunction function, const QString& text, Close how, Seen* seen = nullptr) {
-    whenModalOpens([how, seen](QWidget* box) {
-        if (seen) {
-            seen->size = box->size();
-            for (const char* name : {"pb0", "pb1"})
-                if (auto* button = box->findChild<MyButton*>(name))
-                    seen->buttons << button->text();
-            if (auto* edit = box->findChild<QTextEdit*>("msgEdit")) {
-                seen->hasEditor = true;
-                seen->editorText = edit->toPlainText();
-            }
-            for (int i = 0; i < 4; ++i)
-                if (auto* line = box->findChild<QLabel*>(QString("textLine%1").arg(i)))
-                    seen->lines << line->text();
-        }
-        answer(box, how);
-    });
-    return function(nullptr, text);
+    else
+        QTest::mouseClick(box->findChild<MyButton*>(how), Qt::LeftButton);
 }
 
 // Width of a text as the line breaker counts it: the sum of its characters.
@@ -80,158 +39,138 @@ QFontMetrics boxMetrics() {
 class TestMessageBox : public QObject {
     Q_OBJECT
 private slots:
-    void returnCodes_data();
-    void returnCodes();
-    void labelBoxShowsTextInLines();
-    void editorBoxShowsTextInField();
-    void titleBarMovesTheBox();
-    void lineBreaking();
-    void lineBreakingStopsAtFourLines();
-    void lineBreakingWithoutSpaces();
-    void lineBreakingWideCharacterStillProgresses();
+    // What each kind of box shows and what its caller is told for each way
+    // of closing it.
+    void boxes_data() {
+        QTest::addColumn<void*>("function");
+        QTest::addColumn<bool>("isQuery");
+        QTest::addColumn<bool>("inField"); // the text in a text field, not in lines
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("expected");
+        const struct {
+            const char* name;
+            BoxFunction function;
+            bool isQuery;
+            bool inField;
+        } kinds[] = {
+            {"information", &MyMessageBox::information, false, false},
+            {"warning", &MyMessageBox::warning, false, false},
+            {"query", &MyMessageBox::query, true, false},
+            {"informationWithEditer", &MyMessageBox::informationWithEditer, false, true},
+            {"warningWithEditer", &MyMessageBox::warningWithEditer, false, true},
+            {"queryWithEditer", &MyMessageBox::queryWithEditer, true, true},
+        };
+        for (const auto& k : kinds) {
+            void* f = reinterpret_cast<void*>(k.function);
+            const auto row = [&](const char* how, int expected) {
+                QTest::addRow("%s, %s", k.name, how)
+                    << f << k.isQuery << k.inField << how << expected;
+            };
+            row("pb0", k.isQuery ? 3 : 1);
+            row("closeBtn", k.isQuery ? 4 : 1);
+            row("escape", k.isQuery ? 4 : 2);
+            if (k.isQuery)
+                row("pb1", 4);
+        }
+    }
+    void boxes() {
+        QFETCH(void*, function);
+        QFETCH(bool, isQuery);
+        QFETCH(bool, inField);
+        QFETCH(QString, how);
+        QFETCH(int, expected);
+        const QString text = "Delete the message?";
+        QStringList buttons, lines;
+        QString field;
+        whenModalOpens([&](QWidget* box) {
+            for (const char* name : {"pb0", "pb1"})
+                if (auto* button = box->findChild<MyButton*>(name))
+                    buttons << button->text();
+            if (auto* edit = box->findChild<QTextEdit*>("msgEdit"))
+                field = edit->toPlainText();
+            for (QLabel* line : box->findChildren<QLabel*>(QRegularExpression("^textLine")))
+                lines << line->text();
+            answer(box, how);
+        });
+        QCOMPARE(reinterpret_cast<BoxFunction>(function)(nullptr, text), expected);
+        QCOMPARE(buttons, isQuery ? QStringList({"Yes", "No"}) : QStringList{"Ok"});
+        QCOMPARE(field, inField ? text : QString());
+        QCOMPARE(lines.join(QString()), inField ? QString() : text);
+    }
+
+    void titleBarMovesTheBox() {
+        QPoint moved;
+        QPoint start;
+        whenModalOpens([&](QWidget* box) {
+            start = box->pos();
+            const auto drag = [box](QPoint from, QPoint to) {
+                QTest::mousePress(box, Qt::LeftButton, {}, from);
+                QMouseEvent move(QEvent::MouseMove, to, box->mapToGlobal(to), Qt::NoButton,
+                                 Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(box, &move);
+                QTest::mouseRelease(box, Qt::LeftButton, {}, to);
+            };
+            drag(QPoint(100, 10), QPoint(130, 50)); // on the title bar
+            moved = box->pos();
+            drag(QPoint(100, 80), QPoint(150, 120)); // below it: stays
+            QCOMPARE(box->pos(), moved);
+            answer(box, "pb0");
+        });
+        MyMessageBox::information(nullptr, "Settings successful!");
+        QCOMPARE(moved - start, QPoint(30, 40));
+    }
+
+    // The box's text in lines: at most four, each within the width (a single
+    // character wider than the line aside), broken after the last space
+    // that fits; joined they give the text, or, for a text too long, its
+    // start and "..." in a shorter fourth line.
+    void lineBreaking_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("count");    // -1: more than one
+        QTest::addColumn<QString>("last"); // null: not checked
+        const QString digits = QString("0123456789").repeated(20);
+        const QString threeLines = lineStr2Multiline(digits, 160, boxMetrics()).mid(0, 3).join("");
+        QTest::newRow("no text") << QString() << 160 << 0 << QString();
+        QTest::newRow("one line") << "Settings successful!" << 160 << 1 << QString();
+        QTest::newRow("two lines between words")
+            << "Cann't save multiple SMS records simultaneously!" << 160 << 2 << QString();
+        QTest::newRow("more than four lines")
+            << QString("The quick brown fox jumps over the lazy dog. ").repeated(6) << 160 << 4
+            << QString();
+        QTest::newRow("no spaces") << digits.left(50) << 160 << -1 << QString();
+        QTest::newRow("a rest that fits stays whole") << threeLines + "42" << 160 << 4 << "42";
+        // A line narrower than a single character must not loop forever.
+        QTest::newRow("a character wider than the line") << "WWWW" << 2 << 4 << "...";
+    }
+    void lineBreaking() {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(int, count);
+        QFETCH(QString, last);
+        const QFontMetrics fm = boxMetrics();
+        const QStringList lines = lineStr2Multiline(text, width, fm);
+        QVERIFY(count < 0 ? lines.size() > 1 && lines.size() <= 4 : lines.size() == count);
+        if (!last.isNull())
+            QCOMPARE(lines.last(), last);
+        const bool cut = lines.join(QString()) != text;
+        for (qsizetype i = 0; i < lines.size() - (cut ? 1 : 0); ++i) {
+            const QString& line = lines.at(i);
+            QVERIFY(line.size() == 1 || charSum(line.trimmed(), fm) <= width);
+            if (i + 1 < lines.size() && line.endsWith(' ')) // the next word did not fit
+                QVERIFY(charSum(line + lines.at(i + 1).section(' ', 0, 0), fm) > width);
+        }
+        if (cut) {
+            QVERIFY(lines.size() == 4 && lines.last().endsWith("..."));
+            const QString shown = lines.last().chopped(3);
+            QVERIFY(charSum(shown, fm) <= qMax(0, width - 40));
+            QVERIFY(text.startsWith(lines.mid(0, 3).join(QString()) + shown));
+        }
+    }
 
 private:
-    TestEnv env_;
+    TestEnv env_; // the boxes' images
 };
-
-void TestMessageBox::returnCodes_data() {
-    QTest::addColumn<void*>("function");
-    QTest::addColumn<int>("how");
-    QTest::addColumn<int>("expected");
-    const struct {
-        const char* name;
-        BoxFunction function;
-        bool isQuery;
-    } kinds[] = {
-        {"information", &MyMessageBox::information, false},
-        {"warning", &MyMessageBox::warning, false},
-        {"query", &MyMessageBox::query, true},
-        {"informationWithEditer", &MyMessageBox::informationWithEditer, false},
-        {"warningWithEditer", &MyMessageBox::warningWithEditer, false},
-        {"queryWithEditer", &MyMessageBox::queryWithEditer, true},
-    };
-    for (const auto& kind : kinds) {
-        void* f = reinterpret_cast<void*>(kind.function);
-        const QByteArray name(kind.name);
-        QTest::newRow(name + " first button")
-            << f << int(Close::FirstButton) << (kind.isQuery ? 3 : 1);
-        QTest::newRow(name + " close button")
-            << f << int(Close::CloseButton) << (kind.isQuery ? 4 : 1);
-        QTest::newRow(name + " escape") << f << int(Close::Escape) << (kind.isQuery ? 4 : 2);
-        if (kind.isQuery)
-            QTest::newRow(name + " second button") << f << int(Close::SecondButton) << 4;
-    }
-}
-
-void TestMessageBox::returnCodes() {
-    QFETCH(void*, function);
-    QFETCH(int, how);
-    QFETCH(int, expected);
-    QCOMPARE(runBox(reinterpret_cast<BoxFunction>(function), "Are you sure?", Close(how)),
-             expected);
-}
-
-void TestMessageBox::labelBoxShowsTextInLines() {
-    Seen seen;
-    QCOMPARE(runBox(&MyMessageBox::query, "Delete the message?", Close::FirstButton, &seen), 3);
-    QCOMPARE(seen.size, QSize(238, 150));
-    QCOMPARE(seen.buttons, QStringList({"Yes", "No"}));
-    QVERIFY(!seen.hasEditor);
-    QCOMPARE(seen.lines, QStringList({"Delete the message?"}));
-
-    Seen warning;
-    runBox(&MyMessageBox::warning, "Please select SMS first!", Close::FirstButton, &warning);
-    QCOMPARE(warning.buttons, QStringList({"Ok"}));
-}
-
-void TestMessageBox::editorBoxShowsTextInField() {
-    Seen seen;
-    const QString text = "Velto Modem Connection is already running.";
-    runBox(&MyMessageBox::informationWithEditer, text, Close::FirstButton, &seen);
-    QVERIFY(seen.hasEditor);
-    QCOMPARE(seen.editorText, text);
-    QVERIFY(seen.lines.isEmpty());
-    QCOMPARE(seen.buttons, QStringList({"Ok"}));
-}
-
-void TestMessageBox::titleBarMovesTheBox() {
-    QPoint moved;
-    QPoint start;
-    whenModalOpens([&](QWidget* box) {
-        start = box->pos();
-        const auto drag = [box](QPoint from, QPoint to) {
-            QTest::mousePress(box, Qt::LeftButton, {}, from);
-            QMouseEvent move(QEvent::MouseMove, to, box->mapToGlobal(to), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(box, &move);
-            QTest::mouseRelease(box, Qt::LeftButton, {}, to);
-        };
-        drag(QPoint(100, 10), QPoint(130, 50)); // on the title bar
-        moved = box->pos();
-        drag(QPoint(100, 80), QPoint(150, 120)); // below it: stays
-        QCOMPARE(box->pos(), moved);
-        answer(box, Close::FirstButton);
-    });
-    MyMessageBox::information(nullptr, "Settings successful!");
-    QCOMPARE(moved - start, QPoint(30, 40));
-}
-
-void TestMessageBox::lineBreaking() {
-    const QFontMetrics fm = boxMetrics();
-    QVERIFY(lineStr2Multiline(QString(), 160, fm).isEmpty());
-    QCOMPARE(lineStr2Multiline("Settings successful!", 160, fm),
-             QStringList({"Settings successful!"}));
-
-    // Two lines, broken between words: every line fits (its trailing space
-    // aside), nothing is lost and nothing added.
-    const QString two = "Cann't save multiple SMS records simultaneously!";
-    const QStringList lines = lineStr2Multiline(two, 160, fm);
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines.join(QString()), two);
-    QVERIFY(lines.first().endsWith(' '));
-    for (const QString& line : lines)
-        QVERIFY(charSum(line.trimmed(), fm) <= 160);
-    // The first line takes as many words as fit.
-    const QString nextWord = lines.at(1).section(' ', 0, 0);
-    QVERIFY(charSum(lines.first() + nextWord, fm) > 160);
-}
-
-void TestMessageBox::lineBreakingStopsAtFourLines() {
-    const QFontMetrics fm = boxMetrics();
-    const QString text = QString("The quick brown fox jumps over the lazy dog. ").repeated(6);
-    const QStringList lines = lineStr2Multiline(text, 160, fm);
-    QCOMPARE(lines.size(), 4);
-    QVERIFY(lines.last().endsWith("..."));
-    const QString last = lines.last().chopped(3);
-    QVERIFY(charSum(last, fm) <= 120);
-    QVERIFY(text.startsWith(lines.mid(0, 3).join(QString()) + last));
-    for (const QString& line : lines.mid(0, 3))
-        QVERIFY(line.endsWith(' '));
-
-    // A rest that fits in 120 pixels is kept whole on the fourth line.
-    const QString digits = QString("0123456789").repeated(20);
-    const QString threeLines = lineStr2Multiline(digits, 160, fm).mid(0, 3).join(QString());
-    const QStringList exact = lineStr2Multiline(threeLines + "42", 160, fm);
-    QCOMPARE(exact.size(), 4);
-    QCOMPARE(exact.last(), QString("42"));
-}
-
-void TestMessageBox::lineBreakingWithoutSpaces() {
-    const QFontMetrics fm = boxMetrics();
-    const QString digits = QString("0123456789").repeated(5);
-    const QStringList lines = lineStr2Multiline(digits, 160, fm);
-    QVERIFY(lines.size() >= 2);
-    QCOMPARE(lines.join(QString()), digits);
-    for (const QString& line : lines)
-        QVERIFY(charSum(line, fm) <= 160);
-}
-
-void TestMessageBox::lineBreakingWideCharacterStillProgresses() {
-    // A line narrower than a single character must not loop forever.
-    const QStringList lines = lineStr2Multiline("WWWW", 2, boxMetrics());
-    QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines.mid(0, 3), QStringList({"W", "W", "W"}));
-}
 
 QTEST_MAIN(TestMessageBox)
 #include "test_messagebox.moc"

@@ -13,130 +13,123 @@ QPixmap filled(const QColor& color) {
     return pixmap;
 }
 
-bool shows(const MyButton& button, const QPixmap& pixmap) {
-    return button.currentPixmap().cacheKey() == pixmap.cacheKey();
-}
-
-void enter(MyButton& button) {
-    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), button.mapToGlobal(QPointF(5, 5)));
-    QApplication::sendEvent(&button, &event);
-}
-
-void leave(MyButton& button) {
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(&button, &event);
-}
-
 } // namespace
 
 class TestMyButton : public QObject {
     Q_OBJECT
 private slots:
-    void imagesFollowThePointer();
-    void releaseOutsideShowsRestAndDoesNotClick();
-    void releaseOnTheEdgeClicksButShowsRest();
-    void disabledButtonShowsInvalidImage();
-    void twoAndThreeImageForms();
-    void loadsImagesFromResFolder();
+    // The image a button shows and the clicks it gives, after what the user
+    // (and the program) did to it. A button has four images (rest, pointer
+    // over, pressed, disabled), or three without the pointer image, or only
+    // rest and pressed.
+    void imageFollowsThePointer_data() {
+        QTest::addColumn<int>("images");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("cursor"); // "" when it does not matter
+        QTest::newRow("at rest") << 4 << ""
+                                 << "normal" << 0 << "";
+        QTest::newRow("pointer over") << 4 << "enter"
+                                      << "focusIn" << 0 << "hand";
+        QTest::newRow("pressed") << 4 << "enter press"
+                                 << "pressed" << 0 << "hand";
+        QTest::newRow("released on it") << 4 << "enter press release"
+                                        << "focusIn" << 1 << "hand";
+        QTest::newRow("pointer gone") << 4 << "enter leave"
+                                      << "normal" << 0 << "arrow";
+        QTest::newRow("released outside") << 4 << "press releaseOutside"
+                                          << "normal" << 0 << "";
+        QTest::newRow("released on the edge") << 4 << "press releaseEdge"
+                                              << "normal" << 1 << "";
+        QTest::newRow("disabled") << 4 << "disable enter"
+                                  << "invalid" << 0 << "";
+        QTest::newRow("enabled again") << 4 << "disable enable"
+                                       << "normal" << 0 << "";
+        QTest::newRow("shown as unavailable") << 4 << "invalid"
+                                              << "invalid" << 0 << "";
+        QTest::newRow("shown as available") << 4 << "invalid normal"
+                                            << "normal" << 0 << "";
+        QTest::newRow("no pointer image") << 2 << "enter"
+                                          << "normal" << 0 << "";
+        QTest::newRow("two images, pressed") << 2 << "enter press"
+                                             << "pressed" << 0 << "";
+        QTest::newRow("two images, released") << 2 << "press release"
+                                              << "normal" << 1 << "";
+        QTest::newRow("three images, unavailable") << 3 << "invalid"
+                                                   << "invalid" << 0 << "";
+        // A missing rest image leaves what is shown.
+        QTest::newRow("null rest image") << 3 << "invalid nullRest"
+                                         << "invalid" << 0 << "";
+    }
+    void imageFollowsThePointer() {
+        QFETCH(int, images);
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        QFETCH(int, clicks);
+        QFETCH(QString, cursor);
+        const QMap<QString, QPixmap> pixmaps = {{"normal", filled(Qt::blue)},
+                                                {"focusIn", filled(Qt::cyan)},
+                                                {"pressed", filled(Qt::darkBlue)},
+                                                {"invalid", filled(Qt::gray)}};
+        MyButton button(nullptr, "okButton");
+        if (images == 4)
+            button.setMultiPixmap(pixmaps["normal"], pixmaps["focusIn"], pixmaps["pressed"],
+                                  pixmaps["invalid"]);
+        else if (images == 3)
+            button.setMultiPixmap(pixmaps["normal"], pixmaps["pressed"], pixmaps["invalid"]);
+        else
+            button.setMultiPixmap(pixmaps["normal"], pixmaps["pressed"]);
+        button.resize(40, 20);
+        button.show();
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        const QPoint middle(20, 10);
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "enter") {
+                QEnterEvent event(middle, middle, button.mapToGlobal(QPointF(middle)));
+                QApplication::sendEvent(&button, &event);
+            } else if (step == "leave") {
+                QEvent event(QEvent::Leave);
+                QApplication::sendEvent(&button, &event);
+            } else if (step == "press") {
+                QTest::mousePress(&button, Qt::LeftButton, {}, middle);
+            } else if (step == "release") {
+                QTest::mouseRelease(&button, Qt::LeftButton, {}, middle);
+            } else if (step == "releaseOutside") {
+                QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(60, 10));
+            } else if (step == "releaseEdge") {
+                QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(1, 10));
+            } else if (step == "disable" || step == "enable") {
+                button.setEnabled(step == "enable");
+            } else if (step == "invalid") {
+                button.setInvalidBGPixmap();
+            } else if (step == "normal") {
+                button.setNormalBGPixmap();
+            } else if (step == "nullRest") {
+                button.setNormalPixmap(QPixmap());
+            }
+        }
+        QString showing = "another image";
+        for (auto it = pixmaps.cbegin(); it != pixmaps.cend(); ++it)
+            if (it->cacheKey() == button.currentPixmap().cacheKey())
+                showing = it.key();
+        QCOMPARE(showing, shown);
+        QCOMPARE(clicked.count(), clicks);
+        if (!cursor.isEmpty())
+            QCOMPARE(button.cursor().shape(),
+                     cursor == "hand" ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
 
-private:
-    TestEnv env_;
-    const QPixmap normal_ = filled(Qt::blue);
-    const QPixmap focusIn_ = filled(Qt::cyan);
-    const QPixmap pressed_ = filled(Qt::darkBlue);
-    const QPixmap invalid_ = filled(Qt::gray);
+    void loadsImagesFromResFolder() {
+        TestEnv env;
+        MyButton button;
+        button.setMultiPixmap("icons/sms1.png", "icons/sms3.png", "icons/sms2.png",
+                              "icons/sms0.png");
+        QVERIFY(!button.currentPixmap().isNull());
+        QCOMPARE(button.sizeHint(), button.currentPixmap().size());
+        QCOMPARE(button.focusPolicy(), Qt::NoFocus); // Enter never clicks a button by surprise
+    }
 };
-
-void TestMyButton::imagesFollowThePointer() {
-    MyButton button(nullptr, "okButton");
-    QCOMPARE(button.objectName(), QString("okButton"));
-    QCOMPARE(button.focusPolicy(), Qt::NoFocus);
-    button.setMultiPixmap(normal_, focusIn_, pressed_, invalid_);
-    button.resize(40, 20);
-    button.show();
-    QVERIFY(shows(button, normal_));
-
-    enter(button);
-    QVERIFY(shows(button, focusIn_));
-    QCOMPARE(button.cursor().shape(), Qt::PointingHandCursor);
-
-    QSignalSpy clicked(&button, &QPushButton::clicked);
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 10));
-    QVERIFY(shows(button, pressed_));
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 10));
-    QCOMPARE(clicked.count(), 1);
-    QVERIFY(shows(button, focusIn_));
-
-    leave(button);
-    QVERIFY(shows(button, normal_));
-    QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
-}
-
-void TestMyButton::releaseOutsideShowsRestAndDoesNotClick() {
-    MyButton button;
-    button.setMultiPixmap(normal_, focusIn_, pressed_, invalid_);
-    button.resize(40, 20);
-    button.show();
-    QSignalSpy clicked(&button, &QPushButton::clicked);
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 10));
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(60, 10));
-    QCOMPARE(clicked.count(), 0);
-    QVERIFY(shows(button, normal_));
-}
-
-void TestMyButton::releaseOnTheEdgeClicksButShowsRest() {
-    MyButton button;
-    button.setMultiPixmap(normal_, focusIn_, pressed_, invalid_);
-    button.resize(40, 20);
-    button.show();
-    QSignalSpy clicked(&button, &QPushButton::clicked);
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 10));
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(1, 10));
-    QCOMPARE(clicked.count(), 1);
-    QVERIFY(shows(button, normal_));
-}
-
-void TestMyButton::disabledButtonShowsInvalidImage() {
-    MyButton button;
-    button.setMultiPixmap(normal_, focusIn_, pressed_, invalid_);
-    button.setEnabled(false);
-    QVERIFY(shows(button, invalid_));
-    enter(button);
-    QVERIFY(shows(button, invalid_));
-    button.setEnabled(true);
-    QVERIFY(shows(button, normal_));
-    button.setInvalidBGPixmap();
-    QVERIFY(shows(button, invalid_));
-    button.setNormalBGPixmap();
-    QVERIFY(shows(button, normal_));
-}
-
-void TestMyButton::twoAndThreeImageForms() {
-    MyButton two;
-    two.setMultiPixmap(normal_, pressed_);
-    enter(two); // no focus-in image: the rest image stays
-    QVERIFY(shows(two, normal_));
-    two.slotPressedButton();
-    QVERIFY(shows(two, pressed_));
-    two.slotReleasedButton();
-    QVERIFY(shows(two, normal_));
-
-    MyButton three;
-    three.setMultiPixmap(normal_, pressed_, invalid_);
-    three.setInvalidBGPixmap();
-    QVERIFY(shows(three, invalid_));
-
-    // A null rest image leaves the current one.
-    three.setNormalPixmap(QPixmap());
-    QVERIFY(shows(three, invalid_));
-}
-
-void TestMyButton::loadsImagesFromResFolder() {
-    MyButton button;
-    button.setMultiPixmap("icons/sms1.png", "icons/sms3.png", "icons/sms2.png", "icons/sms0.png");
-    QVERIFY(!button.currentPixmap().isNull());
-    QCOMPARE(button.sizeHint(), button.currentPixmap().size());
-}
 
 QTEST_MAIN(TestMyButton)
 #include "test_mybutton.moc"

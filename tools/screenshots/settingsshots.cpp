@@ -8,9 +8,7 @@
 // OUTDIR/operator-search.png and OUTDIR/operator-selection.png, each the main
 // window's rectangle of the screen.
 
-#include "app/commonconfig.h"
 #include "app/globals.h"
-#include "app/uilanguage.h"
 #include "connection/profilestore.h"
 #include "connection/ui/config.h"
 #include "mainwindow/ui/manualselect.h"
@@ -20,36 +18,18 @@
 #include "settings/ui/settingmainwindow.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
+#include "tools/screenshots/shots.h"
 #include "widgets/mybutton.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
-#include <QStyleFactory>
 #include <QTableWidget>
-#include <QTimer>
-#include <cstdio>
 
 namespace {
-
-void settle(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool grab(const QWidget& window, const QString& path) {
-    const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-        .save(path);
-}
 
 // Some profiles and settings to show.
 void sampleData() {
@@ -88,15 +68,10 @@ void sampleData() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velto_settingsshots OUTDIR\n");
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    app.setStyle(QStyleFactory::create("Fusion"));
     TestEnv env; // a fresh copy of the data files
-    readConfig(comcfg);
-    installTranslations(app, basePath + "/Data"); // the system's language
+    const std::optional<QDir> out = Shots::begin(app, "settingsshots");
+    if (!out)
+        return 2;
     for (const char* name : {"totalRecord.conf", "defaultRecord.conf", "networksetconfigrc",
                              "messagesetconfigrc", "alertsetconfigrc"})
         QFile::remove(dataFile(name));
@@ -105,10 +80,8 @@ int main(int argc, char* argv[]) {
     sampleData();
 
     WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
-    const QRect desktop = app.primaryScreen()->geometry();
-    window.move((desktop.width() - window.width()) / 2, (desktop.height() - window.height()) / 2);
-    window.show();
-    settle(600);
+    Shots::showCentred(window);
+    Shots::settle(600);
     window.slotClickSetButton();
     // As on a card that is ready: the SIM settings can be changed.
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -117,9 +90,9 @@ int main(int argc, char* argv[]) {
              window.setting->smscenterLineedit, window.setting->smsLocaComboBox})
         w->setEnabled(true);
     window.setting->conListBox->setCurrentRow(1);
-    settle(300);
+    Shots::settle(300);
 
-    bool ok = grab(window, out.filePath("settings-connection.png"));
+    bool ok = Shots::grab(window, out->filePath("settings-connection.png"));
     const std::pair<MyButton*, const char*> sections[] = {
         {window.setting->SecurityButton, "settings-security.png"},
         {window.setting->networkButton, "settings-network.png"},
@@ -128,16 +101,16 @@ int main(int argc, char* argv[]) {
     };
     for (const auto& [button, file] : sections) {
         button->click();
-        settle(300);
-        ok = grab(window, out.filePath(file)) && ok;
+        Shots::settle(300);
+        ok = Shots::grab(window, out->filePath(file)) && ok;
     }
 
     window.setting->connectButton->click();
     Config* config = window.setting->config;
     config->loadText("Office APN");
     config->show();
-    settle(400);
-    ok = grab(window, out.filePath("profile-dialog.png")) && ok;
+    Shots::settle(400);
+    ok = Shots::grab(window, out->filePath("profile-dialog.png")) && ok;
     config->hide();
 
     // Operator selection on the simulated card.
@@ -154,12 +127,12 @@ int main(int argc, char* argv[]) {
     sim.command({"on", "AT+COPS=?", "delay", "2000"});
     ManualSelect select(&window, "select", false, {}, link);
     select.show();
-    settle(1000);
-    ok = grab(window, out.filePath("operator-search.png")) && ok;
+    Shots::settle(1000);
+    ok = Shots::grab(window, out->filePath("operator-search.png")) && ok;
     for (int i = 0; i < 100 && !select.statusLabel->text().endsWith("found."); ++i)
-        settle(100);
+        Shots::settle(100);
     select.table->selectRow(1);
-    settle(300);
-    ok = grab(window, out.filePath("operator-selection.png")) && ok;
+    Shots::settle(300);
+    ok = Shots::grab(window, out->filePath("operator-selection.png")) && ok;
     return ok ? 0 : 1;
 }

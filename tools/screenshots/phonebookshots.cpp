@@ -8,9 +8,7 @@
 // the window's rectangle of the screen.
 
 #include "app/cmdline.h"
-#include "app/commonconfig.h"
 #include "app/globals.h"
-#include "app/uilanguage.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "modem/serialthread.h"
@@ -21,32 +19,14 @@
 #include "phonebook/ui/phonebook.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
+#include "tools/screenshots/shots.h"
 #include "widgets/mybutton.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QLoggingCategory>
-#include <QScreen>
-#include <QStyleFactory>
-#include <QTimer>
 #include <QTreeWidget>
-#include <cstdio>
 
 namespace {
-
-void settle(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool grab(const QWidget& window, const QString& path) {
-    const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-        .save(path);
-}
 
 // A PC phonebook as a user keeps it: three groups and a dozen contacts.
 void seedContacts() {
@@ -87,16 +67,11 @@ void seedContacts() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velto_phonebookshots OUTDIR\n");
-        return 2;
-    }
     QLoggingCategory::setFilterRules("velto.*.debug=false");
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    app.setStyle(QStyleFactory::create("Fusion"));
     TestEnv env;
-    readConfig(comcfg);
-    installTranslations(app, basePath + "/Data"); // the system's language
+    const std::optional<QDir> out = Shots::begin(app, "phonebookshots");
+    if (!out)
+        return 2;
     seedContacts();
     ModemSim sim;
     if (!sim.start("ready")) {
@@ -106,26 +81,24 @@ int main(int argc, char* argv[]) {
     fixedPorts = {sim.atPort(), sim.dataPort()};
 
     WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
-    const QRect desktop = app.primaryScreen()->geometry();
-    window.move((desktop.width() - window.width()) / 2, (desktop.height() - window.height()) / 2);
-    window.show();
+    Shots::showCentred(window);
     // The monitor's first tick finds the card and the page reads the SIM.
     for (int i = 0; i < 100 && IOData::simContactMap.isEmpty(); ++i)
-        settle(200);
+        Shots::settle(200);
     window.centre->phonebookButton->click();
     PhoneBook* page = window.phonebook;
-    settle(300);
+    Shots::settle(300);
 
     bool ok = !IOData::simContactMap.isEmpty();
     page->selectItem(PhoneBook::GroupItem, "Friends");
     page->contactModel->setChecked(1, true);
-    settle(400);
-    ok = grab(window, out.filePath("phonebook.png")) && ok;
+    Shots::settle(400);
+    ok = Shots::grab(window, out->filePath("phonebook.png")) && ok;
 
     page->selectItem(PhoneBook::SimItem);
     page->searchEdit->setText("+49");
-    settle(400);
-    ok = grab(window, out.filePath("phonebook-sim.png")) && ok;
+    Shots::settle(400);
+    ok = Shots::grab(window, out->filePath("phonebook-sim.png")) && ok;
     page->searchEdit->clear();
 
     page->selectItem(PhoneBook::GroupItem, "Work");
@@ -133,8 +106,8 @@ int main(int argc, char* argv[]) {
     page->newContact->lineEdit_Name->setText("Marta Lopez");
     page->newContact->lineEdit_MobilePhone->setText("+34612345678");
     page->newContact->lineEdit_email->setText("marta.lopez@example.org");
-    settle(400);
-    ok = grab(window, out.filePath("phonebook-form.png")) && ok;
+    Shots::settle(400);
+    ok = Shots::grab(window, out->filePath("phonebook-form.png")) && ok;
 
     window.link->closePort();
     fixedPorts = {};

@@ -7,9 +7,7 @@
 // writes OUTDIR/sms-overview.png, sms-inbox.png, sms-reading.png, sms-new.png
 // and sms-picker.png, each the window's rectangle of the screen.
 
-#include "app/commonconfig.h"
 #include "app/globals.h"
-#include "app/uilanguage.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "modem/serialthread.h"
 #include "phonebook/coder.h"
@@ -21,31 +19,13 @@
 #include "sms/ui/shortmessage.h"
 #include "sms/ui/shorttable.h"
 #include "tests/support/testenv.h"
+#include "tools/screenshots/shots.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QLineEdit>
-#include <QScreen>
-#include <QStyleFactory>
 #include <QTextEdit>
-#include <QTimer>
-#include <cstdio>
 #include <cstring>
 
 namespace {
-
-void settle(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool grab(const QWidget& window, const QString& path) {
-    const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-        .save(path);
-}
 
 struct Sample {
     const char* number;
@@ -114,43 +94,36 @@ void fillStores() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velto_smsshots OUTDIR\n");
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    app.setStyle(QStyleFactory::create("Fusion"));
     TestEnv env;
-    readConfig(comcfg);
-    installTranslations(app, basePath + "/Data"); // the system's language
+    const std::optional<QDir> out = Shots::begin(app, "smsshots");
+    if (!out)
+        return 2;
     fillStores();
     unreadMsgCount = 2;
 
     WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
-    const QRect desktop = app.primaryScreen()->geometry();
-    window.move((desktop.width() - window.width()) / 2, (desktop.height() - window.height()) / 2);
-    window.show();
+    Shots::showCentred(window);
     window.slotClickSmsButton();
     CShortMsg* page = window.shortmessage;
-    settle(800);
+    Shots::settle(800);
 
-    bool ok = grab(window, out.filePath("sms-overview.png"));
+    bool ok = Shots::grab(window, out->filePath("sms-overview.png"));
     page->InboxClicked();
     page->smsTable->selectRow(1);
-    settle(300);
-    ok = grab(window, out.filePath("sms-inbox.png")) && ok;
+    Shots::settle(300);
+    ok = Shots::grab(window, out->filePath("sms-inbox.png")) && ok;
     page->smsTable->selectRow(4);
     page->ReadClicked();
-    settle(300);
-    ok = grab(window, out.filePath("sms-reading.png")) && ok;
+    Shots::settle(300);
+    ok = Shots::grab(window, out->filePath("sms-reading.png")) && ok;
     page->OutboxClicked();
-    settle(300);
-    ok = grab(window, out.filePath("sms-outbox.png")) && ok;
+    Shots::settle(300);
+    ok = Shots::grab(window, out->filePath("sms-outbox.png")) && ok;
     page->phonebook_smsclicked("+491711234567;+491739876543");
     page->msgContentTextEdit->setPlainText(
         "Dinner on Friday at seven? I booked the table by the window.");
-    settle(300);
-    ok = grab(window, out.filePath("sms-new.png")) && ok;
+    Shots::settle(300);
+    ok = Shots::grab(window, out->filePath("sms-new.png")) && ok;
 
     page->SearchClicked();
     CSearchContact* picker = page->searchContact;
@@ -159,7 +132,7 @@ int main(int argc, char* argv[]) {
     picker->leftModel()->setChecked(2, true);
     picker->TorightClicked();
     picker->leftModel()->setChecked(0, true);
-    settle(400);
-    ok = grab(window, out.filePath("sms-picker.png")) && ok;
+    Shots::settle(400);
+    ok = Shots::grab(window, out->filePath("sms-picker.png")) && ok;
     return ok ? 0 : 1;
 }
