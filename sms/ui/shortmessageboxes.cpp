@@ -216,11 +216,10 @@ int CShortMsg::getSimAllSmsItem(int store, int stat) {
     if (link_ == nullptr)
         return 0;
     const QString reply = link_->getSmsContent(stat, store == 1 ? 1 : 0);
-    const int count = store == 1
-                          ? parseListReply(reply, SimInBListMap, SimOutBListMap, SimDraftBListMap,
-                                           newWord(), readWord(), nowStamp())
-                          : parseListReply(reply, MeInBListMap, MeOutBListMap, MeDraftBListMap,
-                                           newWord(), readWord(), nowStamp());
+    const int count = store == 1 ? parseListReply(reply, SimInBListMap, SimOutBListMap,
+                                                  SimDraftBListMap, newWord(), readWord())
+                                 : parseListReply(reply, MeInBListMap, MeOutBListMap,
+                                                  MeDraftBListMap, newWord(), readWord());
     const int shown = store == 1 ? SimStore : MeStore;
     if (smsStack->currentIndex() == ListView && shownStore() == shown)
         listShownBox();
@@ -371,7 +370,10 @@ void CShortMsg::openReading(int id) {
     const QString number = numberOf(rec);
     readNumberLabel->setText(number);
     readNameLabel->setText(IOData::getNameFromPhone(number));
-    readTimeLabel->setText(GetDataTime(stampOf(rec)));
+    // A message kept on the card to be sent, or sent, carries no time.
+    const QString stamp = stampOf(rec);
+    readTimeLabel->setText(stamp.isEmpty() ? tr("not stored with the message")
+                                           : GetDataTime(stamp));
     readContentBrowser->setPlainText(rec.contentStr);
     readingReplyButton->setEnabled(box == "inbox");
     setSimControls();

@@ -19,6 +19,7 @@
 #include "widgets/mymessagebox.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -373,7 +374,7 @@ private slots:
         page->move();
         QCOMPARE(boxes->last(), QString("Move 1 finished,0 unfinished"));
         QCOMPARE(page->SimDraftBListMap.last().contentStr, QString("draft to the card"));
-        QCOMPARE(QByteArray(page->SimDraftBListMap.last().TPA), QByteArray("4930123"));
+        QCOMPARE(QByteArray(page->SimDraftBListMap.last().TPA), QByteArray("+4930123"));
     }
 
     void deletesInEachStore() {
@@ -405,6 +406,63 @@ private slots:
         page->DeleteClicked();
         QCOMPARE(boxes->last(),
                  QString("You haven't select any item,please select one of all at least!"));
+    }
+
+    // Messages on the card keep their number's type: "+" for an
+    // international number only, and a reply or a draft sent from there
+    // goes to the same number with the same type (its address field below).
+    // A stored outgoing message shows its state and no invented time.
+    void cardMessagesKeepTheirNumbers_data() {
+        QTest::addColumn<int>("store");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("row"); // number, name, time, state
+        QTest::addColumn<QString>("sentTo");
+        QTest::newRow("short code, replied")
+            << int(CShortMsg::MeStore) << "inbox"
+            << QStringList{"22550", "", "26-11-29 12:00:00", "read"} << "05812255F0";
+        QTest::newRow("SIM draft, sent")
+            << int(CShortMsg::SimStore) << "draftbox"
+            << QStringList{"+491625550123", "Jürgen Müller", "", "unsent"} << "0C91946152551032";
+        QTest::newRow("SIM sent") << int(CShortMsg::SimStore) << "outbox"
+                                  << QStringList{"+491711234567", "Anna Berger", "", "send"} << "";
+    }
+    void cardMessagesKeepTheirNumbers() {
+        QFETCH(int, store);
+        QFETCH(QString, box);
+        QFETCH(QStringList, row);
+        QFETCH(QString, sentTo);
+        for (auto [id, name, number] : {std::tuple{1, "Jürgen Müller", "+491625550123"},
+                                        std::tuple{2, "Anna Berger", "+491711234567"}}) {
+            QString coded;
+            coding(coded, QString::fromUtf8(name), true);
+            IOData::pcContactMap.insert(id, Contact(false, id, coded, number));
+        }
+        page->carddispose(true);
+        page->getSimAllSmsItem(store == CShortMsg::SimStore ? 1 : 0, 4);
+        page->saveLocalGroup->button(store)->click();
+        box == "inbox"    ? page->InboxClicked()
+        : box == "outbox" ? page->OutboxClicked()
+                          : page->DraftboxClicked();
+        const int at = shownRows(CShortMsg::NumberColumn).indexOf(row.first());
+        QVERIFY(at >= 0);
+        QCOMPARE((QStringList{
+                     shownRows(CShortMsg::NumberColumn)[at], shownRows(CShortMsg::NameColumn)[at],
+                     shownRows(CShortMsg::TimeColumn)[at], shownRows(CShortMsg::StateColumn)[at]}),
+                 row);
+        selectRows({at});
+        page->ReadClicked();
+        if (box == "inbox")
+            page->readingReplyClick();
+        if (sentTo.isEmpty()) {
+            QCOMPARE(page->readTimeLabel->text(), QString("not stored with the message"));
+            return;
+        }
+        if (page->msgContentTextEdit->toPlainText().isEmpty())
+            page->msgContentTextEdit->setPlainText("ok");
+        page->send();
+        QCOMPARE(sim->sentPdus().size(), 1);
+        QVERIFY2(sim->sentPdus().first().contains("1100" + sentTo),
+                 qPrintable(sim->sentPdus().first()));
     }
 
     void draftsAreSavedAndEdited() {
