@@ -158,19 +158,22 @@ void CShortMsg::showBoxOf(int store, const QString& box) {
 }
 
 void CShortMsg::InboxClicked() {
-    showBoxOf(shownStore(), "inbox");
+    if (leaveCompose())
+        showBoxOf(shownStore(), "inbox");
 }
 
 void CShortMsg::OutboxClicked() {
-    showBoxOf(shownStore(), "outbox");
+    if (leaveCompose())
+        showBoxOf(shownStore(), "outbox");
 }
 
 void CShortMsg::DraftboxClicked() {
-    showBoxOf(shownStore(), "draftbox");
+    if (leaveCompose())
+        showBoxOf(shownStore(), "draftbox");
 }
 
 void CShortMsg::slotSaveLoclChange(int store) {
-    if (flaggedBox_.isEmpty())
+    if (flaggedBox_.isEmpty() || !leaveCompose())
         return;
     showBoxOf(store, flaggedBox_);
 }
@@ -193,6 +196,8 @@ void CShortMsg::setGrossText() {
 }
 
 void CShortMsg::setGrossDispStatu() {
+    if (!leaveCompose())
+        return;
     setGrossText();
     flaggedBox_.clear();
     inboxButton->setChecked(false);
@@ -202,6 +207,8 @@ void CShortMsg::setGrossDispStatu() {
 }
 
 void CShortMsg::clickedCancel() {
+    if (!leaveCompose())
+        return;
     if (!flaggedBox_.isEmpty())
         listShownBox();
     else if (!lastBox_.isEmpty())

@@ -7,6 +7,7 @@
 #include "phonebook/iodata.h"
 #include "settings/settingsfiles.h"
 #include "sms/contactpickmodel.h"
+#include "sms/smsdataoperation.h"
 #include "sms/smstablemodel.h"
 #include "sms/ui/search.h"
 #include "sms/ui/shortmessage.h"
@@ -76,6 +77,7 @@ class TestSmsPage : public QObject {
     std::unique_ptr<BoxAnswerer> boxes;
 
     void compose(const QString& numbers, const QString& text) {
+        page->msgContentTextEdit->clear(); // what an earlier step left goes unasked
         page->NewmsgClicked();
         page->newMsgSendPhoneLineEdit->setText(numbers);
         page->msgContentTextEdit->setPlainText(text);
@@ -463,6 +465,36 @@ private slots:
         QCOMPARE(sim->sentPdus().size(), 1);
         QVERIFY2(sim->sentPdus().first().contains("1100" + sentTo),
                  qPrintable(sim->sentPdus().first()));
+    }
+
+    // Typed text is not thrown away unasked: leaving the new message saves
+    // it as a draft when the user says so.
+    void asksBeforeDroppingTypedText_data() {
+        QTest::addColumn<QString>("leaveBy");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("drafts");
+        QTest::newRow("cancel") << "cancel"
+                                << "typed" << 1;
+        QTest::newRow("inbox") << "inbox"
+                               << "typed" << 1;
+        QTest::newRow("another new message") << "new"
+                                             << "typed" << 1;
+        QTest::newRow("nothing typed") << "cancel"
+                                       << "" << 0;
+    }
+    void asksBeforeDroppingTypedText() {
+        QFETCH(QString, leaveBy);
+        QFETCH(QString, text);
+        QFETCH(int, drafts);
+        page->sendMsgFromPhBook("111");
+        page->msgContentTextEdit->setPlainText(text);
+        leaveBy == "cancel"  ? page->clickedCancel()
+        : leaveBy == "inbox" ? page->InboxClicked()
+                             : page->NewmsgClicked();
+        QCOMPARE(boxes->texts, drafts ? QStringList{"Save as draft?"} : QStringList());
+        SmsList stored;
+        SmsData().getPcAllSmsItem(stored, "draftbox");
+        QCOMPARE(int(stored.size()), drafts);
     }
 
     void draftsAreSavedAndEdited() {
