@@ -158,6 +158,9 @@ public:
     // The command port's descriptor (-1: none); the transport owns it.
     const int& portFd;
     int simPhonebookSize = 0;
+    // Octets of a SIM phonebook entry's name, as simCapacity() read them
+    // (0: not known).
+    int simNameLength = 0;
     signed char usimType = -1;
     bool newPlatform = false;
     bool atLockFlag = false;
