@@ -13,6 +13,7 @@
 #include "phonebook/ui/newcontact.h"
 #include "phonebook/ui/phonebookstyle.h"
 #include "widgets/mymessagebox.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +59,7 @@ PhoneBook::PhoneBook(QWidget* parent, const char* name, SerialThread* link)
     if (name)
         setObjectName(QString::fromLatin1(name));
     ioOperation = data_.get();
-    setStyleSheet(phonebookStyleSheet());
+    setStyleSheet(phonebookStyleSheet() + kScrollBarStyle);
 
     phoneStack = new QStackedWidget(this);
     phoneStack->setObjectName("phoneStack");

@@ -6,6 +6,7 @@
 #include "sms/contactpickmodel.h"
 #include "sms/ui/shorttable.h"
 #include "widgets/mybutton.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -76,7 +77,7 @@ CSearchContact::CSearchContact(QWidget* parent, const char* name)
     if (name)
         setObjectName(QString::fromLatin1(name));
     setFixedSize(dialogWidth, dialogHeight);
-    setStyleSheet(kStyle);
+    setStyleSheet(QString(kStyle) + kScrollBarStyle);
     setFont(QFont("Liberation Sans", 9));
 
     title_ = new QLabel(this);

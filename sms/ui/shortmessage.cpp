@@ -13,6 +13,7 @@
 #include "sms/ui/shorttable.h"
 #include "widgets/editwidgets.h"
 #include "widgets/mybutton.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QButtonGroup>
 #include <QHeaderView>
@@ -108,7 +109,7 @@ CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow
     dropStoredParts(*smsData_, *parts_);
     resize(pageWidth, pageHeight);
     setFont(QFont("Liberation Sans", 9));
-    setStyleSheet(kStyle);
+    setStyleSheet(QString(kStyle) + kScrollBarStyle);
     if (comcfg.smsTextColor.isValid()) {
         QPalette pal = palette();
         pal.setColor(QPalette::WindowText, comcfg.smsTextColor);
