@@ -17,6 +17,7 @@
 
 #include <QButtonGroup>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -214,6 +215,8 @@ void CShortMsg::buildList() {
     smsTable->setColumnWidth(NameColumn, 84);
     smsTable->setColumnWidth(TimeColumn, 124);
     connect(smsTable, &CShortTable::rowDoubleClicked, this, [this] { ReadClicked(); });
+    connect(smsTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CShortMsg::updateListButtons);
 
     const int step = 79;
     readButton = actionButton(page, "readButton", 0, buttonRowY);

@@ -222,6 +222,10 @@ private:
     MoveReport delModemMsg(int store, const QString& box, const QList<int>& ids);
     void moveIds(const QList<int>& ids, bool fromReading);
     void setSimControls();
+    // The list's actions as the selection allows them: reading, replying,
+    // forwarding and saving the number take one message, deleting and
+    // moving one or more.
+    void updateListButtons();
     void adjustUnread(int delta);
     void storeExpiredParts();
     void refreshAfterArrival();

@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QSortFilterProxyModel>
 #include <QStackedWidget>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -95,6 +96,9 @@ void CShortMsg::showDataInTable(const SmsList& messages) {
     smsModel->setMessages(messages,
                           [](const QString& number) { return IOData::getNameFromPhone(number); });
     shownCount_ = static_cast<int>(messages.size());
+    // Names as wide as they need, within bounds; the state takes the rest.
+    smsTable->resizeColumnToContents(NameColumn);
+    smsTable->setColumnWidth(NameColumn, std::clamp(smsTable->columnWidth(NameColumn), 84, 132));
 }
 
 void CShortMsg::listPcBoxMsg(const QString& box) {
@@ -140,7 +144,6 @@ void CShortMsg::listShownBox() {
                               : store == MeStore ? tr("Modem")
                                                  : tr("PC");
     listTitleLabel->setText(tr("%1 on the %2 (%3)").arg(boxName, storeName).arg(shownCount_));
-    replyButton->setEnabled(box == "inbox");
     setSimControls();
     inboxButton->setChecked(box == "inbox");
     outboxButton->setChecked(box == "outbox");
@@ -246,9 +249,18 @@ void CShortMsg::clearSimLists() {
 void CShortMsg::setSimControls() {
     simLocalRadioButton->setEnabled(cardOnline_);
     meLocalRadioButton->setEnabled(cardOnline_);
-    const bool movable = cardOnline_ && link_ != nullptr;
-    moveButton->setEnabled(movable && shownStore() != MeStore);
-    readMoveButton->setEnabled(movable && readingStore_ != MeStore);
+    readMoveButton->setEnabled(cardOnline_ && link_ != nullptr && readingStore_ != MeStore);
+    updateListButtons();
+}
+
+void CShortMsg::updateListButtons() {
+    const int selected = selectedMessageCount();
+    for (MyButton* oneMessage : {readButton, forwardButton, saveBt_whenBosomBox})
+        oneMessage->setEnabled(selected == 1);
+    replyButton->setEnabled(selected == 1 && shownBox() == "inbox");
+    deleteButton->setEnabled(selected > 0);
+    moveButton->setEnabled(selected > 0 && cardOnline_ && link_ != nullptr &&
+                           shownStore() != MeStore);
 }
 
 void CShortMsg::carddispose(bool online) {

@@ -285,7 +285,12 @@ private slots:
         QSignalSpy unread(page.get(), &CShortMsg::sigUnreadChanged);
         page->InboxClicked();
         QCOMPARE(shownRows(CShortMsg::StateColumn), (QStringList{"new", "new"}));
+        // The actions follow the selection.
+        QVERIFY(!page->readButton->isEnabled() && !page->deleteButton->isEnabled());
+        selectRows({0, 1});
+        QVERIFY(!page->readButton->isEnabled() && page->deleteButton->isEnabled());
         selectRows({0});
+        QVERIFY(page->readButton->isEnabled() && page->replyButton->isEnabled());
         page->ReadClicked();
         QCOMPARE(page->smsStack->currentIndex(), int(CShortMsg::ReadView));
         QCOMPARE(page->readContentBrowser->toPlainText(), QString("first"));
