@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -808,9 +809,14 @@ void PhoneBook::saveAs() {
         MyMessageBox::query(this, tr("File %1 already exists.\nDoyou want to overwrite it?")
                                       .arg(QDir::toNativeSeparators(path))) != MyMessageBox::Yes)
         return;
+    const int count = static_cast<int>(
+        (selectedContacts().isEmpty() ? shownContacts() : selectedContacts()).size());
     if (!exportTo(path, exportFormatFor(path)))
         MyMessageBox::warning(
             this, tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path)));
+    else
+        MyMessageBox::information(
+            this, tr("%n contact(s) saved in %1.", nullptr, count).arg(QFileInfo(path).fileName()));
 }
 
 void PhoneBook::importClicked() {
@@ -846,7 +852,7 @@ void PhoneBook::importFrom(const QString& path) {
     QStringList lines{tr("%n contact(s) imported.", nullptr, report.added)};
     if (report.shortened > 0)
         lines.append(
-            tr("%n name(s) shortened to what the phonebook keeps.", nullptr, report.shortened));
+            tr("%n name(s) shortened to what the SIM card keeps.", nullptr, report.shortened));
     if (!report.skipped.isEmpty())
         lines.append(tr("Not imported:") + "\n" + report.skipped.join('\n'));
     if (!report.notes.isEmpty())
