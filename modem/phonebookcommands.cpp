@@ -23,8 +23,10 @@ int SerialThread::simCapacity() {
         return -1;
     if (simBusy(reply.constData()) || finalResult(reply.constData()) == FinalResult::Error)
         return -1;
-    // The last location of the range (250 for locations 1-250).
+    // The last location of the range (250 for locations 1-250), and the
+    // room for a name.
     const std::optional<PhonebookRange> range = parsePhonebookRange(reply.constData());
+    simNameLength = range ? qMax(range->nameLength, 0) : 0;
     return range ? range->last : 0;
 }
 

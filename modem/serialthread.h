@@ -137,6 +137,9 @@ public:
     // --- members ----------------------------------------------------------
 
     int simPhonebookSize = 0;
+    // Octets of a SIM phonebook entry's name, as simCapacity() read them
+    // (0: not known).
+    int simNameLength = 0;
     signed char usimType = -1;
     bool newPlatform = false;
 

@@ -2,9 +2,6 @@
 
 namespace {
 
-constexpr int kMaxCharacters = 14;
-constexpr int kMaxNonAsciiCharacters = 6;
-
 bool isAscii(const QString& text) {
     for (QChar c : text) {
         if (c.unicode() > 0x7F)
@@ -13,17 +10,10 @@ bool isAscii(const QString& text) {
     return true;
 }
 
-// The first n characters, one fewer rather than half a surrogate pair.
-QString firstCharacters(const QString& text, qsizetype n) {
-    if (n < text.size() && n > 0 && text.at(n - 1).isHighSurrogate())
-        --n;
-    return text.left(n);
-}
-
-// Hexadecimal groups of `width` digits from `from` on, at most `limit` of them.
-QString readGroups(const QString& in, qsizetype from, int width, qsizetype limit) {
+// Hexadecimal groups of `width` digits from `from` on.
+QString readGroups(const QString& in, qsizetype from, int width) {
     QString out;
-    for (qsizetype i = from; i + width <= in.size() && out.size() < limit; i += width) {
+    for (qsizetype i = from; i + width <= in.size(); i += width) {
         bool ok = false;
         const uint code = in.mid(i, width).toUInt(&ok, 16);
         if (!ok)
@@ -36,23 +26,19 @@ QString readGroups(const QString& in, qsizetype from, int width, qsizetype limit
 } // namespace
 
 void coding(QString& out, const QString& in, bool ucs2) {
-    QString name = firstCharacters(in, kMaxCharacters);
-    const bool ascii = isAscii(name);
-    if (!ascii)
-        name = firstCharacters(name, kMaxNonAsciiCharacters);
+    const bool ascii = isAscii(in);
     const int width = ucs2 || !ascii ? 4 : 2;
     out = ucs2 || ascii ? QString() : QString("80");
-    for (QChar c : name)
+    for (QChar c : in)
         out += QString::number(c.unicode(), 16).rightJustified(width, '0').toUpper();
 }
 
 void decode(QString& out, const QString& in, bool ucs2) {
     if (ucs2) {
-        out = readGroups(in, 0, 4, kMaxCharacters);
+        out = readGroups(in, 0, 4);
         return;
     }
     bool ok = false;
     const uint first = in.left(2).toUInt(&ok, 16);
-    out = ok && first >= 0x80 ? readGroups(in, 2, 4, kMaxCharacters)
-                              : readGroups(in, 0, 2, in.size());
+    out = ok && first >= 0x80 ? readGroups(in, 2, 4) : readGroups(in, 0, 2);
 }

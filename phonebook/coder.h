@@ -3,8 +3,8 @@
 #include <QString>
 
 // Contact names are kept, in every map, in the file and on the SIM, as
-// upper-case hexadecimal text. At most 14 characters of a name are kept, or
-// 6 when one of them is not ASCII.
+// upper-case hexadecimal text, whole: how much of a name the SIM holds is
+// decided before it is coded (simalpha.h).
 //
 // With `ucs2` every character is its UTF-16 code unit in four digits (the
 // modem's "UCS2" character set; PC names always). Without it, an ASCII name

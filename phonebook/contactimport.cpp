@@ -3,6 +3,7 @@
 #include "phonebook/coder.h"
 #include "phonebook/contactrules.h"
 #include "phonebook/iodata.h"
+#include "phonebook/simalpha.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -113,8 +114,9 @@ ImportReport importVCards(IOData& data, const QList<VCard>& cards, const Contact
             report.skipped.append(shown + ": " + Texts::tr("no usable telephone number"));
             continue;
         }
+        const QString kept = sim ? fitSimName(name, target.simNameLimit) : name;
         QString coded;
-        coding(coded, name, ucs2);
+        coding(coded, kept, ucs2);
         if (present.contains(key(coded, numbers.mobile))) {
             report.skipped.append(shown + ": " + Texts::tr("already in the phonebook"));
             continue;
@@ -150,7 +152,7 @@ ImportReport importVCards(IOData& data, const QList<VCard>& cards, const Contact
         pcChanged = pcChanged || !sim;
         present.insert(key(coded, numbers.mobile));
         ++report.added;
-        if (ContactRules::fittedName(name) != name)
+        if (kept != name)
             ++report.shortened;
         const int droppedNumbers = numbers.given - numbers.kept;
         const bool droppedEmail = !sim && email.isEmpty() && !card.emails.isEmpty();

@@ -14,7 +14,7 @@ class IOData;
 
 struct ImportReport {
     int added = 0;
-    // Names cut to the characters the phonebook keeps.
+    // Names cut to what the SIM holds.
     int shortened = 0;
     // One line per card not imported: "name: reason".
     QStringList skipped;

@@ -128,13 +128,6 @@ ContactTableModel* ContactFilterModel::contacts() const {
     return qobject_cast<ContactTableModel*>(sourceModel());
 }
 
-void ContactFilterModel::setSearchText(const QString& text) {
-    if (text == search_)
-        return;
-    search_ = text;
-    invalidateFilter();
-}
-
 QList<int> ContactFilterModel::shownRows(bool checkedOnly) const {
     QList<int> rows;
     const ContactTableModel* model = contacts();
@@ -150,13 +143,38 @@ void ContactFilterModel::checkAllShown(bool checked) {
     contacts()->setChecked(shownRows(false), checked);
 }
 
+namespace {
+
+// `text` as the search compares it: case folded and, unless `accents`,
+// without the marks that accented letters decompose into.
+QString folded(const QString& text, bool accents) {
+    if (accents)
+        return text.toCaseFolded();
+    QString bare = text.normalized(QString::NormalizationForm_D);
+    bare.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return bare.toCaseFolded();
+}
+
+} // namespace
+
+void ContactFilterModel::setSearchText(const QString& text) {
+    if (text == search_)
+        return;
+    search_ = text;
+    // Typed accents are meant: "Müller" finds only "Müller", "muller" both.
+    searchAccents_ = folded(text, false) != folded(text, true);
+    foldedSearch_ = folded(text, searchAccents_);
+    invalidateFilter();
+}
+
 bool ContactFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     if (search_.isEmpty())
         return true;
     const ContactTableModel* model = contacts();
     const Contact& c = model->contactAt(sourceRow);
-    return model->nameAt(sourceRow).contains(search_) || c.getPhone().contains(search_) ||
-           c.getHomePhone().contains(search_) || c.getOfficePhone().contains(search_);
+    return folded(model->nameAt(sourceRow), searchAccents_).contains(foldedSearch_) ||
+           c.getPhone().contains(search_) || c.getHomePhone().contains(search_) ||
+           c.getOfficePhone().contains(search_);
 }
 
 bool ContactFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {

@@ -61,8 +61,9 @@ private:
     QList<Row> rows_;
 };
 
-// The rows whose name or telephone numbers hold the search text (exactly, as
-// typed: case counts), sorted by the column the user chose.
+// The rows whose name or telephone numbers hold the search text, sorted by
+// the column the user chose. Names match whatever the case, and whatever
+// the accents unless the search text has some.
 class ContactFilterModel : public QSortFilterProxyModel {
     Q_OBJECT
 public:
@@ -84,6 +85,8 @@ protected:
 
 private:
     QString search_;
+    QString foldedSearch_;
+    bool searchAccents_ = false;
     // Names in the order of the user's language, whatever their case.
     QCollator collator_;
 };

@@ -2,6 +2,7 @@
 
 #include "phonebook/coder.h"
 #include "phonebook/iodata.h"
+#include "phonebook/simalpha.h"
 
 namespace {
 
@@ -22,11 +23,18 @@ bool stillStored(const Contact& c) {
     return found != map.constEnd() && *found == c;
 }
 
+QString nameOf(const Contact& c) {
+    QString name;
+    decode(name, c.getName(), ucs2For(c.getIsSim()));
+    return name;
+}
+
 } // namespace
 
 Contact recodedFor(const Contact& c, const ContactTarget& target) {
-    QString name;
-    decode(name, c.getName(), ucs2For(c.getIsSim()));
+    QString name = nameOf(c);
+    if (target.sim)
+        name = fitSimName(name, target.simNameLimit);
     QString coded;
     coding(coded, name, ucs2For(target.sim));
     if (target.sim)
@@ -34,6 +42,22 @@ Contact recodedFor(const Contact& c, const ContactTarget& target) {
     Contact pc(false, 0, coded, c.getPhone(), c.getHomePhone(), c.getOfficePhone(), target.group);
     pc.setEmail(c.getEmail());
     return pc;
+}
+
+PasteLoss pasteLoss(const QList<Contact>& contacts, const ContactTarget& target) {
+    PasteLoss loss;
+    if (!target.sim)
+        return loss;
+    QStringList names;
+    for (const Contact& c : contacts) {
+        names.append(nameOf(c));
+        loss.droppedFields =
+            loss.droppedFields ||
+            (!c.getIsSim() && (!c.getHomePhone().isEmpty() || !c.getOfficePhone().isEmpty() ||
+                               !c.getEmail().isEmpty() || !c.getGroup().isEmpty()));
+    }
+    loss.shortenedNames = namesTooLong(names, target.simNameLimit);
+    return loss;
 }
 
 PasteReport pasteContacts(IOData& data, const QList<Contact>& contacts, bool cut,

@@ -16,12 +16,24 @@ class IOData;
 struct ContactTarget {
     bool sim = false;
     QString group;
+    // Octets a name takes at most on the SIM (0: not known); see simalpha.h.
+    int simNameLimit = 0;
 };
 
 // `c` as a contact of the target's store: its name decoded with its own
-// store's coding and coded with the target's; a SIM contact keeps only the
-// name and the mobile number, a PC contact gets the target's group.
+// store's coding and coded with the target's, shortened to what the SIM
+// holds; a SIM contact keeps only the name and the mobile number, a PC
+// contact gets the target's group.
 Contact recodedFor(const Contact& c, const ContactTarget& target);
+
+// What pasting `contacts` into `target` would not keep: the names the SIM
+// holds only in part, and whether a PC contact has a home or office number,
+// an e-mail address or a group, which a SIM contact has no place for.
+struct PasteLoss {
+    int shortenedNames = 0;
+    bool droppedFields = false;
+};
+PasteLoss pasteLoss(const QList<Contact>& contacts, const ContactTarget& target);
 
 struct PasteReport {
     int added = 0;

@@ -19,19 +19,6 @@ bool isValidEmail(const QString& email) {
     return pattern.match(email).hasMatch();
 }
 
-QString fittedName(const QString& name) {
-    qsizetype keep = kMaxNameLength;
-    for (qsizetype i = 0; i < name.size() && i < kMaxNameLength; ++i) {
-        if (name.at(i).unicode() > 0x7F) {
-            keep = kMaxNonAsciiNameLength;
-            break;
-        }
-    }
-    if (keep < name.size() && name.at(keep - 1).isHighSurrogate())
-        --keep;
-    return name.left(keep);
-}
-
 FormCheck checkForm(const QString& name, const QString& mobile, const QString& email) {
     if (name.trimmed().isEmpty() || mobile.isEmpty())
         return FormCheck::MissingField;

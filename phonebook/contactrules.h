@@ -9,10 +9,9 @@
 
 namespace ContactRules {
 
-// Characters a name field takes (the store keeps 14, or 6 once one of them
-// is beyond ASCII).
-inline constexpr int kMaxNameLength = 14;
-inline constexpr int kMaxNonAsciiNameLength = 6;
+// Characters the name field takes for a new name. The PC keeps a name
+// whole; how much of it the SIM holds depends on the card (simalpha.h).
+inline constexpr int kMaxNameLength = 40;
 // Characters of a telephone number field.
 inline constexpr int kMaxNumberLength = 40;
 // Groups the PC phonebook holds.
@@ -24,10 +23,6 @@ bool isValidNumber(const QString& number);
 // An address of the form name@domain.tld (tld of 2 to 4 letters); the whole
 // text must match.
 bool isValidEmail(const QString& email);
-// `name` as the name field keeps it: at most 14 characters, or 6 when one of
-// them is beyond ASCII (never half a surrogate pair).
-QString fittedName(const QString& name);
-
 enum class FormCheck { Ok, MissingField, BadEmail };
 // The checks of the form's OK: name and mobile number are needed, an e-mail
 // address must be valid when given.

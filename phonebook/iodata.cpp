@@ -16,6 +16,10 @@ int IOData::simPhonebookCapacity() const {
     return link_ ? link_->simPhonebookSize : 0;
 }
 
+int IOData::simNameLimit() const {
+    return link_ ? link_->simNameLength : 0;
+}
+
 namespace {
 
 // The contact that names each number, as a scan of the PC contacts and then

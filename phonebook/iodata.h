@@ -44,6 +44,8 @@ public:
     bool replaceSimContact(const Contact& c);
     // Locations of the SIM phonebook (0: none known).
     int simPhonebookCapacity() const;
+    // Octets a name takes at most on the SIM (0: not known; see simalpha.h).
+    int simNameLimit() const;
 
     // The name shown for a number: the first PC contact (in id order) with it
     // as mobile, home or office number, else the first SIM contact with it;

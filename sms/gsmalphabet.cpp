@@ -110,3 +110,33 @@ char16_t gsmExtensionToChar(unsigned char code) {
 char16_t gsmToChar(unsigned char septet) {
     return kReceivedAlphabet[septet & 0x7F];
 }
+
+int gsmSeptetCount(char16_t c) {
+    if ((c < 0x80 && gsmExtensionCode(static_cast<unsigned char>(c)) >= 0) || c == 0x20AC)
+        return 2;
+    for (int septet = 0; septet < 128; ++septet) {
+        // Where the received table departs from the default alphabet.
+        char16_t standard = kReceivedAlphabet[septet];
+        switch (septet) {
+        case 0x17:
+            standard = 0x03A8;
+            break;
+        case 0x19:
+            standard = 0x0398;
+            break;
+        case 0x1B:
+            continue; // the escape septet is no character
+        case 0x5B:
+            standard = 0x00C4;
+            break;
+        case 0x5D:
+            standard = 0x00D1;
+            break;
+        default:
+            break;
+        }
+        if (standard == c)
+            return 1;
+    }
+    return 0;
+}

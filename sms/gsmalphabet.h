@@ -23,3 +23,9 @@ char16_t gsmExtensionToChar(unsigned char code);
 // 0x17 gives U+03C8 and 0x19 U+03B8 (lower-case psi and theta), the escape
 // septet 0x1B a space, 0x5B "[" and 0x5D "]".
 char16_t gsmToChar(unsigned char septet);
+
+// How many septets a character takes in the default alphabet of 3GPP TS
+// 23.038 itself (not the program's received table): 1, 2 for a character of
+// the extension table (form feed ^ { } \ [ ~ ] | and the euro sign, after an
+// escape septet), 0 when the alphabet has no such character.
+int gsmSeptetCount(char16_t c);

@@ -31,6 +31,10 @@ constexpr int kAlphanumeric = 0x50;
 
 enum class Alphabet { Gsm7, Eight, Ucs2 };
 
+bool isInternational(int typeOfAddress) {
+    return (typeOfAddress & kTypeOfNumberMask) == (kInternational & kTypeOfNumberMask);
+}
+
 int hexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -183,8 +187,10 @@ std::string lowBytes(const QString& text) {
     return bytes;
 }
 
-// The sender or destination address. `withPlus` puts "+" before a number.
-void readAddress(PduReader& in, bool withPlus, char* field, int size) {
+// The sender or destination address: "+" before the digits of an
+// international number, the digits alone for any other type of number (a
+// short code or a national number is dialled as it is).
+void readAddress(PduReader& in, char* field, int size) {
     int digits = 0, type = 0;
     if (!in.octet(&digits) || !in.octet(&type))
         return;
@@ -196,7 +202,7 @@ void readAddress(PduReader& in, bool withPlus, char* field, int size) {
         copyToField(field, size, name.data(), static_cast<int>(name.size()));
         return;
     }
-    const std::string number = (withPlus ? "+" : "") + in.semiOctets(octets);
+    const std::string number = (isInternational(type) ? "+" : "") + in.semiOctets(octets);
     copyToField(field, size, number.data(), static_cast<int>(number.size()));
 }
 
@@ -331,7 +337,7 @@ int decodePdu(const char* pdu, SM_PARAM_DECODE* dst, bool deliver,
         return -1;
     if (!deliver && !in.octet(&value)) // message reference
         return -1;
-    readAddress(in, deliver, dst->TPA, sizeof dst->TPA);
+    readAddress(in, dst->TPA, sizeof dst->TPA);
 
     if (!in.octet(&value))
         return -1;
@@ -545,8 +551,7 @@ std::optional<StatusReport> gsmDecodeStatusReport(const char* pdu) {
         return std::nullopt;
     std::string number = in.semiOctets((digits + 1) / 2);
     number.resize(std::min(number.size(), kMaxAddressDigits));
-    const bool international = (type & kTypeOfNumberMask) == (kInternational & kTypeOfNumberMask);
-    report.recipient = QString::fromLatin1(international ? "+" + number : number);
+    report.recipient = QString::fromLatin1(isInternational(type) ? "+" + number : number);
     if (in.remainingOctets() < 15)
         return std::nullopt;
     report.serviceCentreTime = QString::fromLatin1(in.semiOctets(7));

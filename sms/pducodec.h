@@ -51,8 +51,8 @@ struct PartDelivery {
 // A decoded message; also the record of the PC message store and the lists.
 struct SM_PARAM_DECODE {
     char SCA[16] = {};     // service-centre digits (at most 15)
-    char TPA[160] = {};    // other party: "+digits" received, digits for stored outgoing,
-                           // or the sender's name for an alphanumeric address
+    char TPA[160] = {};    // other party: "+digits" for an international number, else the
+                           // digits, or the sender's name for an alphanumeric address
     char TP_PID = 0;       // protocol identifier
     char TP_DCS = 0;       // data coding scheme octet as received
     char TP_SCTS[16] = {}; // yyMMddhhmmss + two time-zone digits

@@ -7,8 +7,6 @@
 #include <QSet>
 #include <QStringList>
 
-#include <cstring>
-
 namespace {
 
 void fillSource(SM_PARAM_DECODE* rec, int index, const ModemMessage& message) {
@@ -162,7 +160,7 @@ SM_PARAM_DECODE joinListedParts(const QMap<int, SM_PARAM_DECODE>& parts, int tot
 } // namespace
 
 int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
-                   const QString& newWord, const QString& readWord, const QString& now) {
+                   const QString& newWord, const QString& readWord) {
     in.clear();
     out.clear();
     draft.clear();
@@ -183,23 +181,23 @@ int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& dra
         // A status report kept in the storage is no message to list.
         if (isStatusReportPdu(hex.constData()))
             continue;
+        // A stored outgoing message carries no time stamp: it has none.
         if (message.stat == 0 || message.stat == 1) {
             gsmDecodePart(hex.constData(), &rec, true, &concat);
             list = &in;
+            rec.state = message.stat == 0 ? newWord : readWord;
         } else if (message.stat == 3) {
             gsmDecodePart(hex.constData(), &rec, false, &concat);
-            const QByteArray stamp = now.toLatin1().left(sizeof rec.TP_SCTS - 1);
-            std::memset(rec.TP_SCTS, 0, sizeof rec.TP_SCTS);
-            std::memcpy(rec.TP_SCTS, stamp.constData(), stamp.size());
             list = &out;
+            rec.state = QStringLiteral("send");
         } else if (message.stat == 2) {
             gsmDecodePart(hex.constData(), &rec, false, &concat);
             list = &draft;
+            rec.state = QStringLiteral("unsent");
         } else {
             continue;
         }
         fillSource(&rec, message.index, message);
-        rec.state = message.stat == 0 ? newWord : readWord;
         const int id = SmsData::getNoUsedId(list);
         if (!concat || concat->total < 2) {
             list->insert(id, rec);

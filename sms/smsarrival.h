@@ -55,10 +55,11 @@ int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,
 // Fills the boxes of one modem storage (emptied first) from an "AT+CMGL"
 // reply: received messages (status 0 unread, 1 read) go to `in` with the
 // state `newWord` (status 0) or `readWord`, stored sent ones (3) to `out` with
-// the time stamp `now` ("yyMMddhhmmss"), stored unsent ones (2) to `draft`.
+// the state "send", stored unsent ones (2) to `draft` with "unsent"; these
+// two have no time stamp.
 // Keys are the lowest free ids of each list; the storage index travels in the
 // record. The parts of a long message become one record in the place of its
 // first part, with the storage indexes of all. Returns the number of entries
 // listed.
 int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
-                   const QString& newWord, const QString& readWord, const QString& now);
+                   const QString& newWord, const QString& readWord);

@@ -19,7 +19,7 @@ QString formatMessageTime(const QString& stamp) {
 QString SmsTableModel::shownState(const QString& state) {
     // The stored state words, shown in the user's language.
     static const char* const words[] = {QT_TR_NOOP("new"), QT_TR_NOOP("read"), QT_TR_NOOP("send"),
-                                        QT_TR_NOOP("failed")};
+                                        QT_TR_NOOP("failed"), QT_TR_NOOP("unsent")};
     for (const char* word : words)
         if (state == QLatin1String(word))
             return tr(word);

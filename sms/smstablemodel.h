@@ -39,7 +39,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    // A stored state word ("new", "read", "send", "failed") as the table shows it.
+    // A state word ("new", "read", "send", "failed", "unsent") as the table shows it.
     static QString shownState(const QString& state);
 
     struct Row {

@@ -392,6 +392,10 @@
         <source>from day</source>
         <translation>起始日</translation>
     </message>
+    <message>
+        <source>An alert without a sound file stays off.</source>
+        <translation>沒有音效檔的提示音會保持關閉。</translation>
+    </message>
 </context>
 <context>
     <name>CShortMsg</name>
@@ -646,6 +650,14 @@
     <message>
         <source>the phone num cann&apos;t be null</source>
         <translation>電話號碼不可為空</translation>
+    </message>
+    <message>
+        <source>not stored with the message</source>
+        <translation>未隨訊息儲存</translation>
+    </message>
+    <message>
+        <source>Save as draft?</source>
+        <translation>要儲存為草稿嗎？</translation>
     </message>
 </context>
 <context>
@@ -1685,12 +1697,6 @@ Doyou want to overwrite it?</source>
             <numerusform>已匯入 %n 位聯絡人。</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n name(s) shortened to what the phonebook keeps.</source>
-        <translation>
-            <numerusform>有 %n 個姓名已縮短為電話簿可儲存的長度。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Not imported:</source>
         <translation>未匯入：</translation>
@@ -1702,6 +1708,28 @@ Doyou want to overwrite it?</source>
     <message>
         <source>The phonebook file could not be written.</source>
         <translation>無法寫入電話簿檔案。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) are longer than the SIM card keeps and would be shortened. Go on?</source>
+        <translation>
+            <numerusform>有 %n 個姓名超過 SIM 卡可儲存的長度，將被縮短。要繼續嗎？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The SIM card keeps this name only as &quot;%1&quot;. Save it shortened?</source>
+        <translation>SIM 卡只能將此姓名儲存為「%1」。要以縮短後的姓名儲存嗎？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) saved in %1.</source>
+        <translation>
+            <numerusform>已將 %n 位聯絡人儲存至 %1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) shortened to what the SIM card keeps.</source>
+        <translation>
+            <numerusform>有 %n 個姓名已縮短為 SIM 卡可儲存的長度。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1935,6 +1963,10 @@ Doyou want to overwrite it?</source>
     <message>
         <source>failed</source>
         <translation>失敗</translation>
+    </message>
+    <message>
+        <source>unsent</source>
+        <translation>未傳送</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,10 @@
         <source>from day</source>
         <translation>ab Tag</translation>
     </message>
+    <message>
+        <source>An alert without a sound file stays off.</source>
+        <translation>Ein Hinweiston ohne Tondatei bleibt aus.</translation>
+    </message>
 </context>
 <context>
     <name>CShortMsg</name>
@@ -646,6 +650,14 @@
     <message>
         <source>the phone num cann&apos;t be null</source>
         <translation>Die Telefonnummer darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>not stored with the message</source>
+        <translation>nicht mit der Nachricht gespeichert</translation>
+    </message>
+    <message>
+        <source>Save as draft?</source>
+        <translation>Als Entwurf speichern?</translation>
     </message>
 </context>
 <context>
@@ -1688,13 +1700,6 @@ Soll sie überschrieben werden?</translation>
             <numerusform>%n Kontakte importiert.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n name(s) shortened to what the phonebook keeps.</source>
-        <translation>
-            <numerusform>%n Name auf die im Telefonbuch mögliche Länge gekürzt.</numerusform>
-            <numerusform>%n Namen auf die im Telefonbuch mögliche Länge gekürzt.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Not imported:</source>
         <translation>Nicht importiert:</translation>
@@ -1706,6 +1711,31 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>The phonebook file could not be written.</source>
         <translation>Die Telefonbuchdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) are longer than the SIM card keeps and would be shortened. Go on?</source>
+        <translation>
+            <numerusform>%n Name ist länger, als die SIM-Karte speichert, und würde gekürzt. Fortfahren?</numerusform>
+            <numerusform>%n Namen sind länger, als die SIM-Karte speichert, und würden gekürzt. Fortfahren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The SIM card keeps this name only as &quot;%1&quot;. Save it shortened?</source>
+        <translation>Die SIM-Karte speichert diesen Namen nur als &quot;%1&quot;. Gekürzt speichern?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) saved in %1.</source>
+        <translation>
+            <numerusform>%n Kontakt in %1 gespeichert.</numerusform>
+            <numerusform>%n Kontakte in %1 gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) shortened to what the SIM card keeps.</source>
+        <translation>
+            <numerusform>%n Name auf die auf der SIM-Karte mögliche Länge gekürzt.</numerusform>
+            <numerusform>%n Namen auf die auf der SIM-Karte mögliche Länge gekürzt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1939,6 +1969,10 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>unsent</source>
+        <translation>nicht gesendet</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,9 @@ constexpr int textWidth = 160;
 constexpr int buttonWidth = 72;
 constexpr int buttonHeight = 24;
 constexpr int buttonY = 116;
+// Where the background's footer band starts: the text stays above it.
+constexpr int footerY = 106;
+constexpr int lineHeight = 18;
 
 const char* iconFile(MyMessageBox::Kind kind) {
     switch (kind) {
@@ -77,7 +80,7 @@ void MyMessageBox::init(int button0, int button1) {
         edit->setReadOnly(true);
         edit->setFrameShape(QFrame::NoFrame);
         edit->setPlainText(text_);
-        edit->setGeometry(62, 26, boxWidth - 62 - 8, buttonY - 26 - 4);
+        edit->setGeometry(62, 26, boxWidth - 62 - 8, footerY - 26 - 4);
         edit->viewport()->setAutoFillBackground(false);
         edit->setAutoFillBackground(false);
     }
@@ -186,7 +189,7 @@ int MyMessageBox::run(QWidget* parent, const QString& text, Kind kind, bool with
         for (int i = 0; i < lines.size(); ++i) {
             auto* line = new QLabel(lines.at(i), box);
             line->setObjectName(QString("textLine%1").arg(i));
-            line->setGeometry(48, 30 + 20 * i, textWidth, 20);
+            line->setGeometry(48, 28 + lineHeight * i, textWidth, lineHeight);
             line->setAttribute(Qt::WA_TranslucentBackground);
         }
     }

@@ -6,6 +6,7 @@
 #include "mainwindow/ui/deviceinfo.h"
 #include "modem/serialthread.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -36,12 +37,15 @@ DeviceInfoPanel::DeviceInfoPanel(QWidget* parent, SerialThread* link)
     small.setPointSize(8);
     setFont(small);
 
-    addLine("name", 175, "Velto Modem Connection");
-    addLine("softversion", 190, tr("PC Software Version: ") + readVersionInfo());
+    // Five lines at the foot of the picture, the last one whole.
+    const int step = QFontMetrics(small).height();
+    const int top = panelHeight - 4 - 5 * step;
+    addLine("name", top, "Velto Modem Connection");
+    addLine("softversion", top + step, tr("PC Software Version: ") + readVersionInfo());
 
-    firmwareLabel_ = addLine("firmware", 205, {});
-    imeiLabel_ = addLine("imei", 220, {});
-    isdnLabel_ = addLine("isdn", 235, {});
+    firmwareLabel_ = addLine("firmware", top + 2 * step, {});
+    imeiLabel_ = addLine("imei", top + 3 * step, {});
+    isdnLabel_ = addLine("isdn", top + 4 * step, {});
 }
 
 void DeviceInfoPanel::queryModem() {

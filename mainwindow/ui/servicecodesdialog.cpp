@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "modem/ussdtext.h"
 #include "widgets/mybutton.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +42,9 @@ ServiceCodesDialog::ServiceCodesDialog(QWidget* parent, SerialThread* link)
     conversationView->setFocusPolicy(Qt::ClickFocus);
     conversationView->setGeometry(margin, viewY, dialogWidth - 2 * margin, inputY - viewY - 10);
     conversationView->setStyleSheet(
-        "QTextBrowser { background: rgb(243,246,250); border: 1px solid rgb(218,223,230); }");
+        QString(
+            "QTextBrowser { background: rgb(243,246,250); border: 1px solid rgb(218,223,230); }") +
+        kScrollBarStyle);
 
     codeLabel = new QLabel(this);
     codeLabel->setObjectName("codeLabel");

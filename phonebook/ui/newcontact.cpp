@@ -32,7 +32,6 @@ NewContact::NewContact(QWidget* parent, const char* name) : QWidget(parent) {
     titleLabel->setObjectName("pageTitle");
 
     lineEdit_Name = field(this, "lineEdit_Name", ContactRules::kMaxNameLength);
-    connect(lineEdit_Name, &QLineEdit::textChanged, this, &NewContact::fitName);
     lineEdit_MobilePhone = field(this, "lineEdit_MobilePhone", ContactRules::kMaxNumberLength);
     lineEdit_HomePhone = field(this, "lineEdit_HomePhone", ContactRules::kMaxNumberLength);
     lineEdit_OfficePhone = field(this, "lineEdit_OfficePhone", ContactRules::kMaxNumberLength);
@@ -105,13 +104,9 @@ NewContact::NewContact(QWidget* parent, const char* name) : QWidget(parent) {
     hasSIM(false);
 }
 
-void NewContact::fitName(const QString& text) {
-    const QString fitted = ContactRules::fittedName(text);
-    if (fitted != text) {
-        const int cursor = lineEdit_Name->cursorPosition();
-        lineEdit_Name->setText(fitted);
-        lineEdit_Name->setCursorPosition(qMin(cursor, static_cast<int>(fitted.size())));
-    }
+void NewContact::setName(const QString& name) {
+    lineEdit_Name->setMaxLength(qMax(ContactRules::kMaxNameLength, static_cast<int>(name.size())));
+    lineEdit_Name->setText(name);
 }
 
 void NewContact::setEditMode(bool edit, const QString& id) {
@@ -179,6 +174,7 @@ void NewContact::clear() {
     for (QLineEdit* edit : {lineEdit_Name, lineEdit_MobilePhone, lineEdit_HomePhone,
                             lineEdit_OfficePhone, lineEdit_email})
         edit->clear();
+    lineEdit_Name->setMaxLength(ContactRules::kMaxNameLength);
     setEditMode(false);
     setSIMMode(false);
     comboBox_group->setCurrentIndex(0);

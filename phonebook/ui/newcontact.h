@@ -29,6 +29,8 @@ public:
     // The groups offered (the first entry is "no group"), `current` chosen.
     void setGroups(const QStringList& groups, const QString& current);
     QString group() const;
+    // Shows the name of the contact being edited, whole however long it is.
+    void setName(const QString& name);
 
     QLabel* titleLabel;
     QLineEdit* lineEdit_Name;
@@ -53,8 +55,6 @@ signals:
     void canceled();
 
 private:
-    void fitName(const QString& text);
-
     bool editMode_ = false;
     QString editId_;
     bool hasSim_ = false;

@@ -7,15 +7,18 @@
 #include "phonebook/contactops.h"
 #include "phonebook/contactrules.h"
 #include "phonebook/iodata.h"
+#include "phonebook/simalpha.h"
 #include "phonebook/ui/contactview.h"
 #include "phonebook/ui/mytable.h"
 #include "phonebook/ui/newcontact.h"
 #include "phonebook/ui/phonebookstyle.h"
 #include "widgets/mymessagebox.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -57,7 +60,7 @@ PhoneBook::PhoneBook(QWidget* parent, const char* name, SerialThread* link)
     if (name)
         setObjectName(QString::fromLatin1(name));
     ioOperation = data_.get();
-    setStyleSheet(phonebookStyleSheet());
+    setStyleSheet(phonebookStyleSheet() + kScrollBarStyle);
 
     phoneStack = new QStackedWidget(this);
     phoneStack->setObjectName("phoneStack");
@@ -259,7 +262,15 @@ ContactTarget PhoneBook::currentTarget() const {
     ContactTarget target;
     target.sim = currentKind() == SimItem;
     target.group = currentGroup();
+    target.simNameLimit = data_->simNameLimit();
     return target;
+}
+
+bool PhoneBook::confirmShortening(int names) {
+    return names == 0 ||
+           MyMessageBox::query(this, tr("%n name(s) are longer than the SIM card keeps and would "
+                                        "be shortened. Go on?",
+                                        nullptr, names)) == MyMessageBox::Yes;
 }
 
 void PhoneBook::buildTree() {
@@ -531,8 +542,23 @@ void PhoneBook::showNewContactForm(const QString& mobileNumber) {
 
 void PhoneBook::makeNewContact() {
     const bool sim = newContact->simMode();
+    const bool editing = newContact->editMode();
+    const Contact old =
+        editing ? data_->getContactById(newContact->editId().toInt(), sim) : Contact();
+    QString typed = newContact->lineEdit_Name->text().trimmed();
+    // A name the SIM already holds is written back whole; a new or changed
+    // one is shortened to what the card holds only when the user agrees.
+    const bool unchanged = editing && typed == ContactTableModel::shownName(old);
+    const QString fitted = sim && !unchanged ? fitSimName(typed, data_->simNameLimit()) : typed;
+    if (fitted != typed) {
+        if (MyMessageBox::query(this, tr("The SIM card keeps this name only as \"%1\". Save it "
+                                         "shortened?")
+                                          .arg(fitted)) != MyMessageBox::Yes)
+            return;
+        typed = fitted;
+    }
     QString name;
-    coding(name, newContact->lineEdit_Name->text().trimmed(), sim ? IOData::simNamesUcs2 : true);
+    coding(name, typed, sim ? IOData::simNamesUcs2 : true);
     Contact c(sim, 0, name, newContact->lineEdit_MobilePhone->text());
     if (!sim) {
         c.setHomePhone(newContact->lineEdit_HomePhone->text());
@@ -541,8 +567,7 @@ void PhoneBook::makeNewContact() {
         c.setGroup(newContact->group());
     }
     bool stored = false;
-    if (newContact->editMode()) {
-        const Contact old = data_->getContactById(newContact->editId().toInt(), sim);
+    if (editing) {
         stored = updateContact(old, c);
     } else {
         stored = addNewContact(c);
@@ -617,7 +642,7 @@ void PhoneBook::edit() {
     newContact->setGroups(data_->getAllGroup(), c.getGroup());
     newContact->setSIMMode(c.getIsSim());
     newContact->setEditMode(true, QString::number(c.getId()));
-    newContact->lineEdit_Name->setText(ContactTableModel::shownName(c));
+    newContact->setName(ContactTableModel::shownName(c));
     newContact->lineEdit_MobilePhone->setText(c.getPhone());
     newContact->lineEdit_HomePhone->setText(c.getHomePhone());
     newContact->lineEdit_OfficePhone->setText(c.getOfficePhone());
@@ -730,12 +755,12 @@ void PhoneBook::past() {
     if (clipboard_.isEmpty() || !pasteButton->isEnabled())
         return;
     const ContactTarget target = currentTarget();
-    const bool losesFields =
-        target.sim && std::any_of(clipboard_.begin(), clipboard_.end(),
-                                  [](const Contact& c) { return !c.getIsSim(); });
-    if (losesFields &&
+    const PasteLoss loss = pasteLoss(clipboard_, target);
+    if (loss.droppedFields &&
         MyMessageBox::query(this, tr(" Some  information  of  the  contact  will  be  lost!")) !=
             MyMessageBox::Yes)
+        return;
+    if (!confirmShortening(loss.shortenedNames))
         return;
     PasteReport report;
     busy(tr("pasting..."),
@@ -784,9 +809,14 @@ void PhoneBook::saveAs() {
         MyMessageBox::query(this, tr("File %1 already exists.\nDoyou want to overwrite it?")
                                       .arg(QDir::toNativeSeparators(path))) != MyMessageBox::Yes)
         return;
+    const int count = static_cast<int>(
+        (selectedContacts().isEmpty() ? shownContacts() : selectedContacts()).size());
     if (!exportTo(path, exportFormatFor(path)))
         MyMessageBox::warning(
             this, tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path)));
+    else
+        MyMessageBox::information(
+            this, tr("%n contact(s) saved in %1.", nullptr, count).arg(QFileInfo(path).fileName()));
 }
 
 void PhoneBook::importClicked() {
@@ -809,13 +839,20 @@ void PhoneBook::importFrom(const QString& path) {
         return;
     }
     const ContactTarget target = currentTarget();
+    if (target.sim) {
+        QStringList names;
+        for (const VCard& card : cards)
+            names.append(card.name.simplified());
+        if (!confirmShortening(namesTooLong(names, target.simNameLimit)))
+            return;
+    }
     ImportReport report;
     busy(tr("importing..."), [&] { report = importVCards(*data_, cards, target); });
     RefreshPhone();
     QStringList lines{tr("%n contact(s) imported.", nullptr, report.added)};
     if (report.shortened > 0)
         lines.append(
-            tr("%n name(s) shortened to what the phonebook keeps.", nullptr, report.shortened));
+            tr("%n name(s) shortened to what the SIM card keeps.", nullptr, report.shortened));
     if (!report.skipped.isEmpty())
         lines.append(tr("Not imported:") + "\n" + report.skipped.join('\n'));
     if (!report.notes.isEmpty())

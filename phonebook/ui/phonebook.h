@@ -129,6 +129,9 @@ private:
     void refreshLabels();
     void showMenu(const QPoint& globalPos);
     ContactTarget currentTarget() const;
+    // Asks before `names` names are shortened to what the SIM holds; true
+    // when there are none or the user agrees.
+    bool confirmShortening(int names);
     // Runs a longer piece of work with the page locked and `text` shown; a
     // SIM state that arrives meanwhile is applied afterwards.
     template <typename Work> void busy(const QString& text, Work work);

@@ -33,6 +33,9 @@ inline QString phonebookStyleSheet() {
     color: #1F2937;
 }
 #phoneStack QLineEdit:focus { border-color: #1E6FD9; }
+#phoneStack QTreeWidget QLineEdit {
+    padding: 0px 2px; border: 1px solid #1E6FD9; border-radius: 0px;
+}
 #phoneStack QLineEdit:disabled {
     background: #F3F6FA; color: #A9B4C2;
 }

@@ -10,11 +10,21 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 
+namespace {
+
+QString folderOr(const QString& folder) {
+    return folder.isEmpty() ? QDir::homePath() : folder;
+}
+
+} // namespace
+
 void CSetting::backFileSelector() {
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Backup"), QDir::homePath() + "/velto-backup.dat", tr("Backup files (*.dat)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Backup"),
+                                                folderOr(backupFolder_) + "/velto-backup.dat",
+                                                tr("Backup files (*.dat)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
@@ -23,7 +33,7 @@ void CSetting::backFileSelector() {
 }
 
 void CSetting::resumeFileSelector() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Resume"), QDir::homePath(),
+    const QString path = QFileDialog::getOpenFileName(this, tr("Resume"), folderOr(backupFolder_),
                                                       tr("Backup files (*.dat)"));
     if (path.isEmpty())
         return;
@@ -40,6 +50,7 @@ bool CSetting::backupTo(const QString& path) {
         MyMessageBox::warning(this, error);
         return false;
     }
+    backupFolder_ = QFileInfo(path).absolutePath();
     MyMessageBox::information(this, tr("Backup successful!"));
     return true;
 }
@@ -50,6 +61,7 @@ bool CSetting::resumeFrom(const QString& path) {
         MyMessageBox::warningWithEditer(this, error);
         return false;
     }
+    backupFolder_ = QFileInfo(path).absolutePath();
     // Show what was restored, and give the modem the restored mode preference.
     readSettings();
     const NetworkSettings network = ::readNetworkSettings();

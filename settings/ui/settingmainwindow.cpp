@@ -264,6 +264,14 @@ void CSetting::writeSettings() {
     alerts.conAlert = connectAlertLineedit->text();
     alerts.disconAlert = disconnectAlertLineedit->text();
     alerts.smsAlert = smsAlerLineEdit->text();
+    // An alert is on only with a sound to play.
+    bool silentAlert = false;
+    for (auto [box, edit] : alertSounds()) {
+        if (box->isChecked() && edit->text().trimmed().isEmpty()) {
+            box->setChecked(false);
+            silentAlert = true;
+        }
+    }
     alerts.connectMute = connectAlertCheckBox->isChecked();
     alerts.disconnectMute = disconnectAlertCheckBox->isChecked();
     alerts.smsMute = smsAlertCheckBox->isChecked();
@@ -275,10 +283,13 @@ void CSetting::writeSettings() {
     abateNetApplyButton();
     abateSmsApplyButton();
     abateAlertApplyButton();
-    if (written)
-        MyMessageBox::information(this, tr("Settings successful!"));
-    else
+    if (!written)
         MyMessageBox::warning(this, tr("Settings could not be saved!"));
+    else if (silentAlert)
+        MyMessageBox::information(this, tr("Settings successful!") + " " +
+                                            tr("An alert without a sound file stays off."));
+    else
+        MyMessageBox::information(this, tr("Settings successful!"));
 }
 
 // --- network ---------------------------------------------------------------------
@@ -341,6 +352,12 @@ void CSetting::chooseSoundFor(QLineEdit* edit) {
         return;
     edit->setText(file);
     activeAlertApplyButton();
+}
+
+QList<std::pair<QCheckBox*, QLineEdit*>> CSetting::alertSounds() const {
+    return {{connectAlertCheckBox, connectAlertLineedit},
+            {disconnectAlertCheckBox, disconnectAlertLineedit},
+            {smsAlertCheckBox, smsAlerLineEdit}};
 }
 
 void CSetting::connectFileSelector() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+#include <utility>
 
 class QButtonGroup;
 class QCheckBox;
@@ -190,9 +192,14 @@ private:
     void showManualChoice(bool manual);
     void sendModemMode(int mode);
     void chooseSoundFor(QLineEdit* edit);
+    // Each alert's switch with its sound file.
+    QList<std::pair<QCheckBox*, QLineEdit*>> alertSounds() const;
     void selectProfile(int row);
     void markDefault();
 
     SerialThread* link_;
     bool modeChanged_ = false;
+    // Where backups were last written or restored from (this run); the
+    // file dialogs of both open there.
+    QString backupFolder_;
 };

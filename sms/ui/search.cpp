@@ -6,6 +6,7 @@
 #include "sms/contactpickmodel.h"
 #include "sms/ui/shorttable.h"
 #include "widgets/mybutton.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -33,6 +34,8 @@ QHeaderView::section { background: #F3F6FA; color: #374151; border: none;
                        border-bottom: 1px solid #DDE3EA; padding: 3px 4px; }
 QComboBox { border: 1px solid #C9D3DF; border-radius: 4px; padding: 2px 6px; background: white; }
 QComboBox:disabled { color: #6B7280; background: #F3F6FA; }
+QComboBox QAbstractItemView { background: white; color: #1F2937; border: 1px solid #C9D3DF;
+                              selection-background-color: #CFE0FA; selection-color: #1F2937; }
 )";
 
 // The contacts of one store with their names decoded.
@@ -76,7 +79,7 @@ CSearchContact::CSearchContact(QWidget* parent, const char* name)
     if (name)
         setObjectName(QString::fromLatin1(name));
     setFixedSize(dialogWidth, dialogHeight);
-    setStyleSheet(kStyle);
+    setStyleSheet(QString(kStyle) + kScrollBarStyle);
     setFont(QFont("Liberation Sans", 9));
 
     title_ = new QLabel(this);

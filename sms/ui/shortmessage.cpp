@@ -13,9 +13,11 @@
 #include "sms/ui/shorttable.h"
 #include "widgets/editwidgets.h"
 #include "widgets/mybutton.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QButtonGroup>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,7 +110,7 @@ CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow
     dropStoredParts(*smsData_, *parts_);
     resize(pageWidth, pageHeight);
     setFont(QFont("Liberation Sans", 9));
-    setStyleSheet(kStyle);
+    setStyleSheet(QString(kStyle) + kScrollBarStyle);
     if (comcfg.smsTextColor.isValid()) {
         QPalette pal = palette();
         pal.setColor(QPalette::WindowText, comcfg.smsTextColor);
@@ -213,6 +215,8 @@ void CShortMsg::buildList() {
     smsTable->setColumnWidth(NameColumn, 84);
     smsTable->setColumnWidth(TimeColumn, 124);
     connect(smsTable, &CShortTable::rowDoubleClicked, this, [this] { ReadClicked(); });
+    connect(smsTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CShortMsg::updateListButtons);
 
     const int step = 79;
     readButton = actionButton(page, "readButton", 0, buttonRowY);

@@ -205,6 +205,15 @@ private:
     void showBoxOf(int store, const QString& box);
     void openReading(int id);
     void openNew(const QString& numbers, const QString& text);
+    // Whether leaving the new-message view now would throw away text the
+    // user wrote; leaveCompose() then asks to save it as a draft first. False
+    // when the user wanted it saved and it could not be.
+    bool composeWouldLoseText() const;
+    bool leaveCompose();
+    // Saves the new message as drafts, or the draft being edited in its
+    // place; false when there was nothing to save or no number for the draft.
+    bool storeNewDrafts();
+    bool storeEditedDraft();
     void deleteIds(const QList<int>& ids, bool fromReading);
     // Deletes the messages `ids` of a box of the PC, the SIM or the modem.
     MoveReport delPcMsg(const QString& box, const QList<int>& ids);
@@ -213,6 +222,10 @@ private:
     MoveReport delModemMsg(int store, const QString& box, const QList<int>& ids);
     void moveIds(const QList<int>& ids, bool fromReading);
     void setSimControls();
+    // The list's actions as the selection allows them: reading, replying,
+    // forwarding and saving the number take one message, deleting and
+    // moving one or more.
+    void updateListButtons();
     void adjustUnread(int delta);
     void storeExpiredParts();
     void refreshAfterArrival();
@@ -238,5 +251,8 @@ private:
     int readingStore_ = PcStore;
     SM_PARAM_DECODE reading_;
     int editingDraftId_ = -1;
+    // What the new-message view opened with.
+    QString openedNumbers_;
+    QString openedText_;
     bool lengthWarned_ = false;
 };

@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QSortFilterProxyModel>
 #include <QStackedWidget>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -95,6 +96,9 @@ void CShortMsg::showDataInTable(const SmsList& messages) {
     smsModel->setMessages(messages,
                           [](const QString& number) { return IOData::getNameFromPhone(number); });
     shownCount_ = static_cast<int>(messages.size());
+    // Names as wide as they need, within bounds; the state takes the rest.
+    smsTable->resizeColumnToContents(NameColumn);
+    smsTable->setColumnWidth(NameColumn, std::clamp(smsTable->columnWidth(NameColumn), 84, 132));
 }
 
 void CShortMsg::listPcBoxMsg(const QString& box) {
@@ -140,7 +144,6 @@ void CShortMsg::listShownBox() {
                               : store == MeStore ? tr("Modem")
                                                  : tr("PC");
     listTitleLabel->setText(tr("%1 on the %2 (%3)").arg(boxName, storeName).arg(shownCount_));
-    replyButton->setEnabled(box == "inbox");
     setSimControls();
     inboxButton->setChecked(box == "inbox");
     outboxButton->setChecked(box == "outbox");
@@ -158,19 +161,22 @@ void CShortMsg::showBoxOf(int store, const QString& box) {
 }
 
 void CShortMsg::InboxClicked() {
-    showBoxOf(shownStore(), "inbox");
+    if (leaveCompose())
+        showBoxOf(shownStore(), "inbox");
 }
 
 void CShortMsg::OutboxClicked() {
-    showBoxOf(shownStore(), "outbox");
+    if (leaveCompose())
+        showBoxOf(shownStore(), "outbox");
 }
 
 void CShortMsg::DraftboxClicked() {
-    showBoxOf(shownStore(), "draftbox");
+    if (leaveCompose())
+        showBoxOf(shownStore(), "draftbox");
 }
 
 void CShortMsg::slotSaveLoclChange(int store) {
-    if (flaggedBox_.isEmpty())
+    if (flaggedBox_.isEmpty() || !leaveCompose())
         return;
     showBoxOf(store, flaggedBox_);
 }
@@ -193,6 +199,8 @@ void CShortMsg::setGrossText() {
 }
 
 void CShortMsg::setGrossDispStatu() {
+    if (!leaveCompose())
+        return;
     setGrossText();
     flaggedBox_.clear();
     inboxButton->setChecked(false);
@@ -202,6 +210,8 @@ void CShortMsg::setGrossDispStatu() {
 }
 
 void CShortMsg::clickedCancel() {
+    if (!leaveCompose())
+        return;
     if (!flaggedBox_.isEmpty())
         listShownBox();
     else if (!lastBox_.isEmpty())
@@ -216,11 +226,10 @@ int CShortMsg::getSimAllSmsItem(int store, int stat) {
     if (link_ == nullptr)
         return 0;
     const QString reply = link_->getSmsContent(stat, store == 1 ? 1 : 0);
-    const int count = store == 1
-                          ? parseListReply(reply, SimInBListMap, SimOutBListMap, SimDraftBListMap,
-                                           newWord(), readWord(), nowStamp())
-                          : parseListReply(reply, MeInBListMap, MeOutBListMap, MeDraftBListMap,
-                                           newWord(), readWord(), nowStamp());
+    const int count = store == 1 ? parseListReply(reply, SimInBListMap, SimOutBListMap,
+                                                  SimDraftBListMap, newWord(), readWord())
+                                 : parseListReply(reply, MeInBListMap, MeOutBListMap,
+                                                  MeDraftBListMap, newWord(), readWord());
     const int shown = store == 1 ? SimStore : MeStore;
     if (smsStack->currentIndex() == ListView && shownStore() == shown)
         listShownBox();
@@ -240,9 +249,18 @@ void CShortMsg::clearSimLists() {
 void CShortMsg::setSimControls() {
     simLocalRadioButton->setEnabled(cardOnline_);
     meLocalRadioButton->setEnabled(cardOnline_);
-    const bool movable = cardOnline_ && link_ != nullptr;
-    moveButton->setEnabled(movable && shownStore() != MeStore);
-    readMoveButton->setEnabled(movable && readingStore_ != MeStore);
+    readMoveButton->setEnabled(cardOnline_ && link_ != nullptr && readingStore_ != MeStore);
+    updateListButtons();
+}
+
+void CShortMsg::updateListButtons() {
+    const int selected = selectedMessageCount();
+    for (MyButton* oneMessage : {readButton, forwardButton, saveBt_whenBosomBox})
+        oneMessage->setEnabled(selected == 1);
+    replyButton->setEnabled(selected == 1 && shownBox() == "inbox");
+    deleteButton->setEnabled(selected > 0);
+    moveButton->setEnabled(selected > 0 && cardOnline_ && link_ != nullptr &&
+                           shownStore() != MeStore);
 }
 
 void CShortMsg::carddispose(bool online) {
@@ -371,7 +389,10 @@ void CShortMsg::openReading(int id) {
     const QString number = numberOf(rec);
     readNumberLabel->setText(number);
     readNameLabel->setText(IOData::getNameFromPhone(number));
-    readTimeLabel->setText(GetDataTime(stampOf(rec)));
+    // A message kept on the card to be sent, or sent, carries no time.
+    const QString stamp = stampOf(rec);
+    readTimeLabel->setText(stamp.isEmpty() ? tr("not stored with the message")
+                                           : GetDataTime(stamp));
     readContentBrowser->setPlainText(rec.contentStr);
     readingReplyButton->setEnabled(box == "inbox");
     setSimControls();

@@ -27,8 +27,32 @@ QString nowStamp() {
 
 } // namespace
 
+bool CShortMsg::composeWouldLoseText() const {
+    if (smsStack->currentIndex() != NewView)
+        return false;
+    const QString text = msgContentTextEdit->toPlainText();
+    return !text.isEmpty() &&
+           (text != openedText_ || newMsgSendPhoneLineEdit->text() != openedNumbers_);
+}
+
+bool CShortMsg::leaveCompose() {
+    if (!composeWouldLoseText())
+        return true;
+    if (MyMessageBox::query(this, tr("Save as draft?")) == MyMessageBox::Yes &&
+        !(editingDraftId_ >= 0 ? storeEditedDraft() : storeNewDrafts()))
+        return false;
+    // Saved or let go: the text is the user's decision now.
+    openedNumbers_ = newMsgSendPhoneLineEdit->text();
+    openedText_ = msgContentTextEdit->toPlainText();
+    return true;
+}
+
 void CShortMsg::openNew(const QString& numbers, const QString& text) {
+    if (!leaveCompose())
+        return;
     editingDraftId_ = -1;
+    openedNumbers_ = numbers;
+    openedText_ = text;
     newMsgSendPhoneLineEdit->setText(numbers);
     msgContentTextEdit->setPlainText(text);
     // The box stays flagged (Cancel goes back to it) but is not shown now.
@@ -129,11 +153,21 @@ void CShortMsg::SaveClicked() {
 }
 
 void CShortMsg::InsertSave() {
+    if (storeNewDrafts())
+        showBoxOf(PcStore, "draftbox");
+}
+
+void CShortMsg::UpdateSave() {
+    if (storeEditedDraft())
+        showBoxOf(PcStore, "draftbox");
+}
+
+bool CShortMsg::storeNewDrafts() {
     const QString line = newMsgSendPhoneLineEdit->text();
     const QString text = msgContentTextEdit->toPlainText();
     if (line.isEmpty() && text.isEmpty()) {
         MyMessageBox::warning(this, tr("The content is null!"));
-        return;
+        return false;
     }
     QStringList numbers = line.split(';', Qt::SkipEmptyParts);
     if (numbers.isEmpty())
@@ -143,14 +177,14 @@ void CShortMsg::InsertSave() {
         smsData_->appendSmsItem(composedRecord(number, text, stamp, {}, QString()), "draftbox");
     if (!smsData_->saveDom())
         MyMessageBox::warning(this, tr("The message file could not be written."));
-    showBoxOf(PcStore, "draftbox");
+    return true;
 }
 
-void CShortMsg::UpdateSave() {
+bool CShortMsg::storeEditedDraft() {
     const QString line = newMsgSendPhoneLineEdit->text();
     if (line.isEmpty()) {
         MyMessageBox::warning(this, tr("the phone num cann't be null"));
-        return;
+        return false;
     }
     SmsList drafts;
     smsData_->getPcAllSmsItem(drafts, "draftbox");
@@ -159,7 +193,7 @@ void CShortMsg::UpdateSave() {
     if (smsData_->modifySmsItem(drafts, rec, editingDraftId_, "draftbox") != 1)
         MyMessageBox::warning(this, tr("The message file could not be written."));
     editingDraftId_ = -1;
-    showBoxOf(PcStore, "draftbox");
+    return true;
 }
 
 void CShortMsg::SearchClicked() {

@@ -41,10 +41,14 @@ private slots:
         QVERIFY(startWith("ready"));
         QCOMPARE(link->simCapacity(), 250);
         QCOMPARE(lastSent(), QString("AT+CPBR=?"));
+        QCOMPARE(link->simNameLength, 20);
         QVERIFY(sim.command({"phonebook-size", "20"}));
+        QVERIFY(sim.command({"name-length", "14"}));
         QCOMPARE(link->simCapacity(), 20);
+        QCOMPARE(link->simNameLength, 14);
         QVERIFY(sim.command({"on", "AT+CPBR=?", "reply", "+CPBR: 250", "OK"}));
         QCOMPARE(link->simCapacity(), 0);
+        QCOMPARE(link->simNameLength, 0);
         QVERIFY(sim.command({"overrides-clear"}));
         QVERIFY(sim.command({"sim-busy", "1"}));
         QCOMPARE(link->simCapacity(), -1);

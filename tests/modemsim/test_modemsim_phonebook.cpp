@@ -64,6 +64,15 @@ void TestModemSimPhonebook::namesFollowCharacterSet() {
     QCOMPARE(at.answer("AT+CPBR=10"),
              "\r\n+CPBR: 10,\"+48601234567\",145,\"0141006F007400720020004B\"\r\n" + OK);
     QVERIFY(sim.control({"contacts"}).contains("10 \"+48601234567\" \"Łotr K\""));
+    // The SIM keeps each name in the shortest alpha coding, within name-length octets.
+    QVERIFY(sim.events().last().endsWith("alpha=810602C16F7472204B"));
+    QVERIFY(sim.command({"name-length", "14"}));
+    QCOMPARE(at.answer("AT+CPBW=3,\"+491625550123\",145,"
+                       "\"004A00FC007200670065006E0020004D00FC006C006C00650072\""),
+             OK);
+    QVERIFY(sim.events().last().endsWith("alpha=4A7E7267656E204D7E6C6C6572"));
+    QCOMPARE(at.answer("AT+CPBW=3,\"1\",129,\"01410075006B00610073007A0020004E006F00770061006B\""),
+             cme("text string too long"));
     QCOMPARE(at.answer("AT+CPBW=11,\"123\",129,\"41G\""), cme("invalid characters in text string"));
     QCOMPARE(at.answer("AT+CPBW=11,\"123\",129,\"004\""), cme("invalid characters in text string"));
     QCOMPARE(at.answer("AT+CSCS=\"GSM\""), OK);

@@ -3,8 +3,6 @@
 #include "modem/serialthread.h"
 #include "sms/deliveryreport.h"
 
-#include <QDateTime>
-
 QStringList RecordingView::messageTexts() const {
     QStringList texts;
     for (const auto& m : messages)
@@ -30,8 +28,7 @@ void RecordingView::takeStatusReport(const QString& pdu) {
 int RecordingView::getSimAllSmsItem(int store, int stat) {
     const QString reply = serialthread->getSmsContent(stat, store);
     StorageLists& lists = store == 1 ? simLists : meLists;
-    return parseListReply(reply, lists.in, lists.out, lists.draft, "new", "read",
-                          QDateTime::currentDateTime().toString("yyMMddhhmmss"));
+    return parseListReply(reply, lists.in, lists.out, lists.draft, "new", "read");
 }
 
 std::optional<QString> RecordingView::askPin(const QString& name, const QString& prompt) {

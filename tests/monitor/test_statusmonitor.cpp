@@ -443,12 +443,12 @@ void TestStatusMonitor::malformedRepliesStoreNothing() {
     SmsList in, out, draft;
     in.insert(7, SM_PARAM_DECODE());
     const QString list = "AT+CMGL=4\r\r\n+CMGL: 1,5,,20\r\n0791\r\n+CMGL: 2,0,,20";
-    QCOMPARE(parseListReply(list, in, out, draft, "new", "read", "261206120000"), 1);
+    QCOMPARE(parseListReply(list, in, out, draft, "new", "read"), 1);
     QVERIFY(in.isEmpty() && out.isEmpty() && draft.isEmpty());
 
     // Storage indexes above 255 are kept whole.
     const QString big = "+CMGL: 300,1,,22\r\n07913306007110811094904003CF7A1A\r\n";
-    QCOMPARE(parseListReply(big, in, out, draft, "new", "read", "261206120000"), 1);
+    QCOMPARE(parseListReply(big, in, out, draft, "new", "read"), 1);
     QCOMPARE(in.first().index, 300);
 }
 

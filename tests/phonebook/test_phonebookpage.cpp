@@ -85,8 +85,8 @@ private slots:
         QCOMPARE(shownNames(*page), (QStringList{"Anna Berger", QString::fromUtf8("Jürgen Müller"),
                                                  "Office", QString::fromUtf8("Chloé Durand")}));
         QCOMPARE(page->sumLabel->text(), QString("Contacts sum : 4"));
-        page->searchEdit->setText("office");
-        QCOMPARE(shownNames(*page), QStringList());
+        page->searchEdit->setText("chlo");
+        QCOMPARE(shownNames(*page), QStringList{QString::fromUtf8("Chloé Durand")});
         page->searchEdit->clear();
 
         // Deleted by location through the modem, confirmed first.
@@ -190,27 +190,65 @@ private slots:
         page->past();
         QCOMPARE(IOData::simContactMap.size(), 0);
         QCOMPARE(card->contacts().trimmed(), QString());
-        // The PC keeps 6 characters of a name beyond ASCII.
-        QStringList onPc;
-        for (const QString& name : onSim)
-            onPc.append(name.at(0).unicode() < 0x80 && name.toLatin1() == name.toUtf8()
-                            ? name
-                            : name.left(6));
-        QCOMPARE(shownNames(*page), onPc);
+        // Names are kept whole both ways.
+        QCOMPARE(shownNames(*page), onSim);
 
         page->selectAll();
         page->copyContact();
         page->selectItem(PhoneBook::SimItem);
         page->past();
-        QCOMPARE(shownNames(*page), onPc);
-        for (const QString& name : onPc)
+        QCOMPARE(shownNames(*page), onSim);
+        for (const QString& name : onSim)
             QVERIFY2(card->contacts().contains('"' + name + '"'), qPrintable(name));
         // What the card holds reads back the same.
         IOData::simContactMap.clear();
         QVERIFY(ioOperation->readFromSim());
         page->RefreshPhone();
-        QCOMPARE(shownNames(*page), onPc);
-        QCOMPARE(boxes.texts, QStringList{" Some  information  of  the  contact  will  be  lost!"});
+        QCOMPARE(shownNames(*page), onSim);
+        // A name and a mobile number are all the SIM copy leaves out: nothing.
+        QCOMPARE(boxes.texts, QStringList());
+    }
+
+    // A SIM name is written whole where the card's alpha field (20 octets)
+    // holds it, and shortened only when the user agrees.
+    void keepsSimNamesWhole_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("agree");
+        QTest::addColumn<QString>("stored"); // on the card afterwards; empty: nothing written
+        const QString juergen = QString::fromUtf8("Jürgen Müller");
+        const QString lukasz = QString::fromUtf8("Łukasz Nowak-Wiśniewski");
+        QTest::newRow("unchanged") << juergen << true << juergen;
+        QTest::newRow("default alphabet, 20 octets")
+            << QString::fromUtf8("Jürgen Müller-Åström") << true
+            << QString::fromUtf8("Jürgen Müller-Åström");
+        QTest::newRow("too long, agreed")
+            << lukasz << true << QString::fromUtf8("Łukasz Nowak-Wiśn");
+        QTest::newRow("too long, refused") << lukasz << false << QString();
+    }
+    void keepsSimNamesWhole() {
+        QFETCH(QString, typed);
+        QFETCH(bool, agree);
+        QFETCH(QString, stored);
+        QVERIFY(open("ready"));
+        BoxRecorder boxes;
+        boxes.answerNo = !agree;
+        page->selectItem(PhoneBook::SimItem);
+        select(*page, {QString::fromUtf8("Jürgen Müller")});
+        page->edit();
+        page->newContact->lineEdit_Name->setText(typed);
+        page->newContact->okClicked();
+        const bool fits = stored == typed;
+        QCOMPARE(boxes.texts.size(), fits ? 0 : 1);
+        if (!fits)
+            QVERIFY(boxes.texts.first().contains("keeps this name only as"));
+        QString hex;
+        coding(hex, stored, true);
+        QCOMPARE(card->sim.received().contains("AT+CPBW=3,\"+491625550123\",145,\"" + hex + '"'),
+                 !stored.isEmpty());
+        const QString onCard = stored.isEmpty() ? QString::fromUtf8("Jürgen Müller") : stored;
+        QVERIFY(card->contacts().contains("3 \"+491625550123\" \"" + onCard + '"'));
+        QCOMPARE(page->phoneStack->currentIndex(),
+                 int(stored.isEmpty() ? PhoneBook::FormPage : PhoneBook::TablePage));
     }
 
     void managesGroups() {
@@ -289,12 +327,12 @@ private slots:
         QVERIFY(form->simMode());
         QVERIFY(!form->lineEdit_email->isEnabled());
         form->lineEdit_Name->setText(QString::fromUtf8("Łukasz Nowak"));
-        QCOMPARE(form->lineEdit_Name->text(), QString::fromUtf8("Łukasz"));
         form->okClicked();
         QCOMPARE(boxes.texts.last(), QString("Fields with * must be filled."));
         form->lineEdit_MobilePhone->setText("+48601234567");
         form->okClicked();
-        QVERIFY(card->contacts().contains(QString::fromUtf8("4 \"+48601234567\" \"Łukasz\"")));
+        QVERIFY(
+            card->contacts().contains(QString::fromUtf8("4 \"+48601234567\" \"Łukasz Nowak\"")));
         QCOMPARE(page->simCapacityLabel->text(), QString("(U)SIM card capacity : 6/250"));
     }
 

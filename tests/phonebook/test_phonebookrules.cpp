@@ -8,6 +8,7 @@
 #include "phonebook/contactops.h"
 #include "phonebook/contactrules.h"
 #include "phonebook/iodata.h"
+#include "phonebook/simalpha.h"
 #include "tests/support/testenv.h"
 
 #include <QTest>
@@ -85,10 +86,35 @@ private slots:
         QVERIFY(!ContactRules::isValidNumber(""));
         QVERIFY(ContactRules::isValidNumber(QString(40, '1')));
         QVERIFY(!ContactRules::isValidNumber(QString(41, '1')));
-        QCOMPARE(ContactRules::fittedName("ABCDEFGHIJKLMNOP"), QString("ABCDEFGHIJKLMN"));
-        QCOMPARE(ContactRules::fittedName(QString::fromUtf8("Jürgen Müller")),
-                 QString::fromUtf8("Jürgen"));
-        QCOMPARE(ContactRules::fittedName(QString::fromUtf8("abcde😀x")), QString("abcde"));
+    }
+
+    // The octets a name takes on the SIM, and what of it a field of 14
+    // octets keeps.
+    void sizesSimNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("octets");
+        QTest::addColumn<QString>("kept");
+        const auto row = [](const char* tag, const char* name, int octets, const char* kept) {
+            QTest::newRow(tag) << QString::fromUtf8(name) << octets << QString::fromUtf8(kept);
+        };
+        row("default alphabet", "Jürgen Müller", 13, "Jürgen Müller");
+        row("accents in it", "Åsa Øre é ñ", 11, "Åsa Øre é ñ");
+        row("extension table", "A[1]€", 8, "A[1]€");
+        row("cut in 7 bits", "ABCDEFGHIJKLMNOP", 16, "ABCDEFGHIJKLMN");
+        row("UCS2 base of 7 bits", "Łukasz Nowak", 15, "Łukasz Nowa");
+        row("UCS2 half page", "ЖЁЯ", 6, "ЖЁЯ");
+        row("UCS2 16-bit base", "ѿҀ ѿҀ", 9, "ѿҀ ѿҀ");
+        row("UCS2 far apart", "张伟", 5, "张伟");
+        row("UCS2 two octets each", "张伟 Wang Wei", 23, "张伟 Wan");
+        row("never half a pair", "abcdefg😀", 19, "abcdefg");
+    }
+    void sizesSimNames() {
+        QFETCH(QString, name);
+        QFETCH(int, octets);
+        QFETCH(QString, kept);
+        QCOMPARE(simAlphaLength(name), octets);
+        QCOMPARE(fitSimName(name, 14), kept);
+        QCOMPARE(fitSimName(name, 0), name);
     }
 
     void namesGroups() {
@@ -109,24 +135,80 @@ private slots:
         QCOMPARE(ContactRules::checkRename(groups, "Work", "Office"), R::Ok);
     }
 
-    void searchesAndSorts() {
+    // Names match whatever the case, and whatever the accents unless the
+    // search has some; numbers match as typed.
+    void searches_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("number") << "12" << QStringList{"bob", "Cleo"};
+        QTest::newRow("case") << "BOB" << QStringList{"bob"};
+        QTest::newRow("no accent typed") << "chloe" << QStringList{"Chloe Lee", "Chloé Durand"};
+        QTest::newRow("accent typed") << QString::fromUtf8("CHLOÉ") << QStringList{"Chloé Durand"};
+        QTest::newRow("inside a name") << "muller" << QStringList{"Jürgen Müller"};
+    }
+    void searches() {
+        QFETCH(QString, search);
+        QFETCH(QStringList, shown);
         ContactTableModel model;
         ContactFilterModel filter;
         filter.setSourceModel(&model);
-        QList<Contact> contacts{pc("Anna", "0171"), pc("bob", "0312"), pc("Cleo", "999")};
-        contacts[2].setOfficePhone("0412");
+        QList<Contact> contacts{pc("bob", "0312"), pc("Cleo", "999"), pc("Chloe Lee", "0"),
+                                pc(QString::fromUtf8("Chloé Durand"), "0"),
+                                pc(QString::fromUtf8("Jürgen Müller"), "0")};
+        contacts[1].setOfficePhone("0412");
         model.setContacts(contacts);
+        filter.setSearchText(search);
+        QStringList out;
+        for (int row : filter.shownRows(false))
+            out.append(model.nameAt(row));
+        QCOMPARE(out, shown);
+    }
+
+    // What a paste into a SIM with 10-octet names leaves out: the fields a
+    // SIM contact has no place for, and the end of a longer name.
+    void tellsWhatAPasteLeavesOut_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<int>("shortened");
+        QTest::newRow("name and mobile") << "Ann"
+                                         << ""
+                                         << "" << false << 0;
+        QTest::newRow("home number") << "Ann"
+                                     << "030"
+                                     << "" << true << 0;
+        QTest::newRow("group") << "Ann"
+                               << ""
+                               << "Work" << true << 0;
+        QTest::newRow("long name") << "Annabel Lee"
+                                   << ""
+                                   << "" << false << 1;
+    }
+    void tellsWhatAPasteLeavesOut() {
+        QFETCH(QString, name);
+        QFETCH(QString, home);
+        QFETCH(QString, group);
+        Contact c = pc(name, "0171", group);
+        c.setHomePhone(home);
+        const PasteLoss loss = pasteLoss({c}, {true, {}, 10});
+        QTEST(loss.droppedFields, "dropped");
+        QTEST(loss.shortenedNames, "shortened");
+        QCOMPARE(ContactTableModel::shownName(recodedFor(c, {true, {}, 10})), name.left(10));
+        QCOMPARE(pasteLoss({c}, {false, {}, 10}).droppedFields, false);
+    }
+
+    void sorts() {
+        ContactTableModel model;
+        ContactFilterModel filter;
+        filter.setSourceModel(&model);
+        model.setContacts({pc("Anna", "0171"), pc("bob", "0312"), pc("Cleo", "999")});
         const auto shown = [&] {
             QStringList out;
             for (int row : filter.shownRows(false))
                 out.append(model.nameAt(row));
             return out;
         };
-        filter.setSearchText("12");
-        QCOMPARE(shown(), (QStringList{"bob", "Cleo"}));
-        filter.setSearchText("Bob"); // case counts
-        QCOMPARE(shown(), QStringList());
-        filter.setSearchText("");
         filter.sort(ContactTableModel::NameColumn, Qt::DescendingOrder);
         QCOMPARE(shown(), (QStringList{"Cleo", "bob", "Anna"}));
 

@@ -91,8 +91,8 @@ private slots:
         const QList<ReceiveCase> cases = {
             {"+491701234567", "hello world", false, "2009-01-02T03:04:05", "+491701234567",
              "hello world"},
-            // A received number always carries "+", a national one too.
-            {"01701234567", "national", false, "2019-12-31T23:59:58", "+01701234567", "national"},
+            // A national number keeps its form: no "+".
+            {"01701234567", "national", false, "2019-12-31T23:59:58", "01701234567", "national"},
             {"MyBank", "Your code is 1234", false, "2024-02-29T12:00:00", "MyBank",
              "Your code is 1234"},
             {"+41", gsm, false, "2010-10-10T10:10:10", "+41", gsm},

@@ -154,10 +154,10 @@ private slots:
         QCOMPARE(d.contentStr, QString("abcdefg@"));
         QCOMPARE(QByteArray(d.TP_UD), QByteArray("abcdefg@"));
 
-        // A national sender still gets "+"; lower-case digits read as upper-case.
+        // Lower-case digits read as upper-case.
         d = decoded(deliver("04", "088110325476", "00", "0AE8329BFD4697D9EC37").toLower(), &udl);
         QCOMPARE(udl, 10);
-        QCOMPARE(QByteArray(d.TPA), QByteArray("+01234567"));
+        QCOMPARE(QByteArray(d.TPA), QByteArray("01234567"));
         QCOMPARE(d.contentStr, QString("hellohello"));
 
         // UCS2 fills the shown text only; the 8-bit field keeps what it held.
@@ -198,12 +198,12 @@ private slots:
         SM_PARAM_DECODE d = decoded("0011000C919417325476980000AA05E8329BFD06", &udl, true);
         QCOMPARE(udl, 5);
         QCOMPARE(QByteArray(d.SCA), QByteArray(""));
-        QCOMPARE(QByteArray(d.TPA), QByteArray("497123456789"));
+        QCOMPARE(QByteArray(d.TPA), QByteArray("+497123456789"));
         QCOMPARE(d.contentStr, QString("hello"));
         // 11 digits: the pad digit F is dropped.
         d = decoded("07919471060040F311000B919471123456F80000AA05E8329BFD06", &udl, true);
         QCOMPARE(QByteArray(d.SCA), QByteArray("49176000043"));
-        QCOMPARE(QByteArray(d.TPA), QByteArray("49172143658"));
+        QCOMPARE(QByteArray(d.TPA), QByteArray("+49172143658"));
         QCOMPARE(d.contentStr, QString("hello"));
         // Septet codes stay in TP_UD; the shown text goes through the table.
         d = decoded("00110004812143000000"
@@ -221,8 +221,30 @@ private slots:
         // Our own encoder's output decodes back.
         const Encoded e = encode("+1234567890", "+0987654321", "hello world");
         d = decoded(e.pdu, &udl, true);
-        QCOMPARE(QByteArray(d.TPA), QByteArray("0987654321"));
+        QCOMPARE(QByteArray(d.TPA), QByteArray("+0987654321"));
         QCOMPARE(d.contentStr, QString("hello world"));
+    }
+
+    // The number is shown, and answered, as its type of number says: "+"
+    // for an international number only.
+    void keepsTheTypeOfNumber_data() {
+        QTest::addColumn<QByteArray>("pdu");
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QByteArray>("number");
+        QTest::newRow("short code, unknown type")
+            << deliver("04", "05812255F0", "00", "00") << false << QByteArray("22550");
+        QTest::newRow("national type")
+            << deliver("04", "0AA11032547698", "00", "00") << false << QByteArray("0123456789");
+        QTest::newRow("international, unknown plan")
+            << deliver("04", "04112143", "00", "00") << false << QByteArray("+1234");
+        QTest::newRow("stored, unknown type")
+            << QByteArray("0011000A8110325476980000AA00") << true << QByteArray("0123456789");
+    }
+    void keepsTheTypeOfNumber() {
+        QFETCH(QByteArray, pdu);
+        QFETCH(bool, stored);
+        QFETCH(QByteArray, number);
+        QCOMPARE(QByteArray(decoded(pdu, nullptr, stored).TPA), number);
     }
 
     void decodesAlphanumericSenders() {

@@ -7,6 +7,7 @@
 #include "phonebook/iodata.h"
 #include "settings/settingsfiles.h"
 #include "sms/contactpickmodel.h"
+#include "sms/smsdataoperation.h"
 #include "sms/smstablemodel.h"
 #include "sms/ui/search.h"
 #include "sms/ui/shortmessage.h"
@@ -19,6 +20,7 @@
 #include "widgets/mymessagebox.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -75,6 +77,7 @@ class TestSmsPage : public QObject {
     std::unique_ptr<BoxAnswerer> boxes;
 
     void compose(const QString& numbers, const QString& text) {
+        page->msgContentTextEdit->clear(); // what an earlier step left goes unasked
         page->NewmsgClicked();
         page->newMsgSendPhoneLineEdit->setText(numbers);
         page->msgContentTextEdit->setPlainText(text);
@@ -282,7 +285,12 @@ private slots:
         QSignalSpy unread(page.get(), &CShortMsg::sigUnreadChanged);
         page->InboxClicked();
         QCOMPARE(shownRows(CShortMsg::StateColumn), (QStringList{"new", "new"}));
+        // The actions follow the selection.
+        QVERIFY(!page->readButton->isEnabled() && !page->deleteButton->isEnabled());
+        selectRows({0, 1});
+        QVERIFY(!page->readButton->isEnabled() && page->deleteButton->isEnabled());
         selectRows({0});
+        QVERIFY(page->readButton->isEnabled() && page->replyButton->isEnabled());
         page->ReadClicked();
         QCOMPARE(page->smsStack->currentIndex(), int(CShortMsg::ReadView));
         QCOMPARE(page->readContentBrowser->toPlainText(), QString("first"));
@@ -373,7 +381,7 @@ private slots:
         page->move();
         QCOMPARE(boxes->last(), QString("Move 1 finished,0 unfinished"));
         QCOMPARE(page->SimDraftBListMap.last().contentStr, QString("draft to the card"));
-        QCOMPARE(QByteArray(page->SimDraftBListMap.last().TPA), QByteArray("4930123"));
+        QCOMPARE(QByteArray(page->SimDraftBListMap.last().TPA), QByteArray("+4930123"));
     }
 
     void deletesInEachStore() {
@@ -405,6 +413,93 @@ private slots:
         page->DeleteClicked();
         QCOMPARE(boxes->last(),
                  QString("You haven't select any item,please select one of all at least!"));
+    }
+
+    // Messages on the card keep their number's type: "+" for an
+    // international number only, and a reply or a draft sent from there
+    // goes to the same number with the same type (its address field below).
+    // A stored outgoing message shows its state and no invented time.
+    void cardMessagesKeepTheirNumbers_data() {
+        QTest::addColumn<int>("store");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("row"); // number, name, time, state
+        QTest::addColumn<QString>("sentTo");
+        QTest::newRow("short code, replied")
+            << int(CShortMsg::MeStore) << "inbox"
+            << QStringList{"22550", "", "26-11-29 12:00:00", "read"} << "05812255F0";
+        QTest::newRow("SIM draft, sent")
+            << int(CShortMsg::SimStore) << "draftbox"
+            << QStringList{"+491625550123", "Jürgen Müller", "", "unsent"} << "0C91946152551032";
+        QTest::newRow("SIM sent") << int(CShortMsg::SimStore) << "outbox"
+                                  << QStringList{"+491711234567", "Anna Berger", "", "send"} << "";
+    }
+    void cardMessagesKeepTheirNumbers() {
+        QFETCH(int, store);
+        QFETCH(QString, box);
+        QFETCH(QStringList, row);
+        QFETCH(QString, sentTo);
+        for (auto [id, name, number] : {std::tuple{1, "Jürgen Müller", "+491625550123"},
+                                        std::tuple{2, "Anna Berger", "+491711234567"}}) {
+            QString coded;
+            coding(coded, QString::fromUtf8(name), true);
+            IOData::pcContactMap.insert(id, Contact(false, id, coded, number));
+        }
+        page->carddispose(true);
+        page->getSimAllSmsItem(store == CShortMsg::SimStore ? 1 : 0, 4);
+        page->saveLocalGroup->button(store)->click();
+        box == "inbox"    ? page->InboxClicked()
+        : box == "outbox" ? page->OutboxClicked()
+                          : page->DraftboxClicked();
+        const int at = shownRows(CShortMsg::NumberColumn).indexOf(row.first());
+        QVERIFY(at >= 0);
+        QCOMPARE((QStringList{
+                     shownRows(CShortMsg::NumberColumn)[at], shownRows(CShortMsg::NameColumn)[at],
+                     shownRows(CShortMsg::TimeColumn)[at], shownRows(CShortMsg::StateColumn)[at]}),
+                 row);
+        selectRows({at});
+        page->ReadClicked();
+        if (box == "inbox")
+            page->readingReplyClick();
+        if (sentTo.isEmpty()) {
+            QCOMPARE(page->readTimeLabel->text(), QString("not stored with the message"));
+            return;
+        }
+        if (page->msgContentTextEdit->toPlainText().isEmpty())
+            page->msgContentTextEdit->setPlainText("ok");
+        page->send();
+        QCOMPARE(sim->sentPdus().size(), 1);
+        QVERIFY2(sim->sentPdus().first().contains("1100" + sentTo),
+                 qPrintable(sim->sentPdus().first()));
+    }
+
+    // Typed text is not thrown away unasked: leaving the new message saves
+    // it as a draft when the user says so.
+    void asksBeforeDroppingTypedText_data() {
+        QTest::addColumn<QString>("leaveBy");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("drafts");
+        QTest::newRow("cancel") << "cancel"
+                                << "typed" << 1;
+        QTest::newRow("inbox") << "inbox"
+                               << "typed" << 1;
+        QTest::newRow("another new message") << "new"
+                                             << "typed" << 1;
+        QTest::newRow("nothing typed") << "cancel"
+                                       << "" << 0;
+    }
+    void asksBeforeDroppingTypedText() {
+        QFETCH(QString, leaveBy);
+        QFETCH(QString, text);
+        QFETCH(int, drafts);
+        page->sendMsgFromPhBook("111");
+        page->msgContentTextEdit->setPlainText(text);
+        leaveBy == "cancel"  ? page->clickedCancel()
+        : leaveBy == "inbox" ? page->InboxClicked()
+                             : page->NewmsgClicked();
+        QCOMPARE(boxes->texts, drafts ? QStringList{"Save as draft?"} : QStringList());
+        SmsList stored;
+        SmsData().getPcAllSmsItem(stored, "draftbox");
+        QCOMPARE(int(stored.size()), drafts);
     }
 
     void draftsAreSavedAndEdited() {

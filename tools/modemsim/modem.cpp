@@ -1092,7 +1092,9 @@ Reply Modem::cpbw(char kind, const Params& p) {
         return Reply::cme(cme::DialStringTooLong);
     if (p.size() > 3 && !decodeName(p[3], c.name))
         return Reply::cme(cme::InvalidCharacters);
-    if (static_cast<int>(c.name.size()) > s.nameLength)
+    // The SIM keeps the name in an alpha field of nameLength octets.
+    const std::string alpha = pdu::alphaTag(c.name);
+    if (static_cast<int>(alpha.size()) > s.nameLength)
         return Reply::cme(cme::TextTooLong);
     if (!index) {
         for (int i = 1; i <= s.phonebookSize && !index; ++i)
@@ -1104,7 +1106,7 @@ Reply Modem::cpbw(char kind, const Params& p) {
     s.contacts[index] = c;
     if (onEvent)
         onEvent("contact-written index=" + std::to_string(index) + " number=" + c.number +
-                " name=" + text::quote(text::utf16ToUtf8(c.name)));
+                " name=" + text::quote(text::utf16ToUtf8(c.name)) + " alpha=" + text::toHex(alpha));
     return Reply::ok();
 }
 

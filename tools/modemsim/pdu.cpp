@@ -2,6 +2,7 @@
 
 #include "text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -374,6 +375,45 @@ std::string toGsm(const std::u16string& s) {
             out += static_cast<char>(b);
     }
     return out;
+}
+
+std::string alphaTag(const std::u16string& name) {
+    std::vector<uint8_t> septets;
+    if (toSeptets(name, septets))
+        return std::string(septets.begin(), septets.end());
+    std::string best = "\x80";
+    for (char16_t c : name) {
+        best += static_cast<char>(c >> 8);
+        best += static_cast<char>(c & 0xFF);
+    }
+    // Characters without a single septet must lie within 128 of a base.
+    const auto septetOf = [](char16_t c) {
+        std::vector<uint8_t> one;
+        return toSeptets(std::u16string(1, c), one) && one.size() == 1 ? one[0] : -1;
+    };
+    char16_t low = 0xFFFF, high = 0;
+    for (char16_t c : name) {
+        if (septetOf(c) < 0) {
+            low = std::min(low, c);
+            high = std::max(high, c);
+        }
+    }
+    if (high - low >= 0x80 || name.size() > 0xFF)
+        return best;
+    const auto form = [&](std::string head, char16_t base) {
+        for (char16_t c : name) {
+            const int septet = septetOf(c);
+            head += static_cast<char>(septet >= 0 ? septet : 0x80 | (c - base));
+        }
+        return head;
+    };
+    const auto count = static_cast<char>(name.size());
+    std::string shorter =
+        form({'\x82', count, static_cast<char>(low >> 8), static_cast<char>(low & 0xFF)}, low);
+    const char16_t halfPage = low & 0x7F80;
+    if (high < 0x8000 && high - halfPage < 0x80)
+        shorter = form({'\x81', count, static_cast<char>(halfPage >> 7)}, halfPage);
+    return shorter.size() < best.size() ? shorter : best;
 }
 
 std::u16string fromGsm(const std::string& bytes) {

@@ -47,6 +47,16 @@ namespace pdu {
 // characters as Esc + code). Characters outside the alphabet become "?".
 std::string toGsm(const std::u16string& s);
 std::u16string fromGsm(const std::string& bytes);
+
+// The alpha field a SIM phonebook entry keeps `name` in (3GPP TS 31.102
+// annex A, as 3GPP TS 51.011 annex B before it): the default alphabet, one
+// octet per septet (bit 8 clear; an extension character as Esc and its code),
+// when it holds every character; else the shortest UCS2 form: 0x80 and two
+// octets per character; 0x81, the count, a base of bits 15-7 and one octet
+// per character; or 0x82, the count, a 16-bit base and one octet per
+// character. In the last two a character of the default alphabet is its
+// septet, any other its offset from the base with bit 8 set.
+std::string alphaTag(const std::u16string& name);
 } // namespace pdu
 
 namespace pdu {
