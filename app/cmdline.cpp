@@ -1,7 +1,5 @@
 #include "app/cmdline.h"
 
-FixedPorts fixedPorts;
-
 namespace {
 
 // Accepts "--name value" and "--name=value"; returns false when the value is missing.

@@ -29,4 +29,6 @@ struct FixedPorts {
     QString atPort;
     QString modemPort;
 };
-extern FixedPorts fixedPorts;
+inline FixedPorts fixedPortsOf(const CommandLine& cmd) {
+    return {cmd.atPort, cmd.modemPort.isEmpty() ? cmd.atPort : cmd.modemPort};
+}

@@ -17,9 +17,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
-    return runStartup(app, parseCommandLine(app.arguments().mid(1)), [](QSplashScreen* splash) {
-        auto* window =
-            new WTMainWindow(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
+    const CommandLine cmd = parseCommandLine(app.arguments().mid(1));
+    return runStartup(app, cmd, [&cmd](QSplashScreen* splash) {
+        auto* window = new WTMainWindow(nullptr, "wtmainwindowbase",
+                                        Qt::Window | Qt::FramelessWindowHint, fixedPortsOf(cmd));
         window->hide();
         window->wait2secsToShow(splash);
         return window;

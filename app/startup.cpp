@@ -79,7 +79,6 @@ int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactor
                      qPrintable(layout.base), qPrintable(dataError));
     readConfig(comcfg);
     SystemPaths::setRoot(cmd.root);
-    fixedPorts = {cmd.atPort, cmd.modemPort.isEmpty() ? cmd.atPort : cmd.modemPort};
 
     installTranslations(app, basePath + "/Data");
 

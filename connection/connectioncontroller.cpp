@@ -62,8 +62,8 @@ void ConnectionController::isConnectButton_clicked() {
 // Disconnecting holds the modem still; an AT command that is under way
 // finishes first.
 void ConnectionController::disconnectWhenFree() {
-    if (receive_flag || (link_ && link_->atLocked())) {
-        qDebug("can't close wvdial, receive_flag=%d", int(receive_flag));
+    if (link_ && link_->isSuspended()) {
+        qDebug("the dialer is being stopped already");
         busyTimer_->start(timing_.busyRetryMs);
         return;
     }
@@ -78,7 +78,7 @@ void ConnectionController::connectNow() {
         return;
     }
     QString error;
-    if (!files_.readDeafaultConfigData(theModemSerialPortName, &error)) {
+    if (!files_.readDeafaultConfigData(link_ ? link_->modemPortName() : QString(), &error)) {
         qWarning() << "dialer files:" << error;
         failBeforeDialling(tr("Read default wvdial config data failed!"), true);
         return;
@@ -196,9 +196,9 @@ void ConnectionController::slotKillWvdial() {
     state_ = State::Disconnecting;
     dataDisplayEnd();
     view_.setCaptionVisible(true);
-    receive_flag = true;
+    // The card is left alone while the dialer goes.
     if (link_)
-        link_->atLock();
+        link_->suspend();
     connecting = 1;
     killWvdialConut = 0;
     forceKilled_ = false;
@@ -240,9 +240,8 @@ void ConnectionController::finishDisconnect() {
     view_.setConnectButtonText(tr("Connect"));
     dataState(0);
     showUsage();
-    receive_flag = false;
     if (link_)
-        link_->atUnlock();
+        link_->resume();
     if (!restored)
         view_.message(ConnectionView::Box::Information, tr("Recover wvdial config data failed!"));
     if (pendingMessage_) {

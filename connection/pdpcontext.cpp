@@ -41,20 +41,17 @@ bool readPdpContext(const QString& profileName, PdpContext* context, QString* er
     return true;
 }
 
-bool applyPdpContext(SerialThread& link, const QString& profileName, int* result, QString* error) {
+bool applyPdpContext(SerialThread& link, QObject* caller, const QString& profileName,
+                     QString* error) {
     PdpContext context;
     if (!readPdpContext(profileName, &context, error))
         return false;
-    const QByteArray type = context.pdpType.toLatin1();
-    const QByteArray apn = context.apn.toLatin1();
-    const QByteArray address = context.pdpAddress.toLatin1();
-    qDebug("WTM::PDP:____ apn = %s,ipPDP = %s, PDPAddr = %s ____", apn.constData(),
-           type.constData(), address.constData());
-    const int answer =
-        link.setConnectPara(context.pdpType.isNull() ? nullptr : type.constData(),
-                            context.apn.isNull() ? nullptr : apn.constData(), address.constData());
-    qDebug("WTM::PDP:____ re = %d ____", answer);
-    if (result)
-        *result = answer;
+    qDebug("WTM::PDP:____ apn = %s,ipPDP = %s, PDPAddr = %s ____", qPrintable(context.apn),
+           qPrintable(context.pdpType), qPrintable(context.pdpAddress));
+    // A record without a type or an APN gives the modem nothing to set.
+    if (context.pdpType.isNull() || context.apn.isNull())
+        return true;
+    link.setConnectPara(caller, context.pdpType, context.apn, context.pdpAddress,
+                        [](bool set) { qDebug("WTM::PDP:____ re = %d ____", int(set)); });
     return true;
 }

@@ -15,10 +15,11 @@ struct PdpContext {
 // with `error` set, when the file can't be read.
 bool readPdpContext(const QString& profileName, PdpContext* context, QString* error = nullptr);
 
+class QObject;
 class SerialThread;
 
-// Gives the modem the context of `profileName` (context 1). The modem's
-// answer (1 done, 0 refused, -1 no answer) is returned but does not stop a
-// connection; false, with `error` set, when the record can't be read.
-bool applyPdpContext(SerialThread& link, const QString& profileName, int* result,
+// Queues the context of `profileName` (context 1) for the modem, ahead of
+// the status checks. The modem's answer is only logged: it doesn't stop a
+// connection. False, with `error` set, when the record can't be read.
+bool applyPdpContext(SerialThread& link, QObject* caller, const QString& profileName,
                      QString* error = nullptr);

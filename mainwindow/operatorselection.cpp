@@ -1,10 +1,9 @@
 #include "mainwindow/operatorselection.h"
 
 #include "modem/serialthread.h"
-#include "settings/networkchoice.h"
-#include "settings/settingsfiles.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <QtDebug>
 
 namespace {
@@ -14,15 +13,6 @@ constexpr int SearchModePreference = 1;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("ManualSelect", text);
-}
-
-void storeModeChoice(int modemMode) {
-    const int choice = modeChoiceOf(modemMode);
-    if (choice < 0)
-        return;
-    NetworkSettings settings = readNetworkSettings();
-    settings.modePerferred = choice;
-    writeNetworkSettings(settings);
 }
 
 } // namespace
@@ -62,35 +52,33 @@ QString technologyText(int act) {
     }
 }
 
-OperatorSelection::OperatorSelection(SerialThread& link) : link_(link) {}
+OperatorSelection::OperatorSelection(SerialThread& link, QObject* parent)
+    : QObject(parent), link_(link) {}
 
-QList<OperatorEntry> OperatorSelection::search() {
-    const int mode = link_.getNetworkSelectionMode();
-    if (!remembered_) {
-        savedMode_ = mode;
-        remembered_ = true;
-    }
-    if (mode != SearchModePreference && link_.setNetworkSelectionMode(SearchModePreference) == 1)
-        storeModeChoice(SearchModePreference);
-    qDebug("enter refresh...");
-    QByteArray reply(AT_REPLY_SIZE, '\0');
-    const int result = link_.getNetworkList(reply.data(), static_cast<int>(reply.size()));
-    qDebug("manual search = %d", result);
-    if (result != 1)
-        return {};
-    return parseOperatorList(reply.constData());
+void OperatorSelection::search(std::function<void(QList<OperatorEntry>)> done) {
+    link_.getNetworkSelectionMode(this, [this, done](int mode) {
+        const bool borrowed = mode != SearchModePreference && mode > 0;
+        if (borrowed)
+            link_.setNetworkSelectionMode(this, SearchModePreference, nullptr);
+        qDebug("enter refresh...");
+        link_.getNetworkList(
+            this, [this, done, borrowed, mode](std::optional<QList<OperatorEntry>> operators) {
+                qDebug("manual search: %s", operators ? "a list" : "no list");
+                if (borrowed)
+                    link_.setNetworkSelectionMode(this, mode, nullptr);
+                done(operators.value_or(QList<OperatorEntry>()));
+            });
+    });
 }
 
-OperatorSelection::Result OperatorSelection::select(const OperatorEntry& entry) {
+void OperatorSelection::select(const OperatorEntry& entry, std::function<void(Result)> done) {
     qDebug("enter selectNetworkMode...");
-    if (entry.stat == 3)
-        return Result::Forbidden;
-    const QByteArray oper = "\"" + entry.numeric.toLatin1() + "\"";
-    const QByteArray act = entry.act >= 0 ? QByteArray::number(entry.act) : QByteArray();
-    qDebug("oper = %s, act = %s", oper.constData(), act.constData());
-    if (link_.setManualNetworkMode("1", "2", oper.constData(), act.constData()) == 1)
-        return Result::Registered;
-    if (link_.setNetworkSelectionMode(savedMode_) == 1)
-        storeModeChoice(savedMode_);
-    return Result::Refused;
+    if (entry.stat == 3) {
+        QTimer::singleShot(0, this, [done] { done(Result::Forbidden); });
+        return;
+    }
+    qDebug("oper = %s, act = %d", qPrintable(entry.numeric), entry.act);
+    link_.setManualNetworkMode(this, entry.numeric, entry.act, [done](bool registered) {
+        done(registered ? Result::Registered : Result::Refused);
+    });
 }

@@ -2,14 +2,15 @@
 
 // Choosing the mobile network by hand: the search for the operators the
 // modem sees ("AT+COPS=?"), and registration on one of them in numeric form
-// with its access technology. A search needs the modem's mode preference
-// "UMTS preferred"; the preference the modem had before the first search is
-// remembered and given back to it when a registration fails.
+// with its access technology.
 
 #include "modem/protocol/replies.h"
 
 #include <QList>
+#include <QObject>
+
 #include <QString>
+#include <functional>
 
 class SerialThread;
 
@@ -22,24 +23,23 @@ QString operatorName(const OperatorEntry& entry);
 // forms (2, 4, 5, 6), "4G" for E-UTRAN (7); "" for anything else.
 QString technologyText(int act);
 
-class OperatorSelection {
+class OperatorSelection : public QObject {
+    Q_OBJECT
 public:
-    explicit OperatorSelection(SerialThread& link);
+    explicit OperatorSelection(SerialThread& link, QObject* parent = nullptr);
 
-    // Sets "UMTS preferred" (stored as the first mode choice) unless the
-    // modem has it, then lists the operators. Empty when the modem gave no
-    // list (error, time-out, no modem). The first search remembers the
-    // preference it found, to give back after a failed registration.
-    QList<OperatorEntry> search();
+    // Lists the operators the card sees; empty when it gave no list (error,
+    // time-out, no card). A search needs the mode preference "UMTS
+    // preferred": the card gets it for the search when it has another, and
+    // the user's own preference back when the search ends, whatever its
+    // outcome.
+    void search(std::function<void(QList<OperatorEntry>)> done);
 
     enum class Result { Registered, Refused, Forbidden };
     // Registers on `entry` ("AT+COPS=1,2,<numeric>[,<act>]"); a forbidden
-    // operator is not tried. A refusal gives the remembered preference back
-    // to the modem and the settings file.
-    Result select(const OperatorEntry& entry);
+    // operator is not tried.
+    void select(const OperatorEntry& entry, std::function<void(Result)> done);
 
 private:
     SerialThread& link_;
-    int savedMode_ = -1;
-    bool remembered_ = false;
 };

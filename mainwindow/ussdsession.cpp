@@ -10,10 +10,6 @@ namespace {
 
 // Networks answer within seconds; some menus take up to half a minute.
 constexpr int kAnswerTimeoutMs = 60000;
-// While the link is busy with another command, the send is tried again
-// this often, for up to 3 s.
-constexpr int kBusyRetryMs = 100;
-constexpr int kBusyRetries = 30;
 
 } // namespace
 
@@ -26,8 +22,9 @@ UssdSession::UssdSession(SerialThread* link, QObject* parent) : QObject(parent),
 }
 
 UssdSession::~UssdSession() {
-    if (state_ != State::Idle && link_ && link_->hasPort() && !link_->busy())
-        link_->cancelUssd();
+    // The card is told the session ends; nobody waits for its answer.
+    if (state_ != State::Idle && link_ && link_->hasPort())
+        link_->cancelUssd(link_.data(), nullptr);
 }
 
 bool UssdSession::send(const QString& text) {
@@ -40,49 +37,51 @@ bool UssdSession::send(const QString& text) {
         emit failed(tr("The network hasn't answered yet."));
         return false;
     }
-    pending_ = text;
-    busyRetriesLeft_ = kBusyRetries;
+    if (!link_ || !link_->hasPort())
+        return giveUp(tr("No card is connected."));
     // The state changes first: the answer may come before the modem's OK.
     setState(State::Waiting);
     timeout_.start();
-    return transmit();
-}
-
-bool UssdSession::transmit() {
-    if (state_ != State::Waiting || pending_.isEmpty())
-        return false; // cancelled while it waited for the link
-    if (!link_ || !link_->hasPort())
-        return giveUp(tr("No card is connected."));
-    // The status checks hold the link for moments at a time: wait for it.
-    if (link_->busy()) {
-        if (busyRetriesLeft_-- <= 0)
-            return giveUp(tr("The card is busy. Try again in a moment."));
-        QTimer::singleShot(kBusyRetryMs, this, &UssdSession::transmit);
-        return true;
-    }
+    const int attempt = ++attempt_;
     // The answer comes in the modem's character set; the program chooses it
     // once, so that the answer can be read whatever alphabet it is in.
-    if (!charsetChosen_) {
-        ucs2_ = link_->setChset("UCS2") == 1;
-        charsetChosen_ = true;
-        // That command let events run: the user may have cancelled meanwhile.
-        if (state_ != State::Waiting)
-            return false;
+    if (charsetChosen_) {
+        transmit(text, attempt);
+    } else {
+        link_->setChset(this, "UCS2", [this, text, attempt](bool ucs2) {
+            charsetChosen_ = true;
+            ucs2_ = ucs2;
+            transmit(text, attempt);
+        });
     }
-    const QString text = std::exchange(pending_, QString());
-    QString refusal;
-    const int sent = link_ ? link_->sendUssd(encodeUssdString(text, ucs2_), &refusal) : -1;
-    if (sent == 1 || state_ != State::Waiting)
-        return true;
-    if (sent == 0)
-        return giveUp(refusal.isEmpty() ? tr("The card refused the service code.")
-                                        : tr("The card refused the service code: %1").arg(refusal));
-    return giveUp(tr("The card didn't answer."));
+    return true;
+}
+
+void UssdSession::transmit(const QString& text, int attempt) {
+    // Cancelled (or sent anew) while the character set was chosen: not sent.
+    if (attempt != attempt_ || state_ != State::Waiting || !link_)
+        return;
+    link_->sendUssd(this, encodeUssdString(text, ucs2_), [this, attempt](const UssdSent& sent) {
+        if (attempt != attempt_ || state_ != State::Waiting)
+            return;
+        switch (sent.outcome) {
+        case UssdSent::Outcome::Accepted:
+            return;
+        case UssdSent::Outcome::Refused:
+            giveUp(sent.refusal.isEmpty()
+                       ? tr("The card refused the service code.")
+                       : tr("The card refused the service code: %1").arg(sent.refusal));
+            return;
+        case UssdSent::Outcome::NoAnswer:
+            giveUp(tr("The card didn't answer."));
+            return;
+        }
+    });
 }
 
 bool UssdSession::giveUp(const QString& message) {
     timeout_.stop();
-    pending_.clear();
+    ++attempt_;
     setState(State::Idle);
     emit failed(message);
     return false;
@@ -92,10 +91,10 @@ void UssdSession::cancel() {
     if (state_ == State::Idle)
         return;
     timeout_.stop();
-    pending_.clear();
+    ++attempt_;
     setState(State::Idle);
     if (link_ && link_->hasPort())
-        link_->cancelUssd();
+        link_->cancelUssd(this, nullptr);
 }
 
 void UssdSession::takeNotice(const UssdNotice& notice) {

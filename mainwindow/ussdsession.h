@@ -44,8 +44,9 @@ signals:
     void stateChanged(UssdSession::State state);
 
 private:
-    // Sends the pending text once the link is free; false when it failed.
-    bool transmit();
+    // Sends `text` once the character set is chosen, unless attempt
+    // `attempt` was cancelled meanwhile.
+    void transmit(const QString& text, int attempt);
     // Ends the attempt with `message`; false.
     bool giveUp(const QString& message);
     void takeNotice(const UssdNotice& notice);
@@ -55,8 +56,7 @@ private:
     QPointer<SerialThread> link_;
     State state_ = State::Idle;
     QTimer timeout_;
-    QString pending_; // the text to send once the link is free
-    int busyRetriesLeft_ = 0;
+    int attempt_ = 0; // numbers the sends; a cancel ends the one under way
     bool charsetChosen_ = false;
     bool ucs2_ = false;
 };

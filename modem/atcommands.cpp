@@ -1,174 +1,259 @@
 // Identity, status, SIM and network commands of the modem link.
 
-#include "modem/commandutil.h"
 #include "modem/modemlog.h"
 #include "modem/protocol/replies.h"
 #include "modem/serialthread.h"
 
-int SerialThread::getIMEI(char* out, int outSize) {
-    const QByteArray reply = query(AtCmd::Imei);
-    // An error reply carries no serial number.
-    if (finalResult(reply.constData()) != FinalResult::Ok)
-        return -1;
-    copyOut(reply.constData(), out, outSize);
-    return 1;
+namespace {
+
+AtLine quotedArgument(AtCmd id, const QString& value) {
+    return std::move(AtLine(atCommand(id)).quoted(value.toLatin1().constData()).text("\""));
 }
 
-int SerialThread::getGMR(char* out, int outSize) {
-    QByteArray reply = query(AtCmd::Firmware);
-    if (finalResult(reply) == FinalResult::None)
-        return -1;
-    const int value = atCommand(AtCmd::Firmware).map(Parse_At_Res(reply.data()));
-    if (value == 1)
-        copyOut(reply.constData(), out, outSize);
-    return value;
+} // namespace
+
+void SerialThread::getIMEI(const AtCaller& caller, AtDone<AtAnswer<QString>> done) {
+    ask(
+        caller, AtCmd::Imei, AtLine(atCommand(AtCmd::Imei)),
+        [](const AtReply& reply) {
+            AtAnswer<QString> answer{std::nullopt, reply.result};
+            if (reply.ok())
+                answer.value = parseImei(reply.text);
+            return answer;
+        },
+        std::move(done));
 }
 
-int SerialThread::getISDN(char* out, int outSize) {
-    const QByteArray reply = query(AtCmd::OwnNumber);
-    // Any error line ("SIM busy", "SIM not inserted", ...) is a failure.
-    if (finalResult(reply.constData()) != FinalResult::Ok)
-        return -1;
-    copyOut(reply.constData(), out, outSize);
-    return 1;
+void SerialThread::getGMR(const AtCaller& caller, AtDone<std::optional<QString>> done) {
+    ask(
+        caller, AtCmd::Firmware, AtLine(atCommand(AtCmd::Firmware)),
+        [](const AtReply& reply) { return reply.ok() ? parseFirmware(reply.text) : std::nullopt; },
+        std::move(done));
 }
 
-int SerialThread::getCIMI() {
-    return command(AtCmd::Imsi);
+void SerialThread::getISDN(const AtCaller& caller, AtDone<std::optional<QString>> done) {
+    ask(
+        caller, AtCmd::OwnNumber, AtLine(atCommand(AtCmd::OwnNumber)),
+        [](const AtReply& reply) -> std::optional<QString> {
+            // Any error line ("SIM busy", "SIM not inserted", ...) gives none.
+            if (!reply.ok())
+                return std::nullopt;
+            for (const OwnNumber& own : parseOwnNumbers(reply.text)) {
+                if (std::any_of(own.number.begin(), own.number.end(),
+                                [](QChar c) { return c.isDigit(); }))
+                    return own.number;
+            }
+            return std::nullopt;
+        },
+        std::move(done));
 }
 
-int SerialThread::getSignalQuality() {
-    return command(AtCmd::SignalQuality);
+void SerialThread::getCIMI(const AtCaller& caller, AtDone<std::optional<QString>> done) {
+    ask(
+        caller, AtCmd::Imsi, AtLine(atCommand(AtCmd::Imsi)),
+        [](const AtReply& reply) {
+            return reply.ok() ? parseIdentity(reply.text, "AT+CIMI") : std::nullopt;
+        },
+        std::move(done));
 }
 
-QString SerialThread::get_YPAS_Res_Str() {
-    return textQuery(AtCmd::ServiceStatus);
+void SerialThread::getSignalQuality(const AtCaller& caller, AtDone<int> done) {
+    ask(
+        caller, AtCmd::SignalQuality, AtLine(atCommand(AtCmd::SignalQuality)),
+        [](const AtReply& reply) { return reply.answered() ? signalBarsOf(reply.text) : -1; },
+        std::move(done));
 }
 
-QString SerialThread::get_YDON_Res_Str() {
-    return textQuery(AtCmd::OperatorName);
+void SerialThread::getServiceStatus(const AtCaller& caller,
+                                    AtDone<std::optional<ServiceStatus>> done) {
+    ask(
+        caller, AtCmd::ServiceStatus, AtLine(atCommand(AtCmd::ServiceStatus)),
+        [](const AtReply& reply) { return parseServiceStatus(reply.text); }, std::move(done));
 }
 
-int SerialThread::getUSIM() {
-    usimType = static_cast<signed char>(command(AtCmd::SimType));
-    return usimType;
+void SerialThread::getOperatorName(const AtCaller& caller, AtDone<std::optional<QString>> done) {
+    ask(
+        caller, AtCmd::OperatorName, AtLine(atCommand(AtCmd::OperatorName)),
+        [](const AtReply& reply) { return parseOperatorName(reply.text); }, std::move(done));
 }
 
-void SerialThread::isNewPlatform() {
-    QByteArray reply = query(AtCmd::ProbeExtendedRead);
-    if (finalResult(reply) == FinalResult::None)
-        return;
-    if (finalResult(reply.constData()) == FinalResult::NotSupported) {
-        newPlatform = true;
-        return;
-    }
-    reply = query(AtCmd::ProbeExtendedWrite);
-    if (finalResult(reply) == FinalResult::None)
-        return;
-    newPlatform = finalResult(reply.constData()) == FinalResult::Ok;
+void SerialThread::getUSIM(const AtCaller& caller, AtDone<SimType> done) {
+    ask(
+        caller, AtCmd::SimType, AtLine(atCommand(AtCmd::SimType)),
+        [this](const AtReply& reply) {
+            usimType = reply.answered() ? simTypeOf(reply.text) : SimType::Unknown;
+            return usimType;
+        },
+        std::move(done));
 }
 
-int SerialThread::netCardStatus() {
-    return command(AtCmd::OperatingModeQuery);
+void SerialThread::isNewPlatform(const AtCaller& caller, AtDone<bool> done) {
+    // The newer generation refuses the extended read ("not support"), or
+    // takes the extended write.
+    send(caller, AtCmd::ProbeExtendedRead, [this, caller, done](const AtReply& read) {
+        const auto decide = [this, done](bool newer) {
+            newPlatform = newer;
+            if (done)
+                done(newer);
+        };
+        if (!read.answered())
+            return decide(newPlatform);
+        if (read.result == FinalResult::NotSupported)
+            return decide(true);
+        send(caller, AtCmd::ProbeExtendedWrite, [this, decide](const AtReply& write) {
+            decide(write.answered() ? write.ok() : newPlatform);
+        });
+    });
 }
 
-bool SerialThread::netCardPowOn(bool on) {
-    return command(AtCmd::SetOperatingMode,
-                   AtLine(atCommand(AtCmd::SetOperatingMode)).number(on ? 5 : 6)) == 1;
+void SerialThread::netCardStatus(const AtCaller& caller, AtDone<OperatingMode> done) {
+    ask(
+        caller, AtCmd::OperatingModeQuery, AtLine(atCommand(AtCmd::OperatingModeQuery)),
+        [](const AtReply& reply) {
+            return reply.answered() ? operatingModeOf(reply.text) : OperatingMode::Unknown;
+        },
+        std::move(done));
 }
 
-bool SerialThread::stopScrollScreen() {
-    return command(AtCmd::StopScroll) == 1;
+void SerialThread::netCardPowOn(const AtCaller& caller, bool on, AtDone<bool> done) {
+    ask(
+        caller, AtCmd::SetOperatingMode,
+        AtLine(atCommand(AtCmd::SetOperatingMode)).number(on ? 5 : 6),
+        [](const AtReply& reply) { return reply.ok(); }, std::move(done));
 }
 
-int SerialThread::connectDeviceNeedInputPIN() {
-    return command(AtCmd::SimState);
+void SerialThread::stopScrollScreen(const AtCaller& caller, AtDone<bool> done) {
+    // The bare command is answered with ERROR: that is its success.
+    ask(
+        caller, AtCmd::StopScroll, AtLine(atCommand(AtCmd::StopScroll)),
+        [](const AtReply& reply) { return reply.result == FinalResult::Error; }, std::move(done));
 }
 
-int SerialThread::inputPIN(const char* pin) {
-    return command(AtCmd::EnterPin, AtLine(atCommand(AtCmd::EnterPin)).quoted(pin).text("\""));
+void SerialThread::connectDeviceNeedInputPIN(const AtCaller& caller, AtDone<SimState> done) {
+    ask(
+        caller, AtCmd::SimState, AtLine(atCommand(AtCmd::SimState)),
+        [](const AtReply& reply) { return simStateOf(reply.text); }, std::move(done));
 }
 
-int SerialThread::inputPUK(const char* puk, const char* newPin) {
-    return command(
-        AtCmd::EnterPuk,
-        AtLine(atCommand(AtCmd::EnterPuk)).quoted(puk).text("\",\"").quoted(newPin).text("\""));
+void SerialThread::inputPIN(const AtCaller& caller, const QString& pin, AtDone<PinEntry> done) {
+    ask(
+        caller, AtCmd::EnterPin, quotedArgument(AtCmd::EnterPin, pin),
+        [](const AtReply& reply) { return pinEntryOf(reply.text); }, std::move(done));
 }
 
-int SerialThread::PINSetStatus() {
-    return command(AtCmd::PinLockState);
+void SerialThread::inputPUK(const AtCaller& caller, const QString& puk, const QString& newPin,
+                            AtDone<PinEntry> done) {
+    AtLine line(atCommand(AtCmd::EnterPuk));
+    line.quoted(puk.toLatin1().constData())
+        .text("\",\"")
+        .quoted(newPin.toLatin1().constData())
+        .text("\"");
+    ask(
+        caller, AtCmd::EnterPuk, line, [](const AtReply& reply) { return pinEntryOf(reply.text); },
+        std::move(done));
 }
 
-bool SerialThread::lockPIN(const char* pin) {
-    return command(AtCmd::LockPin, AtLine(atCommand(AtCmd::LockPin)).quoted(pin).text("\"")) == 1;
+void SerialThread::PINSetStatus(const AtCaller& caller, AtDone<std::optional<bool>> done) {
+    ask(
+        caller, AtCmd::PinLockState, AtLine(atCommand(AtCmd::PinLockState)),
+        [](const AtReply& reply) -> std::optional<bool> {
+            const std::optional<int> lock = parseFacilityLock(reply.text);
+            if (!lock)
+                return std::nullopt;
+            return *lock == 1;
+        },
+        std::move(done));
 }
 
-bool SerialThread::unLockPIN(const char* pin) {
-    return command(AtCmd::UnlockPin, AtLine(atCommand(AtCmd::UnlockPin)).quoted(pin).text("\"")) ==
-           1;
+void SerialThread::setPinLock(const AtCaller& caller, bool on, const QString& pin,
+                              AtDone<bool> done) {
+    const AtCmd id = on ? AtCmd::LockPin : AtCmd::UnlockPin;
+    ask(
+        caller, id, quotedArgument(id, pin),
+        [](const AtReply& reply) { return repliedOk(reply.text); }, std::move(done));
 }
 
-int SerialThread::changePWD(const char* oldPin, const char* newPin) {
-    return command(
-        AtCmd::ChangePin,
-        AtLine(atCommand(AtCmd::ChangePin)).quoted(oldPin).text("\",\"").quoted(newPin).text("\""));
+void SerialThread::changePWD(const AtCaller& caller, const QString& oldPin, const QString& newPin,
+                             AtDone<PinChange> done) {
+    AtLine line(atCommand(AtCmd::ChangePin));
+    line.quoted(oldPin.toLatin1().constData())
+        .text("\",\"")
+        .quoted(newPin.toLatin1().constData())
+        .text("\"");
+    ask(
+        caller, AtCmd::ChangePin, line,
+        [](const AtReply& reply) { return pinChangeOf(reply.text); }, std::move(done));
 }
 
-int SerialThread::getNetworkList(char* out, int outSize) {
-    QByteArray reply = query(AtCmd::OperatorList);
-    if (finalResult(reply) == FinalResult::None)
-        return -1;
-    const int value = atCommand(AtCmd::OperatorList).map(Parse_At_Res(reply.data()));
-    if (value == 1)
-        copyOut(reply.constData(), out, outSize);
-    return value;
+void SerialThread::getNetworkList(const AtCaller& caller,
+                                  AtDone<std::optional<QList<OperatorEntry>>> done) {
+    ask(
+        caller, AtCmd::OperatorList, AtLine(atCommand(AtCmd::OperatorList)),
+        [](const AtReply& reply) -> std::optional<QList<OperatorEntry>> {
+            if (!reply.ok())
+                return std::nullopt;
+            return parseOperatorList(reply.text);
+        },
+        std::move(done));
 }
 
 // Without an access technology the line ends with the operator: modems
 // refuse an empty last argument.
-int SerialThread::setManualNetworkMode(const char* mode, const char* format, const char* oper,
-                                       const char* act) {
+void SerialThread::setManualNetworkMode(const AtCaller& caller, const QString& numeric, int act,
+                                        AtDone<bool> done) {
     AtLine line(atCommand(AtCmd::SelectOperator));
-    line.arg(mode).text(",").arg(format).text(",").arg(oper);
-    if (act != nullptr && *act != '\0')
-        line.text(",").arg(act);
-    return command(AtCmd::SelectOperator, line);
+    line.text("1,2,\"").quoted(numeric.toLatin1().constData()).text("\"");
+    if (act >= 0)
+        line.text(",").number(act);
+    ask(
+        caller, AtCmd::SelectOperator, line, [](const AtReply& reply) { return reply.ok(); },
+        std::move(done));
 }
 
-int SerialThread::getNetworkSelectionMode() {
-    const QByteArray reply = query(AtCmd::ModePreferenceQuery);
-    if (finalResult(reply) == FinalResult::None)
-        return -1;
-    const std::optional<std::array<int, 3>> value = parseModePreference(reply.constData());
-    for (size_t i = 0; value && i < kModePreferences.size(); ++i) {
-        if (*value == kModePreferences[i])
-            return static_cast<int>(i) + 1;
+void SerialThread::getNetworkSelectionMode(const AtCaller& caller, AtDone<int> done) {
+    ask(
+        caller, AtCmd::ModePreferenceQuery, AtLine(atCommand(AtCmd::ModePreferenceQuery)),
+        [](const AtReply& reply) {
+            if (!reply.answered())
+                return -1;
+            const std::optional<std::array<int, 3>> value = parseModePreference(reply.text);
+            for (size_t i = 0; value && i < kModePreferences.size(); ++i) {
+                if (*value == kModePreferences[i])
+                    return static_cast<int>(i) + 1;
+            }
+            return 0;
+        },
+        std::move(done));
+}
+
+void SerialThread::setNetworkSelectionMode(const AtCaller& caller, int mode, AtDone<bool> done) {
+    const bool known = mode >= 1 && mode <= static_cast<int>(kModePreferences.size());
+    AtLine line(atCommand(AtCmd::SetModePreference));
+    if (known) {
+        const std::array<int, 3>& value = kModePreferences[static_cast<size_t>(mode - 1)];
+        line.number(value[0]).text(",").number(value[1]).text(",").number(value[2]);
+    } else {
+        line.arg(nullptr); // refused: nothing is sent
     }
-    return 0;
+    ask(
+        caller, AtCmd::SetModePreference, line, [](const AtReply& reply) { return reply.ok(); },
+        std::move(done));
 }
 
-int SerialThread::setNetworkSelectionMode(int mode) {
-    if (mode < 1 || mode > static_cast<int>(kModePreferences.size()))
-        return -1;
-    const std::array<int, 3>& value = kModePreferences[static_cast<size_t>(mode - 1)];
-    return command(AtCmd::SetModePreference, AtLine(atCommand(AtCmd::SetModePreference))
-                                                 .number(value[0])
-                                                 .text(",")
-                                                 .number(value[1])
-                                                 .text(",")
-                                                 .number(value[2]));
-}
-
-int SerialThread::setConnectPara(const char* type, const char* apn, const char* addr) {
+void SerialThread::setConnectPara(const AtCaller& caller, const QString& type, const QString& apn,
+                                  const QString& address, AtDone<bool> done) {
     AtLine line(atCommand(AtCmd::PdpContext));
-    line.quoted(type).text("\",\"").quoted(apn);
-    if (addr != nullptr && *addr != '\0')
-        line.text("\",\"").quoted(addr);
+    line.quoted(type.toLatin1().constData()).text("\",\"").quoted(apn.toLatin1().constData());
+    if (!address.isEmpty())
+        line.text("\",\"").quoted(address.toLatin1().constData());
     line.text("\"");
-    return command(AtCmd::PdpContext, line);
+    ask(
+        caller, AtCmd::PdpContext, line, [](const AtReply& reply) { return reply.ok(); },
+        std::move(done));
 }
 
-int SerialThread::setChset(const char* charset) {
-    return command(AtCmd::CharacterSet,
-                   AtLine(atCommand(AtCmd::CharacterSet)).quoted(charset).text("\""));
+void SerialThread::setChset(const AtCaller& caller, const QString& charset, AtDone<bool> done) {
+    ask(
+        caller, AtCmd::CharacterSet, quotedArgument(AtCmd::CharacterSet, charset),
+        [](const AtReply& reply) { return reply.ok(); }, std::move(done));
 }

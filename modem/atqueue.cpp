@@ -92,7 +92,13 @@ int AtQueue::enqueue(const AtCaller& caller, const QByteArray& line, int budgetM
     const int id = request->id;
 
     auto at = pending_.end();
-    if (caller.priority == AtPriority::User) {
+    if (inCompletion_) {
+        // The next step of a flow goes ahead of everything queued: a flow's
+        // steps are never interleaved with other commands, so that what a
+        // step set on the card (the message storage, say) holds for the
+        // next.
+        at = pending_.begin() + std::min<std::ptrdiff_t>(continuations_++, std::ssize(pending_));
+    } else if (caller.priority == AtPriority::User) {
         // After the last action, ahead of the first poll.
         at = std::find_if(pending_.begin(), pending_.end(),
                           [](const auto& queued) { return queued->priority == AtPriority::Poll; });
@@ -136,14 +142,16 @@ void AtQueue::restart() {
 }
 
 void AtQueue::failAll() {
+    // Nothing is written meanwhile; what the completions queue ends too.
+    const bool wasFailing = std::exchange(failing_, true);
     if (current_)
         finish(FinalResult::None, {});
     while (!pending_.empty()) {
-        std::unique_ptr<Request> request = std::move(pending_.front());
+        current_ = std::move(pending_.front());
         pending_.pop_front();
-        if (request->done && !request->contextGone())
-            request->done(AtReply{});
+        finish(FinalResult::None, {});
     }
+    failing_ = wasFailing;
 }
 
 bool AtQueue::lateBytesPossible() const {
@@ -151,7 +159,7 @@ bool AtQueue::lateBytesPossible() const {
 }
 
 void AtQueue::dispatch() {
-    if (current_ || suspended_)
+    if (current_ || suspended_ || failing_)
         return;
     while (!pending_.empty() && pending_.front()->contextGone())
         pending_.pop_front();
@@ -271,8 +279,15 @@ void AtQueue::finish(FinalResult result, const QByteArray& finalLine) {
     if (!finalLine.isEmpty())
         reply.text += (request->lines.isEmpty() ? "" : "\r\n") + finalLine + "\r\n";
     qCDebug(lcModem, "reply: %s", reply.text.constData());
-    if (request->done && !request->contextGone())
+    if (request->done && !request->contextGone()) {
+        // A completion may run others inside it (a modal dialog's event
+        // loop): each counts its own continuations.
+        const bool outerIn = std::exchange(inCompletion_, true);
+        const int outerCount = std::exchange(continuations_, 0);
         request->done(reply);
+        inCompletion_ = outerIn;
+        continuations_ = outerCount;
+    }
     if (suspended_ && !current_)
         emit this->suspended();
     dispatch();

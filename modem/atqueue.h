@@ -13,6 +13,10 @@
 // echoing modem that doesn't begin its reply quickly is taken to be gone.
 // A message body is written only once the "> " prompt has come for the
 // command that expects it.
+//
+// A command queued from a completion is the next step of a flow: it goes
+// ahead of everything queued, so that the steps of a flow follow one another
+// on the wire without another command between them.
 
 #include "modem/protocol/replies.h"
 
@@ -28,7 +32,7 @@ class AtTransport;
 class QTimer;
 
 // A user's action goes ahead of every queued poll (but not ahead of other
-// actions, nor of the command on the wire).
+// actions, the next step of a flow, nor the command on the wire).
 enum class AtPriority { Poll, User };
 
 // Who asks: the completion doesn't run once `context` is gone (a closed
@@ -130,4 +134,8 @@ private:
     bool echoes_ = false;
     bool heard_ = false;    // the modem has sent something since the port opened
     bool timedOut_ = false; // the last command gave up: its reply may still come
+    // While a completion runs, what it queues goes to the front, in order.
+    bool inCompletion_ = false;
+    bool failing_ = false;
+    int continuations_ = 0;
 };

@@ -8,87 +8,82 @@ namespace {
 
 constexpr int kBlock = 20; // locations read per command
 
-// The modem reports "SIM busy" (error 14 of 3GPP TS 27.007 when it gives numbers).
+// The SIM answered "busy" (error 14 of 3GPP TS 27.007).
 bool simBusy(QByteArrayView reply) {
     const std::optional<ErrorReport> error = parseErrorReport(reply);
-    return error && error->kind == FinalResult::CmeError &&
-           (error->text == "SIM busy" || error->code == 14);
+    return error && error->kind == FinalResult::CmeError && errorCode(*error) == 14;
 }
 
 } // namespace
 
-int SerialThread::simCapacity() {
-    const QByteArray reply = query(AtCmd::PhonebookRange);
-    if (finalResult(reply) == FinalResult::None)
-        return -1;
-    if (simBusy(reply.constData()) || finalResult(reply.constData()) == FinalResult::Error)
-        return -1;
-    // The last location of the range (250 for locations 1-250), and the
-    // room for a name.
-    const std::optional<PhonebookRange> range = parsePhonebookRange(reply.constData());
-    simNameLength = range ? qMax(range->nameLength, 0) : 0;
-    return range ? range->last : 0;
+void SerialThread::simCapacity(const AtCaller& caller, AtDone<int> done) {
+    ask(
+        caller, AtCmd::PhonebookRange, AtLine(atCommand(AtCmd::PhonebookRange)),
+        [this](const AtReply& reply) {
+            if (!reply.answered() || simBusy(reply.text) || reply.result == FinalResult::Error)
+                return -1;
+            // The last location of the range (250 for locations 1-250), and
+            // the room for a name.
+            const std::optional<PhonebookRange> range = parsePhonebookRange(reply.text);
+            simNameLength = range ? qMax(range->nameLength, 0) : 0;
+            return range ? range->last : 0;
+        },
+        std::move(done));
 }
 
-int SerialThread::getPhoneBook(QString (*rows)[3], int rowCount) {
-    if (rows == nullptr)
-        return 0;
+void SerialThread::getPhoneBook(const AtCaller& caller,
+                                AtDone<std::optional<QList<PhonebookEntry>>> done) {
+    readPhonebookBlock(caller, 1, std::make_shared<QList<PhonebookEntry>>(), std::move(done));
+}
+
+// One block of locations after another; a block that didn't end in time is
+// read as far as it came, a busy SIM ends the reading.
+void SerialThread::readPhonebookBlock(const AtCaller& caller, int first,
+                                      std::shared_ptr<QList<PhonebookEntry>> entries,
+                                      AtDone<std::optional<QList<PhonebookEntry>>> done) {
     const int capacity = simPhonebookSize;
-    const int limit = rowCount < 0 ? capacity : rowCount;
-    const PhonebookForm form =
-        !newPlatform && usimType == 1 ? PhonebookForm::Extended : PhonebookForm::Standard;
-    const int budget =
-        newPlatform ? atCommand(AtCmd::ReadPhonebook).budgetSec : AT_BUDGET_PHONEBOOK_OLD;
-    for (int first = 1, block = 0; first <= capacity; first += kBlock, ++block) {
-        const int last = qMin(first + kBlock - 1, capacity);
-        const QByteArray cmd =
-            AtLine(atCommand(AtCmd::ReadPhonebook)).number(first).text(",").number(last).line();
-        // A block that didn't end in time is read as far as it came.
-        const QByteArray reply = transact(cmd, budget * 1000).text;
-        const QByteArrayView text(reply);
-        if (simBusy(text))
-            return 0;
-
-        // Rows of this block only, and never beyond the caller's array.
-        const int rowEnd = qMin(kBlock * (block + 1), limit);
-        int row = kBlock * block;
-        for (const PhonebookEntry& entry : parsePhonebookEntries(text, form)) {
-            if (row >= rowEnd)
-                break;
-            rows[row][0] = QString::number(entry.index);
-            rows[row][1] = entry.name;
-            rows[row][2] = entry.number;
-            ++row;
-        }
+    if (first > capacity) {
+        done(*entries);
+        return;
     }
-    return 1;
+    const int last = qMin(first + kBlock - 1, capacity);
+    const PhonebookForm form = !newPlatform && usimType == SimType::Usim ? PhonebookForm::Extended
+                                                                         : PhonebookForm::Standard;
+    const int budgetMs =
+        (newPlatform ? atCommand(AtCmd::ReadPhonebook).budgetSec : AT_BUDGET_PHONEBOOK_OLD) * 1000;
+    const QByteArray line =
+        AtLine(atCommand(AtCmd::ReadPhonebook)).number(first).text(",").number(last).line();
+    queue_.enqueue(caller, line, budgetMs,
+                   [this, caller, first, last, form, entries, done](const AtReply& reply) {
+                       if (simBusy(reply.text))
+                           return done(std::nullopt);
+                       // The entries of this block only.
+                       for (const PhonebookEntry& entry : parsePhonebookEntries(reply.text, form)) {
+                           if (entry.index >= first && entry.index <= last)
+                               entries->append(entry);
+                       }
+                       readPhonebookBlock(caller, last + 1, entries, done);
+                   });
 }
 
-// A phonebook change is done only when the modem says "OK".
-int SerialThread::phonebookWrite(const QByteArray& cmd) {
-    return repliedOk(transact(cmd, atCommand(AtCmd::WritePhonebook).budgetSec * 1000).text) ? 1 : 0;
-}
-
-int SerialThread::insertContact(QString* contact) {
-    if (contact == nullptr)
-        return 0;
-    const QByteArray index = contact[0].toLatin1();
-    const QByteArray number = contact[1].toLatin1();
-    const QByteArray name = contact[2].toLatin1();
+void SerialThread::insertContact(const AtCaller& caller, int index, const QString& number,
+                                 const QString& name, AtDone<bool> done) {
     // Type of address: international (145) for a number with "+", else 129.
     const char* type = number.startsWith('+') ? "\",145,\"" : "\",129,\"";
-    const QByteArray cmd = AtLine(atCommand(AtCmd::WritePhonebook))
-                               .arg(index.constData())
-                               .text(",\"")
-                               .quoted(number.constData())
-                               .text(type)
-                               .quoted(name.constData())
-                               .text("\"")
-                               .line();
-    return phonebookWrite(cmd);
+    const AtLine line = std::move(AtLine(atCommand(AtCmd::WritePhonebook))
+                                      .number(index)
+                                      .text(",\"")
+                                      .quoted(number.toLatin1().constData())
+                                      .text(type)
+                                      .quoted(name.toLatin1().constData())
+                                      .text("\""));
+    ask(
+        caller, AtCmd::WritePhonebook, line,
+        [](const AtReply& reply) { return repliedOk(reply.text); }, std::move(done));
 }
 
-int SerialThread::deleteContact(QString index) {
-    return phonebookWrite(
-        AtLine(atCommand(AtCmd::WritePhonebook)).arg(index.toLatin1().constData()).line());
+void SerialThread::deleteContact(const AtCaller& caller, int index, AtDone<bool> done) {
+    ask(
+        caller, AtCmd::WritePhonebook, AtLine(atCommand(AtCmd::WritePhonebook)).number(index),
+        [](const AtReply& reply) { return repliedOk(reply.text); }, std::move(done));
 }

@@ -4,9 +4,6 @@
 #include "app/globals.h"
 #include "app/systempaths.h"
 #include "modem/modemlog.h"
-#include "modem/serialthread.h"
-
-#include <QEventLoop>
 #include <QTimer>
 
 #include <QFile>
@@ -53,7 +50,7 @@ ModemTypes readModemTypes(const QString& path) {
     return types;
 }
 
-PortDiscovery::PortDiscovery(UsbBus* bus) : bus_(bus) {}
+PortDiscovery::PortDiscovery(const FixedPorts& ports, UsbBus* bus) : fixed_(ports), bus_(bus) {}
 
 QStringList PortDiscovery::candidatePorts() {
     QStringList ports;
@@ -66,12 +63,12 @@ QStringList PortDiscovery::candidatePorts() {
     return ports;
 }
 
-QStringList PortDiscovery::portsToWatch() {
-    if (fixedPorts.atPort.isEmpty())
+QStringList PortDiscovery::portsToWatch() const {
+    if (fixed_.atPort.isEmpty())
         return candidatePorts();
-    QStringList ports{fixedPorts.atPort};
-    if (!fixedPorts.modemPort.isEmpty() && fixedPorts.modemPort != fixedPorts.atPort)
-        ports.append(fixedPorts.modemPort);
+    QStringList ports{fixed_.atPort};
+    if (!fixed_.modemPort.isEmpty() && fixed_.modemPort != fixed_.atPort)
+        ports.append(fixed_.modemPort);
     return ports;
 }
 
@@ -102,12 +99,12 @@ bool PortDiscovery::ejectDiscMode(quint16 product) {
 void PortDiscovery::scan(int firstByteMs, std::function<void(FoundPorts)> done) {
     ++initPortCount;
     qCDebug(lcModem, "It is we find port name");
-    if (!fixedPorts.atPort.isEmpty()) {
+    if (!fixed_.atPort.isEmpty()) {
         // The ports given on the command line, when the AT port answers.
-        probe_.probe({fixedPorts.atPort}, firstByteMs, [done](const QStringList& answering) {
+        probe_.probe({fixed_.atPort}, firstByteMs, [this, done](const QStringList& answering) {
             FoundPorts found{true, {}, {}};
             if (!answering.isEmpty())
-                found = {true, fixedPorts.atPort, fixedPorts.modemPort};
+                found = {true, fixed_.atPort, fixed_.modemPort};
             done(found);
         });
         return;
@@ -128,22 +125,6 @@ void PortDiscovery::scan(int firstByteMs, std::function<void(FoundPorts)> done) 
         const QString first = working.value(0);
         const QString second = working.value(1);
         FoundPorts found{true, atFirst ? first : second, atFirst ? second : first};
-        qCDebug(lcModem, "set AT  serial to '%s'", qPrintable(found.atPort));
-        qCDebug(lcModem, "set MODEM serial to '%s'", qPrintable(found.modemPort));
         done(found);
     });
-}
-
-int PortDiscovery::findPortNames(int firstByteMs) {
-    std::optional<FoundPorts> found;
-    QEventLoop loop;
-    scan(firstByteMs, [&](const FoundPorts& ports) {
-        found = ports;
-        loop.quit();
-    });
-    if (!found)
-        loop.exec();
-    theATSerialPortName = found->atPort;
-    theModemSerialPortName = found->modemPort;
-    return found->tested ? 1 : 0;
 }

@@ -8,6 +8,7 @@
 // ejected before the serial ports exist. The main window keeps one
 // PortDiscovery and calls findPortNames while no modem is attached.
 
+#include "app/cmdline.h"
 #include "modem/portprobe.h"
 #include "modem/usbbus.h"
 
@@ -48,23 +49,21 @@ struct FoundPorts {
 
 class PortDiscovery {
 public:
+    // `ports`: given on the command line (none: the USB scan decides).
     // `bus` null: the real USB bus. Not owned.
-    explicit PortDiscovery(UsbBus* bus = nullptr);
+    explicit PortDiscovery(const FixedPorts& ports = {}, UsbBus* bus = nullptr);
 
     // One scan; `done` receives what it found, from the event loop. With
     // ports given on the command line the scan is skipped: those ports are
     // used when the AT port answers. `firstByteMs` bounds the wait for a
     // silent port.
     void scan(int firstByteMs, std::function<void(FoundPorts)> done);
-    // One scan, waited for; 1 when the ports were tested (their names then
-    // in theATSerialPortName and theModemSerialPortName), else 0.
-    int findPortNames(int firstByteMs = 50);
 
     // The ports a scan tests: the ttyUSB devices present (and one more).
     static QStringList candidatePorts();
     // The ports the program would use: those given on the command line, or
     // the scan's candidates.
-    static QStringList portsToWatch();
+    QStringList portsToWatch() const;
 
     bool onSwitchPort = false; // an eject was issued and is being waited for
     int switchCount = 0;       // scans since that eject
@@ -73,6 +72,7 @@ public:
 private:
     bool ejectDiscMode(quint16 product);
 
+    FixedPorts fixed_;
     UsbBus* bus_;
     LibUsbBus libusb_;
     PortProbe probe_;

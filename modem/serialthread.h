@@ -3,27 +3,63 @@
 // The modem link: the one object through which all AT traffic passes.
 //
 // Commands go into one queue (atqueue.h) and are written one at a time on
-// the AT port (attransport.h); each caller's completion receives the reply.
-// The command methods live by family in atcommands.cpp, smscommands.cpp,
+// the AT port (attransport.h). Every command method queues its command and
+// returns at once; its completion receives a typed result later, from the
+// event loop. The methods live by family in atcommands.cpp, smscommands.cpp,
 // phonebookcommands.cpp and ussdcommands.cpp; every command's text and
-// budget is declared in protocol/commands.h.
+// budget is declared in protocol/commands.h, and every reply is read in
+// protocol/.
+//
+// The link also knows what it learns about the card that its users share:
+// the ports it was found on, the SIM type, the size of the SIM phonebook and
+// the card's generation.
 
 #include "modem/atline.h"
 #include "modem/atqueue.h"
 #include "modem/attransport.h"
-#include "modem/protocol/at_code.h"
 #include "modem/protocol/commands.h"
 #include "modem/protocol/replies.h"
-#include "sms/pducodec.h"
 
 #include <QByteArray>
-#include <QMap>
+#include <QList>
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
+// A command's typed result, handed to its completion.
+template <typename T> using AtDone = std::function<void(T)>;
+
+// A query's answer where it matters why there is none: the value when the
+// reply held one, else the final result (None: no reply at all).
+template <typename T> struct AtAnswer {
+    std::optional<T> value;
+    FinalResult result = FinalResult::None;
+};
+
+// The message storages the link selects ("AT+CPMS"): the modem's memory,
+// the SIM, and the status reports' storage (for reading and deleting).
+enum class MessageStorage { Modem = 0, Sim = 1, Reports = 2 };
+
+// A message read at a place of a storage ("AT+CMGR").
+struct MessageRead {
+    bool answered = false;
+    std::optional<ModemMessage> message;
+    // The place holds no message (a read that found it empty), as opposed
+    // to a read that failed.
+    bool empty = false;
+};
+
+// How the card took a service code ("AT+CUSD=1").
+struct UssdSent {
+    enum class Outcome { Accepted, Refused, NoAnswer } outcome = Outcome::NoAnswer;
+    QString refusal; // the card's error text when refused
+};
+
 class SerialThread : public QObject {
     Q_OBJECT
-    // First, so that the members that name their state are bound to built ones.
+    // First, so that the members bound to their state are bound to built ones.
     AtTransport transport_;
     AtQueue queue_;
 
@@ -40,7 +76,6 @@ public:
     // Closes the AT port; queued commands end unanswered.
     void closePort();
     bool hasPort() const { return transport_.fd() >= 0; }
-    int portFd() const { return transport_.fd(); }
 
     // Queues a declared command (its line, or `line` built from it) with its
     // budget; returns its id for cancel().
@@ -60,100 +95,130 @@ public:
     // machine widen it where the first-byte limit is not their subject.
     int& firstByteTimeoutMs;
 
-    // --- identity, status, SIM and network ------------------------------
-    // Methods that copy a reply into `out` write at most outSize bytes,
-    // NUL included.
+    // --- what the link knows of the card ----------------------------------
 
-    int getIMEI(char* out, int outSize = AT_REPLY_SIZE);
-    int getGMR(char* out, int outSize = AT_REPLY_SIZE);
-    int getISDN(char* out, int outSize = AT_REPLY_SIZE);
-    int getCIMI();
-    int getSignalQuality();
-    QString get_YPAS_Res_Str();
-    QString get_YDON_Res_Str();
-    int getUSIM();
-    void isNewPlatform();
-    int netCardStatus();
-    bool netCardPowOn(bool on);
-    bool stopScrollScreen();
-    int connectDeviceNeedInputPIN();
-    int inputPIN(const char* pin);
-    int inputPUK(const char* puk, const char* newPin);
-    int PINSetStatus();
-    bool lockPIN(const char* pin);
-    bool unLockPIN(const char* pin);
-    int changePWD(const char* oldPin, const char* newPin);
-    int getNetworkList(char* out, int outSize = AT_REPLY_SIZE);
-    int setManualNetworkMode(const char* mode, const char* format, const char* oper,
-                             const char* act);
-    int getNetworkSelectionMode();
-    int setNetworkSelectionMode(int mode);
-    int setConnectPara(const char* type, const char* apn, const char* addr);
-    int setChset(const char* charset);
-    int sendNULL_ATCmd();
+    // The ports the card was found on: the AT port the link works on and
+    // the modem port the dialer takes (equal when the card has one port;
+    // both empty while no card is attached).
+    QString atPortName() const { return atPortName_; }
+    QString modemPortName() const { return modemPortName_; }
+    void setPortNames(const QString& atPort, const QString& modemPort);
+
+    int simPhonebookSize = 0;            // locations of the SIM phonebook (simCapacity)
+    int simNameLength = 0;               // octets of a SIM phonebook name (simCapacity; 0 unknown)
+    SimType usimType = SimType::Unknown; // what getUSIM found
+    bool newPlatform = false;            // the card's generation (isNewPlatform)
+
+    // --- identity, status, SIM and network ------------------------------
+
+    // The IMEI (15 digits).
+    void getIMEI(const AtCaller& caller, AtDone<AtAnswer<QString>> done);
+    // The firmware revision; the own number (the first with a digit).
+    void getGMR(const AtCaller& caller, AtDone<std::optional<QString>> done);
+    void getISDN(const AtCaller& caller, AtDone<std::optional<QString>> done);
+    // The IMSI: there is a usable SIM when the card gives it.
+    void getCIMI(const AtCaller& caller, AtDone<std::optional<QString>> done);
+    // Signal bars 0-5; -1 without an answer.
+    void getSignalQuality(const AtCaller& caller, AtDone<int> done);
+    // The card's service and operator ("+YPAS", "+YDON"); nothing when it has
+    // none or didn't answer.
+    void getServiceStatus(const AtCaller& caller, AtDone<std::optional<ServiceStatus>> done);
+    void getOperatorName(const AtCaller& caller, AtDone<std::optional<QString>> done);
+    // The SIM type; it is kept in usimType.
+    void getUSIM(const AtCaller& caller, AtDone<SimType> done);
+    // Whether the card is of the newer generation (it refuses the extended
+    // phonebook read, or takes the extended write); kept in newPlatform.
+    void isNewPlatform(const AtCaller& caller, AtDone<bool> done);
+    void netCardStatus(const AtCaller& caller, AtDone<OperatingMode> done);
+    void netCardPowOn(const AtCaller& caller, bool on, AtDone<bool> done);
+    // The card's bare "AT+CPMS" that ends its start-up screen.
+    void stopScrollScreen(const AtCaller& caller, AtDone<bool> done);
+    void connectDeviceNeedInputPIN(const AtCaller& caller, AtDone<SimState> done);
+    void inputPIN(const AtCaller& caller, const QString& pin, AtDone<PinEntry> done);
+    void inputPUK(const AtCaller& caller, const QString& puk, const QString& newPin,
+                  AtDone<PinEntry> done);
+    // Whether the PIN lock is on; nothing without an answer.
+    void PINSetStatus(const AtCaller& caller, AtDone<std::optional<bool>> done);
+    // Switches the PIN lock; true when the card took it.
+    void setPinLock(const AtCaller& caller, bool on, const QString& pin, AtDone<bool> done);
+    void changePWD(const AtCaller& caller, const QString& oldPin, const QString& newPin,
+                   AtDone<PinChange> done);
+    // The operators the card sees; nothing when it gave no list.
+    void getNetworkList(const AtCaller& caller, AtDone<std::optional<QList<OperatorEntry>>> done);
+    // Registers by hand on the operator `numeric`, with its access
+    // technology when known (act >= 0).
+    void setManualNetworkMode(const AtCaller& caller, const QString& numeric, int act,
+                              AtDone<bool> done);
+    // The card's mode preference 1-4 (kModePreferences); 0 for another
+    // value, -1 without an answer.
+    void getNetworkSelectionMode(const AtCaller& caller, AtDone<int> done);
+    void setNetworkSelectionMode(const AtCaller& caller, int mode, AtDone<bool> done);
+    void setConnectPara(const AtCaller& caller, const QString& type, const QString& apn,
+                        const QString& address, AtDone<bool> done);
+    void setChset(const AtCaller& caller, const QString& charset, AtDone<bool> done);
 
     // --- service codes (USSD) -------------------------------------------
 
     // Sends a service code, or a reply in an open session, as the modem's
-    // character set has it (ussdtext.h). 1: the modem took it, and the
-    // network's answer comes as ussdNotice; 0: the modem refused it (its error
-    // text in `refusal`); -1: not written or no reply.
-    int sendUssd(const QByteArray& text, QString* refusal = nullptr);
-    // Ends an open session; 1 when the modem said OK.
-    int cancelUssd();
+    // character set has it (ussdtext.h); the network's answer comes later as
+    // ussdNotice.
+    void sendUssd(const AtCaller& caller, const QByteArray& text, AtDone<UssdSent> done);
+    // Ends an open session.
+    void cancelUssd(const AtCaller& caller, AtDone<bool> done);
 
     // --- short messages ---------------------------------------------------
 
-    // Selects the message storages: 0 the modem's memory, 1 the SIM, 2 the
-    // status reports' storage for reading and deleting (the others stay).
-    int setShortMsgStorageMode(int mode);
-    int getSmsMem();
-    QString getSmsContent(int stat, int mode);
-    QString getIndexSms(const char* index);
-    int deleteSimSMS(int index);
-    int deleteMeSMS(int index);
-    int deleteStatusReport(int index);
-    int moveMsgCMGWCmd(int length, int stat, const char* pdu);
-    // Sends a message; 1 when the modem took it. `reference` (may be null)
-    // receives the message reference the network gave it (-1 when the reply
-    // named none).
-    int sendMsgCMGSCmd(int length, const char* pdu, int* reference = nullptr);
-    int setNewMsgNoticeMode();
-    int getMsgFormat();
-    int setMsgFormat(int mode);
-    QString get_sms_number();
-    int getNewSmsPreferStorage();
-    int setNewSmsPreferNVStorage();
+    // Selects the storage (for the reports' storage only the first of the
+    // three; the others stay).
+    void setShortMsgStorageMode(const AtCaller& caller, MessageStorage storage, AtDone<bool> done);
+    // Free places where received messages go; -1 unknown.
+    void getSmsMem(const AtCaller& caller, AtDone<int> done);
+    // The messages of `storage` with list status `stat` (0-4); nothing when
+    // the storage or the list failed.
+    void getSmsContent(const AtCaller& caller, MessageStorage storage, int stat,
+                       AtDone<std::optional<QList<ModemMessage>>> done);
+    // Reads the message at `index` of the storage selected last.
+    void getIndexSms(const AtCaller& caller, int index, AtDone<MessageRead> done);
+    // Deletes the message at `index` of `storage`; true only when the card
+    // said OK.
+    void deleteSms(const AtCaller& caller, MessageStorage storage, int index, AtDone<bool> done);
+    // Stores a message body (PDU, hexadecimal) with status `stat`; the index
+    // the card stored it at.
+    void moveMsgCMGWCmd(const AtCaller& caller, int length, int stat, const QByteArray& pdu,
+                        AtDone<std::optional<int>> done);
+    // Sends a message body; when sent, the reference the network gave it
+    // (-1 when the reply named none).
+    void sendMsgCMGSCmd(const AtCaller& caller, int length, const QByteArray& pdu,
+                        AtDone<std::optional<int>> done);
+    void setNewMsgNoticeMode(const AtCaller& caller, AtDone<bool> done);
+    // 0 PDU mode, 1 text mode, -1 unknown.
+    void getMsgFormat(const AtCaller& caller, AtDone<int> done);
+    void setMsgFormat(const AtCaller& caller, int mode, AtDone<bool> done);
+    void getServiceCentre(const AtCaller& caller, AtDone<std::optional<ServiceCentre>> done);
+    // Where the card puts new messages ("+YSMSD" 0-2; -1 unknown), and the
+    // setting that keeps them in its memory.
+    void getNewSmsPreferStorage(const AtCaller& caller, AtDone<int> done);
+    void setNewSmsPreferNVStorage(const AtCaller& caller, AtDone<bool> done);
 
     // --- SIM phonebook ----------------------------------------------------
 
-    int simCapacity();
-    // Reads simPhonebookSize locations into rows (at most rowCount rows;
-    // -1 = simPhonebookSize rows).
-    int getPhoneBook(QString (*rows)[3], int rowCount = -1);
-    int insertContact(QString* contact);
-    int deleteContact(QString index);
-
-    // --- members ----------------------------------------------------------
-
-    int simPhonebookSize = 0;
-    // Octets of a SIM phonebook entry's name, as simCapacity() read them
-    // (0: not known).
-    int simNameLength = 0;
-    signed char usimType = -1;
-    bool newPlatform = false;
-
-    // True while a command is on the wire or the queue is held.
-    bool busy() const { return queue_.busy() || queue_.isSuspended(); }
-    void atLock() { suspend(); }
-    void atUnlock() { resume(); }
-    bool atLocked() const { return isSuspended(); }
+    // The last location of the SIM phonebook; -1 when the SIM is busy or
+    // refused, 0 when the card gave no range. The room for a name is kept
+    // in simNameLength.
+    void simCapacity(const AtCaller& caller, AtDone<int> done);
+    // Reads the simPhonebookSize locations in blocks; nothing when the SIM
+    // was busy.
+    void getPhoneBook(const AtCaller& caller, AtDone<std::optional<QList<PhonebookEntry>>> done);
+    // Writes location `index`: the number (international type with "+") and
+    // the name as the card takes it; true only when the card said OK.
+    void insertContact(const AtCaller& caller, int index, const QString& number,
+                       const QString& name, AtDone<bool> done);
+    void deleteContact(const AtCaller& caller, int index, AtDone<bool> done);
 
 signals:
-    // A new message was announced, as soon as the link read the notice; it
-    // is recorded in msgData first.
-    void newMessageNotice();
-    // The network answered a service code (a notice, read by parseUssdNotice).
+    // A new message was stored at `index` of `storage` ("+CMTI").
+    void newMessageNotice(const QString& storage, int index);
+    // The network answered a service code.
     void ussdNotice(const UssdNotice& notice);
     // A status report on a sent message came with its PDU.
     void statusReport(const QString& pdu);
@@ -161,29 +226,27 @@ signals:
     void storedReportNotice(const QString& storage, int index);
     // The AT port hung up: the card went away.
     void portLost();
+    void portNamesChanged();
     void suspended();
 
 private:
-    // The reply of a command, waited for. (Callers move to completions.)
-    AtReply transact(const QByteArray& line, int budgetMs, const QByteArray& body = {});
-    int command(AtCmd id);
-    int command(AtCmd id, const AtLine& line);
-    QString textQuery(AtCmd id);
-    QString textQuery(AtCmd id, const AtLine& line);
-    QByteArray query(AtCmd id);
     void takeNotice(const QByteArray& text);
-    int sendWithPrompt(const QByteArray& cmd, const char* pdu, QByteArray* answer);
-    int deleteSms(int storageMode, int index);
-    int phonebookWrite(const QByteArray& cmd);
+    // Queues a declared command and hands its reply, read by `read`, to `done`.
+    template <typename T, typename Read>
+    void ask(const AtCaller& caller, AtCmd id, const AtLine& line, Read read, AtDone<T> done);
+    void readPhonebookBlock(const AtCaller& caller, int first,
+                            std::shared_ptr<QList<PhonebookEntry>> entries,
+                            AtDone<std::optional<QList<PhonebookEntry>>> done);
+
+    QString atPortName_;
+    QString modemPortName_;
 };
 
-// --- process-wide state of the modem link ----------------------------------
-
-extern SerialThread* serialthread;
-extern bool receive_flag;
-extern QMap<int, QString> msgData;
-extern int activeMsgCount;
-extern int unreadMsgCount;
-extern QString theATSerialPortName;
-extern QString theModemSerialPortName;
-extern QString smscent_num;
+template <typename T, typename Read>
+void SerialThread::ask(const AtCaller& caller, AtCmd id, const AtLine& line, Read read,
+                       AtDone<T> done) {
+    send(caller, id, line, [read = std::move(read), done = std::move(done)](const AtReply& reply) {
+        if (done)
+            done(read(reply));
+    });
+}

@@ -5,18 +5,15 @@
 #include "modem/serialthread.h"
 
 #include <cctype>
-#include <cstring>
 
 namespace {
 
 constexpr char kCtrlZ = 0x1A;
 
 // A message body is hexadecimal text, ended by one Ctrl-Z (added when
-// missing). Anything else could end the body early or cancel it.
-QByteArray messageBody(const char* pdu) {
-    if (pdu == nullptr)
-        return QByteArray();
-    QByteArray body(pdu);
+// missing). Anything else could end the body early or cancel it: such a body
+// gives an empty array, and nothing is sent.
+QByteArray messageBody(QByteArray body) {
     if (body.endsWith(kCtrlZ))
         body.chop(1);
     if (body.isEmpty())
@@ -28,122 +25,163 @@ QByteArray messageBody(const char* pdu) {
     return body + kCtrlZ;
 }
 
-} // namespace
-
-int SerialThread::setShortMsgStorageMode(int mode) {
-    const char* storages = mode == 0   ? "\"ME\",\"ME\",\"ME\""
-                           : mode == 2 ? "\"SR\""
-                                       : "\"SM\",\"SM\",\"SM\"";
-    return command(AtCmd::SelectStorage, AtLine(atCommand(AtCmd::SelectStorage)).text(storages));
+const char* storageNames(MessageStorage storage) {
+    switch (storage) {
+    case MessageStorage::Modem:
+        return "\"ME\",\"ME\",\"ME\"";
+    case MessageStorage::Reports:
+        return "\"SR\"";
+    case MessageStorage::Sim:
+        break;
+    }
+    return "\"SM\",\"SM\",\"SM\"";
 }
 
-int SerialThread::getSmsMem() {
+bool storageSelected(const AtReply& reply) {
+    return reply.ok() && !parseStorageUse(reply.text).isEmpty();
+}
+
+} // namespace
+
+void SerialThread::setShortMsgStorageMode(const AtCaller& caller, MessageStorage storage,
+                                          AtDone<bool> done) {
+    ask(caller, AtCmd::SelectStorage,
+        AtLine(atCommand(AtCmd::SelectStorage)).text(storageNames(storage)), storageSelected,
+        std::move(done));
+}
+
+void SerialThread::getSmsMem(const AtCaller& caller, AtDone<int> done) {
     // No answer says nothing about the storage: unknown, as after an error,
     // never full (a slow modem would have its arrivals refused). Received
     // messages go to the third storage.
-    return freeMessagePlaces(query(AtCmd::StorageQuery)).value_or(-1);
+    ask(
+        caller, AtCmd::StorageQuery, AtLine(atCommand(AtCmd::StorageQuery)),
+        [](const AtReply& reply) { return freeMessagePlaces(reply.text).value_or(-1); },
+        std::move(done));
 }
 
-QString SerialThread::getSmsContent(int stat, int mode) {
-    if (stat < 0 || stat > 4)
-        return QString();
-    setShortMsgStorageMode(mode);
-    return textQuery(AtCmd::ListMessages, AtLine(atCommand(AtCmd::ListMessages)).number(stat));
-}
-
-QString SerialThread::getIndexSms(const char* index) {
-    return textQuery(AtCmd::ReadMessage, AtLine(atCommand(AtCmd::ReadMessage)).arg(index));
-}
-
-int SerialThread::deleteSms(int storageMode, int index) {
-    const char* where = storageMode == 0 ? "ME" : storageMode == 2 ? "SR" : "SM";
-    if (setShortMsgStorageMode(storageMode) != 1) {
-        qCDebug(lcModem, "=====Delete SMS from SIM ERROR =====");
-        return 0;
+void SerialThread::getSmsContent(const AtCaller& caller, MessageStorage storage, int stat,
+                                 AtDone<std::optional<QList<ModemMessage>>> done) {
+    if (stat < 0 || stat > 4) {
+        // Refused: answered from the event loop, as every command is.
+        send(caller, AtCmd::ListMessages, AtLine(atCommand(AtCmd::ListMessages)).arg(nullptr),
+             [done](const AtReply&) { done(std::nullopt); });
+        return;
     }
-    qCDebug(lcModem, "=====CPMS set %s OK =====", where);
-    qCDebug(lcModem, "=====the item selected to delete is %d", index);
-    const QByteArray cmd = AtLine(atCommand(AtCmd::DeleteMessage)).number(index).line();
-    qCDebug(lcModem, "=====deleteSIMsms cmdstring is %s", cmd.constData());
-    // Only an "OK" means the message is gone; an error leaves it stored.
-    if (repliedOk(transact(cmd, atCommand(AtCmd::DeleteMessage).budgetSec * 1000).text)) {
-        qCDebug(lcModem, "=====Delete SMS from SIM OK =====");
-        return 1;
-    }
-    qCDebug(lcModem, "=====Delete SMS from SIM ERROR =====");
-    return 0;
+    setShortMsgStorageMode(caller, storage, [this, caller, stat, done](bool selected) {
+        if (!selected)
+            return done(std::nullopt);
+        ask(
+            caller, AtCmd::ListMessages, AtLine(atCommand(AtCmd::ListMessages)).number(stat),
+            [](const AtReply& reply) -> std::optional<QList<ModemMessage>> {
+                if (!reply.ok())
+                    return std::nullopt;
+                return parseMessageList(reply.text);
+            },
+            done);
+    });
 }
 
-int SerialThread::deleteSimSMS(int index) {
-    return deleteSms(1, index);
+void SerialThread::getIndexSms(const AtCaller& caller, int index, AtDone<MessageRead> done) {
+    ask(
+        caller, AtCmd::ReadMessage, AtLine(atCommand(AtCmd::ReadMessage)).number(index),
+        [](const AtReply& reply) {
+            MessageRead read;
+            read.answered = reply.answered();
+            read.message = parseReadMessage(reply.text);
+            read.empty = !read.message && readFoundNoMessage(reply.text);
+            return read;
+        },
+        std::move(done));
 }
 
-int SerialThread::deleteMeSMS(int index) {
-    return deleteSms(0, index);
+void SerialThread::deleteSms(const AtCaller& caller, MessageStorage storage, int index,
+                             AtDone<bool> done) {
+    setShortMsgStorageMode(caller, storage, [this, caller, index, done](bool selected) {
+        if (!selected) {
+            qCDebug(lcModem, "the storage wasn't selected: nothing deleted");
+            return done(false);
+        }
+        // Only an "OK" means the message is gone; an error leaves it stored.
+        ask(
+            caller, AtCmd::DeleteMessage, AtLine(atCommand(AtCmd::DeleteMessage)).number(index),
+            [](const AtReply& reply) { return repliedOk(reply.text); }, done);
+    });
 }
 
-int SerialThread::deleteStatusReport(int index) {
-    return deleteSms(2, index);
-}
-
-// The two steps of writing or sending a message: the command, answered by
-// the "> " prompt, then the body; `answer` receives the reply to the body.
-int SerialThread::sendWithPrompt(const QByteArray& cmd, const char* pdu, QByteArray* answer) {
+void SerialThread::moveMsgCMGWCmd(const AtCaller& caller, int length, int stat,
+                                  const QByteArray& pdu, AtDone<std::optional<int>> done) {
     const QByteArray body = messageBody(pdu);
-    if (cmd.isEmpty() || body.isEmpty())
-        return 0;
-    const AtReply reply = transact(cmd, AT_BUDGET * 1000, body);
-    if (!reply.answered())
-        return 0;
-    *answer = reply.text;
-    return 1;
+    const AtLine line =
+        body.isEmpty()
+            ? std::move(AtLine("").arg(nullptr))
+            : std::move(
+                  AtLine(atCommand(AtCmd::WriteMessage)).number(length).text(",").number(stat));
+    // The copy is stored only when the card names its index.
+    queue_.enqueue(
+        caller, line.line(), atCommand(AtCmd::WriteMessage).budgetSec * 1000,
+        [done](const AtReply& reply) {
+            done(repliedOk(reply.text) ? parseStoredIndex(reply.text) : std::nullopt);
+        },
+        body);
 }
 
-int SerialThread::moveMsgCMGWCmd(int length, int stat, const char* pdu) {
-    qCDebug(lcModem, "========== enter moveMsgCMGWCmd =========");
-    QByteArray answer;
-    const QByteArray cmd =
-        AtLine(atCommand(AtCmd::WriteMessage)).number(length).text(",").number(stat).line();
-    // The copy is stored only when the modem names its index.
-    return sendWithPrompt(cmd, pdu, &answer) == 1 && parseStoredIndex(answer.constData()) &&
-                   repliedOk(answer.constData())
-               ? 1
-               : 0;
+void SerialThread::sendMsgCMGSCmd(const AtCaller& caller, int length, const QByteArray& pdu,
+                                  AtDone<std::optional<int>> done) {
+    const QByteArray body = messageBody(pdu);
+    const AtLine line = body.isEmpty()
+                            ? std::move(AtLine("").arg(nullptr))
+                            : std::move(AtLine(atCommand(AtCmd::SendMessage)).number(length));
+    queue_.enqueue(
+        caller, line.line(), atCommand(AtCmd::SendMessage).budgetSec * 1000,
+        [done](const AtReply& reply) {
+            if (!repliedOk(reply.text))
+                return done(std::nullopt);
+            done(parseMessageReference(reply.text).value_or(-1));
+        },
+        body);
 }
 
-int SerialThread::sendMsgCMGSCmd(int length, const char* pdu, int* reference) {
-    qCDebug(lcModem, "========== enter sendMsgCMGSCmd =========");
-    QByteArray answer;
-    const QByteArray cmd = AtLine(atCommand(AtCmd::SendMessage)).number(length).line();
-    const bool sent = sendWithPrompt(cmd, pdu, &answer) == 1 && repliedOk(answer.constData());
-    if (reference)
-        *reference = sent ? parseMessageReference(answer.constData()).value_or(-1) : -1;
-    return sent ? 1 : 0;
+void SerialThread::setNewMsgNoticeMode(const AtCaller& caller, AtDone<bool> done) {
+    ask(
+        caller, AtCmd::NewMessageIndication, AtLine(atCommand(AtCmd::NewMessageIndication)),
+        [](const AtReply& reply) { return reply.ok(); }, std::move(done));
 }
 
-int SerialThread::setNewMsgNoticeMode() {
-    return command(AtCmd::NewMessageIndication);
+void SerialThread::getMsgFormat(const AtCaller& caller, AtDone<int> done) {
+    ask(
+        caller, AtCmd::MessageFormatQuery, AtLine(atCommand(AtCmd::MessageFormatQuery)),
+        [](const AtReply& reply) { return parseMessageFormat(reply.text).value_or(-1); },
+        std::move(done));
 }
 
-int SerialThread::getMsgFormat() {
-    return command(AtCmd::MessageFormatQuery);
+void SerialThread::setMsgFormat(const AtCaller& caller, int mode, AtDone<bool> done) {
+    AtLine line(atCommand(AtCmd::SetMessageFormat));
+    if (mode == 0 || mode == 1)
+        line.number(mode);
+    else
+        line.arg(nullptr);
+    ask(
+        caller, AtCmd::SetMessageFormat, line, [](const AtReply& reply) { return reply.ok(); },
+        std::move(done));
 }
 
-int SerialThread::setMsgFormat(int mode) {
-    if (mode != 0 && mode != 1)
-        return -1;
-    return command(AtCmd::SetMessageFormat,
-                   AtLine(atCommand(AtCmd::SetMessageFormat)).number(mode));
+void SerialThread::getServiceCentre(const AtCaller& caller,
+                                    AtDone<std::optional<ServiceCentre>> done) {
+    ask(
+        caller, AtCmd::ServiceCentre, AtLine(atCommand(AtCmd::ServiceCentre)),
+        [](const AtReply& reply) { return parseServiceCentre(reply.text); }, std::move(done));
 }
 
-QString SerialThread::get_sms_number() {
-    return textQuery(AtCmd::ServiceCentre);
+void SerialThread::getNewSmsPreferStorage(const AtCaller& caller, AtDone<int> done) {
+    ask(
+        caller, AtCmd::NewMessageStorageQuery, AtLine(atCommand(AtCmd::NewMessageStorageQuery)),
+        [](const AtReply& reply) { return parseNewMessageStorage(reply.text).value_or(-1); },
+        std::move(done));
 }
 
-int SerialThread::getNewSmsPreferStorage() {
-    return command(AtCmd::NewMessageStorageQuery);
-}
-
-int SerialThread::setNewSmsPreferNVStorage() {
-    return command(AtCmd::SetNewMessageStorage);
+void SerialThread::setNewSmsPreferNVStorage(const AtCaller& caller, AtDone<bool> done) {
+    ask(
+        caller, AtCmd::SetNewMessageStorage, AtLine(atCommand(AtCmd::SetNewMessageStorage)),
+        [](const AtReply& reply) { return reply.ok(); }, std::move(done));
 }

@@ -6,24 +6,32 @@
 #include "modem/serialthread.h"
 #include "modem/ussdtext.h"
 
-int SerialThread::sendUssd(const QByteArray& text, QString* refusal) {
-    const AtCommand& declared = atCommand(AtCmd::UssdRequest);
-    const QByteArray cmd =
-        AtLine(declared).quoted(text.constData()).text("\",").number(kUssdDcs).line();
-    const AtReply answer = transact(cmd, declared.budgetSec * 1000);
-    if (!answer.answered())
-        return -1;
-    const QByteArray& reply = answer.text;
-    if (repliedOk(reply.constData()))
-        return 1;
-    if (refusal) {
-        const std::optional<ErrorReport> error = parseErrorReport(reply.constData());
-        *refusal = error ? error->text : QString();
-    }
-    qCDebug(lcModem, "service code refused");
-    return 0;
+void SerialThread::sendUssd(const AtCaller& caller, const QByteArray& text, AtDone<UssdSent> done) {
+    const AtLine line = std::move(AtLine(atCommand(AtCmd::UssdRequest))
+                                      .quoted(text.constData())
+                                      .text("\",")
+                                      .number(kUssdDcs));
+    ask(
+        caller, AtCmd::UssdRequest, line,
+        [](const AtReply& reply) {
+            UssdSent sent;
+            if (!reply.answered())
+                return sent;
+            if (repliedOk(reply.text)) {
+                sent.outcome = UssdSent::Outcome::Accepted;
+                return sent;
+            }
+            qCDebug(lcModem, "service code refused");
+            sent.outcome = UssdSent::Outcome::Refused;
+            if (const std::optional<ErrorReport> error = parseErrorReport(reply.text))
+                sent.refusal = error->text;
+            return sent;
+        },
+        std::move(done));
 }
 
-int SerialThread::cancelUssd() {
-    return repliedOk(query(AtCmd::UssdCancel)) ? 1 : 0;
+void SerialThread::cancelUssd(const AtCaller& caller, AtDone<bool> done) {
+    ask(
+        caller, AtCmd::UssdCancel, AtLine(atCommand(AtCmd::UssdCancel)),
+        [](const AtReply& reply) { return repliedOk(reply.text); }, std::move(done));
 }

@@ -1,5 +1,6 @@
 #include "phonebook/contactimport.h"
 
+#include "modem/inturn.h"
 #include "phonebook/coder.h"
 #include "phonebook/contactrules.h"
 #include "phonebook/iodata.h"
@@ -88,85 +89,94 @@ QString groupFor(IOData& data, const VCard& card) {
 
 } // namespace
 
-ImportReport importVCards(IOData& data, const QList<VCard>& cards, const ContactTarget& target) {
-    ImportReport report;
+void importVCards(IOData& data, const QList<VCard>& cards, const ContactTarget& target,
+                  std::function<void(ImportReport)> done) {
+    struct Run {
+        ImportReport report;
+        QSet<QString> present;
+        QString stopReason;
+        bool pcChanged = false;
+    };
+    auto run = std::make_shared<Run>();
     const bool sim = target.sim;
     const bool ucs2 = sim ? IOData::simNamesUcs2 : true;
-    QSet<QString> present;
     for (const Contact& c : sim ? IOData::simContactMap : IOData::pcContactMap)
-        present.insert(key(c.getName(), c.getPhone()));
+        run->present.insert(key(c.getName(), c.getPhone()));
 
-    QString stopReason;
-    bool pcChanged = false;
-    for (const VCard& card : cards) {
-        const QString name = oneLine(card.name);
-        const QString shown = name.isEmpty() ? Texts::tr("(no name)") : name;
-        if (!stopReason.isEmpty()) {
-            report.skipped.append(shown + ": " + stopReason);
-            continue;
-        }
-        if (name.isEmpty()) {
-            report.skipped.append(shown + ": " + Texts::tr("no name"));
-            continue;
-        }
-        const Numbers numbers = pickNumbers(card, sim);
-        if (numbers.mobile.isEmpty()) {
-            report.skipped.append(shown + ": " + Texts::tr("no usable telephone number"));
-            continue;
-        }
-        const QString kept = sim ? fitSimName(name, target.simNameLimit) : name;
-        QString coded;
-        coding(coded, kept, ucs2);
-        if (present.contains(key(coded, numbers.mobile))) {
-            report.skipped.append(shown + ": " + Texts::tr("already in the phonebook"));
-            continue;
-        }
-        const bool full = sim ? data.countOfSimContact() >= data.simPhonebookCapacity()
-                              : data.countOfPcContact() >= IOData::MAX_PC_CONTACTS;
-        if (full) {
-            stopReason =
-                sim ? Texts::tr("the SIM card is full") : Texts::tr("the PC phonebook is full");
-            report.skipped.append(shown + ": " + stopReason);
-            continue;
-        }
-
-        Contact c(sim, 0, coded, numbers.mobile);
-        QString email;
-        if (!sim) {
-            c.setHomePhone(numbers.home);
-            c.setOfficePhone(numbers.office);
-            for (const QString& e : card.emails) {
-                if (ContactRules::isValidEmail(e.trimmed())) {
-                    email = e.trimmed();
-                    break;
-                }
+    InTurn::run(
+        int(cards.size()),
+        [=, &data](int i, std::function<void()> next) {
+            const VCard& card = cards.at(i);
+            ImportReport& report = run->report;
+            const QString name = oneLine(card.name);
+            const QString shown = name.isEmpty() ? Texts::tr("(no name)") : name;
+            const auto skip = [&report, &shown, &next](const QString& why) {
+                report.skipped.append(shown + ": " + why);
+                next();
+            };
+            if (!run->stopReason.isEmpty())
+                return skip(run->stopReason);
+            if (name.isEmpty())
+                return skip(Texts::tr("no name"));
+            const Numbers numbers = pickNumbers(card, sim);
+            if (numbers.mobile.isEmpty())
+                return skip(Texts::tr("no usable telephone number"));
+            const QString kept = sim ? fitSimName(name, target.simNameLimit) : name;
+            QString coded;
+            coding(coded, kept, ucs2);
+            if (run->present.contains(key(coded, numbers.mobile)))
+                return skip(Texts::tr("already in the phonebook"));
+            const bool full = sim ? data.countOfSimContact() >= data.simPhonebookCapacity()
+                                  : data.countOfPcContact() >= IOData::MAX_PC_CONTACTS;
+            if (full) {
+                run->stopReason =
+                    sim ? Texts::tr("the SIM card is full") : Texts::tr("the PC phonebook is full");
+                return skip(run->stopReason);
             }
-            c.setEmail(email);
-            c.setGroup(target.group.isEmpty() ? groupFor(data, card) : target.group);
-        }
-        if (data.insertContact(&c, false) != 1) {
-            stopReason = Texts::tr("the SIM card refused it");
-            report.skipped.append(shown + ": " + stopReason);
-            continue;
-        }
-        pcChanged = pcChanged || !sim;
-        present.insert(key(coded, numbers.mobile));
-        ++report.added;
-        if (kept != name)
-            ++report.shortened;
-        const int droppedNumbers = numbers.given - numbers.kept;
-        const bool droppedEmail = !sim && email.isEmpty() && !card.emails.isEmpty();
-        if (droppedNumbers > 0 || droppedEmail || (sim && !card.emails.isEmpty())) {
-            QStringList lost;
-            if (droppedNumbers > 0)
-                lost.append(Texts::tr("%n number(s)", nullptr, droppedNumbers));
-            if (droppedEmail || (sim && !card.emails.isEmpty()))
-                lost.append(Texts::tr("the e-mail address"));
-            report.notes.append(shown + ": " + Texts::tr("without ") +
-                                lost.join(Texts::tr(" and ")));
-        }
-    }
-    if (pcChanged && !data.saveXmlFile())
-        report.skipped.append(Texts::tr("The phonebook file could not be written."));
-    return report;
+
+            Contact c(sim, 0, coded, numbers.mobile);
+            QString email;
+            if (!sim) {
+                c.setHomePhone(numbers.home);
+                c.setOfficePhone(numbers.office);
+                for (const QString& e : card.emails) {
+                    if (ContactRules::isValidEmail(e.trimmed())) {
+                        email = e.trimmed();
+                        break;
+                    }
+                }
+                c.setEmail(email);
+                c.setGroup(target.group.isEmpty() ? groupFor(data, card) : target.group);
+            }
+            data.storeContact(c, false, [=](bool stored, const Contact&) {
+                ImportReport& report = run->report;
+                if (!stored) {
+                    run->stopReason = Texts::tr("the SIM card refused it");
+                    report.skipped.append(shown + ": " + run->stopReason);
+                    return next();
+                }
+                run->pcChanged = run->pcChanged || !sim;
+                run->present.insert(key(coded, numbers.mobile));
+                ++report.added;
+                if (kept != name)
+                    ++report.shortened;
+                const int droppedNumbers = numbers.given - numbers.kept;
+                const bool droppedEmail = !sim && email.isEmpty() && !card.emails.isEmpty();
+                if (droppedNumbers > 0 || droppedEmail || (sim && !card.emails.isEmpty())) {
+                    QStringList lost;
+                    if (droppedNumbers > 0)
+                        lost.append(Texts::tr("%n number(s)", nullptr, droppedNumbers));
+                    if (droppedEmail || (sim && !card.emails.isEmpty()))
+                        lost.append(Texts::tr("the e-mail address"));
+                    report.notes.append(shown + ": " + Texts::tr("without ") +
+                                        lost.join(Texts::tr(" and ")));
+                }
+                next();
+            });
+        },
+        [=, &data] {
+            if (run->pcChanged && !data.saveXmlFile())
+                run->report.skipped.append(Texts::tr("The phonebook file could not be written."));
+            done(run->report);
+        });
 }

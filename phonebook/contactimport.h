@@ -10,6 +10,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class IOData;
 
 struct ImportReport {
@@ -30,4 +32,7 @@ struct ImportReport {
 // SIM keeps one number). Cards without a name or a usable number, and those
 // already in the target with the same name and mobile number, are skipped.
 // The PC file is written once.
-ImportReport importVCards(IOData& data, const QList<VCard>& cards, const ContactTarget& target);
+// SIM contacts are written one after another through the link; `done`
+// receives the report.
+void importVCards(IOData& data, const QList<VCard>& cards, const ContactTarget& target,
+                  std::function<void(ImportReport)> done);

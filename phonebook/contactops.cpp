@@ -4,6 +4,8 @@
 #include "phonebook/iodata.h"
 #include "phonebook/simalpha.h"
 
+#include "modem/inturn.h"
+
 namespace {
 
 bool ucs2For(bool sim) {
@@ -60,67 +62,86 @@ PasteLoss pasteLoss(const QList<Contact>& contacts, const ContactTarget& target)
     return loss;
 }
 
-PasteReport pasteContacts(IOData& data, const QList<Contact>& contacts, bool cut,
-                          const ContactTarget& target) {
-    PasteReport report;
-    QList<Contact> copied; // sources whose copy is in the target
-    bool pcChanged = false;
-    for (const Contact& source : contacts) {
-        if (cut && !source.getIsSim() && !target.sim) {
-            // Moving within the PC changes the group only.
-            if (!stillStored(source))
-                continue;
-            Contact moved = source;
-            moved.setGroup(target.group);
-            Contact old = moved;
-            data.modifyContact(&old, &moved, false);
-            pcChanged = true;
-            ++report.added;
-            continue;
-        }
-        if (isFull(data, target.sim)) {
-            report.full = true;
-            break;
-        }
-        Contact copy = recodedFor(source, target);
-        if (data.insertContact(&copy, false) != 1) {
-            report.failed = true;
-            break;
-        }
-        pcChanged = pcChanged || !target.sim;
-        copied.append(source);
-        ++report.added;
-    }
-    report.notAdded = static_cast<int>(contacts.size()) - report.added;
-    if (pcChanged && !data.saveXmlFile()) {
-        // Nothing of the PC is safely stored: keep every source.
-        report.failed = true;
-        return report;
-    }
-    if (cut && !copied.isEmpty()) {
-        const DeleteReport removed = deleteContacts(data, copied);
-        report.failed = report.failed || removed.failed;
-    }
-    return report;
+void pasteContacts(IOData& data, const QList<Contact>& contacts, bool cut,
+                   const ContactTarget& target, std::function<void(PasteReport)> done) {
+    auto report = std::make_shared<PasteReport>();
+    auto copied = std::make_shared<QList<Contact>>(); // sources whose copy is in the target
+    auto pcChanged = std::make_shared<bool>(false);
+    auto stopped = std::make_shared<bool>(false);
+    InTurn::run(
+        int(contacts.size()),
+        [=, &data](int i, std::function<void()> next) {
+            const Contact& source = contacts.at(i);
+            if (*stopped)
+                return next();
+            if (cut && !source.getIsSim() && !target.sim) {
+                // Moving within the PC changes the group only.
+                if (stillStored(source)) {
+                    Contact moved = source;
+                    moved.setGroup(target.group);
+                    Contact old = moved;
+                    data.modifyContact(&old, &moved, false);
+                    *pcChanged = true;
+                    ++report->added;
+                }
+                return next();
+            }
+            if (isFull(data, target.sim)) {
+                report->full = *stopped = true;
+                return next();
+            }
+            data.storeContact(recodedFor(source, target), false, [=](bool stored, const Contact&) {
+                if (!stored) {
+                    report->failed = *stopped = true;
+                } else {
+                    *pcChanged = *pcChanged || !target.sim;
+                    copied->append(source);
+                    ++report->added;
+                }
+                next();
+            });
+        },
+        [=, &data] {
+            report->notAdded = int(contacts.size()) - report->added;
+            if (*pcChanged && !data.saveXmlFile()) {
+                // Nothing of the PC is safely stored: keep every source.
+                report->failed = true;
+                return done(*report);
+            }
+            if (!cut || copied->isEmpty())
+                return done(*report);
+            deleteContacts(data, *copied, [report, done](const DeleteReport& removed) {
+                report->failed = report->failed || removed.failed;
+                done(*report);
+            });
+        });
 }
 
-DeleteReport deleteContacts(IOData& data, const QList<Contact>& contacts) {
-    DeleteReport report;
-    bool pcChanged = false;
-    for (const Contact& listed : contacts) {
-        Contact c = listed;
-        if (!stillStored(c))
-            continue;
-        if (!data.delContact(&c, false)) {
-            report.failed = true;
-            continue;
-        }
-        pcChanged = pcChanged || !c.getIsSim();
-        ++report.deleted;
-    }
-    if (pcChanged && !data.saveXmlFile())
-        report.failed = true;
-    return report;
+void deleteContacts(IOData& data, const QList<Contact>& contacts,
+                    std::function<void(DeleteReport)> done) {
+    auto report = std::make_shared<DeleteReport>();
+    auto pcChanged = std::make_shared<bool>(false);
+    InTurn::run(
+        int(contacts.size()),
+        [=, &data](int i, std::function<void()> next) {
+            const Contact& c = contacts.at(i);
+            if (!stillStored(c))
+                return next();
+            data.delContact(c, false, [=](bool deleted) {
+                if (!deleted) {
+                    report->failed = true;
+                } else {
+                    *pcChanged = *pcChanged || !c.getIsSim();
+                    ++report->deleted;
+                }
+                next();
+            });
+        },
+        [=, &data] {
+            if (*pcChanged && !data.saveXmlFile())
+                report->failed = true;
+            done(*report);
+        });
 }
 
 QString messageNumbers(const QList<Contact>& contacts) {

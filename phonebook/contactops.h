@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class IOData;
 
 // Where contacts go: the SIM, or the PC with `group` (empty: none).
@@ -50,8 +52,10 @@ struct PasteReport {
 // into the PC only changes its group.
 // The PC file is written once for the additions, before any source is
 // deleted, and once for the deletions.
-PasteReport pasteContacts(IOData& data, const QList<Contact>& contacts, bool cut,
-                          const ContactTarget& target);
+// SIM contacts are written one after another through the link; `done`
+// receives the report.
+void pasteContacts(IOData& data, const QList<Contact>& contacts, bool cut,
+                   const ContactTarget& target, std::function<void(PasteReport)> done);
 
 struct DeleteReport {
     int deleted = 0;
@@ -63,7 +67,8 @@ struct DeleteReport {
 // from the file, which is written once at the end. A contact no longer
 // stored as listed (deleted, changed, or its place given to another since)
 // is passed over.
-DeleteReport deleteContacts(IOData& data, const QList<Contact>& contacts);
+void deleteContacts(IOData& data, const QList<Contact>& contacts,
+                    std::function<void(DeleteReport)> done);
 
 // The mobile numbers of `contacts` for a message: each once, in order,
 // joined with ";"; contacts without one are left out.

@@ -4,13 +4,11 @@
 #include "phonebook/coder.h"
 
 #include <QHash>
-#include <memory>
 
 QMap<int, Contact> IOData::pcContactMap;
 QMap<int, Contact> IOData::simContactMap;
 bool IOData::simNamesUcs2 = false;
 QStringList IOData::pcGroup;
-IOData* ioOperation = nullptr;
 
 int IOData::simPhonebookCapacity() const {
     return link_ ? link_->simPhonebookSize : 0;
@@ -73,35 +71,43 @@ IOData::IOData(SerialThread* link) : link_(link) {
     parser.readGroup(pcGroup);
 }
 
-bool IOData::readFromSim() {
-    const int capacity = simPhonebookCapacity();
-    if (capacity <= 0)
-        return false;
-    auto rows = std::make_unique<QString[][3]>(capacity);
-    if (link_->getPhoneBook(rows.get(), capacity) != 1)
-        return false;
-    simContactMap.clear();
-    simNamesUcs2 = link_->newPlatform;
-    for (int row = 0; row < capacity; ++row) {
-        bool ok = false;
-        const int index = rows[row][0].toInt(&ok);
-        if (ok)
-            simContactMap.insert(index, Contact(true, index, rows[row][1], rows[row][2]));
+void IOData::readFromSim(std::function<void(bool)> done) {
+    if (!link_ || simPhonebookCapacity() <= 0) {
+        done(false);
+        return;
     }
-    return true;
+    link_->getPhoneBook(&commands_, [this, done](std::optional<QList<PhonebookEntry>> entries) {
+        if (!entries)
+            return done(false);
+        simContactMap.clear();
+        simNamesUcs2 = link_->newPlatform;
+        for (const PhonebookEntry& entry : *entries)
+            simContactMap.insert(entry.index, Contact(true, entry.index, entry.name, entry.number));
+        done(true);
+    });
+}
+
+void IOData::storeContact(Contact c, bool save, std::function<void(bool, Contact)> done) {
+    if (!c.getIsSim()) {
+        const bool stored = insertContact(&c, save) == 1;
+        done(stored, c);
+        return;
+    }
+    if (!link_ || countOfSimContact() >= simPhonebookCapacity() || !buildContact(c)) {
+        done(false, c);
+        return;
+    }
+    link_->insertContact(&commands_, c.getId(), c.getPhone(), c.getName(),
+                         [this, c, done](bool stored) {
+                             if (stored)
+                                 simContactMap.insert(c.getId(), c);
+                             done(stored, c);
+                         });
 }
 
 int IOData::insertContact(Contact* c, bool save) {
-    if (c->getIsSim()) {
-        if (!link_ || countOfSimContact() >= simPhonebookCapacity() || !buildContact(*c))
-            return -1;
-        QString fields[3] = {QString::number(c->getId()), c->getPhone(), c->getName()};
-        if (link_->insertContact(fields) != 1)
-            return -1;
-        simContactMap.insert(c->getId(), *c);
-        return 1;
-    }
-    if (countOfPcContact() >= MAX_PC_CONTACTS || !buildContact(*c) || !parser.insertContact(*c))
+    if (c->getIsSim() || countOfPcContact() >= MAX_PC_CONTACTS || !buildContact(*c) ||
+        !parser.insertContact(*c))
         return -1;
     pcContactMap.insert(c->getId(), *c);
     if (save)
@@ -122,19 +128,23 @@ bool IOData::buildContact(Contact& c) {
     return false;
 }
 
-bool IOData::delContact(Contact* c, bool save) {
-    const int id = c->getId();
-    if (c->getIsSim()) {
-        if (!link_ || link_->deleteContact(QString::number(id)) != 1)
-            return false;
-        simContactMap.remove(id);
-        return true;
+void IOData::delContact(const Contact& c, bool save, std::function<void(bool)> done) {
+    const int id = c.getId();
+    if (c.getIsSim()) {
+        if (!link_)
+            return done(false);
+        link_->deleteContact(&commands_, id, [id, done](bool deleted) {
+            if (deleted)
+                simContactMap.remove(id);
+            done(deleted);
+        });
+        return;
     }
     if (!pcContactMap.contains(id))
-        return false;
+        return done(false);
     parser.delContact(id);
     pcContactMap.remove(id);
-    return !save || parser.saveDom();
+    done(!save || parser.saveDom());
 }
 
 bool IOData::modifyContact(Contact* old, Contact* now, bool save) {
@@ -148,16 +158,19 @@ bool IOData::modifyContact(Contact* old, Contact* now, bool save) {
     return !save || parser.saveDom();
 }
 
-bool IOData::replaceSimContact(const Contact& c) {
-    if (!link_ || !simContactMap.contains(c.getId()))
-        return false;
-    QString fields[3] = {QString::number(c.getId()), c.getPhone(), c.getName()};
-    if (link_->insertContact(fields) != 1)
-        return false;
-    Contact stored = c;
-    stored.setIsSim(true);
-    simContactMap.insert(c.getId(), stored);
-    return true;
+void IOData::replaceSimContact(const Contact& c, std::function<void(bool)> done) {
+    if (!link_ || !simContactMap.contains(c.getId())) {
+        done(false);
+        return;
+    }
+    link_->insertContact(&commands_, c.getId(), c.getPhone(), c.getName(), [c, done](bool stored) {
+        if (stored) {
+            Contact kept = c;
+            kept.setIsSim(true);
+            simContactMap.insert(c.getId(), kept);
+        }
+        done(stored);
+    });
 }
 
 QString IOData::getNameFromPhone(const QString& number) {

@@ -9,7 +9,10 @@
 #include "phonebook/xmlparser.h"
 
 #include <QMap>
+#include <QObject>
 #include <QStringList>
+
+#include <functional>
 
 class SerialThread;
 
@@ -22,26 +25,33 @@ public:
     // and written through `link` (none: no SIM phonebook).
     explicit IOData(SerialThread* link = nullptr);
 
-    // Replaces the SIM map by the SIM phonebook. False, with the map as it
-    // was, when the modem could not read it.
-    bool readFromSim();
-    // Gives `c` an id and stores it: a SIM contact on the SIM (its name
-    // already coded for the modem), a PC contact in the file, written when
-    // `save`. 1 when stored; -1 when the store is full, the modem refused, or
-    // the file has no place for contacts.
+    // The SIM contacts are read and written through the link: the
+    // completions run later, from the event loop.
+
+    // Replaces the SIM map by the SIM phonebook; false, with the map as it
+    // was, when the card could not read it.
+    void readFromSim(std::function<void(bool)> done);
+    // Gives PC contact `c` an id and stores it in the file, written when
+    // `save`. 1 when stored; -1 when the store is full, the file has no
+    // place for contacts, or `c` is a SIM contact.
     int insertContact(Contact* c, bool save);
+    // Gives `c` an id and stores it where it belongs: on the SIM (its name
+    // already coded for the card), or in the PC file as insertContact does.
+    // `done` receives whether it was stored, and the contact with its id.
+    void storeContact(Contact c, bool save, std::function<void(bool, Contact)> done);
     // The lowest free id: 1 to twice the SIM capacity for a SIM contact, 1 to
     // 2000 for a PC contact; one past the range, and false, when all are taken.
     bool buildContact(Contact& c);
-    // Deletes `c` from the SIM or the PC (file written when `save`). False when
-    // the modem refused, the contact was not there, or the file not written.
-    bool delContact(Contact* c, bool save);
+    // Deletes `c` from the SIM or the PC (file written when `save`); false
+    // when the card refused, the contact was not there, or the file not
+    // written.
+    void delContact(const Contact& c, bool save, std::function<void(bool)> done);
     // A PC contact changed: `now` takes the old id and goes last in the file.
     // Written when `save`.
     bool modifyContact(Contact* old, Contact* now, bool save = true);
-    // Writes SIM contact `c` over the location of its id. False, with the map
-    // as it was, when the modem refused or there is no such contact.
-    bool replaceSimContact(const Contact& c);
+    // Writes SIM contact `c` over the location of its id; false, with the
+    // map as it was, when the card refused or there is no such contact.
+    void replaceSimContact(const Contact& c, std::function<void(bool)> done);
     // Locations of the SIM phonebook (0: none known).
     int simPhonebookCapacity() const;
     // Octets a name takes at most on the SIM (0: not known; see simalpha.h).
@@ -85,7 +95,7 @@ public:
 private:
     XmlParser parser;
     SerialThread* link_;
+    // The context of its commands: gone with the data, so that no completion
+    // reaches a deleted store.
+    QObject commands_;
 };
-
-// The phonebook's data, created by the phonebook page.
-extern IOData* ioOperation;

@@ -17,14 +17,10 @@ void fillSource(SM_PARAM_DECODE* rec, int index, const ModemMessage& message) {
 
 } // namespace
 
-bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec,
-                    std::optional<ConcatInfo>* concat) {
-    const std::optional<ModemMessage> message = parseReadMessage(reply.toLatin1());
-    if (!message)
-        return false;
-    gsmDecodePart(message->pdu.toLatin1().constData(), rec, true, concat);
-    fillSource(rec, index, *message);
-    return true;
+void decodeReadMessage(const ModemMessage& message, int index, SM_PARAM_DECODE* rec,
+                       std::optional<ConcatInfo>* concat) {
+    gsmDecodePart(message.pdu.toLatin1().constData(), rec, true, concat);
+    fillSource(rec, index, message);
 }
 
 namespace {
@@ -43,12 +39,12 @@ bool storeInInbox(SmsData& store, const SM_PARAM_DECODE& rec) {
 
 } // namespace
 
-Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const QString& reply, int index,
-                            const QString& state, const QString& newWord, const QDateTime& now) {
+Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const ModemMessage& message,
+                            int index, const QString& state, const QString& newWord,
+                            const QDateTime& now) {
     SM_PARAM_DECODE rec;
     std::optional<ConcatInfo> concat;
-    if (!parseReadReply(reply, index, &rec, &concat))
-        return {};
+    decodeReadMessage(message, index, &rec, &concat);
     rec.state = state;
     if (!concat || concat->total < 2) {
         if (!storeInInbox(store, rec))
@@ -75,13 +71,6 @@ Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const QString& rep
     // would come again after a day: a copy, never a loss.
     parts.save();
     return {true, whole.state == newWord ? 1 : 0, QString::fromLatin1(whole.TPA), whole.contentStr};
-}
-
-bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state) {
-    PartStore parts;
-    return storeArrivedMessage(store, parts, reply, index, state, state,
-                               QDateTime::currentDateTime())
-        .kept;
 }
 
 void dropStoredParts(SmsData& store, PartStore& parts) {
@@ -159,7 +148,7 @@ SM_PARAM_DECODE joinListedParts(const QMap<int, SM_PARAM_DECODE>& parts, int tot
 
 } // namespace
 
-int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
+int parseListReply(const QList<ModemMessage>& messages, SmsList& in, SmsList& out, SmsList& draft,
                    const QString& newWord, const QString& readWord) {
     in.clear();
     out.clear();
@@ -172,7 +161,6 @@ int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& dra
         QMap<int, SM_PARAM_DECODE> parts;
     };
     QMap<QString, Long> longs;
-    const QList<ModemMessage> messages = parseMessageList(reply.toLatin1());
     for (const ModemMessage& message : messages) {
         SM_PARAM_DECODE rec;
         std::optional<ConcatInfo> concat;

@@ -4,6 +4,7 @@
 // message, stored in the PC inbox) and the lists of a storage read with
 // "AT+CMGL" (the SIM and modem-memory boxes).
 
+#include "modem/protocol/replies.h"
 #include "sms/pducodec.h"
 
 #include <QDateTime>
@@ -15,11 +16,10 @@ class SmsData;
 
 using SmsList = QMap<int, SM_PARAM_DECODE>;
 
-// Decodes the message of a reply to "AT+CMGR" into `rec` with `index` as its
+// Decodes a message read with "AT+CMGR" into `rec` with `index` as its
 // storage index, and its concatenation header into `concat` when given.
-// False when the reply holds no message or no PDU.
-bool parseReadReply(const QString& reply, int index, SM_PARAM_DECODE* rec,
-                    std::optional<ConcatInfo>* concat = nullptr);
+void decodeReadMessage(const ModemMessage& message, int index, SM_PARAM_DECODE* rec,
+                       std::optional<ConcatInfo>* concat = nullptr);
 
 // What became of an arriving message.
 struct Arrival {
@@ -31,15 +31,14 @@ struct Arrival {
     QString text;
 };
 
-// Stores the message of a reply to "AT+CMGR" with `state` in the PC inbox
+// Stores a message read with "AT+CMGR" with `state` in the PC inbox
 // and writes the file. A part of a long message waits in `parts` until its
 // message is complete, which then goes into the inbox whole, as unread
 // (`newWord`) when any of its parts was. Nothing is kept when a file could
 // not be written (the caller then keeps the modem's copy).
-Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const QString& reply, int index,
-                            const QString& state, const QString& newWord, const QDateTime& now);
-// The same with the parts kept in Data/smsparts.xml; true when kept.
-bool storeArrivedMessage(SmsData& store, const QString& reply, int index, const QString& state);
+Arrival storeArrivedMessage(SmsData& store, PartStore& parts, const ModemMessage& message,
+                            int index, const QString& state, const QString& newWord,
+                            const QDateTime& now);
 
 // Forgets the waiting messages whose every part is already in the inbox (as
 // one of the PDUs an inbox message was joined from): the program ended after
@@ -52,8 +51,8 @@ void dropStoredParts(SmsData& store, PartStore& parts);
 int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,
                       const QDateTime& now);
 
-// Fills the boxes of one modem storage (emptied first) from an "AT+CMGL"
-// reply: received messages (status 0 unread, 1 read) go to `in` with the
+// Fills the boxes of one modem storage (emptied first) from the messages
+// listed with "AT+CMGL": received ones (status 0 unread, 1 read) go to `in` with the
 // state `newWord` (status 0) or `readWord`, stored sent ones (3) to `out` with
 // the state "send", stored unsent ones (2) to `draft` with "unsent"; these
 // two have no time stamp.
@@ -61,5 +60,5 @@ int storeExpiredParts(SmsData& store, PartStore& parts, const QString& newWord,
 // record. The parts of a long message become one record in the place of its
 // first part, with the storage indexes of all. Returns the number of entries
 // listed.
-int parseListReply(const QString& reply, SmsList& in, SmsList& out, SmsList& draft,
+int parseListReply(const QList<ModemMessage>& messages, SmsList& in, SmsList& out, SmsList& draft,
                    const QString& newWord, const QString& readWord);

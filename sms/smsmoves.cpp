@@ -1,24 +1,18 @@
 #include "sms/smsmoves.h"
 
-#include "modem/serialthread.h"
+#include "modem/inturn.h"
 #include "sms/longmessage.h"
 #include "sms/smsdataoperation.h"
 #include "sms/smssend.h"
 
 #include <cstring>
 
-namespace {
-
-constexpr char kCtrlZ = 0x1A;
-
-} // namespace
-
-int storageStatusOf(const QString& box) {
+int storageStatusOf(const QString& box, const QString& state) {
     if (box == "outbox")
         return 3;
     if (box == "draftbox")
         return 2;
-    return 1;
+    return state == u"new" ? 0 : 1;
 }
 
 QStringList pdusForStorage(const SM_PARAM_DECODE& rec, const QString& box, const QString& sca) {
@@ -52,96 +46,149 @@ QList<int> storageIndexesOf(const SM_PARAM_DECODE& rec) {
 
 namespace {
 
-// Deletes every part of `rec`; the number deleted.
-int deleteParts(SerialThread& link, SmsStore store, const SM_PARAM_DECODE& rec) {
-    int deleted = 0;
-    for (int index : storageIndexesOf(rec)) {
-        const int result =
-            store == SmsStore::Sim ? link.deleteSimSMS(index) : link.deleteMeSMS(index);
-        deleted += result == 1 ? 1 : 0;
-    }
-    return deleted;
+// Deletes every part of `rec`; `done` receives the number deleted.
+void deleteParts(SerialThread& link, const AtCaller& caller, MessageStorage storage,
+                 const SM_PARAM_DECODE& rec, std::function<void(int)> done) {
+    const QList<int> indexes = storageIndexesOf(rec);
+    auto deleted = std::make_shared<int>(0);
+    InTurn::run(
+        int(indexes.size()),
+        [&link, caller, storage, indexes, deleted](int i, std::function<void()> next) {
+            link.deleteSms(caller, storage, indexes.at(i), [deleted, next](bool gone) {
+                *deleted += gone ? 1 : 0;
+                next();
+            });
+        },
+        [deleted, done] { done(*deleted); });
 }
 
 } // namespace
 
-MoveReport deleteModemMessages(SerialThread& link, SmsStore store,
-                               const QList<SM_PARAM_DECODE>& messages) {
-    MoveReport report;
-    for (const SM_PARAM_DECODE& rec : messages) {
-        const bool all = deleteParts(link, store, rec) == storageIndexesOf(rec).size();
-        ++(all ? report.done : report.notDone);
-    }
-    return report;
+void deleteModemMessages(SerialThread& link, const AtCaller& caller, MessageStorage storage,
+                         const QList<SM_PARAM_DECODE>& messages, MoveDone done) {
+    auto report = std::make_shared<MoveReport>();
+    InTurn::run(
+        int(messages.size()),
+        [&link, caller, storage, messages, report](int i, std::function<void()> next) {
+            const SM_PARAM_DECODE& rec = messages.at(i);
+            deleteParts(link, caller, storage, rec, [rec, report, next](int deleted) {
+                const bool all = deleted == storageIndexesOf(rec).size();
+                ++(all ? report->done : report->notDone);
+                if (!all && report->why == MoveReport::Why::None)
+                    report->why = MoveReport::Why::Refused;
+                next();
+            });
+        },
+        [report, done] { done(*report); });
 }
 
-MoveReport movePcToSim(SerialThread& link, SmsData& store, const QString& box,
-                       const QList<int>& ids, const QString& sca) {
-    MoveReport report;
-    link.setShortMsgStorageMode(static_cast<int>(SmsStore::Sim));
-    // Unknown (no answer) counts as room: the SIM refuses what doesn't fit.
-    int free = link.getSmsMem();
-    const int status = storageStatusOf(box);
-    QList<int> moved;
-    for (int id : ids) {
-        SM_PARAM_DECODE rec;
-        store.selectSmsItem(rec, box, id);
-        const QStringList pdus = pdusForStorage(rec, box, sca);
-        bool written = !pdus.isEmpty() && (free <= 0 || pdus.size() <= free);
-        for (qsizetype i = 0; written && i < pdus.size(); ++i) {
-            const QByteArray body = pdus.at(i).toLatin1() + kCtrlZ;
-            written = link.moveMsgCMGWCmd(tpduLength(pdus.at(i)), status, body.constData()) == 1;
-        }
-        if (written) {
-            moved << id;
-            free -= free > 0 ? static_cast<int>(pdus.size()) : 0;
-        }
-    }
-    report.moved = moved;
-    report.done = static_cast<int>(moved.size());
-    report.notDone = static_cast<int>(ids.size() - moved.size());
-    if (!moved.isEmpty()) {
-        store.delSmsItems(moved, box);
-        report.saved = store.saveDom();
-    }
-    return report;
+void movePcToSim(SerialThread& link, const AtCaller& caller, SmsData& store, const QString& box,
+                 const QList<int>& ids, const QString& sca, MoveDone done) {
+    link.setShortMsgStorageMode(caller, MessageStorage::Sim, [=, &link, &store](bool) {
+        // Unknown (no answer) counts as room: the SIM refuses what doesn't fit.
+        link.getSmsMem(caller, [=, &link, &store](int freePlaces) {
+            auto free = std::make_shared<int>(freePlaces);
+            auto report = std::make_shared<MoveReport>();
+            const auto stays = [report](MoveReport::Why why) {
+                if (report->why == MoveReport::Why::None)
+                    report->why = why;
+            };
+            InTurn::run(
+                int(ids.size()),
+                [=, &link, &store](int i, std::function<void()> next) {
+                    SM_PARAM_DECODE rec;
+                    store.selectSmsItem(rec, box, ids.at(i));
+                    const QStringList pdus = pdusForStorage(rec, box, sca);
+                    const int status = storageStatusOf(box, rec.state);
+                    if (pdus.isEmpty()) {
+                        stays(MoveReport::Why::NoPdu);
+                        return next();
+                    }
+                    if (*free > 0 && pdus.size() > *free) {
+                        stays(MoveReport::Why::SimFull);
+                        return next();
+                    }
+                    auto written = std::make_shared<int>(0);
+                    InTurn::run(
+                        int(pdus.size()),
+                        [=, &link](int part, std::function<void()> nextPart) {
+                            // A refused part ends the message.
+                            if (*written < part)
+                                return nextPart();
+                            const QByteArray body = pdus.at(part).toLatin1();
+                            link.moveMsgCMGWCmd(caller, tpduLength(pdus.at(part)), status, body,
+                                                [written, nextPart](std::optional<int> index) {
+                                                    *written += index ? 1 : 0;
+                                                    nextPart();
+                                                });
+                        },
+                        [=] {
+                            if (*written == pdus.size()) {
+                                report->moved << ids.at(i);
+                                *free -= *free > 0 ? int(pdus.size()) : 0;
+                            } else {
+                                stays(*free == 0 ? MoveReport::Why::SimFull
+                                                 : MoveReport::Why::Refused);
+                            }
+                            next();
+                        });
+                },
+                [=, &store] {
+                    report->done = int(report->moved.size());
+                    report->notDone = int(ids.size() - report->moved.size());
+                    if (!report->moved.isEmpty()) {
+                        store.delSmsItems(report->moved, box);
+                        report->saved = store.saveDom();
+                    }
+                    done(*report);
+                });
+        });
+    });
 }
 
-MoveReport moveSimToPc(SerialThread& link, SmsData& store, const QString& box,
-                       const QList<SM_PARAM_DECODE>& messages, const QString& readWord,
-                       const QString& stamp) {
-    MoveReport report;
+void moveSimToPc(SerialThread& link, const AtCaller& caller, SmsData& store, const QString& box,
+                 const QList<SM_PARAM_DECODE>& messages, const QString& stamp, MoveDone done) {
+    auto report = std::make_shared<MoveReport>();
+    if (messages.isEmpty()) {
+        done(*report);
+        return;
+    }
     QList<int> ids;
     for (SM_PARAM_DECODE rec : messages) {
-        if (box == "inbox") {
-            rec.state = readWord;
-        } else {
+        if (box != "inbox") {
             const QByteArray bytes = stamp.toLatin1().left(sizeof rec.TP_SCTS - 1);
             std::memset(rec.TP_SCTS, 0, sizeof rec.TP_SCTS);
             std::memcpy(rec.TP_SCTS, bytes.constData(), bytes.size());
         }
         ids << store.appendSmsItem(rec, box);
     }
-    if (messages.isEmpty())
-        return report;
     if (!store.saveDom()) {
         store.delSmsItems(ids, box);
-        report.notDone = static_cast<int>(messages.size());
-        report.saved = false;
-        return report;
+        report->notDone = int(messages.size());
+        report->saved = false;
+        done(*report);
+        return;
     }
     // A message the SIM keeps goes out of the PC box again: it stays where it
     // was. One the SIM gave up in part stays on the PC with the whole text.
-    QList<int> kept;
-    for (qsizetype i = 0; i < messages.size(); ++i) {
-        if (deleteParts(link, SmsStore::Sim, messages.at(i)) == 0)
-            kept << ids.at(i);
-    }
-    report.done = static_cast<int>(messages.size() - kept.size());
-    report.notDone = static_cast<int>(kept.size());
-    if (!kept.isEmpty()) {
-        store.delSmsItems(kept, box);
-        report.saved = store.saveDom();
-    }
-    return report;
+    auto kept = std::make_shared<QList<int>>();
+    InTurn::run(
+        int(messages.size()),
+        [=, &link](int i, std::function<void()> next) {
+            deleteParts(link, caller, MessageStorage::Sim, messages.at(i), [=](int deleted) {
+                if (deleted == 0)
+                    kept->append(ids.at(i));
+                next();
+            });
+        },
+        [=, &store] {
+            report->done = int(messages.size() - kept->size());
+            report->notDone = int(kept->size());
+            if (!kept->isEmpty()) {
+                report->why = MoveReport::Why::Refused;
+                store.delSmsItems(*kept, box);
+                report->saved = store.saveDom();
+            }
+            done(*report);
+        });
 }

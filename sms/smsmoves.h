@@ -5,27 +5,35 @@
 // old place only after it reached the new one, so that a refusal or a
 // failed write on either side keeps it where it was.
 
+#include "modem/serialthread.h"
 #include "sms/smsarrival.h"
 
 #include <QList>
 #include <QString>
 
-class SerialThread;
-class SmsData;
+#include <functional>
 
-enum class SmsStore { Modem = 0, Sim = 1 }; // the storage-mode numbers of the link
+class SmsData;
 
 struct MoveReport {
     int done = 0;
     int notDone = 0;
     bool saved = true; // the PC file was written
     QList<int> moved;  // the PC ids that went to the SIM
+    // Why the first message that stayed did (None when all went).
+    enum class Why {
+        None,
+        SimFull, // the SIM has fewer free places than the message has parts
+        Refused, // the card refused to write or delete it
+        NoPdu,   // a received message kept without the PDUs it came as
+    } why = Why::None;
 };
+using MoveDone = std::function<void(MoveReport)>;
 
-// The status a message of a PC box is written to the SIM with: 1 (received,
-// read) for "inbox", 3 (stored, sent) for "outbox", 2 (stored, unsent) for
-// "draftbox".
-int storageStatusOf(const QString& box);
+// The status a message of a PC box is written to the SIM with: 0 (received,
+// unread) for an unread one of "inbox", 1 (received, read) for the others
+// there, 3 (stored, sent) for "outbox", 2 (stored, unsent) for "draftbox".
+int storageStatusOf(const QString& box, const QString& state);
 
 // The PDUs of a PC message as it is written to the SIM: those it was
 // received or sent as; for a draft saved here, newly encoded to its number
@@ -41,21 +49,24 @@ MoveReport deletePcMessages(SmsData& store, const QString& box, const QList<int>
 // The storage indexes a listed modem message takes: each of its parts'.
 QList<int> storageIndexesOf(const SM_PARAM_DECODE& rec);
 
-// Deletes `messages` (from the lists) from a modem storage, each with all
-// its parts.
-MoveReport deleteModemMessages(SerialThread& link, SmsStore store,
-                               const QList<SM_PARAM_DECODE>& messages);
+// The actions below talk to the card through `link` for `caller` and end
+// with `done`, from the event loop.
+
+// Deletes `messages` (from the lists) from a card storage, each with all its
+// parts.
+void deleteModemMessages(SerialThread& link, const AtCaller& caller, MessageStorage storage,
+                         const QList<SM_PARAM_DECODE>& messages, MoveDone done);
 
 // Writes the PC messages `ids` of `box` into the SIM and removes from the PC
 // those the SIM took. A message that needs more places than the SIM has
 // free is not tried.
-MoveReport movePcToSim(SerialThread& link, SmsData& store, const QString& box,
-                       const QList<int>& ids, const QString& sca);
+void movePcToSim(SerialThread& link, const AtCaller& caller, SmsData& store, const QString& box,
+                 const QList<int>& ids, const QString& sca, MoveDone done);
 
 // Puts the SIM messages `messages` (from the SIM lists) into the PC box
 // `box`, writes the file, then deletes them from the SIM. Received ones come
-// as read (`readWord`) with their time stamp; the others get `stamp`. A
-// message the SIM would not give up at all goes out of the PC box again.
-MoveReport moveSimToPc(SerialThread& link, SmsData& store, const QString& box,
-                       const QList<SM_PARAM_DECODE>& messages, const QString& readWord,
-                       const QString& stamp);
+// with their state and time stamp; sent and unsent ones, which carry no time,
+// get `stamp`, the time they came to the PC. A message the SIM would not
+// give up at all goes out of the PC box again.
+void moveSimToPc(SerialThread& link, const AtCaller& caller, SmsData& store, const QString& box,
+                 const QList<SM_PARAM_DECODE>& messages, const QString& stamp, MoveDone done);

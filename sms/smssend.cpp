@@ -1,6 +1,6 @@
 #include "sms/smssend.h"
 
-#include "modem/serialthread.h"
+#include "modem/inturn.h"
 #include "settings/settingsfiles.h"
 #include "sms/longmessage.h"
 #include "sms/smsdataoperation.h"
@@ -58,20 +58,29 @@ int nextMessageReference() {
     return reference;
 }
 
-bool sendMessage(SerialThread& link, const QString& sca, const QString& number, const QString& text,
-                 const SubmitOptions& options, QStringList* pdus, QList<int>* references) {
-    *pdus = encodeMessage(sca, number, text, options, nextMessageReference());
-    if (pdus->isEmpty())
-        return false;
-    for (const QString& pdu : std::as_const(*pdus)) {
-        const QByteArray body = pdu.toLatin1() + '\x1A';
-        int reference = -1;
-        if (link.sendMsgCMGSCmd(tpduLength(pdu), body.constData(), &reference) != 1)
-            return false;
-        if (references)
-            references->append(reference);
-    }
-    return true;
+void sendMessage(SerialThread& link, const AtCaller& caller, const QString& sca,
+                 const QString& number, const QString& text, const SubmitOptions& options,
+                 std::function<void(SentMessage)> done) {
+    auto message = std::make_shared<SentMessage>();
+    message->pdus = encodeMessage(sca, number, text, options, nextMessageReference());
+    message->sent = !message->pdus.isEmpty();
+    const QStringList pdus = message->pdus;
+    InTurn::run(
+        int(pdus.size()),
+        [&link, caller, pdus, message](int i, std::function<void()> next) {
+            // A refused part ends the message: the parts after it aren't sent.
+            if (!message->sent)
+                return next();
+            link.sendMsgCMGSCmd(caller, tpduLength(pdus.at(i)), pdus.at(i).toLatin1(),
+                                [message, next](std::optional<int> reference) {
+                                    if (reference)
+                                        message->references.append(*reference);
+                                    else
+                                        message->sent = false;
+                                    next();
+                                });
+        },
+        [message, done] { done(*message); });
 }
 
 SM_PARAM_DECODE composedRecord(const QString& number, const QString& text, const QString& stamp,
@@ -90,25 +99,34 @@ SM_PARAM_DECODE composedRecord(const QString& number, const QString& text, const
     return rec;
 }
 
-SendReport sendToRecipients(SerialThread& link, SmsData& store, const QStringList& numbers,
-                            const QString& text, const QString& sca, const SubmitOptions& options,
-                            const QString& failedWord, const QString& stamp) {
-    SendReport report;
-    for (const QString& number : numbers) {
-        QStringList pdus;
-        QList<int> references;
-        const bool sent = sendMessage(link, sca, number, text, options, &pdus, &references);
-        SM_PARAM_DECODE rec =
-            composedRecord(number, text, stamp, pdus, sent ? QString("send") : failedWord);
-        // A part whose reference the modem didn't give can't be matched to
-        // its report; the message then shows no report state at all.
-        if (sent && options.statusReport && !references.contains(-1)) {
-            for (int reference : std::as_const(references))
-                rec.delivery.append({reference, -1, QString()});
-        }
-        store.appendSmsItem(rec, sent ? "outbox" : "draftbox");
-        ++(sent ? report.sent : report.failed);
-    }
-    report.saved = store.saveDom();
-    return report;
+void sendToRecipients(SerialThread& link, const AtCaller& caller, SmsData& store,
+                      const QStringList& numbers, const QString& text, const QString& sca,
+                      const SubmitOptions& options, const QString& failedWord, const QString& stamp,
+                      std::function<void(SendReport)> done) {
+    auto report = std::make_shared<SendReport>();
+    InTurn::run(
+        int(numbers.size()),
+        [=, &link, &store](int i, std::function<void()> next) {
+            const QString number = numbers.at(i);
+            sendMessage(
+                link, caller, sca, number, text, options, [=, &store](const SentMessage& message) {
+                    SM_PARAM_DECODE rec =
+                        composedRecord(number, text, stamp, message.pdus,
+                                       message.sent ? QString("send") : failedWord);
+                    // A part whose reference the card didn't give can't be
+                    // matched to its report; the message then shows no
+                    // report state at all.
+                    if (message.sent && options.statusReport && !message.references.contains(-1)) {
+                        for (int reference : message.references)
+                            rec.delivery.append({reference, -1, QString()});
+                    }
+                    store.appendSmsItem(rec, message.sent ? "outbox" : "draftbox");
+                    ++(message.sent ? report->sent : report->failed);
+                    next();
+                });
+        },
+        [=, &store] {
+            report->saved = store.saveDom();
+            done(*report);
+        });
 }

@@ -2,12 +2,14 @@
 
 // Sending a composed message to its recipients, one stored record each.
 
+#include "modem/serialthread.h"
 #include "sms/pducodec.h"
 
 #include <QString>
 #include <QStringList>
 
-class SerialThread;
+#include <functional>
+
 class SmsData;
 struct MessageSettings;
 
@@ -32,13 +34,18 @@ SubmitOptions submitOptionsFor(const MessageSettings& settings);
 // A fresh reference number for the parts of a long message.
 int nextMessageReference();
 
+// A message sent to one number: whether the card accepted every part, its
+// PDUs (tried or not) and the reference the network gave each part sent.
+struct SentMessage {
+    bool sent = false;
+    QStringList pdus;
+    QList<int> references;
+};
 // Sends `text` to `number` through `sca`: one message, or the parts of a
-// long one one after another. It counts as sent only when the modem
-// accepted every part. `pdus` receives the PDUs (tried or not), and
-// `references` (may be null) the message reference the network gave each
-// part sent.
-bool sendMessage(SerialThread& link, const QString& sca, const QString& number, const QString& text,
-                 const SubmitOptions& options, QStringList* pdus, QList<int>* references = nullptr);
+// long one one after another; a refused part ends it.
+void sendMessage(SerialThread& link, const AtCaller& caller, const QString& sca,
+                 const QString& number, const QString& text, const SubmitOptions& options,
+                 std::function<void(SentMessage)> done);
 
 struct SendReport {
     int sent = 0;
@@ -50,9 +57,10 @@ struct SendReport {
 // `failedWord`. `stamp` is the records' time ("yyMMddhhmmss"). A sent
 // record that asked for status reports keeps its parts' references, to which
 // the reports are matched. The file is written once, at the end.
-SendReport sendToRecipients(SerialThread& link, SmsData& store, const QStringList& numbers,
-                            const QString& text, const QString& sca, const SubmitOptions& options,
-                            const QString& failedWord, const QString& stamp);
+void sendToRecipients(SerialThread& link, const AtCaller& caller, SmsData& store,
+                      const QStringList& numbers, const QString& text, const QString& sca,
+                      const SubmitOptions& options, const QString& failedWord, const QString& stamp,
+                      std::function<void(SendReport)> done);
 
 // A record of a message composed here, for `number` with `text`, the time
 // `stamp`, the PDUs it was sent as (joined with ",") and `state`.

@@ -3,24 +3,12 @@
 #include "app/commonconfig.h"
 #include "app/globals.h"
 #include "app/versioninfo.h"
-#include "mainwindow/ui/deviceinfo.h"
 #include "modem/serialthread.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QtDebug>
-
-template <class Query> QString DeviceInfoPanel::modemReply(Query query) {
-    constexpr int replySize = 1024;
-    if (!link_)
-        return {};
-    char buffer[replySize] = {};
-    if ((link_->*query)(buffer, replySize) != 1)
-        return {};
-    return QString::fromLatin1(buffer);
-}
 
 DeviceInfoPanel::DeviceInfoPanel(QWidget* parent, SerialThread* link)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), link_(link) {
@@ -49,24 +37,20 @@ DeviceInfoPanel::DeviceInfoPanel(QWidget* parent, SerialThread* link)
 }
 
 void DeviceInfoPanel::queryModem() {
-    QPointer<DeviceInfoPanel> self(this);
-    const QString firmware = firmwareFromReply(modemReply(&SerialThread::getGMR));
-    if (!self)
+    if (!link_)
         return;
-    setLine(firmwareLabel_, tr("Firmware Version: "), firmware);
-
-    const QString imei = imeiFromReply(modemReply(&SerialThread::getIMEI));
-    if (!self)
-        return;
-    setLine(imeiLabel_, tr("IMEI: "), imei);
-
-    const QString numberReply = modemReply(&SerialThread::getISDN);
-    if (!self)
-        return;
-    const QString number = isdnFromReply(numberReply);
-    if (number.isEmpty() && !numberReply.isEmpty())
-        qDebug("the num is error");
-    setLine(isdnLabel_, tr("ISDN: "), number);
+    link_->getGMR(this, [this](std::optional<QString> firmware) {
+        setLine(firmwareLabel_, tr("Firmware Version: "), firmware.value_or(QString()));
+    });
+    link_->getIMEI(this, [this](const AtAnswer<QString>& imei) {
+        // An equipment error instead of the number: the card has none to give.
+        setLine(imeiLabel_, tr("IMEI: "),
+                imei.result == FinalResult::CmeError ? QString("Not Found")
+                                                     : imei.value.value_or(QString()));
+    });
+    link_->getISDN(this, [this](std::optional<QString> number) {
+        setLine(isdnLabel_, tr("ISDN: "), number.value_or(QString()));
+    });
 }
 
 QLabel* DeviceInfoPanel::addLine(const char* name, int y, const QString& text) {

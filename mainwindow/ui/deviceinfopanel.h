@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class SerialThread;
@@ -29,9 +30,8 @@ private:
     static void setLine(QLabel* label, const QString& prefix, const QString& value);
 
     // One modem reply through `query`, "" when no modem answers.
-    template <class Query> QString modemReply(Query query);
 
-    SerialThread* link_;
+    QPointer<SerialThread> link_;
     QLabel* firmwareLabel_;
     QLabel* imeiLabel_;
     QLabel* isdnLabel_;

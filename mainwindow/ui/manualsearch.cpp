@@ -4,7 +4,6 @@
 #include "app/globals.h"
 #include "widgets/mybutton.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMovie>
@@ -31,12 +30,13 @@ ManualSearch::ManualSearch(QWidget* parent, const char* name, int mode, bool mod
     topbar->setGeometry(8, TitleHeight + 76, width() - 16, 24);
 }
 
-void ManualSearch::run(const std::function<void()>& work) {
+void ManualSearch::begin() {
     working_ = true;
     animation_->start();
     show();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    work();
+}
+
+void ManualSearch::end() {
     animation_->stop();
     working_ = false;
     hide();

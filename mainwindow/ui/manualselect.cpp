@@ -117,16 +117,19 @@ void ManualSelect::setButtonsBusy(bool busy) {
 void ManualSelect::refresh() {
     setButtonsBusy(true);
     statusLabel->setText(tr("Searching for networks..."));
-    ManualSearch wait(this, "search", 0, true);
-    QList<OperatorEntry> operators;
-    wait.run([&] { operators = selection_.search(); });
-    operators_ = operators;
-    updateTable();
-    const qsizetype found = operators_.size();
-    statusLabel->setText(found == 0   ? tr("No networks found.")
-                         : found == 1 ? tr("1 network found.")
-                                      : tr("%1 networks found.").arg(found));
-    setButtonsBusy(false);
+    auto* wait = new ManualSearch(this, "search", 0, true);
+    wait->begin();
+    selection_.search([this, wait](const QList<OperatorEntry>& operators) {
+        wait->end();
+        wait->deleteLater();
+        operators_ = operators;
+        updateTable();
+        const qsizetype found = operators_.size();
+        statusLabel->setText(found == 0   ? tr("No networks found.")
+                             : found == 1 ? tr("1 network found.")
+                                          : tr("%1 networks found.").arg(found));
+        setButtonsBusy(false);
+    });
 }
 
 void ManualSelect::updateTable() {
@@ -147,33 +150,38 @@ void ManualSelect::updateTable() {
 }
 
 void ManualSelect::select() {
-    setButtonsBusy(true);
     qDebug("enter select...");
     const QList<QTableWidgetItem*> chosen = table->selectedItems();
     if (chosen.isEmpty()) {
         MyMessageBox::warning(this, tr("Please select an operator!"));
-    } else {
-        const int row = chosen.first()->row();
-        qDebug(" select row = %d...", row);
-        selectNetworkMode(row);
+        return;
     }
-    setButtonsBusy(false);
+    const int row = chosen.first()->row();
+    qDebug(" select row = %d...", row);
+    selectNetworkMode(row);
 }
 
-int ManualSelect::selectNetworkMode(int row) {
+void ManualSelect::selectNetworkMode(int row) {
     if (row < 0 || row >= operators_.size())
-        return 0;
+        return;
     const OperatorEntry entry = operators_[row];
     if (entry.stat == 3) {
         MyMessageBox::informationWithEditer(this,
                                             tr("Can not select the forbidden status operator!"));
-        return 0;
+        return;
     }
-    OperatorSelection::Result result = OperatorSelection::Result::Refused;
-    ManualSearch wait(this, "select", 1, true);
-    wait.run([&] { result = selection_.select(entry); });
-    selectSuccess = result == OperatorSelection::Result::Registered;
-    MyMessageBox::information(this, selectSuccess ? tr("Manually select net succeeded!")
-                                                  : tr("Manually select net failed!"));
-    return selectSuccess ? 1 : 0;
+    setButtonsBusy(true);
+    auto* wait = new ManualSearch(this, "select", 1, true);
+    wait->begin();
+    selection_.select(entry, [this, wait](OperatorSelection::Result result) {
+        wait->end();
+        wait->deleteLater();
+        setButtonsBusy(false);
+        selectSuccess = result == OperatorSelection::Result::Registered;
+        // From the event loop: the box waits for the user.
+        QTimer::singleShot(0, this, [this] {
+            MyMessageBox::information(this, selectSuccess ? tr("Manually select net succeeded!")
+                                                          : tr("Manually select net failed!"));
+        });
+    });
 }

@@ -22,8 +22,8 @@ public:
     ManualSelect(QWidget* parent, const char* name, bool modal, Qt::WindowFlags f,
                  SerialThread& link);
 
-    // 1 registered, 0 not.
-    int selectNetworkMode(int row);
+    // Registers on the operator of `row`; the user is told how it went.
+    void selectNetworkMode(int row);
     // The operators of the last search.
     const QList<OperatorEntry>& operators() const { return operators_; }
 

@@ -13,12 +13,14 @@
 #include "mainwindow/ui/topbarwidget.h"
 #include "mainwindow/ui/trayicon.h"
 #include "modem/serialthread.h"
+#include "phonebook/iodata.h"
 #include "phonebook/ui/phonebook.h"
 #include "settings/alertplayer.h"
 #include "settings/datarecovery.h"
 #include "settings/desktopnotifier.h"
 #include "settings/ui/mediaalertoutput.h"
 #include "settings/ui/settingmainwindow.h"
+#include "sms/smsinbox.h"
 #include "sms/ui/shortmessage.h"
 #include "widgets/mybutton.h"
 #include "widgets/mymessagebox.h"
@@ -38,7 +40,8 @@ constexpr int bottomHeight = 480 - TopBarWidget::barHeight - CentreWidget::areaH
 
 } // namespace
 
-WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f)
+WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f,
+                           const FixedPorts& ports)
     : WTMainWindowBase(parent, name, f) {
     setWindowTitle(comcfg.windowTitle);
     setWindowIcon(QIcon(resFile("icons/mobile_icon.bmp")));
@@ -59,24 +62,25 @@ WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f)
     bottom->setPalette(bottomPal);
     bottom->setAutoFillBackground(true);
 
-    init();
+    init(ports);
 }
 
-void WTMainWindow::init() {
+void WTMainWindow::init(const FixedPorts& ports) {
     // Before anything can dial: put back what a crashed run left connected.
     leftover_ = restoreLeftoverConnection();
-    // The link first: the pages and the monitor are given it.
-    initSerial();
-    monitor = new StatusMonitor(this, *link, this);
     tooltipLabel = new QLabel(this);
     tooltipLabel->setObjectName("tooltipLabel");
     centre->setCaptionLabel(tooltipLabel);
 
     // What a crash left half done is put right before the stores read their files.
     recoverDataFolder();
+    // The link first: the stores, the pages and the monitor are given it.
+    link = new SerialThread(this);
+    inbox = new SmsInbox(link, this);
+    monitor = new StatusMonitor(this, *link, inbox, ports, this);
     phonebook = new PhoneBook(centre->widgetStack, "phonebook", link);
     centre->addPage(phonebook, CentreWidget::PhonebookPage);
-    shortmessage = new CShortMsg(centre->widgetStack, "shortmessage", this, link);
+    shortmessage = new CShortMsg(centre->widgetStack, "shortmessage", this, inbox);
     centre->addPage(shortmessage, CentreWidget::SmsPage);
     setting = new CSetting(centre->widgetStack, "setting", link);
     centre->addPage(setting, CentreWidget::SettingsPage);
@@ -115,16 +119,19 @@ void WTMainWindow::init() {
             &WTMainWindow::readToPhonebook);
     connect(this, &WTMainWindow::sendToPhonebook, this, &WTMainWindow::saveToPhonebook);
     connect(phonebook, &PhoneBook::sendsms, this, &WTMainWindow::phonebook_send_sms);
-    connect(shortmessage, &CShortMsg::sigUnreadChanged, this,
-            [this] { setNewMessageIndicator(unreadMsgCount > 0); });
+    connect(inbox, &SmsInbox::unreadChanged, this,
+            [this](int unread) { centre->newMsgLabel->setVisible(unread > 0); });
+    centre->newMsgLabel->setVisible(inbox->unreadCount() > 0);
+    connect(inbox, &SmsInbox::storageFull, this,
+            [this] { message(Box::Warning, tr("(U)SIM Card is full, please delete some items")); });
 
-    connect(setting, &CSetting::sigAbate, this, &WTMainWindow::refPINSetStatus);
-    connect(setting->cancelButton, &QPushButton::clicked, this, &WTMainWindow::refPINSetStatus);
-    connect(setting->changePINButton, &QPushButton::clicked, this, &WTMainWindow::slotChangePIN);
-    connect(setting->applyButton, &QPushButton::clicked, this,
-            &WTMainWindow::slotClickedApplyButton);
+    PinFlows& pin = monitor->pinFlows();
+    connect(setting, &CSetting::sigAbate, &pin, &PinFlows::refPINSetStatus);
+    connect(setting->cancelButton, &QPushButton::clicked, &pin, &PinFlows::refPINSetStatus);
+    connect(setting->changePINButton, &QPushButton::clicked, &pin, &PinFlows::changePin);
+    connect(setting->applyButton, &QPushButton::clicked, &pin, &PinFlows::applyPinLock);
     connect(setting, &CSetting::sigSetDefaultConnctLabel, this, &WTMainWindow::slotSetDefaultName);
-    connect(setting, &CSetting::sigRestored, shortmessage, &CShortMsg::reloadPcStore);
+    connect(setting, &CSetting::sigRestored, inbox, &SmsInbox::reloadPcStore);
     connect(setting, &CSetting::sigRestored, phonebook, &PhoneBook::reloadPcStore);
     alerts = new AlertPlayer(new MediaAlertOutput(this), new DesktopNotifier(this), this);
     connect(wirelesswindow, &WirelessWindow::sigUpdateConnectPixmap, alerts,
@@ -132,7 +139,11 @@ void WTMainWindow::init() {
     connect(wirelesswindow, &WirelessWindow::sigUpdateDisconnectPixmap, alerts,
             &AlertPlayer::disconnected);
     connect(link, &SerialThread::newMessageNotice, alerts, &AlertPlayer::messageArrived);
-    connect(shortmessage, &CShortMsg::messageStored, alerts, &AlertPlayer::messageStored);
+    connect(inbox, &SmsInbox::messageStored, alerts,
+            [this](const QString& number, const QString& text) {
+                const QString name = IOData::getNameFromPhone(number);
+                alerts->messageStored(name.isEmpty() ? number : name, text);
+            });
     connect(wirelesswindow->controller(), &ConnectionController::usageWarning, alerts,
             &AlertPlayer::usageWarning);
     connect(wirelesswindow->controller(), &ConnectionController::limitReached, alerts,
@@ -150,8 +161,8 @@ void WTMainWindow::init() {
     initTray();
 
     slotClickHomepageButton();
-    setButtonStatus(false);
-    QTimer::singleShot(2000, this, &WTMainWindow::initMonitor);
+    showStatus(ModemStatus{});
+    QTimer::singleShot(2000, monitor, &StatusMonitor::initMonitor);
 }
 
 void WTMainWindow::initTray() {
@@ -210,8 +221,7 @@ void WTMainWindow::slotDelayShow() {
 }
 
 void WTMainWindow::slotPDPSetCommand() {
-    int result = 0;
-    if (!applyPdpContext(*link, setting->conLineedit->text(), &result))
+    if (!applyPdpContext(*link, this, setting->conLineedit->text()))
         MyMessageBox::warning(this, tr("Can not open the file!"));
 }
 
@@ -285,9 +295,6 @@ void WTMainWindow::slotDisplayAlertTip() {
 
 void WTMainWindow::slotClickedNewMsgLabel() {
     slotClickSmsButton();
-    // Notices not fetched yet are dropped; their messages stay on the modem.
-    msgData.clear();
-    activeMsgCount = 0;
     emit shortmessage->showInbox();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/cmdline.h"
 #include "connection/leftoverconnection.h"
 #include "mainwindow/monitorview.h"
 #include "mainwindow/ui/wtmainwindowbase.h"
@@ -17,6 +18,7 @@ class CSetting;
 class CShortMsg;
 class PhoneBook;
 class SerialThread;
+class SmsInbox;
 class StatusMonitor;
 class TopBarWidget;
 class TrayIcon;
@@ -25,13 +27,15 @@ class WirelessWindow;
 // The program's one top-level window: its own frame (title bar, home area,
 // bottom strip), the pages in the home area's stack, the routing between
 // pages, the help and web-site launchers and the device information panel
-// on a right click. The status monitor watches the modem and draws into the
-// window through the MonitorView side of it.
+// on a right click. The status monitor watches the card and tells the
+// window its state through the MonitorView side of it; the window chooses
+// how it looks.
 class WTMainWindow : public WTMainWindowBase, public MonitorView {
     Q_OBJECT
 public:
+    // `ports`: given on the command line (none: the USB scan decides).
     explicit WTMainWindow(QWidget* parent = nullptr, const char* name = nullptr,
-                          Qt::WindowFlags f = {});
+                          Qt::WindowFlags f = {}, const FixedPorts& ports = {});
 
     // Shows the window 2000 ms from now and then closes `splash` on it.
     void wait2secsToShow(QSplashScreen* splash);
@@ -55,26 +59,12 @@ public:
     AlertPlayer* alerts;
     // The icon in the system tray; null where the desktop has no tray.
     TrayIcon* tray = nullptr;
-    // The modem link, owned by the window (also the process-wide `serialthread`).
+    // The modem link and the messages on the card's side, owned by the window.
     SerialThread* link = nullptr;
+    SmsInbox* inbox = nullptr;
 
-    // Creates the modem link and starts its worker body.
-    void initSerial();
     // Gives the modem the default profile's PDP context (before dialling).
     void slotPDPSetCommand();
-    // The status monitor's steps (see StatusMonitor).
-    int initAtCmd();
-    void displayStateBar(bool modem, bool sim, bool validateCanceled);
-    void netService();
-    void ISPName();
-    QString smsnum();
-    int singalQuality();
-    int isSIMOnline();
-    void setButtonStatus(bool enable);
-    int checkupPIN();
-    int checkupPUK();
-    int inputPIN(QString pin);
-    int inputPUK(QString puk, QString newPin);
 
 signals:
     void sigClickConnectButton();
@@ -102,12 +92,6 @@ public slots:
     void SMSToPhonebook();
     void saveToPhonebook(QString number);
 
-    void initMonitor();
-    void slotTimer();
-    void slotClickedApplyButton();
-    void refPINSetStatus();
-    void slotChangePIN();
-    void slotPINEnabled();
     void slotUpdateConnectPixmap();
     void slotUpdateDisconnectPixmap();
     void slotConnectingStart();
@@ -116,6 +100,21 @@ public slots:
 
 private:
     void initTray();
+    // The status area, the tray and what may be clicked, from the card's state.
+    void showStatusArea(const ModemStatus& status);
+    void showNoNetwork(const QString& modemImage);
+    void setStatusPixmap(const QString& label, const QString& image);
+    void setStatusText(const QString& label, const QString& text);
+    void setStatusToolTip(const QString& label, const QString& tip);
+    void updateConnectControls();
+    void setConnectCaption();
+    void setSimSettingsEnabled(bool enabled);
+    void setPageButtonsEnabled(bool enabled);
+    // Stops a running dialer before the window closes, then closes it.
+    void closeAfterDialer();
+    // The card's state as last shown.
+    ModemStatus status_;
+    bool closingAfterDialer_ = false;
     // Quit was chosen in the tray: closing the window ends the program.
     bool quitting_ = false;
 
@@ -124,46 +123,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     // --- MonitorView ----------------------------------------------------------
-    void setStatusPixmap(const QString& label, const QString& image) override;
-    void setStatusText(const QString& label, const QString& text) override;
-    void setStatusToolTip(const QString& label, const QString& tip) override;
-    void resizeStatusLabel(const QString& label, int width, int height) override;
-    void setNewMessageIndicator(bool visible) override;
-    bool dataAnimationRunning() override;
-    void dataConnectAnimated() override;
-    void dataConnectStop() override;
-    void setPageButtonsEnabled(bool enabled) override;
-    bool dialerRunning() override;
-    void safeKillWvdail() override;
-    void dataState(int state) override;
-    void connectBtnValid(bool valid) override;
-    QString connectButtonText() override;
-    void setConnectButtonText(const QString& text) override;
-    void setConnectCaption(const QString& text) override;
-    bool connectingAnimationRunning() override;
-    void dataStateConnectingStop() override;
-    void setConnectStateText(const QString& text) override;
-    void showInternetPage() override;
-    QString defaultConnectionName() override;
+    void showStatus(const ModemStatus& status) override;
     void setPinCheckBox(bool checked) override;
     bool pinCheckBoxChecked() override;
     void setPinApplyEnabled(bool enabled) override;
     void setNetworkSelection(int mode) override;
-    void setSimSettingsEnabled(bool enabled) override;
-    void carddispose(bool online) override;
-    void setHasSIM(bool hasSim) override;
-    bool InsertSave(const QString& reply, int index, const QString& state) override;
-    void takeStatusReport(const QString& pdu) override;
-    int getSimAllSmsItem(int store, int stat) override;
-    void clearSimMessageLists() override;
-    std::optional<QString> askPin(const QString& name, const QString& prompt) override;
-    std::optional<QString> askNewPin() override;
+    void askPin(const QString& name, const QString& prompt, PinAnswer answer) override;
+    void askNewPin(PinAnswer answer) override;
     void rejectPinDialog() override;
     void message(Box kind, const QString& text) override;
     void terminate(int status) override;
 
 private:
-    void init();
+    void init(const FixedPorts& ports);
     void showPage(int id, const QString& caption);
     void setCaption(const QString& caption);
     void openInfoPopup();

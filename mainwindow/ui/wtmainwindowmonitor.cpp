@@ -1,5 +1,6 @@
-// The main window's side of the status monitor: the named methods that
-// delegate to it, and the widgets it draws into.
+// The main window's side of the status monitor: how the card's state looks
+// in the status area, the tray and the pages, and the PIN dialogs the
+// monitor asks for.
 
 #include "app/globals.h"
 #include "connection/ui/wirelesswindow.h"
@@ -28,139 +29,169 @@
 #include <QLineEdit>
 #include <QTimer>
 
-// --- named methods ------------------------------------------------------------
+namespace {
 
-void WTMainWindow::initSerial() {
-    if (link)
-        return;
-    link = new SerialThread(this);
-    serialthread = link;
-}
-void WTMainWindow::initMonitor() {
-    monitor->initMonitor();
-}
-void WTMainWindow::slotTimer() {
-    monitor->slotTimer();
-}
-int WTMainWindow::initAtCmd() {
-    return monitor->initAtCmd();
-}
-void WTMainWindow::displayStateBar(bool modem, bool sim, bool validateCanceled) {
-    monitor->displayStateBar(modem, sim, validateCanceled);
-}
-void WTMainWindow::netService() {
-    monitor->netService();
-}
-void WTMainWindow::ISPName() {
-    monitor->ISPName();
-}
-QString WTMainWindow::smsnum() {
-    return monitor->smsnum();
-}
-int WTMainWindow::singalQuality() {
-    return monitor->singalQuality();
-}
-int WTMainWindow::isSIMOnline() {
-    return monitor->isSIMOnline();
-}
-void WTMainWindow::setButtonStatus(bool enable) {
-    monitor->setButtonStatus(enable);
-}
-int WTMainWindow::checkupPIN() {
-    return monitor->checkupPIN();
-}
-int WTMainWindow::checkupPUK() {
-    return monitor->checkupPUK();
-}
-int WTMainWindow::inputPIN(QString pin) {
-    return monitor->inputPIN(pin);
-}
-int WTMainWindow::inputPUK(QString puk, QString newPin) {
-    return monitor->inputPUK(puk, newPin);
-}
-void WTMainWindow::slotClickedApplyButton() {
-    monitor->slotClickedApplyButton();
-}
-void WTMainWindow::refPINSetStatus() {
-    monitor->refPINSetStatus();
-}
-void WTMainWindow::slotChangePIN() {
-    monitor->slotChangePIN();
-}
-void WTMainWindow::slotPINEnabled() {
-    monitor->slotPINEnabled(setting->PINEnableCheckBox->isChecked());
-}
-void WTMainWindow::slotUpdateConnectPixmap() {
-    monitor->slotUpdateConnectPixmap();
-}
-void WTMainWindow::slotUpdateDisconnectPixmap() {
-    monitor->slotUpdateDisconnectPixmap();
-}
-void WTMainWindow::slotConnectingStart() {
-    monitor->slotConnectingStart();
-}
-void WTMainWindow::slotConnectingEnd() {
-    monitor->slotConnectingEnd();
-}
-void WTMainWindow::slotSetDefaultName() {
-    monitor->slotSetDefaultName();
+// How long closing waits for a running dialer to go.
+constexpr int kDialerCloseWaitMs = 30000;
+
+// The monitor's own status words are shown in the user's language; what the
+// card reports (network and operator names) is shown as it comes.
+QString shownStatus(const QString& text) {
+    static const char* const own[] = {QT_TRANSLATE_NOOP("StatusMonitor", "No Service"),
+                                      QT_TRANSLATE_NOOP("StatusMonitor", "Limited Service"),
+                                      QT_TRANSLATE_NOOP("StatusMonitor", "Not Found")};
+    for (const char* word : own)
+        if (text == QLatin1String(word))
+            return QCoreApplication::translate("StatusMonitor", word);
+    return text;
 }
 
-void WTMainWindow::closeEvent(QCloseEvent* event) {
-    // Closing keeps the program in the tray when the user chose so; Quit in
-    // the tray's menu ends it.
-    if (!quitting_ && tray && tray->isVisible() && readAlertSettings().closeToTray != 0) {
-        hide();
-        event->ignore();
+QString domainText(ServiceDomain domain) {
+    switch (domain) {
+    case ServiceDomain::CircuitOnly:
+        return QStringLiteral("C");
+    case ServiceDomain::PacketOnly:
+        return QStringLiteral("P");
+    case ServiceDomain::CircuitAndPacket:
+        return QStringLiteral("P C");
+    case ServiceDomain::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+// --- the card's state -----------------------------------------------------------
+
+void WTMainWindow::showStatus(const ModemStatus& status) {
+    const bool simUsable = status.card && status.sim == ModemStatus::Sim::Ready;
+    // Without a card or a SIM nothing can be dialled; a connection made
+    // through them is over.
+    if ((!status.card || status.sim != ModemStatus::Sim::Ready) && wirelesswindow->dialerRunning())
+        wirelesswindow->safeKillWvdail();
+    status_ = status;
+    shortmessage->carddispose(simUsable);
+    phonebook->setHasSIM(simUsable);
+    showStatusArea(status);
+    updateConnectControls();
+}
+
+void WTMainWindow::showNoNetwork(const QString& modemImage) {
+    centre->signalLabel->resize(16, 16);
+    setStatusPixmap("signalLabel", "ImageList_TrayMain2.png");
+    setStatusPixmap("isConnectLabel", "data_disconnect.png");
+    setStatusPixmap("modemLabel", modemImage);
+    setStatusPixmap("simLabel", "sim_off.png");
+    setStatusText("serviceLabel", tr("No Service"));
+    setStatusText("ispLabel", tr("Not Found"));
+    setStatusText("pcsimLabel", " ");
+    setStatusToolTip("isConnectLabel", tr("Data Not Connected"));
+    setStatusToolTip("modemLabel", tr("Tolva Be Not Detected"));
+    setStatusToolTip("simLabel", tr("No (U)SIM"));
+}
+
+void WTMainWindow::showStatusArea(const ModemStatus& status) {
+    // The internet page says "Initializing" while a card is set up.
+    const bool connectionIdle = connecting == 0 && connectOrDisconnectButton != 0;
+    if (status.settingUp)
+        wirelesswindow->dataState(2);
+    else if (connectionIdle)
+        wirelesswindow->dataState(0);
+    if (!status.card) {
+        showNoNetwork("modem_off.png");
+        if (!status.heldByModemManager.isEmpty()) {
+            // The service label is narrow: it names ModemManager, and the tool
+            // tips of it and of the modem icon say what that means and what to do.
+            const QString tip =
+                tr("ModemManager has %1 open, so this program can't use the card. Stop it "
+                   "(systemctl stop ModemManager), or unplug the card and plug it in again.")
+                    .arg(status.heldByModemManager.join(", "));
+            setStatusText("serviceLabel", tr("ModemManager"));
+            setStatusToolTip("serviceLabel", tip);
+            setStatusToolTip("modemLabel", tip);
+        } else {
+            setStatusToolTip("serviceLabel", tr("Network Type"));
+        }
         return;
     }
-    monitor->waitForDialerBeforeClose();
-    event->accept();
-}
-
-// --- the view -----------------------------------------------------------------
-
-QLabel* WTMainWindow::statusLabel(const QString& name) const {
-    for (QLabel* label :
-         {centre->serviceLabel, centre->signalLabel, centre->ispLabel, centre->pcsimLabel,
-          centre->isConnectLabel, centre->simLabel, centre->modemLabel})
-        if (label->objectName() == name)
-            return label;
-    return nullptr;
+    if (status.sim == ModemStatus::Sim::Absent) {
+        showNoNetwork("modem_on.png");
+        return;
+    }
+    const bool locked = status.sim == ModemStatus::Sim::Locked;
+    setStatusPixmap("modemLabel", "modem_on.png");
+    setStatusPixmap("simLabel", locked ? "sim_cancel.png" : "sim_on.png");
+    setStatusToolTip("modemLabel", tr("Tolva Online"));
+    setStatusToolTip("simLabel", locked ? tr("(U)SIM Validate Canceled") : tr("(U)SIM Ready"));
+    if (!status.networkShown)
+        return;
+    setStatusText("serviceLabel", shownStatus(status.service));
+    setStatusText("pcsimLabel", domainText(status.domain));
+    setStatusText("ispLabel", shownStatus(status.operatorName));
+    setStatusToolTip("pcsimLabel", tr("Service Type"));
+    if (status.signalBars > 0) {
+        centre->signalLabel->resize(32, 17);
+        setStatusPixmap("signalLabel", QString("ImageList_RSSILevel%1.png").arg(status.signalBars));
+    } else {
+        // No signal, or none known.
+        centre->signalLabel->resize(16, 16);
+        setStatusPixmap("signalLabel", "ImageList_TrayMain2.png");
+    }
 }
 
 void WTMainWindow::setStatusPixmap(const QString& label, const QString& image) {
-    if (QLabel* l = statusLabel(label))
+    if (QLabel* l = centre->findChild<QLabel*>(label))
         l->setPixmap(QPixmap(resFile("component/" + image)));
     if (tray && label == u"signalLabel")
         tray->setSignalImage(image);
 }
+
 void WTMainWindow::setStatusText(const QString& label, const QString& text) {
-    if (QLabel* l = statusLabel(label))
+    if (QLabel* l = centre->findChild<QLabel*>(label))
         l->setText(text);
     if (tray && label == u"ispLabel")
         tray->setOperator(text);
 }
+
 void WTMainWindow::setStatusToolTip(const QString& label, const QString& tip) {
-    if (QLabel* l = statusLabel(label))
+    if (QLabel* l = centre->findChild<QLabel*>(label))
         l->setToolTip(tip);
 }
-void WTMainWindow::resizeStatusLabel(const QString& label, int width, int height) {
-    if (QLabel* l = statusLabel(label))
-        l->resize(width, height);
+
+// --- the connection's controls ------------------------------------------------------
+
+// Connect needs a card with a usable SIM and packet service, and no dial
+// under way; the settings that depend on the SIM can't change while
+// connected.
+void WTMainWindow::updateConnectControls() {
+    const bool dialable = status_.canDial() && connecting == 0;
+    wirelesswindow->connectBtnValid(dialable ||
+                                    (connectOrDisconnectButton == 0 && connecting == 0));
+    if (tray)
+        tray->setConnectEnabled(wirelesswindow->isConnectButton->isEnabled());
+    setConnectCaption();
+    setSimSettingsEnabled(connectOrDisconnectButton != 0 && status_.card &&
+                          status_.sim == ModemStatus::Sim::Ready);
 }
-void WTMainWindow::setNewMessageIndicator(bool visible) {
-    centre->newMsgLabel->setVisible(visible);
+
+void WTMainWindow::setConnectCaption() {
+    const QString name = setting->conLineedit->text();
+    if (name.isEmpty())
+        wirelesswindow->showLabel->setText(QString()); // no profile to name yet
+    else if (connectOrDisconnectButton != 0)
+        wirelesswindow->showLabel->setText(tr("Connect to ") + name + "?");
+    else
+        wirelesswindow->showLabel->setText(tr("Connected to ") + name);
 }
-bool WTMainWindow::dataAnimationRunning() {
-    return centre->checkTimerValidation();
+
+void WTMainWindow::setSimSettingsEnabled(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             setting->PINEnableCheckBox, setting->changePINButton, setting->networkButtongroup,
+             setting->modeButtongroup, setting->smscenterLineedit, setting->smsLocaComboBox})
+        w->setEnabled(enabled);
 }
-void WTMainWindow::dataConnectAnimated() {
-    centre->dataConnectAnimated();
-}
-void WTMainWindow::dataConnectStop() {
-    centre->dataConnectStop();
-}
+
 void WTMainWindow::setPageButtonsEnabled(bool enabled) {
     for (MyButton* button : {centre->homepageButton, centre->smsButton, centre->simButton,
                              centre->phonebookButton, centre->setButton}) {
@@ -173,45 +204,76 @@ void WTMainWindow::setPageButtonsEnabled(bool enabled) {
     centre->helpButton->setEnabled(true);
 }
 
-bool WTMainWindow::dialerRunning() {
-    return wirelesswindow->dialerRunning();
-}
-void WTMainWindow::safeKillWvdail() {
-    wirelesswindow->safeKillWvdail();
-}
-void WTMainWindow::dataState(int state) {
-    wirelesswindow->dataState(static_cast<char>(state));
-}
-void WTMainWindow::connectBtnValid(bool valid) {
-    wirelesswindow->connectBtnValid(valid);
-    if (tray)
-        tray->setConnectEnabled(valid);
-}
-QString WTMainWindow::connectButtonText() {
-    return wirelesswindow->isConnectButton->text();
-}
-void WTMainWindow::setConnectButtonText(const QString& text) {
-    wirelesswindow->isConnectButton->setText(text);
-}
-void WTMainWindow::setConnectCaption(const QString& text) {
-    wirelesswindow->showLabel->setText(text);
-}
-bool WTMainWindow::connectingAnimationRunning() {
-    return wirelesswindow->checkTimerValidation();
-}
-void WTMainWindow::dataStateConnectingStop() {
-    wirelesswindow->dataStateConnectingStop();
-}
-void WTMainWindow::setConnectStateText(const QString& text) {
-    wirelesswindow->dataStateLabel->setText(text);
-}
-void WTMainWindow::showInternetPage() {
-    slotClickHomepageButton();
+void WTMainWindow::slotUpdateConnectPixmap() {
+    centre->dataConnectAnimated();
+    wirelesswindow->dataState(1);
+    updateConnectControls();
 }
 
-QString WTMainWindow::defaultConnectionName() {
-    return setting->conLineedit->text();
+void WTMainWindow::slotUpdateDisconnectPixmap() {
+    if (centre->checkTimerValidation())
+        centre->dataConnectStop();
+    setStatusPixmap("isConnectLabel", "data_disconnect.png");
+    wirelesswindow->dataState(0);
+    updateConnectControls();
 }
+
+void WTMainWindow::slotConnectingStart() {
+    setPageButtonsEnabled(false);
+}
+
+void WTMainWindow::slotConnectingEnd() {
+    setPageButtonsEnabled(true);
+    // The button is usable again at once, not only at the card's next news.
+    updateConnectControls();
+}
+
+void WTMainWindow::slotSetDefaultName() {
+    setConnectCaption();
+}
+
+// Closing keeps the program in the tray when the user chose so; Quit in the
+// tray's menu ends it. A running dialer is stopped first.
+void WTMainWindow::closeEvent(QCloseEvent* event) {
+    if (!quitting_ && tray && tray->isVisible() && readAlertSettings().closeToTray != 0) {
+        hide();
+        event->ignore();
+        return;
+    }
+    if (!wirelesswindow->dialerRunning() || closingAfterDialer_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    closeAfterDialer();
+}
+
+void WTMainWindow::closeAfterDialer() {
+    closingAfterDialer_ = true;
+    wirelesswindow->dataStateLabel->setText(tr("Please wait a minute.... "));
+    wirelesswindow->connectBtnValid(false);
+    slotClickHomepageButton();
+    wirelesswindow->safeKillWvdail();
+    auto* waited = new QTimer(this);
+    auto elapsed = std::make_shared<int>(0);
+    connect(waited, &QTimer::timeout, this, [this, waited, elapsed] {
+        static const char* const dots[] = {
+            QT_TR_NOOP("Please wait a minute.    "), QT_TR_NOOP("Please wait a minute..   "),
+            QT_TR_NOOP("Please wait a minute...  "), QT_TR_NOOP("Please wait a minute.... "),
+            QT_TR_NOOP("Please wait a minute.....")};
+        *elapsed += waited->interval();
+        if (!wirelesswindow->dialerRunning() || *elapsed >= kDialerCloseWaitMs) {
+            waited->deleteLater();
+            close();
+            return;
+        }
+        wirelesswindow->dataStateLabel->setText(tr(dots[(*elapsed / 1000) % 5]));
+    });
+    waited->start(100);
+}
+
+// --- the settings page ------------------------------------------------------------
+
 void WTMainWindow::setPinCheckBox(bool checked) {
     setting->PINEnableCheckBox->setChecked(checked);
 }
@@ -224,53 +286,34 @@ void WTMainWindow::setPinApplyEnabled(bool enabled) {
 void WTMainWindow::setNetworkSelection(int mode) {
     setting->setNetworkSelection(mode);
 }
-void WTMainWindow::setSimSettingsEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             setting->PINEnableCheckBox, setting->changePINButton, setting->networkButtongroup,
-             setting->modeButtongroup, setting->smscenterLineedit, setting->smsLocaComboBox})
-        w->setEnabled(enabled);
-}
 
-void WTMainWindow::carddispose(bool online) {
-    shortmessage->carddispose(online);
-}
-void WTMainWindow::setHasSIM(bool hasSim) {
-    phonebook->setHasSIM(hasSim);
-}
-bool WTMainWindow::InsertSave(const QString& reply, int index, const QString& state) {
-    return shortmessage->InsertSave(reply, index, state);
-}
-void WTMainWindow::takeStatusReport(const QString& pdu) {
-    shortmessage->takeStatusReport(pdu);
-}
-int WTMainWindow::getSimAllSmsItem(int store, int stat) {
-    return shortmessage->getSimAllSmsItem(store, stat);
-}
-void WTMainWindow::clearSimMessageLists() {
-    shortmessage->clearSimLists();
-}
+// --- dialogs ------------------------------------------------------------------
 
-std::optional<QString> WTMainWindow::askPin(const QString& name, const QString& prompt) {
+void WTMainWindow::askPin(const QString& name, const QString& prompt, PinAnswer answer) {
     auto* dialog = new CheckPIN(this, name.toLatin1().constData(), true);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->textLabel1->setText(prompt);
     pinDialog = dialog;
-    const int result = dialog->exec();
-    const QString text = dialog->PINLineedit->text();
-    delete dialog;
-    if (result != QDialog::Accepted)
-        return std::nullopt;
-    return text;
+    connect(dialog, &QDialog::finished, this, [dialog, answer](int result) {
+        if (result == QDialog::Accepted)
+            answer(dialog->PINLineedit->text());
+        else
+            answer(std::nullopt);
+    });
+    dialog->open();
 }
 
-std::optional<QString> WTMainWindow::askNewPin() {
+void WTMainWindow::askNewPin(PinAnswer answer) {
     auto* dialog = new ResetPIN(this, "ResetPIN", true);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     pinDialog = dialog;
-    const int result = dialog->exec();
-    const QString text = dialog->PINLineedit->text();
-    delete dialog;
-    if (result != QDialog::Accepted)
-        return std::nullopt;
-    return text;
+    connect(dialog, &QDialog::finished, this, [dialog, answer](int result) {
+        if (result == QDialog::Accepted)
+            answer(dialog->PINLineedit->text());
+        else
+            answer(std::nullopt);
+    });
+    dialog->open();
 }
 
 void WTMainWindow::rejectPinDialog() {
@@ -278,21 +321,25 @@ void WTMainWindow::rejectPinDialog() {
         pinDialog->reject();
 }
 
+// Shown from the event loop: the monitor tells from a command's completion,
+// and the box waits for the user.
 void WTMainWindow::message(Box kind, const QString& text) {
-    switch (kind) {
-    case Box::Information:
-        MyMessageBox::information(this, text);
-        break;
-    case Box::Warning:
-        MyMessageBox::warning(this, text);
-        break;
-    case Box::InformationWithEditer:
-        MyMessageBox::informationWithEditer(this, text);
-        break;
-    case Box::WarningWithEditer:
-        MyMessageBox::warningWithEditer(this, text);
-        break;
-    }
+    QTimer::singleShot(0, this, [this, kind, text] {
+        switch (kind) {
+        case Box::Information:
+            MyMessageBox::information(this, text);
+            break;
+        case Box::Warning:
+            MyMessageBox::warning(this, text);
+            break;
+        case Box::InformationWithEditer:
+            MyMessageBox::informationWithEditer(this, text);
+            break;
+        case Box::WarningWithEditer:
+            MyMessageBox::warningWithEditer(this, text);
+            break;
+        }
+    });
 }
 
 void WTMainWindow::terminate(int status) {

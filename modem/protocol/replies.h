@@ -193,6 +193,11 @@ std::optional<QString> parseStatusReportNotice(QByteArrayView text);
 // The parameter text of each new-message notice line of `text` ("SM",3).
 QList<QString> newMessageNoticeParams(QByteArrayView text);
 
+// "+CMGF: <mode>": 0 PDU mode, 1 text mode.
+std::optional<int> parseMessageFormat(QByteArrayView reply);
+// The card's "+YSMSD: <n>": where it puts new messages (0-2).
+std::optional<int> parseNewMessageStorage(QByteArrayView reply);
+
 // "+CMGS: <mr>": the message reference of a sent message.
 std::optional<int> parseMessageReference(QByteArrayView reply);
 // "+CMGW: <index>": where a written message was stored.

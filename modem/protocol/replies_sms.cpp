@@ -175,6 +175,16 @@ std::optional<int> parseMessageReference(QByteArrayView reply) {
     return reference;
 }
 
+std::optional<int> parseMessageFormat(QByteArrayView reply) {
+    const std::optional<int> mode = firstNumber(reply, "+CMGF:");
+    return mode == 0 || mode == 1 ? mode : std::nullopt;
+}
+
+std::optional<int> parseNewMessageStorage(QByteArrayView reply) {
+    const std::optional<int> storage = firstNumber(reply, "+YSMSD:");
+    return storage && *storage >= 0 && *storage <= 2 ? storage : std::nullopt;
+}
+
 std::optional<int> parseStoredIndex(QByteArrayView reply) {
     return firstNumber(reply, "+CMGW:");
 }

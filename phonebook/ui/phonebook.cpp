@@ -59,7 +59,6 @@ PhoneBook::PhoneBook(QWidget* parent, const char* name, SerialThread* link)
     : QWidget(parent), link_(link), data_(std::make_unique<IOData>(link)) {
     if (name)
         setObjectName(QString::fromLatin1(name));
-    ioOperation = data_.get();
     setStyleSheet(phonebookStyleSheet() + kScrollBarStyle);
 
     phoneStack = new QStackedWidget(this);
@@ -216,10 +215,7 @@ PhoneBook::PhoneBook(QWidget* parent, const char* name, SerialThread* link)
     RefreshPhone();
 }
 
-PhoneBook::~PhoneBook() {
-    if (ioOperation == data_.get())
-        ioOperation = nullptr;
-}
+PhoneBook::~PhoneBook() {}
 
 // --- what is shown ----------------------------------------------------------
 
@@ -338,7 +334,6 @@ void PhoneBook::refreshLabels() {
 void PhoneBook::reloadPcStore() {
     const QMap<int, Contact> sim = IOData::simContactMap;
     data_ = std::make_unique<IOData>(link_);
-    ioOperation = data_.get();
     IOData::simContactMap = sim;
     RefreshPhone();
 }
@@ -453,20 +448,25 @@ void PhoneBook::showMenu(const QPoint& globalPos) {
 
 // --- work with the modem ----------------------------------------------------------
 
-template <typename Work> void PhoneBook::busy(const QString& text, Work work) {
+// The page is held while its work talks to the card; `work` is given the
+// function that ends the hold once it is done.
+void PhoneBook::busy(const QString& text, std::function<void(std::function<void()>)> work) {
     working_ = true;
     busyLabel->setText(text);
     busyLabel->show();
     phoneStack->setEnabled(false);
-    work();
-    phoneStack->setEnabled(true);
-    busyLabel->hide();
-    working_ = false;
-    if (pendingSim_ >= 0) {
-        const bool present = pendingSim_ == 1;
-        pendingSim_ = -1;
-        applySimState(present);
-    }
+    work([page = QPointer<PhoneBook>(this)] {
+        if (!page)
+            return;
+        page->phoneStack->setEnabled(true);
+        page->busyLabel->hide();
+        page->working_ = false;
+        if (page->pendingSim_ >= 0) {
+            const bool present = page->pendingSim_ == 1;
+            page->pendingSim_ = -1;
+            page->applySimState(present);
+        }
+    });
 }
 
 void PhoneBook::setHasSIM(bool hasSim) {
@@ -474,11 +474,13 @@ void PhoneBook::setHasSIM(bool hasSim) {
         pendingSim_ = hasSim ? 1 : 0;
         return;
     }
-    // A SIM whose type was not known at start is asked again; once it
-    // answers, names travel in UCS2.
-    if (hasSim && link_ && link_->usimType == 2 && !link_->busy()) {
-        if (link_->getUSIM() != 2)
-            link_->setChset("UCS2");
+    // A SIM that was busy when the card was set up is asked for its type
+    // again; once it answers, names travel in UCS2.
+    if (hasSim && link_ && link_->usimType == SimType::Busy) {
+        link_->getUSIM(this, [this](SimType type) {
+            if (type != SimType::Busy)
+                link_->setChset(this, "UCS2", nullptr);
+        });
     }
     applySimState(hasSim);
 }
@@ -508,19 +510,24 @@ void PhoneBook::applySimState(bool hasSim) {
 void PhoneBook::updateSIM() {
     if (!hasSim_ || !link_ || working_ || simRead_)
         return;
-    if (link_->busy()) {
-        QTimer::singleShot(300, this, &PhoneBook::updateSIM);
-        return;
-    }
-    busy(tr("reading the SIM card..."), [this] {
-        if (link_->simPhonebookSize <= 0)
-            link_->simPhonebookSize = qMax(0, link_->simCapacity());
-        IOData::simNamesUcs2 = link_->newPlatform;
-        simRead_ = data_->readFromSim();
-        if (!simRead_)
-            qCWarning(lcPhonebook) << "the SIM phonebook could not be read";
+    busy(tr("reading the SIM card..."), [this](std::function<void()> finished) {
+        const auto read = [this, finished] {
+            IOData::simNamesUcs2 = link_->newPlatform;
+            data_->readFromSim([this, finished](bool read) {
+                simRead_ = read;
+                if (!simRead_)
+                    qCWarning(lcPhonebook) << "the SIM phonebook could not be read";
+                finished();
+                RefreshPhone();
+            });
+        };
+        if (link_->simPhonebookSize > 0)
+            return read();
+        link_->simCapacity(this, [this, read](int last) {
+            link_->simPhonebookSize = qMax(0, last);
+            read();
+        });
     });
-    RefreshPhone();
 }
 
 // --- contacts ---------------------------------------------------------------------
@@ -566,62 +573,69 @@ void PhoneBook::makeNewContact() {
         c.setEmail(newContact->lineEdit_email->text().trimmed());
         c.setGroup(newContact->group());
     }
-    bool stored = false;
-    if (editing) {
-        stored = updateContact(old, c);
-    } else {
-        stored = addNewContact(c);
-    }
-    if (!stored)
-        return;
-    backToPhoneBook();
-    RefreshPhone();
-    const int row = contactModel->rowOf(c.getId(), c.getIsSim());
-    if (row >= 0)
-        contactBook->scrollTo(contactFilter->mapFromSource(contactModel->index(row, 1)));
+    const auto stored = [this](const Contact& c) {
+        backToPhoneBook();
+        RefreshPhone();
+        const int row = contactModel->rowOf(c.getId(), c.getIsSim());
+        if (row >= 0)
+            contactBook->scrollTo(contactFilter->mapFromSource(contactModel->index(row, 1)));
+    };
+    if (editing)
+        updateContact(old, c, stored);
+    else
+        addNewContact(c, stored);
 }
 
-bool PhoneBook::addNewContact(Contact& c) {
+void PhoneBook::addNewContact(Contact c, std::function<void(const Contact&)> stored) {
     if (c.getIsSim()) {
         if (!hasSim_ || data_->countOfSimContact() >= data_->simPhonebookCapacity()) {
             MyMessageBox::warning(this, tr(" SIM's  card is full,you can't add a new contact!"));
-            return false;
+            return;
         }
-        int result = -1;
-        busy(tr("saving..."), [&] { result = data_->insertContact(&c, true); });
-        if (result != 1) {
-            MyMessageBox::warning(this, tr("The SIM card did not take the contact."));
-            return false;
-        }
-        return true;
+        busy(tr("saving..."), [this, c, stored](std::function<void()> finished) {
+            data_->storeContact(c, true, [this, stored, finished](bool ok, const Contact& kept) {
+                finished();
+                if (!ok)
+                    MyMessageBox::warning(this, tr("The SIM card did not take the contact."));
+                else
+                    stored(kept);
+            });
+        });
+        return;
     }
     if (data_->countOfPcContact() >= IOData::MAX_PC_CONTACTS) {
         MyMessageBox::warning(this, tr(" PC's  card is full,you can't add a new contact!"));
-        return false;
+        return;
     }
     if (data_->insertContact(&c, false) != 1 || !data_->saveXmlFile()) {
         MyMessageBox::warning(this, tr("The contact could not be saved on the PC."));
-        return false;
+        return;
     }
-    return true;
+    stored(c);
 }
 
-bool PhoneBook::updateContact(const Contact& old, Contact& now) {
+void PhoneBook::updateContact(const Contact& old, Contact now,
+                              std::function<void(const Contact&)> stored) {
     now.setId(old.getId());
     if (old.getIsSim()) {
         // Written over its own location, so a refused write leaves it as it was.
-        bool stored = false;
-        busy(tr("saving..."), [&] { stored = data_->replaceSimContact(now); });
-        if (!stored)
-            MyMessageBox::warning(this, tr("The SIM card did not take the contact."));
-        return stored;
+        busy(tr("saving..."), [this, now, stored](std::function<void()> finished) {
+            data_->replaceSimContact(now, [this, now, stored, finished](bool ok) {
+                finished();
+                if (!ok)
+                    MyMessageBox::warning(this, tr("The SIM card did not take the contact."));
+                else
+                    stored(now);
+            });
+        });
+        return;
     }
     Contact before = old;
     if (!data_->modifyContact(&before, &now, true)) {
         MyMessageBox::warning(this, tr("The contact could not be saved on the PC."));
-        return false;
+        return;
     }
-    return true;
+    stored(now);
 }
 
 void PhoneBook::btViewChicked() {
@@ -656,13 +670,17 @@ void PhoneBook::btDeleteChicked() {
         MyMessageBox::query(this, tr("Do you want to delete the item that you have selected?")) !=
             MyMessageBox::Yes)
         return;
-    DeleteReport report;
-    busy(tr("deleting..."), [&] { report = deleteContacts(*data_, selected); });
-    RefreshPhone();
-    MyMessageBox::information(this, tr("You have deleted %1 contacts!").arg(report.deleted));
-    if (report.failed)
-        MyMessageBox::warning(this, tr("%n contact(s) could not be deleted.", nullptr,
-                                       static_cast<int>(selected.size()) - report.deleted));
+    busy(tr("deleting..."), [this, selected](std::function<void()> finished) {
+        deleteContacts(*data_, selected, [this, selected, finished](const DeleteReport& report) {
+            finished();
+            RefreshPhone();
+            MyMessageBox::information(this,
+                                      tr("You have deleted %1 contacts!").arg(report.deleted));
+            if (report.failed)
+                MyMessageBox::warning(this, tr("%n contact(s) could not be deleted.", nullptr,
+                                               static_cast<int>(selected.size()) - report.deleted));
+        });
+    });
 }
 
 void PhoneBook::btSMSclicked() {
@@ -762,9 +780,16 @@ void PhoneBook::past() {
         return;
     if (!confirmShortening(loss.shortenedNames))
         return;
-    PasteReport report;
-    busy(tr("pasting..."),
-         [&] { report = pasteContacts(*data_, clipboard_, clipboardCut_, target); });
+    busy(tr("pasting..."), [this, target](std::function<void()> finished) {
+        pasteContacts(*data_, clipboard_, clipboardCut_, target,
+                      [this, target, finished](const PasteReport& report) {
+                          finished();
+                          pasted(target, report);
+                      });
+    });
+}
+
+void PhoneBook::pasted(const ContactTarget& target, const PasteReport& report) {
     // What was cut and moved is gone from its place; the rest may go elsewhere.
     if (clipboardCut_)
         clipboard_ = clipboard_.mid(report.added);
@@ -846,8 +871,15 @@ void PhoneBook::importFrom(const QString& path) {
         if (!confirmShortening(namesTooLong(names, target.simNameLimit)))
             return;
     }
-    ImportReport report;
-    busy(tr("importing..."), [&] { report = importVCards(*data_, cards, target); });
+    busy(tr("importing..."), [this, cards, target](std::function<void()> finished) {
+        importVCards(*data_, cards, target, [this, finished](const ImportReport& report) {
+            finished();
+            imported(report);
+        });
+    });
+}
+
+void PhoneBook::imported(const ImportReport& report) {
     RefreshPhone();
     QStringList lines{tr("%n contact(s) imported.", nullptr, report.added)};
     if (report.shortened > 0)

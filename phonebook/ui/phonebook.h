@@ -1,10 +1,13 @@
 #pragma once
 
+#include "phonebook/contactimport.h"
+
 #include "phonebook/contact.h"
 #include "phonebook/contactexport.h"
 
 #include <QList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class ContactFilterModel;
@@ -134,9 +137,13 @@ private:
     bool confirmShortening(int names);
     // Runs a longer piece of work with the page locked and `text` shown; a
     // SIM state that arrives meanwhile is applied afterwards.
-    template <typename Work> void busy(const QString& text, Work work);
-    bool addNewContact(Contact& c);
-    bool updateContact(const Contact& old, Contact& now);
+    void busy(const QString& text, std::function<void(std::function<void()>)> work);
+    // Store `c` (a new contact, or `old` changed) and call `stored` with it
+    // once it is; a refusal is told to the user.
+    void addNewContact(Contact c, std::function<void(const Contact&)> stored);
+    void updateContact(const Contact& old, Contact now, std::function<void(const Contact&)> stored);
+    void pasted(const ContactTarget& target, const PasteReport& report);
+    void imported(const ImportReport& report);
     void applySimState(bool hasSim);
 
     SerialThread* link_;

@@ -296,7 +296,7 @@ void CSetting::writeSettings() {
 
 void CSetting::sendModemMode(int mode) {
     if (link_)
-        link_->setNetworkSelectionMode(mode);
+        link_->setNetworkSelectionMode(this, mode, nullptr);
 }
 
 void CSetting::showManualChoice(bool manual) {
@@ -307,7 +307,7 @@ void CSetting::showManualChoice(bool manual) {
 void CSetting::networkButtongroup_clicked(int id) {
     showManualChoice(id != 0);
     if (id == 0 && link_)
-        setNetworkSelection(link_->getNetworkSelectionMode());
+        link_->getNetworkSelectionMode(this, [this](int mode) { setNetworkSelection(mode); });
 }
 
 void CSetting::modeButtongroup_clicked(int) {

@@ -8,7 +8,7 @@
 #include "app/commonconfig.h"
 #include "app/globals.h"
 #include "sms/smsdataoperation.h"
-#include "sms/smsparts.h"
+#include "sms/smsinbox.h"
 #include "sms/smstablemodel.h"
 #include "sms/ui/shorttable.h"
 #include "widgets/editwidgets.h"
@@ -37,7 +37,6 @@ constexpr int stackWidth = pageWidth - stackX - 14;
 constexpr int stackHeight = pageHeight - 20;
 constexpr int buttonRowY = stackHeight - 30;
 // How often parts of long messages are checked for having waited too long.
-constexpr int kPartsCheckMs = 60 * 60 * 1000;
 
 const char* const kStyle = R"(
 QPushButton#inboxButton, QPushButton#outboxButton, QPushButton#draftboxButton {
@@ -101,13 +100,10 @@ QWidget* viewPage(QStackedWidget* stack, const char* name) {
 
 } // namespace
 
-CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow,
-                     SerialThread* link)
-    : QWidget(parent), mainWindow_(mainWindow), link_(link), smsData_(std::make_unique<SmsData>()),
-      parts_(std::make_unique<PartStore>()) {
+CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow, SmsInbox* inbox)
+    : QWidget(parent), mainWindow_(mainWindow), inbox_(inbox) {
     if (name)
         setObjectName(QString::fromLatin1(name));
-    dropStoredParts(*smsData_, *parts_);
     resize(pageWidth, pageHeight);
     setFont(QFont("Liberation Sans", 9));
     setStyleSheet(QString(kStyle) + kScrollBarStyle);
@@ -133,10 +129,12 @@ CShortMsg::CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow
         InboxClicked();
     });
 
-    partsTimer_ = new QTimer(this);
-    connect(partsTimer_, &QTimer::timeout, this, &CShortMsg::storeExpiredParts);
-    partsTimer_->start(kPartsCheckMs);
-    storeExpiredParts();
+    // What arrives or changes on the card's side is shown as it comes.
+    connect(inbox_, &SmsInbox::pcBoxChanged, this,
+            [this](const QString& box) { storeChanged(PcStore, box); });
+    connect(inbox_, &SmsInbox::listsChanged, this, [this](MessageStorage storage) {
+        storeChanged(storage == MessageStorage::Sim ? SimStore : MeStore, QString());
+    });
 
     setGrossDispStatu();
     carddispose(false);
@@ -338,13 +336,4 @@ QString CShortMsg::readWord() const {
 
 QString CShortMsg::GetDataTime(const QString& stamp) {
     return formatMessageTime(stamp);
-}
-
-void CShortMsg::reloadPcStore() {
-    smsData_ = std::make_unique<SmsData>();
-    // What is shown comes from the restored file.
-    if (smsStack->currentIndex() == ListView && shownStore() == PcStore)
-        listShownBox();
-    else
-        setGrossText();
 }

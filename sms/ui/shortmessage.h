@@ -19,9 +19,8 @@ class CSearchContact;
 class CShortTable;
 class MyButton;
 class MyTextBrowser;
-class PartStore;
-class SerialThread;
 class SmsData;
+class SmsInbox;
 class SmsTableModel;
 class WTMainWindow;
 
@@ -40,9 +39,9 @@ public:
     // The views of "smsStack".
     enum View { OverviewView = 0, ListView = 1, ReadView = 2, NewView = 3 };
 
-    // `link` carries the SIM and modem-memory boxes (none: PC boxes only).
-    CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow,
-              SerialThread* link = nullptr);
+    // `inbox` keeps the messages: the PC store and the card's lists. It
+    // outlives the page.
+    CShortMsg(QWidget* parent, const char* name, WTMainWindow* mainWindow, SmsInbox* inbox);
     ~CShortMsg() override;
 
     // Number of messages of the box being shown.
@@ -55,17 +54,6 @@ public:
     // Number of the message open in the reading view, "" when none.
     QString readingNumber() const;
 
-    // Stores a message read from the modem (the reply to "AT+CMGR") in the PC
-    // inbox with `state`; a part of a long message waits for the rest. False
-    // when nothing was kept (the modem's copy must then stay).
-    bool InsertSave(const QString& reply, int index, const QString& state);
-    // Records a status report on the outbox message it is about.
-    void takeStatusReport(const QString& pdu);
-    // Reloads the boxes of a modem storage (1 SIM, 0 modem memory) with the
-    // messages of list status `stat` (4 all); the number of entries.
-    int getSimAllSmsItem(int store, int stat);
-    // Empties the SIM's boxes (the SIM went away).
-    void clearSimLists();
     bool cardOnline() const { return cardOnline_; }
 
     // The time stamp as shown ("yy-MM-dd hh:mm:ss").
@@ -120,10 +108,8 @@ public:
     MyButton* saveButton;
     MyButton* newCancelButton;
 
-    // The PC box listed last, and the SIM and modem-memory lists.
+    // The PC box listed last.
     SmsList boxMsgMap;
-    SmsList SimInBListMap, SimOutBListMap, SimDraftBListMap;
-    SmsList MeInBListMap, MeOutBListMap, MeDraftBListMap;
 
     // The recipient picker while it is open.
     QPointer<CSearchContact> searchContact;
@@ -131,11 +117,6 @@ public:
 signals:
     void clicked();
     void showInbox();
-    // The number of unread messages changed (unreadMsgCount).
-    void sigUnreadChanged();
-    // An arriving message went into the PC inbox (a long one once whole);
-    // `from` is the sender's contact name, or the number without one.
-    void messageStored(const QString& from, const QString& text);
 
 public slots:
     void InboxClicked();
@@ -160,8 +141,6 @@ public slots:
     void readMove();
     // Opens a new message to `numbers` (asked for by the phonebook).
     void phonebook_smsclicked(QString numbers);
-    // Reads the PC message file again (a backup was restored over it).
-    void reloadPcStore();
     void sendMsgFromPhBook(QString numbers);
     void oksearchClicked(QString numbers);
     void cancelsearchClicked();
@@ -173,19 +152,6 @@ public slots:
     void UpdateSave();
 
 private:
-    // Disables the page while an action talks to the modem, and enables it
-    // again on every way out.
-    class Busy {
-    public:
-        explicit Busy(QWidget* page) : page_(page) { page_->setEnabled(false); }
-        ~Busy() { page_->setEnabled(true); }
-        Busy(const Busy&) = delete;
-        Busy& operator=(const Busy&) = delete;
-
-    private:
-        QWidget* page_;
-    };
-
     void buildNavigation();
     void buildOverview();
     void buildList();
@@ -196,7 +162,6 @@ private:
 
     QString shownBox() const;
     int shownStore() const;
-    const SmsList& modemList(int store, const QString& box) const;
     // The list ids of the selected rows, in the order shown.
     QList<int> selectedIds() const;
     // The message `id` of the shown box and store, whole; false when missing.
@@ -214,29 +179,28 @@ private:
     // place; false when there was nothing to save or no number for the draft.
     bool storeNewDrafts();
     bool storeEditedDraft();
-    void deleteIds(const QList<int>& ids, bool fromReading);
     // Deletes the messages `ids` of a box of the PC, the SIM or the modem.
-    MoveReport delPcMsg(const QString& box, const QList<int>& ids);
-    MoveReport delSimMsg(const QString& box, const QList<int>& ids);
-    MoveReport delMeMsg(const QString& box, const QList<int>& ids);
-    MoveReport delModemMsg(int store, const QString& box, const QList<int>& ids);
+    void deleteIds(const QList<int>& ids, bool fromReading);
+    void deleted(int store, const QString& box, int count, bool fromReading,
+                 const MoveReport& report);
     void moveIds(const QList<int>& ids, bool fromReading);
+    void moved(int store, int target, const QString& box, bool fromReading,
+               const MoveReport& report);
     void setSimControls();
     // The list's actions as the selection allows them: reading, replying,
     // forwarding and saving the number take one message, deleting and
     // moving one or more.
     void updateListButtons();
-    void adjustUnread(int delta);
-    void storeExpiredParts();
-    void refreshAfterArrival();
+    // Relists what is shown when `store`'s messages changed.
+    void storeChanged(int store, const QString& box);
+    SmsData& store() const;
+    // The card's lists for a store of the page (SimStore or MeStore).
+    const SmsList& modemBox(int store, const QString& box) const;
     QString newWord() const;
     QString readWord() const;
 
     WTMainWindow* mainWindow_;
-    SerialThread* link_;
-    std::unique_ptr<SmsData> smsData_;
-    std::unique_ptr<PartStore> parts_;
-    QTimer* partsTimer_;
+    SmsInbox* inbox_;
     bool cardOnline_ = false;
     bool cardStateKnown_ = false;
     // The box flag (exactly one set while a box is listed) and the box

@@ -1,13 +1,12 @@
 // The message page's boxes: listing, counters, reading, deleting, moving,
 // the card's state and arriving messages.
 
-#include "modem/serialthread.h"
 #include "phonebook/iodata.h"
 #include "settings/settingsfiles.h"
 #include "sms/deliveryreport.h"
 #include "sms/smsdataoperation.h"
+#include "sms/smsinbox.h"
 #include "sms/smsmoves.h"
-#include "sms/smsparts.h"
 #include "sms/smssend.h"
 #include "sms/smstablemodel.h"
 #include "sms/ui/search.h"
@@ -25,6 +24,7 @@
 #include <QRadioButton>
 #include <QSortFilterProxyModel>
 #include <QStackedWidget>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 
@@ -54,13 +54,18 @@ int CShortMsg::shownStore() const {
     return saveLocalGroup->checkedId();
 }
 
-const SmsList& CShortMsg::modemList(int store, const QString& box) const {
-    const bool sim = store == SimStore;
+SmsData& CShortMsg::store() const {
+    return inbox_->store();
+}
+
+const SmsList& CShortMsg::modemBox(int store, const QString& box) const {
+    const SmsInbox::Lists& lists =
+        inbox_->lists(store == SimStore ? MessageStorage::Sim : MessageStorage::Modem);
     if (box == "outbox")
-        return sim ? SimOutBListMap : MeOutBListMap;
+        return lists.out;
     if (box == "draftbox")
-        return sim ? SimDraftBListMap : MeDraftBListMap;
-    return sim ? SimInBListMap : MeInBListMap;
+        return lists.draft;
+    return lists.in;
 }
 
 int CShortMsg::shownBoxCount() const {
@@ -103,16 +108,16 @@ void CShortMsg::showDataInTable(const SmsList& messages) {
 
 void CShortMsg::listPcBoxMsg(const QString& box) {
     boxMsgMap.clear();
-    smsData_->getPcAllSmsItem(boxMsgMap, box);
+    store().getPcAllSmsItem(boxMsgMap, box);
     showDataInTable(boxMsgMap);
 }
 
 void CShortMsg::listSimBoxMsg(const QString& box) {
-    showDataInTable(modemList(SimStore, box));
+    showDataInTable(modemBox(SimStore, box));
 }
 
 void CShortMsg::listMeBoxMsg(const QString& box) {
-    showDataInTable(modemList(MeStore, box));
+    showDataInTable(modemBox(MeStore, box));
 }
 
 void CShortMsg::listShownBox() {
@@ -189,12 +194,13 @@ void CShortMsg::setGrossText() {
             text += tr(" SIM: %1 Item(s)").arg(simCount);
         return text;
     };
-    inboxCountLabel->setText(line(tr("Message in InBox Pc: %1 Item(s)"), smsData_->countOf("inbox"),
-                                  int(SimInBListMap.size())));
+    const SmsInbox::Lists& simLists = inbox_->lists(MessageStorage::Sim);
+    inboxCountLabel->setText(line(tr("Message in InBox Pc: %1 Item(s)"), store().countOf("inbox"),
+                                  int(simLists.in.size())));
     outboxCountLabel->setText(line(tr("Message in OutBox Pc: %1 Item(s)"),
-                                   smsData_->countOf("outbox"), int(SimOutBListMap.size())));
+                                   store().countOf("outbox"), int(simLists.out.size())));
     draftboxCountLabel->setText(line(tr("Message in DraftBox Pc: %1 Item(s)"),
-                                     smsData_->countOf("draftbox"), int(SimDraftBListMap.size())));
+                                     store().countOf("draftbox"), int(simLists.draft.size())));
     capacityLabel->setText(tr("Datebase capacity:1500 Item(s)"));
 }
 
@@ -222,34 +228,20 @@ void CShortMsg::clickedCancel() {
 
 // --- the modem's lists and the card --------------------------------------------
 
-int CShortMsg::getSimAllSmsItem(int store, int stat) {
-    if (link_ == nullptr)
-        return 0;
-    const QString reply = link_->getSmsContent(stat, store == 1 ? 1 : 0);
-    const int count = store == 1 ? parseListReply(reply, SimInBListMap, SimOutBListMap,
-                                                  SimDraftBListMap, newWord(), readWord())
-                                 : parseListReply(reply, MeInBListMap, MeOutBListMap,
-                                                  MeDraftBListMap, newWord(), readWord());
-    const int shown = store == 1 ? SimStore : MeStore;
-    if (smsStack->currentIndex() == ListView && shownStore() == shown)
+// The messages of `store` changed: what shows them is drawn again.
+void CShortMsg::storeChanged(int store, const QString& box) {
+    if (smsStack->currentIndex() == ListView && shownStore() == store &&
+        (box.isEmpty() || shownBox() == box))
         listShownBox();
     else if (smsStack->currentIndex() == OverviewView)
         setGrossText();
-    return count;
-}
-
-void CShortMsg::clearSimLists() {
-    SimInBListMap.clear();
-    SimOutBListMap.clear();
-    SimDraftBListMap.clear();
-    if (smsStack->currentIndex() == ListView && shownStore() == SimStore)
-        listShownBox();
 }
 
 void CShortMsg::setSimControls() {
     simLocalRadioButton->setEnabled(cardOnline_);
     meLocalRadioButton->setEnabled(cardOnline_);
-    readMoveButton->setEnabled(cardOnline_ && link_ != nullptr && readingStore_ != MeStore);
+    readMoveButton->setEnabled(cardOnline_ && inbox_->link() != nullptr &&
+                               readingStore_ != MeStore);
     updateListButtons();
 }
 
@@ -259,7 +251,7 @@ void CShortMsg::updateListButtons() {
         oneMessage->setEnabled(selected == 1);
     replyButton->setEnabled(selected == 1 && shownBox() == "inbox");
     deleteButton->setEnabled(selected > 0);
-    moveButton->setEnabled(selected > 0 && cardOnline_ && link_ != nullptr &&
+    moveButton->setEnabled(selected > 0 && cardOnline_ && inbox_->link() != nullptr &&
                            shownStore() != MeStore);
 }
 
@@ -280,64 +272,19 @@ void CShortMsg::carddispose(bool online) {
         searchContact->setSimAvailable(online);
 }
 
-// --- arriving messages ---------------------------------------------------------
-
-void CShortMsg::adjustUnread(int delta) {
-    if (delta == 0)
-        return;
-    unreadMsgCount += delta;
-    emit sigUnreadChanged();
-}
-
-void CShortMsg::refreshAfterArrival() {
-    if (smsStack->currentIndex() == ListView && shownStore() == PcStore && shownBox() == "inbox")
-        listShownBox();
-    else if (smsStack->currentIndex() == OverviewView)
-        setGrossText();
-}
-
-bool CShortMsg::InsertSave(const QString& reply, int index, const QString& state) {
-    const Arrival arrival = storeArrivedMessage(*smsData_, *parts_, reply, index, state, newWord(),
-                                                QDateTime::currentDateTime());
-    if (!arrival.kept)
-        return false;
-    // The caller counted this message as unread if it came as such; a part
-    // that waits is no message yet, a message completed by it is one.
-    adjustUnread(arrival.storedNew - (state == newWord() ? 1 : 0));
-    refreshAfterArrival();
-    if (!arrival.from.isEmpty() || !arrival.text.isEmpty()) {
-        const QString name = IOData::getNameFromPhone(arrival.from);
-        emit messageStored(name.isEmpty() ? arrival.from : name, arrival.text);
-    }
-    return true;
-}
-
-void CShortMsg::takeStatusReport(const QString& pdu) {
-    if (recordStatusReport(*smsData_, pdu) >= 0 && smsStack->currentIndex() == ListView &&
-        shownStore() == PcStore && shownBox() == "outbox")
-        listShownBox();
-}
-
-void CShortMsg::storeExpiredParts() {
-    if (parts_->waitingCount() == 0)
-        return;
-    adjustUnread(::storeExpiredParts(*smsData_, *parts_, newWord(), QDateTime::currentDateTime()));
-    refreshAfterArrival();
-}
-
 // --- reading -------------------------------------------------------------------
 
 bool CShortMsg::messageOf(int id, SM_PARAM_DECODE* rec) {
     const int store = shownStore();
     const QString box = shownBox();
     if (store != PcStore) {
-        const SmsList& list = modemList(store, box);
+        const SmsList& list = modemBox(store, box);
         if (!list.contains(id))
             return false;
         *rec = list.value(id);
         return true;
     }
-    if (smsData_->selectSmsItem(*rec, box, id) == 0) {
+    if (this->store().selectSmsItem(*rec, box, id) == 0) {
         MyMessageBox::warning(this, tr("no record!"));
         return false;
     }
@@ -377,10 +324,12 @@ void CShortMsg::openReading(int id) {
     if (store == PcStore && box == "inbox" && rec.state == newWord()) {
         rec.state = readWord();
         boxMsgMap[id].state = rec.state;
-        smsData_->setSmsState(box, id, rec.state);
-        smsData_->saveDom();
-        if (unreadMsgCount > 0)
-            adjustUnread(-1);
+        this->store().setSmsState(box, id, rec.state);
+        this->store().saveDom();
+        inbox_->countUnread();
+    } else if (store != PcStore && box == "inbox" && rec.state == newWord()) {
+        rec.state = readWord();
+        inbox_->markRead(store == SimStore ? MessageStorage::Sim : MessageStorage::Modem, id);
     }
     readingId_ = id;
     readingBox_ = box;
@@ -461,45 +410,39 @@ void CShortMsg::readDelte() {
     deleteIds({readingId_}, true);
 }
 
-MoveReport CShortMsg::delPcMsg(const QString& box, const QList<int>& ids) {
-    int unread = 0;
-    const MoveReport report = deletePcMessages(*smsData_, box, ids, newWord(), &unread);
-    adjustUnread(-std::min(unread, std::max(unreadMsgCount, 0)));
-    return report;
-}
-
-MoveReport CShortMsg::delModemMsg(int store, const QString& box, const QList<int>& ids) {
-    MoveReport report;
-    QList<SM_PARAM_DECODE> messages;
-    for (int id : ids)
-        messages << modemList(store, box).value(id);
-    if (link_)
-        report = deleteModemMessages(*link_, store == SimStore ? SmsStore::Sim : SmsStore::Modem,
-                                     messages);
-    else
-        report.notDone = static_cast<int>(messages.size());
-    getSimAllSmsItem(store == SimStore ? 1 : 0, 4);
-    return report;
-}
-
-MoveReport CShortMsg::delSimMsg(const QString& box, const QList<int>& ids) {
-    return delModemMsg(SimStore, box, ids);
-}
-
-MoveReport CShortMsg::delMeMsg(const QString& box, const QList<int>& ids) {
-    return delModemMsg(MeStore, box, ids);
-}
-
 void CShortMsg::deleteIds(const QList<int>& ids, bool fromReading) {
     const int store = fromReading ? readingStore_ : shownStore();
     const QString box = fromReading ? readingBox_ : shownBox();
-    MoveReport report;
-    {
-        Busy busy(this);
-        report = store == PcStore    ? delPcMsg(box, ids)
-                 : store == SimStore ? delSimMsg(box, ids)
-                                     : delMeMsg(box, ids);
+    const int count = static_cast<int>(ids.size());
+    if (store == PcStore) {
+        int unread = 0;
+        const MoveReport report = deletePcMessages(this->store(), box, ids, newWord(), &unread);
+        inbox_->countUnread();
+        return deleted(store, box, count, fromReading, report);
     }
+    QList<SM_PARAM_DECODE> messages;
+    for (int id : ids)
+        messages << modemBox(store, box).value(id);
+    const MessageStorage storage = store == SimStore ? MessageStorage::Sim : MessageStorage::Modem;
+    if (!inbox_->link()) {
+        MoveReport report;
+        report.notDone = count;
+        return deleted(store, box, count, fromReading, report);
+    }
+    // The page waits while the card deletes.
+    setEnabled(false);
+    deleteModemMessages(*inbox_->link(), this, storage, messages,
+                        [this, store, box, count, fromReading, storage](const MoveReport& report) {
+                            inbox_->reloadList(storage,
+                                               [this, store, box, count, fromReading, report] {
+                                                   setEnabled(true);
+                                                   deleted(store, box, count, fromReading, report);
+                                               });
+                        });
+}
+
+void CShortMsg::deleted(int store, const QString& box, int count, bool fromReading,
+                        const MoveReport& report) {
     QString text;
     if (fromReading) {
         text = report.done ? tr("Delete finished") : tr("Delete Operation error");
@@ -510,7 +453,7 @@ void CShortMsg::deleteIds(const QList<int>& ids, bool fromReading) {
         text = tr("Delete finished %1 items, unfinished %2 items")
                    .arg(report.done)
                    .arg(report.notDone);
-    } else if (ids.size() > 1) {
+    } else if (count > 1) {
         text = tr("delete finished %1 items, unfinished %2 items")
                    .arg(report.done)
                    .arg(report.notDone);
@@ -519,8 +462,8 @@ void CShortMsg::deleteIds(const QList<int>& ids, bool fromReading) {
     }
     if (!report.saved)
         text += "\n" + tr("The message file could not be written.");
-    MyMessageBox::information(this, text);
     showBoxOf(store, box);
+    QTimer::singleShot(0, this, [this, text] { MyMessageBox::information(this, text); });
 }
 
 void CShortMsg::move() {
@@ -545,35 +488,57 @@ void CShortMsg::moveIds(const QList<int>& ids, bool fromReading) {
     const int store = fromReading ? readingStore_ : shownStore();
     const QString box = fromReading ? readingBox_ : shownBox();
     // Moves go between the PC and the SIM card.
-    if (link_ == nullptr || store == MeStore)
+    SerialThread* link = inbox_->link();
+    if (link == nullptr || store == MeStore)
         return;
-    MoveReport report;
-    int target = PcStore;
-    {
-        Busy busy(this);
-        if (store == PcStore) {
-            int unread = 0;
-            report = movePcToSim(*link_, *smsData_, box, ids,
-                                 serviceCentreFor(smscent_num, messageSettingsForSending()));
-            for (int id : std::as_const(report.moved))
-                unread += box == "inbox" && boxMsgMap.value(id).state == newWord() ? 1 : 0;
-            adjustUnread(-std::min(unread, std::max(unreadMsgCount, 0)));
-            target = SimStore;
-        } else {
-            QList<SM_PARAM_DECODE> messages;
-            for (int id : ids)
-                messages << modemList(SimStore, box).value(id);
-            report = moveSimToPc(*link_, *smsData_, box, messages, readWord(), nowStamp());
-        }
-        getSimAllSmsItem(1, 4);
+    // The page waits while the card works.
+    setEnabled(false);
+    const auto finish = [this, store, box, fromReading](int target) {
+        return [this, store, target, box, fromReading](const MoveReport& report) {
+            inbox_->countUnread();
+            inbox_->reloadList(MessageStorage::Sim,
+                               [this, store, target, box, fromReading, report] {
+                                   setEnabled(true);
+                                   moved(store, target, box, fromReading, report);
+                               });
+        };
+    };
+    if (store == PcStore) {
+        movePcToSim(*link, this, this->store(), box, ids,
+                    serviceCentreFor(inbox_->serviceCentre(), messageSettingsForSending()),
+                    finish(SimStore));
+        return;
     }
+    QList<SM_PARAM_DECODE> messages;
+    for (int id : ids)
+        messages << modemBox(SimStore, box).value(id);
+    moveSimToPc(*link, this, this->store(), box, messages, nowStamp(), finish(PcStore));
+}
+
+// A move that left messages where they were says why, and the user stays
+// on the box they were in; one that moved everything shows where it went.
+void CShortMsg::moved(int store, int target, const QString& box, bool fromReading,
+                      const MoveReport& report) {
     if (fromReading)
         readingId_ = -1;
     QString text = fromReading
                        ? (report.done ? tr("Move finished") : tr("Move failed"))
                        : tr("Move %1 finished,%2 unfinished").arg(report.done).arg(report.notDone);
+    switch (report.why) {
+    case MoveReport::Why::None:
+        break;
+    case MoveReport::Why::SimFull:
+        text += "\n" + tr("The SIM card has no room for it.");
+        break;
+    case MoveReport::Why::Refused:
+        text += "\n" + tr("The SIM card refused it.");
+        break;
+    case MoveReport::Why::NoPdu:
+        text += "\n" + tr("The message is not kept in the form the SIM card stores.");
+        break;
+    }
     if (!report.saved)
         text += "\n" + tr("The message file could not be written.");
-    MyMessageBox::information(this, text);
-    showBoxOf(target, box);
+    showBoxOf(report.notDone == 0 ? target : store, box);
+    QTimer::singleShot(0, this, [this, text] { MyMessageBox::information(this, text); });
 }

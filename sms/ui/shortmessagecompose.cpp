@@ -1,23 +1,23 @@
 // The message page's new-message view: writing with the length counter,
 // sending, saving drafts and picking recipients.
 
-#include "modem/serialthread.h"
 #include "settings/settingsfiles.h"
 #include "sms/longmessage.h"
 #include "sms/smsdataoperation.h"
+#include "sms/smsinbox.h"
 #include "sms/smssend.h"
 #include "sms/ui/search.h"
 #include "sms/ui/shortmessage.h"
 #include "widgets/mybutton.h"
 #include "widgets/mymessagebox.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -121,28 +121,33 @@ void CShortMsg::send() {
         return;
     }
     const MessageSettings settings = messageSettingsForSending();
-    const QString centre = serviceCentreFor(smscent_num, settings);
-    if (centre.isEmpty() || link_ == nullptr) {
+    const QString centre = serviceCentreFor(inbox_->serviceCentre(), settings);
+    if (centre.isEmpty() || inbox_->link() == nullptr) {
         MyMessageBox::warning(
             this, tr("No SMS centre number is known: enter it in the message settings."));
         return;
     }
 
-    SendReport report;
-    {
-        Busy busy(this);
-        MyMessageBox sending(this, QString(), tr("Sending..."), true, MyMessageBox::NoButton,
-                             MyMessageBox::NoButton, "sendingBox", false);
-        sending.show();
-        QCoreApplication::processEvents();
-        report = sendToRecipients(*link_, *smsData_, numbers, text, centre,
-                                  submitOptionsFor(settings), QStringLiteral("failed"), nowStamp());
-    }
-    QString result = tr("Send Success %1,failed %2").arg(report.sent).arg(report.failed);
-    if (!report.saved)
-        result += "\n" + tr("The message file could not be written.");
-    MyMessageBox::information(this, result);
-    showBoxOf(PcStore, report.sent > 0 ? "outbox" : "draftbox");
+    // The page waits while the card sends; the box says so.
+    setEnabled(false);
+    auto* sending =
+        new MyMessageBox(this, QString(), tr("Sending..."), true, MyMessageBox::NoButton,
+                         MyMessageBox::NoButton, "sendingBox", false);
+    sending->setAttribute(Qt::WA_DeleteOnClose);
+    sending->show();
+    sendToRecipients(
+        *inbox_->link(), this, store(), numbers, text, centre, submitOptionsFor(settings),
+        QStringLiteral("failed"), nowStamp(), [this, sending](const SendReport& report) {
+            sending->close();
+            setEnabled(true);
+            inbox_->countUnread();
+            QString result = tr("Send Success %1,failed %2").arg(report.sent).arg(report.failed);
+            if (!report.saved)
+                result += "\n" + tr("The message file could not be written.");
+            showBoxOf(PcStore, report.sent > 0 ? "outbox" : "draftbox");
+            QTimer::singleShot(0, this,
+                               [this, result] { MyMessageBox::information(this, result); });
+        });
 }
 
 void CShortMsg::SaveClicked() {
@@ -174,8 +179,8 @@ bool CShortMsg::storeNewDrafts() {
         numbers << QString();
     const QString stamp = nowStamp();
     for (const QString& number : std::as_const(numbers))
-        smsData_->appendSmsItem(composedRecord(number, text, stamp, {}, QString()), "draftbox");
-    if (!smsData_->saveDom())
+        store().appendSmsItem(composedRecord(number, text, stamp, {}, QString()), "draftbox");
+    if (!store().saveDom())
         MyMessageBox::warning(this, tr("The message file could not be written."));
     return true;
 }
@@ -187,10 +192,10 @@ bool CShortMsg::storeEditedDraft() {
         return false;
     }
     SmsList drafts;
-    smsData_->getPcAllSmsItem(drafts, "draftbox");
+    store().getPcAllSmsItem(drafts, "draftbox");
     SM_PARAM_DECODE rec =
         composedRecord(line, msgContentTextEdit->toPlainText(), nowStamp(), {}, QString());
-    if (smsData_->modifySmsItem(drafts, rec, editingDraftId_, "draftbox") != 1)
+    if (store().modifySmsItem(drafts, rec, editingDraftId_, "draftbox") != 1)
         MyMessageBox::warning(this, tr("The message file could not be written."));
     editingDraftId_ = -1;
     return true;

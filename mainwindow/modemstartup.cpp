@@ -1,0 +1,182 @@
+#include "mainwindow/modemstartup.h"
+
+#include "mainwindow/monitorlog.h"
+#include "mainwindow/monitorview.h"
+#include "mainwindow/pinflows.h"
+#include "modem/serialthread.h"
+#include "settings/networkchoice.h"
+#include "settings/settingsfiles.h"
+
+#include <QTimer>
+
+namespace {
+
+// The SIM type is asked for every this many seconds; a card that doesn't
+// answer the question this long in all is taken to have none to tell.
+constexpr int kSimTypeAskEvery = 3;
+constexpr int kSimTypeSilence = 16;
+
+// Keeps the mode preference in effect in the settings file, as the network
+// page's choice.
+void storeModePreference(int modemMode) {
+    const int choice = modeChoiceOf(modemMode);
+    if (choice < 0)
+        return;
+    NetworkSettings settings = readNetworkSettings();
+    settings.modePerferred = choice;
+    writeNetworkSettings(settings);
+}
+
+} // namespace
+
+ModemStartup::ModemStartup(MonitorView* view, SerialThread& link, PinFlows& pin, QObject* parent)
+    : QObject(parent), view_(view), link_(link), pin_(pin), timer_(new QTimer(this)) {
+    timer_->setSingleShot(true);
+}
+
+void ModemStartup::start(std::function<void(Result)> done) {
+    abandon();
+    done_ = std::move(done);
+    locked_ = false;
+    link_.netCardStatus(this, [this](OperatingMode mode) {
+        if (mode == OperatingMode::Unknown)
+            return finish(Result::NoModem);
+        if (mode == OperatingMode::Offline)
+            link_.netCardPowOn(this, true, nullptr);
+        checkSim(0);
+    });
+}
+
+void ModemStartup::restartFromSim(std::function<void(Result)> done) {
+    abandon();
+    done_ = std::move(done);
+    locked_ = false;
+    checkSim(0);
+}
+
+void ModemStartup::abandon() {
+    timer_->stop();
+    timer_->disconnect();
+    done_ = nullptr;
+}
+
+void ModemStartup::later(int seconds, std::function<void()> step) {
+    timer_->disconnect();
+    connect(timer_, &QTimer::timeout, this, std::move(step));
+    timer_->start(seconds * 1000);
+}
+
+void ModemStartup::finish(Result result) {
+    if (done_)
+        std::exchange(done_, nullptr)(result);
+}
+
+// A busy SIM is asked again every second, up to its bound; a locked one is
+// unlocked with the user.
+void ModemStartup::checkSim(int busyAnswers) {
+    link_.connectDeviceNeedInputPIN(this, [this, busyAnswers](SimState state) {
+        if (!done_)
+            return;
+        switch (state) {
+        case SimState::Busy:
+            if (busyAnswers + 1 > simBusyLimit_) {
+                // A SIM that stays busy this long will not come up by itself.
+                qCWarning(lcMonitor) << "SIM still busy, treating it as failed";
+                return finish(Result::NoSim);
+            }
+            return later(1, [this, busyAnswers] { checkSim(busyAnswers + 1); });
+        case SimState::Ready:
+            return simUnlocked(true);
+        case SimState::PinRequired:
+            return pin_.checkupPIN([this](bool unlocked) { simUnlocked(unlocked); });
+        case SimState::PukRequired:
+            return pin_.checkupPUK([this](bool unlocked) { simUnlocked(unlocked); });
+        case SimState::Failure:
+        case SimState::NotInserted:
+            view_->setPinCheckBox(false);
+            pinEnabled_ = false;
+            return finish(Result::NoSim);
+        case SimState::Unknown:
+            return finish(Result::NoModem);
+        }
+    });
+}
+
+// A SIM whose entry was cancelled can't be used, but the card is set up all
+// the same.
+void ModemStartup::simUnlocked(bool unlocked) {
+    if (!done_)
+        return;
+    const auto next = [this] {
+        link_.stopScrollScreen(this, nullptr);
+        waitForSimType(0, 0);
+    };
+    if (!unlocked) {
+        locked_ = true;
+        pinEnabled_ = false;
+        view_->setPinCheckBox(false);
+        return next();
+    }
+    link_.PINSetStatus(this, [this, next](std::optional<bool> locked) {
+        pinEnabled_ = locked == true;
+        view_->setPinCheckBox(pinEnabled_);
+        next();
+    });
+}
+
+void ModemStartup::waitForSimType(int elapsedSeconds, int silentSeconds) {
+    if (elapsedSeconds >= simTypeLimit_) {
+        qCWarning(lcMonitor) << "(U)sim isn't normal state!";
+        view_->message(MonitorView::Box::Warning, tr("(U)sim isn't normal state!"));
+        view_->terminate(1);
+        return finish(Result::NoModem);
+    }
+    link_.getUSIM(this, [this, elapsedSeconds, silentSeconds](SimType type) {
+        if (!done_)
+            return;
+        const int silent = silentSeconds + (type == SimType::Unknown ? kSimTypeAskEvery : 0);
+        if (type == SimType::Sim || type == SimType::Usim || silent >= kSimTypeSilence) {
+            link_.simCapacity(this, [this](int last) { link_.simPhonebookSize = qMax(0, last); });
+            link_.setChset(this, "UCS2", nullptr);
+            return setUpMessages();
+        }
+        later(kSimTypeAskEvery, [this, elapsedSeconds, silent] {
+            waitForSimType(elapsedSeconds + kSimTypeAskEvery, silent);
+        });
+    });
+}
+
+// New messages stay in the card's memory and are announced as they come;
+// messages are exchanged in PDU mode.
+void ModemStartup::setUpMessages() {
+    link_.getNewSmsPreferStorage(this, [this](int storage) {
+        if (storage == 0 || storage == 1)
+            link_.setNewSmsPreferNVStorage(this, nullptr);
+        link_.setNewMsgNoticeMode(this, nullptr);
+        link_.getMsgFormat(this, [this](int format) {
+            if (format == 1)
+                link_.setMsgFormat(this, 0, nullptr);
+            setUpNetworkMode();
+        });
+    });
+}
+
+// A card without a mode preference is given the one that suits its SIM; the
+// one in effect is shown and kept in the settings.
+void ModemStartup::setUpNetworkMode() {
+    link_.getNetworkSelectionMode(this, [this](int mode) {
+        if (!done_)
+            return;
+        if (mode != 0) {
+            view_->setNetworkSelection(mode);
+            storeModePreference(mode);
+        } else if (link_.usimType == SimType::Sim || link_.usimType == SimType::Usim) {
+            const int preferred = link_.usimType == SimType::Sim ? 2 : 3;
+            link_.setNetworkSelectionMode(this, preferred, nullptr);
+            view_->setNetworkSelection(preferred);
+            storeModePreference(preferred);
+        }
+        link_.isNewPlatform(this,
+                            [this](bool) { finish(locked_ ? Result::Locked : Result::Ready); });
+    });
+}
