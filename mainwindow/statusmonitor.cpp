@@ -183,6 +183,8 @@ void StatusMonitor::simMissing() {
     link_.connectDeviceNeedInputPIN({this, AtPriority::Poll}, [this](SimState state) {
         switch (state) {
         case SimState::NotInserted:
+        case SimState::Failure:
+            // The card says so: no SIM to wait for.
             simMisses_ = kMissesToGone;
             entryCancelled_ = false;
             break;

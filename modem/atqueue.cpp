@@ -43,6 +43,9 @@ struct AtQueue::Request {
     // A final result that came before the echo of a modem that echoes: a
     // late reply of an earlier command, unless the echo doesn't follow.
     QByteArray heldFinal;
+    // The card's "command not support", waiting for the final result that
+    // may follow it.
+    QByteArray notSupported;
 
     bool contextGone() const { return hasContext && context.isNull(); }
 };
@@ -216,6 +219,7 @@ void AtQueue::takeLine(const QByteArray& line) {
         request.lines.clear();
         request.size = 0;
         request.heldFinal.clear();
+        request.notSupported.clear();
         request.sawEcho = true;
         echoes_ = true;
         armDeadline();
@@ -229,11 +233,24 @@ void AtQueue::takeLine(const QByteArray& line) {
         return;
     }
     const FinalResult result = finalResultOfLine(line);
+    if (!request.notSupported.isEmpty()) {
+        // The card's refusal came first; the final result that follows it
+        // belongs to the same reply.
+        if (result != FinalResult::None && result != FinalResult::Prompt)
+            return finish(FinalResult::NotSupported, request.notSupported + "\r\n" + line);
+    }
     if (result == FinalResult::None || result == FinalResult::Prompt) {
         if (request.size + line.size() + 2 <= AT_REPLY_SIZE) {
             request.size += line.size() + 2;
             request.lines.append(line);
         }
+        return;
+    }
+    if (result == FinalResult::NotSupported) {
+        // The card's "command not support" may be followed by an ERROR of
+        // the same reply: it is given a moment to come.
+        request.notSupported = line;
+        deadline_->start(firstByteMs);
         return;
     }
     if (echoes_ && !request.sawEcho) {
@@ -248,6 +265,8 @@ void AtQueue::takeLine(const QByteArray& line) {
 void AtQueue::expire() {
     if (!current_)
         return;
+    if (!current_->notSupported.isEmpty())
+        return finish(FinalResult::NotSupported, current_->notSupported);
     if (!current_->heldFinal.isEmpty()) {
         // No echo followed: the modem stopped echoing, and the final result
         // is this command's.

@@ -180,11 +180,14 @@ void SmsInbox::importModemMessages(std::function<void()> done) {
                 int(received.size()),
                 [this, poll, received](int i, std::function<void()> next) {
                     const Place place{"ME", received.at(i).index};
-                    link_->getIndexSms(poll, place.index, [this, place, next](MessageRead read) {
-                        if (!read.message)
-                            return next();
-                        take(place, *read.message, [next](bool) { next(); });
-                    });
+                    // Unread as listed: reading it marks it read on the card.
+                    const QString state = received.at(i).stat == 0 ? kNew : kRead;
+                    link_->getIndexSms(
+                        poll, place.index, [this, place, state, next](MessageRead read) {
+                            if (!read.message)
+                                return next();
+                            take(place, *read.message, state, [next](bool) { next(); });
+                        });
                 },
                 done);
         });
@@ -237,7 +240,7 @@ void SmsInbox::fetch(const Place& place, bool report, std::function<void(bool)> 
             link_->getIndexSms(poll, place.index, [=, this](MessageRead read) {
                 if (!read.message)
                     return done(read.empty); // an empty place: nothing to fetch
-                take(place, *read.message, done);
+                take(place, *read.message, kNew, done);
             });
         };
         if (report)
@@ -254,16 +257,15 @@ void SmsInbox::fetch(const Place& place, bool report, std::function<void(bool)> 
 
 // A message into the PC inbox, a status report to the sent message it is
 // about; then the card's copy is deleted.
-void SmsInbox::take(const Place& place, const ModemMessage& message,
+void SmsInbox::take(const Place& place, const ModemMessage& message, const QString& state,
                     std::function<void(bool)> done) {
     const auto stored = storedNotDeleted_.constFind(place);
     const bool before = stored != storedNotDeleted_.constEnd() && *stored == message.pdu;
     if (isStatusReportPdu(message.pdu.toLatin1().constData())) {
         takeReport(message.pdu);
     } else if (!before) {
-        const Arrival arrival = storeArrivedMessage(*store_, *parts_, message, place.index,
-                                                    message.stat == 1 ? kRead : kNew, kNew,
-                                                    QDateTime::currentDateTime());
+        const Arrival arrival = storeArrivedMessage(*store_, *parts_, message, place.index, state,
+                                                    kNew, QDateTime::currentDateTime());
         // Nothing kept (a file that could not be written): the card's copy stays.
         if (!arrival.kept)
             return done(true);

@@ -106,7 +106,10 @@ private:
     void announce(const QString& storage, int index, bool report);
     void fetchNext();
     void fetch(const Place& place, bool report, std::function<void(bool)> done);
-    void take(const Place& place, const ModemMessage& message, std::function<void(bool)> done);
+    // Stores `message` read at `place` under `state`, or records the status
+    // report it is; then deletes the card's copy.
+    void take(const Place& place, const ModemMessage& message, const QString& state,
+              std::function<void(bool)> done);
     void deleteStored(const Place& place, const QString& pdu, std::function<void()> done);
     void importModemMessages(std::function<void()> done);
     void keepUnread(const SmsList& before, SmsList& now) const;

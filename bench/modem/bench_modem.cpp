@@ -16,6 +16,7 @@
 // Usage: bench_modem [transactions]   (default 1000)
 
 #include "modem/serialthread.h"
+#include "sms/smsdataoperation.h"
 #include "tests/monitor/monitorfixture.h"
 #include "tests/support/modemsim.h"
 
@@ -147,12 +148,12 @@ void settle(const ModemSim& sim) {
 // Milliseconds from the first delivery to `count` more messages in the PC
 // inbox, the event loop running meanwhile; -1 when they don't come in 30 s.
 double arrivalMs(MonitorFixture& f, int count) {
-    const qsizetype before = f.pcBox("inbox").size();
+    const int before = f.inbox->store().countOf("inbox");
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < count; ++i)
         f.sim.deliver("+491700000999", QString("Arrival %1").arg(i));
-    while (f.pcBox("inbox").size() < before + count) {
+    while (f.inbox->store().countOf("inbox") < before + count) {
         if (clock.elapsed() > 30000)
             return -1;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
@@ -171,6 +172,15 @@ struct Row {
 
 QString cell(double ms) {
     return ms < 0 ? QString("-") : QString::number(ms, 'f', 2);
+}
+
+// Runs `start` with a completion and waits for it, the event loop turning.
+template <typename T> T await(const std::function<void(AtDone<T>)>& start) {
+    std::optional<T> result;
+    start([&](T value) { result = std::move(value); });
+    while (!result)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return *result;
 }
 
 } // namespace
@@ -230,9 +240,9 @@ int main(int argc, char** argv) {
         link->openPort(sim.atPort());
 
         // Phonebook read, with a 1 ms timer measuring the event loop's turns.
-        link->isNewPlatform();
-        link->simPhonebookSize = link->simCapacity();
-        std::unique_ptr<QString[][3]> contacts(new QString[link->simPhonebookSize][3]);
+        SerialThread& l = *link;
+        await<bool>([&](AtDone<bool> done) { l.isNewPlatform(&l, done); });
+        l.simPhonebookSize = await<int>([&](AtDone<int> done) { l.simCapacity(&l, done); });
         QElapsedTimer turns;
         qint64 longest = 0;
         QTimer ticker;
@@ -246,7 +256,8 @@ int main(int argc, char** argv) {
         ticker.start(1);
         turns.start();
         clock.restart();
-        link->getPhoneBook(contacts.get());
+        await<std::optional<QList<PhonebookEntry>>>(
+            [&](AtDone<std::optional<QList<PhonebookEntry>>> done) { l.getPhoneBook(&l, done); });
         const double phonebookWall = double(clock.nsecsElapsed()) / 1e6;
         ticker.stop();
         const double veltoPhonebook = operationMs(sim, pbMark, isPhonebookRead);
@@ -256,13 +267,18 @@ int main(int argc, char** argv) {
         // The mean of several listings: one lasts only milliseconds.
         constexpr int kListings = 20;
         clock.restart();
-        QString list;
+        qsizetype listed = 0;
         for (int i = 0; i < kListings; ++i)
-            list = link->getSmsContent(4, 1);
+            listed = await<std::optional<QList<ModemMessage>>>(
+                         [&](AtDone<std::optional<QList<ModemMessage>>> done) {
+                             l.getSmsContent(&l, MessageStorage::Sim, 4, done);
+                         })
+                         .value_or(QList<ModemMessage>())
+                         .size();
         const double listWall = double(clock.nsecsElapsed()) / 1e6 / kListings;
         const double veltoList = operationMs(sim, smsMark, isMessageRead) / kListings;
-        if (list.count("+CMGL: ") != kMessages)
-            std::fprintf(stderr, "listed %lld messages\n", list.count("+CMGL: "));
+        if (listed != kMessages)
+            std::fprintf(stderr, "listed %lld messages\n", static_cast<long long>(listed));
         link->closePort();
         link.reset();
         settle(sim);

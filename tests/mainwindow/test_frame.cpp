@@ -7,6 +7,8 @@
 #include "modem/serialthread.h"
 #include "phonebook/ui/phonebook.h"
 #include "settings/ui/settingmainwindow.h"
+#include "sms/smsdataoperation.h"
+#include "sms/smsinbox.h"
 #include "sms/ui/shortmessage.h"
 #include "sms/ui/shorttable.h"
 #include "tests/support/testenv.h"
@@ -55,8 +57,7 @@ private slots:
     void buttonsRaiseTheirPages_data();
     void buttonsRaiseTheirPages();
     void defaultProfileOnlyWhileDisconnected();
-    void newMessageIndicatorDropsPendingNotices();
-    void messagePageDrivesTheIndicator();
+    void newMessageIndicatorFollowsTheUnreadMessages();
     void phonebookAndMessagePageAreRouted();
     void savingMessageNumberNeedsOneSelectedMessage();
     void dragMovesWindowWithLeftButtonOnly();
@@ -167,24 +168,29 @@ void TestFrame::defaultProfileOnlyWhileDisconnected() {
     QVERIFY(window_->setting->setdefaultButton->isEnabled());
 }
 
-void TestFrame::newMessageIndicatorDropsPendingNotices() {
-    msgData.insert(0, "\"SM\",3");
-    msgData.insert(1, "\"ME\",7");
-    activeMsgCount = 2;
+// The envelope shows while any message is unread, also right after a start
+// with unread messages in the store, and opens the PC inbox.
+void TestFrame::newMessageIndicatorFollowsTheUnreadMessages() {
+    SmsData& store = window_->inbox->store();
+    SM_PARAM_DECODE unread;
+    unread.contentStr = "unread";
+    unread.state = "new";
+    const int id = store.appendSmsItem(unread, "inbox");
+    QVERIFY(store.saveDom());
+    window_->inbox->countUnread();
+    QVERIFY(!window_->centre->newMsgLabel->isHidden());
+
+    // Started anew over the same store.
+    delete window_;
+    window_ = new WTMainWindow(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
+    QVERIFY(!window_->centre->newMsgLabel->isHidden());
     QSignalSpy inbox(window_->shortmessage, &CShortMsg::showInbox);
     QTest::mouseClick(window_->centre->newMsgLabel, Qt::LeftButton);
-    QVERIFY(msgData.isEmpty());
-    QCOMPARE(activeMsgCount, 0);
     QCOMPARE(inbox.count(), 1);
     QCOMPARE(window_->centre->currentPageId(), int(CentreWidget::SmsPage));
-}
 
-void TestFrame::messagePageDrivesTheIndicator() {
-    unreadMsgCount = 1;
-    emit window_->shortmessage->sigUnreadChanged();
-    QVERIFY(!window_->centre->newMsgLabel->isHidden());
-    unreadMsgCount = 0;
-    emit window_->shortmessage->sigUnreadChanged();
+    QVERIFY(window_->inbox->store().setSmsState("inbox", id, "read"));
+    window_->inbox->countUnread();
     QVERIFY(window_->centre->newMsgLabel->isHidden());
 }
 
@@ -275,7 +281,7 @@ void TestFrame::helpWithoutHelpFilesWarns() {
 }
 
 void TestFrame::informationPanelOpensOnRightClick() {
-    QVERIFY(serialthread && serialthread->portFd() < 0); // no modem: the modem lines stay empty
+    QVERIFY(!window_->link->hasPort()); // no modem: the modem lines stay empty
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     QTest::mouseClick(window_->centre, Qt::LeftButton, {}, QPoint(300, 430));

@@ -1,11 +1,9 @@
 #include "tests/monitor/monitorfixture.h"
 
-#include "app/cmdline.h"
-#include "modem/serialthread.h"
 #include "sms/smsdataoperation.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
+#include <QSignalSpy>
 
 void startWithEmptyMessageStore(const TestEnv& env) {
     // The build's data folder may hold messages of a run of the program.
@@ -14,43 +12,33 @@ void startWithEmptyMessageStore(const TestEnv& env) {
 
 bool MonitorFixture::start(const QString& scenario) {
     startWithEmptyMessageStore(env);
-    // The ports exist before the simulator serves them: wait for its answer,
-    // so that the first "AT" is not given up after its 50 ms.
     if (!sim.start(scenario) || sim.control({"ping"}) != "pong")
         return false;
     link = std::make_unique<SerialThread>();
-    serialthread = link.get();
     link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
-    fixedPorts = {sim.atPort(), sim.dataPort()};
-    theATSerialPortName.clear();
-    theModemSerialPortName.clear();
-    msgData.clear();
-    activeMsgCount = unreadMsgCount = 0;
-    receive_flag = false;
-    smscent_num.clear();
-    monitor = std::make_unique<StatusMonitor>(&view, *link);
+    inbox = std::make_unique<SmsInbox>(link.get());
+    monitor = std::make_unique<StatusMonitor>(&view, *link, inbox.get(),
+                                              FixedPorts{sim.atPort(), sim.dataPort()});
     // Ticks come from the test; the timer never fires by itself.
     monitor->setPeriods(3600 * 1000, 3600 * 1000);
     return true;
 }
 
+void MonitorFixture::tick() {
+    QSignalSpy done(monitor.get(), &StatusMonitor::tickDone);
+    monitor->slotTimer();
+    if (done.isEmpty())
+        done.wait(30000);
+}
+
 MonitorFixture::~MonitorFixture() {
     monitor.reset();
-    if (link)
-        link->closePort();
-    theATSerialPortName.clear();
-    theModemSerialPortName.clear();
-    fixedPorts = {};
+    inbox.reset();
+    link.reset();
 }
 
 int MonitorFixture::deliver(const QString& sender, const QString& text, const QString& storage) {
-    const auto notices = [this] { return sim.sent().filter("+CMTI:").size(); };
-    const int before = notices();
-    const int index = sim.deliver(sender, text, storage);
-    QDeadlineTimer deadline(5000);
-    while (index > 0 && notices() == before && !deadline.hasExpired())
-        waitProcessingEvents(10);
-    return index;
+    return sim.deliver(sender, text, storage);
 }
 
 QStringList MonitorFixture::newCommands() {
@@ -71,18 +59,4 @@ QStringList MonitorFixture::pcBox(const QString& box) const {
         out << QString::fromLatin1(it->TPA) + "|" + rec.contentStr + "|" + it->state;
     }
     return out;
-}
-
-bool inOrder(const QStringList& haystack, const QStringList& needles, QString* missing) {
-    int from = 0;
-    for (const QString& needle : needles) {
-        const int at = haystack.indexOf(needle, from);
-        if (at < 0) {
-            if (missing)
-                *missing = needle;
-            return false;
-        }
-        from = at + 1;
-    }
-    return true;
 }

@@ -1,7 +1,11 @@
 #include "tests/monitor/recordingview.h"
 
-#include "modem/serialthread.h"
-#include "sms/deliveryreport.h"
+#include <QTimer>
+
+const ModemStatus& RecordingView::status() const {
+    static const ModemStatus none;
+    return statuses.isEmpty() ? none : statuses.last();
+}
 
 QStringList RecordingView::messageTexts() const {
     QStringList texts;
@@ -10,38 +14,34 @@ QStringList RecordingView::messageTexts() const {
     return texts;
 }
 
-SmsData& RecordingView::pcStore() {
-    if (!store)
-        store = std::make_unique<SmsData>();
-    return *store;
+void RecordingView::showStatus(const ModemStatus& status) {
+    statuses.append(status);
+    if (connection && (!status.card || status.sim != ModemStatus::Sim::Ready))
+        connection->safeKillWvdail();
 }
 
-bool RecordingView::InsertSave(const QString& reply, int index, const QString& state) {
-    return storeArrivedMessage(pcStore(), reply, index, state);
-}
-
-void RecordingView::takeStatusReport(const QString& pdu) {
-    reports.append(pdu);
-    recordStatusReport(pcStore(), pdu);
-}
-
-int RecordingView::getSimAllSmsItem(int store, int stat) {
-    const QString reply = serialthread->getSmsContent(stat, store);
-    StorageLists& lists = store == 1 ? simLists : meLists;
-    return parseListReply(reply, lists.in, lists.out, lists.draft, "new", "read");
-}
-
-std::optional<QString> RecordingView::askPin(const QString& name, const QString& prompt) {
-    return ask(name, prompt);
-}
-
-std::optional<QString> RecordingView::ask(const QString& name, const QString& prompt) {
+void RecordingView::askPin(const QString& name, const QString& prompt, PinAnswer answer) {
     asked << name + ": " + prompt;
-    if (onAsk)
-        onAsk(name);
-    if (answers.empty())
-        return std::nullopt;
-    const std::optional<QString> answer = answers.front();
-    answers.pop_front();
-    return answer;
+    open_ = std::move(answer);
+    QTimer::singleShot(0, [this] {
+        if (!open_)
+            return;
+        if (onAsk)
+            onAsk(asked.last().section(':', 0, 0));
+        if (!open_)
+            return; // rejected meanwhile
+        std::optional<QString> text;
+        if (!answers.empty()) {
+            text = answers.front();
+            answers.pop_front();
+        }
+        std::exchange(open_, nullptr)(text);
+    });
+}
+
+void RecordingView::rejectPinDialog() {
+    if (!open_)
+        return;
+    ++rejects;
+    std::exchange(open_, nullptr)(std::nullopt);
 }

@@ -192,7 +192,7 @@ bool Scenario::apply(const Words& w, std::string& error) {
     if (key == "pin-tries")
         return need(1) && number(1, 0, 3, s.pinTries);
     if (key == "puk-tries")
-        return need(1) && number(1, 0, 10, s.pukTries);
+        return need(1) && number(1, 0, 99, s.pukTries);
     if (key == "pin-lock")
         return flag(s.pinLock);
     if (key == "sim-busy")
