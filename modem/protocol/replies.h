@@ -131,6 +131,26 @@ struct CurrentOperator {
 };
 std::optional<CurrentOperator> parseCurrentOperator(QByteArrayView reply);
 
+// Registration: "+CREG: <n>,<stat>[,<lac>,<ci>[,<AcT>]]" answering the read
+// command, or the notice "+CREG: <stat>[,<lac>,<ci>[,<AcT>]]" (`notice`);
+// "+CGREG:" and "+CEREG:" alike (`prefix`). <AcT> is -1 when not given.
+enum class Registration { NotRegistered, Home, Searching, Denied, Unknown, Roaming };
+struct RegistrationState {
+    Registration stat = Registration::Unknown;
+    int act = -1;
+};
+std::optional<RegistrationState> parseRegistration(QByteArrayView text, QByteArrayView prefix,
+                                                   bool notice);
+bool registered(Registration stat);
+// The service as the status row names it for an access technology (3GPP TS
+// 27.007 <AcT>): "GSM" (or "GPRS" with packet service), "EDGE", "UMTS",
+// "HSPA", "LTE", "5G"; "" for an unknown one.
+QString technologyName(int act, bool packet);
+// Signal bars 0-5 from "+CESQ: <rxlev>,<ber>,<rscp>,<ecno>,<rsrq>,<rsrp>",
+// from the newest technology's measurement the card gives; nothing without
+// one.
+std::optional<int> parseExtendedSignalBars(QByteArrayView reply);
+
 // One entry of the operator list "+COPS: (<stat>,<long>,<short>,<numeric>[,<act>]),...".
 struct OperatorEntry {
     int stat = 0; // 0 unknown, 1 available, 2 current, 3 forbidden

@@ -221,13 +221,20 @@ void CSetting::readNetworkSettings() {
 
 void CSetting::readMessagesSettings() {
     const MessageSettings stored = ::readMessagesSettings();
-    smscenterLineedit->setText(stored.smsCenter);
+    // Without a centre of its own the page shows the card's.
+    smscenterLineedit->setText(stored.smsCenter.isEmpty() ? cardCentre_ : stored.smsCenter);
     if (stored.smsLoca >= 0 && stored.smsLoca < smsLocaComboBox->count())
         smsLocaComboBox->setCurrentIndex(stored.smsLoca);
     if (stored.validPeriod >= 0 && stored.validPeriod < validperiodComboBox->count())
         validperiodComboBox->setCurrentIndex(stored.validPeriod);
     if (QAbstractButton* report = reportButtons->button(stored.deliveReport))
         report->setChecked(true);
+}
+
+void CSetting::setCardServiceCentre(const QString& number) {
+    cardCentre_ = number;
+    if (::readMessagesSettings().smsCenter.isEmpty() && !smsApplyButton->isEnabled())
+        smscenterLineedit->setText(number);
 }
 
 void CSetting::readAlertSettings() {

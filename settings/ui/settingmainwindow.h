@@ -142,6 +142,8 @@ signals:
 public slots:
     // Shows the modem's mode preference (-1 to 4) in the mode buttons.
     void setNetworkSelection(int mode);
+    // The card's service centre: shown while the message settings have none.
+    void setCardServiceCentre(const QString& number);
     void networkButtongroup_clicked(int id);
     void modeButtongroup_clicked(int id);
 
@@ -198,6 +200,7 @@ private:
     void markDefault();
 
     SerialThread* link_;
+    QString cardCentre_; // the card's service centre, "" unknown
     bool modeChanged_ = false;
     // Where backups were last written or restored from (this run); the
     // file dialogs of both open there.
