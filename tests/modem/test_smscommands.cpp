@@ -107,6 +107,12 @@ void TestSmsCommands::commands_data() {
                         "00\x1a")),
          ask(&L::moveMsgCMGWCmd, 18, 3, QByteArray("0011\r\nAT\x1a"))},
         {}, "none, none, none");
+    row("send unanswered: the link goes on", {"ready", "on AT+CMGS=* noreply"},
+        {impatient, ask(&L::sendMsgCMGSCmd, 18, kSubmit), csq}, {"AT+CMGS=18", "\033AT+CSQ"},
+        "none, 5");
+    row("prompt too late: the body is not sent, the link goes on",
+        {"ready", "on AT+CMGS=* delay 400"}, {impatient, ask(&L::sendMsgCMGSCmd, 18, kSubmit), csq},
+        {"AT+CMGS=18", "\x1b", "AT+CSQ"}, "none, 5");
     row("no network", {"ready", "operator none"}, {ask(&L::sendMsgCMGSCmd, 18, kSubmit), sentPdus},
         {"AT+CMGS=18", kSubmit + "\x1a"}, "none");
     row("write", {"ready"}, {ask(&L::moveMsgCMGWCmd, 18, 3, kSubmit), stored("SM")},

@@ -286,6 +286,9 @@ void TestModemSimDialogues::dialogue_data() {
          "AT+CPBW=1,\"4930123\",145,\"Intl\" > OK",
          "AT+CPBR=1 > +CPBR: 1,\"+4930123\",145,\"Intl\"|OK", "AT+CPBW=5 > OK", "AT+CPBR=5 > OK",
          "AT+CPBS? > +CPBS: \"SM\",7,8|OK", "log contact-erased index=5"});
+    row("an override at run time", "ready",
+        {"! on AT+CPBR=* reply '+CME ERROR: SIM busy'", "AT+CPBR=1,20 > +CME ERROR: SIM busy",
+         "! overrides-clear", "AT+CPBR=4 > OK"});
     row("the newer generation refuses the extended forms", "ready",
         {"AT+YCPBR=? > command not support|ERROR", "AT+YCPBM=? > command not support|ERROR"});
     row("the older generation answers a USIM's reads in its own form", "oldusim",
@@ -296,6 +299,9 @@ void TestModemSimDialogues::dialogue_data() {
          "OK",
          "AT+CPBW=9,\"555\",129,\"4142\" > OK", "! contacts ~ 9 \"555\" \"AB\"", "! sim-type sim",
          "AT+YUSIM=? > +YUSIM: 0|OK", "AT+CPBR=9 > +CPBR: 9,\"555\",129,\"4142\"|OK"});
+
+    row("what comes before the AT prefix is ignored", "ready",
+        {"\033AT+CSQ > +CSQ: 22,99|OK", "zz at > OK"});
 
     // --- the network and the data port --------------------------------------------------
     row("status follows the controls", "ready",
