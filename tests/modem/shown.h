@@ -7,17 +7,12 @@
 
 #include <QStringList>
 
-#include <initializer_list>
 #include <optional>
-#include <utility>
 
-template <typename E>
-QString named(E value, std::initializer_list<std::pair<E, const char*>> names) {
-    for (const auto& [known, name] : names) {
-        if (known == value)
-            return name;
-    }
-    return QString("?%1").arg(static_cast<int>(value));
+// The name of an enumerator: `names` in the order the enumeration declares them.
+template <typename E, size_t N> QString named(E value, const char* const (&names)[N]) {
+    const auto at = static_cast<size_t>(value);
+    return at < N ? QString(names[at]) : QString("?%1").arg(at);
 }
 
 inline QString shown(bool value) {
@@ -30,37 +25,25 @@ inline QString shown(const QString& value) {
     return value;
 }
 inline QString shown(SimState state) {
-    using enum SimState;
-    return named(state, {{Ready, "ready"},
-                         {PinRequired, "PIN"},
-                         {PukRequired, "PUK"},
-                         {Busy, "busy"},
-                         {Failure, "failure"},
-                         {NotInserted, "not inserted"},
-                         {Unknown, "unknown"}});
+    static const char* const names[] = {"ready",   "PIN",          "PUK",    "busy",
+                                        "failure", "not inserted", "unknown"};
+    return named(state, names);
 }
 inline QString shown(PinEntry entry) {
-    using enum PinEntry;
-    return named(entry, {{Accepted, "accepted"},
-                         {Wrong, "wrong"},
-                         {PukRequired, "PUK"},
-                         {SimFailure, "failure"},
-                         {Error, "error"}});
+    static const char* const names[] = {"accepted", "wrong", "PUK", "failure", "error"};
+    return named(entry, names);
 }
 inline QString shown(PinChange change) {
-    using enum PinChange;
-    return named(change, {{Changed, "changed"},
-                          {Wrong, "wrong"},
-                          {PukRequired, "PUK"},
-                          {NotAllowed, "not allowed"}});
+    static const char* const names[] = {"changed", "wrong", "PUK", "not allowed"};
+    return named(change, names);
 }
 inline QString shown(OperatingMode mode) {
-    using enum OperatingMode;
-    return named(mode, {{Online, "online"}, {Offline, "offline"}, {Unknown, "unknown"}});
+    static const char* const names[] = {"online", "offline", "unknown"};
+    return named(mode, names);
 }
 inline QString shown(SimType type) {
-    using enum SimType;
-    return named(type, {{Sim, "SIM"}, {Usim, "USIM"}, {Busy, "busy"}, {Unknown, "unknown"}});
+    static const char* const names[] = {"SIM", "USIM", "busy", "unknown"};
+    return named(type, names);
 }
 inline QString shown(const ServiceStatus& status) {
     return status.service + "/" + status.domain;
