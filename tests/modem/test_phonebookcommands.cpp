@@ -64,6 +64,8 @@ void TestPhonebookCommands::commands_data() {
         {sized(20), book}, {"AT+CPBR=1,20"}, "4 '+4930' 129 '' of 1");
     row("a busy SIM ends the reading", {"ready", "sim-busy 1"}, {sized(250), book},
         {"AT+CPBR=1,20"}, "none");
+    row("a block of which nothing comes ends the reading", {"ready", "on AT+CPBR=21,40 noreply"},
+        {impatient, sized(250), book}, {"AT+CPBR=1,20", "AT+CPBR=21,40"}, "none");
     row("older card with a USIM", {"oldusim"},
         {ask(&L::isNewPlatform), ask(&L::getUSIM),
          [](L& l, const ModemSim&) {
