@@ -83,20 +83,18 @@ private slots:
     }
 
     void codesThatMaySend() {
-        const QList<std::pair<QString, bool>> codes = {
-            {"*100#", true},
-            {"*123*2#", true},
-            {"+1", true},
-            {"1", true},
-            {"", false},
-            {"*100#\r\nAT+CFUN=0", false},
-            {"*100#\"", false},
-            {"*100# ", false},
-            {"a", false},
-            {QString(40, '1'), true},
-            {QString(41, '1'), false},
-            {QString::fromUtf8("١٢"), false},
-        };
+        const QList<std::pair<QString, bool>> codes = {{"*100#", true},
+                                                       {"*123*2#", true},
+                                                       {"+1", true},
+                                                       {"1", true},
+                                                       {"", false},
+                                                       {"*100#\r\nAT+CFUN=0", false},
+                                                       {"*100#\"", false},
+                                                       {"*100# ", false},
+                                                       {"a", false},
+                                                       {QString(40, '1'), true},
+                                                       {QString(41, '1'), false},
+                                                       {QString::fromUtf8("١٢"), false}};
         for (const auto& [code, allowed] : codes)
             QVERIFY2(isServiceCode(code) == allowed, qPrintable(code));
         QCOMPARE(encodeUssdString(u"*100#", true), QByteArray("002A0031003000300023"));

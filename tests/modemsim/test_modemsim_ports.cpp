@@ -13,13 +13,13 @@ class TestModemSimPorts : public QObject {
     Q_OBJECT
 private slots:
     void answersLikeAModem();
-    void transcriptRecordsOrder();
     void unplugHangsUpAndPlugRestoresPaths();
     void publishesUnderRoot();
     void controlClient();
 };
 
-// Echo, framing and results as a modem sends them; ATE and ATZ.
+// Echo, framing and results as a modem sends them; ATE and ATZ; the
+// transcript.
 void TestModemSimPorts::answersLikeAModem() {
     ModemSim sim;
     QVERIFY(sim.start("ready", {"--silent-port"}));
@@ -46,20 +46,13 @@ void TestModemSimPorts::answersLikeAModem() {
     PtyClient silent(sim.silentPort());
     QCOMPARE(silent.command("AT", 300), QByteArray());
     QCOMPARE(sim.received("silent"), QStringList({"AT\r\n"}));
-}
 
-void TestModemSimPorts::transcriptRecordsOrder() {
-    ModemSim sim;
-    QVERIFY(sim.start("ready"));
-    PtyClient at(sim.atPort());
-    at.command("AT+CPIN?");
-    at.command("AT+CSQ");
+    // The transcript: what each port received and sent, in order, time-stamped.
     PtyClient data(sim.dataPort());
     data.command("ATZ");
-    QCOMPARE(sim.received("at"), QStringList({"AT+CPIN?", "AT+CSQ"}));
+    QCOMPARE(sim.received("at").mid(0, 3), QStringList({"AT", "AT+NOSUCH", "AT+CGMI"}));
     QCOMPARE(sim.received("data"), QStringList({"ATZ"}));
-    QCOMPARE(sim.sent("at").first(), QString("\r\n+CPIN: READY\r\n\r\nOK\r\n"));
-    // Every line carries a UTC time stamp with milliseconds.
+    QCOMPARE(sim.sent("at").value(1), QString("\r\nERROR\r\n"));
     const QString first = sim.transcript().split('\n').first();
     QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z ")
                  .match(first)
