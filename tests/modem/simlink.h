@@ -79,11 +79,11 @@ struct LinkRow {
     QString result;   // what the steps got, joined by ", "
 };
 
+// Base of the test classes that drive the modem link against the simulator.
 class SimLinkTest : public QObject {
 protected:
     ModemSim sim;
     std::unique_ptr<SerialThread> link;
-    std::vector<LinkRow> rows;
 
     // Starts the simulator with `scenario` and opens a fresh link on its AT port.
     bool startWith(const QString& scenario) {
@@ -101,6 +101,15 @@ protected:
         sim.forgetTranscript();
         return true;
     }
+
+    // The last command line the simulator received.
+    QString lastSent() const { return sim.received().value(sim.received().size() - 1); }
+};
+
+// A test of tables of LinkRow.
+class LinkTableTest : public SimLinkTest {
+protected:
+    std::vector<LinkRow> rows;
 
     // Begins a table of rows.
     static void table() { QTest::addColumn<size_t>("row"); }

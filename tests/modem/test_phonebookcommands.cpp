@@ -30,7 +30,7 @@ QString book(L& l, const ModemSim&) {
 
 } // namespace
 
-class TestPhonebookCommands : public SimLinkTest {
+class TestPhonebookCommands : public LinkTableTest {
     Q_OBJECT
 private slots:
     void commands_data();

@@ -30,7 +30,7 @@ QString sentPdus(L&, const ModemSim& sim) {
 
 } // namespace
 
-class TestSmsCommands : public SimLinkTest {
+class TestSmsCommands : public LinkTableTest {
     Q_OBJECT
 private slots:
     void commands_data();

@@ -14,7 +14,7 @@ Step probe(bool before) {
     };
 }
 
-class TestStatusCommands : public SimLinkTest {
+class TestStatusCommands : public LinkTableTest {
     Q_OBJECT
 private slots:
     void commands_data();

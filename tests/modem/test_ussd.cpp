@@ -27,8 +27,6 @@ class TestUssd : public SimLinkTest {
                 [this](const QString& text) { events << "failed: " + text; });
     }
 
-    QString lastSent() const { return sim.received().value(sim.received().size() - 1); }
-
     // Sends `text` and waits for the session to leave Waiting.
     bool exchange(const QString& text) {
         const qsizetype before = events.size();
