@@ -37,7 +37,10 @@ void SerialThread::getPhoneBook(const AtCaller& caller,
 }
 
 // One block of locations after another; a block that didn't end in time is
-// read as far as it came, a busy SIM ends the reading.
+// read as far as it came. A busy SIM ends the reading, and so does a block
+// of which nothing came (the card went away or fell silent): the locations
+// it didn't read would otherwise look free, and a new contact would be
+// written over one that is there.
 void SerialThread::readPhonebookBlock(const AtCaller& caller, int first,
                                       std::shared_ptr<QList<PhonebookEntry>> entries,
                                       AtDone<std::optional<QList<PhonebookEntry>>> done) {
@@ -55,10 +58,11 @@ void SerialThread::readPhonebookBlock(const AtCaller& caller, int first,
         AtLine(atCommand(AtCmd::ReadPhonebook)).number(first).text(",").number(last).line();
     queue_.enqueue(caller, line, budgetMs,
                    [this, caller, first, last, form, entries, done](const AtReply& reply) {
-                       if (simBusy(reply.text))
+                       const QList<PhonebookEntry> read = parsePhonebookEntries(reply.text, form);
+                       if (simBusy(reply.text) || (!reply.answered() && read.isEmpty()))
                            return done(std::nullopt);
                        // The entries of this block only.
-                       for (const PhonebookEntry& entry : parsePhonebookEntries(reply.text, form)) {
+                       for (const PhonebookEntry& entry : read) {
                            if (entry.index >= first && entry.index <= last)
                                entries->append(entry);
                        }

@@ -26,6 +26,18 @@ int openDescriptors() {
     return QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
 }
 
+// One scan, waited for: "AT port | modem port", or "not tested".
+QString scanned(PortDiscovery& discovery, const TestEnv& env) {
+    const auto found = std::make_shared<std::optional<FoundPorts>>();
+    discovery.scan(SIM_FIRST_BYTE_MS / 2, [found](FoundPorts ports) { *found = ports; });
+    if (!QTest::qWaitFor([&] { return found->has_value(); }, 10000))
+        return "no completion";
+    if (!(*found)->tested)
+        return "not tested";
+    const auto name = [&](QString port) { return port.remove(env.root()); };
+    return name((*found)->atPort) + " | " + name((*found)->modemPort);
+}
+
 } // namespace
 
 class TestPortDiscovery : public QObject {
@@ -66,10 +78,10 @@ private slots:
     void noCard() {
         TestEnv env;
         FakeBus bus;
-        PortDiscovery discovery(&bus);
-        QCOMPARE(discovery.findPortNames(), 0);
+        PortDiscovery discovery({}, &bus);
+        QCOMPARE(scanned(discovery, env), "not tested");
         bus.attached = {{0x1d6b, 0x0002}, {0x3c9b, 0x6001}};
-        QCOMPARE(discovery.findPortNames(), 0);
+        QCOMPARE(scanned(discovery, env), "not tested");
         QCOMPARE(discovery.initPortCount, 2);
     }
 
@@ -85,10 +97,10 @@ private slots:
 
         FakeBus bus;
         bus.attached = {{MODEM_VENDOR_ID, DISC_MODE_PRODUCT_ID}};
-        PortDiscovery discovery(&bus);
+        PortDiscovery discovery({}, &bus);
         const QList<int> expected = {1, 1, 1, 1, 2, 2, 2, 2, 3};
         for (int scan = 0; scan < expected.size(); ++scan) {
-            QCOMPARE(discovery.findPortNames(), 0);
+            QCOMPARE(scanned(discovery, env), "not tested");
             QTRY_COMPARE_WITH_TIMEOUT(ejects(), expected[scan], 5000);
         }
         for (const QByteArray& line : TestEnv::readFile(log).trimmed().split('\n'))
@@ -96,7 +108,7 @@ private slots:
 
         // Another product ends the waiting.
         bus.attached = {{MODEM_VENDOR_ID, 0x6001}};
-        QCOMPARE(discovery.findPortNames(), 1);
+        QCOMPARE(scanned(discovery, env), " | ");
         QVERIFY(!discovery.onSwitchPort);
         QCOMPARE(discovery.switchCount, 0);
     }
@@ -126,22 +138,16 @@ private slots:
         const int descriptorsBefore = openDescriptors();
         FakeBus bus;
         bus.attached = {{0x1d6b, 0x0002}, {MODEM_VENDOR_ID, quint16(product)}};
-        PortDiscovery discovery(&bus);
+        PortDiscovery discovery({}, &bus);
 
-        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
-        QVERIFY2(!theATSerialPortName.isEmpty() && !theModemSerialPortName.isEmpty(),
-                 qPrintable(sim.transcript()));
-        QCOMPARE(theATSerialPortName, env.rootPath("/dev/" + atPort));
-        QCOMPARE(theModemSerialPortName, env.rootPath("/dev/" + modemPort));
+        QCOMPARE(scanned(discovery, env), "/dev/" + atPort + " | /dev/" + modemPort);
         // The scan leaves no port open; the AT port answers the link.
         QCOMPARE(openDescriptors(), descriptorsBefore);
         SerialThread link(nullptr);
         link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
-        QVERIFY(link.openPort(theATSerialPortName) >= 0);
-        QCOMPARE(link.getSignalQuality(), 5);
+        QVERIFY(link.openPort(env.rootPath("/dev/" + atPort)) >= 0);
+        QCOMPARE(await(link, &SerialThread::getSignalQuality), "5");
         QVERIFY(sim.received("silent").join(QString()).contains("AT"));
-        theATSerialPortName.clear();
-        theModemSerialPortName.clear();
     }
 
     // "ttyUSB32" is tried last whether or not the system lists it; with no
@@ -155,15 +161,10 @@ private slots:
         QVERIFY(QFile::link(sim.atPort(), env.rootPath("/dev/ttyUSB32")));
         FakeBus bus;
         bus.attached = {{MODEM_VENDOR_ID, 0x6002}};
-        PortDiscovery discovery(&bus);
-        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
-        QCOMPARE(theModemSerialPortName, env.rootPath("/dev/ttyUSB0"));
-        QCOMPARE(theATSerialPortName, env.rootPath("/dev/ttyUSB32"));
-
+        PortDiscovery discovery({}, &bus);
+        QCOMPARE(scanned(discovery, env), "/dev/ttyUSB32 | /dev/ttyUSB0");
         QVERIFY(sim.unplug());
-        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
-        QCOMPARE(theATSerialPortName, QString());
-        QCOMPARE(theModemSerialPortName, QString());
+        QCOMPARE(scanned(discovery, env), " | ");
     }
 
     // Ports given on the command line are used as they are, without a scan.
@@ -173,18 +174,10 @@ private slots:
         QVERIFY(sim.start("ready"));
         QVERIFY(sim.command({"ping"}));
         FakeBus bus; // no card on the bus
-        PortDiscovery discovery(&bus);
-        fixedPorts = {sim.atPort(), sim.dataPort()};
-        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
-        QCOMPARE(theATSerialPortName, sim.atPort());
-        QCOMPARE(theModemSerialPortName, sim.dataPort());
-
-        fixedPorts = {env.rootPath("/dev/ttyUSB7"), QString()};
-        QCOMPARE(discovery.findPortNames(SIM_FIRST_BYTE_MS / 2), 1);
-        QCOMPARE(theATSerialPortName, QString());
-        fixedPorts = {};
-        theATSerialPortName.clear();
-        theModemSerialPortName.clear();
+        PortDiscovery given({sim.atPort(), sim.dataPort()}, &bus);
+        QCOMPARE(scanned(given, env), sim.atPort() + " | " + sim.dataPort());
+        PortDiscovery absent({env.rootPath("/dev/ttyUSB7"), QString()}, &bus);
+        QCOMPARE(scanned(absent, env), " | ");
     }
 
     // Our ports that a process named ModemManager has open, read from a
@@ -231,12 +224,12 @@ private slots:
         for (int i = 0; i < open.size(); ++i)
             QVERIFY(QFile::link(env.rootPath(open[i]),
                                 env.rootPath("/proc/321/fd/") + QString::number(i + 3)));
-        fixedPorts = {fixedPort.isEmpty() ? QString() : env.rootPath(fixedPort), QString()};
+        const PortDiscovery discovery(
+            {fixedPort.isEmpty() ? QString() : env.rootPath(fixedPort), QString()});
         QStringList expected;
         for (const QString& port : held)
             expected.append(env.rootPath(port));
-        QCOMPARE(portsHeldByModemManager(PortDiscovery::portsToWatch()), expected);
-        fixedPorts = {};
+        QCOMPARE(portsHeldByModemManager(discovery.portsToWatch()), expected);
     }
 };
 

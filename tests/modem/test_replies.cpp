@@ -8,14 +8,43 @@
 
 #include "modem/protocol/replies.h"
 #include "modem/protocol/tokens.h"
+#include "tests/modem/shown.h"
 
 #include <QTest>
 
-namespace {
-
-QString orNone(const std::optional<QString>& value) {
-    return value ? *value : QString("none");
+// Readers' results as text (see also shown.h).
+QString shown(const SignalQuality& q) {
+    return QString("%1/%2").arg(q.rssi).arg(q.ber);
 }
+QString shown(const CurrentOperator& o) {
+    return QString("%1 %2 '%3' %4").arg(o.mode).arg(o.format).arg(o.oper).arg(o.act);
+}
+QString shown(const OwnNumber& n) {
+    return QString("'%1' '%2' %3").arg(n.alpha, n.number).arg(n.type);
+}
+QString shown(const NewMessageNotice& n) {
+    return QString("%1 %2").arg(n.storage).arg(n.index);
+}
+QString shown(const PhonebookRange& p) {
+    return QString("%1-%2 %3 %4").arg(p.first).arg(p.last).arg(p.numberLength).arg(p.nameLength);
+}
+QString shown(const PhonebookStorage& s) {
+    return QString("%1 %2/%3").arg(s.storage).arg(s.used).arg(s.total);
+}
+QString shown(const ErrorReport& e) {
+    const char* kind = e.kind == FinalResult::CmeError ? "CME" : "CMS";
+    return QString("%1 %2 '%3'").arg(kind).arg(errorCode(e)).arg(e.text);
+}
+QString shown(FinalResult result) {
+    static const char* const names[] = {"none", "OK",         "ERROR",       "CME",
+                                        "CMS",  "NO CARRIER", "not support", "prompt"};
+    return names[static_cast<int>(result)];
+}
+QString shown(const UssdNotice& u) {
+    return QString("%1 '%2' %3").arg(u.status).arg(QString::fromLatin1(u.text)).arg(u.dcs);
+}
+
+namespace {
 
 QString fieldsText(const AtFields& fields) {
     QStringList out;
@@ -38,25 +67,11 @@ QString fieldsText(const AtFields& fields) {
     return out.join(' ');
 }
 
-QString signal(QByteArrayView r) {
-    const auto q = parseSignalQuality(r);
-    return q ? QString("%1/%2").arg(q->rssi).arg(q->ber) : "none";
-}
+using Render = QString (*)(QByteArrayView);
 
-QString currentOperator(QByteArrayView r) {
-    const auto o = parseCurrentOperator(r);
-    return o ? QString("%1 %2 '%3' %4").arg(o->mode).arg(o->format).arg(o->oper).arg(o->act)
-             : "none";
-}
-
-QString operators(QByteArrayView r) {
-    QStringList out;
-    for (const OperatorEntry& o : parseOperatorList(r))
-        out << QString("%1 '%2' '%3' %4 %5")
-                   .arg(o.stat)
-                   .arg(o.longName, o.shortName, o.numeric)
-                   .arg(o.act);
-    return out.join(" | ");
+// A reader's result as text.
+template <auto Read> QString show(QByteArrayView r) {
+    return shown(Read(r));
 }
 
 QString storages(QByteArrayView r) {
@@ -66,108 +81,20 @@ QString storages(QByteArrayView r) {
                    .arg(s.name.isEmpty() ? "" : s.name + " ")
                    .arg(s.used)
                    .arg(s.total);
-    const auto free = freeMessagePlaces(r);
-    return out.join(", ") + QString(" free=%1").arg(free ? QString::number(*free) : "none");
+    return out.join(", ") + " free=" + shown(freeMessagePlaces(r));
 }
-
-QString message(const ModemMessage& m) {
-    return QString("%1 %2 '%3' %4 %5")
-        .arg(m.index)
-        .arg(m.stat)
-        .arg(m.alpha)
-        .arg(m.length)
-        .arg(m.pdu.left(12));
+QString modePreference(QByteArrayView r) {
+    const auto v = parseModePreference(r);
+    return v ? QString("%1,%2,%3").arg((*v)[0]).arg((*v)[1]).arg((*v)[2]) : QString("none");
 }
-
-QString listed(QByteArrayView r) {
-    QStringList out;
-    for (const ModemMessage& m : parseMessageList(r))
-        out << message(m);
-    return out.join(" | ");
-}
-
 QString readEmpty(QByteArrayView r) {
     return readFoundNoMessage(r) ? "empty" : "unknown";
 }
-
-QString read(QByteArrayView r) {
-    const auto m = parseReadMessage(r);
-    return m ? message(*m) : "none";
-}
-
-QString phonebook(QByteArrayView r, PhonebookForm form) {
-    QStringList out;
-    for (const PhonebookEntry& e : parsePhonebookEntries(r, form))
-        out << QString("%1 '%2' %3 '%4'").arg(e.index).arg(e.number).arg(e.type).arg(e.name);
-    return out.join(" | ");
-}
-
-QString range(QByteArrayView r) {
-    const auto p = parsePhonebookRange(r);
-    return p ? QString("%1-%2 %3 %4")
-                   .arg(p->first)
-                   .arg(p->last)
-                   .arg(p->numberLength)
-                   .arg(p->nameLength)
-             : "none";
-}
-
-QString phonebookStorage(QByteArrayView r) {
-    const auto s = parsePhonebookStorage(r);
-    return s ? QString("%1 %2/%3").arg(s->storage).arg(s->used).arg(s->total) : "none";
-}
-
-QString centre(QByteArrayView r) {
-    const auto c = parseServiceCentre(r);
-    return c ? QString("'%1' %2").arg(c->number).arg(c->type) : "none";
-}
-
-QString ownNumbers(QByteArrayView r) {
-    QStringList out;
-    for (const OwnNumber& n : parseOwnNumbers(r))
-        out << QString("'%1' '%2' %3").arg(n.alpha, n.number).arg(n.type);
-    return out.join(" | ");
-}
-
-QString notice(QByteArrayView r) {
-    const auto n = parseNewMessageNotice(r);
-    return n ? QString("%1 %2").arg(n->storage).arg(n->index) : "none";
-}
-
-QString storedReport(QByteArrayView r) {
-    const auto n = parseStoredReportNotice(r);
-    return n ? QString("%1 %2").arg(n->storage).arg(n->index) : "none";
-}
-
-QString reportPdu(QByteArrayView r) {
-    return orNone(parseStatusReportNotice(r));
-}
-
-QString error(QByteArrayView r) {
-    const auto e = parseErrorReport(r);
-    if (!e)
-        return "none";
-    return QString("%1 %2 '%3'")
-        .arg(e->kind == FinalResult::CmeError ? "CME" : "CMS")
-        .arg(e->code)
-        .arg(e->text);
-}
-
-QString finalOf(QByteArrayView r) {
-    static const char* const names[] = {"none", "OK",         "ERROR",       "CME",
-                                        "CMS",  "NO CARRIER", "not support", "prompt"};
-    return names[static_cast<int>(finalResult(r))];
-}
-
-QString number(std::optional<int> value) {
-    return value ? QString::number(*value) : QString("none");
-}
-
 QString standardBook(QByteArrayView r) {
-    return phonebook(r, PhonebookForm::Standard);
+    return shown(parsePhonebookEntries(r, PhonebookForm::Standard));
 }
 QString extendedBook(QByteArrayView r) {
-    return phonebook(r, PhonebookForm::Extended);
+    return shown(parsePhonebookEntries(r, PhonebookForm::Extended));
 }
 // Index and name only, for entries whose number is binary garbage.
 QString bookNames(QByteArrayView r) {
@@ -176,52 +103,36 @@ QString bookNames(QByteArrayView r) {
         out << QString("%1 '%2'").arg(e.index).arg(e.name);
     return out.join(" | ");
 }
-QString simPin(QByteArrayView r) {
-    return orNone(parseSimPinState(r));
+template <const char* command> QString identity(QByteArrayView r) {
+    return shown(parseIdentity(r, command));
 }
-QString lockState(QByteArrayView r) {
-    return number(parseFacilityLock(r));
-}
-QString reference(QByteArrayView r) {
-    return number(parseMessageReference(r));
-}
-QString storedIndex(QByteArrayView r) {
-    return number(parseStoredIndex(r));
-}
-QString imsi(QByteArrayView r) {
-    return orNone(parseIdentity(r, "AT+CIMI"));
-}
-QString manufacturer(QByteArrayView r) {
-    return orNone(parseIdentity(r, "AT+CGMI"));
-}
-QString revision(QByteArrayView r) {
-    return orNone(parseIdentity(r, "AT+CGMR"));
-}
-QString imei(QByteArrayView r) {
-    return orNone(parseImei(r));
-}
-QString firmware(QByteArrayView r) {
-    return orNone(parseFirmware(r));
-}
-QString service(QByteArrayView r) {
-    const auto s = parseServiceStatus(r);
-    return s ? s->service + "/" + s->domain : QString("none");
-}
-QString operatorName(QByteArrayView r) {
-    return orNone(parseOperatorName(r));
-}
-QString modePreference(QByteArrayView r) {
-    const auto v = parseModePreference(r);
-    return v ? QString("%1,%2,%3").arg((*v)[0]).arg((*v)[1]).arg((*v)[2]) : QString("none");
+constexpr char kCimi[] = "AT+CIMI", kCgmi[] = "AT+CGMI", kCgmr[] = "AT+CGMR";
+// The signal bars of the card's answers to "AT+CSQ", one for each received
+// strength of the blank-separated list.
+QString bars(QByteArrayView list) {
+    QStringList out;
+    for (const QByteArray& rssi : list.toByteArray().split(' '))
+        out << shown(signalBarsOf("AT+CSQ\r\r\n+CSQ: " + rssi + ",99\r\n\r\nOK\r\n"));
+    return out.join(' ');
 }
 
-QString ussd(QByteArrayView r) {
-    const auto u = parseUssdNotice(r);
-    return u ? QString("%1 '%2' %3").arg(u->status).arg(QString::fromLatin1(u->text)).arg(u->dcs)
-             : "none";
-}
-
-using Render = QString (*)(QByteArrayView);
+constexpr Render signal = show<parseSignalQuality>, currentOperator = show<parseCurrentOperator>,
+                 operators = show<parseOperatorList>, listed = show<parseMessageList>,
+                 readAt = show<parseReadMessage>, range = show<parsePhonebookRange>,
+                 phonebookStorage = show<parsePhonebookStorage>, centre = show<parseServiceCentre>,
+                 ownNumbers = show<parseOwnNumbers>, notice = show<parseNewMessageNotice>,
+                 storedReport = show<parseStoredReportNotice>,
+                 reportPdu = show<parseStatusReportNotice>, error = show<parseErrorReport>,
+                 finalOf = show<finalResult>, simPin = show<parseSimPinState>,
+                 lockState = show<parseFacilityLock>, reference = show<parseMessageReference>,
+                 storedIndex = show<parseStoredIndex>, imsi = identity<kCimi>,
+                 manufacturer = identity<kCgmi>, revision = identity<kCgmr>, imei = show<parseImei>,
+                 firmware = show<parseFirmware>, service = show<parseServiceStatus>,
+                 operatorName = show<parseOperatorName>, simState = show<simStateOf>,
+                 pinEntry = show<pinEntryOf>, pinChange = show<pinChangeOf>,
+                 operatingMode = show<operatingModeOf>, simType = show<simTypeOf>,
+                 barsOf = show<signalBarsOf>, messageFormat = show<parseMessageFormat>,
+                 newMessageStorage = show<parseNewMessageStorage>, ussd = show<parseUssdNotice>;
 
 struct Row {
     const char* name;
@@ -288,7 +199,11 @@ void TestReplies::reply_data() {
         {"error MM empty", error, "\r\n+CME ERROR:\r\n", "CME -1 ''"},
         {"error gammu 89", error, "AT+CMGR=24\r\r\n+CMS ERROR: 321\r\n", "CMS 321 '321'"},
         {"error card SIM busy", error, "AT+CPIN?\r\r\n+CME ERROR: SIM busy\r\n",
-         "CME -1 'SIM busy'"},
+         "CME 14 'SIM busy'"},
+        {"error words in another case", error, "+CME ERROR: sim busy\r\n", "CME 14 'sim busy'"},
+        {"error card memory full", error, "+CME ERROR: memory full\r\n", "CME 20 'memory full'"},
+        {"error card no service", error, "+CME ERROR: no network service\r\n",
+         "CME 30 'no network service'"},
         {"error pgsm 14", error, "+CME ERROR: 14\r\n", "CME 14 '14'"},
         {"error none", error, "AT\r\r\nOK\r\n", "none"},
 
@@ -409,28 +324,28 @@ void TestReplies::reply_data() {
          "0 1 '' 22 079133060071 | 4 0 '' 24 079764992000"},
         {"cmgl entry without a PDU", listed, "+CMGL: 1,5,,20\r\n0791\r\n+CMGL: 2,0,,20",
          "1 5 '' 20 0791"},
-        {"cmgr MM telit quoted alpha", read,
+        {"cmgr MM telit quoted alpha", readAt,
          "+CMGR: 0,\"\",50\r\n07916163838428F9040B916121021021F700005190514164220A23C4B0BCFD5E8740",
          "-1 0 '' 50 079161638384"},
-        {"cmgr gammu at-sms 07 no alpha", read,
+        {"cmgr gammu at-sms 07 no alpha", readAt,
          "AT+CMGR=0\n+CMGR: "
          "0,23\n0791534850020200040C9153486507895500006090608164138004D4F29C0E\nOK\n",
          "-1 0 '' 23 079153485002"},
-        {"cmgr gammu at-sms 26 index first", read,
+        {"cmgr gammu at-sms 26 index first", readAt,
          "AT+CMGR=4\n+CMGR: 4,1,,151\n0791539111161616640C\nOK\n", "-1 1 '' 151 079153911116"},
-        {"cmgr gammu at-sms 38 length only", read,
+        {"cmgr gammu at-sms 38 length only", readAt,
          "AT+CMGR=1\n+CMGR: 24\n079124602009999006B409\nOK\n", "-1 -1 '' 24 079124602009"},
-        {"cmgr gammu at-sms 39 status empty", read,
+        {"cmgr gammu at-sms 39 status empty", readAt,
          "AT+CMGR=91\n+CMGR: ,,92\n07914336120011F1\nOK\n", "-1 -1 '' 92 079143361200"},
-        {"cmgr gammu at-sms 04 stray quote", read, "AT+CMGR=1\n+CMGR: 1,,156\n0791A6A301\"\r\nOK\n",
-         "-1 1 '' 156 0791A6A301"},
-        {"cmgr gammu at-sms 41 lower case", read,
+        {"cmgr gammu at-sms 04 stray quote", readAt,
+         "AT+CMGR=1\n+CMGR: 1,,156\n0791A6A301\"\r\nOK\n", "-1 1 '' 156 0791A6A301"},
+        {"cmgr gammu at-sms 41 lower case", readAt,
          "+CMGR: 0,,93\n0041000b817777777777f700005d\nOK\n", "-1 0 '' 93 0041000B8177"},
-        {"cmgr pgsm alpha unquoted", read,
+        {"cmgr pgsm alpha unquoted", readAt,
          "+CMGR: 0,Test User 123,29\r\n06917228195339040A9110325476980000\r\nOK\r\n",
          "-1 0 'Test User 123' 29 069172281953"},
-        {"cmgr gammu 89 empty location", read, "AT+CMGR=6\r\r\nOK\r\n", "none"},
-        {"cmgr header without PDU", read, "AT+CMGR=3\r\r\n+CMGR: 0,,24\r\n\r\nOK\r\n", "none"},
+        {"cmgr gammu 89 empty location", readAt, "AT+CMGR=6\r\r\nOK\r\n", "none"},
+        {"cmgr header without PDU", readAt, "AT+CMGR=3\r\r\n+CMGR: 0,,24\r\n\r\nOK\r\n", "none"},
         // Whether a failed read may be tried again: only an empty place or a
         // refused index say that nothing is there.
         {"cmgr empty place", readEmpty, "AT+CMGR=6\r\r\nOK\r\n", "empty"},
@@ -547,6 +462,69 @@ void TestReplies::reply_data() {
         {"ydon card name with comma", operatorName,
          "AT+YDON?\r\r\n+YDON: \"Tolva, Mobile (DE)\"\r\n\r\nOK\r\n", "Tolva, Mobile (DE)"},
         {"ysnt card", modePreference, "AT+YSNT?\r\r\n+YSNT: 2,0,0\r\n\r\nOK\r\n", "2,0,0"},
+
+        // --- outcomes of SIM commands, in the card's words and as numbers (AT+CMEE=1) --
+        {"sim gammu 126 ready", simState, "AT+CPIN?\r\r\n+CPIN: READY\r\n\r\nOK\r\n", "ready"},
+        {"sim MM quoted PIN", simState, "+CPIN: \"SIM PIN\"", "PIN"},
+        {"sim card PUK", simState, "AT+CPIN?\r\r\n+CPIN: SIM PUK\r\n\r\nOK\r\n", "PUK"},
+        {"sim MM PH-NET is no SIM state", simState, "+CPIN: PH-NET PIN", "unknown"},
+        {"sim LilyGO not inserted", simState, "AT+CPIN?\r\r\n+CME ERROR: SIM not inserted\r\n",
+         "not inserted"},
+        {"sim not inserted 10", simState, "AT+CPIN?\r\r\n+CME ERROR: 10\r\n", "not inserted"},
+        {"sim PIN required 11", simState, "+CME ERROR: 11\r\n", "PIN"},
+        {"sim PUK required 12", simState, "+CME ERROR: 12\r\n", "PUK"},
+        {"sim card failure", simState, "+CME ERROR: SIM failure\r\n", "failure"},
+        {"sim failure 13", simState, "+CME ERROR: 13\r\n", "failure"},
+        {"sim wrong 15", simState, "+CME ERROR: 15\r\n", "failure"},
+        {"sim card busy", simState, "AT+CPIN?\r\r\n+CME ERROR: SIM busy\r\n", "busy"},
+        {"sim pgsm busy 14", simState, "+CME ERROR: 14\r\n", "busy"},
+        {"sim plain error", simState, "AT+CPIN?\r\r\nERROR\r\n", "unknown"},
+        {"sim no answer", simState, "", "unknown"},
+        {"pin accepted", pinEntry, "AT+CPIN=\"1234\"\r\r\nOK\r\n", "accepted"},
+        {"pin card wrong", pinEntry, "AT+CPIN=\"1\"\r\r\n+CME ERROR: incorrect password\r\n",
+         "wrong"},
+        {"pin wrong 16", pinEntry, "+CME ERROR: 16\r\n", "wrong"},
+        {"pin card then PUK", pinEntry, "+CME ERROR: SIM PUK required\r\n", "PUK"},
+        {"pin then PUK 12", pinEntry, "+CME ERROR: 12\r\n", "PUK"},
+        {"pin PUK in a state line", pinEntry, "+CPIN: SIM PUK\r\n\r\nERROR\r\n", "PUK"},
+        {"puk card blocked", pinEntry, "+CME ERROR: SIM failure\r\n", "failure"},
+        {"puk blocked 13", pinEntry, "+CME ERROR: 13\r\n", "failure"},
+        {"pin refused as such", pinEntry, "AT+CPIN=\"1\"\r\r\nERROR\r\n", "error"},
+        {"pin no answer", pinEntry, "AT+CPIN=\"1\"\r\r\n", "wrong"},
+        {"cpwd changed", pinChange, "AT+CPWD=\"SC\",\"1\",\"2\"\r\r\nOK\r\n", "changed"},
+        {"cpwd card wrong", pinChange, "+CME ERROR: incorrect password\r\n", "wrong"},
+        {"cpwd wrong 16", pinChange, "+CME ERROR: 16\r\n", "wrong"},
+        {"cpwd card PUK", pinChange, "+CME ERROR: SIM PUK required\r\n", "PUK"},
+        {"cpwd PUK 12", pinChange, "+CME ERROR: 12\r\n", "PUK"},
+        {"cpwd card lock off", pinChange, "+CME ERROR: operation not allowed\r\n", "not allowed"},
+        {"cpwd lock off 3", pinChange, "+CME ERROR: 3\r\n", "not allowed"},
+        {"cpwd plain error", pinChange, "ERROR\r\n", "wrong"},
+        {"yusim card SIM", simType, "AT+YUSIM=?\r\r\n+YUSIM: 0\r\n\r\nOK\r\n", "SIM"},
+        {"yusim card USIM", simType, "AT+YUSIM=?\r\r\n+YUSIM: 1\r\n\r\nOK\r\n", "USIM"},
+        {"yusim card busy", simType, "AT+YUSIM=?\r\r\n+CME ERROR: SIM busy\r\n", "busy"},
+        {"yusim busy 14", simType, "AT+YUSIM=?\r\r\n+CME ERROR: 14\r\n", "busy"},
+        {"yusim error", simType, "AT+YUSIM=?\r\r\nERROR\r\n", "unknown"},
+        {"yoprt card online", operatingMode, "AT+YOPRT?\r\r\n+YOPRT: 5\r\n\r\nOK\r\n", "online"},
+        {"yoprt card offline", operatingMode, "AT+YOPRT?\r\r\n+YOPRT: 6\r\n\r\nOK\r\n", "offline"},
+        {"yoprt error", operatingMode, "AT+YOPRT?\r\r\nERROR\r\n", "unknown"},
+        {"yoprt SIM failure", operatingMode, "AT+YOPRT?\r\r\n+CME ERROR: 13\r\n", "unknown"},
+
+        // --- signal bars by the received strength --------------------------------------
+        {"bars by received strength", bars, "0 1 6 7 9 10 12 13 16 17 31 32 99",
+         "0 1 1 2 2 3 3 4 4 5 5 0 0"},
+        {"bars of a leading zero or text: no value", bars, "05 x", "0 0"},
+        {"bars refused", barsOf, "AT+CSQ\r\r\nERROR\r\n", "-1"},
+
+        // --- message settings --------------------------------------------------------------
+        {"cmgf PDU", messageFormat, "AT+CMGF?\r\r\n+CMGF: 0\r\n\r\nOK\r\n", "0"},
+        {"cmgf pgsm text", messageFormat, "+CMGF: 1\r\nOK\r\n", "1"},
+        {"cmgf out of range", messageFormat, "+CMGF: 2\r\nOK\r\n", "none"},
+        {"cmgf error", messageFormat, "AT+CMGF?\r\r\nERROR\r\n", "none"},
+        {"ysmsd card modem memory", newMessageStorage, "AT+YSMSD?\r\r\n+YSMSD: 2\r\n\r\nOK\r\n",
+         "2"},
+        {"ysmsd card SIM", newMessageStorage, "+YSMSD: 0\r\n", "0"},
+        {"ysmsd out of range", newMessageStorage, "+YSMSD: 3\r\n", "none"},
+        {"ysmsd error", newMessageStorage, "AT+YSMSD?\r\r\nERROR\r\n", "none"},
 
         // --- answers to service codes -----------------------------------------------------------
         {"cusd RouterOS packed, blank before dcs", ussd,

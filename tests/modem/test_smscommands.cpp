@@ -1,167 +1,145 @@
-// Short-message commands against the simulator: storage selection and free
-// places, listing, reading, deleting, writing and sending in PDU mode.
+// Short-message commands against the simulator (PDU mode): what the card is
+// sent, what it stored and what the caller gets.
 
-#include "modem/serialthread.h"
 #include "tests/modem/simlink.h"
 
-#include <QTest>
+using L = SerialThread;
+using S = MessageStorage;
 
-#include <cstring>
-#include <memory>
+namespace {
 
-class TestSmsCommands : public SimLinkTest {
+// "hello" to +0987654321 through service centre +1234567890: 18 octets.
+const QByteArray kSubmit = "0691214365870911000A91907856341200000005E8329BFD06";
+
+// Index and status of each listed message.
+Step listed(MessageStorage storage, int stat) {
+    return [=](L& l, const ModemSim&) {
+        const auto list = completion(l, &L::getSmsContent, storage, stat);
+        if (!list || !*list)
+            return QString("none");
+        QStringList out;
+        for (const ModemMessage& m : **list)
+            out << QString("%1:%2").arg(m.index).arg(m.stat);
+        return out.join(' ');
+    };
+}
+
+QString sentPdus(L&, const ModemSim& sim) {
+    return sim.sentPdus().join(' ');
+}
+
+} // namespace
+
+class TestSmsCommands : public LinkTableTest {
     Q_OBJECT
-    int stored(const QString& storage) const {
-        return sim.control({"messages", storage}).split('\n', Qt::SkipEmptyParts).size();
-    }
-    // "hello" to +0987654321 through service centre +1234567890.
-    static SM_PARAM hello() {
-        SM_PARAM msg;
-        std::strcpy(msg.SCA, "+1234567890");
-        std::strcpy(msg.TPA, "+0987654321");
-        std::strcpy(msg.TP_UD, "hello");
-        return msg;
-    }
-
 private slots:
-    void cleanup() {
-        if (link)
-            link->closePort();
-        link.reset();
-        sim.stop();
-    }
-
-    void storage() {
-        QVERIFY(startWith("ready"));
-        QCOMPARE(link->setShortMsgStorageMode(0), 1);
-        QCOMPARE(lastSent(), QString("AT+CPMS=\"ME\",\"ME\",\"ME\""));
-        QCOMPARE(link->setShortMsgStorageMode(1), 1);
-        QCOMPARE(lastSent(), QString("AT+CPMS=\"SM\",\"SM\",\"SM\""));
-        QCOMPARE(link->getSmsMem(), 15); // 5 of 20 used
-        QCOMPARE(lastSent(), QString("AT+CPMS?"));
-
-        QVERIFY(sim.command(
-            {"on", "AT+CPMS?", "reply", "+CPMS: \"SM\",3,20,\"SM\",3,20,\"SM\",5,20", "OK"}));
-        QCOMPARE(link->getSmsMem(), 15);
-        QVERIFY(sim.command({"overrides-clear"}));
-        QVERIFY(sim.command({"on", "AT+CPMS?", "noreply"}));
-        QCOMPARE(link->getSmsMem(), -1); // a slow modem isn't a full one
-        QVERIFY(sim.command({"overrides-clear"}));
-        QVERIFY(sim.command({"on", "AT+CPMS?", "reply", "ERROR"}));
-        QCOMPARE(link->getSmsMem(), -1);
-
-        SerialThread unplugged(nullptr);
-        QCOMPARE(unplugged.getSmsMem(), -1);
-    }
-
-    void fullStorage() {
-        QVERIFY(startWith("mefull"));
-        QCOMPARE(link->getSmsMem(), 0);
-    }
-
-    void listAndRead() {
-        QVERIFY(startWith("ready"));
-        const QString all = link->getSmsContent(4, 1);
-        QCOMPARE(all.count("+CMGL: "), 5);
-        QCOMPARE(sim.received(), (QStringList{"AT+CPMS=\"SM\",\"SM\",\"SM\"", "AT+CMGL=4"}));
-        QCOMPARE(link->getSmsContent(0, 0).count("+CMGL: "), 1); // unread in ME
-        QCOMPARE(lastSent(), QString("AT+CMGL=0"));
-        const qsizetype sent = sim.received().size();
-        QVERIFY(link->getSmsContent(5, 1).isNull());
-        QCOMPARE(sim.received().size(), sent);
-
-        const QString one = link->getIndexSms("1");
-        QVERIFY(one.contains("+CMGR: "));
-        QCOMPARE(lastSent(), QString("AT+CMGR=1"));
-        QVERIFY(link->getIndexSms("1\r\nAT+CMGD=1").isNull());
-        QCOMPARE(link->get_sms_number().contains("+491760000443"), true);
-    }
-
-    // A delete counts only when the modem confirms it.
-    void deleting() {
-        QVERIFY(startWith("ready"));
-        const int before = stored("SM");
-        QCOMPARE(link->deleteSimSMS(1), 1);
-        QCOMPARE(sim.received().mid(sim.received().size() - 2),
-                 (QStringList{"AT+CPMS=\"SM\",\"SM\",\"SM\"", "AT+CMGD=1"}));
-        QCOMPARE(stored("SM"), before - 1);
-
-        QCOMPARE(link->deleteMeSMS(7), 1);
-        QCOMPARE(sim.received().mid(sim.received().size() - 2),
-                 (QStringList{"AT+CPMS=\"ME\",\"ME\",\"ME\"", "AT+CMGD=7"}));
-        QVERIFY(sim.command({"on", "AT+CMGD=*", "reply", "ERROR"}));
-        QCOMPARE(link->deleteMeSMS(1), 0);
-        QVERIFY(sim.command({"on", "AT+CPMS=*", "reply", "+CMS ERROR: 302"}));
-        const qsizetype sent = sim.received().size();
-        QCOMPARE(link->deleteMeSMS(1), 0);
-        QCOMPARE(sim.received().size(), sent + 1); // no delete without the storage
-    }
-
-    void sending() {
-        QVERIFY(startWith("ready"));
-        const QString pdu = "0691214365870911000A91907856341200000005E8329BFD06";
-        const QByteArray body = pdu.toLatin1() + "\x1a";
-        QCOMPARE(link->sendMsgCMGSCmd(18, body.constData()), 1);
-        QCOMPARE(sim.received(), (QStringList{"AT+CMGS=18", pdu + "\x1a"}));
-        QVERIFY(sim.sentPdus().value(0).endsWith(pdu.mid(16)));
-
-        // Refused at the command: the body is not sent and the send fails at once.
-        QVERIFY(sim.command({"on", "AT+CMGS=*", "reply", "+CMS ERROR: 500"}));
-        QCOMPARE(link->sendMsgCMGSCmd(18, body.constData()), 0);
-        QCOMPARE(lastSent(), QString("AT+CMGS=18"));
-        QVERIFY(sim.command({"overrides-clear"}));
-
-        // Refused body (the network rejects it): a failure, not a success.
-        QCOMPARE(link->sendMsgCMGSCmd(18, "00zz\x1a"), 0);
-        QCOMPARE(link->sendMsgCMGSCmd(5, "0011000A91\x1a"), 0);
-        QCOMPARE(sim.sentPdus().size(), 1);
-        QVERIFY(link->sendNULL_ATCmd() == 1); // nothing left waiting for a body
-    }
-
-    void writing() {
-        QVERIFY(startWith("ready"));
-        QCOMPARE(link->setShortMsgStorageMode(1), 1);
-        const int before = stored("SM");
-        SM_PARAM msg = hello();
-        char pdu[SMS_PDU_TEXT_SIZE + 2] = {};
-        const int characters = gsmEncodePdu(&msg, pdu, "hello", nullptr);
-        const int length = characters / 2 - 7;
-        std::strcat(pdu, "\x1a");
-        QCOMPARE(link->moveMsgCMGWCmd(length, 3, pdu), 1);
-        QCOMPARE(sim.received().value(sim.received().size() - 2),
-                 QString("AT+CMGW=%1,3").arg(length));
-        QCOMPARE(stored("SM"), before + 1);
-
-        // A storage that can't take the copy: the caller must keep its own.
-        QVERIFY(sim.command({"on", "AT+CMGW=*", "reply", "+CMS ERROR: 322"}));
-        QCOMPARE(link->moveMsgCMGWCmd(length, 3, pdu), 0);
-        QVERIFY(sim.command({"overrides-clear"}));
-        QVERIFY(sim.command({"storage", "SM", QString::number(before + 1)}));
-        QCOMPARE(link->moveMsgCMGWCmd(length, 3, pdu), 0);
-        QCOMPARE(stored("SM"), before + 1);
-    }
-
-    void settings() {
-        QVERIFY(startWith("ready"));
-        QCOMPARE(link->setNewMsgNoticeMode(), 1);
-        QCOMPARE(lastSent(), QString("AT+CNMI=3,1,0,2,0"));
-        QCOMPARE(link->getMsgFormat(), 0);
-        QCOMPARE(link->setMsgFormat(0), 1);
-        QCOMPARE(lastSent(), QString("AT+CMGF=0"));
-        QCOMPARE(link->setMsgFormat(2), -1);
-        QCOMPARE(lastSent(), QString("AT+CMGF=0"));
-        QVERIFY(sim.command({"on", "AT+CMGF=1", "reply", "ERROR"}));
-        QCOMPARE(link->setMsgFormat(1), 0);
-        QVERIFY(sim.command({"on", "AT+CMGF?", "reply", "+CMGF: 1", "OK"}));
-        QCOMPARE(link->getMsgFormat(), 1);
-
-        QCOMPARE(link->setNewSmsPreferNVStorage(), 1);
-        QCOMPARE(lastSent(), QString("AT+YSMSD=2"));
-        QCOMPARE(link->getNewSmsPreferStorage(), 2);
-        QVERIFY(sim.command({"on", "AT+YSMSD?", "reply", "ERROR"}));
-        QCOMPARE(link->getNewSmsPreferStorage(), -1);
-    }
+    void commands_data();
+    void commands() { runRow(); }
 };
+
+void TestSmsCommands::commands_data() {
+    const Step csq = ask(&L::getSignalQuality);
+    const Step free = ask(&L::getSmsMem);
+    const QString cpmsSim = "AT+CPMS=\"SM\",\"SM\",\"SM\"";
+    const QString cpmsModem = "AT+CPMS=\"ME\",\"ME\",\"ME\"";
+    const QString refuseStorage = "on AT+CPMS=* reply '+CMS ERROR: 302'";
+    table();
+    // --- storages ------------------------------------------------------------
+    row("storages selected", {"ready"},
+        {ask(&L::setShortMsgStorageMode, S::Modem), ask(&L::setShortMsgStorageMode, S::Sim),
+         ask(&L::setShortMsgStorageMode, S::Reports)},
+        {cpmsModem, cpmsSim, "AT+CPMS=\"SR\""}, "yes, yes, yes");
+    row("storage refused", {"ready", refuseStorage}, {ask(&L::setShortMsgStorageMode, S::Sim)},
+        {cpmsSim}, "no");
+    row("free places", {"ready"}, {free}, {"AT+CPMS?"}, "15");
+    row("free places where messages arrive",
+        {"ready", R"(on AT+CPMS? reply '+CPMS: "SM",3,20,"SM",3,20,"ME",5,100' OK)"}, {free},
+        {"AT+CPMS?"}, "95");
+    row("full storage", {"mefull"}, {free}, {"AT+CPMS?"}, "0");
+    row("a slow modem isn't a full one", {"ready", "on AT+CPMS? noreply"}, {impatient, free},
+        {"AT+CPMS?"}, "-1");
+    row("free places refused", {"ready", "on AT+CPMS? reply ERROR"}, {free}, {"AT+CPMS?"}, "-1");
+    row("free places without a port", {"ready"}, {[](L&, const ModemSim&) {
+            L unplugged;
+            return await(unplugged, &L::getSmsMem);
+        }},
+        {}, "-1");
+
+    // --- lists and reads -----------------------------------------------------
+    row("all on the SIM", {"ready"}, {listed(S::Sim, 4)}, {cpmsSim, "AT+CMGL=4"},
+        "1:0 2:1 3:1 4:3 5:2");
+    row("unread in the modem", {"ready"}, {listed(S::Modem, 0)}, {cpmsModem, "AT+CMGL=0"}, "1:0");
+    row("list status out of range", {"ready"}, {listed(S::Sim, 5)}, {}, "none");
+    row("list without its storage", {"ready", refuseStorage}, {listed(S::Sim, 4)}, {cpmsSim},
+        "none");
+    row("list refused", {"ready", "on AT+CMGL=* reply '+CMS ERROR: 500'"}, {listed(S::Sim, 4)},
+        {cpmsSim, "AT+CMGL=4"}, "none");
+    row("read", {"ready"}, {ask(&L::getIndexSms, 1)}, {"AT+CMGR=1"}, "-1 0 '' 46 079194710600");
+    row("read an empty place, then beyond the storage", {"ready"},
+        {ask(&L::getIndexSms, 6), ask(&L::getIndexSms, 50)}, {"AT+CMGR=6", "AT+CMGR=50"},
+        "empty, empty");
+    row("read while the SIM is busy", {"ready", "on AT+CMGR=* reply '+CME ERROR: SIM busy'"},
+        {ask(&L::getIndexSms, 1)}, {"AT+CMGR=1"}, "failed");
+
+    // --- deleting: only an OK counts -------------------------------------------
+    row("delete on the SIM", {"ready"}, {ask(&L::deleteSms, S::Sim, 1), stored("SM")},
+        {cpmsSim, "AT+CMGD=1"}, "yes, 4");
+    row("delete in the modem", {"ready"}, {ask(&L::deleteSms, S::Modem, 2), stored("ME")},
+        {cpmsModem, "AT+CMGD=2"}, "yes, 2");
+    row("delete refused", {"ready", "on AT+CMGD=* reply ERROR"},
+        {ask(&L::deleteSms, S::Modem, 1), stored("ME")}, {cpmsModem, "AT+CMGD=1"}, "no, 3");
+    row("no delete without the storage", {"ready", refuseStorage},
+        {ask(&L::deleteSms, S::Modem, 1), stored("ME")}, {cpmsModem}, "no, 3");
+
+    // --- sending and writing: the body after the prompt ------------------------
+    row("send", {"ready"}, {ask(&L::sendMsgCMGSCmd, 18, kSubmit), sentPdus},
+        {"AT+CMGS=18", kSubmit + "\x1a"}, "1, " + kSubmit);
+    row("send refused at the command: no body, the link goes on",
+        {"ready", "on AT+CMGS=* reply '+CMS ERROR: 500'"},
+        {ask(&L::sendMsgCMGSCmd, 18, kSubmit), csq}, {"AT+CMGS=18", "AT+CSQ"}, "none, 5");
+    row("body of the wrong length refused", {"ready"},
+        {ask(&L::sendMsgCMGSCmd, 5, QByteArray("0011000A91\x1a")), csq},
+        {"AT+CMGS=5", "0011000A91\x1a", "AT+CSQ"}, "none, 5");
+    row("body that isn't hexadecimal never sent", {"ready"},
+        {ask(&L::sendMsgCMGSCmd, 18, QByteArray("00zz\x1a")),
+         ask(&L::sendMsgCMGSCmd, 18,
+             QByteArray("0011\x1b"
+                        "00\x1a")),
+         ask(&L::moveMsgCMGWCmd, 18, 3, QByteArray("0011\r\nAT\x1a"))},
+        {}, "none, none, none");
+    row("send unanswered: the link goes on", {"ready", "on AT+CMGS=* noreply"},
+        {impatient, ask(&L::sendMsgCMGSCmd, 18, kSubmit), csq}, {"AT+CMGS=18", "\033AT+CSQ"},
+        "none, 5");
+    row("prompt too late: the body is not sent, the link goes on",
+        {"ready", "on AT+CMGS=* delay 400"}, {impatient, ask(&L::sendMsgCMGSCmd, 18, kSubmit), csq},
+        {"AT+CMGS=18", "\x1b", "AT+CSQ"}, "none, 5");
+    row("no network", {"ready", "operator none"}, {ask(&L::sendMsgCMGSCmd, 18, kSubmit), sentPdus},
+        {"AT+CMGS=18", kSubmit + "\x1a"}, "none");
+    row("write", {"ready"}, {ask(&L::moveMsgCMGWCmd, 18, 3, kSubmit), stored("SM")},
+        {"AT+CMGW=18,3", kSubmit + "\x1a"}, "6, 6");
+    row("write refused: the caller keeps its copy",
+        {"ready", "on AT+CMGW=* reply '+CMS ERROR: 322'"},
+        {ask(&L::moveMsgCMGWCmd, 18, 3, kSubmit), stored("SM")}, {"AT+CMGW=18,3"}, "none, 5");
+    row("write into a full storage", {"ready", "storage SM 5"},
+        {ask(&L::moveMsgCMGWCmd, 18, 2, kSubmit), stored("SM")}, {"AT+CMGW=18,2", kSubmit + "\x1a"},
+        "none, 5");
+
+    // --- settings ------------------------------------------------------------
+    row("notices and format", {"ready", "on AT+CMGF=1 reply ERROR"},
+        {ask(&L::setNewMsgNoticeMode), ask(&L::getMsgFormat), ask(&L::setMsgFormat, 0),
+         ask(&L::setMsgFormat, 2), ask(&L::setMsgFormat, 1)},
+        {"AT+CNMI=3,1,0,2,0", "AT+CMGF?", "AT+CMGF=0", "AT+CMGF=1"}, "yes, 0, yes, no, no");
+    row("text format", {"ready", "on AT+CMGF? reply '+CMGF: 1' OK"}, {ask(&L::getMsgFormat)},
+        {"AT+CMGF?"}, "1");
+    row("new messages kept in the modem", {"ready"},
+        {ask(&L::getNewSmsPreferStorage), ask(&L::setNewSmsPreferNVStorage),
+         ask(&L::getNewSmsPreferStorage)},
+        {"AT+YSMSD?", "AT+YSMSD=2", "AT+YSMSD?"}, "0, yes, 2");
+    row("where new messages go, refused", {"ready", "on AT+YSMSD? reply ERROR"},
+        {ask(&L::getNewSmsPreferStorage)}, {"AT+YSMSD?"}, "-1");
+    row("service centre", {"ready"}, {ask(&L::getServiceCentre)}, {"AT+CSCA?"},
+        "'+491760000443' 145");
+}
 
 QTEST_GUILESS_MAIN(TestSmsCommands)
 #include "test_smscommands.moc"

@@ -1,198 +1,137 @@
-// Identity, status, SIM and network commands against the simulator: what
-// each sends (from the simulator's transcript) and what it makes of the
-// answers.
+// Identity, status, SIM and network commands against the simulator: what the
+// card is sent and what the caller gets.
 
-#include "modem/portdiscovery.h"
-#include "modem/serialthread.h"
 #include "tests/modem/simlink.h"
 
-#include <QTest>
+using L = SerialThread;
 
-#include <memory>
-#include <vector>
+// The card's generation found out, from a link that believed `before`.
+Step probe(bool before) {
+    return [before](L& l, const ModemSim&) {
+        l.newPlatform = before;
+        const QString got = await(l, &L::isNewPlatform);
+        return got + ", kept: " + shown(l.newPlatform);
+    };
+}
 
-class TestStatusCommands : public SimLinkTest {
+class TestStatusCommands : public LinkTableTest {
     Q_OBJECT
-
 private slots:
-    void cleanup() {
-        if (link)
-            link->closePort();
-        link.reset();
-        sim.stop();
-    }
-
-    void identity() {
-        QVERIFY(startWith("ready"));
-        std::vector<char> out(AT_REPLY_SIZE);
-        QCOMPARE(link->getIMEI(out.data()), 1);
-        QVERIFY(QByteArray(out.data()).contains("358011020345678"));
-        QCOMPARE(link->getGMR(out.data()), 1);
-        QVERIFY(QByteArray(out.data()).contains("11.608.13.02.55"));
-        QCOMPARE(link->getISDN(out.data()), 1);
-        QVERIFY(QByteArray(out.data()).contains("+491701234567"));
-        // A small buffer gets what fits.
-        char small[8];
-        QCOMPARE(link->getIMEI(small, sizeof small), 1);
-        QCOMPARE(QByteArray(small), QByteArray("AT+CGSN"));
-        QCOMPARE(sim.received(), (QStringList{"AT+CGSN", "AT+GMR", "AT+CNUM", "AT+CGSN"}));
-
-        QVERIFY(sim.command({"on", "AT+CGSN", "reply", "ERROR"}));
-        QCOMPARE(link->getIMEI(out.data()), -1);
-        QVERIFY(sim.command({"on", "AT+GMR", "reply", "ERROR"}));
-        QCOMPARE(link->getGMR(out.data()), 0);
-        QVERIFY(sim.command({"sim", "remove"}));
-        QCOMPARE(link->getISDN(out.data()), -1);
-        QCOMPARE(link->getCIMI(), -1);
-    }
-
-    void status() {
-        QVERIFY(startWith("ready"));
-        QCOMPARE(link->getCIMI(), 1);
-        QCOMPARE(link->getSignalQuality(), 5);
-        const QList<std::pair<const char*, int>> levels = {
-            {"15", 4}, {"0", 0}, {"99", 0}, {"3", 1}};
-        for (const auto& [rssi, bars] : levels) {
-            QVERIFY(sim.command({"signal", rssi, "99"}));
-            QCOMPARE(link->getSignalQuality(), bars);
-        }
-        QVERIFY(link->get_YPAS_Res_Str().contains("CS_PS"));
-        QVERIFY(link->get_YDON_Res_Str().contains("Tolva Mobile"));
-        QVERIFY(sim.command({"on", "AT+YPAS?", "reply", "OK"}));
-        QVERIFY(sim.command({"on", "AT+YDON?", "reply", "OK"}));
-        QCOMPARE(link->get_YPAS_Res_Str(), QString("No Service"));
-        QCOMPARE(link->get_YDON_Res_Str(), QString("Not Found"));
-
-        QCOMPARE(link->getUSIM(), 1);
-        QCOMPARE(int(link->usimType), 1);
-        QCOMPARE(link->netCardStatus(), 1);
-        QVERIFY(link->netCardPowOn(false));
-        QCOMPARE(link->netCardStatus(), 0);
-        QVERIFY(link->netCardPowOn(true));
-        QCOMPARE(sim.received().mid(sim.received().size() - 4),
-                 (QStringList{"AT+YOPRT?", "AT+YOPRT=6", "AT+YOPRT?", "AT+YOPRT=5"}));
-        QVERIFY(link->stopScrollScreen());
-        QCOMPARE(lastSent(), QString("AT+CPMS"));
-        QCOMPARE(link->setChset("UCS2"), 1);
-        QCOMPARE(lastSent(), QString("AT+CSCS=\"UCS2\""));
-    }
-
-    void platformProbe() {
-        QVERIFY(startWith("ready"));
-        link->isNewPlatform();
-        QVERIFY(link->newPlatform);
-        QCOMPARE(sim.received(), QStringList{"AT+YCPBR=?"});
-
-        QVERIFY(startWith("oldusim"));
-        link->newPlatform = true;
-        link->isNewPlatform();
-        QVERIFY(!link->newPlatform);
-        QCOMPARE(sim.received(), (QStringList{"AT+YCPBR=?", "AT+YCPBM=?"}));
-        QCOMPARE(link->getUSIM(), 1);
-    }
-
-    void simStates_data() {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<int>("state");
-        QTest::newRow("ready") << "ready" << 0;
-        QTest::newRow("puk") << "puk" << 1;
-        QTest::newRow("pin") << "pin" << 2;
-        QTest::newRow("busy") << "busy" << 3;
-        QTest::newRow("no sim") << "nosim" << 4;
-    }
-    void simStates() {
-        QFETCH(QString, scenario);
-        QFETCH(int, state);
-        QVERIFY(startWith(scenario));
-        QCOMPARE(link->connectDeviceNeedInputPIN(), state);
-        QCOMPARE(lastSent(), QString("AT+CPIN?"));
-    }
-
-    // Three wrong PINs ask for the PUK; a wrong PUK, then the right one with a
-    // new PIN.
-    void pinAndPuk() {
-        QVERIFY(startWith("pin"));
-        QCOMPARE(link->inputPIN("0000"), 0);
-        QCOMPARE(lastSent(), QString("AT+CPIN=\"0000\""));
-        QCOMPARE(link->inputPIN("0001"), 0);
-        QCOMPARE(link->inputPIN("0002"), 2);
-        QCOMPARE(link->connectDeviceNeedInputPIN(), 1);
-        QCOMPARE(link->inputPUK("00000000", "4321"), 0);
-        QCOMPARE(link->inputPUK("12345678", "4321"), 1);
-        QCOMPARE(lastSent(), QString("AT+CPIN=\"12345678\",\"4321\""));
-        QCOMPARE(link->connectDeviceNeedInputPIN(), 0);
-    }
-
-    void pinLock() {
-        QVERIFY(startWith("ready"));
-        QCOMPARE(link->PINSetStatus(), 0);
-        QCOMPARE(lastSent(), QString("AT+CLCK=\"SC\",2"));
-        QCOMPARE(link->changePWD("1234", "4321"), -1); // not allowed while the lock is off
-        QVERIFY(!link->lockPIN("9999"));
-        QVERIFY(link->lockPIN("1234"));
-        QCOMPARE(lastSent(), QString("AT+CLCK=\"SC\",1,\"1234\""));
-        QCOMPARE(link->PINSetStatus(), 1);
-        QCOMPARE(link->changePWD("9999", "4321"), 0);
-        QCOMPARE(link->changePWD("1234", "4321"), 1);
-        QCOMPARE(lastSent(), QString("AT+CPWD=\"SC\",\"1234\",\"4321\""));
-        QVERIFY(link->unLockPIN("4321"));
-        QCOMPARE(lastSent(), QString("AT+CLCK=\"SC\",0,\"4321\""));
-        QCOMPARE(link->PINSetStatus(), 0);
-    }
-
-    // Arguments that would end the command line or close its quotes, and
-    // lines too long for the command buffer, are refused without sending.
-    void unsafeArgumentsRefused() {
-        QVERIFY(startWith("ready"));
-        const QByteArray longPin(300, '1');
-        QCOMPARE(link->inputPIN("12\"34"), 0);
-        QCOMPARE(link->inputPIN("1234\"\r\nAT+CFUN=0\r\n"), 0);
-        QCOMPARE(link->inputPIN(longPin.constData()), 0);
-        QCOMPARE(link->inputPIN(nullptr), 0);
-        QCOMPARE(link->inputPUK("12345678", "1\x1a"), 0);
-        QVERIFY(!link->lockPIN("1\"2"));
-        QCOMPARE(link->changePWD("1234", "1\x1b"), 0);
-        QCOMPARE(link->setManualNetworkMode("1", "2", "\"26201\"\r\nAT+CFUN=0", "2"), -1);
-        QCOMPARE(link->setConnectPara("IP", "net\",\"x", nullptr), -1);
-        QCOMPARE(link->setChset(nullptr), -1);
-        QVERIFY(sim.received().isEmpty());
-    }
-
-    void network() {
-        QVERIFY(startWith("ready"));
-        std::vector<char> list(AT_REPLY_SIZE);
-        QCOMPARE(link->getNetworkList(list.data()), 1);
-        QVERIFY(QByteArray(list.data()).contains("\"Tolva Mobile\""));
-        // The operator list is cut to the caller's buffer.
-        char small[1024];
-        std::fill(std::begin(small), std::end(small), 'x');
-        QVERIFY(sim.command({"on", "AT+COPS=?", "reply", "+COPS: " + QString(3000, '('), "OK"}));
-        QCOMPARE(link->getNetworkList(small, sizeof small), 1);
-        QCOMPARE(qstrlen(small), 1023u);
-
-        QCOMPARE(link->setManualNetworkMode("1", "2", "\"26201\"", "2"), 1);
-        QCOMPARE(lastSent(), QString("AT+COPS=1,2,\"26201\",2"));
-        QCOMPARE(link->setManualNetworkMode("1", "2", "\"26203\"", "0"), 0); // forbidden
-
-        QCOMPARE(link->getNetworkSelectionMode(), 3);
-        for (int mode = 1; mode <= 4; ++mode) {
-            QCOMPARE(link->setNetworkSelectionMode(mode), 1);
-            QCOMPARE(link->getNetworkSelectionMode(), mode);
-        }
-        const qsizetype sent = sim.received().size();
-        QCOMPARE(link->setNetworkSelectionMode(0), -1);
-        QCOMPARE(link->setNetworkSelectionMode(5), -1);
-        QCOMPARE(sim.received().size(), sent);
-    }
-
-    void pdpContext() {
-        QVERIFY(startWith("ready"));
-        QCOMPARE(link->setConnectPara("IP", "internet.example", nullptr), 1);
-        QCOMPARE(lastSent(), QString("AT+CGDCONT=1,\"IP\",\"internet.example\""));
-        QCOMPARE(link->setConnectPara("IP", "web", "10.1.2.3"), 1);
-        QCOMPARE(lastSent(), QString("AT+CGDCONT=1,\"IP\",\"web\",\"10.1.2.3\""));
-    }
+    void commands_data();
+    void commands() { runRow(); }
 };
+
+void TestStatusCommands::commands_data() {
+    const Step cpin = ask(&L::connectDeviceNeedInputPIN);
+    const Step csq = ask(&L::getSignalQuality);
+    const Step lockState = ask(&L::PINSetStatus);
+    const Step mode = ask(&L::getNetworkSelectionMode);
+    table();
+    // --- identity ------------------------------------------------------------
+    row("imei", {"ready"}, {ask(&L::getIMEI)}, {"AT+CGSN"}, "358011020345678");
+    row("imei refused", {"ready", "on AT+CGSN reply ERROR"}, {ask(&L::getIMEI)}, {"AT+CGSN"},
+        "none");
+    row("imei unanswered", {"ready", "on AT+CGSN noreply"}, {impatient, ask(&L::getIMEI)},
+        {"AT+CGSN"}, "no answer");
+    row("firmware, once refused", {"ready", "on AT+GMR reply ERROR count 1"},
+        {ask(&L::getGMR), ask(&L::getGMR)}, {"AT+GMR", "AT+GMR"}, "none, 11.608.13.02.55");
+    row("own number, IMSI", {"ready"}, {ask(&L::getISDN), ask(&L::getCIMI)}, {"AT+CNUM", "AT+CIMI"},
+        "+491701234567, 262019876543210");
+    row("own number, IMSI without SIM", {"ready", "sim remove"},
+        {ask(&L::getISDN), ask(&L::getCIMI)}, {"AT+CNUM", "AT+CIMI"}, "none, none");
+
+    // --- status: signal bars, service, operator, SIM type, operating mode ---------
+    row("signal 22", {"ready"}, {csq}, {"AT+CSQ"}, "5");
+    row("signal 15", {"ready", "signal 15 99"}, {csq}, {"AT+CSQ"}, "4");
+    row("signal 3", {"ready", "signal 3 99"}, {csq}, {"AT+CSQ"}, "1");
+    row("signal unknown", {"ready", "signal 99 99"}, {csq}, {"AT+CSQ"}, "0");
+    row("signal refused", {"ready", "on AT+CSQ reply ERROR"}, {csq}, {"AT+CSQ"}, "-1");
+    row("service and operator", {"ready"}, {ask(&L::getServiceStatus), ask(&L::getOperatorName)},
+        {"AT+YPAS?", "AT+YDON?"}, "UMTS/CS_PS, Tolva Mobile");
+    row("no service, no operator", {"ready", "service none", "operator none"},
+        {ask(&L::getServiceStatus), ask(&L::getOperatorName)}, {"AT+YPAS?", "AT+YDON?"},
+        "none, none");
+    row("sim type, kept", {"ready"},
+        {ask(&L::getUSIM), [](L& l, const ModemSim&) { return shown(l.usimType); }}, {"AT+YUSIM=?"},
+        "USIM, USIM");
+    row("sim type of a busy SIM", {"busy"}, {ask(&L::getUSIM)}, {"AT+YUSIM=?"}, "busy");
+    row("power off and on", {"ready"},
+        {ask(&L::netCardStatus), ask(&L::netCardPowOn, false), ask(&L::netCardStatus),
+         ask(&L::netCardPowOn, true), ask(&L::netCardStatus)},
+        {"AT+YOPRT?", "AT+YOPRT=6", "AT+YOPRT?", "AT+YOPRT=5", "AT+YOPRT?"},
+        "online, yes, offline, yes, online");
+    row("start-up screen stopped by its ERROR", {"ready"}, {ask(&L::stopScrollScreen)}, {"AT+CPMS"},
+        "yes");
+    row("character set", {"ready"}, {ask(&L::setChset, "UCS2")}, {"AT+CSCS=\"UCS2\""}, "yes");
+    row("newer card refuses the extended read", {"ready"}, {probe(false)}, {"AT+YCPBR=?"},
+        "yes, kept: yes");
+    row("older card takes neither", {"oldusim"}, {probe(true)}, {"AT+YCPBR=?", "AT+YCPBM=?"},
+        "no, kept: no");
+
+    // --- SIM -----------------------------------------------------------------
+    row("sim ready", {"ready"}, {cpin}, {"AT+CPIN?"}, "ready");
+    row("sim asks for the PIN", {"pin"}, {cpin}, {"AT+CPIN?"}, "PIN");
+    row("sim asks for the PUK", {"puk"}, {cpin}, {"AT+CPIN?"}, "PUK");
+    row("sim busy", {"busy"}, {cpin}, {"AT+CPIN?"}, "busy");
+    row("sim failure", {"nosim"}, {cpin}, {"AT+CPIN?"}, "failure");
+    row("sim not inserted", {"nosim", "sim-absent-error not-inserted"}, {cpin}, {"AT+CPIN?"},
+        "not inserted");
+    row("sim not inserted, numeric", {"nosim", "on AT+CPIN? reply '+CME ERROR: 10'"}, {cpin},
+        {"AT+CPIN?"}, "not inserted");
+    row("three wrong PINs ask for the PUK, which sets a new PIN", {"pin"},
+        {ask(&L::inputPIN, "0000"), ask(&L::inputPIN, "0001"), ask(&L::inputPIN, "0002"), cpin,
+         ask(&L::inputPUK, "00000000", "4321"), ask(&L::inputPUK, "12345678", "4321"), cpin},
+        {"AT+CPIN=\"0000\"", "AT+CPIN=\"0001\"", "AT+CPIN=\"0002\"", "AT+CPIN?",
+         "AT+CPIN=\"00000000\",\"4321\"", "AT+CPIN=\"12345678\",\"4321\"", "AT+CPIN?"},
+        "wrong, wrong, PUK, PUK, wrong, accepted, ready");
+    row("wrong PIN, numeric", {"pin", "on AT+CPIN=* reply '+CME ERROR: 16'"},
+        {ask(&L::inputPIN, "1234")}, {"AT+CPIN=\"1234\""}, "wrong");
+    row("PIN lock on and off, PIN changed", {"ready"},
+        {lockState, ask(&L::changePWD, "1234", "4321"), ask(&L::setPinLock, true, "9999"),
+         ask(&L::setPinLock, true, "1234"), lockState, ask(&L::changePWD, "9999", "4321"),
+         ask(&L::changePWD, "1234", "4321"), ask(&L::setPinLock, false, "4321"), lockState},
+        {"AT+CLCK=\"SC\",2", "AT+CPWD=\"SC\",\"1234\",\"4321\"", "AT+CLCK=\"SC\",1,\"9999\"",
+         "AT+CLCK=\"SC\",1,\"1234\"", "AT+CLCK=\"SC\",2", "AT+CPWD=\"SC\",\"9999\",\"4321\"",
+         "AT+CPWD=\"SC\",\"1234\",\"4321\"", "AT+CLCK=\"SC\",0,\"4321\"", "AT+CLCK=\"SC\",2"},
+        "no, not allowed, no, yes, yes, wrong, changed, yes, no");
+    row("PIN lock state refused", {"ready", "on AT+CLCK=* reply ERROR"}, {lockState},
+        {"AT+CLCK=\"SC\",2"}, "none");
+    // Arguments that would end the line or close its quotes, and lines too
+    // long, are not sent.
+    row("unsafe arguments", {"ready"},
+        {ask(&L::inputPIN, "12\"34"), ask(&L::inputPIN, "1234\"\r\nAT+CFUN=0\r\n"),
+         ask(&L::inputPIN, QString(300, '1')), ask(&L::inputPUK, "12345678", "1\x1a"),
+         ask(&L::setPinLock, true, "1\"2"), ask(&L::changePWD, "1234", "1\x1b"),
+         ask(&L::setManualNetworkMode, "26201\"\r\nAT+CFUN=0", 2),
+         ask(&L::setConnectPara, "IP", "net\",\"x", ""), ask(&L::setChset, "\""),
+         ask(&L::setNetworkSelectionMode, 0), ask(&L::setNetworkSelectionMode, 5)},
+        {}, "wrong, wrong, wrong, wrong, no, wrong, no, no, no, no, no");
+
+    // --- network -------------------------------------------------------------
+    row("operator list", {"ready"}, {ask(&L::getNetworkList)}, {"AT+COPS=?"},
+        "2 'Tolva Mobile' 'Tolva' 26207 2 | 1 'Mirel' 'Mirel' 26201 2 | "
+        "1 'Mirel' 'Mirel' 26201 0 | 3 'Borra Net' 'Borra' 26203 0");
+    row("operator list refused", {"ready", "on AT+COPS=? reply ERROR"}, {ask(&L::getNetworkList)},
+        {"AT+COPS=?"}, "none");
+    row("manual selection, forbidden, without technology", {"ready"},
+        {ask(&L::setManualNetworkMode, "26201", 2), ask(&L::setManualNetworkMode, "26203", 0),
+         ask(&L::setManualNetworkMode, "26207", -1)},
+        {"AT+COPS=1,2,\"26201\",2", "AT+COPS=1,2,\"26203\",0", "AT+COPS=1,2,\"26207\""},
+        "yes, no, yes");
+    row("mode preferences", {"ready"},
+        {mode, ask(&L::setNetworkSelectionMode, 1), mode, ask(&L::setNetworkSelectionMode, 2), mode,
+         ask(&L::setNetworkSelectionMode, 3), mode, ask(&L::setNetworkSelectionMode, 4), mode},
+        {"AT+YSNT?", "AT+YSNT=0,0,2", "AT+YSNT?", "AT+YSNT=0,0,1", "AT+YSNT?", "AT+YSNT=2,0,0",
+         "AT+YSNT?", "AT+YSNT=1,0,0", "AT+YSNT?"},
+        "3, yes, 1, yes, 2, yes, 3, yes, 4");
+    row("mode preference of another value", {"ready", "on AT+YSNT? reply '+YSNT: 9,9,9' OK"},
+        {mode}, {"AT+YSNT?"}, "0");
+    row("data context", {"ready"},
+        {ask(&L::setConnectPara, "IP", "internet.example", ""),
+         ask(&L::setConnectPara, "IP", "web", "10.1.2.3")},
+        {"AT+CGDCONT=1,\"IP\",\"internet.example\"", "AT+CGDCONT=1,\"IP\",\"web\",\"10.1.2.3\""},
+        "yes, yes");
+}
 
 QTEST_GUILESS_MAIN(TestStatusCommands)
 #include "test_statuscommands.moc"

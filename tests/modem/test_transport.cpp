@@ -3,8 +3,8 @@
 // priorities, holding the queue, cancelling, notices, and faulty or absent
 // modems.
 
-#include "modem/serialthread.h"
-#include "tests/support/modemsim.h"
+#include "modem/protocol/at_code.h"
+#include "tests/modem/simlink.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -195,9 +195,8 @@ private slots:
     void bodyAfterThePrompt() {
         QCOMPARE(run(*link, "AT+CMGF=0").result, FinalResult::Ok);
         const QByteArray pdu = "0011000B919471101032F40000AA03C8721B\x1a";
-        int reference = -2;
-        QCOMPARE(link->sendMsgCMGSCmd(17, pdu.constData(), &reference), 1);
-        QVERIFY(reference >= 0);
+        bool sent = false;
+        QVERIFY(await(*link, &SerialThread::sendMsgCMGSCmd, 17, pdu).toInt(&sent) >= 0 && sent);
         // A prompt nobody asked for is an answer line like any other.
         QVERIFY(sim.command({"on", "AT+CSQ", "raw", "\r\n> \r\nOK\r\n"}));
         QCOMPARE(run(*link, "AT+CSQ").text, QByteArray("AT+CSQ\r\r\n> \r\n\r\nOK\r\n"));
@@ -212,7 +211,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(run(silent, "AT+COPS=?", AtCmd::OperatorList).result, FinalResult::None);
-        QCOMPARE(silent.getSignalQuality(), -1);
+        QCOMPARE(await(silent, &SerialThread::getSignalQuality), "-1");
         QVERIFY2(clock.elapsed() < 3000, QByteArray::number(clock.elapsed()));
     }
 
@@ -248,7 +247,7 @@ private slots:
         QVERIFY(sim.plug());
         QVERIFY(sim.command({"ping"}));
         QVERIFY(link->openPort(sim.atPort()) >= 0);
-        QCOMPARE(link->getSignalQuality(), 5);
+        QCOMPARE(await(*link, &SerialThread::getSignalQuality), "5");
     }
 
     // Without a port, or with a refused line, a command ends unanswered, and

@@ -38,8 +38,6 @@ class TestUssd : public SimLinkTest {
 private slots:
     void cleanup() {
         session.reset();
-        if (link)
-            link->closePort();
         link.reset();
         sim.stop();
     }
@@ -83,20 +81,18 @@ private slots:
     }
 
     void codesThatMaySend() {
-        const QList<std::pair<QString, bool>> codes = {
-            {"*100#", true},
-            {"*123*2#", true},
-            {"+1", true},
-            {"1", true},
-            {"", false},
-            {"*100#\r\nAT+CFUN=0", false},
-            {"*100#\"", false},
-            {"*100# ", false},
-            {"a", false},
-            {QString(40, '1'), true},
-            {QString(41, '1'), false},
-            {QString::fromUtf8("١٢"), false},
-        };
+        const QList<std::pair<QString, bool>> codes = {{"*100#", true},
+                                                       {"*123*2#", true},
+                                                       {"+1", true},
+                                                       {"1", true},
+                                                       {"", false},
+                                                       {"*100#\r\nAT+CFUN=0", false},
+                                                       {"*100#\"", false},
+                                                       {"*100# ", false},
+                                                       {"a", false},
+                                                       {QString(40, '1'), true},
+                                                       {QString(41, '1'), false},
+                                                       {QString::fromUtf8("١٢"), false}};
         for (const auto& [code, allowed] : codes)
             QVERIFY2(isServiceCode(code) == allowed, qPrintable(code));
         QCOMPARE(encodeUssdString(u"*100#", true), QByteArray("002A0031003000300023"));
@@ -146,7 +142,7 @@ private slots:
         QCOMPARE(events, (QStringList{"menu: Tolva menu\n1 Balance\n2 Data packs\n3 Quit",
                                       "answer: Your balance is 12.34 EUR."}));
         // The link still works after a notice that ran over several lines.
-        QCOMPARE(link->getSignalQuality(), 5);
+        QCOMPARE(await(*link, &SerialThread::getSignalQuality), "5");
     }
 
     void refusalsAndSilence() {
@@ -159,7 +155,7 @@ private slots:
         QVERIFY(exchange("*111#"));
         session->setAnswerTimeout(300);
         QVERIFY(exchange("*135#"));
-        QCOMPARE(lastSent(), "AT+CUSD=2");
+        QTRY_COMPARE(lastSent(), "AT+CUSD=2");
         QVERIFY(sim.command({"operator", "none"}));
         QVERIFY(exchange("*100#"));
         QCOMPARE(session->state(), UssdSession::State::Idle);
@@ -179,13 +175,13 @@ private slots:
         QVERIFY(sim.command({"operator", "Tolva"}));
         QVERIFY(exchange("*123#"));
         session->cancel();
-        QCOMPARE(lastSent(), "AT+CUSD=2");
+        QTRY_COMPARE(lastSent(), "AT+CUSD=2");
         QCOMPARE(session->state(), UssdSession::State::Idle);
 
-        // A code sent while another command holds the link goes out once it is free.
+        // A code sent while the link is held for the dialer goes out once it is free.
         session->setAnswerTimeout(10000);
-        link->atLock();
-        QTimer::singleShot(300, this, [this] { link->atUnlock(); });
+        link->suspend();
+        QTimer::singleShot(300, this, [this] { link->resume(); });
         QVERIFY(exchange("*100#"));
         QCOMPARE(events.last(), "answer: Your balance is 12.34 EUR, valid until 31.12.2026.");
     }

@@ -8,6 +8,17 @@
 #include <termios.h>
 #include <unistd.h>
 
+namespace {
+
+bool isFinal(const QByteArray& r) {
+    return r.contains("OK\r\n") || r.contains("ERROR\r\n") || r.contains("> ") ||
+           r.contains("CONNECT\r\n") || r.contains("NO CARRIER\r\n") ||
+           (r.contains("+CME ERROR:") && r.endsWith("\r\n")) ||
+           (r.contains("+CMS ERROR:") && r.endsWith("\r\n"));
+}
+
+} // namespace
+
 PtyClient::PtyClient(const QString& path) {
     fd_ = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd_ < 0)
@@ -39,40 +50,10 @@ bool PtyClient::write(const QByteArray& bytes) {
            ::write(fd_, bytes.constData(), static_cast<size_t>(bytes.size())) == bytes.size();
 }
 
-bool PtyClient::isFinal(const QByteArray& r) {
-    return r.contains("OK\r\n") || r.contains("ERROR\r\n") || r.contains("> ") ||
-           r.contains("CONNECT\r\n") || r.contains("NO CARRIER\r\n") ||
-           (r.contains("+CME ERROR:") && r.endsWith("\r\n")) ||
-           (r.contains("+CMS ERROR:") && r.endsWith("\r\n"));
-}
-
-QByteArray PtyClient::command(const QByteArray& line, int timeoutMs) {
-    if (!write(line + "\r\n"))
-        return {};
+QByteArray PtyClient::read(const std::function<bool(const QByteArray&)>& done, int timeoutMs) {
     QByteArray out;
     const QDeadlineTimer deadline(timeoutMs);
-    while (!isFinal(out) && !deadline.hasExpired()) {
-        pollfd p{fd_, POLLIN, 0};
-        if (::poll(&p, 1, 20) > 0 && (p.revents & POLLIN)) {
-            char buf[4096];
-            const ssize_t n = ::read(fd_, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            out.append(buf, static_cast<int>(n));
-        }
-    }
-    return out;
-}
-
-QByteArray PtyClient::answer(const QByteArray& line, int timeoutMs) {
-    const QByteArray reply = command(line, timeoutMs);
-    return reply.startsWith(line + "\r\n") ? reply.mid(line.size() + 2) : reply;
-}
-
-QByteArray PtyClient::readUntil(const QByteArray& until, int timeoutMs) {
-    QByteArray out;
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!out.contains(until) && !deadline.hasExpired()) {
+    while (!done(out) && !deadline.hasExpired()) {
         pollfd p{fd_, POLLIN, 0};
         if (::poll(&p, 1, 20) > 0 && (p.revents & POLLIN)) {
             char buf[65536];
@@ -85,8 +66,16 @@ QByteArray PtyClient::readUntil(const QByteArray& until, int timeoutMs) {
     return out;
 }
 
+QByteArray PtyClient::command(const QByteArray& line, int timeoutMs) {
+    return write(line + "\r\n") ? read(isFinal, timeoutMs) : QByteArray();
+}
+
+QByteArray PtyClient::readUntil(const QByteArray& until, int timeoutMs) {
+    return read([&until](const QByteArray& out) { return out.contains(until); }, timeoutMs);
+}
+
 QByteArray PtyClient::readFor(int ms) {
-    return readUntil(QByteArray("\x01never\x02"), ms);
+    return read([](const QByteArray&) { return false; }, ms);
 }
 
 bool PtyClient::hungUp(int timeoutMs) {

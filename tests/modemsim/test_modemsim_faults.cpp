@@ -1,4 +1,4 @@
-// Faults injected through the control socket and per-command overrides of
+// Faults injected through the control socket, and per-command overrides of
 // scenario files.
 
 #include "tests/modemsim/ptyclient.h"
@@ -13,117 +13,87 @@ const QByteArray OK = "\r\nOK\r\n";
 
 class TestModemSimFaults : public QObject {
     Q_OBJECT
+    ModemSim sim;
+
+    bool writeScenario(const QString& file, const QByteArray& text) {
+        QFile f(file);
+        return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+    }
 
 private slots:
-    void noEcho();
-    void delayAndSlowReplies();
-    void garbageTruncateHuge();
-    void overridesFromScenario();
-    void overridesAtRunTime();
-    void scenarioErrorsAreReported();
+    void faults() {
+        QVERIFY(sim.start("ready"));
+        PtyClient at(sim.atPort());
+        QVERIFY(sim.command({"fault", "noecho", "on"}));
+        QCOMPARE(at.command("AT"), OK);
+        QVERIFY(sim.command({"fault", "noecho", "off"}));
+        QCOMPARE(at.command("AT"), "AT\r\n" + OK);
+
+        QVERIFY(sim.command({"fault", "delay", "600"}));
+        at.write("AT\r\n");
+        QCOMPARE(at.readFor(150), QByteArray());
+        QCOMPARE(at.readUntil(OK, 3000), "AT\r\n" + OK);
+        // Byte by byte: far from complete after a short while, whole in the end.
+        QVERIFY(sim.command({"fault", "delay", "0"}));
+        QVERIFY(sim.command({"fault", "slow", "20"}));
+        at.write("AT+CGMI\r\n"); // 24 bytes with the reply
+        QVERIFY(at.readFor(100).size() < 12);
+        QVERIFY(at.readUntil(OK, 5000).endsWith(OK));
+        QVERIFY(sim.command({"fault", "clear"}));
+
+        // Noise before one reply only, without flow-control characters.
+        QVERIFY(sim.command({"fault", "garbage", "10"}));
+        const QByteArray noisy = at.command("AT");
+        QCOMPARE(noisy.size(), 10 + 4 + 6);
+        QVERIFY(noisy.endsWith("AT\r\n" + OK));
+        QVERIFY(!noisy.left(10).contains('\x11') && !noisy.left(10).contains('\x13'));
+        QCOMPARE(at.command("AT"), "AT\r\n" + OK);
+
+        QVERIFY(sim.command({"fault", "truncate", "9"}));
+        at.write("AT+CPIN?\r\n");
+        QCOMPARE(at.readFor(300), QByteArray("AT+CPIN?\r\n\r\n+CPIN: ")); // echo not counted
+        QCOMPARE(at.command("AT"), "AT\r\n" + OK);
+
+        QVERIFY(sim.command({"fault", "huge"}));
+        const QByteArray big = at.command("AT", 10000);
+        QVERIFY(big.size() > 102400);
+        QVERIFY(big.startsWith("AT\r\n\r\n+FILLER: "));
+        QVERIFY(big.endsWith(OK));
+    }
+
+    void overridesFromScenario() {
+        const QString file = sim.dir() + "/custom.scn";
+        QVERIFY(writeScenario(file,
+                              "include " + ModemSim::scenarioPath("ready").toUtf8() +
+                                  "\n"
+                                  "on \"AT+CSQ\" reply \"+CSQ: 31,0\" \"OK\" count 1\n"
+                                  "on \"AT+CGMM\" noreply\n"
+                                  "on \"AT+CGMR\" noresult\n"
+                                  "on \"AT+CGMI\" raw \"\\r\\nVENDOR\\r\\n\\r\\nOK\\r\\n\" noecho\n"
+                                  "on \"at+cimi\" delay 500\n"));
+        QVERIFY(sim.start(file));
+        PtyClient at(sim.atPort());
+        QCOMPARE(at.command("AT+CSQ"), "AT+CSQ\r\n\r\n+CSQ: 31,0\r\n" + OK);
+        QCOMPARE(at.command("AT+CSQ"), "AT+CSQ\r\n\r\n+CSQ: 22,99\r\n" + OK); // used up
+        QCOMPARE(at.command("AT+CGMM", 300), QByteArray());
+        QCOMPARE(at.command("AT+CGMR", 300), QByteArray("AT+CGMR\r\n"));
+        QCOMPARE(at.command("AT+CGMI"), "\r\nVENDOR\r\n" + OK);
+        at.write("AT+CIMI\r\n");
+        QCOMPARE(at.readFor(150), QByteArray());
+        QCOMPARE(at.readUntil(OK, 3000), "AT+CIMI\r\n\r\n262019876543210\r\n" + OK);
+    }
+
+    void scenarioErrorsAreReported() {
+        const QString file = sim.dir() + "/broken.scn";
+        QVERIFY(writeScenario(file, "sim ready\nsignal loud\n"));
+        QVERIFY(!sim.start(file));
+        QVERIFY(sim.start("ready"));
+        bool ok = true;
+        QCOMPARE(sim.control({"message", "SM", "unread", "pdu", "0791ZZ"}, &ok),
+                 QString("ERROR message: not a PDU: 0791ZZ"));
+        QVERIFY(!ok);
+    }
 };
-
-void TestModemSimFaults::noEcho() {
-    ModemSim sim;
-    QVERIFY(sim.start("ready"));
-    PtyClient at(sim.atPort());
-    QVERIFY(sim.command({"fault", "noecho", "on"}));
-    QCOMPARE(at.command("AT"), OK);
-    QVERIFY(sim.command({"fault", "noecho", "off"}));
-    QCOMPARE(at.command("AT"), "AT\r\n" + OK);
-}
-
-void TestModemSimFaults::delayAndSlowReplies() {
-    ModemSim sim;
-    QVERIFY(sim.start("ready"));
-    PtyClient at(sim.atPort());
-    QVERIFY(sim.command({"fault", "delay", "600"}));
-    at.write("AT\r\n");
-    QCOMPARE(at.readFor(150), QByteArray());
-    QCOMPARE(at.readUntil(OK, 3000), "AT\r\n" + OK);
-    QVERIFY(sim.command({"fault", "delay", "0"}));
-    QVERIFY(sim.command({"fault", "slow", "20"}));
-    at.write("AT+CGMI\r\n"); // 24 bytes with the reply
-    // Byte by byte: far from complete after a short while, whole in the end.
-    QVERIFY(at.readFor(100).size() < 12);
-    at.readUntil(OK, 5000);
-    QVERIFY(sim.command({"fault", "clear"}));
-    QCOMPARE(at.command("AT"), "AT\r\n" + OK);
-}
-
-void TestModemSimFaults::garbageTruncateHuge() {
-    ModemSim sim;
-    QVERIFY(sim.start("ready"));
-    PtyClient at(sim.atPort());
-    QVERIFY(sim.command({"fault", "garbage", "10"}));
-    const QByteArray noisy = at.command("AT");
-    QCOMPARE(noisy.size(), 10 + 4 + 6);
-    QVERIFY(noisy.endsWith("AT\r\n" + OK));
-    QVERIFY(!noisy.left(10).contains('\x11') && !noisy.left(10).contains('\x13'));
-    QCOMPARE(at.command("AT"), "AT\r\n" + OK); // one reply only
-
-    QVERIFY(sim.command({"fault", "truncate", "9"}));
-    at.write("AT+CPIN?\r\n");
-    QCOMPARE(at.readFor(300), QByteArray("AT+CPIN?\r\n\r\n+CPIN: ")); // echo not counted
-    QCOMPARE(at.command("AT"), "AT\r\n" + OK);
-
-    QVERIFY(sim.command({"fault", "huge"}));
-    const QByteArray big = at.command("AT", 10000);
-    QVERIFY(big.size() > 102400);
-    QVERIFY(big.startsWith("AT\r\n\r\n+FILLER: "));
-    QVERIFY(big.endsWith(OK));
-}
-
-void TestModemSimFaults::overridesFromScenario() {
-    ModemSim sim;
-    const QString file = sim.dir() + "/custom.scn";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("include " + ModemSim::scenarioPath("ready").toUtf8() +
-            "\n"
-            "on \"AT+CSQ\" reply \"+CSQ: 31,0\" \"OK\" count 1\n"
-            "on \"AT+CGMM\" noreply\n"
-            "on \"AT+CGMR\" noresult\n"
-            "on \"AT+CGMI\" raw \"\\r\\nVENDOR\\r\\n\\r\\nOK\\r\\n\" noecho\n"
-            "on \"at+cimi\" delay 500\n");
-    f.close();
-    QVERIFY(sim.start(file));
-    PtyClient at(sim.atPort());
-    QCOMPARE(at.answer("AT+CSQ"), "\r\n+CSQ: 31,0\r\n" + OK);
-    QCOMPARE(at.answer("AT+CSQ"), "\r\n+CSQ: 22,99\r\n" + OK); // used up
-    QCOMPARE(at.command("AT+CGMM", 300), QByteArray());
-    QCOMPARE(at.command("AT+CGMR", 300), QByteArray("AT+CGMR\r\n"));
-    QCOMPARE(at.command("AT+CGMI"), "\r\nVENDOR\r\n" + OK);
-    at.write("AT+CIMI\r\n");
-    QCOMPARE(at.readFor(150), QByteArray());
-    QCOMPARE(at.readUntil(OK, 3000), "AT+CIMI\r\n\r\n262019876543210\r\n" + OK);
-}
-
-void TestModemSimFaults::overridesAtRunTime() {
-    ModemSim sim;
-    QVERIFY(sim.start("ready"));
-    PtyClient at(sim.atPort());
-    QVERIFY(sim.command({"on", "AT+CPBR=*", "reply", "+CME ERROR: SIM busy"}));
-    QCOMPARE(at.answer("AT+CPBR=1,20"), QByteArray("\r\n+CME ERROR: SIM busy\r\n"));
-    QVERIFY(sim.command({"overrides-clear"}));
-    QCOMPARE(at.answer("AT+CPBR=4"), OK);
-}
-
-void TestModemSimFaults::scenarioErrorsAreReported() {
-    ModemSim sim;
-    const QString file = sim.dir() + "/broken.scn";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("sim ready\nsignal loud\n");
-    f.close();
-    QVERIFY(!sim.start(file));
-    bool ok = true;
-    ModemSim running;
-    QVERIFY(running.start("ready"));
-    QCOMPARE(running.control({"message", "SM", "unread", "pdu", "0791ZZ"}, &ok),
-             QString("ERROR message: not a PDU: 0791ZZ"));
-    QVERIFY(!ok);
-}
 
 QTEST_GUILESS_MAIN(TestModemSimFaults)
 #include "test_modemsim_faults.moc"

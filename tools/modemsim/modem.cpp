@@ -91,10 +91,13 @@ void Modem::resetPort(PortSettings& port) const {
 }
 
 Reply Modem::execute(const std::string& raw, PortSettings& port) {
+    // As a modem does, whatever comes before the "AT" prefix is ignored (an
+    // Esc that cancelled a message body, noise on the line).
     const std::string line = text::trim(raw);
-    if (line.size() < 2 || upper(line.substr(0, 2)) != "AT")
+    const size_t prefix = upper(line).find("AT");
+    if (prefix == std::string::npos)
         return {{}, Reply::Final::None, 0};
-    const std::string rest = line.substr(2);
+    const std::string rest = line.substr(prefix + 2);
     Reply total;
     size_t i = 0;
     const size_t n = rest.size();
