@@ -180,10 +180,16 @@ void SmsInbox::importModemMessages(std::function<void()> done) {
                 int(received.size()),
                 [this, poll, received](int i, std::function<void()> next) {
                     const Place place{"ME", received.at(i).index};
-                    link_->getIndexSms(poll, place.index, [this, place, next](MessageRead read) {
+                    const bool unread = received.at(i).stat == 0;
+                    link_->getIndexSms(poll, place.index, [=, this](MessageRead read) {
                         if (!read.message)
                             return next();
-                        take(place, *read.message, [next](bool) { next(); });
+                        // The listing marked an unread message read on the
+                        // card: it is still unread for the user.
+                        ModemMessage message = *read.message;
+                        if (unread)
+                            message.stat = 0;
+                        take(place, message, [next](bool) { next(); });
                     });
                 },
                 done);
