@@ -1,6 +1,7 @@
 #include "phonebook/coder.h"
 #include "phonebook/iodata.h"
 
+#include "tests/support/awaitdone.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -64,7 +65,8 @@ private slots:
             }
             // Ids 1, 2 and 4 in use: the next contact gets 3.
             Contact three = data.getContactById(3, false);
-            QVERIFY(data.delContact(&three, true));
+            QVERIFY(
+                awaitDone<bool>([&](auto done) { data.delContact(three, true, done); }).value());
             Contact eve = pcContact("Eve", "+4930123");
             eve.setEmail("eve@example.org");
             data.insertContact(&eve, true);
@@ -129,7 +131,7 @@ private slots:
         QCOMPARE(IOData::getNameFromPhone("0301234"), QString("Ann"));
         IOData::pcContactMap[1].setOfficePhone("");
         QCOMPARE(IOData::getNameFromPhone("0301234"), QString("Bob"));
-        data.delContact(&bob, false);
+        awaitDone<bool>([&](auto done) { data.delContact(bob, false, done); });
         QCOMPARE(IOData::getNameFromPhone("0301234"), QString("Sam"));
         data.cleanSimMap();
         QCOMPARE(IOData::getNameFromPhone("777"), QString());

@@ -9,6 +9,7 @@
 #include "phonebook/contactrules.h"
 #include "phonebook/iodata.h"
 #include "phonebook/simalpha.h"
+#include "tests/support/awaitdone.h"
 #include "tests/support/testenv.h"
 
 #include <QTest>
@@ -263,7 +264,13 @@ private slots:
         const QList<Contact> three = IOData::pcContactMap.values();
 
         // Copied into a group: new contacts there, the sources stay.
-        PasteReport copied = pasteContacts(data, three.mid(0, 2), false, {false, "Work"});
+        const auto paste = [&data](const QList<Contact>& contacts, bool cut,
+                                   const ContactTarget& target) {
+            return awaitDone<PasteReport>(
+                       [&](auto done) { pasteContacts(data, contacts, cut, target, done); })
+                .value_or(PasteReport{});
+        };
+        PasteReport copied = paste(three.mid(0, 2), false, {false, "Work"});
         QCOMPARE(copied.added, 2);
         QCOMPARE(data.countOfPcContact(), 5);
         QMap<int, Contact> work;
@@ -271,7 +278,7 @@ private slots:
         QCOMPARE(names(work.values()), (QStringList{"Ann", "Bob"}));
 
         // Cut into a group: the contact only changes its group.
-        PasteReport moved = pasteContacts(data, {three.at(2)}, true, {false, "Work"});
+        PasteReport moved = paste({three.at(2)}, true, {false, "Work"});
         QCOMPARE(moved.added, 1);
         QCOMPARE(data.countOfPcContact(), 5);
         QCOMPARE(data.getContactById(three.at(2).getId(), false).getGroup(), QString("Work"));
@@ -281,13 +288,15 @@ private slots:
             Contact c = pc("x", QString::number(i));
             data.insertContact(&c, false);
         }
-        const PasteReport full = pasteContacts(data, three, false, {});
+        const PasteReport full = paste(three, false, {});
         QCOMPARE(full.added, 1);
         QCOMPARE(full.notAdded, 2);
         QVERIFY(full.full);
 
         // One write for the batch; a contact no longer there is passed over.
-        const DeleteReport removed = deleteContacts(data, {three.at(0), three.at(0)});
+        const DeleteReport removed = awaitDone<DeleteReport>([&](auto done) {
+                                         deleteContacts(data, {three.at(0), three.at(0)}, done);
+                                     }).value_or(DeleteReport{0, true});
         QCOMPARE(removed.deleted, 1);
         QVERIFY(!removed.failed);
         IOData reloaded;
