@@ -42,36 +42,20 @@ private slots:
         QTest::addColumn<QString>("email");
         QTest::addColumn<int>("result");
         using R = ContactRules::FormCheck;
-        QTest::newRow("no e-mail") << "Ann"
-                                   << "123"
-                                   << "" << int(R::Ok);
-        QTest::newRow("e-mail") << "Ann"
-                                << "123"
-                                << "ann.b%x@mail-1.example.org" << int(R::Ok);
-        QTest::newRow("4-letter tld") << "Ann"
-                                      << "123"
-                                      << "a@b.info" << int(R::Ok);
-        QTest::newRow("no domain dot") << "Ann"
-                                       << "123"
-                                       << "ann@example" << int(R::BadEmail);
-        QTest::newRow("5-letter tld") << "Ann"
-                                      << "123"
-                                      << "ann@example.museu" << int(R::BadEmail);
-        QTest::newRow("digit tld") << "Ann"
-                                   << "123"
-                                   << "ann@example.c0m" << int(R::BadEmail);
-        QTest::newRow("no at") << "Ann"
-                               << "123"
-                               << "ann.example.org" << int(R::BadEmail);
-        QTest::newRow("trailing text") << "Ann"
-                                       << "123"
-                                       << "a@b.de x" << int(R::BadEmail);
-        QTest::newRow("no name") << " "
-                                 << "123"
-                                 << "" << int(R::MissingField);
-        QTest::newRow("no mobile") << "Ann"
-                                   << ""
-                                   << "a@b.de" << int(R::MissingField);
+        const auto row = [](const char* tag, const char* name, const char* mobile,
+                            const char* email, R result) {
+            QTest::newRow(tag) << QString(name) << QString(mobile) << QString(email) << int(result);
+        };
+        row("no e-mail", "Ann", "123", "", R::Ok);
+        row("e-mail", "Ann", "123", "ann.b%x@mail-1.example.org", R::Ok);
+        row("4-letter tld", "Ann", "123", "a@b.info", R::Ok);
+        row("no domain dot", "Ann", "123", "ann@example", R::BadEmail);
+        row("5-letter tld", "Ann", "123", "ann@example.museu", R::BadEmail);
+        row("digit tld", "Ann", "123", "ann@example.c0m", R::BadEmail);
+        row("no at", "Ann", "123", "ann.example.org", R::BadEmail);
+        row("trailing text", "Ann", "123", "a@b.de x", R::BadEmail);
+        row("no name", " ", "123", "", R::MissingField);
+        row("no mobile", "Ann", "", "a@b.de", R::MissingField);
     }
     void checksTheForm() {
         QFETCH(QString, name);
@@ -173,18 +157,15 @@ private slots:
         QTest::addColumn<QString>("group");
         QTest::addColumn<bool>("dropped");
         QTest::addColumn<int>("shortened");
-        QTest::newRow("name and mobile") << "Ann"
-                                         << ""
-                                         << "" << false << 0;
-        QTest::newRow("home number") << "Ann"
-                                     << "030"
-                                     << "" << true << 0;
-        QTest::newRow("group") << "Ann"
-                               << ""
-                               << "Work" << true << 0;
-        QTest::newRow("long name") << "Annabel Lee"
-                                   << ""
-                                   << "" << false << 1;
+        const auto row = [](const char* tag, const char* name, const char* home, const char* group,
+                            bool dropped, int shortened) {
+            QTest::newRow(tag) << QString(name) << QString(home) << QString(group) << dropped
+                               << shortened;
+        };
+        row("name and mobile", "Ann", "", "", false, 0);
+        row("home number", "Ann", "030", "", true, 0);
+        row("group", "Ann", "", "Work", true, 0);
+        row("long name", "Annabel Lee", "", "", false, 1);
     }
     void tellsWhatAPasteLeavesOut() {
         QFETCH(QString, name);

@@ -13,18 +13,15 @@ private slots:
     void timeStamps_data() {
         QTest::addColumn<QString>("stamp");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("received, with zone") << "09010203040508"
-                                             << "09-01-02 03:04:05";
-        QTest::newRow("twelve digits") << "261130180211"
-                                       << "26-11-30 18:02:11";
-        QTest::newRow("no seconds") << "0901020304"
-                                    << "09-01-02 03:04";
-        QTest::newRow("day only") << "090102"
-                                  << "09-01-02";
-        QTest::newRow("year only") << "09"
-                                   << "09";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char* tag, const char* stamp, const char* shown) {
+            QTest::newRow(tag) << QString(stamp) << QString(shown);
+        };
+        row("received, with zone", "09010203040508", "09-01-02 03:04:05");
+        row("twelve digits", "261130180211", "26-11-30 18:02:11");
+        row("no seconds", "0901020304", "09-01-02 03:04");
+        row("day only", "090102", "09-01-02");
+        row("year only", "09", "09");
+        row("empty", "", "");
     }
     void timeStamps() {
         QFETCH(QString, stamp);

@@ -406,17 +406,18 @@ private slots:
         QTest::addColumn<QString>("why");
         const QStringList one = encodeMessage(kCentre, "+491711234567", "hi", {}, 1);
         const QStringList three = encodeMessage(kCentre, "+491711234567", QString(400, 'x'), {}, 2);
-        QTest::newRow("more parts than free places")
-            << "outbox" << three << QStringList{"storage", "SM", "7"}
-            << "The SIM card has no room for it.";
-        QTest::newRow("SIM full") << "draftbox" << one << QStringList{"storage", "SM", "5"}
-                                  << "The SIM card has no room for it.";
-        QTest::newRow("refused") << "outbox" << one
-                                 << QStringList{"on", "AT+CMGW=*", "reply", "+CMS ERROR: 500"}
-                                 << "The SIM card refused it.";
-        QTest::newRow("received without its PDUs")
-            << "inbox" << QStringList() << QStringList{"ping"}
-            << "The message is not kept in the form the SIM card stores.";
+        const auto row = [](const char* tag, const char* from, const QStringList& pdus,
+                            const QStringList& card, const char* why) {
+            QTest::newRow(tag) << QString(from) << pdus << card << QString(why);
+        };
+        row("more parts than free places", "outbox", three, {"storage", "SM", "7"},
+            "The SIM card has no room for it.");
+        row("SIM full", "draftbox", one, {"storage", "SM", "5"},
+            "The SIM card has no room for it.");
+        row("refused", "outbox", one, {"on", "AT+CMGW=*", "reply", "+CMS ERROR: 500"},
+            "The SIM card refused it.");
+        row("received without its PDUs", "inbox", {}, {"ping"},
+            "The message is not kept in the form the SIM card stores.");
     }
     void failedMovesSayWhy() {
         QFETCH(QString, from);
@@ -477,14 +478,16 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QStringList>("row"); // number, name, time, state
         QTest::addColumn<QString>("sentTo");
-        QTest::newRow("short code from the modem memory, replied")
-            << int(CShortMsg::PcStore) << "inbox"
-            << QStringList{"22550", "", "26-11-29 12:00:00", "read"} << "05812255F0";
-        QTest::newRow("SIM draft, sent")
-            << int(CShortMsg::SimStore) << "draftbox"
-            << QStringList{"+491625550123", "Jürgen Müller", "", "unsent"} << "0C91946152551032";
-        QTest::newRow("SIM sent") << int(CShortMsg::SimStore) << "outbox"
-                                  << QStringList{"+491711234567", "Anna Berger", "", "send"} << "";
+        const auto row = [](const char* tag, CShortMsg::Store store, const char* from,
+                            const QStringList& shown, const char* sentTo) {
+            QTest::newRow(tag) << int(store) << QString(from) << shown << QString(sentTo);
+        };
+        row("short code from the modem memory, replied", CShortMsg::PcStore, "inbox",
+            {"22550", "", "26-11-29 12:00:00", "read"}, "05812255F0");
+        row("SIM draft, sent", CShortMsg::SimStore, "draftbox",
+            {"+491625550123", "Jürgen Müller", "", "unsent"}, "0C91946152551032");
+        row("SIM sent", CShortMsg::SimStore, "outbox", {"+491711234567", "Anna Berger", "", "send"},
+            "");
     }
     void cardMessagesKeepTheirNumbers() {
         QFETCH(int, store);
@@ -521,14 +524,13 @@ private slots:
         QTest::addColumn<QString>("leaveBy");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("drafts");
-        QTest::newRow("cancel") << "cancel"
-                                << "typed" << 1;
-        QTest::newRow("inbox") << "inbox"
-                               << "typed" << 1;
-        QTest::newRow("another new message") << "new"
-                                             << "typed" << 1;
-        QTest::newRow("nothing typed") << "cancel"
-                                       << "" << 0;
+        const auto row = [](const char* tag, const char* leaveBy, const char* text, int drafts) {
+            QTest::newRow(tag) << QString(leaveBy) << QString(text) << drafts;
+        };
+        row("cancel", "cancel", "typed", 1);
+        row("inbox", "inbox", "typed", 1);
+        row("another new message", "new", "typed", 1);
+        row("nothing typed", "cancel", "", 0);
     }
     void asksBeforeDroppingTypedText() {
         QFETCH(QString, leaveBy);
