@@ -1,6 +1,5 @@
-// The table models of the message page and the recipient picker.
+// The message table: time stamps as shown, and sorting.
 
-#include "sms/contactpickmodel.h"
 #include "sms/smstablemodel.h"
 
 #include <QSortFilterProxyModel>
@@ -64,27 +63,6 @@ private slots:
         QCOMPARE(model.idAt(1), 5);
         QCOMPARE(model.numberAt(2), QString("+49222"));
         QCOMPARE(model.idAt(3), -1);
-    }
-
-    void pickRowsMoveInOrder() {
-        ContactPickModel model;
-        model.setContacts({{"Ann", "111"}, {"Bob", "222"}, {"Cy", "333"}, {"Di", "444"}});
-        model.setChecked(2, true);
-        QVERIFY(model.setData(model.index(0, ContactPickModel::CheckColumn), Qt::Checked,
-                              Qt::CheckStateRole));
-        QVERIFY(!model.setData(model.index(0, ContactPickModel::NameColumn), "x", Qt::EditRole));
-        QVERIFY(model.isChecked(0) && !model.isChecked(1) && model.isChecked(2));
-        const QList<PickedContact> taken = model.take({2, 0});
-        QCOMPARE(taken.size(), 2);
-        QCOMPARE(taken[0].number, QString("333"));
-        QCOMPARE(taken[1].number, QString("111"));
-        QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.contact(0).name, QString("Bob"));
-        QVERIFY(!model.isChecked(0));
-        model.append(taken);
-        QCOMPARE(model.contact(3).number, QString("111"));
-        QVERIFY(!model.isChecked(3));
-        QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsUserCheckable);
     }
 };
 
