@@ -257,30 +257,6 @@ private slots:
                    : QString("none"),
                  expected);
     }
-
-    void routinesRoundTrip() {
-        char inverted[8];
-        QCOMPARE(gsmInvertNumbers("12345", inverted, 5), 6);
-        QCOMPARE(QByteArray(inverted), QByteArray("2143F5"));
-        char digits[8];
-        QCOMPARE(gsmSerializeNumbers(inverted, digits, 6), 5);
-        QCOMPARE(QByteArray(digits), QByteArray("12345"));
-        const unsigned char bytes[] = {0x00, 0xAB, 0xFF};
-        char hex[8];
-        QCOMPARE(gsmBytes2String(bytes, hex, 3), 6);
-        QCOMPARE(QByteArray(hex), QByteArray("00ABFF"));
-        unsigned char back[3];
-        QCOMPARE(gsmString2Bytes("00abFF", back, 6), 3);
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(back), 3),
-                 QByteArray(reinterpret_cast<const char*>(bytes), 3));
-        // 8 septets fill exactly 7 octets and come back whole.
-        const char septets[] = "abcdefgh";
-        unsigned char packed[8];
-        QCOMPARE(gsmEncode7bit(septets, packed, 8), 7);
-        char unpacked[10];
-        QCOMPARE(gsmDecode7bit(packed, unpacked, 7), 8);
-        QCOMPARE(QByteArray(unpacked), QByteArray("abcdefgh"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPduCodec)
