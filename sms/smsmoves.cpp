@@ -89,15 +89,17 @@ void movePcToSim(SerialThread& link, const AtCaller& caller, SmsData& store, con
         link.getSmsMem(caller, [=, &link, &store](int freePlaces) {
             auto free = std::make_shared<int>(freePlaces);
             auto report = std::make_shared<MoveReport>();
+            // The box as listed: whole records, with their state.
+            auto listed = std::make_shared<SmsList>();
+            store.getPcAllSmsItem(*listed, box);
             const auto stays = [report](MoveReport::Why why) {
                 if (report->why == MoveReport::Why::None)
                     report->why = why;
             };
             InTurn::run(
                 int(ids.size()),
-                [=, &link, &store](int i, std::function<void()> next) {
-                    SM_PARAM_DECODE rec;
-                    store.selectSmsItem(rec, box, ids.at(i));
+                [=, &link](int i, std::function<void()> next) {
+                    const SM_PARAM_DECODE rec = listed->value(ids.at(i));
                     const QStringList pdus = pdusForStorage(rec, box, sca);
                     const int status = storageStatusOf(box, rec.state);
                     if (pdus.isEmpty()) {

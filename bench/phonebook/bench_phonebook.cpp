@@ -9,7 +9,8 @@
 #include "phonebook/coder.h"
 #include "phonebook/iodata.h"
 #include "phonebook/ui/phonebook.h"
-#include "tests/phonebook/boxrecorder.h"
+#include "tests/support/awaitdone.h"
+#include "tests/support/messageboxes.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
 
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QStackedWidget>
 #include <QTemporaryFile>
 #include <QTextStream>
 #include <algorithm>
@@ -97,10 +99,11 @@ int main(int argc, char** argv) {
     SerialThread link;
     link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
     link.openPort(sim.atPort());
-    link.getUSIM();
-    link.isNewPlatform();
-    link.setChset("UCS2");
-    link.simPhonebookSize = link.simCapacity();
+    awaitDone<SimType>([&](auto done) { link.getUSIM(&link, done); });
+    awaitDone<bool>([&](auto done) { link.isNewPlatform(&link, done); });
+    awaitDone<bool>([&](auto done) { link.setChset(&link, "UCS2", done); });
+    link.simPhonebookSize =
+        awaitDone<int>([&](auto done) { link.simCapacity(&link, done); }).value_or(0);
 
     PhoneBook page(nullptr, "phonebook", &link);
     page.resize(626, 317);
@@ -109,8 +112,9 @@ int main(int argc, char** argv) {
     rows.push_back(measure("read the SIM phonebook (250)", 1, [&](int) {
         page.setHasSIM(true);
         page.updateSIM();
+        (void)QTest::qWaitFor([] { return IOData::simContactMap.size() == kSimContacts; }, 30000);
     }));
-    if (ioOperation->countOfSimContact() != kSimContacts) {
+    if (IOData::simContactMap.size() != kSimContacts) {
         std::fprintf(stderr, "the SIM phonebook was not read\n");
         return 1;
     }
@@ -144,22 +148,25 @@ int main(int argc, char** argv) {
     // The modem's own time for 250 writes, then the page pasting 250.
     sim.command({"contacts-clear"});
     const Row modem = measure("modem alone: 250 SIM writes", 1, [&](int) {
-        for (int n = 1; n <= kSimContacts; ++n) {
-            QString fields[3] = {QString::number(n), "+4917000000", "0041006E006E"};
-            link.insertContact(fields);
-        }
+        for (int n = 1; n <= kSimContacts; ++n)
+            awaitDone<bool>([&](auto done) {
+                link.insertContact(&link, n, "+4917000000", "0041006E006E", done);
+            });
     });
     rows.push_back(modem);
     sim.command({"contacts-clear"});
-    ioOperation->readFromSim();
+    IOData::simContactMap.clear();
     page.RefreshPhone();
     page.selectItem(PhoneBook::PcItem);
     for (int row = 0; row < kSimContacts; ++row)
         page.tableItemChanged(row);
     page.copyContact();
     page.selectItem(PhoneBook::SimItem);
-    BoxRecorder boxes;
-    const Row paste = measure("paste 250 PC contacts into the SIM", 1, [&](int) { page.past(); });
+    MessageBoxes boxes;
+    const Row paste = measure("paste 250 PC contacts into the SIM", 1, [&](int) {
+        page.past();
+        (void)QTest::qWaitFor([&] { return page.phoneStack->isEnabled(); }, 60000);
+    });
     rows.push_back(paste);
     const double perEntry = (paste.median - modem.median) / kSimContacts;
 
@@ -178,7 +185,7 @@ int main(int argc, char** argv) {
     out << QString("paste: %1 ms per entry above the modem's own time (limit 3 ms); %2 on the "
                    "SIM\n")
                .arg(perEntry, 0, 'f', 2)
-               .arg(ioOperation->countOfSimContact());
+               .arg(IOData::simContactMap.size());
     link.closePort();
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "phonebook/iodata.h"
 #include "sms/smsarrival.h"
 #include "sms/smsdataoperation.h"
+#include "sms/smsinbox.h"
 #include "sms/smsparts.h"
 #include "sms/smssend.h"
 #include "sms/smstablemodel.h"
@@ -77,9 +78,9 @@ Row measure(const QString& action, int runs, const std::function<void()>& run,
     return {action, ms[ms.size() / 2], ms.back()};
 }
 
-// A reply to "AT+CMGR" with a message from `sender`; `part` > 0 makes it part
-// `part` of a three-part message.
-QString readReply(int sender, int part) {
+// A message from `sender` as the card gives it when read; `part` > 0 makes
+// it part `part` of a three-part message.
+ModemMessage readMessage(int sender, int part) {
     const QString digits = QString("49170%1").arg(sender, 7, 10, QChar('0'));
     QString inverted;
     for (int i = 0; i < digits.size(); i += 2)
@@ -90,8 +91,7 @@ QString readReply(int sender, int part) {
         QString::number((header.size() + text.size()) / 2, 16).rightJustified(2, '0').toUpper();
     const QString pdu = "07919471060040F3" + QString(part > 0 ? "44" : "04") + "0C91" + inverted +
                         "0008" + "62113061801000" + udl + header + text;
-    return "AT+CMGR=3\r\r\n+CMGR: 0,," + QString::number(pdu.size() / 2 - 8) + "\r\n" + pdu +
-           "\r\n\r\nOK\r\n";
+    return {-1, 0, {}, int(pdu.size() / 2 - 8), pdu};
 }
 
 // The longest time the event loop went without turning, in ms, while the
@@ -118,7 +118,8 @@ double longestPauseLoadingSimList() {
     link.firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
     if (link.openPort(sim.atPort()) < 0)
         return -1;
-    CShortMsg page(nullptr, "shortmessage", nullptr, &link);
+    SmsInbox inbox(&link);
+    CShortMsg page(nullptr, "shortmessage", nullptr, &inbox);
     page.carddispose(true);
     page.simLocalRadioButton->setChecked(true);
     page.InboxClicked();
@@ -131,13 +132,16 @@ double longestPauseLoadingSimList() {
         longest = std::max(longest, clock.nsecsElapsed() / 1e6);
         clock.restart();
     });
+    bool listed = false;
     ticker.start();
     clock.start();
-    const int listed = page.getSimAllSmsItem(1, 4);
+    inbox.reloadList(MessageStorage::Sim, [&listed] { listed = true; });
+    while (!listed)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     longest = std::max(longest, clock.nsecsElapsed() / 1e6);
     ticker.stop();
     link.closePort();
-    return listed == 50 && page.shownBoxCount() == 50 ? longest : -1;
+    return page.shownBoxCount() == 50 ? longest : -1;
 }
 
 } // namespace
@@ -211,18 +215,19 @@ int main(int argc, char** argv) {
     PartStore parts;
     int sender = 0;
     rows.push_back(measure("messages: store an arriving message + write", runs, [&] {
-        storeArrivedMessage(store, parts, readReply(++sender, 0), 3, "new", "new",
+        storeArrivedMessage(store, parts, readMessage(++sender, 0), 3, "new", "new",
                             QDateTime::currentDateTime());
     }));
     rows.push_back(measure("messages: store an arriving part + write parts", runs, [&] {
-        storeArrivedMessage(store, parts, readReply(++sender, 1), 3, "new", "new",
+        storeArrivedMessage(store, parts, readMessage(++sender, 1), 3, "new", "new",
                             QDateTime::currentDateTime());
     }));
 
     // The page over the full store.
     std::unique_ptr<CShortMsg> page;
+    SmsInbox pcOnly(nullptr);
     rows.push_back(measure("page: build it (store loaded)", runs, [&] {
-        page = std::make_unique<CShortMsg>(nullptr, "shortmessage", nullptr, nullptr);
+        page = std::make_unique<CShortMsg>(nullptr, "shortmessage", nullptr, &pcOnly);
     }));
     rows.push_back(measure("page: open it (overview with counters)", runs,
                            [&] { page->setGrossDispStatu(); }));
@@ -249,7 +254,7 @@ int main(int argc, char** argv) {
     // The phonebook has one free place: each insert is undone, and each
     // delete prepared by an insert, untimed.
     Contact added;
-    const auto remove = [&] { contacts.delContact(&added, true); };
+    const auto remove = [&] { contacts.delContact(added, true, [](bool) {}); };
     const auto insert = [&] {
         added = Contact(false, 0, "0041", "123");
         contacts.insertContact(&added, true);

@@ -13,6 +13,7 @@
 #include "sms/smsdataoperation.h"
 #include "sms/smssend.h"
 #include "tests/modem/simlink.h"
+#include "tests/support/awaitdone.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -146,22 +147,34 @@ private slots:
     void modemLines() {
         QVERIFY(startWith("ready"));
         for (const auto& [label, input] : kInputs) {
-            const QByteArray bytes = input.toUtf8();
             const qsizetype before = sim.received().size();
             const bool unsafe = std::any_of(input.cbegin(), input.cend(), [](QChar c) {
                 return c == u'\r' || c == u'\n' || c == QChar(0x1A) || c == QChar(0x1B);
             });
             if (unsafe || input.contains('"')) {
-                QVERIFY2(link->inputPIN(bytes.constData()) != 1, label);
-                QVERIFY2(link->setConnectPara("IP", bytes.constData(), nullptr) != 1, label);
-                QString contact[3] = {"1", input, "41"};
-                QVERIFY2(link->insertContact(contact) != 1, label);
+                const AtCaller caller(link.get());
+                QVERIFY2(awaitDone<PinEntry>([&](auto done) {
+                             link->inputPIN(caller, input, done);
+                         }).value_or(PinEntry::Accepted) != PinEntry::Accepted,
+                         label);
+                QVERIFY2(!awaitDone<bool>([&](auto done) {
+                              link->setConnectPara(caller, "IP", input, {}, done);
+                          }).value_or(true),
+                         label);
+                QVERIFY2(!awaitDone<bool>([&](auto done) {
+                              link->insertContact(caller, 1, input, "41", done);
+                          }).value_or(true),
+                         label);
                 QCOMPARE(sim.received().size(), before);
             }
-            QStringList pdus;
-            const bool sent = sendMessage(*link, "+491760000443", input, "hello", {}, &pdus);
-            QVERIFY2(!sent, label); // no such number
-            sendMessage(*link, "+491760000443", "0301234", input.left(300), {}, &pdus);
+            const auto send = [&](const QString& number, const QString& text) {
+                return awaitDone<SentMessage>([&](auto done) {
+                    sendMessage(*link, link.get(), "+491760000443", number, text, {}, done);
+                });
+            };
+            QVERIFY2(!send(input, "hello").value_or(SentMessage{true, {}, {}}).sent,
+                     label); // no such number
+            QVERIFY2(send("0301234", input.left(300)), label);
             for (const QString& line : sim.received().mid(before)) {
                 QVERIFY2(line.startsWith("AT") || line.endsWith(QChar(0x1A)),
                          qPrintable(QString("%1: %2").arg(label, line)));

@@ -81,17 +81,17 @@ ProfileRecord profile(int n, const QString& apn) {
     return r;
 }
 
-// A card's reply to reading part `sequence` of a long message of two parts
-// (UCS2, 8-bit reference 7, from +491711234567).
-QString partReply(int sequence) {
+// Part `sequence` of a long message of two parts as the card gives it when
+// read (UCS2, 8-bit reference 7, from +491711234567).
+ModemMessage part(int sequence) {
     const QString text = sequence == 1 ? "00480065006C006C006F0020" : "0077006F0072006C00640021";
     const QString pdu = "00440C91947111325476000862102110000000120500030702" +
                         QString::number(sequence).rightJustified(2, '0') + text;
-    return QString("\r\n+CMGR: 0,,%1\r\n%2\r\n\r\nOK\r\n").arg(pdu.size() / 2 - 1).arg(pdu);
+    return {-1, 0, {}, int(pdu.size() / 2 - 1), pdu};
 }
 
 Arrival arrive(SmsData& store, PartStore& parts, int sequence) {
-    return storeArrivedMessage(store, parts, partReply(sequence), 2 + sequence, kNew, kNew,
+    return storeArrivedMessage(store, parts, part(sequence), 2 + sequence, kNew, kNew,
                                QDateTime::currentDateTime());
 }
 
@@ -219,7 +219,9 @@ Write contactDelete() {
         const QList<Contact> gone = {data->getContactById(5, false),
                                      data->getContactById(30, false),
                                      data->getContactById(50, false)};
-        const DeleteReport r = deleteContacts(*data, gone);
+        // PC contacts are deleted at once: the report is in when this returns.
+        DeleteReport r;
+        deleteContacts(*data, gone, [&r](const DeleteReport& report) { r = report; });
         return saved(!r.failed && r.deleted == 3);
     };
 }

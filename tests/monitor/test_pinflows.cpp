@@ -13,7 +13,7 @@ namespace {
 void runFlow(MonitorFixture& f, void (PinFlows::*flow)()) {
     const qsizetype told = f.view.messages.size();
     (f.monitor->pinFlows().*flow)();
-    QTest::qWaitFor([&] { return f.view.messages.size() > told; }, 10000);
+    QVERIFY(QTest::qWaitFor([&] { return f.view.messages.size() > told; }, 10000));
 }
 
 } // namespace

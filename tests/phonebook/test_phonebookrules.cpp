@@ -9,6 +9,7 @@
 #include "phonebook/contactrules.h"
 #include "phonebook/iodata.h"
 #include "phonebook/simalpha.h"
+#include "tests/support/awaitdone.h"
 #include "tests/support/testenv.h"
 
 #include <QTest>
@@ -41,36 +42,20 @@ private slots:
         QTest::addColumn<QString>("email");
         QTest::addColumn<int>("result");
         using R = ContactRules::FormCheck;
-        QTest::newRow("no e-mail") << "Ann"
-                                   << "123"
-                                   << "" << int(R::Ok);
-        QTest::newRow("e-mail") << "Ann"
-                                << "123"
-                                << "ann.b%x@mail-1.example.org" << int(R::Ok);
-        QTest::newRow("4-letter tld") << "Ann"
-                                      << "123"
-                                      << "a@b.info" << int(R::Ok);
-        QTest::newRow("no domain dot") << "Ann"
-                                       << "123"
-                                       << "ann@example" << int(R::BadEmail);
-        QTest::newRow("5-letter tld") << "Ann"
-                                      << "123"
-                                      << "ann@example.museu" << int(R::BadEmail);
-        QTest::newRow("digit tld") << "Ann"
-                                   << "123"
-                                   << "ann@example.c0m" << int(R::BadEmail);
-        QTest::newRow("no at") << "Ann"
-                               << "123"
-                               << "ann.example.org" << int(R::BadEmail);
-        QTest::newRow("trailing text") << "Ann"
-                                       << "123"
-                                       << "a@b.de x" << int(R::BadEmail);
-        QTest::newRow("no name") << " "
-                                 << "123"
-                                 << "" << int(R::MissingField);
-        QTest::newRow("no mobile") << "Ann"
-                                   << ""
-                                   << "a@b.de" << int(R::MissingField);
+        const auto row = [](const char* tag, const char* name, const char* mobile,
+                            const char* email, R result) {
+            QTest::newRow(tag) << QString(name) << QString(mobile) << QString(email) << int(result);
+        };
+        row("no e-mail", "Ann", "123", "", R::Ok);
+        row("e-mail", "Ann", "123", "ann.b%x@mail-1.example.org", R::Ok);
+        row("4-letter tld", "Ann", "123", "a@b.info", R::Ok);
+        row("no domain dot", "Ann", "123", "ann@example", R::BadEmail);
+        row("5-letter tld", "Ann", "123", "ann@example.museu", R::BadEmail);
+        row("digit tld", "Ann", "123", "ann@example.c0m", R::BadEmail);
+        row("no at", "Ann", "123", "ann.example.org", R::BadEmail);
+        row("trailing text", "Ann", "123", "a@b.de x", R::BadEmail);
+        row("no name", " ", "123", "", R::MissingField);
+        row("no mobile", "Ann", "", "a@b.de", R::MissingField);
     }
     void checksTheForm() {
         QFETCH(QString, name);
@@ -172,18 +157,15 @@ private slots:
         QTest::addColumn<QString>("group");
         QTest::addColumn<bool>("dropped");
         QTest::addColumn<int>("shortened");
-        QTest::newRow("name and mobile") << "Ann"
-                                         << ""
-                                         << "" << false << 0;
-        QTest::newRow("home number") << "Ann"
-                                     << "030"
-                                     << "" << true << 0;
-        QTest::newRow("group") << "Ann"
-                               << ""
-                               << "Work" << true << 0;
-        QTest::newRow("long name") << "Annabel Lee"
-                                   << ""
-                                   << "" << false << 1;
+        const auto row = [](const char* tag, const char* name, const char* home, const char* group,
+                            bool dropped, int shortened) {
+            QTest::newRow(tag) << QString(name) << QString(home) << QString(group) << dropped
+                               << shortened;
+        };
+        row("name and mobile", "Ann", "", "", false, 0);
+        row("home number", "Ann", "030", "", true, 0);
+        row("group", "Ann", "", "Work", true, 0);
+        row("long name", "Annabel Lee", "", "", false, 1);
     }
     void tellsWhatAPasteLeavesOut() {
         QFETCH(QString, name);
@@ -263,7 +245,13 @@ private slots:
         const QList<Contact> three = IOData::pcContactMap.values();
 
         // Copied into a group: new contacts there, the sources stay.
-        PasteReport copied = pasteContacts(data, three.mid(0, 2), false, {false, "Work"});
+        const auto paste = [&data](const QList<Contact>& contacts, bool cut,
+                                   const ContactTarget& target) {
+            return awaitDone<PasteReport>(
+                       [&](auto done) { pasteContacts(data, contacts, cut, target, done); })
+                .value_or(PasteReport{});
+        };
+        PasteReport copied = paste(three.mid(0, 2), false, {false, "Work"});
         QCOMPARE(copied.added, 2);
         QCOMPARE(data.countOfPcContact(), 5);
         QMap<int, Contact> work;
@@ -271,7 +259,7 @@ private slots:
         QCOMPARE(names(work.values()), (QStringList{"Ann", "Bob"}));
 
         // Cut into a group: the contact only changes its group.
-        PasteReport moved = pasteContacts(data, {three.at(2)}, true, {false, "Work"});
+        PasteReport moved = paste({three.at(2)}, true, {false, "Work"});
         QCOMPARE(moved.added, 1);
         QCOMPARE(data.countOfPcContact(), 5);
         QCOMPARE(data.getContactById(three.at(2).getId(), false).getGroup(), QString("Work"));
@@ -281,13 +269,15 @@ private slots:
             Contact c = pc("x", QString::number(i));
             data.insertContact(&c, false);
         }
-        const PasteReport full = pasteContacts(data, three, false, {});
+        const PasteReport full = paste(three, false, {});
         QCOMPARE(full.added, 1);
         QCOMPARE(full.notAdded, 2);
         QVERIFY(full.full);
 
         // One write for the batch; a contact no longer there is passed over.
-        const DeleteReport removed = deleteContacts(data, {three.at(0), three.at(0)});
+        const DeleteReport removed = awaitDone<DeleteReport>([&](auto done) {
+                                         deleteContacts(data, {three.at(0), three.at(0)}, done);
+                                     }).value_or(DeleteReport{0, true});
         QCOMPARE(removed.deleted, 1);
         QVERIFY(!removed.failed);
         IOData reloaded;

@@ -7,6 +7,7 @@
 #include "phonebook/contactmodel.h"
 #include "phonebook/iodata.h"
 #include "phonebook/vcard.h"
+#include "tests/support/awaitdone.h"
 #include "tests/support/testenv.h"
 
 #include <QJsonArray>
@@ -133,7 +134,12 @@ private slots:
         TestEnv env;
         IOData data;
         const QList<VCard> read = readVCards(vcf);
-        ImportReport report = importVCards(data, read, {});
+        const auto import = [&](const ContactTarget& target) {
+            return awaitDone<ImportReport>(
+                       [&](auto done) { importVCards(data, read, target, done); })
+                .value_or(ImportReport{});
+        };
+        ImportReport report = import({});
         QCOMPARE(report.added, 3);
         QCOMPARE(report.shortened, 0); // the PC keeps names whole
         QCOMPARE(report.skipped, QStringList{"No Number: no usable telephone number"});
@@ -154,7 +160,7 @@ private slots:
                  QString("A very long contact name"));
 
         // The same file again adds nothing; the file holds what was added.
-        report = importVCards(data, read, {false, "Work"});
+        report = import({false, "Work"});
         QCOMPARE(report.added, 0);
         QCOMPARE(report.skipped.size(), 4);
         IOData reloaded;

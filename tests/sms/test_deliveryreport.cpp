@@ -42,20 +42,16 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("same");
-        QTest::newRow("national and international") << "01701234567"
-                                                    << "+491701234567" << true;
-        QTest::newRow("00 prefix") << "00491701234567"
-                                   << "+491701234567" << true;
-        QTest::newRow("blanks and dashes") << "0170 123-4567"
-                                           << "+491701234567" << true;
-        QTest::newRow("short code") << "50131"
-                                    << "50131" << true;
-        QTest::newRow("short code inside a number") << "50131"
-                                                    << "+4915050131" << false;
-        QTest::newRow("other line") << "01701234568"
-                                    << "+491701234567" << false;
-        QTest::newRow("empty") << ""
-                               << "" << false;
+        const auto row = [](const char* tag, const char* a, const char* b, bool same) {
+            QTest::newRow(tag) << QString(a) << QString(b) << same;
+        };
+        row("national and international", "01701234567", "+491701234567", true);
+        row("00 prefix", "00491701234567", "+491701234567", true);
+        row("blanks and dashes", "0170 123-4567", "+491701234567", true);
+        row("short code", "50131", "50131", true);
+        row("short code inside a number", "50131", "+4915050131", false);
+        row("other line", "01701234568", "+491701234567", false);
+        row("empty", "", "", false);
     }
     void numbersMatch() {
         QFETCH(QString, a);
@@ -69,28 +65,23 @@ private slots:
     void statesShowTheParts_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("awaiting") << "12"
-                                  << "sent, awaiting report";
-        QTest::newRow("delivered") << "12/0/26120715301204"
-                                   << "delivered 12-07 15:30";
-        QTest::newRow("forwarded, not confirmed") << "12/1/26120715301204"
-                                                  << "delivered 12-07 15:30";
-        QTest::newRow("one part of two") << "12/0/26120715301204 13"
-                                         << "sent, awaiting report";
-        QTest::newRow("both parts, the later time") << "12/0/26120715301204 13/0/26120715310004"
-                                                    << "delivered 12-07 15:31";
-        QTest::newRow("still trying") << "12/33/26120715301204"
-                                      << "sent, still trying: recipient busy";
-        QTest::newRow("failed part decides") << "12/0/26120715301204 13/70/26120815301204"
-                                             << "failed: validity period expired";
-        QTest::newRow("gave up trying") << "12/98/26120715301204"
-                                        << "failed: no response from the recipient";
-        QTest::newRow("time missing") << "12/0/"
-                                      << "delivered";
-        QTest::newRow("reserved status") << "12/200/26120715301204"
-                                         << "failed: error c8";
-        QTest::newRow("damaged entries left out") << "x 12/0/26120715301204 300 13/-1/1 14/0"
-                                                  << "sent, awaiting report";
+        const auto row = [](const char* tag, const char* stored, const char* shown) {
+            QTest::newRow(tag) << QString(stored) << QString(shown);
+        };
+        row("awaiting", "12", "sent, awaiting report");
+        row("delivered", "12/0/26120715301204", "delivered 12-07 15:30");
+        row("forwarded, not confirmed", "12/1/26120715301204", "delivered 12-07 15:30");
+        row("one part of two", "12/0/26120715301204 13", "sent, awaiting report");
+        row("both parts, the later time", "12/0/26120715301204 13/0/26120715310004",
+            "delivered 12-07 15:31");
+        row("still trying", "12/33/26120715301204", "sent, still trying: recipient busy");
+        row("failed part decides", "12/0/26120715301204 13/70/26120815301204",
+            "failed: validity period expired");
+        row("gave up trying", "12/98/26120715301204", "failed: no response from the recipient");
+        row("time missing", "12/0/", "delivered");
+        row("reserved status", "12/200/26120715301204", "failed: error c8");
+        row("damaged entries left out", "x 12/0/26120715301204 300 13/-1/1 14/0",
+            "sent, awaiting report");
     }
     void statesShowTheParts() {
         QFETCH(QString, stored);

@@ -1,48 +1,14 @@
+// The PDU codec: SMS-SUBMITs as the program sends them, SMS-DELIVERs and
+// stored SMS-SUBMITs as cards give them, status reports, and PDUs cut short
+// or claiming more than they hold.
+
+#include "sms/longmessage.h"
 #include "sms/pducodec.h"
 
 #include <QTest>
 #include <cstring>
 
 namespace {
-
-struct Encoded {
-    QByteArray pdu;
-    QByteArray ucs2;
-    SM_PARAM param;
-    int length = 0;
-};
-
-Encoded encode(const char* sca, const char* tpa, const QString& text) {
-    Encoded e;
-    std::strncpy(e.param.SCA, sca, sizeof e.param.SCA - 1);
-    std::strncpy(e.param.TPA, tpa, sizeof e.param.TPA - 1);
-    const QByteArray latin = text.toLatin1();
-    std::strncpy(e.param.TP_UD, latin.constData(), sizeof e.param.TP_UD - 1);
-    char pdu[SMS_PDU_TEXT_SIZE];
-    char ucs2[SMS_UCS2_HEX_SIZE] = {};
-    e.length = gsmEncodePdu(&e.param, pdu, text, ucs2);
-    e.pdu = pdu;
-    e.ucs2 = ucs2;
-    return e;
-}
-
-// Fields of an encoded SMS-SUBMIT behind the service centre, as hex text.
-QByteArray tpdu(const QByteArray& pdu) {
-    const int scaOctets = pdu.left(2).toInt(nullptr, 16);
-    return pdu.mid(2 + 2 * scaOctets);
-}
-
-// The user-data length octet and data of an SMS-SUBMIT of ours (relative
-// validity, no header): behind the destination, PID, DCS and validity.
-QByteArray userData(const QByteArray& pdu) {
-    const QByteArray t = tpdu(pdu);
-    const int digits = t.mid(4, 2).toInt(nullptr, 16);
-    return t.mid(8 + 2 * ((digits + 1) / 2) + 6);
-}
-
-int tpduOctets(const Encoded& e) {
-    return e.length / 2 - (e.pdu.left(2).toInt(nullptr, 16) + 1);
-}
 
 const QByteArray kServiceCentre = "06912143658709";
 
@@ -61,12 +27,14 @@ QByteArray sevenBit(const std::string& septets) {
     return QByteArray::number(int(septets.size()), 16).rightJustified(2, '0').toUpper() + hex;
 }
 
-SM_PARAM_DECODE decoded(const QByteArray& pdu, int* result = nullptr, bool stored = false) {
+// Decodes into a record whose 8-bit text was "kept"; the user-data length
+// into `udl`.
+SM_PARAM_DECODE decoded(const QByteArray& pdu, bool received = true, int* udl = nullptr) {
     SM_PARAM_DECODE d;
-    const int r =
-        stored ? gsmDecodePdu4Move(pdu.constData(), &d) : gsmDecodePdu(pdu.constData(), &d);
-    if (result)
-        *result = r;
+    std::strcpy(d.TP_UD, "kept");
+    const int r = gsmDecodePart(pdu.constData(), &d, received, nullptr);
+    if (udl)
+        *udl = r;
     return d;
 }
 
@@ -75,246 +43,178 @@ SM_PARAM_DECODE decoded(const QByteArray& pdu, int* result = nullptr, bool store
 class TestPduCodec : public QObject {
     Q_OBJECT
 private slots:
-    void encodesSevenBitSubmit() {
-        const Encoded e = encode("+1234567890", "+0987654321", "hello");
-        QCOMPARE(e.pdu, QByteArray("0691214365870911000A91907856341200000005E8329BFD06"));
-        QCOMPARE(e.length, 50);
-        QCOMPARE(tpduOctets(e), 18);
-        QCOMPARE(QByteArray(e.param.TPA), QByteArray("0987654321"));
+    // One message with the default settings: the PDU the program has always
+    // sent. Numbers keep their type ("+" or "00": international); texts
+    // with a character outside ASCII go as UCS2, the others as 7-bit with
+    // escapes for the extension characters.
+    void encodesSubmits_data() {
+        QTest::addColumn<QString>("sca");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pdu"); // whole, or its start ending in "…"
+        const auto row = [](const char* tag, const char* sca, const char* number, const char* text,
+                            const char* pdu) {
+            QTest::newRow(tag) << sca << number << QString::fromUtf8(text) << pdu;
+        };
+        row("7-bit", "+1234567890", "+0987654321", "hello",
+            "0691214365870911000A91907856341200000005E8329BFD06");
+        row("national numbers", "1234", "0171234567", "x", "0381214311000A8110173254760000000178");
+        row("no centre", "", "123", "x", "01811100038121F30000000178");
+        row("00 is international", "", "00491701234567", "x", "018111000C919471103254760000000178");
+        row("escape", "", "1", "a[b", "018111000181F100000004E10D4F0C");
+        row("extension characters", "+1234567890", "+0987654321", "a[b]c{}",
+            "0691214365870911000A9190785634120000000BE10D4FBCF18D37A84D0A");
+        row("mapped and missing characters", "", "1", "@$_`", "018111000181F10000000400410400");
+        row("UCS2", "", "1", "5 €", "018111000181F1000800060035002020ac");
+        row("UCS2 Latin-1", "+1234567890", "+0987654321", "Grüße €",
+            "0691214365870911000A9190785634120008000E0047007200fc00df0065002020ac");
+        row("75 ASCII: 7-bit", "", "1", qPrintable(QString(75, 'x')),
+            "018111000181F10000004B783C1E8FC7E3F1…");
+        row("160 septets", "+1234567890", "+0987654321", qPrintable(QString(160, 'z')),
+            "0691214365870911000A919078563412000000A07ABD5EAFD7EBF5…");
+        row("70 UCS2", "+1234567890", "+0987654321", qPrintable(QString(70, QChar(0x4F60))),
+            "0691214365870911000A9190785634120008008C4f604f60…");
+    }
+    void encodesSubmits() {
+        QFETCH(QString, sca);
+        QFETCH(QString, number);
+        QFETCH(QString, text);
+        QFETCH(QString, pdu);
+        const QStringList pdus = encodeMessage(sca, number, text, {}, 7);
+        QCOMPARE(pdus.size(), 1);
+        if (pdu.endsWith(u'…'))
+            QVERIFY2(pdus.first().startsWith(pdu.chopped(1)), qPrintable(pdus.first()));
+        else
+            QCOMPARE(pdus.first(), pdu);
     }
 
-    void encodesAddresses() {
-        // National destination and service centre; an empty service centre.
-        QVERIFY(encode("1234", "0171234567", "x")
-                    .pdu.startsWith("038121431100"
-                                    "0A811017325476"));
-        QVERIFY(encode("", "123", "x")
-                    .pdu.startsWith("018111000381"
-                                    "21F3"));
-        // A leading 00 marks an international number like "+": only the type carries it.
-        const Encoded e = encode("", "00491701234567", "x");
-        QVERIFY(tpdu(e.pdu).startsWith("11000C91947110325476"));
-        QCOMPARE(QByteArray(e.param.TPA), QByteArray("491701234567"));
-        // A full field without its NUL, and a 12-digit number, stay within the PDU.
-        Encoded full = encode("", "", "x");
-        std::memset(full.param.TPA, '9', sizeof full.param.TPA);
-        char pdu[SMS_PDU_TEXT_SIZE];
-        const int length = gsmEncodePdu(&full.param, pdu, "x", nullptr);
-        QCOMPARE(int(std::strlen(pdu)), length);
-        QVERIFY(QByteArray(pdu).contains("10819999999999999999"));
-    }
-
-    void extensionCharactersUseEscapes() {
-        // a [ b: a, ESC, 0x3C, b
-        const Encoded e = encode("", "1", "a[b");
-        QCOMPARE(userData(e.pdu), QByteArray("04E10D4F0C"));
-        QCOMPARE(QByteArray(e.param.TP_UD), QByteArray("a\x1B<b"));
-        // 100 extension characters cannot all fit: the text stops at 160 septets.
-        const Encoded many = encode("", "1", QString(100, '{'));
-        QCOMPARE(userData(many.pdu).left(2), QByteArray("A0"));
-        QCOMPARE(userData(many.pdu).size(), 2 + 2 * 140);
-        // Characters the alphabet maps elsewhere, and those it lacks.
-        const Encoded other = encode("", "1", "@$_`");
-        QCOMPARE(QByteArray(other.param.TP_UD, 1), QByteArray(1, '\0'));
-        QCOMPARE(QByteArray(other.param.TP_UD + 1), QByteArray("\x02\x11"));
-    }
-
-    void nonAsciiTextIsSentAsUcs2() {
-        const Encoded euro = encode("", "1", QString::fromUtf8("5 €"));
-        QCOMPARE(userData(euro.pdu), QByteArray("0600350020") + "20ac");
-        QCOMPARE(euro.ucs2, QByteArray("0035002020ac"));
-        QVERIFY(tpdu(euro.pdu).contains("000800"
-                                        "06"));
-        QCOMPARE(userData(encode("", "1", QString::fromUtf8("Grüße")).pdu).left(2),
-                 QByteArray("0A"));
-
-        // 75 characters, one of them not ASCII: UCS2, cut to 70.
-        const QString long75 = QString(74, 'x') + QChar(0xE9);
-        const Encoded cut = encode("", "1", long75);
-        QCOMPARE(userData(cut.pdu).left(2), QByteArray("8C"));
-        QCOMPARE(int(std::strlen(cut.param.TP_UD)), 70);
-        QCOMPARE(cut.ucs2.size(), 280);
-        // The same length in ASCII is sent whole as 7-bit.
-        const Encoded ascii = encode("", "1", QString(75, 'x'));
-        QCOMPARE(userData(ascii.pdu).left(2), QByteArray("4B"));
-        // A character outside the BMP is never split by the cut.
-        const QString emoji = QString(69, 'x') + QString::fromUtf8("😀") + "yyy";
-        QCOMPARE(userData(encode("", "1", emoji).pdu).left(2), QByteArray("8A"));
-    }
-
-    void decodesReceivedMessages() {
-        int udl = 0;
-        // 8 septets, the last one 0x00: "abcdefg@"
-        SM_PARAM_DECODE d =
-            decoded(deliver("04", "0B919471123456F8", "00", "0861F1985C369F01"), &udl);
-        QCOMPARE(udl, 8);
-        QCOMPARE(QByteArray(d.SCA), QByteArray("1234567890"));
-        QCOMPARE(QByteArray(d.TPA), QByteArray("+49172143658"));
-        QCOMPARE(QByteArray(d.TP_SCTS), QByteArray("09010203040508"));
-        QCOMPARE(d.contentStr, QString("abcdefg@"));
-        QCOMPARE(QByteArray(d.TP_UD), QByteArray("abcdefg@"));
-
-        // Lower-case digits read as upper-case.
-        d = decoded(deliver("04", "088110325476", "00", "0AE8329BFD4697D9EC37").toLower(), &udl);
-        QCOMPARE(udl, 10);
-        QCOMPARE(QByteArray(d.TPA), QByteArray("01234567"));
-        QCOMPARE(d.contentStr, QString("hellohello"));
-
-        // UCS2 fills the shown text only; the 8-bit field keeps what it held.
-        d = SM_PARAM_DECODE();
-        std::strcpy(d.TP_UD, "kept");
-        QCOMPARE(gsmDecodePdu(deliver("04", "04812143", "08",
-                                      "0600350020"
-                                      "20AC")
-                                  .constData(),
-                              &d),
-                 6);
-        QCOMPARE(d.contentStr, QString::fromUtf8("5 €"));
-        QCOMPARE(QByteArray(d.TP_UD), QByteArray("kept"));
-
-        // 8-bit data is copied as it is.
-        d = decoded(deliver("04", "04812143", "04", "03414243"));
-        QCOMPARE(d.contentStr, QString("ABC"));
-    }
-
-    void decodesTheReceiveTable() {
-        // The table's own choices: psi and theta in lower case, 0x5B and 0x5D
-        // as brackets, 0x24 the currency sign; the 8-bit field keeps the low
-        // 8 bits of each character.
-        SM_PARAM_DECODE d =
-            decoded(deliver("04", "04812143", "00", sevenBit("\x17\x19\x5B\x5D\x24")));
-        QCOMPARE(d.contentStr, QString::fromUtf8("ψθ[]¤"));
-        QCOMPARE(QByteArray(d.TP_UD), QByteArray("\xC8\xB8[]\xA4"));
-        // Escape sequences give the extension characters; an escape before
-        // anything else is a space.
-        d = decoded(
-            deliver("04", "04812143", "00", sevenBit("5\x1B\x65 \x1B\x28\x1B\x3C\x1B\x41")));
-        QCOMPARE(d.contentStr, QString::fromUtf8("5€ {[ A"));
-    }
-
-    void decodesStoredOutgoingMessages() {
-        int udl = 0;
-        // 12-digit destination: no pad digit; the text arrives whole.
-        SM_PARAM_DECODE d = decoded("0011000C919417325476980000AA05E8329BFD06", &udl, true);
-        QCOMPARE(udl, 5);
-        QCOMPARE(QByteArray(d.SCA), QByteArray(""));
-        QCOMPARE(QByteArray(d.TPA), QByteArray("+497123456789"));
-        QCOMPARE(d.contentStr, QString("hello"));
-        // 11 digits: the pad digit F is dropped.
-        d = decoded("07919471060040F311000B919471123456F80000AA05E8329BFD06", &udl, true);
-        QCOMPARE(QByteArray(d.SCA), QByteArray("49176000043"));
-        QCOMPARE(QByteArray(d.TPA), QByteArray("+49172143658"));
-        QCOMPARE(d.contentStr, QString("hello"));
-        // Septet codes stay in TP_UD; the shown text goes through the table.
-        d = decoded("00110004812143000000"
-                    "04E10D4F0C"
-                    "x",
-                    &udl, true);
-        QCOMPARE(QByteArray(d.TP_UD), QByteArray("a\x1B<b"));
-        QCOMPARE(d.contentStr, QString("a[b"));
-        // No validity period (first octet 01): the user data follows the DCS.
-        d = decoded("000100048121430000"
-                    "05E8329BFD06",
-                    &udl, true);
-        QCOMPARE(udl, 5);
-        QCOMPARE(d.contentStr, QString("hello"));
-        // Our own encoder's output decodes back.
-        const Encoded e = encode("+1234567890", "+0987654321", "hello world");
-        d = decoded(e.pdu, &udl, true);
-        QCOMPARE(QByteArray(d.TPA), QByteArray("+0987654321"));
-        QCOMPARE(d.contentStr, QString("hello world"));
-    }
-
-    // The number is shown, and answered, as its type of number says: "+"
-    // for an international number only.
-    void keepsTheTypeOfNumber_data() {
+    // What the decoders read: the number (with "+" for an international
+    // one only, or an alphanumeric sender), the text through the receive
+    // table, past headers, in the coding the scheme names; the user-data
+    // length; the 8-bit text, which UCS2 leaves as it was.
+    void decodes_data() {
         QTest::addColumn<QByteArray>("pdu");
-        QTest::addColumn<bool>("stored");
+        QTest::addColumn<bool>("received");
+        QTest::addColumn<int>("udl");
         QTest::addColumn<QByteArray>("number");
-        QTest::newRow("short code, unknown type")
-            << deliver("04", "05812255F0", "00", "00") << false << QByteArray("22550");
-        QTest::newRow("national type")
-            << deliver("04", "0AA11032547698", "00", "00") << false << QByteArray("0123456789");
-        QTest::newRow("international, unknown plan")
-            << deliver("04", "04112143", "00", "00") << false << QByteArray("+1234");
-        QTest::newRow("stored, unknown type")
-            << QByteArray("0011000A8110325476980000AA00") << true << QByteArray("0123456789");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("ud");
+        const auto row = [](const char* tag, const QByteArray& pdu, bool received, int udl,
+                            const char* number, const char* text, const QByteArray& ud) {
+            QTest::newRow(tag) << pdu << received << udl << QByteArray(number)
+                               << QString::fromUtf8(text) << ud;
+        };
+        row("7-bit, last septet 0x00", deliver("04", "0B919471123456F8", "00", "0861F1985C369F01"),
+            true, 8, "+49172143658", "abcdefg@", "abcdefg@");
+        row("lower-case digits",
+            deliver("04", "088110325476", "00", "0AE8329BFD4697D9EC37").toLower(), true, 10,
+            "01234567", "hellohello", "hellohello");
+        row("UCS2", deliver("04", "04812143", "08", "060035002020AC"), true, 6, "1234", "5 €",
+            "kept");
+        row("8-bit", deliver("04", "04812143", "04", "03414243"), true, 3, "1234", "ABC", "ABC");
+        // The table's own choices: psi and theta in lower case, 0x5B and 0x5D
+        // as brackets, 0x24 the currency sign; the 8-bit text keeps the low
+        // 8 bits of each character.
+        row("receive table", deliver("04", "04812143", "00", sevenBit("\x17\x19\x5B\x5D\x24")),
+            true, 5, "1234", "ψθ[]¤", "\xC8\xB8[]\xA4");
+        // An escape before anything else is a space.
+        row("escapes",
+            deliver("04", "04812143", "00", sevenBit("5\x1B\x65 \x1B\x28\x1B\x3C\x1B\x41")), true,
+            10, "1234", "5€ {[ A", "5\xAC {[ A");
+        row("short code, unknown type", deliver("04", "05812255F0", "00", "00"), true, 0, "22550",
+            "", "");
+        row("national type", deliver("04", "0AA11032547698", "00", "00"), true, 0, "0123456789", "",
+            "");
+        row("international, unknown plan", deliver("04", "04112143", "00", "00"), true, 0, "+1234",
+            "", "");
+        row("alphanumeric sender", deliver("04", "07D0C2B07B0D", "00", "02E834"), true, 2, "Bank",
+            "hi", "hi");
+        row("alphanumeric, longer", deliver("04", "0BD0CDBC30EC5E03", "00", "02E834"), true, 2,
+            "MyBank", "hi", "hi");
+        row("part header, 7-bit with fill bit",
+            deliver("44", "04812143", "00", "09050003AA0201D069"), true, 9, "1234", "hi", "hi");
+        row("part header, UCS2", deliver("44", "04812143", "08", "0A050003AA020100680069"), true,
+            10, "1234", "hi", "kept");
+        row("header longer than the data", deliver("44", "04812143", "08", "02FF00"), true, 2,
+            "1234", "", "kept");
+        row("flash message", deliver("04", "04812143", "10", "02E834"), true, 2, "1234", "hi",
+            "hi");
+        row("class 1, coding group F", deliver("04", "04812143", "F1", "02E834"), true, 2, "1234",
+            "hi", "hi");
+        row("class 0 UCS2", deliver("04", "04812143", "18", "0400680069"), true, 4, "1234", "hi",
+            "kept");
+        row("stored, 12 digits", "0011000C919417325476980000AA05E8329BFD06", false, 5,
+            "+497123456789", "hello", "hello");
+        row("stored, pad digit dropped", "07919471060040F311000B919471123456F80000AA05E8329BFD06",
+            false, 5, "+49172143658", "hello", "hello");
+        row("stored, septet codes kept",
+            "00110004812143000000"
+            "04E10D4F0C"
+            "x",
+            false, 4, "1234", "a[b", "a\x1B<b");
+        row("stored, no validity period",
+            "000100048121430000"
+            "05E8329BFD06",
+            false, 5, "1234", "hello", "hello");
+        row("stored, unknown type", "0011000A8110325476980000AA00", false, 0, "0123456789", "", "");
+        row("stored, as sent here",
+            encodeMessage("+1234567890", "+0987654321", "hello world", {}, 1).first().toLatin1(),
+            false, 11, "+0987654321", "hello world", "hello world");
     }
-    void keepsTheTypeOfNumber() {
+    void decodes() {
         QFETCH(QByteArray, pdu);
-        QFETCH(bool, stored);
-        QFETCH(QByteArray, number);
-        QCOMPARE(QByteArray(decoded(pdu, nullptr, stored).TPA), number);
-    }
-
-    void decodesAlphanumericSenders() {
-        // "Bank" as a name: 7 semi-octets of packed characters, type D0.
-        SM_PARAM_DECODE d = decoded(deliver("04", "07D0C2B07B0D", "00", "02E834"));
-        QCOMPARE(QByteArray(d.TPA), QByteArray("Bank"));
-        QCOMPARE(d.contentStr, QString("hi"));
-        d = decoded(deliver("04", "0BD0CDBC30EC5E03", "00", "02E834"));
-        QCOMPARE(QByteArray(d.TPA), QByteArray("MyBank"));
-    }
-
-    void skipsUserDataHeaders() {
+        QFETCH(bool, received);
         int udl = 0;
-        // Part 1 of 2 of a long message: the header takes 7 septets with its fill bit.
-        SM_PARAM_DECODE d = decoded(deliver("44", "04812143", "00", "09050003AA0201D069"), &udl);
-        QCOMPARE(udl, 9);
-        QCOMPARE(d.contentStr, QString("hi"));
-        // The same in UCS2: the header is 6 octets.
-        d = decoded(deliver("44", "04812143", "08",
-                            "0A050003AA0201"
-                            "00680069"),
-                    &udl);
-        QCOMPARE(udl, 10);
-        QCOMPARE(d.contentStr, QString("hi"));
-        // A header claiming more than the data holds leaves an empty text.
-        d = decoded(deliver("44", "04812143", "08", "02FF00"), &udl);
-        QCOMPARE(d.contentStr, QString());
+        const SM_PARAM_DECODE d = decoded(pdu, received, &udl);
+        QTEST(udl, "udl");
+        QTEST(QByteArray(d.TPA), "number");
+        QTEST(d.contentStr, "text");
+        QTEST(QByteArray(d.TP_UD), "ud");
     }
 
-    void choosesTheAlphabetFromTheCodingScheme() {
-        // Class 0 ("flash") and class 1 messages in 7-bit and UCS2.
-        QCOMPARE(decoded(deliver("04", "04812143", "10", "02E834")).contentStr, QString("hi"));
-        QCOMPARE(decoded(deliver("04", "04812143", "F1", "02E834")).contentStr, QString("hi"));
-        QCOMPARE(decoded(deliver("04", "04812143", "18", "0400680069")).contentStr, QString("hi"));
-        SM_PARAM_DECODE d = decoded(deliver("04", "04812143", "F1", "02E834"));
+    void keepsTheOtherFields() {
+        const SM_PARAM_DECODE d = decoded(deliver("04", "04812143", "F1", "02E834"));
+        QCOMPARE(QByteArray(d.SCA), QByteArray("1234567890"));
+        QCOMPARE(QByteArray(d.TP_SCTS), QByteArray("09010203040508"));
         QCOMPARE(int(static_cast<unsigned char>(d.TP_DCS)), 0xF1);
+        QCOMPARE(QByteArray(decoded("0011000C919417325476980000AA05E8329BFD06", false).SCA),
+                 QByteArray());
+        QCOMPARE(QByteArray(
+                     decoded("07919471060040F311000B919471123456F80000AA05E8329BFD06", false).SCA),
+                 QByteArray("49176000043"));
     }
 
     void toleratesMalformedPdus() {
         // Every prefix of a valid PDU decodes without reading past its end;
         // all but the whole PDU report that the user data is missing.
         const QByteArray pdu = deliver("44", "0B919471123456F8", "00", "09050003AA0201D069");
-        for (int n = 0; n < pdu.size(); ++n) {
-            int udl = 0;
-            decoded(pdu.left(n), &udl);
-            QCOMPARE(udl, -1);
-            decoded(pdu.left(n), &udl, true);
-        }
         int udl = 0;
-        decoded(pdu + "\r\n", &udl);
+        for (int n = 0; n < pdu.size(); ++n) {
+            decoded(pdu.left(n), true, &udl);
+            QCOMPARE(udl, -1);
+            decoded(pdu.left(n), false);
+        }
+        decoded(pdu + "\r\n", true, &udl);
         QCOMPARE(udl, 9);
-        QCOMPARE(gsmDecodePdu(nullptr, &d_), -1);
+        SM_PARAM_DECODE none;
+        QCOMPARE(gsmDecodePart(nullptr, &none, true, nullptr), -1);
 
         // Lengths far beyond the fields: each field is filled to its size.
-        const QByteArray bigAddress = kServiceCentre + "04FF91" + QByteArray(256, '1');
-        SM_PARAM_DECODE d = decoded(bigAddress, &udl);
+        SM_PARAM_DECODE d = decoded(kServiceCentre + "04FF91" + QByteArray(256, '1'), true, &udl);
         QCOMPARE(udl, -1);
         QCOMPARE(int(std::strlen(d.TPA)), int(sizeof d.TPA) - 1);
-        d = decoded("FF91" + QByteArray(600, '2'), &udl);
+        d = decoded("FF91" + QByteArray(600, '2'));
         QCOMPARE(int(std::strlen(d.SCA)), 15);
-        d = decoded(deliver("04", "04812143", "00", "FF" + QByteArray(2 * 224, 'A')), &udl);
+        d = decoded(deliver("04", "04812143", "00", "FF" + QByteArray(2 * 224, 'A')), true, &udl);
         QCOMPARE(udl, 255);
         QCOMPARE(int(std::strlen(d.TP_UD)), 160);
-        d = decoded(deliver("04", "04812143", "04", "FF" + QByteArray(2 * 255, 'B')), &udl);
+        d = decoded(deliver("04", "04812143", "04", "FF" + QByteArray(2 * 255, 'B')), true, &udl);
         QCOMPARE(udl, 255);
         QCOMPARE(int(std::strlen(d.TP_UD)), 140);
-        d = decoded(deliver("04", "04812143", "08", "FF" + QByteArray(2 * 255, 'C')), &udl);
+        d = decoded(deliver("04", "04812143", "08", "FF" + QByteArray(2 * 255, 'C')));
         QCOMPARE(d.contentStr.size(), 70);
         // A non-hexadecimal character ends the PDU.
-        d = decoded(deliver("04", "04812143", "00", "05E832ZZFD06"), &udl);
+        decoded(deliver("04", "04812143", "00", "05E832ZZFD06"), true, &udl);
         QCOMPARE(udl, -1);
     }
 
@@ -357,33 +257,6 @@ private slots:
                    : QString("none"),
                  expected);
     }
-
-    void routinesRoundTrip() {
-        char inverted[8];
-        QCOMPARE(gsmInvertNumbers("12345", inverted, 5), 6);
-        QCOMPARE(QByteArray(inverted), QByteArray("2143F5"));
-        char digits[8];
-        QCOMPARE(gsmSerializeNumbers(inverted, digits, 6), 5);
-        QCOMPARE(QByteArray(digits), QByteArray("12345"));
-        const unsigned char bytes[] = {0x00, 0xAB, 0xFF};
-        char hex[8];
-        QCOMPARE(gsmBytes2String(bytes, hex, 3), 6);
-        QCOMPARE(QByteArray(hex), QByteArray("00ABFF"));
-        unsigned char back[3];
-        QCOMPARE(gsmString2Bytes("00abFF", back, 6), 3);
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(back), 3),
-                 QByteArray(reinterpret_cast<const char*>(bytes), 3));
-        // 8 septets fill exactly 7 octets and come back whole.
-        const char septets[] = "abcdefgh";
-        unsigned char packed[8];
-        QCOMPARE(gsmEncode7bit(septets, packed, 8), 7);
-        char unpacked[10];
-        QCOMPARE(gsmDecode7bit(packed, unpacked, 7), 8);
-        QCOMPARE(QByteArray(unpacked), QByteArray("abcdefgh"));
-    }
-
-private:
-    SM_PARAM_DECODE d_;
 };
 
 QTEST_GUILESS_MAIN(TestPduCodec)

@@ -1,15 +1,18 @@
-// Arriving messages against the simulated card: the parts of long messages
-// are delivered to the card, read from it as the status monitor reads them,
-// and joined on the PC in any order, from any storage, across a restart,
-// and with a part that never comes.
+// The messages on the card's side against the simulated card: what arrives
+// goes into the PC inbox and leaves the card, the parts of long messages are
+// joined in any order, from either storage, across a restart and with a part
+// that never comes; what waits in the modem's memory is taken at start; the
+// unread state and count follow the stores, also after a restart.
 
 #include "sms/smsarrival.h"
 #include "sms/smsdataoperation.h"
+#include "sms/smsinbox.h"
 #include "sms/smsparts.h"
 #include "tests/modem/simlink.h"
 #include "tests/support/testenv.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -17,7 +20,6 @@
 namespace {
 
 const QString kSender = "+491711234567";
-const QDateTime kNow(QDate(2026, 12, 7), QTime(12, 0));
 
 // An SMS-DELIVER from `sender` carrying `text` as UCS2: part `seq` of
 // `total` with reference `ref` (16 bits when `wide`), or a whole message
@@ -52,42 +54,46 @@ class TestSmsArrival : public SimLinkTest {
     Q_OBJECT
 
     std::unique_ptr<TestEnv> env;
-    std::unique_ptr<SmsData> store;
-    std::unique_ptr<PartStore> parts;
+    std::unique_ptr<SmsInbox> inbox;
 
-    // Delivers `pdu` to `storage` of the card and takes it as the monitor
-    // does: read with "AT+CMGR" and handed to the store.
-    Arrival arrive(const QString& pdu, const QString& storage, const QDateTime& at = kNow) {
-        const int index = sim.deliverPdu(pdu, storage);
-        if (index <= 0)
-            return {};
-        link->setShortMsgStorageMode(storage == "SM" ? 1 : 0);
-        const QString reply = link->getIndexSms(QByteArray::number(index).constData());
-        return storeArrivedMessage(*store, *parts, reply, index, "new", "new", at);
+    // The inbox as the program has it once the card is ready (a restart
+    // when there was one): it reads its files and the card.
+    bool startInbox() {
+        inbox.reset();
+        inbox = std::make_unique<SmsInbox>(link.get());
+        inbox->start();
+        return QTest::qWaitFor([this] { return link->idle(); }, 10000);
     }
 
-    SmsList inbox() const {
+    // Delivers `pdu` to `storage` of the card; true once the inbox has read
+    // it and done what follows.
+    bool arrive(const QString& pdu, const QString& storage) {
+        sim.forgetTranscript();
+        const int index = sim.deliverPdu(pdu, storage);
+        const QString read = QString("AT+CMGR=%1").arg(index);
+        return index > 0 &&
+               QTest::qWaitFor([&] { return sim.received().contains(read) && link->idle(); },
+                               10000);
+    }
+
+    SmsList pcInbox() {
         SmsList listed;
-        store->getPcAllSmsItem(listed, "inbox");
+        inbox->store().getPcAllSmsItem(listed, "inbox");
         return listed;
     }
-
-    void restart() {
-        parts.reset();
-        store.reset();
-        store = std::make_unique<SmsData>();
-        parts = std::make_unique<PartStore>();
-    }
+    // The messages the card holds, one line each.
+    QStringList onCard() const { return sim.control({"messages"}).split('\n', Qt::SkipEmptyParts); }
 
 private slots:
     void init() {
         env = std::make_unique<TestEnv>();
-        restart();
         QVERIFY(startWith("ready"));
+        QVERIFY(sim.command({"messages-clear", "SM"}));
+        QVERIFY(sim.command({"messages-clear", "ME"}));
+        QVERIFY(startInbox());
     }
     void cleanup() {
-        parts.reset();
-        store.reset();
+        inbox.reset();
         link.reset();
         sim.stop();
         env.reset();
@@ -103,43 +109,44 @@ private slots:
     void partsJoinInTheirOrder() {
         QFETCH(QList<int>, order);
         QFETCH(bool, wide);
+        QSignalSpy stored(inbox.get(), &SmsInbox::messageStored);
         const QStringList texts = {"Grüße, ", "aus ", "München €"};
-        // Parts land in either storage.
+        // Parts land in either storage; each leaves the card once kept.
         for (int i = 0; i < order.size(); ++i) {
             const int seq = order[i];
-            const Arrival a = arrive(deliverPdu(kSender, texts[seq - 1], 0x1234, 3, seq, wide),
-                                     i % 2 ? "ME" : "SM");
-            QVERIFY(a.kept);
-            QCOMPARE(a.storedNew, i == 2 ? 1 : 0);
-            // Who sent it and what, once the message is whole.
-            QCOMPARE(a.from, i == 2 ? kSender : QString());
-            QCOMPARE(a.text, i == 2 ? texts.join(QString()) : QString());
-            QCOMPARE(inbox().size(), i == 2 ? 1 : 0);
-            QCOMPARE(parts->waitingCount(), i == 2 ? 0 : 1);
+            QVERIFY(arrive(deliverPdu(kSender, texts[seq - 1], 0x1234, 3, seq, wide),
+                           i % 2 ? "ME" : "SM"));
+            QCOMPARE(onCard(), QStringList());
+            QCOMPARE(pcInbox().size(), i == 2 ? 1 : 0);
+            QCOMPARE(inbox->parts().waitingCount(), i == 2 ? 0 : 1);
         }
-        const SM_PARAM_DECODE whole = inbox().first();
+        // Who sent it and what, once the message is whole.
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0], (QVariantList{kSender, texts.join(QString())}));
+        const SM_PARAM_DECODE whole = pcInbox().first();
         QCOMPARE(whole.contentStr, texts.join(QString()));
         QCOMPARE(QByteArray(whole.TPA), kSender.toLatin1());
         QCOMPARE(QByteArray(whole.TP_SCTS), QByteArray("26011201000000"));
         QCOMPARE(whole.state, QString("new"));
         QCOMPARE(whole.pduSrc.count(',') + 1, 3);
+        QCOMPARE(inbox->unreadCount(), 1);
     }
 
     void partsSurviveARestart() {
-        QVERIFY(arrive(deliverPdu(kSender, "first ", 7, 2, 1), "SM").kept);
+        QVERIFY(arrive(deliverPdu(kSender, "first ", 7, 2, 1), "SM"));
         QVERIFY(TestEnv::readFile(env->dataPath("smsparts.xml")).contains("first "));
-        restart();
-        QCOMPARE(parts->waitingCount(), 1);
+        QVERIFY(startInbox());
+        QCOMPARE(inbox->parts().waitingCount(), 1);
         // The same reference from someone else is another message.
-        QVERIFY(arrive(deliverPdu("+4930123", "other ", 7, 2, 2), "SM").kept);
-        QCOMPARE(inbox().size(), 0);
+        QVERIFY(arrive(deliverPdu("+4930123", "other ", 7, 2, 2), "SM"));
+        QCOMPARE(pcInbox().size(), 0);
         const QByteArray waiting = TestEnv::readFile(env->dataPath("smsparts.xml"));
-        QVERIFY(arrive(deliverPdu(kSender, "second", 7, 2, 2), "ME").kept);
-        QCOMPARE(inbox().size(), 1);
-        QCOMPARE(inbox().first().contentStr, QString("first second"));
-        restart();
-        QCOMPARE(parts->waitingCount(), 1);
-        QCOMPARE(inbox().first().contentStr, QString("first second"));
+        QVERIFY(arrive(deliverPdu(kSender, "second", 7, 2, 2), "ME"));
+        QCOMPARE(pcInbox().size(), 1);
+        QCOMPARE(pcInbox().first().contentStr, QString("first second"));
+        QVERIFY(startInbox());
+        QCOMPARE(inbox->parts().waitingCount(), 1);
+        QCOMPARE(pcInbox().first().contentStr, QString("first second"));
 
         // Ended after the message was stored, before its parts were
         // forgotten: the next start forgets them, and only them.
@@ -147,59 +154,92 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(waiting);
         file.close();
-        restart();
-        QCOMPARE(parts->waitingCount(), 2);
-        dropStoredParts(*store, *parts);
-        restart();
-        QCOMPARE(parts->waitingCount(), 1);
-        QCOMPARE(inbox().size(), 1);
+        QVERIFY(startInbox());
+        QCOMPARE(inbox->parts().waitingCount(), 1);
+        QCOMPARE(pcInbox().size(), 1);
     }
 
     void aMissingPartIsMarkedAfterADay() {
-        QVERIFY(arrive(deliverPdu(kSender, "one ", 9, 3, 1), "SM").kept);
-        QVERIFY(arrive(deliverPdu(kSender, " three", 9, 3, 3), "SM", kNow.addSecs(3600)).kept);
-        QCOMPARE(storeExpiredParts(*store, *parts, "new", kNow.addSecs(23 * 3600)), 0);
-        QCOMPARE(inbox().size(), 0);
-        QCOMPARE(storeExpiredParts(*store, *parts, "new", kNow.addDays(1)), 1);
-        QCOMPARE(inbox().first().contentStr, "one " + missingPartText(2, 3) + " three");
-        QCOMPARE(parts->waitingCount(), 0);
-        restart();
-        QCOMPARE(parts->waitingCount(), 0);
-        QCOMPARE(inbox().size(), 1);
-    }
-
-    void wholeMessagesGoStraightIn() {
-        const Arrival a = arrive(deliverPdu(kSender, "hello", 0, 0, 0), "SM");
-        QVERIFY(a.kept);
-        QCOMPARE(a.storedNew, 1);
-        QCOMPARE(inbox().first().contentStr, QString("hello"));
-        QCOMPARE(parts->waitingCount(), 0);
-        // No message in the reply: nothing kept.
-        QVERIFY(
-            !storeArrivedMessage(*store, *parts, "AT+CMGR=3\r\r\nERROR\r\n", 3, "new", "new", kNow)
-                 .kept);
+        const QDateTime now = QDateTime::currentDateTime();
+        QVERIFY(arrive(deliverPdu(kSender, "one ", 9, 3, 1), "SM"));
+        QVERIFY(arrive(deliverPdu(kSender, " three", 9, 3, 3), "SM"));
+        QCOMPARE(storeExpiredParts(inbox->store(), inbox->parts(), "new", now.addSecs(23 * 3600)),
+                 0);
+        QCOMPARE(pcInbox().size(), 0);
+        QCOMPARE(storeExpiredParts(inbox->store(), inbox->parts(), "new", now.addDays(2)), 1);
+        QCOMPARE(pcInbox().first().contentStr, "one " + missingPartText(2, 3) + " three");
+        QCOMPARE(inbox->parts().waitingCount(), 0);
+        QVERIFY(startInbox());
+        QCOMPARE(inbox->parts().waitingCount(), 0);
+        QCOMPARE(pcInbox().size(), 1);
     }
 
     // A part that cannot be kept on the PC (a full disk) is not taken from
     // the card, and nothing half joined is left behind.
     void aFullDiskKeepsNothing() {
-        QVERIFY(arrive(deliverPdu(kSender, "a", 5, 2, 1), "SM").kept);
+        QVERIFY(arrive(deliverPdu(kSender, "a", 5, 2, 1), "SM"));
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         rlimit limit = saved;
         limit.rlim_cur = 64;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        const bool otherKept = arrive(deliverPdu(kSender, "x", 6, 2, 1), "SM").kept;
-        const bool lastKept = arrive(deliverPdu(kSender, "b", 5, 2, 2), "SM").kept;
+        const bool otherRead = arrive(deliverPdu(kSender, "x", 6, 2, 1), "SM");
+        const bool lastRead = arrive(deliverPdu(kSender, "b", 5, 2, 2), "SM");
         setrlimit(RLIMIT_FSIZE, &saved);
-        QVERIFY(!otherKept);
-        QVERIFY(!lastKept);
-        QCOMPARE(inbox().size(), 0);
-        QCOMPARE(parts->waitingCount(), 1);
-        QVERIFY(arrive(deliverPdu(kSender, "b", 5, 2, 2), "SM").kept);
-        QCOMPARE(inbox().first().contentStr, QString("ab"));
-        QCOMPARE(parts->waitingCount(), 0);
+        QVERIFY(otherRead && lastRead);
+        QCOMPARE(onCard().size(), 2);
+        QCOMPARE(pcInbox().size(), 0);
+        QCOMPARE(inbox->parts().waitingCount(), 1);
+        QVERIFY(arrive(deliverPdu(kSender, "b", 5, 2, 2), "SM"));
+        QCOMPARE(pcInbox().first().contentStr, QString("ab"));
+        QCOMPARE(inbox->parts().waitingCount(), 0);
+    }
+
+    // The received messages that wait in the modem's memory go to the PC
+    // inbox at start, unread ones as unread; the sent one stays listed. A
+    // SIM message the card listed unread stays unread, though the card marks
+    // it read when it lists it, until the user opens it.
+    void cardMessagesKeepTheirUnreadState() {
+        for (const QStringList& message :
+             {QStringList{"ME", "unread", "deliver", "+4915112345678", "Meeting moved"},
+              QStringList{"ME", "read", "deliver", "22550", "Your balance is 12.50 EUR"},
+              QStringList{"ME", "sent", "submit", "+4915112345678", "Thanks!"},
+              QStringList{"SM", "unread", "deliver", kSender, "Are we still meeting?"}})
+            QVERIFY(sim.command(QStringList{"message"} + message));
+        QVERIFY(startInbox());
+        QStringList pc;
+        for (const SM_PARAM_DECODE& rec : pcInbox())
+            pc << QString::fromLatin1(rec.TPA) + " " + rec.state;
+        QCOMPARE(pc, (QStringList{"+4915112345678 new", "22550 read"}));
+        QCOMPARE(inbox->lists(MessageStorage::Modem).in.size(), 0);
+        QCOMPARE(inbox->lists(MessageStorage::Modem).out.first().contentStr, QString("Thanks!"));
+
+        const auto simUnread = [this] {
+            QStringList texts;
+            for (const SM_PARAM_DECODE& rec : inbox->lists(MessageStorage::Sim).in)
+                if (rec.state == "new")
+                    texts << rec.contentStr;
+            return texts;
+        };
+        QCOMPARE(simUnread(), QStringList{"Are we still meeting?"});
+        QCOMPARE(inbox->unreadCount(), 2);
+        bool listed = false;
+        inbox->reloadList(MessageStorage::Sim, [&listed] { listed = true; });
+        QTRY_VERIFY(listed);
+        QVERIFY(sim.control({"messages", "SM"}).startsWith("SM 1 1 ")); // read on the card
+        QCOMPARE(simUnread(), QStringList{"Are we still meeting?"});
+        QSignalSpy unread(inbox.get(), &SmsInbox::unreadChanged);
+        inbox->markRead(MessageStorage::Sim, inbox->lists(MessageStorage::Sim).in.firstKey());
+        QCOMPARE(unread.size(), 1);
+        QCOMPARE(inbox->unreadCount(), 1);
+        listed = false;
+        inbox->reloadList(MessageStorage::Sim, [&listed] { listed = true; });
+        QTRY_VERIFY(listed);
+        QCOMPARE(simUnread(), QStringList());
+        // After a restart the count is the PC store's, before the card answers.
+        inbox.reset();
+        QCOMPARE(SmsInbox(nullptr).unreadCount(), 1);
     }
 };
 

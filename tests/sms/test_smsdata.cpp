@@ -1,3 +1,6 @@
+// The PC message store: what it writes and reads back, files written by
+// earlier versions and other tools, a damaged file and a full disk.
+
 #include "sms/smsdataoperation.h"
 
 #include "tests/support/testenv.h"
@@ -33,8 +36,26 @@ Box listing(SmsData& store, const QString& box) {
     return map;
 }
 
-QByteArray readAll(const QString& path) {
-    return TestEnv::readFile(path);
+// Puts `bytes` in place of the message file.
+void writeStore(const TestEnv& env, const QByteArray& bytes) {
+    QFile file(env.dataPath("sms.xml"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// A store with one inbox message as the DOM serializer of earlier versions
+// wrote it, indented by 4.
+QByteArray domWritten(const QString& text) {
+    QDomDocument doc;
+    doc.setContent(QByteArray("<smsdata><boxes><inbox/><outbox/><draftbox/></boxes></smsdata>"));
+    QDomElement item = doc.createElement("smsitem");
+    const QStringList names{"id",    "tp_smsc", "tp_da",      "tp_pid", "tp_dcs", "tp_scts",
+                            "tp_ud", "index",   "contentstr", "length", "pduSrc", "state"};
+    const QStringList values{"0", "0", "+41", "0", "0", "0901", "x", "0", text, "12", "0011", ""};
+    for (int i = 0; i < names.size(); ++i)
+        item.appendChild(doc.createElement(names[i])).appendChild(doc.createTextNode(values[i]));
+    doc.documentElement().firstChildElement().firstChildElement("inbox").appendChild(item);
+    return doc.toByteArray(4);
 }
 
 } // namespace
@@ -44,40 +65,62 @@ class TestSmsData : public QObject {
 private slots:
     void createsTheStoreWhenMissing() {
         TestEnv env;
-        const QByteArray shipped = readAll(env.dataPath("sms.xml"));
+        const QByteArray shipped = TestEnv::readFile(env.dataPath("sms.xml"));
         QVERIFY(QFile::remove(env.dataPath("sms.xml")));
         SmsData store;
         // The program writes the same file it ships, indented by 4.
-        QCOMPARE(readAll(env.dataPath("sms.xml")), shipped);
+        QCOMPARE(TestEnv::readFile(env.dataPath("sms.xml")), shipped);
         QVERIFY(shipped.contains("\n        <draftbox/>"));
         for (const char* box : {"inbox", "outbox", "draftbox"})
             QCOMPARE(listing(store, box).size(), 0);
     }
 
-    void insertsListsAndReadsBack() {
+    // Messages are appended under the lowest free id, marked and deleted in
+    // place, and written once, at the save; they read back whole, in the
+    // order of the file, and a text XML can't hold is stored without what it
+    // can't hold.
+    void storesAndReadsBack() {
         TestEnv env;
         {
             SmsData store;
-            Box map;
-            QCOMPARE(store.getPcAllSmsItem(map, "inbox"), 0);
-            SM_PARAM_DECODE rec = message("+491701234567", QString::fromUtf8("Grüße <&> €"));
-            QCOMPARE(store.insertSmsItem(map, rec, "inbox", true), 1);
-            QCOMPARE(map.keys(), QList<int>{0});
+            for (const char* number : {"1", "2", "3", "4"})
+                QCOMPARE(store.appendSmsItem(message(number, "text\r\nend"), "inbox"),
+                         QByteArray(number).toInt() - 1);
+            QCOMPARE(store.delSmsItems({1, 3, 3, 9}, "inbox"), 2);
+            SM_PARAM_DECODE odd =
+                message("5", QString("a") + QChar(1) + "b" + QChar(0xD800) + "c" + QChar(0x1B));
+            std::strcpy(odd.TP_UD, "\x02\x11$");
+            QCOMPARE(store.appendSmsItem(odd, "inbox"), 1);
+            QCOMPARE(store.appendSmsItem(message("+491701234567", "Grüße <&> €"), "inbox"), 3);
+            QVERIFY(store.setSmsState("inbox", 2, "read"));
+            QVERIFY(!store.setSmsState("inbox", 7, "read"));
+            QVERIFY(!TestEnv::readFile(env.dataPath("sms.xml")).contains("smsitem"));
+            QVERIFY(store.saveDom());
         }
         SmsData reopened;
         const Box inbox = listing(reopened, "inbox");
-        QCOMPARE(inbox.keys(), QList<int>{0});
-        const SM_PARAM_DECODE& rec = inbox[0];
+        QCOMPARE(inbox.keys(), (QList<int>{0, 1, 2, 3}));
+        QCOMPARE(reopened.countOf("inbox"), 4);
+        QCOMPARE(reopened.countOf("nobox"), 0);
+        QCOMPARE(inbox[0].contentStr, QString("text\r\nend")); // carriage returns kept
+        QCOMPARE(inbox[1].contentStr, QString("abc"));
+        QCOMPARE(QByteArray(inbox[1].TP_UD), QByteArray("$"));
+        QCOMPARE(inbox[2].state, QString("read"));
+        const SM_PARAM_DECODE& rec = inbox[3];
         QCOMPARE(QByteArray(rec.TPA), QByteArray("+491701234567"));
         QCOMPARE(QByteArray(rec.SCA), QByteArray("0"));
         QCOMPARE(QByteArray(rec.TP_SCTS), QByteArray("090102030405"));
-        QCOMPARE(rec.contentStr, QString::fromUtf8("Grüße <&> €"));
+        QCOMPARE(rec.contentStr, QString("Grüße <&> €"));
         QCOMPARE(rec.state, QString("new"));
         QCOMPARE(rec.TP_PID, '0');
+        // The order in the file is kept: 0, 2, then the appended 1 and 3.
+        const QByteArray file = TestEnv::readFile(env.dataPath("sms.xml"));
+        QVERIFY(file.indexOf("<tp_da>1<") < file.indexOf("<tp_da>3<"));
+        QVERIFY(file.indexOf("<tp_da>3<") < file.indexOf("<tp_da>5<"));
 
         SM_PARAM_DECODE one;
-        QCOMPARE(reopened.selectSmsItem(one, "inbox", 0), 1);
-        QCOMPARE(one.contentStr, QString::fromUtf8("Grüße <&> €"));
+        QCOMPARE(reopened.selectSmsItem(one, "inbox", 3), 1);
+        QCOMPARE(one.contentStr, QString("Grüße <&> €"));
         QCOMPARE(one.length, 11);
         QCOMPARE(one.pduSrc, QString("0011000381"));
         // Unknown id: found nothing, record untouched; an empty box gives 0.
@@ -96,31 +139,13 @@ private slots:
         for (int id = 0; id <= 2500; ++id)
             map.insert(id, {});
         QCOMPARE(SmsData::getNoUsedId(&map), 2501);
-
-        // Several inserts with one listing, and no save until the end.
-        TestEnv env;
-        SmsData store;
-        Box drafts;
-        for (const char* number : {"111", "222", "333"}) {
-            SM_PARAM_DECODE rec = message(number, "draft", "");
-            store.insertSmsItem(drafts, rec, "draftbox", false);
-        }
-        QVERIFY(!readAll(env.dataPath("sms.xml")).contains("smsitem"));
-        QVERIFY(store.saveDom());
-        SmsData reopened;
-        const Box listed = listing(reopened, "draftbox");
-        QCOMPARE(listed.keys(), (QList<int>{0, 1, 2}));
-        QCOMPARE(QByteArray(listed[2].TPA), QByteArray("333"));
     }
 
     void modifyMovesTheMessageToTheEnd() {
         TestEnv env;
         SmsData store;
-        Box map;
-        for (int i = 0; i < 5; ++i) {
-            SM_PARAM_DECODE rec = message("1", QString("text %1").arg(i));
-            store.insertSmsItem(map, rec, "inbox", false);
-        }
+        for (int i = 0; i < 5; ++i)
+            store.appendSmsItem(message("1", QString("text %1").arg(i)), "inbox");
         Box before = listing(store, "inbox");
         SM_PARAM_DECODE changed = before[4];
         changed.state = "read";
@@ -131,93 +156,95 @@ private slots:
         QCOMPARE(after[5].state, QString("read"));
         QCOMPARE(after[5].contentStr, QString("text 4"));
         // With ids 0 to 5 in the listing, the message becomes 6.
-        Box listed = listing(reopened, "inbox");
-        listed.insert(4, {});
         SM_PARAM_DECODE again = after[5];
-        reopened.modifySmsItem(listed, again, 5, "inbox");
+        after.insert(4, {});
+        reopened.modifySmsItem(after, again, 5, "inbox");
         QCOMPARE(listing(reopened, "inbox").keys(), (QList<int>{0, 1, 2, 3, 6}));
     }
 
-    void deleteRewritesEvenWhenNothingMatches() {
-        TestEnv env;
-        SmsData store;
-        Box map;
-        SM_PARAM_DECODE rec = message("1", "unsaved");
-        store.insertSmsItem(map, rec, "outbox", false);
-        QCOMPARE(store.delSmsItem(5, "outbox", true), 1);
-        QVERIFY(readAll(env.dataPath("sms.xml")).contains("unsaved"));
-        QCOMPARE(store.delSmsItem(0, "outbox", true), 1);
-        QVERIFY(!readAll(env.dataPath("sms.xml")).contains("unsaved"));
-        QCOMPARE(store.delSmsItem(0, "outbox", true), 0);
+    // Files of earlier versions and other tools: listed by the fields'
+    // names (also after a save); one message read alone takes only the
+    // fields at their place.
+    void readsWhatOthersWrote_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("number");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("readAlone");
+        const auto store = [](const QByteArray& content, const QByteArray& head = "<smsdata>") {
+            return head +
+                   "<boxes><inbox><smsitem><id>0</id><tp_smsc>0</tp_smsc><tp_da>+41</tp_da>"
+                   "<tp_pid>0</tp_pid><tp_dcs>0</tp_dcs><tp_scts>0901</tp_scts><tp_ud/>"
+                   "<index>0</index><contentstr>" +
+                   content +
+                   "</contentstr><length>2</length><pduSrc>0011</pduSrc></smsitem>"
+                   "</inbox><outbox/><draftbox/></boxes></smsdata>";
+        };
+        const auto row = [](const char* tag, const QByteArray& file, const char* number,
+                            const QString& content, const QString& alone) {
+            QTest::newRow(tag) << file << QByteArray(number) << content << alone;
+        };
+        const QString dom = "Line one\r\nline <two> & \"three\" €";
+        row("written by the DOM", domWritten(dom), "+41", dom, dom);
+        row("our own, with references", store("a&#233;&#xd;&amp;&lt;b&gt;"), "+41", "aé\r&<b>",
+            "aé\r&<b>");
+        row("comment and CDATA", store("<![CDATA[<x> & y]]>", "<!-- by hand --><smsdata>"), "+41",
+            "<x> & y", "<x> & y");
+        row("attributes", store("z", "<smsdata version=\"2\">"), "+41", "z", "z");
+        // Control characters that XML can't hold are dropped, as saving the
+        // store drops them, instead of the whole store being set aside.
+        row("control characters of a hand edit", store(QByteArray("x\x01y\0z", 5) + "&#1;w"), "+41",
+            "xyzw", "xyzw");
+        row("Latin-1", store("Gr\xFC\xDF", "<?xml version='1.0' encoding='ISO-8859-1'?><smsdata>"),
+            "+41", "Grüß", "Grüß");
+        row("fields out of order",
+            "<smsdata><boxes><inbox><smsitem><id>0</id><tp_da>+41</tp_da><contentstr>moved"
+            "</contentstr><pduSrc>0011</pduSrc><tp_scts>0901</tp_scts></smsitem></inbox>"
+            "<outbox/><draftbox/></boxes></smsdata>",
+            "+41", "moved", "");
     }
-
-    void readsItemsOutOfOrder() {
+    void readsWhatOthersWrote() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, number);
+        QFETCH(QString, content);
         TestEnv env;
-        QFile file(env.dataPath("sms.xml"));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("<smsdata><boxes><inbox><smsitem>"
-                   "<id>3</id><tp_da>+41</tp_da><contentstr>moved</contentstr>"
-                   "<tp_smsc>0</tp_smsc><tp_scts>090102030405</tp_scts><state>read</state>"
-                   "</smsitem></inbox><outbox/><draftbox/></boxes></smsdata>");
-        file.close();
+        writeStore(env, file);
         SmsData store;
-        const Box inbox = listing(store, "inbox");
-        QCOMPARE(QByteArray(inbox[3].TPA), QByteArray("+41"));
-        QCOMPARE(inbox[3].contentStr, QString("moved"));
-        QCOMPARE(QByteArray(inbox[3].TP_SCTS), QByteArray("090102030405"));
-        // Reading one message takes only the fields at their place.
-        SM_PARAM_DECODE rec;
-        QCOMPARE(store.selectSmsItem(rec, "inbox", 3), 1);
-        QCOMPARE(QByteArray(rec.TPA), QByteArray());
-        QCOMPARE(rec.contentStr, QString());
-    }
-
-    void keepsTheFileReadableWhateverTheText() {
-        TestEnv env;
-        {
-            SmsData store;
-            Box map;
-            // A hostile or stored message may carry controls and half characters.
-            SM_PARAM_DECODE rec = message("1", QString("a\x01"
-                                                       "b") +
-                                                   QChar(0xD800) + "c\x1B");
-            std::strcpy(rec.TP_UD, "\x02\x11$");
-            store.insertSmsItem(map, rec, "inbox", true);
+        SM_PARAM_DECODE alone;
+        QCOMPARE(store.selectSmsItem(alone, "inbox", 0), 1);
+        QTEST(alone.contentStr, "readAlone");
+        QVERIFY(store.saveDom());
+        SmsData saved;
+        for (SmsData* reader : {&store, &saved}) {
+            const SM_PARAM_DECODE listed = listing(*reader, "inbox").value(0);
+            QCOMPARE(QByteArray(listed.TPA), number);
+            QCOMPARE(QByteArray(listed.TP_SCTS), QByteArray("0901"));
+            QCOMPARE(listed.contentStr, content);
+            QCOMPARE(listed.pduSrc, QString("0011"));
         }
-        SmsData reopened;
-        const Box inbox = listing(reopened, "inbox");
-        QCOMPARE(inbox.size(), 1);
-        QCOMPARE(inbox[0].contentStr, QString("abc"));
-        QCOMPARE(QByteArray(inbox[0].TP_UD), QByteArray("$"));
     }
 
     void keepsAnUnreadableFileAside() {
         TestEnv env;
         const QByteArray broken = "<smsdata><boxes><inbox><smsitem><id>0</id>";
-        QFile file(env.dataPath("sms.xml"));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(broken);
-        file.close();
+        writeStore(env, broken);
         SmsData store;
         const QStringList aside =
             QDir(env.dataPath("")).entryList({"sms.xml.unreadable-*"}, QDir::Files);
         QCOMPARE(aside.size(), 1);
-        QCOMPARE(readAll(env.dataPath(aside.first())), broken);
+        QCOMPARE(TestEnv::readFile(env.dataPath(aside.first())), broken);
         // The store carries on with empty boxes.
-        Box map;
-        SM_PARAM_DECODE rec = message("1", "after");
-        store.insertSmsItem(map, rec, "inbox", true);
+        store.appendSmsItem(message("1", "after"), "inbox");
+        QVERIFY(store.saveDom());
         QCOMPARE(listing(store, "inbox").size(), 1);
-        QVERIFY(readAll(env.dataPath("sms.xml")).contains("after"));
+        QVERIFY(TestEnv::readFile(env.dataPath("sms.xml")).contains("after"));
     }
 
     void failedWriteLeavesTheOldFile() {
         TestEnv env;
         SmsData store;
-        Box map;
-        SM_PARAM_DECODE rec = message("1", "stored");
-        store.insertSmsItem(map, rec, "inbox", true);
-        const QByteArray before = readAll(env.dataPath("sms.xml"));
+        store.appendSmsItem(message("1", "stored"), "inbox");
+        QVERIFY(store.saveDom());
+        const QByteArray before = TestEnv::readFile(env.dataPath("sms.xml"));
 
         // A full disk: no file may grow past its present size.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -226,149 +253,17 @@ private slots:
         rlimit limit = saved;
         limit.rlim_cur = before.size();
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        SM_PARAM_DECODE more = message("2", QString(500, 'x'));
-        store.insertSmsItem(map, more, "inbox", false);
-        const bool saved1 = store.saveDom();
+        store.appendSmsItem(message("2", QString(500, 'x')), "inbox");
+        const bool written = store.saveDom();
         setrlimit(RLIMIT_FSIZE, &saved);
-        QVERIFY(!saved1);
-        QCOMPARE(readAll(env.dataPath("sms.xml")), before);
+        QVERIFY(!written);
+        QCOMPARE(TestEnv::readFile(env.dataPath("sms.xml")), before);
         // The change is still in memory and reaches the file at the next save.
         QVERIFY(store.saveDom());
         QCOMPARE(listing(store, "inbox").size(), 2);
-        QVERIFY(readAll(env.dataPath("sms.xml")).contains(QByteArray(500, 'x')));
+        QVERIFY(TestEnv::readFile(env.dataPath("sms.xml")).contains(QByteArray(500, 'x')));
         QCOMPARE(QDir(env.dataPath("")).entryList({"sms.xml*"}, QDir::Files),
                  QStringList{"sms.xml"});
-    }
-
-    // A store written by the DOM serializer of earlier versions reads the
-    // same, also after it was written again.
-    void readsAndWritesWhatTheDomWrote() {
-        TestEnv env;
-        QDomDocument doc;
-        doc.setContent(QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><smsdata><boxes>"
-                                  "<inbox/><outbox/><draftbox/></boxes></smsdata>"));
-        QDomElement inbox = doc.documentElement().firstChildElement().firstChildElement("inbox");
-        const QString text = QString::fromUtf8("Line one\r\nline <two> & \"three\" €");
-        QDomElement item = doc.createElement("smsitem");
-        for (const auto& [name, value] : {std::pair<QString, QString>{"id", "4"},
-                                          {"tp_smsc", "0"},
-                                          {"tp_da", "+41"},
-                                          {"tp_pid", "0"},
-                                          {"tp_dcs", "0"},
-                                          {"tp_scts", "090102030405"},
-                                          {"tp_ud", "x"},
-                                          {"index", "0"},
-                                          {"contentstr", text},
-                                          {"length", "12"},
-                                          {"pduSrc", "0011"},
-                                          {"state", ""}}) {
-            QDomElement e = doc.createElement(name);
-            e.appendChild(doc.createTextNode(value));
-            item.appendChild(e);
-        }
-        inbox.appendChild(item);
-        const QByteArray written = doc.toByteArray(4);
-        QFile file(env.dataPath("sms.xml"));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(written);
-        file.close();
-
-        SmsData store;
-        QCOMPARE(store.countOf("inbox"), 1);
-        SM_PARAM_DECODE rec;
-        store.selectSmsItem(rec, "inbox", 4);
-        QCOMPARE(rec.contentStr, text);
-        QCOMPARE(rec.pduSrc, QString("0011"));
-        QVERIFY(store.saveDom());
-        SmsData reopened;
-        SM_PARAM_DECODE again;
-        reopened.selectSmsItem(again, "inbox", 4);
-        QCOMPARE(again.contentStr, text);
-        QCOMPARE(QByteArray(again.TP_SCTS), QByteArray("090102030405"));
-        QCOMPARE(listing(reopened, "inbox")[4].state, QString());
-    }
-
-    // Files that other tools wrote: what the quick reader of our own format
-    // does not take, the general reader does.
-    void readsFilesOfOtherWriters_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("content");
-        const QByteArray item = "<inbox><smsitem><id>0</id><contentstr>%1</contentstr>"
-                                "</smsitem></inbox><outbox/><draftbox/>";
-        QTest::newRow("our own, with references")
-            << "<smsdata><boxes>" + QByteArray(item).replace("%1", "a&#233;&#xd;&amp;&lt;b&gt;") +
-                   "</boxes></smsdata>"
-            << QString::fromUtf8("aé\r&<b>");
-        QTest::newRow("comment and CDATA")
-            << "<!-- kept by hand --><smsdata><boxes>" +
-                   QByteArray(item).replace("%1", "<![CDATA[<x> & y]]>") + "</boxes></smsdata>"
-            << QString("<x> & y");
-        QTest::newRow("attributes")
-            << "<smsdata version=\"2\"><boxes>" + QByteArray(item).replace("%1", "z") +
-                   "</boxes></smsdata>"
-            << QString("z");
-        // Control characters that XML can't hold are dropped, as saving the
-        // store drops them, instead of the whole store being set aside.
-        QTest::newRow("control characters of a hand edit")
-            << "<smsdata><boxes>" +
-                   QByteArray(item).replace("%1", QByteArray("x\x01y\0z", 5) + "&#1;w") +
-                   "</boxes></smsdata>"
-            << QString("xyzw");
-        QTest::newRow("Latin-1") << "<?xml version='1.0' encoding='ISO-8859-1'?><smsdata><boxes>" +
-                                        QByteArray(item).replace("%1", "Gr\xFC\xDF") +
-                                        "</boxes></smsdata>"
-                                 << QString::fromUtf8("Grüß");
-    }
-    void readsFilesOfOtherWriters() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, content);
-        TestEnv env;
-        QFile out(env.dataPath("sms.xml"));
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(file);
-        out.close();
-        SmsData store;
-        QCOMPARE(listing(store, "inbox").value(0).contentStr, content);
-        // And the same after a save.
-        QVERIFY(store.saveDom());
-        SmsData saved;
-        QCOMPARE(listing(saved, "inbox").value(0).contentStr, content);
-    }
-
-    void appendsDeletesAndMarksInPlace() {
-        TestEnv env;
-        SmsData store;
-        for (const char* number : {"1", "2", "3", "4"})
-            QCOMPARE(store.appendSmsItem(message(number, "text\r\nend"), "inbox"),
-                     QByteArray(number).toInt() - 1);
-        QCOMPARE(store.delSmsItems({1, 3, 3, 9}, "inbox"), 2);
-        QCOMPARE(store.appendSmsItem(message("5", "x"), "inbox"), 1); // the lowest free id
-        QVERIFY(store.setSmsState("inbox", 2, "read"));
-        QVERIFY(!store.setSmsState("inbox", 7, "read"));
-        QVERIFY(store.saveDom());
-        SmsData reopened;
-        const Box inbox = listing(reopened, "inbox");
-        QCOMPARE(inbox.keys(), (QList<int>{0, 1, 2}));
-        QCOMPARE(QByteArray(inbox[1].TPA), QByteArray("5"));
-        QCOMPARE(inbox[2].state, QString("read"));
-        QCOMPARE(inbox[0].contentStr, QString("text\r\nend")); // carriage returns kept
-        QCOMPARE(reopened.countOf("inbox"), 3);
-        QCOMPARE(reopened.countOf("nobox"), 0);
-        // The order in the file is kept: 0, 2, then the appended 1.
-        const QByteArray file = readAll(env.dataPath("sms.xml"));
-        QVERIFY(file.indexOf("<tp_da>1<") < file.indexOf("<tp_da>3<"));
-        QVERIFY(file.indexOf("<tp_da>3<") < file.indexOf("<tp_da>5<"));
-    }
-
-    void codesContentAsHexadecimal() {
-        QCOMPARE(SmsData::coding("Hi"), QString("4869"));
-        const QString mixed = QString::fromUtf8("Café €");
-        QCOMPARE(SmsData::coding(mixed), QString("8000430061006600E9002020AC"));
-        QCOMPARE(SmsData::decode(SmsData::coding(mixed)), mixed);
-        QCOMPARE(SmsData::decode("4869"), QString("Hi"));
-        QCOMPARE(SmsData::decode("80"), QString());
-        QCOMPARE(SmsData::decode("48ZZ69"), QString("H"));
-        QCOMPARE(SmsData::decode("80" + QString("0041").repeated(600)).size(), 512);
     }
 };
 

@@ -1,6 +1,5 @@
-// The table models of the message page and the recipient picker.
+// The message table: time stamps as shown, and sorting.
 
-#include "sms/contactpickmodel.h"
 #include "sms/smstablemodel.h"
 
 #include <QSortFilterProxyModel>
@@ -13,18 +12,15 @@ private slots:
     void timeStamps_data() {
         QTest::addColumn<QString>("stamp");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("received, with zone") << "09010203040508"
-                                             << "09-01-02 03:04:05";
-        QTest::newRow("twelve digits") << "261130180211"
-                                       << "26-11-30 18:02:11";
-        QTest::newRow("no seconds") << "0901020304"
-                                    << "09-01-02 03:04";
-        QTest::newRow("day only") << "090102"
-                                  << "09-01-02";
-        QTest::newRow("year only") << "09"
-                                   << "09";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char* tag, const char* stamp, const char* shown) {
+            QTest::newRow(tag) << QString(stamp) << QString(shown);
+        };
+        row("received, with zone", "09010203040508", "09-01-02 03:04:05");
+        row("twelve digits", "261130180211", "26-11-30 18:02:11");
+        row("no seconds", "0901020304", "09-01-02 03:04");
+        row("day only", "090102", "09-01-02");
+        row("year only", "09", "09");
+        row("empty", "", "");
     }
     void timeStamps() {
         QFETCH(QString, stamp);
@@ -67,27 +63,6 @@ private slots:
         QCOMPARE(model.idAt(1), 5);
         QCOMPARE(model.numberAt(2), QString("+49222"));
         QCOMPARE(model.idAt(3), -1);
-    }
-
-    void pickRowsMoveInOrder() {
-        ContactPickModel model;
-        model.setContacts({{"Ann", "111"}, {"Bob", "222"}, {"Cy", "333"}, {"Di", "444"}});
-        model.setChecked(2, true);
-        QVERIFY(model.setData(model.index(0, ContactPickModel::CheckColumn), Qt::Checked,
-                              Qt::CheckStateRole));
-        QVERIFY(!model.setData(model.index(0, ContactPickModel::NameColumn), "x", Qt::EditRole));
-        QVERIFY(model.isChecked(0) && !model.isChecked(1) && model.isChecked(2));
-        const QList<PickedContact> taken = model.take({2, 0});
-        QCOMPARE(taken.size(), 2);
-        QCOMPARE(taken[0].number, QString("333"));
-        QCOMPARE(taken[1].number, QString("111"));
-        QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.contact(0).name, QString("Bob"));
-        QVERIFY(!model.isChecked(0));
-        model.append(taken);
-        QCOMPARE(model.contact(3).number, QString("111"));
-        QVERIFY(!model.isChecked(3));
-        QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsUserCheckable);
     }
 };
 

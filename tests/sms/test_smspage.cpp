@@ -7,19 +7,21 @@
 #include "phonebook/iodata.h"
 #include "settings/settingsfiles.h"
 #include "sms/contactpickmodel.h"
+#include "sms/longmessage.h"
 #include "sms/smsdataoperation.h"
+#include "sms/smsinbox.h"
+#include "sms/smssend.h"
 #include "sms/smstablemodel.h"
 #include "sms/ui/search.h"
 #include "sms/ui/shortmessage.h"
 #include "sms/ui/shorttable.h"
 #include "tests/sms/gammurun.h"
+#include "tests/support/messageboxes.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
 #include "widgets/editwidgets.h"
 #include "widgets/mybutton.h"
-#include "widgets/mymessagebox.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QJsonDocument>
@@ -31,7 +33,6 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTextEdit>
-#include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 
@@ -39,31 +40,10 @@ namespace {
 
 const QString kCentre = "+491760000443";
 
-// Answers every message box while it lives ("Ok", or "Yes" to a question)
-// and keeps their texts.
-class BoxAnswerer {
-public:
-    BoxAnswerer() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<MyMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            QStringList lines;
-            for (int i = 0; i < 4; ++i)
-                if (auto* line = box->findChild<QLabel*>(QString("textLine%1").arg(i)))
-                    lines << line->text();
-            texts << lines.join(QString());
-            box->findChild<MyButton*>("pb0")->click();
-        });
-        timer_.start();
-    }
-    QString last() const { return texts.value(texts.size() - 1); }
-    QStringList texts;
-
-private:
-    QTimer timer_;
-};
+// A box's text as MessageBoxes keeps it; boxes one after another with "|".
+QString box(const QString& text) {
+    return MessageBoxes::squeezed(text);
+}
 
 } // namespace
 
@@ -73,16 +53,42 @@ class TestSmsPage : public QObject {
     std::unique_ptr<TestEnv> env;
     std::unique_ptr<ModemSim> sim;
     std::unique_ptr<SerialThread> link;
+    std::unique_ptr<SmsInbox> inbox;
     std::unique_ptr<CShortMsg> page;
-    std::unique_ptr<BoxAnswerer> boxes;
+    std::unique_ptr<MessageBoxes> boxes;
 
+    // The card set up as the program does once it is ready: the SIM listed,
+    // the modem memory's received messages taken (none unless `modemMemory`),
+    // the centre asked for; the page told that the card is online.
+    bool startCard(bool modemMemory = false) {
+        if (!modemMemory && !sim->command({"messages-clear", "ME"}))
+            return false;
+        inbox->start();
+        page->carddispose(true);
+        return QTest::qWaitFor([this] { return link->idle(); }, 10000);
+    }
+    // Runs a user action and waits for the `count` boxes it opens: their
+    // texts, joined with "|".
+    QString says(const std::function<void()>& action, int count = 1) {
+        const qsizetype before = boxes->texts().size();
+        action();
+        if (!QTest::qWaitFor([&] { return boxes->texts().size() >= before + count; }, 20000))
+            return "no box";
+        return boxes->texts().mid(before).join('|');
+    }
     void compose(const QString& numbers, const QString& text) {
         page->msgContentTextEdit->clear(); // what an earlier step left goes unasked
         page->NewmsgClicked();
         page->newMsgSendPhoneLineEdit->setText(numbers);
         page->msgContentTextEdit->setPlainText(text);
     }
-    // The rows of the box shown: number, state and, from the store, text.
+    void show(int store, const QString& name) {
+        page->saveLocalGroup->button(store)->click();
+        name == "inbox"    ? page->InboxClicked()
+        : name == "outbox" ? page->OutboxClicked()
+                           : page->DraftboxClicked();
+    }
+    // A column of the box shown, in the order shown.
     QStringList shownRows(int column) const {
         QStringList rows;
         for (int row = 0; row < page->smsModel->rowCount(); ++row)
@@ -96,17 +102,24 @@ class TestSmsPage : public QObject {
                                                      QItemSelectionModel::Select |
                                                          QItemSelectionModel::Rows);
     }
-    // A message from `sender` arrives on the card and the page takes it.
-    void arrive(const QString& sender, const QString& text) {
-        const int index = sim->deliver(sender, text, "SM");
-        link->setShortMsgStorageMode(1);
-        const QString reply = link->getIndexSms(QByteArray::number(index).constData());
-        // The card's notice of it has been counted by the link, as in the program.
-        QVERIFY(page->InsertSave(reply, index, "new"));
-        link->deleteSimSMS(index);
+    // A message from `sender` arrives on the SIM and the inbox takes it.
+    bool arrive(const QString& sender, const QString& text) {
+        const int before = inbox->store().countOf("inbox");
+        return sim->deliver(sender, text, "SM") > 0 &&
+               QTest::qWaitFor(
+                   [&] { return inbox->store().countOf("inbox") > before && link->idle(); }, 10000);
     }
     int simStored() const {
         return int(sim->control({"messages", "SM"}).split('\n', Qt::SkipEmptyParts).size());
+    }
+    const SmsInbox::Lists& simLists() const { return inbox->lists(MessageStorage::Sim); }
+    void addContacts(const QList<std::pair<const char*, const char*>>& people) {
+        for (const auto& [name, number] : people) {
+            QString coded;
+            coding(coded, QString::fromUtf8(name), true);
+            const int id = int(IOData::pcContactMap.size()) + 1;
+            IOData::pcContactMap.insert(id, Contact(false, id, coded, number));
+        }
     }
 
 private slots:
@@ -120,14 +133,14 @@ private slots:
         link = std::make_unique<SerialThread>(nullptr);
         link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
         QVERIFY(link->openPort(sim->atPort()) >= 0);
-        smscent_num = kCentre;
-        unreadMsgCount = 0;
-        page = std::make_unique<CShortMsg>(nullptr, "shortmessage", nullptr, link.get());
-        boxes = std::make_unique<BoxAnswerer>();
+        inbox = std::make_unique<SmsInbox>(link.get());
+        page = std::make_unique<CShortMsg>(nullptr, "shortmessage", nullptr, inbox.get());
+        boxes = std::make_unique<MessageBoxes>();
     }
     void cleanup() {
         boxes.reset();
         page.reset();
+        inbox.reset();
         link.reset();
         sim.reset();
         env.reset();
@@ -135,24 +148,30 @@ private slots:
     }
 
     void sendsToEachRecipient() {
+        page->NewmsgClicked();
+        page->clickedCancel(); // no box yet: the overview
+        QCOMPARE(page->smsStack->currentIndex(), int(CShortMsg::OverviewView));
+        QCOMPARE(page->inboxCountLabel->text(), QString("Message in InBox Pc: 0 Item(s)"));
+        QVERIFY(startCard());
+        QCOMPARE(page->inboxCountLabel->text(),
+                 QString("Message in InBox Pc: 0 Item(s) SIM: 3 Item(s)"));
+        QCOMPARE(page->capacityLabel->text(), QString("Datebase capacity:1500 Item(s)"));
+        const auto send = [this] { page->send(); };
         compose("111;;222", "hi");
-        page->send();
+        QCOMPARE(says(send), box("Send Success 1,failed 0"));
         QCOMPARE(sim->sentPdus().size(), 1);
         // No settings stored: sent as always (no report, the old validity).
         QVERIFY(sim->sentPdus().first().endsWith("1100038111F100000002E834"));
-        QCOMPARE(boxes->last(), QString("Send Success 1,failed 0"));
         QCOMPARE(shownRows(CShortMsg::NumberColumn), QStringList{"111"});
 
         compose("1;2;3;4;5;6;7;8;9;10;11", "hi");
-        page->send();
-        QCOMPARE(boxes->last(), QString("Sorry, You cann't send more than 10 sms"));
+        QCOMPARE(says(send), box("Sorry, You cann't send more than 10 sms"));
         QCOMPARE(sim->sentPdus().size(), 1);
 
         // The second is refused (its longer number makes its command 13 octets).
         QVERIFY(sim->command({"on", "AT+CMGS=13", "reply", "+CMS ERROR: 500"}));
         compose("111;22222;333", "hi");
-        page->send();
-        QCOMPARE(boxes->last(), QString("Send Success 2,failed 1"));
+        QCOMPARE(says(send), box("Send Success 2,failed 1"));
         QCOMPARE(sim->sentPdus().size(), 3);
         QCOMPARE(shownRows(CShortMsg::NumberColumn), (QStringList{"111", "111", "333"}));
         QCOMPARE(shownRows(CShortMsg::StateColumn), (QStringList{"send", "send", "send"}));
@@ -161,11 +180,9 @@ private slots:
         QCOMPARE(shownRows(CShortMsg::StateColumn), QStringList{"failed"});
 
         compose("", "hi");
-        page->send();
-        QCOMPARE(boxes->last(), QString("The phone number is null!"));
+        QCOMPARE(says(send), box("The phone number is null!"));
         compose("111", "");
-        page->send();
-        QCOMPARE(boxes->last(), QString("The content is null!"));
+        QCOMPARE(says(send), box("The content is null!"));
         page->clickedCancel(); // back to the box flagged last
         QCOMPARE(page->smsStack->currentIndex(), int(CShortMsg::ListView));
         QVERIFY(page->draftboxButton->isChecked());
@@ -175,24 +192,13 @@ private slots:
         QVERIFY(page->draftboxButton->isChecked());
     }
 
-    void cancelWithoutABoxShowsTheOverview() {
-        page->NewmsgClicked();
-        page->clickedCancel();
-        QCOMPARE(page->smsStack->currentIndex(), int(CShortMsg::OverviewView));
-        QCOMPARE(page->inboxCountLabel->text(), QString("Message in InBox Pc: 0 Item(s)"));
-        page->carddispose(true);
-        QCOMPARE(page->inboxCountLabel->text(),
-                 QString("Message in InBox Pc: 0 Item(s) SIM: 0 Item(s)"));
-        QCOMPARE(page->capacityLabel->text(), QString("Datebase capacity:1500 Item(s)"));
-    }
-
     // Without a centre from the modem the one of the settings is used; with
     // neither the user is told and nothing goes.
     void sendsThroughAKnownCentre() {
-        smscent_num.clear();
+        QVERIFY(sim->command({"on", "AT+CSCA?", "reply", "ERROR"}));
+        QVERIFY(startCard());
         compose("111", "hi");
-        page->send();
-        QVERIFY(boxes->last().startsWith("No SMS centre number is known"));
+        QVERIFY(says([this] { page->send(); }).startsWith(box("No SMS centre number is known")));
         QVERIFY(sim->sentPdus().isEmpty());
 
         MessageSettings settings;
@@ -200,22 +206,21 @@ private slots:
         settings.validPeriod = 1;
         settings.deliveReport = 0;
         QVERIFY(writeMessagesSettings(settings));
-        page->send();
-        QCOMPARE(sim->sentPdus().size(), 1);
+        QCOMPARE(says([this] { page->send(); }), box("Send Success 1,failed 0"));
         // The settings' centre, valid for a day, a report asked for, "hi".
         QVERIFY(sim->received().contains("0591947196F93100038111F10000A702E834\x1a"));
     }
 
     void longTextsGoAsParts() {
+        QVERIFY(startCard());
         const QString latin = QString("0123456789 abcdefghij ").repeated(20).left(400);
         const QString unicode = QString::fromUtf8("Grüße € ").repeated(20).left(150);
-        compose("+491711234567", latin);
-        page->send();
-        compose("+491711234567", unicode);
-        page->send();
+        for (const QString& text : {latin, unicode}) {
+            compose("+491711234567", text);
+            QCOMPARE(says([this] { page->send(); }), box("Send Success 1,failed 0"));
+        }
         const QStringList pdus = sim->sentPdus();
         QCOMPARE(pdus.size(), 6);
-        QCOMPARE(boxes->texts.count("Send Success 1,failed 0"), 2);
         const QList<QByteArray> linked = runGammu(
             "link", (pdus.mid(0, 3).join(' ') + '\n' + pdus.mid(3).join(' ') + '\n').toLatin1());
         QCOMPARE(linked.size(), 2);
@@ -248,18 +253,24 @@ private slots:
         page->msgContentTextEdit->setPlainText(QString(765, 'a'));
         page->msgContentTextEdit->setPlainText(QString(766, 'a'));
         page->msgContentTextEdit->setPlainText(QString(767, 'a'));
-        QCOMPARE(boxes->texts, QStringList{"SMS length exceed!"}); // once
+        QCOMPARE(boxes->texts(), QStringList{box("SMS length exceed!")}); // once
         QCOMPARE(page->newMsgWordNumLabel->text(), QString("Info: 765 /5"));
         page->newMsgSendPhoneLineEdit->setText("111");
-        page->send();
-        QCOMPARE(boxes->last(), QString("SMS length exceed!"));
+        QCOMPARE(says([this] { page->send(); }), box("SMS length exceed!"));
         QVERIFY(sim->sentPdus().isEmpty());
     }
 
-    // A translated program shows the state words in its language but stores
+    // Reading marks a message read, in the store and the count. A
+    // translated program shows the state words in its language but stores
     // them in English, so that the message file reads the same in every
     // language.
-    void stateWordsAreStoredInEnglish() {
+    void readingMarksRead() {
+        QVERIFY(startCard());
+        const int onSim = inbox->unreadCount(); // the SIM's unread message
+        QVERIFY(arrive("+491711234567", "first"));
+        QVERIFY(arrive("+491739876543", "second"));
+        QCOMPARE(inbox->unreadCount(), onSim + 2);
+        QSignalSpy unread(inbox.get(), &SmsInbox::unreadChanged);
         struct Marking : QTranslator {
             QString translate(const char*, const char* source, const char*, int) const override {
                 return "T:" + QString::fromUtf8(source);
@@ -267,24 +278,8 @@ private slots:
             bool isEmpty() const override { return false; }
         } marking;
         QCoreApplication::installTranslator(&marking);
-        arrive("+491711234567", "first");
-        page->InboxClicked();
-        const QStringList shown = shownRows(CShortMsg::StateColumn);
-        selectRows({0});
-        page->ReadClicked();
-        QCoreApplication::removeTranslator(&marking);
-        QCOMPARE(shown, QStringList{"T:new"});
-        QCOMPARE(unreadMsgCount, 0);
-        QCOMPARE(TestEnv::readFile(env->dataPath("sms.xml")).count("<state>read</state>"), 1);
-    }
-
-    void readingMarksRead() {
-        arrive("+491711234567", "first");
-        arrive("+491739876543", "second");
-        QCOMPARE(unreadMsgCount, 2);
-        QSignalSpy unread(page.get(), &CShortMsg::sigUnreadChanged);
-        page->InboxClicked();
-        QCOMPARE(shownRows(CShortMsg::StateColumn), (QStringList{"new", "new"}));
+        show(CShortMsg::PcStore, "inbox");
+        QCOMPARE(shownRows(CShortMsg::StateColumn), (QStringList{"T:new", "T:new"}));
         // The actions follow the selection.
         QVERIFY(!page->readButton->isEnabled() && !page->deleteButton->isEnabled());
         selectRows({0, 1});
@@ -295,15 +290,17 @@ private slots:
         QCOMPARE(page->smsStack->currentIndex(), int(CShortMsg::ReadView));
         QCOMPARE(page->readContentBrowser->toPlainText(), QString("first"));
         QCOMPARE(page->readingNumber(), QString("+491711234567"));
-        QCOMPARE(unreadMsgCount, 1);
+        QCOMPARE(inbox->unreadCount(), onSim + 1);
         QCOMPARE(unread.count(), 1);
+        QCOMPARE(TestEnv::readFile(env->dataPath("sms.xml")).count("<state>read</state>"), 1);
+        QCoreApplication::removeTranslator(&marking);
         page->clickedCancel();
         // The message keeps its place.
         QCOMPARE(shownRows(CShortMsg::StateColumn), (QStringList{"read", "new"}));
         selectRows({1});
         page->ReadClicked();
-        QCOMPARE(unreadMsgCount, 0);
-        QVERIFY(TestEnv::readFile(env->dataPath("sms.xml")).count("<state>read</state>") == 2);
+        QCOMPARE(inbox->unreadCount(), onSim);
+        QCOMPARE(TestEnv::readFile(env->dataPath("sms.xml")).count("<state>read</state>"), 2);
 
         // A click selects a row as the table shows it; a double click reads it.
         page->show();
@@ -317,139 +314,176 @@ private slots:
         page->clickedCancel();
 
         selectRows({0, 1});
-        page->ReadClicked();
-        QCOMPARE(boxes->last(), QString("Cann't read multiple SMS records simultaneously!"));
+        QCOMPARE(says([this] { page->ReadClicked(); }),
+                 box("Cann't read multiple SMS records simultaneously!"));
         selectRows({});
+        QCOMPARE(says([this] { page->ReadClicked(); }), box("Please select a SMS first"));
+
+        // A SIM message stays unread, though the card lists it read the next
+        // time, until it is opened.
+        show(CShortMsg::SimStore, "inbox");
+        const int unreadRow = shownRows(CShortMsg::StateColumn).indexOf("new");
+        QVERIFY(unreadRow >= 0);
+        bool listed = false;
+        inbox->reloadList(MessageStorage::Sim, [&listed] { listed = true; });
+        QTRY_VERIFY(listed);
+        QCOMPARE(shownRows(CShortMsg::StateColumn).at(unreadRow), QString("new"));
+        selectRows({unreadRow});
         page->ReadClicked();
-        QCOMPARE(boxes->last(), QString("Please select a SMS first"));
+        page->clickedCancel();
+        QCOMPARE(shownRows(CShortMsg::StateColumn).count("new"), 0);
+        QCOMPARE(inbox->unreadCount(), 0);
     }
 
+    // A message moved keeps its text and its unread state both ways; a long
+    // one goes as its parts and is listed whole; a draft saved here is
+    // written as an unsent message.
     void movesBetweenPcAndSim() {
-        page->carddispose(true);
-        page->getSimAllSmsItem(1, 4);
+        QVERIFY(startCard());
         const int onSim = simStored();
-        arrive("+491711234567", QString::fromUtf8("Grüße, move me"));
-        page->InboxClicked();
+        const int unread = inbox->unreadCount();
+        const auto move = [this] { page->move(); };
+        QVERIFY(arrive("+491711234567", QString::fromUtf8("Grüße, move me")));
+        show(CShortMsg::PcStore, "inbox");
         selectRows({0});
-        page->move();
-        QCOMPARE(boxes->last(), QString("Move 1 finished,0 unfinished"));
-        QCOMPARE(page->simLocalRadioButton->isChecked(), true);
+        QCOMPARE(says(move), box("Move 1 finished,0 unfinished"));
+        QVERIFY(page->simLocalRadioButton->isChecked());
         QCOMPARE(simStored(), onSim + 1);
-        QCOMPARE(page->SimInBListMap.last().contentStr, QString::fromUtf8("Grüße, move me"));
-        QCOMPARE(unreadMsgCount, 0); // the unread message left the PC
+        QVERIFY(sim->events().filter("sms-written").last().contains("status=0")); // unread
+        QCOMPARE(simLists().in.last().contentStr, QString::fromUtf8("Grüße, move me"));
+        QCOMPARE(shownRows(CShortMsg::StateColumn).last(), QString("new"));
+        QCOMPARE(inbox->unreadCount(), unread + 1);
 
-        selectRows({int(page->SimInBListMap.size()) - 1});
-        page->move();
-        QCOMPARE(boxes->last(), QString("Move 1 finished,0 unfinished"));
+        selectRows({page->shownBoxCount() - 1});
+        QCOMPARE(says(move), box("Move 1 finished,0 unfinished"));
         QCOMPARE(simStored(), onSim);
-        QCOMPARE(page->pcLocalRadioButton->isChecked(), true);
+        QVERIFY(page->pcLocalRadioButton->isChecked());
         QCOMPARE(page->boxMsgMap.size(), 1);
         QCOMPARE(page->boxMsgMap.first().contentStr, QString::fromUtf8("Grüße, move me"));
-        QCOMPARE(page->boxMsgMap.first().state, QString("read"));
+        QCOMPARE(page->boxMsgMap.first().state, QString("new"));
+        QCOMPARE(inbox->unreadCount(), unread + 1);
 
-        // A full SIM keeps the PC copy.
-        QVERIFY(sim->command({"on", "AT+CMGW=*", "reply", "+CMS ERROR: 322"}));
-        selectRows({0});
-        page->move();
-        QCOMPARE(boxes->last(), QString("Move 0 finished,1 unfinished"));
-        QCOMPARE(simStored(), onSim);
-        page->pcLocalRadioButton->click();
-        QCOMPARE(page->boxMsgMap.size(), 1);
-        QVERIFY(TestEnv::readFile(env->dataPath("sms.xml")).contains("move me"));
-        QVERIFY(sim->command({"overrides-clear"}));
-
-        // A long message goes as its parts and is listed whole; back on the PC
-        // it is one message again.
         const QString longText = QString("Long message, sent in parts. ").repeated(14);
         compose("+491711234567", longText);
-        page->send();
+        QCOMPARE(says([this] { page->send(); }), box("Send Success 1,failed 0"));
         selectRows({0});
-        page->move();
-        QCOMPARE(boxes->last(), QString("Move 1 finished,0 unfinished"));
+        QCOMPARE(says(move), box("Move 1 finished,0 unfinished"));
         QCOMPARE(simStored(), onSim + 3);
-        QCOMPARE(page->SimOutBListMap.last().contentStr, longText);
-        QCOMPARE(page->SimOutBListMap.last().partIndexes.size(), 3);
-        selectRows({int(page->SimOutBListMap.size()) - 1});
-        page->move();
+        QCOMPARE(simLists().out.last().contentStr, longText);
+        QCOMPARE(simLists().out.last().partIndexes.size(), 3);
+        selectRows({page->shownBoxCount() - 1});
+        QCOMPARE(says(move), box("Move 1 finished,0 unfinished"));
         QCOMPARE(simStored(), onSim);
         QCOMPARE(page->boxMsgMap.last().contentStr, longText);
 
-        // A draft saved here has no PDU yet: it is written as an unsent message.
         compose("+4930123", "draft to the card");
         page->SaveClicked();
         selectRows({0});
-        page->move();
-        QCOMPARE(boxes->last(), QString("Move 1 finished,0 unfinished"));
-        QCOMPARE(page->SimDraftBListMap.last().contentStr, QString("draft to the card"));
-        QCOMPARE(QByteArray(page->SimDraftBListMap.last().TPA), QByteArray("+4930123"));
+        QCOMPARE(says(move), box("Move 1 finished,0 unfinished"));
+        QCOMPARE(simLists().draft.last().contentStr, QString("draft to the card"));
+        QCOMPARE(QByteArray(simLists().draft.last().TPA), QByteArray("+4930123"));
+    }
+
+    // A move that can't be done says why, keeps the message where it was
+    // and leaves the user on the box they were in.
+    void failedMovesSayWhy_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QStringList>("pdus"); // the PC message's; none: kept without them
+        QTest::addColumn<QStringList>("card"); // the simulator told first
+        QTest::addColumn<QString>("why");
+        const QStringList one = encodeMessage(kCentre, "+491711234567", "hi", {}, 1);
+        const QStringList three = encodeMessage(kCentre, "+491711234567", QString(400, 'x'), {}, 2);
+        const auto row = [](const char* tag, const char* from, const QStringList& pdus,
+                            const QStringList& card, const char* why) {
+            QTest::newRow(tag) << QString(from) << pdus << card << QString(why);
+        };
+        row("more parts than free places", "outbox", three, {"storage", "SM", "7"},
+            "The SIM card has no room for it.");
+        row("SIM full", "draftbox", one, {"storage", "SM", "5"},
+            "The SIM card has no room for it.");
+        row("refused", "outbox", one, {"on", "AT+CMGW=*", "reply", "+CMS ERROR: 500"},
+            "The SIM card refused it.");
+        row("received without its PDUs", "inbox", {}, {"ping"},
+            "The message is not kept in the form the SIM card stores.");
+    }
+    void failedMovesSayWhy() {
+        QFETCH(QString, from);
+        QFETCH(QStringList, pdus);
+        QFETCH(QStringList, card);
+        QFETCH(QString, why);
+        QVERIFY(startCard());
+        inbox->store().appendSmsItem(
+            composedRecord("+491711234567", "stays", "261207120000", pdus, "read"), from);
+        QVERIFY(inbox->store().saveDom());
+        QVERIFY(sim->command(card));
+        const int onSim = simStored();
+        show(CShortMsg::PcStore, from);
+        const QString title = page->listTitleLabel->text();
+        selectRows({0});
+        QCOMPARE(says([this] { page->move(); }), box("Move 0 finished,1 unfinished\n" + why));
+        QVERIFY(page->pcLocalRadioButton->isChecked());
+        QCOMPARE(page->listTitleLabel->text(), title);
+        QCOMPARE(shownRows(CShortMsg::NumberColumn), QStringList{"+491711234567"});
+        QCOMPARE(inbox->store().countOf(from), 1);
+        QCOMPARE(simStored(), onSim);
     }
 
     void deletesInEachStore() {
-        arrive("+41", "one");
-        arrive("+42", "two");
-        arrive("+43", "three");
-        page->InboxClicked();
+        QVERIFY(startCard());
+        for (const char* sender : {"+41", "+42", "+43"})
+            QVERIFY(arrive(sender, "text"));
+        show(CShortMsg::PcStore, "inbox");
         selectRows({0, 2});
-        arrive("+44", "four"); // listed while the user chooses: the choice stays
+        QVERIFY(arrive("+44", "four")); // listed while the user chooses: the choice stays
         QCOMPARE(page->selectedMessageCount(), 2);
-        page->DeleteClicked();
-        QCOMPARE(boxes->texts.mid(boxes->texts.size() - 2),
-                 (QStringList{"Do you want to delete the item that you have selected?",
-                              "Delete finished 2 items"}));
+        QCOMPARE(says([this] { page->DeleteClicked(); }, 2),
+                 box("Do you want to delete the item that you have selected?|"
+                     "Delete finished 2 items"));
         QCOMPARE(shownRows(CShortMsg::NumberColumn), (QStringList{"+42", "+44"}));
-        QCOMPARE(unreadMsgCount, 2);
+        QCOMPARE(inbox->store().countOf("inbox"), 2);
 
-        page->carddispose(true);
-        page->getSimAllSmsItem(1, 4);
         const int onSim = simStored();
-        page->simLocalRadioButton->click();
+        show(CShortMsg::SimStore, "inbox");
         selectRows({0});
-        page->DeleteClicked();
-        QCOMPARE(boxes->last(), QString("Delete finished 1 items, unfinished 0 items"));
+        QCOMPARE(says([this] { page->DeleteClicked(); }, 2),
+                 box("Do you want to delete the item that you have selected?|"
+                     "Delete finished 1 items, unfinished 0 items"));
         QCOMPARE(simStored(), onSim - 1);
-        QCOMPARE(page->shownBoxCount(), int(page->SimInBListMap.size()));
+        QCOMPARE(page->shownBoxCount(), int(simLists().in.size()));
 
         selectRows({});
-        page->DeleteClicked();
-        QCOMPARE(boxes->last(),
-                 QString("You haven't select any item,please select one of all at least!"));
+        QCOMPARE(says([this] { page->DeleteClicked(); }),
+                 box("You haven't select any item,please select one of all at least!"));
     }
 
-    // Messages on the card keep their number's type: "+" for an
+    // Messages from the card keep their number's type: "+" for an
     // international number only, and a reply or a draft sent from there
     // goes to the same number with the same type (its address field below).
     // A stored outgoing message shows its state and no invented time.
     void cardMessagesKeepTheirNumbers_data() {
         QTest::addColumn<int>("store");
-        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("from");
         QTest::addColumn<QStringList>("row"); // number, name, time, state
         QTest::addColumn<QString>("sentTo");
-        QTest::newRow("short code, replied")
-            << int(CShortMsg::MeStore) << "inbox"
-            << QStringList{"22550", "", "26-11-29 12:00:00", "read"} << "05812255F0";
-        QTest::newRow("SIM draft, sent")
-            << int(CShortMsg::SimStore) << "draftbox"
-            << QStringList{"+491625550123", "Jürgen Müller", "", "unsent"} << "0C91946152551032";
-        QTest::newRow("SIM sent") << int(CShortMsg::SimStore) << "outbox"
-                                  << QStringList{"+491711234567", "Anna Berger", "", "send"} << "";
+        const auto row = [](const char* tag, CShortMsg::Store store, const char* from,
+                            const QStringList& shown, const char* sentTo) {
+            QTest::newRow(tag) << int(store) << QString(from) << shown << QString(sentTo);
+        };
+        row("short code from the modem memory, replied", CShortMsg::PcStore, "inbox",
+            {"22550", "", "26-11-29 12:00:00", "read"}, "05812255F0");
+        row("SIM draft, sent", CShortMsg::SimStore, "draftbox",
+            {"+491625550123", "Jürgen Müller", "", "unsent"}, "0C91946152551032");
+        row("SIM sent", CShortMsg::SimStore, "outbox", {"+491711234567", "Anna Berger", "", "send"},
+            "");
     }
     void cardMessagesKeepTheirNumbers() {
         QFETCH(int, store);
-        QFETCH(QString, box);
+        QFETCH(QString, from);
         QFETCH(QStringList, row);
         QFETCH(QString, sentTo);
-        for (auto [id, name, number] : {std::tuple{1, "Jürgen Müller", "+491625550123"},
-                                        std::tuple{2, "Anna Berger", "+491711234567"}}) {
-            QString coded;
-            coding(coded, QString::fromUtf8(name), true);
-            IOData::pcContactMap.insert(id, Contact(false, id, coded, number));
-        }
-        page->carddispose(true);
-        page->getSimAllSmsItem(store == CShortMsg::SimStore ? 1 : 0, 4);
-        page->saveLocalGroup->button(store)->click();
-        box == "inbox"    ? page->InboxClicked()
-        : box == "outbox" ? page->OutboxClicked()
-                          : page->DraftboxClicked();
+        addContacts({{"Jürgen Müller", "+491625550123"}, {"Anna Berger", "+491711234567"}});
+        QVERIFY(startCard(true));
+        show(store, from);
         const int at = shownRows(CShortMsg::NumberColumn).indexOf(row.first());
         QVERIFY(at >= 0);
         QCOMPARE((QStringList{
@@ -458,7 +492,7 @@ private slots:
                  row);
         selectRows({at});
         page->ReadClicked();
-        if (box == "inbox")
+        if (from == "inbox")
             page->readingReplyClick();
         if (sentTo.isEmpty()) {
             QCOMPARE(page->readTimeLabel->text(), QString("not stored with the message"));
@@ -466,8 +500,7 @@ private slots:
         }
         if (page->msgContentTextEdit->toPlainText().isEmpty())
             page->msgContentTextEdit->setPlainText("ok");
-        page->send();
-        QCOMPARE(sim->sentPdus().size(), 1);
+        QCOMPARE(says([this] { page->send(); }), box("Send Success 1,failed 0"));
         QVERIFY2(sim->sentPdus().first().contains("1100" + sentTo),
                  qPrintable(sim->sentPdus().first()));
     }
@@ -478,14 +511,13 @@ private slots:
         QTest::addColumn<QString>("leaveBy");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("drafts");
-        QTest::newRow("cancel") << "cancel"
-                                << "typed" << 1;
-        QTest::newRow("inbox") << "inbox"
-                               << "typed" << 1;
-        QTest::newRow("another new message") << "new"
-                                             << "typed" << 1;
-        QTest::newRow("nothing typed") << "cancel"
-                                       << "" << 0;
+        const auto row = [](const char* tag, const char* leaveBy, const char* text, int drafts) {
+            QTest::newRow(tag) << QString(leaveBy) << QString(text) << drafts;
+        };
+        row("cancel", "cancel", "typed", 1);
+        row("inbox", "inbox", "typed", 1);
+        row("another new message", "new", "typed", 1);
+        row("nothing typed", "cancel", "", 0);
     }
     void asksBeforeDroppingTypedText() {
         QFETCH(QString, leaveBy);
@@ -496,10 +528,8 @@ private slots:
         leaveBy == "cancel"  ? page->clickedCancel()
         : leaveBy == "inbox" ? page->InboxClicked()
                              : page->NewmsgClicked();
-        QCOMPARE(boxes->texts, drafts ? QStringList{"Save as draft?"} : QStringList());
-        SmsList stored;
-        SmsData().getPcAllSmsItem(stored, "draftbox");
-        QCOMPARE(int(stored.size()), drafts);
+        QCOMPARE(boxes->texts(), drafts ? QStringList{box("Save as draft?")} : QStringList());
+        QCOMPARE(SmsData().countOf("draftbox"), drafts);
     }
 
     void draftsAreSavedAndEdited() {
@@ -513,8 +543,7 @@ private slots:
         QCOMPARE(page->msgContentTextEdit->toPlainText(), QString("see you"));
         page->msgContentTextEdit->setPlainText("see you later");
         page->newMsgSendPhoneLineEdit->clear();
-        page->SaveClicked();
-        QCOMPARE(boxes->last(), QString("the phone num cann't be null"));
+        QCOMPARE(says([this] { page->SaveClicked(); }), box("the phone num cann't be null"));
         page->newMsgSendPhoneLineEdit->setText("333");
         page->SaveClicked();
         QCOMPARE(shownRows(CShortMsg::NumberColumn), (QStringList{"111", "333"}));
@@ -522,12 +551,7 @@ private slots:
     }
 
     void pickerGivesTheChosenNumbers() {
-        for (auto [id, name, number] : {std::tuple{1, "Ann", "111"}, std::tuple{2, "Bob", "222"},
-                                        std::tuple{3, "Cy", "333"}}) {
-            QString coded;
-            coding(coded, name, true);
-            IOData::pcContactMap.insert(id, Contact(false, id, coded, number));
-        }
+        addContacts({{"Ann", "111"}, {"Bob", "222"}, {"Cy", "333"}});
         page->NewmsgClicked();
         page->SearchClicked();
         CSearchContact* picker = page->searchContact;

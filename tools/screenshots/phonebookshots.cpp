@@ -8,7 +8,6 @@
 // the window's rectangle of the screen.
 
 #include "app/cmdline.h"
-#include "app/globals.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "modem/serialthread.h"
@@ -78,9 +77,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the modem simulator did not start\n");
         return 1;
     }
-    fixedPorts = {sim.atPort(), sim.dataPort()};
-
-    WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
+    WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint,
+                        {sim.atPort(), sim.dataPort()});
     Shots::showCentred(window);
     // The monitor's first tick finds the card and the page reads the SIM.
     for (int i = 0; i < 100 && IOData::simContactMap.isEmpty(); ++i)
@@ -110,6 +108,5 @@ int main(int argc, char* argv[]) {
     ok = Shots::grab(window, out->filePath("phonebook-form.png")) && ok;
 
     window.link->closePort();
-    fixedPorts = {};
     return ok ? 0 : 1;
 }

@@ -7,7 +7,6 @@
 // writes OUTDIR/sms-overview.png, sms-inbox.png, sms-reading.png, sms-new.png
 // and sms-picker.png, each the window's rectangle of the screen.
 
-#include "app/globals.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "modem/serialthread.h"
 #include "phonebook/coder.h"
@@ -98,8 +97,8 @@ int main(int argc, char* argv[]) {
     const std::optional<QDir> out = Shots::begin(app, "smsshots");
     if (!out)
         return 2;
+    // The two unread messages of the inbox show as the envelope.
     fillStores();
-    unreadMsgCount = 2;
 
     WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
     Shots::showCentred(window);
