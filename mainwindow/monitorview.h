@@ -1,5 +1,7 @@
 #pragma once
 
+#include "connection/connectionstate.h"
+
 #include <QString>
 #include <optional>
 
@@ -28,6 +30,7 @@ public:
     virtual void setPageButtonsEnabled(bool enabled) = 0;
 
     // --- internet page ------------------------------------------------------
+    virtual ConnectionState connectionState() = 0;
     virtual bool dialerRunning() = 0;
     virtual void safeKillWvdail() = 0;
     virtual void dataState(int state) = 0; // 0 disconnected, 1 connected, 2 initialising

@@ -1,7 +1,6 @@
 #include "mainwindow/statusmonitor.h"
 
 #include "app/systempaths.h"
-#include "connection/connectionglobals.h"
 #include "mainwindow/monitorlog.h"
 #include "modem/modemmanager.h"
 #include "modem/protocol/replies.h"
@@ -119,7 +118,7 @@ void StatusMonitor::slotTimer() {
         if (pinDialogOpen)
             view->rejectPinDialog();
         setButtonStatus(false);
-        if (connectOrDisconnectButton == 0)
+        if (view->connectionState() == ConnectionState::Connected)
             view->setConnectButtonText(tr("Connect"));
         if (view->dialerRunning())
             view->safeKillWvdail();
@@ -594,7 +593,7 @@ void StatusMonitor::showDataDisconnected() {
         view->dataConnectStop();
     view->setStatusPixmap("isConnectLabel", "data_disconnect.png");
     view->setStatusToolTip("isConnectLabel", tr("Data Not Connected"));
-    if (!connecting)
+    if (!isBusy(view->connectionState()))
         view->dataState(0);
 }
 
@@ -659,7 +658,7 @@ void StatusMonitor::displayStateBar(bool modem, bool sim, bool validateCanceled)
 
 // A connection believed up whose link file has gone was dropped by the peer.
 void StatusMonitor::checkDataLink() {
-    if (connecting == 0 && connectOrDisconnectButton == 0) {
+    if (view->connectionState() == ConnectionState::Connected) {
         if (!QFile::exists(SystemPaths::pppPidFile())) {
             view->safeKillWvdail();
             view->setConnectButtonText(tr("Connect"));
@@ -679,7 +678,8 @@ void StatusMonitor::applyNetworkTexts(bool validateCanceled) {
         view->setStatusText("pcsimLabel", serviceType);
         view->setStatusText("ispLabel", shownStatus(operatorName));
         // A SIM whose PIN entry was cancelled can't dial.
-        view->connectBtnValid(serviceType.contains('P') && connecting == 0 && !validateCanceled);
+        view->connectBtnValid(serviceType.contains('P') && !isBusy(view->connectionState()) &&
+                              !validateCanceled);
         if (signalLevel == -1) {
             view->setStatusPixmap("signalLabel", "ImageList_TrayMain2.png");
         } else if (signalLevel > 0) {
@@ -708,9 +708,11 @@ void StatusMonitor::setConnectCaption() {
 }
 
 void StatusMonitor::setButtonStatus(bool enable) {
-    view->connectBtnValid(modemAttached() && enable && connecting == 0);
+    view->connectBtnValid(modemAttached() && enable && !isBusy(view->connectionState()));
     setConnectCaption();
-    view->setSimSettingsEnabled(connectOrDisconnectButton != 0 && enable);
+    const ConnectionState connection = view->connectionState();
+    view->setSimSettingsEnabled(connection != ConnectionState::Connected &&
+                                connection != ConnectionState::Disconnecting && enable);
 }
 
 void StatusMonitor::slotUpdateConnectPixmap() {

@@ -63,8 +63,6 @@ WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f)
 }
 
 void WTMainWindow::init() {
-    // Before anything can dial: put back what a crashed run left connected.
-    leftover_ = restoreLeftoverConnection();
     // The link first: the pages and the monitor are given it.
     initSerial();
     monitor = new StatusMonitor(this, *link, this);
@@ -147,6 +145,16 @@ void WTMainWindow::init() {
             &WTMainWindow::slotConnectingEnd);
     connect(wirelesswindow, &WirelessWindow::sigPDPSetCommand, this,
             &WTMainWindow::slotPDPSetCommand, Qt::DirectConnection);
+    connect(wirelesswindow->controller(), &ConnectionController::stateChanged, setting,
+            &CSetting::setConnectionState);
+    // Before anything can dial: put back what a crashed run left connected.
+    connect(wirelesswindow->controller(), &ConnectionController::leftoverRestored, this,
+            [this](LeftoverConnection found) {
+                leftover_ = found;
+                if (isVisible())
+                    tellLeftover();
+            });
+    wirelesswindow->controller()->restoreLeftoverConnection();
     initTray();
 
     slotClickHomepageButton();
@@ -194,9 +202,13 @@ void WTMainWindow::slotDelayShow() {
         splash_->finish(this);
         delete splash_;
     }
+    tellLeftover();
+}
+
+// Told once, when the window is there to tell it.
+void WTMainWindow::tellLeftover() {
     if (leftover_ == LeftoverConnection::None)
         return;
-    // Told once, when the window is there to tell it.
     const LeftoverConnection found = std::exchange(leftover_, LeftoverConnection::None);
     QTimer::singleShot(0, this, [this, found] {
         if (found == LeftoverConnection::Restored)
@@ -242,7 +254,7 @@ void WTMainWindow::slotClickPhonebookButton() {
 void WTMainWindow::slotClickSetButton() {
     showPage(CentreWidget::SettingsPage, tr("Connection Settings"));
     setting->slotClickedListItem();
-    setting->setdefaultButton->setEnabled(connectOrDisconnectButton == 1);
+    setting->setConnectionState(wirelesswindow->controller()->state());
     setting->connnectButton_clicked();
 }
 

@@ -82,6 +82,8 @@ signals:
 
 public slots:
     void slotDelayShow();
+    // Tells the user once what start-up found of an earlier run's connection.
+    void tellLeftover();
 
     void slotClickHomepageButton();
     void slotClickSmsButton();
@@ -133,6 +135,7 @@ protected:
     void dataConnectAnimated() override;
     void dataConnectStop() override;
     void setPageButtonsEnabled(bool enabled) override;
+    ConnectionState connectionState() override;
     bool dialerRunning() override;
     void safeKillWvdail() override;
     void dataState(int state) override;

@@ -2,6 +2,7 @@
 // delegate to it, and the widgets it draws into.
 
 #include "app/globals.h"
+#include "connection/connectioncontroller.h"
 #include "connection/ui/wirelesswindow.h"
 #include "mainwindow/statusmonitor.h"
 #include "mainwindow/ui/centrewidget.h"
@@ -174,6 +175,9 @@ void WTMainWindow::setPageButtonsEnabled(bool enabled) {
     centre->helpButton->setEnabled(true);
 }
 
+ConnectionState WTMainWindow::connectionState() {
+    return wirelesswindow->controller()->state();
+}
 bool WTMainWindow::dialerRunning() {
     return wirelesswindow->dialerRunning();
 }

@@ -1,7 +1,8 @@
 #include "app/commonconfig.h"
 #include "app/systempaths.h"
-#include "connection/dialerfiles.h"
+#include "connection/dialprofile.h"
 #include "connection/profilestore.h"
+#include "helper/dialerfiles.h"
 #include "tests/connection/freshdata.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
@@ -47,8 +48,9 @@ private slots:
         QVERIFY(ProfileStore::initializeFile());
         QVERIFY(ProfileStore::initializeDefaultData());
         QCOMPARE(ProfileStore::resolveDefaultProfile(), QString("Tolva Internet"));
-        DialerFiles files;
-        QVERIFY(files.readDeafaultConfigData(sim.dataPort()));
+        const std::optional<DialRequest> request =
+            defaultProfileRequest(sim.dataPort(), Dialer::Wvdial);
+        QVERIFY(request && DialerFiles::write(*request));
 
         // Fresh run and lock folders; the lock folder may lie inside the run folder.
         QTemporaryDir scratch;

@@ -72,6 +72,9 @@ public:
     void dataConnectStop() override { animation = false; }
     void setPageButtonsEnabled(bool enabled) override { pageButtonsEnabled = enabled; }
 
+    ConnectionState connectionState() override {
+        return connection ? connection->state() : ConnectionState::Disconnected;
+    }
     bool dialerRunning() override { return connection ? connection->dialerRunning() : dialer; }
     void safeKillWvdail() override {
         if (connection)
