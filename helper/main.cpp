@@ -10,6 +10,9 @@
 //                                 (SIGTERM, or SIGKILL with --force)
 //   velto-helper restore          puts back what a connection left: ends its dialer,
 //                                 undoes its DNS servers, restores the files
+//   velto-helper old-data [moved] the user's files an earlier version kept in root's
+//                                 home, as "file NAME SIZE" and the bytes, then "end";
+//                                 with "moved": that folder is renamed velto.moved
 //
 // It reports in lines on standard output (helper/helperreport.h). It takes
 // no path and no root from its caller, checks every field of a request,
@@ -19,6 +22,7 @@
 // installed one works on the machine.
 
 #include "app/systempaths.h"
+#include "app/userfiles.h"
 #include "helper/dialerfiles.h"
 #include "helper/dialrequest.h"
 #include "helper/helperreport.h"
@@ -345,6 +349,51 @@ int restoreCommand() {
     return Done;
 }
 
+int oldDataCommand() {
+    constexpr qint64 MaxSize = 256 * 1024 * 1024;
+    QList<QByteArray> names;
+    for (const char* name : kUserDataFiles)
+        names << name;
+    names.removeAll("debug.log");
+    names << "smsparts.xml";
+    QByteArray out;
+    for (const QByteArray& name : names) {
+        // Only the files themselves: a link there could point anywhere.
+        const QByteArray path = QFile::encodeName(SystemPaths::oldRootData()) + '/' + name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        struct stat st {};
+        QFile file;
+        if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxSize ||
+            !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            if (fd >= 0)
+                ::close(fd);
+            continue;
+        }
+        const QByteArray bytes = file.readAll();
+        out += "file " + name + ' ' + QByteArray::number(bytes.size()) + '\n' + bytes;
+    }
+    out += "end\n";
+    for (qsizetype done = 0; done < out.size();) {
+        const ssize_t n = ::write(STDOUT_FILENO, out.constData() + done, size_t(out.size() - done));
+        if (n <= 0 && errno != EINTR)
+            return Failed;
+        done += qMax<ssize_t>(n, 0);
+    }
+    return Done;
+}
+
+// The folder stays, renamed, so that nothing is lost; the mark goes.
+int oldDataMovedCommand() {
+    const QString folder = QFileInfo(SystemPaths::oldRootData()).path();
+    QString kept = folder + ".moved";
+    for (int n = 2; QFileInfo::exists(kept); ++n)
+        kept = folder + ".moved." + QString::number(n);
+    const bool renamed = !QFileInfo::exists(folder) || QDir().rename(folder, kept);
+    QFile::remove(SystemPaths::oldRootDataMarker());
+    report(renamed ? HelperReport::Restored : HelperReport::FailedRestore);
+    return renamed ? Done : Failed;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -362,6 +411,11 @@ int main(int argc, char** argv) {
         return hangupCommand(argc == 3);
     if (command == "restore" && argc == 2)
         return restoreCommand();
-    std::fprintf(stderr, "usage: velto-helper connect | hangup [--force] | restore\n");
+    if (command == "old-data" && argc == 2)
+        return oldDataCommand();
+    if (command == "old-data" && argc == 3 && option == "moved")
+        return oldDataMovedCommand();
+    std::fprintf(stderr,
+                 "usage: velto-helper connect | hangup [--force] | restore | old-data [moved]\n");
     return Usage;
 }
