@@ -1,6 +1,7 @@
 #include "app/cmdline.h"
 #include "app/startup.h"
 #include "mainwindow/ui/wtmainwindow.h"
+#include "settings/ui/oldrootdataoffer.h"
 
 #include <QApplication>
 #include <QSplashScreen>
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     return runStartup(app, parseCommandLine(app.arguments().mid(1)), [](QSplashScreen* splash) {
+        // Before the stores read the user's files.
+        offerOldRootData(splash);
         auto* window =
             new WTMainWindow(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);
         window->hide();

@@ -5,6 +5,7 @@
 #include "connection/connectioncontroller.h"
 #include "connection/pdpcontext.h"
 #include "connection/ui/wirelesswindow.h"
+#include "mainwindow/modemmanagerinhibitor.h"
 #include "mainwindow/statusmonitor.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/cmylabel.h"
@@ -155,11 +156,29 @@ void WTMainWindow::init() {
                     tellLeftover();
             });
     wirelesswindow->controller()->restoreLeftoverConnection();
+    watchHeldPorts();
     initTray();
 
     slotClickHomepageButton();
     setButtonStatus(false);
     QTimer::singleShot(2000, this, &WTMainWindow::initMonitor);
+}
+
+void WTMainWindow::watchHeldPorts() {
+    modemManager_ = new ModemManagerInhibitor(QDBusConnection::systemBus(), this);
+    connect(modemManager_, &ModemManagerInhibitor::inhibitingChanged, this,
+            [this] { setStatusToolTip("modemLabel", modemTip_); });
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, [this] {
+        QStringList held;
+        if (link->portFd >= 0) {
+            for (const QString& port : {theATSerialPortName, theModemSerialPortName})
+                if (!port.isEmpty() && !held.contains(port))
+                    held << port;
+        }
+        modemManager_->holdPorts(held);
+    });
+    watch->start(1000);
 }
 
 void WTMainWindow::initTray() {

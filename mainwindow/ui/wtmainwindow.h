@@ -15,6 +15,7 @@ class AlertPlayer;
 class CentreWidget;
 class CSetting;
 class CShortMsg;
+class ModemManagerInhibitor;
 class PhoneBook;
 class SerialThread;
 class StatusMonitor;
@@ -171,8 +172,12 @@ private:
     void setCaption(const QString& caption);
     void openInfoPopup();
     QLabel* statusLabel(const QString& name) const;
+    // Asks ModemManager to leave the card alone while the link holds its ports.
+    void watchHeldPorts();
 
     QPointer<QSplashScreen> splash_;
+    ModemManagerInhibitor* modemManager_ = nullptr;
+    QString modemTip_; // the modem icon's tool tip as the monitor gave it
     // What start-up found of a connection an earlier run did not take down.
     LeftoverConnection leftover_ = LeftoverConnection::None;
 };

@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "connection/connectioncontroller.h"
 #include "connection/ui/wirelesswindow.h"
+#include "mainwindow/modemmanagerinhibitor.h"
 #include "mainwindow/statusmonitor.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/checkpin.h"
@@ -144,8 +145,14 @@ void WTMainWindow::setStatusText(const QString& label, const QString& text) {
         tray->setOperator(text);
 }
 void WTMainWindow::setStatusToolTip(const QString& label, const QString& tip) {
+    QString shown = tip;
+    if (label == u"modemLabel") {
+        modemTip_ = tip;
+        if (modemManager_ && modemManager_->inhibiting())
+            shown += '\n' + tr("ModemManager leaves this card alone while this program uses it.");
+    }
     if (QLabel* l = statusLabel(label))
-        l->setToolTip(tip);
+        l->setToolTip(shown);
 }
 void WTMainWindow::resizeStatusLabel(const QString& label, int width, int height) {
     if (QLabel* l = statusLabel(label))
