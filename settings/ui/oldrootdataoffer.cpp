@@ -10,10 +10,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("OldRootData", text);
-}
-
 // The helper's output, or nothing when it did not run to its end.
 std::optional<QByteArray> runHelper(const QStringList& arguments) {
     QProcess helper;
@@ -36,9 +32,11 @@ void offerOldRootData(QWidget* parent) {
     if (!OldRootData::offered())
         return;
     const int answer = MyMessageBox::queryWithEditer(
-        parent, tr("The earlier version of this program kept its messages, contacts, connection "
-                   "profiles, settings and data use in the administrator's folder. Move them "
-                   "here now? An administrator's password is needed for it."));
+        parent, QCoreApplication::translate(
+                    "OldRootData",
+                    "The earlier version of this program kept its messages, contacts, connection "
+                    "profiles, settings and data use in the administrator's folder. Move them "
+                    "here now? An administrator's password is needed for it."));
     if (answer != MyMessageBox::Yes) {
         OldRootData::markAnswered();
         return;
@@ -49,8 +47,10 @@ void offerOldRootData(QWidget* parent) {
     QString error;
     if (!files || !OldRootData::install(*files, &error)) {
         MyMessageBox::warningWithEditer(
-            parent, tr("The data could not be moved; it stays where it was, and you will be "
-                       "asked again at the next start.") +
+            parent, QCoreApplication::translate(
+                        "OldRootData",
+                        "The data could not be moved; it stays where it was, and you will be "
+                        "asked again at the next start.") +
                         (error.isEmpty() ? QString() : "\n" + error));
         return;
     }
@@ -58,6 +58,8 @@ void offerOldRootData(QWidget* parent) {
     // The administrator's folder is kept under another name: nothing is lost.
     runHelper({QStringLiteral("old-data"), QStringLiteral("moved")});
     MyMessageBox::informationWithEditer(
-        parent, tr("The messages, contacts, connection profiles, settings and data use of the "
-                   "earlier version are here now."));
+        parent, QCoreApplication::translate(
+                    "OldRootData",
+                    "The messages, contacts, connection profiles, settings and data use of the "
+                    "earlier version are here now."));
 }
