@@ -50,8 +50,6 @@ void PrivilegedHelper::run(const QStringList& arguments, Handler done, const QBy
                 continue;
             outcome->ran = true;
             outcome->reports.append(report);
-            if (report.kind == HelperReport::Dialing)
-                emit dialing(report.number);
         }
     };
     connect(process, &QProcess::readyReadStandardOutput, this, readReports);

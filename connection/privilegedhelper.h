@@ -48,7 +48,6 @@ public:
     static QStringList commandLine(const QStringList& arguments);
 
 signals:
-    void dialing(int pid);
     void connectionEnded(const HelperOutcome& outcome);
     void hungUp(const HelperOutcome& outcome);
     void leftoverRestored(const HelperOutcome& outcome);

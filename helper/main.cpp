@@ -32,6 +32,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -164,10 +165,12 @@ bool gone(pid_t pid, int ms) {
     return true;
 }
 
-pid_t forwardTo = 0;
+// The dialer that a signal to the helper is passed on to (the helper itself
+// goes on to put the files back).
+std::atomic<pid_t> forwardTo{0};
 void forward(int sig) {
-    if (forwardTo > 0)
-        ::kill(-forwardTo, sig);
+    if (const pid_t pid = forwardTo.load(); pid > 0)
+        ::kill(-pid, sig);
 }
 
 // Starts the dialer in a session of its own; -1 when it can't be run. Its
