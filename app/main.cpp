@@ -1,6 +1,7 @@
 #include "app/cmdline.h"
 #include "app/startup.h"
 #include "mainwindow/ui/wtmainwindow.h"
+#include "settings/ui/oldrootdataoffer.h"
 
 #include <QApplication>
 #include <QSplashScreen>
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const CommandLine cmd = parseCommandLine(app.arguments().mid(1));
     return runStartup(app, cmd, [&cmd](QSplashScreen* splash) {
+        // Before the stores read the user's files.
+        offerOldRootData(splash);
         auto* window = new WTMainWindow(nullptr, "wtmainwindowbase",
                                         Qt::Window | Qt::FramelessWindowHint, fixedPortsOf(cmd));
         window->hide();

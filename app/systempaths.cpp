@@ -1,5 +1,10 @@
 #include "app/systempaths.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <unistd.h>
+
 namespace {
 QString g_root;
 }
@@ -21,13 +26,13 @@ QString at(const QString& absolutePath) {
 }
 
 QString pidLockFile() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (g_root.isEmpty() && geteuid() != 0 && QDir::isAbsolutePath(runtime))
+        return runtime + "/mirelDaemon.pid";
     return at("/var/run/mirelDaemon.pid");
 }
 QString pppPidFile() {
     return at("/var/run/ppp0.pid");
-}
-QString dialerPidFile() {
-    return at("/var/run/velto-wvdial.pid");
 }
 QString wvdialConf() {
     return at("/etc/wvdial.conf");
@@ -47,6 +52,12 @@ QString peersWvdial() {
 QString peersWvdialBackup() {
     return at("/etc/ppp/peers/tmpwvdial");
 }
+QString peersVelto() {
+    return at("/etc/ppp/peers/velto");
+}
+QString chatScript() {
+    return at("/etc/chatscripts/velto");
+}
 QString resolvConf() {
     return at("/etc/resolv.conf");
 }
@@ -56,8 +67,8 @@ QString resolvConfBackup() {
 QString pppResolvConf() {
     return at("/etc/ppp/resolv.conf");
 }
-QString resolvconfRunResolvConf() {
-    return at("/etc/resolvconf/run/resolv.conf");
+QString ipDownHook() {
+    return at("/etc/ppp/ip-down.d/velto");
 }
 QString procNetDev() {
     return at("/proc/net/dev");
@@ -74,14 +85,59 @@ QString devDir() {
 QString wvdialProgram() {
     return at("/usr/bin/wvdial");
 }
-QString killProgram() {
-    return at("/bin/kill");
+QString pppdProgram() {
+    return at("/usr/sbin/pppd");
+}
+QString chatProgram() {
+    return at("/usr/sbin/chat");
 }
 
 QString ejectCommand() {
     // The real system uses the eject found on PATH; a private root brings its own.
     const QString program = g_root.isEmpty() ? QStringLiteral("eject") : at("/usr/bin/eject");
     return program + ' ' + devDir() + "MODEMCONNECTION";
+}
+
+QString runDir() {
+    return at("/run/velto");
+}
+QString helperLock() {
+    return runDir() + "/helper.lock";
+}
+QString dialerRecord() {
+    return runDir() + "/dialer.pid";
+}
+QString pppdOptionsFile() {
+    return runDir() + "/pppd-options";
+}
+QString fixedDnsFile() {
+    return runDir() + "/fixed-dns";
+}
+QString dnsStateFile() {
+    return runDir() + "/dns.state";
+}
+
+QString helperProgram() {
+    if (!g_root.isEmpty())
+        return at("/usr/libexec/velto/velto-helper");
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString beside = dir + "/velto-helper";
+    return QFileInfo::exists(beside) ? beside
+                                     : QDir::cleanPath(dir + "/../libexec/velto/velto-helper");
+}
+QString pkexecProgram() {
+    return QStringLiteral("/usr/bin/pkexec");
+}
+
+QString oldRootData() {
+    return at("/root/.local/share/velto/Data");
+}
+QString oldRootDataMarker() {
+    return at("/var/lib/velto/root-data");
+}
+
+QString processExe(long pid) {
+    return "/proc/" + QString::number(pid) + "/exe";
 }
 
 } // namespace SystemPaths

@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// Every absolute path of the running system that the program reads, writes or
-// executes. The defaults are the real paths; `setRoot` prefixes all of them at
-// once, so that the demo and the tests run against a private tree.
+// Every absolute path of the running system that the program and its helper
+// read, write or execute. The defaults are the real paths; `setRoot`
+// prefixes all of them at once, so that the demo and the tests run against
+// a private tree.
 namespace SystemPaths {
 
 void setRoot(const QString& root); // "" = the real system
@@ -13,25 +14,53 @@ QString root();
 // Prefixes an absolute system path with the root.
 QString at(const QString& absolutePath);
 
-QString pidLockFile();             // /var/run/mirelDaemon.pid
-QString pppPidFile();              // /var/run/ppp0.pid
-QString dialerPidFile();           // /var/run/velto-wvdial.pid (the dialer this program started)
-QString wvdialConf();              // /etc/wvdial.conf
-QString wvdialConfBackup();        // /etc/tmpwvdial.conf
-QString pppOptions();              // /etc/ppp/options
-QString pppOptionsBackup();        // /etc/ppp/tmpoptions
-QString peersWvdial();             // /etc/ppp/peers/wvdial
-QString peersWvdialBackup();       // /etc/ppp/peers/tmpwvdial
-QString resolvConf();              // /etc/resolv.conf
-QString resolvConfBackup();        // /etc/tmpresolv.conf
-QString pppResolvConf();           // /etc/ppp/resolv.conf
-QString resolvconfRunResolvConf(); // /etc/resolvconf/run/resolv.conf
-QString procNetDev();              // /proc/net/dev
-QString procEntry(long pid);       // /proc/<pid>
-QString sysClassTty();             // /sys/class/tty/
-QString devDir();                  // /dev/
-QString wvdialProgram();           // /usr/bin/wvdial
-QString killProgram();             // /bin/kill
-QString ejectCommand();            // eject /dev/MODEMCONNECTION
+// The single-instance lock: /var/run/mirelDaemon.pid for root and under a
+// private root, $XDG_RUNTIME_DIR/mirelDaemon.pid for a user.
+QString pidLockFile();
+QString pppPidFile();        // /var/run/ppp0.pid
+QString wvdialConf();        // /etc/wvdial.conf
+QString wvdialConfBackup();  // /etc/tmpwvdial.conf
+QString pppOptions();        // /etc/ppp/options
+QString pppOptionsBackup();  // /etc/ppp/tmpoptions
+QString peersWvdial();       // /etc/ppp/peers/wvdial
+QString peersWvdialBackup(); // /etc/ppp/peers/tmpwvdial
+QString peersVelto();        // /etc/ppp/peers/velto (the package's peer for pppd)
+QString chatScript();        // /etc/chatscripts/velto (the package's chat script)
+QString resolvConf();        // /etc/resolv.conf
+QString resolvConfBackup();  // /etc/tmpresolv.conf (the DNS hook's backup)
+QString pppResolvConf();     // /etc/ppp/resolv.conf (the peer's servers, by pppd)
+QString ipDownHook();        // /etc/ppp/ip-down.d/velto
+QString procNetDev();        // /proc/net/dev
+QString procEntry(long pid); // /proc/<pid>
+QString sysClassTty();       // /sys/class/tty/
+QString devDir();            // /dev/
+QString wvdialProgram();     // /usr/bin/wvdial
+QString pppdProgram();       // /usr/sbin/pppd
+QString chatProgram();       // /usr/sbin/chat
+QString ejectCommand();      // eject /dev/MODEMCONNECTION
+
+// The helper's own files while a connection runs.
+QString runDir();          // /run/velto
+QString helperLock();      // /run/velto/helper.lock (held by the helper that runs the dialer)
+QString dialerRecord();    // /run/velto/dialer.pid
+QString pppdOptionsFile(); // /run/velto/pppd-options
+QString fixedDnsFile();    // /run/velto/fixed-dns
+QString dnsStateFile();    // /run/velto/dns.state (what the ip-up hook did)
+
+// The privileged helper: /usr/libexec/velto/velto-helper under a private
+// root; otherwise the one installed beside the program
+// (<prefix>/libexec/velto/velto-helper), or in a build the one beside the
+// executable.
+QString helperProgram();
+QString pkexecProgram(); // /usr/bin/pkexec
+
+// The data the previous package kept for root, and the mark its upgrade
+// leaves when there is some (readable by every user, unlike root's home).
+QString oldRootData();       // /root/.local/share/velto/Data
+QString oldRootDataMarker(); // /var/lib/velto/root-data
+
+// The program a running process executes, as the kernel shows it (never
+// below a private root: processes are the machine's).
+QString processExe(long pid); // /proc/<pid>/exe
 
 } // namespace SystemPaths

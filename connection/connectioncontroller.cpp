@@ -1,6 +1,7 @@
 #include "connection/connectioncontroller.h"
 
-#include "connection/connectionglobals.h"
+#include "connection/dialprofile.h"
+#include "connection/linkstatus.h"
 #include "connection/traffic.h"
 #include "modem/serialthread.h"
 #include "settings/settingsfiles.h"
@@ -31,84 +32,127 @@ QTimer* makeTimer(QObject* owner) {
 
 ConnectionController::ConnectionController(ConnectionView& view, SerialThread* link,
                                            QObject* parent)
-    : QObject(parent), view_(view), link_(link), clock_(monotonicMs), checkTimer_(makeTimer(this)),
+    : QObject(parent), view_(view), link_(link), clock_(monotonicMs),
+      dialerSetting_(readDialerChoice), checkTimer_(makeTimer(this)),
       killWaitTimer_(makeTimer(this)), animationTimer_(new QTimer(this)),
-      trafficTimer_(new QTimer(this)), busyTimer_(makeTimer(this)) {
+      trafficTimer_(new QTimer(this)) {
     connect(checkTimer_, &QTimer::timeout, this, &ConnectionController::slotDelayMessageBox);
     connect(killWaitTimer_, &QTimer::timeout, this, &ConnectionController::slotWaitWvdialClose);
     connect(animationTimer_, &QTimer::timeout, this,
             &ConnectionController::slotDataStateConnecting);
     connect(trafficTimer_, &QTimer::timeout, this, &ConnectionController::slotDataDisplay);
-    connect(busyTimer_, &QTimer::timeout, this, &ConnectionController::disconnectWhenFree);
+    connect(&helper_, &PrivilegedHelper::connectionEnded, this, &ConnectionController::helperEnded);
+    // A hangup that came before the helper had recorded its dialer is sent again.
+    connect(&helper_, &PrivilegedHelper::hungUp, this, [this](const HelperOutcome& outcome) {
+        hangupMissed_ = outcome.has(HelperReport::Nothing) && helper_.connectionRunning();
+    });
+    connect(&helper_, &PrivilegedHelper::leftoverRestored, this,
+            [this](const HelperOutcome& outcome) {
+                restoringLeftover_ = false;
+                emit leftoverRestored(leftoverOutcome(outcome));
+            });
 }
 
 ConnectionController::~ConnectionController() = default;
 
+void ConnectionController::setState(State state) {
+    if (state == state_)
+        return;
+    state_ = state;
+    emit stateChanged(state);
+}
+
+void ConnectionController::restoreLeftoverConnection() {
+    if (restoringLeftover_ || !leftoverConnectionFound())
+        return;
+    qWarning("a connection of an earlier run was not taken down: asking the helper to restore it");
+    restoringLeftover_ = true;
+    helper_.restoreLeftover();
+}
+
 // --- the button -------------------------------------------------------------------
 
 void ConnectionController::isConnectButton_clicked() {
-    if (connecting == 1 || busyTimer_->isActive()) {
+    if (isBusy(state_) || restoringLeftover_) {
         qDebug("a connection is being made or taken down: the click is ignored");
         return;
     }
     emit sigConnectingStart();
     view_.setConnectButtonEnabled(false);
-    if (dialer_.hasDialer())
-        disconnectWhenFree();
+    if (state_ == State::Connected)
+        slotKillWvdial();
     else
         connectNow();
 }
 
-// Disconnecting holds the modem still; an AT command that is under way
-// finishes first.
-void ConnectionController::disconnectWhenFree() {
-    if (link_ && link_->isSuspended()) {
-        qDebug("the dialer is being stopped already");
-        busyTimer_->start(timing_.busyRetryMs);
-        return;
-    }
-    dataStateConnectingStop();
-    dataStateConnectingStart();
-    slotKillWvdial();
-}
-
 void ConnectionController::connectNow() {
-    if (!files_.saveConfigData()) {
-        failBeforeDialling(tr("Save wvdial config data failed!"), true);
+    qint64 limit = 0;
+    if (limitForbidsConnecting(readNetworkSettings(), &limit)) {
+        failBeforeDialling(ConnectionView::Box::Warning,
+                           tr("This month's data limit of %1 is reached, and the connection would "
+                              "be ended at once. To connect, raise the limit or switch off "
+                              "\"Disconnect at the limit\" in the network settings.")
+                               .arg(byteText(limit)));
         return;
     }
-    QString error;
-    if (!files_.readDeafaultConfigData(link_ ? link_->modemPortName() : QString(), &error)) {
-        qWarning() << "dialer files:" << error;
-        failBeforeDialling(tr("Read default wvdial config data failed!"), true);
+    const std::optional<DialRequest> request =
+        defaultProfileRequest(link_ ? link_->modemPortName() : QString(), chosenDialer(dialerSetting_()));
+    if (!request) {
+        failBeforeDialling(ConnectionView::Box::Information,
+                           tr("Read default wvdial config data failed!"));
         return;
     }
+    request_ = *request;
     emit sigPDPSetCommand();
     redialsDone_ = 0;
-    dialStartMs_ = now();
-    slotStartWvdial();
+    dial();
 }
 
-// Nothing was dialled: what was written is put back and the window is
-// usable again.
-void ConnectionController::failBeforeDialling(const QString& text, bool restoreFiles) {
-    if (restoreFiles && DialerFiles::backupsExist())
-        files_.recoverConfigData();
-    emit sigConnectingEnd();
-    view_.setConnectButtonEnabled(true);
-    view_.message(ConnectionView::Box::Information, text);
-}
-
-bool ConnectionController::slotStartWvdial() {
-    if (!dialer_.startDialer())
-        return false;
-    state_ = State::Connecting;
-    connecting = 1;
+void ConnectionController::dial() {
+    qDebug("======= enter startwvdial (%s) ======", qPrintable(dialerName(request_.dialer)));
+    helper_.startConnection(request_);
+    setState(State::Connecting);
+    ended_ = HelperOutcome();
     dataStateConnectingStop();
     dataStateConnectingStart();
     dialStartMs_ = now();
     checkTimer_->start(timing_.firstCheckMs);
-    return true;
+}
+
+// Nothing was dialled, or the helper refused before dialling (and put back
+// what it wrote): the window is usable again.
+void ConnectionController::failBeforeDialling(ConnectionView::Box kind, const QString& text) {
+    checkTimer_->stop();
+    dataStateConnectingStop();
+    setState(State::Disconnected);
+    dataState(0);
+    emit sigConnectingEnd();
+    view_.setConnectButtonEnabled(true);
+    view_.message(kind, text);
+}
+
+QString ConnectionController::refusalText(const HelperOutcome& outcome) {
+    if (!outcome.ran)
+        return tr("The connection's helper could not be run: it is missing, or the system did not "
+                  "authorise it.");
+    if (outcome.has(HelperReport::Busy))
+        return tr("Another connection is being made or is up. Connect again once it has ended.");
+    if (outcome.has(HelperReport::FailedBackup))
+        return tr("Save wvdial config data failed!");
+    if (const HelperReport* refused = outcome.find(HelperReport::Refused)) {
+        if (refused->field == u"dns1")
+            return tr("Invalid Preferred DNS!Please check it!");
+        if (refused->field == u"dns2")
+            return tr("Invalid Alternate DNS!Please check it!");
+        if (refused->field == u"dialer")
+            return tr("Neither wvdial nor pppd is installed: there is nothing to dial with.");
+        return tr("Read default wvdial config data failed!");
+    }
+    if (outcome.has(HelperReport::FailedWrite))
+        return tr("Read default wvdial config data failed!");
+    if (outcome.has(HelperReport::FailedStart))
+        return tr("Fail to connect! Link ppp0 was'n built !");
+    return QString();
 }
 
 // --- the connect check ----------------------------------------------------------------
@@ -116,18 +160,15 @@ bool ConnectionController::slotStartWvdial() {
 void ConnectionController::slotDelayMessageBox() {
     qDebug("======= enter slotDelayMessageBox ======");
     checkTimer_->stop();
+    if (state_ != State::Connecting)
+        return;
     const qint64 seconds = (now() - dialStartMs_) / 1000;
-    switch (checkConnection(seconds)) {
+    switch (checkConnection(seconds, request_.peerDns)) {
     case ConnectCheck::LinkNotBuilt:
-        // Debian's wvdial sometimes aborts in its first seconds: dial again.
-        if (dialer_.dialerGone() && dialer_.lastEndedBySignal() && redialsDone_ < timing_.redials) {
-            ++redialsDone_;
-            qWarning("the dialer aborted before a link came up; dialling again (%d)", redialsDone_);
-            slotStartWvdial();
-            break;
-        }
-        failAndRestore(ConnectionView::Box::Information,
-                       tr("Fail to connect! Link ppp0 was'n built !"));
+        // A dialer that has ended is dealt with as its helper reports.
+        if (helper_.connectionRunning())
+            failAndRestore(ConnectionView::Box::Information,
+                           tr("Fail to connect! Link ppp0 was'n built !"));
         break;
     case ConnectCheck::WaitForDns:
         checkTimer_->start(timing_.recheckMs);
@@ -141,19 +182,10 @@ void ConnectionController::slotDelayMessageBox() {
         view_.message(ConnectionView::Box::Warning, tr("Fail to connect! DNS isn't valid !"));
         break;
     case ConnectCheck::Connected:
-        if (!files_.peerDns) {
-            qDebug("the profile has fixed DNS servers");
-            QString error;
-            if (!files_.saveManualDNS(&error))
-                qWarning() << "fixed DNS servers:" << error;
-        }
         succeed();
         break;
     case ConnectCheck::LinkGone:
-        dataStateConnectingStop();
         view_.setConnectButtonText(tr("Connect"));
-        connectOrDisconnectButton = 1;
-        connecting = 0;
         slotKillWvdial();
         view_.message(ConnectionView::Box::Information, tr("Connection is failed!"));
         break;
@@ -162,15 +194,13 @@ void ConnectionController::slotDelayMessageBox() {
 }
 
 void ConnectionController::succeed() {
-    state_ = State::Connected;
+    setState(State::Connected);
     connectedAt_ = QDateTime::currentDateTime();
     lastSent_ = 0;
     lastReceived_ = 0;
     shownLevel_ = LimitLevel::Below;
     dataStateConnectingStop();
     view_.setConnectButtonText(tr("Disconnect"));
-    connectOrDisconnectButton = 0;
-    connecting = 0;
     emit sigConnectingEnd();
     emit sigUpdateConnectPixmap();
     dataState(1);
@@ -183,66 +213,101 @@ void ConnectionController::failAndRestore(ConnectionView::Box kind, const QStrin
     slotKillWvdial();
 }
 
+void ConnectionController::helperEnded(const HelperOutcome& outcome) {
+    ended_ = outcome;
+    switch (state_) {
+    case State::Connecting:
+        if (const QString refused = refusalText(outcome); !refused.isEmpty()) {
+            failBeforeDialling(ConnectionView::Box::Information, refused);
+            if (outcome.has(HelperReport::FailedRestore))
+                view_.message(ConnectionView::Box::Information,
+                              tr("Recover wvdial config data failed!"));
+            return;
+        }
+        // Debian's wvdial sometimes aborts in its first seconds: dial again.
+        if (outcome.has(HelperReport::EndedSignal) && redialsDone_ < timing_.redials) {
+            ++redialsDone_;
+            qWarning("the dialer aborted before a link came up; dialling again (%d)", redialsDone_);
+            dial();
+            return;
+        }
+        failAndRestore(ConnectionView::Box::Information,
+                       tr("Fail to connect! Link ppp0 was'n built !"));
+        return;
+    case State::Connected:
+        // The link ended without being asked (the network hung up).
+        slotKillWvdial();
+        return;
+    case State::Disconnecting:
+        killWaitTimer_->stop();
+        finishDisconnect(outcome);
+        return;
+    case State::Disconnected:
+        return;
+    }
+}
+
 // --- taking the connection down ---------------------------------------------------------
 
 void ConnectionController::safeKillWvdail() {
-    if (dialer_.hasDialer() && !killWaitTimer_->isActive())
+    if (state_ != State::Disconnected && state_ != State::Disconnecting)
         slotKillWvdial();
 }
 
 void ConnectionController::slotKillWvdial() {
     if (state_ == State::Connected)
         recordConnection();
-    state_ = State::Disconnecting;
+    setState(State::Disconnecting);
     dataDisplayEnd();
     view_.setCaptionVisible(true);
-    // The card is left alone while the dialer goes.
+    // The card is held still while the dialer goes: the command on the wire
+    // finishes, then nothing more is sent until the files are back.
     if (link_)
         link_->suspend();
-    connecting = 1;
-    killWvdialConut = 0;
     forceKilled_ = false;
+    hangupMissed_ = false;
     killStartMs_ = now();
-    busyTimer_->stop();
     checkTimer_->stop();
-    if (dialer_.hasDialer() && dialer_.dialerPid() > 0) {
-        dialer_.killDialer();
-        ++killWvdialConut;
-    }
-    // Without a process to kill the wait ends at its first check.
+    view_.setConnectButtonEnabled(false);
+    dataStateConnectingStop();
+    dataStateConnectingStart();
+    slotDataStateConnecting();
+    if (helper_.connectionRunning())
+        helper_.hangUp(false);
+    // Without a connection's helper the wait ends at its first check.
     killWaitTimer_->start(timing_.killWaitMs);
 }
 
 void ConnectionController::slotWaitWvdialClose() {
     killWaitTimer_->stop();
-    ++killWvdialConut;
-    if (!dialer_.dialerGone()) {
-        // A dialer that ignores SIGTERM gets SIGKILL; the wait goes on.
-        if (!forceKilled_ && now() - killStartMs_ >= timing_.forceKillMs) {
-            qWarning("the dialer ignored SIGTERM; killing it");
-            forceKilled_ = dialer_.killDialer(true);
-        }
-        killWaitTimer_->start(timing_.killWaitMs);
+    if (!helper_.connectionRunning()) {
+        finishDisconnect(ended_);
         return;
     }
-    finishDisconnect();
+    // A dialer that ignores SIGTERM gets SIGKILL; the wait goes on.
+    if (!forceKilled_ && now() - killStartMs_ >= timing_.forceKillMs) {
+        qWarning("the dialer ignored SIGTERM; killing it");
+        helper_.hangUp(true);
+        forceKilled_ = true;
+    } else if (hangupMissed_) {
+        hangupMissed_ = false;
+        helper_.hangUp(forceKilled_);
+    }
+    killWaitTimer_->start(timing_.killWaitMs);
 }
 
-void ConnectionController::finishDisconnect() {
-    state_ = State::Disconnected;
+void ConnectionController::finishDisconnect(const HelperOutcome& outcome) {
+    setState(State::Disconnected);
     dataStateConnectingStop();
-    connecting = 0;
-    connectOrDisconnectButton = 1;
     emit sigConnectingEnd();
     emit sigUpdateDisconnectPixmap();
     checkTimer_->stop();
-    const bool restored = files_.recoverConfigData();
     view_.setConnectButtonText(tr("Connect"));
     dataState(0);
     showUsage();
     if (link_)
         link_->resume();
-    if (!restored)
+    if (outcome.has(HelperReport::FailedRestore))
         view_.message(ConnectionView::Box::Information, tr("Recover wvdial config data failed!"));
     if (pendingMessage_) {
         const auto [kind, text] = *pendingMessage_;
@@ -276,7 +341,7 @@ void ConnectionController::slotDataStateConnecting() {
         QT_TR_NOOP("State: Disconnecting."), QT_TR_NOOP("State: Disconnecting. ."),
         QT_TR_NOOP("State: Disconnecting. . ."), QT_TR_NOOP("State: Disconnecting. . . .")};
     const char* const* texts =
-        connectOrDisconnectButton != 0 ? connectingTexts : disconnectingTexts;
+        state_ == State::Disconnecting ? disconnectingTexts : connectingTexts;
     view_.setStateText(tr(texts[animationCount_ % 4]));
     ++animationCount_;
 }
@@ -295,7 +360,6 @@ void ConnectionController::dataState(char state) {
     view_.setStateImage(connected);
     view_.setStateText(connected ? tr("State: Connected") : tr("State: Disconnected"));
 }
-
 // --- amounts and time ---------------------------------------------------------------------------
 
 void ConnectionController::dataDisplay() {
@@ -357,6 +421,15 @@ void ConnectionController::showUsage(const NetworkSettings& settings) {
     QList<DayUsage> days = history_.lastDays(today, 30);
     days.last().received += live; // the live connection as received data: only the total shows
     view_.showUsage(summary, days);
+}
+
+bool ConnectionController::limitForbidsConnecting(const NetworkSettings& settings,
+                                                  qint64* limit) const {
+    *limit = qint64(settings.monthlyLimitMB) * 1024 * 1024;
+    if (settings.limitDisconnect == 0)
+        return false;
+    const auto [first, last] = billingPeriod(QDate::currentDate(), settings.billingDay);
+    return limitLevel(history_.bytesBetween(first, last), *limit) == LimitLevel::Reached;
 }
 
 void ConnectionController::checkLimit(const NetworkSettings& settings) {

@@ -1,8 +1,12 @@
 #pragma once
 
 // A connection that a former run of the program did not take down (it
-// crashed, was killed or lost power while connected) leaves the dialer files
-// rewritten, their backups in place, and maybe the dialer still running.
+// crashed, was killed or lost power while connected) leaves the dialer
+// running or the dialer's files rewritten with their backups beside them.
+// The helper puts that right (velto-helper restore); the connection's
+// controller asks it at start, before anything can dial.
+
+struct HelperOutcome;
 
 enum class LeftoverConnection {
     None,          // nothing left over
@@ -10,8 +14,10 @@ enum class LeftoverConnection {
     RestoreFailed, // the files could not all be restored (the backups stay)
 };
 
-// Stops the dialer that the former run started, if it still runs the dialer
-// program, and restores the dialer files from their backups. Call it at
-// start, before anything dials. It may wait a few seconds for the dialer to
-// end.
-LeftoverConnection restoreLeftoverConnection();
+// Signs of a leftover that the user may see: the helper's record of its
+// dialer or of the DNS servers it set, a backup of a dialer's file, or a
+// file of the helper's own.
+bool leftoverConnectionFound();
+
+// What the helper's restore did, as the window tells it.
+LeftoverConnection leftoverOutcome(const HelperOutcome& outcome);

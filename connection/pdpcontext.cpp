@@ -1,9 +1,9 @@
 #include "connection/pdpcontext.h"
 
 #include "app/commonconfig.h"
+#include "app/textfile.h"
 #include "connection/profilerecord.h"
 #include "connection/profilestore.h"
-#include "connection/textfile.h"
 
 #include "modem/serialthread.h"
 

@@ -203,11 +203,7 @@ ProfileRecord builtinRecord() {
 } // namespace ProfileFormat
 
 bool ipValidate(const QString& text) {
-    return text.split('.', Qt::SkipEmptyParts).size() == 4;
-}
-
-QString dialNumberPattern() {
-    return QStringLiteral("^[0-9*#+. ,  + ? # @ * ~ ! $ % ^ ( ) |]{1,}$");
+    return isIpv4Address(text);
 }
 
 QString apnPattern() {
@@ -217,6 +213,7 @@ QString apnPattern() {
 }
 
 QString ipAddressPattern() {
-    const QString part = QStringLiteral("(\\d{1,2}|1\\d\\d|2[0-4]\\d|25[0-5])");
-    return '^' + part + "\\." + part + "\\." + part + "\\." + part + '$';
+    // Digits and dots only; whether they make an address is judged on
+    // saving, so that nothing typed is dropped or changed on the way.
+    return QStringLiteral("^[0-9.]{0,15}$");
 }

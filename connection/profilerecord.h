@@ -1,5 +1,7 @@
 #pragma once
 
+#include "helper/dialrequest.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -69,10 +71,11 @@ QString builtinName();
 
 } // namespace ProfileFormat
 
-// True when `text` splits at "." into exactly four non-empty parts.
+// True when `text` is a dotted IPv4 address: four numbers from 0 to 255
+// without leading zeros (a resolver would read 010 as 8).
 bool ipValidate(const QString& text);
 
-// Validator expressions of the profile dialog's fields.
-QString dialNumberPattern();
+// Validator expressions of the profile dialog's fields (the dial number's
+// is dialNumberPattern(), which the helper checks too).
 QString apnPattern();
 QString ipAddressPattern();

@@ -1,6 +1,5 @@
 #include "connection/profilerules.h"
 
-#include "connection/connectionglobals.h"
 #include "connection/profilestore.h"
 
 #include <QCoreApplication>
@@ -11,12 +10,13 @@ bool obtainSelected(bool obtain, bool use) {
     return obtain && !use;
 }
 
-bool isReadOnlyProfile(const QString& name, bool checkDeleteFlag) {
+bool isReadOnlyProfile(const QString& name, const ProfileContext& context,
+                       const QString& deleteEnable) {
     if (name.isEmpty())
         return false; // a new profile
     return name == ProfileFormat::builtinName() ||
-           (name == defConfFile && connectOrDisconnectButton == 0) ||
-           (checkDeleteFlag && delflagOfCurrentApn.contains(QLatin1String("cannot")));
+           (name == context.defaultProfile && context.connected) ||
+           deleteEnable.contains(QLatin1String("cannot"));
 }
 
 namespace {
@@ -47,14 +47,15 @@ ConfigEnableState readOnly(bool nameFieldEnabled) {
 
 // Only a new profile gets a name: an existing one is saved in place under
 // its own name.
-ConfigEnableState initConf(const QString& name, const ProfileRecord& shown) {
-    return isReadOnlyProfile(name, false) ? readOnly(false) : editable(shown, name.isEmpty());
+ConfigEnableState initConf(const QString& name, const ProfileRecord& shown,
+                           const ProfileContext& context) {
+    return isReadOnlyProfile(name, context) ? readOnly(false) : editable(shown, name.isEmpty());
 }
 
-ConfigEnableState configview(const QString& name, const ProfileRecord& shown,
-                             bool nameFieldEnabled) {
-    return isReadOnlyProfile(name, true) ? readOnly(nameFieldEnabled)
-                                         : editable(shown, nameFieldEnabled);
+ConfigEnableState configview(const QString& name, const ProfileRecord& shown, bool nameFieldEnabled,
+                             const ProfileContext& context) {
+    return isReadOnlyProfile(name, context, shown.deleteEnable) ? readOnly(nameFieldEnabled)
+                                                                : editable(shown, nameFieldEnabled);
 }
 
 QString savedCheck(const ConfigForm& form) {
@@ -111,20 +112,20 @@ QString savedCheck(const ConfigForm& form) {
     return QString();
 }
 
-ProfileListActions listActionsFor(const QString& name) {
+ProfileListActions listActionsFor(const QString& name, const QString& deleteEnable,
+                                  const ProfileContext& context) {
     ProfileListActions actions;
-    if (name == ProfileFormat::builtinName() ||
-        delflagOfCurrentApn.contains(QLatin1String("cannot"))) {
+    if (name == ProfileFormat::builtinName() || deleteEnable.contains(QLatin1String("cannot"))) {
         actions.viewOnly = true;
         actions.deleteEnabled = false;
-    } else if (name == defConfFile && connectOrDisconnectButton == 0) {
+    } else if (name == context.defaultProfile && context.connected) {
         actions.viewOnly = true;
     }
     return actions;
 }
 
-bool canDeleteProfile(const QString& name) {
-    return name != ProfileFormat::builtinName() && name != defConfFile;
+bool canDeleteProfile(const QString& name, const QString& defaultProfile) {
+    return name != ProfileFormat::builtinName() && name != defaultProfile;
 }
 
 int rowAfterDelete(int deleted, int countBefore) {

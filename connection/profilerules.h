@@ -27,18 +27,27 @@ struct ConfigEnableState {
 // flags are set the "use" button wins, as it is set last.
 bool obtainSelected(bool obtain, bool use);
 
+// What the rules need besides the profile: which profile dials, and whether
+// a connection is up (the default profile can't change then).
+struct ProfileContext {
+    QString defaultProfile;
+    bool connected = false;
+};
+
 // True when the profile `name` may only be viewed: the built-in profile,
-// the default profile while connected, and, when `checkDeleteFlag` is set,
-// a profile whose "delete Enable" value (delflagOfCurrentApn) says "cannot".
-bool isReadOnlyProfile(const QString& name, bool checkDeleteFlag);
+// the default profile while connected, and a profile whose "delete Enable"
+// value `deleteEnable` says "cannot".
+bool isReadOnlyProfile(const QString& name, const ProfileContext& context,
+                       const QString& deleteEnable = QString());
 
 // The dialog as it is built for `name` (empty for a new profile), showing
 // `shown`. The name can be typed for a new profile only.
-ConfigEnableState initConf(const QString& name, const ProfileRecord& shown);
+ConfigEnableState initConf(const QString& name, const ProfileRecord& shown,
+                           const ProfileContext& context);
 // The dialog after `shown` has been loaded for `name`; the name field keeps
 // its state `nameFieldEnabled`.
-ConfigEnableState configview(const QString& name, const ProfileRecord& shown,
-                             bool nameFieldEnabled);
+ConfigEnableState configview(const QString& name, const ProfileRecord& shown, bool nameFieldEnabled,
+                             const ProfileContext& context);
 
 // One text field of the dialog as the validation sees it.
 struct ConfigFormField {
@@ -66,10 +75,12 @@ struct ProfileListActions {
     bool viewOnly = false; // the edit button reads "View"
     bool deleteEnabled = true;
 };
-ProfileListActions listActionsFor(const QString& name);
+// `deleteEnable` is the profile's "delete Enable" value.
+ProfileListActions listActionsFor(const QString& name, const QString& deleteEnable,
+                                  const ProfileContext& context);
 
 // False for the built-in and the default profile, which cannot be deleted.
-bool canDeleteProfile(const QString& name);
+bool canDeleteProfile(const QString& name, const QString& defaultProfile);
 
 // The list row to select after row `deleted` of `countBefore` rows was
 // removed; -1 when the list is now empty.

@@ -2,8 +2,7 @@
 
 #include "app/atomicfile.h"
 #include "app/globals.h"
-#include "connection/connectionglobals.h"
-#include "connection/textfile.h"
+#include "app/textfile.h"
 #include "settings/settingsfiles.h"
 
 #include <QCoreApplication>
@@ -123,9 +122,7 @@ bool loadText(const QString& name, ProfileRecord* record, QString* error) {
     }
     if (!found)
         return fail(error, QT_TRANSLATE_NOOP("ProfileStore", "initialize operation error!!"));
-    delflagOfCurrentApn = record->deleteEnable;
-    mccOfCurrentApn = record->imsi;
-    qDebug("****** mccOfCurrentApn = %s", qPrintable(mccOfCurrentApn));
+    qDebug("****** mccOfCurrentApn = %s", qPrintable(record->imsi));
     return true;
 }
 

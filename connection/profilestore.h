@@ -23,9 +23,7 @@ bool initializeFile(QString* error = nullptr);
 // default settings files that do not exist yet.
 bool initializeDefaultData(QString* error = nullptr);
 
-// Reads the profile `name` (a later record of the same name wins) and keeps
-// its "delete Enable" and "IMSI" values in delflagOfCurrentApn and
-// mccOfCurrentApn.
+// Reads the profile `name` (a later record of the same name wins).
 bool loadText(const QString& name, ProfileRecord* record, QString* error = nullptr);
 
 // Appends a record.

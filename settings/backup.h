@@ -68,6 +68,15 @@ bool writeBackup(const QString& path, QString* error);
 // On any failure the live files stay as they were and `error` says why.
 bool restoreBackup(const QString& path, QString* error);
 
+// Replaces the live data files named by `members` with theirs, as a restore
+// does (journaled, completed or dropped after a crash); the other files stay.
+// On any failure the live files stay as they were and `error` says why.
+bool replaceDataFiles(const QList<Member>& members, QString* error);
+
+// The checks a backup's member passes: an XML store parses, any other
+// file is UTF-8 text.
+bool readableMember(const Member& member);
+
 // Completes a restore that a crash interrupted after the new files were
 // ready, or drops one interrupted before. Runs before the stores read their
 // files.

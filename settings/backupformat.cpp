@@ -24,20 +24,20 @@ QByteArray checksum(const QByteArray& header, QByteArrayView body) {
     return hash.result().toHex();
 }
 
-bool readable(const Member& member) {
-    if (member.name.endsWith(QLatin1String(".xml")))
-        return static_cast<bool>(QDomDocument().setContent(member.data));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    static_cast<void>(QString(utf8(member.data)));
-    return !utf8.hasError();
-}
-
 std::optional<QList<Member>> refuse(Problem* problem, Problem why) {
     *problem = why;
     return std::nullopt;
 }
 
 } // namespace
+
+bool readableMember(const Member& member) {
+    if (member.name.endsWith(QLatin1String(".xml")))
+        return static_cast<bool>(QDomDocument().setContent(member.data));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    static_cast<void>(QString(utf8(member.data)));
+    return !utf8.hasError();
+}
 
 QStringList memberNames() {
     return {QStringLiteral("sms.xml"),
@@ -131,7 +131,7 @@ std::optional<QList<Member>> decode(const QByteArray& bytes, Problem* problem) {
     for (qsizetype m = 0; m < members.size(); ++m) {
         members[m].data = body.sliced(offset, sizes[m]).toByteArray();
         offset += sizes[m];
-        if (!readable(members[m]))
+        if (!readableMember(members[m]))
             return refuse(problem, Problem::Damaged);
     }
     return members;

@@ -157,8 +157,6 @@ bool writeBackup(const QString& path, QString* error) {
 }
 
 bool restoreBackup(const QString& path, QString* error) {
-    finishInterruptedRestore();
-
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, problemText(Problem::Unreadable));
@@ -168,11 +166,15 @@ bool restoreBackup(const QString& path, QString* error) {
     const std::optional<QList<Member>> members = decode(file.readAll(), &problem);
     if (!members)
         return fail(error, problemText(problem));
+    return replaceDataFiles(*members, error);
+}
 
+bool replaceDataFiles(const QList<Member>& members, QString* error) {
+    finishInterruptedRestore();
     const QString unchanged = tr("Resume failed! Nothing was changed.");
     QDir().mkpath(QFileInfo(journalPath()).absolutePath());
     QList<Entry> entries;
-    for (const Member& member : *members)
+    for (const Member& member : members)
         entries.append(entryFor(member.name));
     if (!writeJournal(QStringLiteral("staging"), entries))
         return fail(error, unchanged);
@@ -180,7 +182,7 @@ bool restoreBackup(const QString& path, QString* error) {
         const Entry& e = entries[i];
         QFile live(e.target);
         const bool staged =
-            stage(e.fresh, (*members)[i].data, e) &&
+            stage(e.fresh, members[i].data, e) &&
             (!e.hadOld || (live.open(QIODevice::ReadOnly) && stage(e.old, live.readAll(), e)));
         if (!staged) {
             finish(entries);

@@ -85,6 +85,16 @@ NetworkSettings readNetworkSettings() {
     return s;
 }
 
+QString readDialerChoice() {
+    return SettingsFile(networkSettingsFile(), NetworkGroup).text("/dialer");
+}
+
+bool writeDialerChoice(const QString& dialer) {
+    SettingsFile file(networkSettingsFile(), NetworkGroup);
+    file.set("/dialer", dialer);
+    return file.commit();
+}
+
 MessageSettings readMessagesSettings() {
     const SettingsFile file(messageSettingsFile(), MessageGroup);
     MessageSettings s;

@@ -42,6 +42,10 @@ QString messageSettingsFile(); // Data/messagesetconfigrc
 QString alertSettingsFile();   // Data/alertsetconfigrc
 
 NetworkSettings readNetworkSettings();
+// The dialer chosen in the connection settings, kept in the network
+// settings file: "wvdial" or "pppd"; empty for the machine's default.
+QString readDialerChoice();
+bool writeDialerChoice(const QString& dialer);
 MessageSettings readMessagesSettings();
 AlertSettings readAlertSettings();
 

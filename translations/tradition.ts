@@ -396,6 +396,26 @@
         <source>An alert without a sound file stays off.</source>
         <translation>沒有音效檔的提示音會保持關閉。</translation>
     </message>
+    <message>
+        <source>open file operation error!</source>
+        <translation>開啟檔案操作錯誤！</translation>
+    </message>
+    <message>
+        <source>Not installed</source>
+        <translation>未安裝</translation>
+    </message>
+    <message>
+        <source>Dial with</source>
+        <translation>撥號方式</translation>
+    </message>
+    <message>
+        <source>wvdial</source>
+        <translation>wvdial</translation>
+    </message>
+    <message>
+        <source>pppd and a chat script</source>
+        <translation>pppd 與 chat 指令稿</translation>
+    </message>
 </context>
 <context>
     <name>CShortMsg</name>
@@ -990,6 +1010,30 @@
         <source>This month&apos;s data limit of %1 is reached: the connection was ended.</source>
         <translation>已達本月 %1 的數據用量上限：連線已結束。</translation>
     </message>
+    <message>
+        <source>This month&apos;s data limit of %1 is reached, and the connection would be ended at once. To connect, raise the limit or switch off &quot;Disconnect at the limit&quot; in the network settings.</source>
+        <translation>本月 %1 的數據用量上限已達到，連線會立即被中斷。若要連線，請在網路設定中提高上限或關閉「達上限時中斷連線」。</translation>
+    </message>
+    <message>
+        <source>The connection&apos;s helper could not be run: it is missing, or the system did not authorise it.</source>
+        <translation>無法執行連線的輔助程式：程式不存在，或系統未授權。</translation>
+    </message>
+    <message>
+        <source>Another connection is being made or is up. Connect again once it has ended.</source>
+        <translation>另一個連線正在建立或已連線。請在其結束後再連線。</translation>
+    </message>
+    <message>
+        <source>Invalid Preferred DNS!Please check it!</source>
+        <translation>慣用 DNS 無效！請檢查！</translation>
+    </message>
+    <message>
+        <source>Invalid Alternate DNS!Please check it!</source>
+        <translation>其他 DNS 無效！請檢查！</translation>
+    </message>
+    <message>
+        <source>Neither wvdial nor pppd is installed: there is nothing to dial with.</source>
+        <translation>未安裝 wvdial 或 pppd：無法撥號。</translation>
+    </message>
 </context>
 <context>
     <name>ContactImport</name>
@@ -1424,6 +1468,21 @@
     <message>
         <source>Email address  is invalid</source>
         <translation>電子郵件地址無效</translation>
+    </message>
+</context>
+<context>
+    <name>OldRootData</name>
+    <message>
+        <source>The earlier version of this program kept its messages, contacts, connection profiles, settings and data use in the administrator&apos;s folder. Move them here now? An administrator&apos;s password is needed for it.</source>
+        <translation>本程式的舊版本將簡訊、聯絡人、連線設定檔、設定與數據用量存放在管理員的資料夾中。現在要移到這裡嗎？此操作需要管理員密碼。</translation>
+    </message>
+    <message>
+        <source>The data could not be moved; it stays where it was, and you will be asked again at the next start.</source>
+        <translation>無法移動資料；資料保留在原處，下次啟動時會再次詢問。</translation>
+    </message>
+    <message>
+        <source>The messages, contacts, connection profiles, settings and data use of the earlier version are here now.</source>
+        <translation>舊版本的簡訊、聯絡人、連線設定檔、設定與數據用量已移到這裡。</translation>
     </message>
 </context>
 <context>
@@ -2289,6 +2348,10 @@ Doyou want to overwrite it?</source>
     <message>
         <source>Plese select a message has sending number !</source>
         <translation>請選擇一則有寄件號碼的簡訊！</translation>
+    </message>
+    <message>
+        <source>ModemManager leaves this card alone while this program uses it.</source>
+        <translation>本程式使用此網卡期間，ModemManager 不會存取它。</translation>
     </message>
 </context>
 <context>

@@ -396,6 +396,26 @@
         <source>An alert without a sound file stays off.</source>
         <translation>Ein Hinweiston ohne Tondatei bleibt aus.</translation>
     </message>
+    <message>
+        <source>open file operation error!</source>
+        <translation>Fehler beim Öffnen der Datei!</translation>
+    </message>
+    <message>
+        <source>Not installed</source>
+        <translation>Nicht installiert</translation>
+    </message>
+    <message>
+        <source>Dial with</source>
+        <translation>Einwahl mit</translation>
+    </message>
+    <message>
+        <source>wvdial</source>
+        <translation>wvdial</translation>
+    </message>
+    <message>
+        <source>pppd and a chat script</source>
+        <translation>pppd und einem Chat-Skript</translation>
+    </message>
 </context>
 <context>
     <name>CShortMsg</name>
@@ -990,6 +1010,30 @@
         <source>This month&apos;s data limit of %1 is reached: the connection was ended.</source>
         <translation>Das Datenlimit von %1 für diesen Monat ist erreicht: Die Verbindung wurde beendet.</translation>
     </message>
+    <message>
+        <source>This month&apos;s data limit of %1 is reached, and the connection would be ended at once. To connect, raise the limit or switch off &quot;Disconnect at the limit&quot; in the network settings.</source>
+        <translation>Das Datenlimit von %1 für diesen Monat ist erreicht, die Verbindung würde sofort wieder beendet. Um zu verbinden, erhöhen Sie das Limit oder schalten Sie „Beim Limit trennen“ in den Netzwerkeinstellungen aus.</translation>
+    </message>
+    <message>
+        <source>The connection&apos;s helper could not be run: it is missing, or the system did not authorise it.</source>
+        <translation>Das Hilfsprogramm der Verbindung konnte nicht ausgeführt werden: Es fehlt, oder das System hat es nicht zugelassen.</translation>
+    </message>
+    <message>
+        <source>Another connection is being made or is up. Connect again once it has ended.</source>
+        <translation>Eine andere Verbindung wird gerade aufgebaut oder besteht. Verbinden Sie erneut, sobald sie beendet ist.</translation>
+    </message>
+    <message>
+        <source>Invalid Preferred DNS!Please check it!</source>
+        <translation>Ungültiger bevorzugter DNS! Bitte prüfen!</translation>
+    </message>
+    <message>
+        <source>Invalid Alternate DNS!Please check it!</source>
+        <translation>Ungültiger alternativer DNS! Bitte prüfen!</translation>
+    </message>
+    <message>
+        <source>Neither wvdial nor pppd is installed: there is nothing to dial with.</source>
+        <translation>Weder wvdial noch pppd ist installiert: Es gibt nichts, womit gewählt werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>ContactImport</name>
@@ -1425,6 +1469,21 @@
     <message>
         <source>Email address  is invalid</source>
         <translation>Die E-Mail-Adresse ist ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>OldRootData</name>
+    <message>
+        <source>The earlier version of this program kept its messages, contacts, connection profiles, settings and data use in the administrator&apos;s folder. Move them here now? An administrator&apos;s password is needed for it.</source>
+        <translation>Die frühere Version dieses Programms hat ihre Nachrichten, Kontakte, Verbindungsprofile, Einstellungen und den Datenverbrauch im Ordner des Administrators gespeichert. Jetzt hierher übernehmen? Dazu ist das Passwort eines Administrators nötig.</translation>
+    </message>
+    <message>
+        <source>The data could not be moved; it stays where it was, and you will be asked again at the next start.</source>
+        <translation>Die Daten konnten nicht übernommen werden; sie bleiben, wo sie waren, und beim nächsten Start wird erneut gefragt.</translation>
+    </message>
+    <message>
+        <source>The messages, contacts, connection profiles, settings and data use of the earlier version are here now.</source>
+        <translation>Die Nachrichten, Kontakte, Verbindungsprofile, Einstellungen und der Datenverbrauch der früheren Version sind jetzt hier.</translation>
     </message>
 </context>
 <context>
@@ -2295,6 +2354,10 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Plese select a message has sending number !</source>
         <translation>Bitte eine SMS mit Absendernummer auswählen!</translation>
+    </message>
+    <message>
+        <source>ModemManager leaves this card alone while this program uses it.</source>
+        <translation>ModemManager lässt diese Karte in Ruhe, solange dieses Programm sie verwendet.</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,6 @@
 #include "connection/ui/config.h"
 
 #include "app/globals.h"
-#include "connection/connectionglobals.h"
 #include "connection/profilestore.h"
 #include "widgets/editwidgets.h"
 #include "widgets/mybutton.h"
@@ -74,8 +73,8 @@ void check(QRadioButton* obtain, QRadioButton* use, bool obtainOn, bool useOn) {
 } // namespace
 
 Config::Config(QWidget* parent, const char* name, bool modal, Qt::WindowFlags flags,
-               const QString& profileName)
-    : FrameDialog(parent, name, modal, flags) {
+               const QString& profileName, const ProfileContext& context)
+    : FrameDialog(parent, name, modal, flags), context_(context) {
     build();
     initConf(profileName);
     connect(saveUsernameCheckBox, &QCheckBox::clicked, this, &Config::saveUsernameCheckBox_clicked);
@@ -194,7 +193,7 @@ void Config::build() {
 
 void Config::initConf(const QString& name) {
     showRecord(ProfileRecord());
-    applyState(::initConf(name, shown_));
+    applyState(::initConf(name, shown_, context_));
 }
 
 void Config::showRecord(const ProfileRecord& r) {
@@ -252,7 +251,7 @@ bool Config::loadText(const QString& name) {
 }
 
 void Config::configview(const QString& name) {
-    applyState(::configview(name, record(), configFilenameLineedit->isEnabled()));
+    applyState(::configview(name, record(), configFilenameLineedit->isEnabled(), context_));
 }
 
 void Config::setUserFieldsEnabled(bool enabled) {
@@ -364,6 +363,6 @@ void Config::slotSaveConfig() {
         return;
     }
     shown_ = r;
-    newConfigDialgName = r.name;
+    savedName_ = r.name;
     accept();
 }

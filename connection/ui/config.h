@@ -19,7 +19,12 @@ class Config : public FrameDialog {
     Q_OBJECT
 public:
     Config(QWidget* parent, const char* name, bool modal, Qt::WindowFlags flags,
-           const QString& profileName);
+           const QString& profileName, const ProfileContext& context = {});
+
+    // Which profile dials and whether a connection is up, for the rules.
+    void setContext(const ProfileContext& context) { context_ = context; }
+    // The name of the profile saved last; empty until one is saved.
+    QString savedName() const { return savedName_; }
 
     // Fills the dialog from the record of `name` and applies the enabling
     // rules; false (after a warning) when the record can't be read.
@@ -75,6 +80,8 @@ private:
     void setUserFieldsEnabled(bool enabled);
 
     ProfileRecord shown_;
+    ProfileContext context_;
+    QString savedName_;
     QLabel* userNameLabel;
     QLabel* passwordLabel;
     QLabel* preferredDNSLabel;

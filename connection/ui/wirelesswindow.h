@@ -1,6 +1,5 @@
 #pragma once
 
-#include "connection/connectionglobals.h"
 #include "connection/connectionview.h"
 
 #include <QWidget>

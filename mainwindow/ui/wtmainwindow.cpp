@@ -5,6 +5,7 @@
 #include "connection/connectioncontroller.h"
 #include "connection/pdpcontext.h"
 #include "connection/ui/wirelesswindow.h"
+#include "mainwindow/modemmanagerinhibitor.h"
 #include "mainwindow/statusmonitor.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/cmylabel.h"
@@ -66,8 +67,6 @@ WTMainWindow::WTMainWindow(QWidget* parent, const char* name, Qt::WindowFlags f,
 }
 
 void WTMainWindow::init(const FixedPorts& ports) {
-    // Before anything can dial: put back what a crashed run left connected.
-    leftover_ = restoreLeftoverConnection();
     tooltipLabel = new QLabel(this);
     tooltipLabel->setObjectName("tooltipLabel");
     centre->setCaptionLabel(tooltipLabel);
@@ -158,11 +157,39 @@ void WTMainWindow::init(const FixedPorts& ports) {
             &WTMainWindow::slotConnectingEnd);
     connect(wirelesswindow, &WirelessWindow::sigPDPSetCommand, this,
             &WTMainWindow::slotPDPSetCommand, Qt::DirectConnection);
+    connect(wirelesswindow->controller(), &ConnectionController::stateChanged, setting,
+            &CSetting::setConnectionState);
+    connect(wirelesswindow->controller(), &ConnectionController::stateChanged, this,
+            &WTMainWindow::updateConnectControls);
+    // Before anything can dial: put back what a crashed run left connected.
+    connect(wirelesswindow->controller(), &ConnectionController::leftoverRestored, this,
+            [this](LeftoverConnection found) {
+                leftover_ = found;
+                if (isVisible())
+                    tellLeftover();
+            });
+    wirelesswindow->controller()->restoreLeftoverConnection();
+    watchHeldPorts();
     initTray();
 
     slotClickHomepageButton();
     showStatus(ModemStatus{});
     QTimer::singleShot(2000, monitor, &StatusMonitor::initMonitor);
+}
+
+// While the link holds the card's ports, ModemManager is asked to leave the
+// card alone.
+void WTMainWindow::watchHeldPorts() {
+    modemManager_ = new ModemManagerInhibitor(QDBusConnection::systemBus(), this);
+    connect(modemManager_, &ModemManagerInhibitor::inhibitingChanged, this,
+            [this] { setStatusToolTip("modemLabel", modemTip_); });
+    connect(link, &SerialThread::portNamesChanged, this, [this] {
+        QStringList held;
+        for (const QString& port : {link->atPortName(), link->modemPortName()})
+            if (!port.isEmpty() && !held.contains(port))
+                held << port;
+        modemManager_->holdPorts(held);
+    });
 }
 
 void WTMainWindow::initTray() {
@@ -205,9 +232,13 @@ void WTMainWindow::slotDelayShow() {
         splash_->finish(this);
         delete splash_;
     }
+    tellLeftover();
+}
+
+// Told once, when the window is there to tell it.
+void WTMainWindow::tellLeftover() {
     if (leftover_ == LeftoverConnection::None)
         return;
-    // Told once, when the window is there to tell it.
     const LeftoverConnection found = std::exchange(leftover_, LeftoverConnection::None);
     QTimer::singleShot(0, this, [this, found] {
         if (found == LeftoverConnection::Restored)
@@ -252,7 +283,7 @@ void WTMainWindow::slotClickPhonebookButton() {
 void WTMainWindow::slotClickSetButton() {
     showPage(CentreWidget::SettingsPage, tr("Connection Settings"));
     setting->slotClickedListItem();
-    setting->setdefaultButton->setEnabled(connectOrDisconnectButton == 1);
+    setting->setConnectionState(wirelesswindow->controller()->state());
     setting->connnectButton_clicked();
 }
 

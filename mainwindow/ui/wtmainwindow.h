@@ -16,6 +16,7 @@ class AlertPlayer;
 class CentreWidget;
 class CSetting;
 class CShortMsg;
+class ModemManagerInhibitor;
 class PhoneBook;
 class SerialThread;
 class SmsInbox;
@@ -72,6 +73,8 @@ signals:
 
 public slots:
     void slotDelayShow();
+    // Tells the user once what start-up found of an earlier run's connection.
+    void tellLeftover();
 
     void slotClickHomepageButton();
     void slotClickSmsButton();
@@ -110,6 +113,8 @@ private:
     void setConnectCaption();
     void setSimSettingsEnabled(bool enabled);
     void setPageButtonsEnabled(bool enabled);
+    // Asks ModemManager to leave the card alone while the link holds its ports.
+    void watchHeldPorts();
     // Stops a running dialer before the window closes, then closes it.
     void closeAfterDialer();
     // The card's state as last shown.
@@ -142,6 +147,8 @@ private:
     QLabel* statusLabel(const QString& name) const;
 
     QPointer<QSplashScreen> splash_;
+    ModemManagerInhibitor* modemManager_ = nullptr;
+    QString modemTip_; // the modem icon's tool tip before ModemManager's line
     // What start-up found of a connection an earlier run did not take down.
     LeftoverConnection leftover_ = LeftoverConnection::None;
 };

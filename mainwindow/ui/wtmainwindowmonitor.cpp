@@ -3,7 +3,9 @@
 // monitor asks for.
 
 #include "app/globals.h"
+#include "connection/connectioncontroller.h"
 #include "connection/ui/wirelesswindow.h"
+#include "mainwindow/modemmanagerinhibitor.h"
 #include "mainwindow/statusmonitor.h"
 #include "mainwindow/ui/centrewidget.h"
 #include "mainwindow/ui/checkpin.h"
@@ -93,7 +95,8 @@ void WTMainWindow::showNoNetwork(const QString& modemImage) {
 
 void WTMainWindow::showStatusArea(const ModemStatus& status) {
     // The internet page says "Initializing" while a card is set up.
-    const bool connectionIdle = connecting == 0 && connectOrDisconnectButton != 0;
+    const bool connectionIdle =
+        wirelesswindow->controller()->state() == ConnectionState::Disconnected;
     if (status.settingUp)
         wirelesswindow->dataState(2);
     else if (connectionIdle)
@@ -155,8 +158,14 @@ void WTMainWindow::setStatusText(const QString& label, const QString& text) {
 }
 
 void WTMainWindow::setStatusToolTip(const QString& label, const QString& tip) {
+    QString shown = tip;
+    if (label == u"modemLabel") {
+        modemTip_ = tip;
+        if (modemManager_ && modemManager_->inhibiting())
+            shown += '\n' + tr("ModemManager leaves this card alone while this program uses it.");
+    }
     if (QLabel* l = centre->findChild<QLabel*>(label))
-        l->setToolTip(tip);
+        l->setToolTip(shown);
 }
 
 // --- the connection's controls ------------------------------------------------------
@@ -165,13 +174,13 @@ void WTMainWindow::setStatusToolTip(const QString& label, const QString& tip) {
 // under way; the settings that depend on the SIM can't change while
 // connected.
 void WTMainWindow::updateConnectControls() {
-    const bool dialable = status_.canDial() && connecting == 0;
-    wirelesswindow->connectBtnValid(dialable ||
-                                    (connectOrDisconnectButton == 0 && connecting == 0));
+    const ConnectionState state = wirelesswindow->controller()->state();
+    wirelesswindow->connectBtnValid(state == ConnectionState::Connected ||
+                                    (state == ConnectionState::Disconnected && status_.canDial()));
     if (tray)
         tray->setConnectEnabled(wirelesswindow->isConnectButton->isEnabled());
     setConnectCaption();
-    setSimSettingsEnabled(connectOrDisconnectButton != 0 && status_.card &&
+    setSimSettingsEnabled(state == ConnectionState::Disconnected && status_.card &&
                           status_.sim == ModemStatus::Sim::Ready);
 }
 
@@ -179,7 +188,7 @@ void WTMainWindow::setConnectCaption() {
     const QString name = setting->conLineedit->text();
     if (name.isEmpty())
         wirelesswindow->showLabel->setText(QString()); // no profile to name yet
-    else if (connectOrDisconnectButton != 0)
+    else if (wirelesswindow->controller()->state() != ConnectionState::Connected)
         wirelesswindow->showLabel->setText(tr("Connect to ") + name + "?");
     else
         wirelesswindow->showLabel->setText(tr("Connected to ") + name);

@@ -2,7 +2,6 @@
 
 #include "settings/ui/settingmainwindow.h"
 
-#include "connection/connectionglobals.h"
 #include "settings/backup.h"
 #include "settings/networkchoice.h"
 #include "settings/settingsfiles.h"
@@ -68,7 +67,6 @@ bool CSetting::resumeFrom(const QString& path) {
     if (network.networkSlect == 0)
         sendModemMode(modemModeOf(network.modePerferred));
     initConlist();
-    defConfFile = conLineedit->text();
     emit sigSetDefaultConnctLabel();
     emit sigRestored();
     MyMessageBox::information(this, tr("Resume successful!"));

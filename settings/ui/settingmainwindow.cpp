@@ -1,6 +1,5 @@
 #include "settings/ui/settingmainwindow.h"
 
-#include "connection/connectionglobals.h"
 #include "connection/profilestore.h"
 #include "connection/ui/config.h"
 #include "mainwindow/ui/manualselect.h"
@@ -56,8 +55,12 @@ CSetting::CSetting(QWidget* parent, const char* name, SerialThread* link)
         MyMessageBox::warning(this, error);
     readSettings();
     initConlist();
-    defConfFile = conLineedit->text();
-    config = new Config(this, "config", false, {}, defConfFile);
+    config = new Config(this, "config", false, {}, conLineedit->text(), profileContext());
+    showDialer();
+    connect(dialerComboBox, &QComboBox::activated, this, [this] {
+        if (!writeDialerChoice(dialerComboBox->currentData().toString()))
+            MyMessageBox::warning(this, tr("open file operation error!"));
+    });
     slotClickedListItem();
     connnectButton_clicked();
 }

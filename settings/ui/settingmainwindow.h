@@ -1,5 +1,8 @@
 #pragma once
 
+#include "connection/connectionstate.h"
+#include "connection/profilerules.h"
+
 #include <QList>
 #include <QWidget>
 #include <utility>
@@ -55,6 +58,10 @@ public:
     bool isDelete();
     // The name of the selected profile; empty when none is.
     QString selectedProfile() const;
+    // The connection's state: the default profile can't change while one is up.
+    void setConnectionState(ConnectionState state);
+    // The default profile and the connection, for the profile rules.
+    ProfileContext profileContext() const;
 
     // --- backup and restore -----------------------------------------------------
     // Writes a backup to `path`; replaces the live files with the backup at
@@ -76,6 +83,8 @@ public:
     MyButton* editButton;
     MyButton* deleteButton;
     MyButton* setdefaultButton;
+    // The dialer of the next connection; a dialer that isn't installed can't be chosen.
+    QComboBox* dialerComboBox;
     Config* config = nullptr; // the dialog that views and edits the listed profiles
 
     QCheckBox* PINEnableCheckBox;
@@ -198,6 +207,8 @@ private:
     QList<std::pair<QCheckBox*, QLineEdit*>> alertSounds() const;
     void selectProfile(int row);
     void markDefault();
+    // Shows the dialer that will dial, and offers only the installed ones.
+    void showDialer();
 
     SerialThread* link_;
     QString cardCentre_; // the card's service centre, "" unknown
@@ -205,4 +216,5 @@ private:
     // Where backups were last written or restored from (this run); the
     // file dialogs of both open there.
     QString backupFolder_;
+    ConnectionState connectionState_ = ConnectionState::Disconnected;
 };

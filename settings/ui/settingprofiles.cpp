@@ -2,15 +2,20 @@
 
 #include "settings/ui/settingmainwindow.h"
 
-#include "connection/connectionglobals.h"
+#include "app/systempaths.h"
+#include "connection/dialprofile.h"
 #include "connection/profilerules.h"
 #include "connection/profilestore.h"
 #include "connection/ui/config.h"
+#include "settings/settingsfiles.h"
 #include "widgets/mybutton.h"
 #include "widgets/mymessagebox.h"
 
+#include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStandardItemModel>
 
 void CSetting::initConlist() {
     conListBox->clear();
@@ -25,6 +30,19 @@ void CSetting::initConlist() {
         conListBox->findItems(conLineedit->text(), Qt::MatchExactly);
     if (!shown.isEmpty())
         selectProfile(conListBox->row(shown.first()));
+}
+
+void CSetting::showDialer() {
+    auto* items = qobject_cast<QStandardItemModel*>(dialerComboBox->model());
+    const QString programs[] = {SystemPaths::wvdialProgram(), SystemPaths::pppdProgram()};
+    for (int row = 0; row < 2; ++row) {
+        const bool installed = QFileInfo(programs[row]).isExecutable();
+        items->item(row)->setEnabled(installed);
+        items->item(row)->setToolTip(installed ? QString() : tr("Not installed"));
+    }
+    const QSignalBlocker quiet(dialerComboBox);
+    dialerComboBox->setCurrentIndex(
+        dialerComboBox->findData(dialerName(chosenDialer(readDialerChoice()))));
 }
 
 // The default profile stands out in bold.
@@ -49,6 +67,16 @@ void CSetting::selectProfile(int row) {
     conListBox->scrollToItem(conListBox->item(row));
 }
 
+ProfileContext CSetting::profileContext() const {
+    return {conLineedit->text(), connectionState_ == ConnectionState::Connected ||
+                                     connectionState_ == ConnectionState::Disconnecting};
+}
+
+void CSetting::setConnectionState(ConnectionState state) {
+    connectionState_ = state;
+    setdefaultButton->setEnabled(state == ConnectionState::Disconnected);
+}
+
 bool CSetting::checkSelectItem() {
     if (!selectedProfile().isEmpty())
         return true;
@@ -66,20 +94,21 @@ void CSetting::slotClickedListItem() {
     deleteButton->setEnabled(true);
     if (name.isEmpty() || !config)
         return;
+    config->setContext(profileContext());
     if (!config->loadText(name))
         MyMessageBox::warning(this, tr("Data load failed!"));
-    const ProfileListActions actions = listActionsFor(name);
+    const ProfileListActions actions =
+        listActionsFor(name, config->record().deleteEnable, profileContext());
     editButton->setText(actions.viewOnly ? tr("View") : tr("Edit"));
     deleteButton->setEnabled(actions.deleteEnabled);
 }
 
 void CSetting::addConfigDialog() {
-    Config dialog(this, "newConfig", true, {}, QString());
-    if (dialog.exec() == QDialog::Accepted && !newConfigDialgName.isEmpty()) {
-        conListBox->addItem(newConfigDialgName);
+    Config dialog(this, "newConfig", true, {}, QString(), profileContext());
+    if (dialog.exec() == QDialog::Accepted && !dialog.savedName().isEmpty()) {
+        conListBox->addItem(dialog.savedName());
         selectProfile(conListBox->count() - 1);
     }
-    newConfigDialgName.clear();
 }
 
 void CSetting::editConfigDialog() {
@@ -87,15 +116,15 @@ void CSetting::editConfigDialog() {
         return;
     // Read again: the record or the connection state may have changed since
     // the profile was selected.
+    config->setContext(profileContext());
     if (!config->loadText(selectedProfile()))
         return;
     config->exec();
-    newConfigDialgName.clear();
 }
 
 void CSetting::delConfigDialog() {
     const QString name = selectedProfile();
-    if (!name.isEmpty() && !canDeleteProfile(name)) {
+    if (!name.isEmpty() && !canDeleteProfile(name, conLineedit->text())) {
         MyMessageBox::warning(this, tr("The file is the default config file, can't be deleted!"));
         return;
     }
@@ -122,7 +151,6 @@ void CSetting::setDefault() {
         return;
     }
     conLineedit->setText(name);
-    defConfFile = name;
     markDefault();
     slotClickedListItem();
     emit sigSetDefaultConnctLabel();

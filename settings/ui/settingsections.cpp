@@ -116,6 +116,17 @@ QWidget* CSetting::buildConnectionSection() {
     buttons->addStretch();
     listRow->addLayout(buttons);
     layout->addLayout(listRow, 1);
+
+    // The dialer: wvdial, or pppd with the package's chat script.
+    auto* dialerRow = new QHBoxLayout;
+    dialerRow->addWidget(new QLabel(tr("Dial with"), section));
+    dialerComboBox = new QComboBox(section);
+    dialerComboBox->setObjectName("dialerComboBox");
+    dialerComboBox->addItem(tr("wvdial"), QStringLiteral("wvdial"));
+    dialerComboBox->addItem(tr("pppd and a chat script"), QStringLiteral("pppd"));
+    dialerRow->addWidget(dialerComboBox);
+    dialerRow->addStretch();
+    layout->addLayout(dialerRow);
     return section;
 }
 

@@ -3,7 +3,6 @@
 // modem as a command of its own.
 
 #include "app/commonconfig.h"
-#include "connection/connectionglobals.h"
 #include "connection/profilerules.h"
 #include "connection/profilestore.h"
 #include "phonebook/vcard.h"
@@ -14,6 +13,7 @@
 #include "sms/smssend.h"
 #include "tests/modem/simlink.h"
 #include "tests/support/awaitdone.h"
+#include "tests/support/badinputs.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -22,27 +22,6 @@
 #include <algorithm>
 
 namespace {
-
-// The awkward inputs, each tried in every field.
-const QList<std::pair<const char*, QString>> kInputs = {
-    {"CR", "ab\rAT+CFUN=0"},
-    {"LF", "ab\nAT+CFUN=0"},
-    {"CR LF", "ab\r\nAT+CFUN=0\r\n"},
-    {"Ctrl-Z", QString("ab") + QChar(0x1A) + "AT+CFUN=0"},
-    {"Esc", QString("ab") + QChar(0x1B) + "x"},
-    {"NUL", QString("ab") + QChar(0) + "cd"},
-    {"tab", "ab\tcd"},
-    {"quote", "ab\"cd"},
-    {"separator", "ab-|-cd"},
-    {"half separator at the end", "ab-|"},
-    {"long", QString(5000, 'x')},
-    {"non-Latin", QString::fromUtf8("Grüße 😀 δ")},
-};
-
-bool hasControl(const QString& text) {
-    return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
-}
 
 // Characters a message file keeps (XML 1.0 has no place for the others).
 QString xmlKept(const QString& text) {
@@ -62,8 +41,6 @@ private slots:
     void init() {
         env_ = std::make_unique<TestEnv>();
         comcfg.builtinProfileName = "Tolva Internet";
-        defConfFile.clear();
-        delflagOfCurrentApn.clear();
         QVERIFY(ProfileStore::initializeFile());
     }
     void cleanup() { env_.reset(); }
@@ -76,7 +53,7 @@ private slots:
         QTest::addColumn<QString>("input");
         for (const char* field : {"profile name", "dial number", "APN", "password", "message text",
                                   "contact name", "service centre"}) {
-            for (const auto& [label, input] : kInputs)
+            for (const auto& [label, input] : kBadInputs)
                 QTest::newRow(qPrintable(QString("%1: %2").arg(field, label))) << field << input;
         }
     }
@@ -146,7 +123,7 @@ private slots:
     // receives a command line the program did not write.
     void modemLines() {
         QVERIFY(startWith("ready"));
-        for (const auto& [label, input] : kInputs) {
+        for (const auto& [label, input] : kBadInputs) {
             const qsizetype before = sim.received().size();
             const bool unsafe = std::any_of(input.cbegin(), input.cend(), [](QChar c) {
                 return c == u'\r' || c == u'\n' || c == QChar(0x1A) || c == QChar(0x1B);

@@ -1,4 +1,4 @@
-#include "connection/dialercontrol.h"
+#include "connection/linkstatus.h"
 #include "connection/traffic.h"
 #include "tests/support/testenv.h"
 
@@ -124,6 +124,11 @@ private slots:
         QCOMPARE(checkConnection(7), ConnectCheck::InvalidDns);
         env.writeRootFile("/etc/ppp/resolv.conf", "nameserver 172.15.0.1\n");
         QCOMPARE(checkConnection(7), ConnectCheck::Connected);
+        // A profile with its own servers needs the link only.
+        QFile::remove(env.rootPath("/etc/ppp/resolv.conf"));
+        QCOMPARE(checkConnection(70, false), ConnectCheck::Connected);
+        QFile::remove(env.rootPath("/var/run/ppp0.pid"));
+        QCOMPARE(checkConnection(5, false), ConnectCheck::LinkNotBuilt);
     }
 };
 

@@ -1,5 +1,5 @@
 #include "app/commonconfig.h"
-#include "connection/connectionglobals.h"
+#include "connection/pdpcontext.h"
 #include "connection/profilerules.h"
 #include "connection/profilestore.h"
 #include "tests/connection/freshdata.h"
@@ -42,9 +42,6 @@ private slots:
         comcfg.builtinApn = "internet.tolva.net";
         comcfg.builtinUserName = "tolva";
         comcfg.builtinPassword = "secret";
-        defConfFile.clear();
-        delflagOfCurrentApn.clear();
-        connectOrDisconnectButton = 1;
         QVERIFY(ProfileStore::initializeFile());
         QVERIFY(ProfileStore::initializeDefaultData());
     }
@@ -93,7 +90,7 @@ private slots:
         ProfileRecord loaded;
         QVERIFY(ProfileStore::loadText("Net", &loaded));
         QCOMPARE(loaded.phone, QString("111"));
-        QCOMPARE(delflagOfCurrentApn, QString("can"));
+        QCOMPARE(loaded.deleteEnable, QString("can"));
 
         net.phone = "333";
         QVERIFY(ProfileStore::saveEditText("Net", net));
@@ -182,8 +179,11 @@ private slots:
         form.password = {"pw", true};
         form.preferredDns = {"1.2.3", true};
         QCOMPARE(savedCheck(form), QString("Invalid Preferred DNS!Please check it!"));
-        form.preferredDns.text = "1..2.3";
-        QCOMPARE(savedCheck(form), QString("Invalid Preferred DNS!Please check it!"));
+        // An address is refused, never changed into another one.
+        for (const char* invalid : {"1..2.3", "300.1.1.1", "1.2.3.4.5", "01.2.3.4", "1.2.3.256"}) {
+            form.preferredDns.text = invalid;
+            QCOMPARE(savedCheck(form), QString("Invalid Preferred DNS!Please check it!"));
+        }
         form.preferredDns.text = "1.2.3.4";
         form.alternateDns = {"", true};
         QCOMPARE(savedCheck(form), QString("The Alternate DNS is empty!"));
@@ -192,10 +192,6 @@ private slots:
         // The separator would shift every later field of the stored record.
         form.password.text = "a-|-b";
         QVERIFY(!savedCheck(form).isEmpty());
-
-        QVERIFY(ipValidate("1.2.3.4"));
-        QVERIFY(!ipValidate("1.2.3"));
-        QVERIFY(!ipValidate("1..2.3"));
     }
 
     void aSeparatorInAStoredValueShiftsButStaysBounded() {
@@ -218,10 +214,11 @@ private slots:
         const QRegularExpression apn(apnPattern());
         QVERIFY(apn.match("internet.t-mobile").hasMatch());
         QVERIFY(!apn.match("").hasMatch());
+        // The address fields take digits and dots as typed; the check on
+        // saving judges the address.
         const QRegularExpression ip(ipAddressPattern());
-        QVERIFY(ip.match("255.0.10.199").hasMatch());
-        QVERIFY(!ip.match("256.1.1.1").hasMatch());
-        QVERIFY(!ip.match("1.2.3").hasMatch());
+        QVERIFY(ip.match("300.1.1.1").hasMatch());
+        QVERIFY(!ip.match("1.2.3.x").hasMatch());
     }
 
     void enablingRules() {
@@ -229,31 +226,37 @@ private slots:
         shown.saveUserName = true;
         shown.obtainApn = false;
         shown.useApn = true;
-        ConfigEnableState s = configview("Mine", shown, false);
+        ProfileContext context;
+        ConfigEnableState s = configview("Mine", shown, false, context);
         QVERIFY(s.dialNumber && s.userName && s.password && s.askUserName && s.apnField);
         QVERIFY(!s.dnsFields && !s.pdpField && !s.nameField && s.okButton);
 
         // Built-in: read-only, shown as "View" without delete.
-        s = configview("Tolva Internet", ProfileFormat::builtinRecord(), false);
+        s = configview("Tolva Internet", ProfileFormat::builtinRecord(), false, context);
         QVERIFY(!s.dialNumber && !s.radioButtons && !s.okButton && !s.saveUserName);
-        QVERIFY(listActionsFor("Tolva Internet").viewOnly);
-        QVERIFY(!listActionsFor("Tolva Internet").deleteEnabled);
-        QVERIFY(!canDeleteProfile("Tolva Internet"));
+        QVERIFY(listActionsFor("Tolva Internet", "cannot", context).viewOnly);
+        QVERIFY(!listActionsFor("Tolva Internet", "cannot", context).deleteEnabled);
+        QVERIFY(!canDeleteProfile("Tolva Internet", context.defaultProfile));
+        // A profile marked "cannot" is read-only too.
+        shown.deleteEnable = "cannot";
+        QVERIFY(!configview("Mine", shown, false, context).dialNumber);
+        shown.deleteEnable = "can";
 
         // The default profile is read-only only while connected, and is never deleted.
-        defConfFile = "Mine";
-        QVERIFY(initConf("Mine", shown).dialNumber);
+        context.defaultProfile = "Mine";
+        QVERIFY(initConf("Mine", shown, context).dialNumber);
         // An existing profile keeps its name, so that saving replaces its record.
-        QVERIFY(!initConf("Mine", shown).nameField);
-        connectOrDisconnectButton = 0;
-        QVERIFY(!initConf("Mine", shown).dialNumber);
-        QVERIFY(listActionsFor("Mine").viewOnly && listActionsFor("Mine").deleteEnabled);
-        QVERIFY(!canDeleteProfile("Mine"));
-        QVERIFY(canDeleteProfile("Other"));
+        QVERIFY(!initConf("Mine", shown, context).nameField);
+        context.connected = true;
+        QVERIFY(!initConf("Mine", shown, context).dialNumber);
+        const ProfileListActions actions = listActionsFor("Mine", "can", context);
+        QVERIFY(actions.viewOnly && actions.deleteEnabled);
+        QVERIFY(!canDeleteProfile("Mine", context.defaultProfile));
+        QVERIFY(canDeleteProfile("Other", context.defaultProfile));
 
         // A fresh dialog for a new profile.
-        connectOrDisconnectButton = 1;
-        s = initConf(QString(), ProfileRecord());
+        context.connected = false;
+        s = initConf(QString(), ProfileRecord(), context);
         QVERIFY(s.nameField && !s.userName && !s.askUserName && !s.apnField && !s.dnsFields);
 
         QCOMPARE(rowAfterDelete(0, 3), 0);
@@ -273,6 +276,43 @@ private slots:
         // A first profile creates the file.
         QVERIFY(ProfileStore::saveNewText(profile("First")));
         QVERIFY(ProfileStore::loadText("First", &r));
+    }
+
+    void pdpContextOfTheDefaultProfile() {
+        ProfileRecord r;
+        r.name = "Fixed";
+        r.ipModal = false;
+        r.pppModal = true;
+        r.usePdp = true;
+        r.pdp = "10.1.2.3";
+        r.apn = "web.example";
+        QVERIFY(ProfileStore::saveNewText(r) && ProfileStore::saveDefaultData(r.name));
+        PdpContext context;
+        QVERIFY(readPdpContext("Fixed", &context));
+        QCOMPARE(context.pdpType, QString("ppp"));
+        QCOMPARE(context.apn, QString("web.example"));
+        QCOMPARE(context.pdpAddress, QString("10.1.2.3"));
+
+        // Without an APN: "cmnet" or the operator's APN, by the appearance file.
+        r.name = "Bare";
+        r.apn.clear();
+        r.pdp.clear();
+        QVERIFY(ProfileStore::saveNewText(r) && ProfileStore::saveDefaultData(r.name));
+        comcfg.builtinApn = "internet.tolva.net";
+        for (int cmnet : {1, 0}) {
+            comcfg.useCmnetApn = cmnet;
+            context = PdpContext();
+            QVERIFY(readPdpContext("Bare", &context));
+            QCOMPARE(context.apn, cmnet ? QString("cmnet") : QString("internet.tolva.net"));
+            QVERIFY(context.pdpAddress.isNull());
+        }
+        context = PdpContext();
+        QVERIFY(readPdpContext("Fixed", &context)); // not the default any more
+        QVERIFY(context.apn.isNull() && context.pdpType.isNull());
+        QVERIFY(QFile::remove(ProfileStore::defaultRecordFilePath()));
+        QString error;
+        QVERIFY(!readPdpContext("Bare", &context, &error));
+        QCOMPARE(error, QString("Can not open the file!"));
     }
 
 private:

@@ -241,7 +241,7 @@ private slots:
             void message(Box, const QString&) override {}
         } page;
         ConnectionController connection(page, f.link.get());
-        connection.setTiming({1000, 200, 59, 100, 10000, 100, 100, 20, 2});
+        connection.setTiming({1000, 200, 59, 100, 10000, 100, 100, 2});
         f.view.connection = &connection;
         f.tick();
         connection.isConnectButton_clicked();

@@ -3,7 +3,6 @@
 // list and dialog, and a restore shown on the running page.
 
 #include "app/commonconfig.h"
-#include "connection/connectionglobals.h"
 #include "connection/profilestore.h"
 #include "connection/ui/config.h"
 #include "settings/settingsfiles.h"
@@ -65,9 +64,6 @@ private slots:
         comcfg.builtinProfileName = "Tolva Internet";
         comcfg.builtinDialNumber = "*99#";
         comcfg.builtinApn = "internet.tolva.net";
-        defConfFile.clear();
-        delflagOfCurrentApn.clear();
-        connectOrDisconnectButton = 1;
         QVERIFY(startWith("ready"));
     }
     void cleanup() {
@@ -86,7 +82,6 @@ private slots:
         QVERIFY(page.AutoButton->isChecked() && page.ThirdGButton->isChecked());
         QCOMPARE(page.sectionStack->currentIndex(), int(CSetting::ConnectionSection));
         QCOMPARE(page.conLineedit->text(), QString("Tolva Internet"));
-        QCOMPARE(defConfFile, QString("Tolva Internet"));
         QCOMPARE(page.selectedProfile(), QString("Tolva Internet"));
         // The built-in profile is only shown.
         QCOMPARE(page.editButton->text(), QString("View"));
@@ -259,13 +254,15 @@ private slots:
                  2);
         QCOMPARE(page.conListBox->count(), 3);
 
-        // While connected the default profile is only shown.
-        connectOrDisconnectButton = 0;
+        // While connected the default profile is only shown, and stays the default.
+        page.setConnectionState(ConnectionState::Connected);
         page.conListBox->setCurrentRow(1);
         page.conListBox->setCurrentRow(2);
         QCOMPARE(page.editButton->text(), QString("View"));
         QVERIFY(!page.config->udialNumberLineedit->isEnabled());
-        connectOrDisconnectButton = 1;
+        QVERIFY(!page.setdefaultButton->isEnabled());
+        page.setConnectionState(ConnectionState::Disconnected);
+        QVERIFY(page.setdefaultButton->isEnabled());
 
         // Deleting the middle entry selects the one now in its place.
         page.conListBox->setCurrentRow(1);
@@ -299,24 +296,28 @@ private slots:
 
         dialog.useDNSRadioButton->click();
         QVERIFY(dialog.preferredDNSLineedit->isEnabled());
-        QTest::keyClicks(dialog.preferredDNSLineedit, "10.0.0.300");
-        QCOMPARE(dialog.preferredDNSLineedit->text(), QString("10.0.0.30"));
+        // An address stays as typed (letters are not taken) and is refused
+        // on saving when it is none, never changed into another one.
+        QTest::keyClicks(dialog.preferredDNSLineedit, "300.1.1.1x");
+        QCOMPARE(dialog.preferredDNSLineedit->text(), QString("300.1.1.1"));
 
         MessageBoxes boxes;
         dialog.configOK->click();
         dialog.configFilenameLineedit->setText("Home");
         dialog.configOK->click();
+        dialog.preferredDNSLineedit->setText("10.0.0.30");
+        dialog.configOK->click();
         dialog.alterDNSLineedit->setText("1.2.3");
         dialog.configOK->click();
         QCOMPARE(boxes.texts(),
                  (QStringList{MessageBoxes::squeezed("The Config Filename is empty!"),
+                              MessageBoxes::squeezed("Invalid Preferred DNS!Please check it!"),
                               MessageBoxes::squeezed("The Alternate DNS is empty!"),
                               MessageBoxes::squeezed("Invalid Alternate DNS!Please check it!")}));
         dialog.alterDNSLineedit->setText("10.0.0.1");
         dialog.configOK->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(newConfigDialgName, QString("Home"));
-        newConfigDialgName.clear();
+        QCOMPARE(dialog.savedName(), QString("Home"));
 
         // Saved without "Save User name and Password": neither is kept.
         ProfileRecord home;
@@ -361,7 +362,6 @@ private slots:
         QCOMPARE(restored.count(), 1);
         QCOMPARE(defaultChanged.count(), 1);
         QCOMPARE(page.conLineedit->text(), QString("Tolva Internet"));
-        QCOMPARE(defConfFile, QString("Tolva Internet"));
         QVERIFY(page.smscenterLineedit->text().isEmpty());
         QCOMPARE(listed(page.conListBox), (QStringList{"Tolva Internet", "Work"}));
         // The restored mode preference is given to the modem.

@@ -8,6 +8,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +39,8 @@ TestEnv::TestEnv() : savedBase_(basePath), savedRoot_(SystemPaths::root()) {
 }
 
 TestEnv::~TestEnv() {
+    if (cardPort_ >= 0)
+        ::close(cardPort_);
     basePath = savedBase_;
     SystemPaths::setRoot(savedRoot_);
 }
@@ -67,4 +73,18 @@ QByteArray TestEnv::readFile(const QString& path) {
 
 QString TestEnv::binary(const QString& name) {
     return QCoreApplication::applicationDirPath() + '/' + name;
+}
+
+QString TestEnv::source(const QString& relative) {
+    return QStringLiteral(VELTO_SOURCE_DIR) + '/' + relative;
+}
+
+bool TestEnv::prepareDialerRoot() {
+    if (QProcess::execute(source("scripts/demo-root"),
+                          {root(), QCoreApplication::applicationDirPath()}) != 0)
+        return false;
+    if (cardPort_ < 0)
+        cardPort_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    return cardPort_ >= 0 && grantpt(cardPort_) == 0 && unlockpt(cardPort_) == 0 &&
+           QFile::link(QString::fromLocal8Bit(ptsname(cardPort_)), cardPort());
 }

@@ -27,9 +27,18 @@ public:
 
     // Path of a program built beside the tests (the program, the simulator, tools).
     static QString binary(const QString& name);
+    // Path of a file of the project's sources ("desktop/ppp/velto-dns").
+    static QString source(const QString& relative);
+    // The private root as a machine with the program's package has it, for
+    // connecting (scripts/demo-root): the helper's copy, the demo dialer as
+    // wvdial and pppd, the pppd peer, chat script and DNS hooks; and a
+    // pseudo-terminal as the card's data port, /dev/ttyVeltoModem.
+    bool prepareDialerRoot();
+    QString cardPort() const { return rootPath("/dev/ttyVeltoModem"); }
 
 private:
     QTemporaryDir dir_;
+    int cardPort_ = -1; // the pseudo-terminal's master
     QString savedBase_;
     QString savedRoot_;
 };

@@ -1,4 +1,4 @@
-#include "connection/textfile.h"
+#include "app/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
