@@ -679,6 +679,18 @@
         <source>Save as draft?</source>
         <translation>要儲存為草稿嗎？</translation>
     </message>
+    <message>
+        <source>The SIM card has no room for it.</source>
+        <translation>SIM卡上沒有空間存放。</translation>
+    </message>
+    <message>
+        <source>The SIM card refused it.</source>
+        <translation>SIM卡拒絕了此操作。</translation>
+    </message>
+    <message>
+        <source>The message is not kept in the form the SIM card stores.</source>
+        <translation>此簡訊未以SIM卡儲存的格式保存。</translation>
+    </message>
 </context>
 <context>
     <name>CentreWidget</name>
@@ -1377,6 +1389,13 @@
     </message>
 </context>
 <context>
+    <name>ModemStartup</name>
+    <message>
+        <source>(U)sim isn&apos;t normal state!</source>
+        <translation>(U)SIM 卡狀態異常！</translation>
+    </message>
+</context>
+<context>
     <name>MyMessageBox</name>
     <message>
         <source>Close</source>
@@ -1815,6 +1834,73 @@ Doyou want to overwrite it?</source>
     </message>
 </context>
 <context>
+    <name>PinFlows</name>
+    <message>
+        <source>PIN is incorrect!</source>
+        <translation>PIN 碼錯誤！</translation>
+    </message>
+    <message>
+        <source>Please enter PIN!</source>
+        <translation>請輸入 PIN 碼！</translation>
+    </message>
+    <message>
+        <source>PIN is locked!</source>
+        <translation>PIN 碼已鎖定！</translation>
+    </message>
+    <message>
+        <source>Please enter the PUK!</source>
+        <translation>請輸入 PUK 碼！</translation>
+    </message>
+    <message>
+        <source>(U)SIM is failure!</source>
+        <translation>(U)SIM 卡故障！</translation>
+    </message>
+    <message>
+        <source>PUK is incorrect!</source>
+        <translation>PUK 碼錯誤！</translation>
+    </message>
+    <message>
+        <source>No PIN is entered! PIN enable settings unsuccessful!</source>
+        <translation>未輸入 PIN 碼！啟用 PIN 碼設定失敗！</translation>
+    </message>
+    <message>
+        <source>Settings successful!</source>
+        <translation>設定成功！</translation>
+    </message>
+    <message>
+        <source>Please set PIN enable!</source>
+        <translation>請先啟用 PIN 碼！</translation>
+    </message>
+    <message>
+        <source>PIN changes cancel!</source>
+        <translation>已取消變更 PIN 碼！</translation>
+    </message>
+    <message>
+        <source>Please input new PIN</source>
+        <translation>請輸入新 PIN 碼</translation>
+    </message>
+    <message>
+        <source>New PIN is cancelled!</source>
+        <translation>已取消新 PIN 碼！</translation>
+    </message>
+    <message>
+        <source>Please input new PIN again</source>
+        <translation>請再次輸入新 PIN 碼</translation>
+    </message>
+    <message>
+        <source>Different input of PIN code! Please input again!</source>
+        <translation>兩次輸入的 PIN 碼不同！請重新輸入！</translation>
+    </message>
+    <message>
+        <source>New PIN has been enabled!</source>
+        <translation>新 PIN 碼已生效！</translation>
+    </message>
+    <message>
+        <source>PIN is incorrect!PUK is locked!</source>
+        <translation>PIN 碼錯誤！PUK 碼已鎖定！</translation>
+    </message>
+</context>
+<context>
     <name>ProfileRules</name>
     <message>
         <source>The Config Filename is empty!</source>
@@ -2031,86 +2117,6 @@ Doyou want to overwrite it?</source>
 <context>
     <name>StatusMonitor</name>
     <message>
-        <source>Please enter PIN!</source>
-        <translation>請輸入 PIN 碼！</translation>
-    </message>
-    <message>
-        <source>PIN is incorrect!</source>
-        <translation>PIN 碼錯誤！</translation>
-    </message>
-    <message>
-        <source>PIN is locked!</source>
-        <translation>PIN 碼已鎖定！</translation>
-    </message>
-    <message>
-        <source>Please enter the PUK!</source>
-        <translation>請輸入 PUK 碼！</translation>
-    </message>
-    <message>
-        <source>(U)SIM is failure!</source>
-        <translation>(U)SIM 卡故障！</translation>
-    </message>
-    <message>
-        <source>PUK is incorrect!</source>
-        <translation>PUK 碼錯誤！</translation>
-    </message>
-    <message>
-        <source>No PIN is entered! PIN enable settings unsuccessful!</source>
-        <translation>未輸入 PIN 碼！啟用 PIN 碼設定失敗！</translation>
-    </message>
-    <message>
-        <source>Settings successful!</source>
-        <translation>設定成功！</translation>
-    </message>
-    <message>
-        <source>Please set PIN enable!</source>
-        <translation>請先啟用 PIN 碼！</translation>
-    </message>
-    <message>
-        <source>PIN changes cancel!</source>
-        <translation>已取消變更 PIN 碼！</translation>
-    </message>
-    <message>
-        <source>Please input new PIN</source>
-        <translation>請輸入新 PIN 碼</translation>
-    </message>
-    <message>
-        <source>New PIN is cancelled!</source>
-        <translation>已取消新 PIN 碼！</translation>
-    </message>
-    <message>
-        <source>Please input new PIN again</source>
-        <translation>請再次輸入新 PIN 碼</translation>
-    </message>
-    <message>
-        <source>Different input of PIN code! Please input again!</source>
-        <translation>兩次輸入的 PIN 碼不同！請重新輸入！</translation>
-    </message>
-    <message>
-        <source>New PIN has been enabled!</source>
-        <translation>新 PIN 碼已生效！</translation>
-    </message>
-    <message>
-        <source>PIN is incorrect!PUK is locked!</source>
-        <translation>PIN 碼錯誤！PUK 碼已鎖定！</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>連線</translation>
-    </message>
-    <message>
-        <source>(U)SIM Card is full, please delete some items</source>
-        <translation>(U)SIM 卡已滿，請刪除部分項目</translation>
-    </message>
-    <message>
-        <source>(U)sim isn&apos;t normal state!</source>
-        <translation>(U)SIM 卡狀態異常！</translation>
-    </message>
-    <message>
-        <source>Data Not Connected</source>
-        <translation>數據未連線</translation>
-    </message>
-    <message>
         <source>No Service</source>
         <translation>無服務</translation>
     </message>
@@ -2119,72 +2125,8 @@ Doyou want to overwrite it?</source>
         <translation>找不到</translation>
     </message>
     <message>
-        <source>Tolva Be Not Detected</source>
-        <translation>未偵測到 Tolva</translation>
-    </message>
-    <message>
-        <source>No (U)SIM</source>
-        <translation>無 (U)SIM 卡</translation>
-    </message>
-    <message>
-        <source>Tolva Online</source>
-        <translation>Tolva 已連線</translation>
-    </message>
-    <message>
-        <source>(U)SIM Validate Canceled</source>
-        <translation>(U)SIM 驗證已取消</translation>
-    </message>
-    <message>
-        <source>(U)SIM Ready</source>
-        <translation>(U)SIM 就緒</translation>
-    </message>
-    <message>
-        <source>Service Type</source>
-        <translation>服務類型</translation>
-    </message>
-    <message>
-        <source>Connect to </source>
-        <translation>連線到 </translation>
-    </message>
-    <message>
-        <source>Connected to </source>
-        <translation>已連線到 </translation>
-    </message>
-    <message>
-        <source>Please wait a minute.    </source>
-        <translation>請稍候.    </translation>
-    </message>
-    <message>
-        <source>Please wait a minute..   </source>
-        <translation>請稍候..   </translation>
-    </message>
-    <message>
-        <source>Please wait a minute...  </source>
-        <translation>請稍候...  </translation>
-    </message>
-    <message>
-        <source>Please wait a minute.... </source>
-        <translation>請稍候.... </translation>
-    </message>
-    <message>
-        <source>Please wait a minute.....</source>
-        <translation>請稍候.....</translation>
-    </message>
-    <message>
         <source>Limited Service</source>
         <translation>有限服務</translation>
-    </message>
-    <message>
-        <source>Network Type</source>
-        <translation>網路類型</translation>
-    </message>
-    <message>
-        <source>ModemManager has %1 open, so this program can&apos;t use the card. Stop it (systemctl stop ModemManager), or unplug the card and plug it in again.</source>
-        <translation>ModemManager 正在使用 %1，本程式因此無法使用網卡。請停止它（systemctl stop ModemManager），或拔下網卡後重新插入。</translation>
-    </message>
-    <message>
-        <source>ModemManager</source>
-        <translation>ModemManager</translation>
     </message>
 </context>
 <context>
@@ -2238,10 +2180,6 @@ Doyou want to overwrite it?</source>
     <message>
         <source>No card is connected.</source>
         <translation>未連接網卡。</translation>
-    </message>
-    <message>
-        <source>The card is busy. Try again in a moment.</source>
-        <translation>網卡忙碌中，請稍後再試。</translation>
     </message>
     <message>
         <source>The card refused the service code.</source>
@@ -2352,6 +2290,82 @@ Doyou want to overwrite it?</source>
     <message>
         <source>ModemManager leaves this card alone while this program uses it.</source>
         <translation>本程式使用此網卡期間，ModemManager 不會存取它。</translation>
+    </message>
+    <message>
+        <source>(U)SIM Card is full, please delete some items</source>
+        <translation>(U)SIM 卡已滿，請刪除部分項目</translation>
+    </message>
+    <message>
+        <source>No Service</source>
+        <translation>無服務</translation>
+    </message>
+    <message>
+        <source>Not Found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>Data Not Connected</source>
+        <translation>數據未連線</translation>
+    </message>
+    <message>
+        <source>Tolva Be Not Detected</source>
+        <translation>未偵測到 Tolva</translation>
+    </message>
+    <message>
+        <source>No (U)SIM</source>
+        <translation>無 (U)SIM 卡</translation>
+    </message>
+    <message>
+        <source>ModemManager has %1 open, so this program can&apos;t use the card. Stop it (systemctl stop ModemManager), or unplug the card and plug it in again.</source>
+        <translation>ModemManager 正在使用 %1，本程式因此無法使用網卡。請停止它（systemctl stop ModemManager），或拔下網卡後重新插入。</translation>
+    </message>
+    <message>
+        <source>ModemManager</source>
+        <translation>ModemManager</translation>
+    </message>
+    <message>
+        <source>Network Type</source>
+        <translation>網路類型</translation>
+    </message>
+    <message>
+        <source>Tolva Online</source>
+        <translation>Tolva 已連線</translation>
+    </message>
+    <message>
+        <source>(U)SIM Validate Canceled</source>
+        <translation>(U)SIM 驗證已取消</translation>
+    </message>
+    <message>
+        <source>(U)SIM Ready</source>
+        <translation>(U)SIM 就緒</translation>
+    </message>
+    <message>
+        <source>Service Type</source>
+        <translation>服務類型</translation>
+    </message>
+    <message>
+        <source>Connected to </source>
+        <translation>已連線到 </translation>
+    </message>
+    <message>
+        <source>Please wait a minute.... </source>
+        <translation>請稍候.... </translation>
+    </message>
+    <message>
+        <source>Please wait a minute.    </source>
+        <translation>請稍候.    </translation>
+    </message>
+    <message>
+        <source>Please wait a minute..   </source>
+        <translation>請稍候..   </translation>
+    </message>
+    <message>
+        <source>Please wait a minute...  </source>
+        <translation>請稍候...  </translation>
+    </message>
+    <message>
+        <source>Please wait a minute.....</source>
+        <translation>請稍候.....</translation>
     </message>
 </context>
 <context>

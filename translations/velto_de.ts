@@ -679,6 +679,18 @@
         <source>Save as draft?</source>
         <translation>Als Entwurf speichern?</translation>
     </message>
+    <message>
+        <source>The SIM card has no room for it.</source>
+        <translation>Auf der SIM-Karte ist kein Platz dafür.</translation>
+    </message>
+    <message>
+        <source>The SIM card refused it.</source>
+        <translation>Die SIM-Karte hat sie abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The message is not kept in the form the SIM card stores.</source>
+        <translation>Die Nachricht liegt nicht in der Form vor, in der die SIM-Karte sie speichert.</translation>
+    </message>
 </context>
 <context>
     <name>CentreWidget</name>
@@ -1378,6 +1390,13 @@
     </message>
 </context>
 <context>
+    <name>ModemStartup</name>
+    <message>
+        <source>(U)sim isn&apos;t normal state!</source>
+        <translation>Die (U)SIM ist nicht betriebsbereit!</translation>
+    </message>
+</context>
+<context>
     <name>MyMessageBox</name>
     <message>
         <source>Close</source>
@@ -1821,6 +1840,73 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>PinFlows</name>
+    <message>
+        <source>PIN is incorrect!</source>
+        <translation>PIN ist falsch!</translation>
+    </message>
+    <message>
+        <source>Please enter PIN!</source>
+        <translation>Bitte PIN eingeben!</translation>
+    </message>
+    <message>
+        <source>PIN is locked!</source>
+        <translation>PIN ist gesperrt!</translation>
+    </message>
+    <message>
+        <source>Please enter the PUK!</source>
+        <translation>Bitte PUK eingeben!</translation>
+    </message>
+    <message>
+        <source>(U)SIM is failure!</source>
+        <translation>(U)SIM-Fehler!</translation>
+    </message>
+    <message>
+        <source>PUK is incorrect!</source>
+        <translation>PUK ist falsch!</translation>
+    </message>
+    <message>
+        <source>No PIN is entered! PIN enable settings unsuccessful!</source>
+        <translation>Keine PIN eingegeben! PIN-Abfrage nicht geändert!</translation>
+    </message>
+    <message>
+        <source>Settings successful!</source>
+        <translation>Einstellungen gespeichert!</translation>
+    </message>
+    <message>
+        <source>Please set PIN enable!</source>
+        <translation>Bitte zuerst die PIN-Abfrage einschalten!</translation>
+    </message>
+    <message>
+        <source>PIN changes cancel!</source>
+        <translation>PIN-Änderung abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Please input new PIN</source>
+        <translation>Bitte neue PIN eingeben</translation>
+    </message>
+    <message>
+        <source>New PIN is cancelled!</source>
+        <translation>Neue PIN abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Please input new PIN again</source>
+        <translation>Bitte neue PIN wiederholen</translation>
+    </message>
+    <message>
+        <source>Different input of PIN code! Please input again!</source>
+        <translation>Die PINs stimmen nicht überein! Bitte erneut eingeben!</translation>
+    </message>
+    <message>
+        <source>New PIN has been enabled!</source>
+        <translation>Die neue PIN ist aktiv!</translation>
+    </message>
+    <message>
+        <source>PIN is incorrect!PUK is locked!</source>
+        <translation>PIN ist falsch! PUK ist gesperrt!</translation>
+    </message>
+</context>
+<context>
     <name>ProfileRules</name>
     <message>
         <source>The Config Filename is empty!</source>
@@ -2037,86 +2123,6 @@ Soll sie überschrieben werden?</translation>
 <context>
     <name>StatusMonitor</name>
     <message>
-        <source>Please enter PIN!</source>
-        <translation>Bitte PIN eingeben!</translation>
-    </message>
-    <message>
-        <source>PIN is incorrect!</source>
-        <translation>PIN ist falsch!</translation>
-    </message>
-    <message>
-        <source>PIN is locked!</source>
-        <translation>PIN ist gesperrt!</translation>
-    </message>
-    <message>
-        <source>Please enter the PUK!</source>
-        <translation>Bitte PUK eingeben!</translation>
-    </message>
-    <message>
-        <source>(U)SIM is failure!</source>
-        <translation>(U)SIM-Fehler!</translation>
-    </message>
-    <message>
-        <source>PUK is incorrect!</source>
-        <translation>PUK ist falsch!</translation>
-    </message>
-    <message>
-        <source>No PIN is entered! PIN enable settings unsuccessful!</source>
-        <translation>Keine PIN eingegeben! PIN-Abfrage nicht geändert!</translation>
-    </message>
-    <message>
-        <source>Settings successful!</source>
-        <translation>Einstellungen gespeichert!</translation>
-    </message>
-    <message>
-        <source>Please set PIN enable!</source>
-        <translation>Bitte zuerst die PIN-Abfrage einschalten!</translation>
-    </message>
-    <message>
-        <source>PIN changes cancel!</source>
-        <translation>PIN-Änderung abgebrochen!</translation>
-    </message>
-    <message>
-        <source>Please input new PIN</source>
-        <translation>Bitte neue PIN eingeben</translation>
-    </message>
-    <message>
-        <source>New PIN is cancelled!</source>
-        <translation>Neue PIN abgebrochen!</translation>
-    </message>
-    <message>
-        <source>Please input new PIN again</source>
-        <translation>Bitte neue PIN wiederholen</translation>
-    </message>
-    <message>
-        <source>Different input of PIN code! Please input again!</source>
-        <translation>Die PINs stimmen nicht überein! Bitte erneut eingeben!</translation>
-    </message>
-    <message>
-        <source>New PIN has been enabled!</source>
-        <translation>Die neue PIN ist aktiv!</translation>
-    </message>
-    <message>
-        <source>PIN is incorrect!PUK is locked!</source>
-        <translation>PIN ist falsch! PUK ist gesperrt!</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Verbinden</translation>
-    </message>
-    <message>
-        <source>(U)SIM Card is full, please delete some items</source>
-        <translation>Die (U)SIM-Karte ist voll, bitte einige Einträge löschen</translation>
-    </message>
-    <message>
-        <source>(U)sim isn&apos;t normal state!</source>
-        <translation>Die (U)SIM ist nicht betriebsbereit!</translation>
-    </message>
-    <message>
-        <source>Data Not Connected</source>
-        <translation>Keine Datenverbindung</translation>
-    </message>
-    <message>
         <source>No Service</source>
         <translation>Kein Netz</translation>
     </message>
@@ -2125,72 +2131,8 @@ Soll sie überschrieben werden?</translation>
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <source>Tolva Be Not Detected</source>
-        <translation>Tolva nicht erkannt</translation>
-    </message>
-    <message>
-        <source>No (U)SIM</source>
-        <translation>Keine (U)SIM</translation>
-    </message>
-    <message>
-        <source>Tolva Online</source>
-        <translation>Tolva online</translation>
-    </message>
-    <message>
-        <source>(U)SIM Validate Canceled</source>
-        <translation>(U)SIM-Prüfung abgebrochen</translation>
-    </message>
-    <message>
-        <source>(U)SIM Ready</source>
-        <translation>(U)SIM bereit</translation>
-    </message>
-    <message>
-        <source>Service Type</source>
-        <translation>Dienstart</translation>
-    </message>
-    <message>
-        <source>Connect to </source>
-        <translation>Verbinden mit </translation>
-    </message>
-    <message>
-        <source>Connected to </source>
-        <translation>Verbunden mit </translation>
-    </message>
-    <message>
-        <source>Please wait a minute.    </source>
-        <translation>Bitte einen Moment warten.    </translation>
-    </message>
-    <message>
-        <source>Please wait a minute..   </source>
-        <translation>Bitte einen Moment warten..   </translation>
-    </message>
-    <message>
-        <source>Please wait a minute...  </source>
-        <translation>Bitte einen Moment warten...  </translation>
-    </message>
-    <message>
-        <source>Please wait a minute.... </source>
-        <translation>Bitte einen Moment warten.... </translation>
-    </message>
-    <message>
-        <source>Please wait a minute.....</source>
-        <translation>Bitte einen Moment warten.....</translation>
-    </message>
-    <message>
         <source>Limited Service</source>
         <translation>Eingeschränkter Dienst</translation>
-    </message>
-    <message>
-        <source>Network Type</source>
-        <translation>Netztyp</translation>
-    </message>
-    <message>
-        <source>ModemManager has %1 open, so this program can&apos;t use the card. Stop it (systemctl stop ModemManager), or unplug the card and plug it in again.</source>
-        <translation>ModemManager hält %1 offen, daher kann dieses Programm die Karte nicht verwenden. Beenden Sie ihn (systemctl stop ModemManager) oder stecken Sie die Karte ab und wieder an.</translation>
-    </message>
-    <message>
-        <source>ModemManager</source>
-        <translation>ModemManager</translation>
     </message>
 </context>
 <context>
@@ -2244,10 +2186,6 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>No card is connected.</source>
         <translation>Es ist keine Karte angeschlossen.</translation>
-    </message>
-    <message>
-        <source>The card is busy. Try again in a moment.</source>
-        <translation>Die Karte ist beschäftigt. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>The card refused the service code.</source>
@@ -2358,6 +2296,82 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>ModemManager leaves this card alone while this program uses it.</source>
         <translation>ModemManager lässt diese Karte in Ruhe, solange dieses Programm sie verwendet.</translation>
+    </message>
+    <message>
+        <source>(U)SIM Card is full, please delete some items</source>
+        <translation>Die (U)SIM-Karte ist voll, bitte einige Einträge löschen</translation>
+    </message>
+    <message>
+        <source>No Service</source>
+        <translation>Kein Netz</translation>
+    </message>
+    <message>
+        <source>Not Found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Data Not Connected</source>
+        <translation>Keine Datenverbindung</translation>
+    </message>
+    <message>
+        <source>Tolva Be Not Detected</source>
+        <translation>Tolva nicht erkannt</translation>
+    </message>
+    <message>
+        <source>No (U)SIM</source>
+        <translation>Keine (U)SIM</translation>
+    </message>
+    <message>
+        <source>ModemManager has %1 open, so this program can&apos;t use the card. Stop it (systemctl stop ModemManager), or unplug the card and plug it in again.</source>
+        <translation>ModemManager hält %1 offen, daher kann dieses Programm die Karte nicht verwenden. Beenden Sie ihn (systemctl stop ModemManager) oder stecken Sie die Karte ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>ModemManager</source>
+        <translation>ModemManager</translation>
+    </message>
+    <message>
+        <source>Network Type</source>
+        <translation>Netztyp</translation>
+    </message>
+    <message>
+        <source>Tolva Online</source>
+        <translation>Tolva online</translation>
+    </message>
+    <message>
+        <source>(U)SIM Validate Canceled</source>
+        <translation>(U)SIM-Prüfung abgebrochen</translation>
+    </message>
+    <message>
+        <source>(U)SIM Ready</source>
+        <translation>(U)SIM bereit</translation>
+    </message>
+    <message>
+        <source>Service Type</source>
+        <translation>Dienstart</translation>
+    </message>
+    <message>
+        <source>Connected to </source>
+        <translation>Verbunden mit </translation>
+    </message>
+    <message>
+        <source>Please wait a minute.... </source>
+        <translation>Bitte einen Moment warten.... </translation>
+    </message>
+    <message>
+        <source>Please wait a minute.    </source>
+        <translation>Bitte einen Moment warten.    </translation>
+    </message>
+    <message>
+        <source>Please wait a minute..   </source>
+        <translation>Bitte einen Moment warten..   </translation>
+    </message>
+    <message>
+        <source>Please wait a minute...  </source>
+        <translation>Bitte einen Moment warten...  </translation>
+    </message>
+    <message>
+        <source>Please wait a minute.....</source>
+        <translation>Bitte einen Moment warten.....</translation>
     </message>
 </context>
 <context>
