@@ -436,92 +436,10 @@ int gsmDecode7bit(const unsigned char* src, char* dst, int n) {
     return written;
 }
 
-int gsmEncodeUcs2(const char* /*src*/, unsigned char* dst, int n, const QString& text,
-                  char* hexOut) {
-    n = std::clamp(n, 0, static_cast<int>(text.size()));
-    for (int i = 0; i < n; ++i) {
-        const char16_t unit = text.at(i).unicode();
-        dst[2 * i] = static_cast<unsigned char>(unit >> 8);
-        dst[2 * i + 1] = static_cast<unsigned char>(unit & 0xFF);
-        if (hexOut)
-            std::snprintf(hexOut + 4 * i, 5, "%04x", unit);
-    }
-    if (hexOut)
-        hexOut[4 * n] = '\0';
-    return 2 * n;
-}
-
 int gsmDecode8bit(const unsigned char* src, char* dst, int n) {
     std::memcpy(dst, src, n);
     dst[n] = '\0';
     return n;
-}
-
-int gsmEncodePdu(SM_PARAM* src, char* pdu, const QString& text, char* ucs2Out) {
-    std::string out;
-
-    bool international = false;
-    const std::string sca = addressDigits(src->SCA, sizeof src->SCA, &international);
-    appendAddress(out, sca, international, true);
-
-    out += "1100"; // SMS-SUBMIT with a relative validity period; message reference 0
-    const std::string destination = addressDigits(src->TPA, sizeof src->TPA, &international);
-    copyToField(src->TPA, destination);
-    appendAddress(out, destination, international, false);
-
-    const int length = static_cast<int>(strnlen(src->TP_UD, SMS_MAX_SEPTETS));
-    bool ucs2 = false;
-    for (int i = 0; i < std::min(length, static_cast<int>(text.size())); ++i)
-        ucs2 = ucs2 || text.at(i).unicode() > 0x7F;
-
-    appendOctet(out, static_cast<unsigned char>(src->TP_PID));
-    appendOctet(out, ucs2 ? 0x08 : 0x00);
-    appendOctet(out, 0x00); // validity: five minutes
-
-    if (ucs2) {
-        int n = length;
-        if (n >= SMS_MAX_UCS2_CHARS) {
-            qDebug("nLength over 70,enter cut option");
-            n = SMS_MAX_UCS2_CHARS;
-        }
-        n = std::min(n, static_cast<int>(text.size()));
-        if (n > 0 && text.at(n - 1).isHighSurrogate()) // never send half a character
-            --n;
-        src->TP_UD[n] = '\0';
-        unsigned char data[2 * SMS_MAX_UCS2_CHARS];
-        char hex[SMS_UCS2_HEX_SIZE];
-        appendOctet(out, gsmEncodeUcs2(src->TP_UD, data, n, text, hex));
-        out += hex;
-        if (ucs2Out)
-            std::memcpy(ucs2Out, hex, std::strlen(hex) + 1);
-    } else {
-        // Septets, the extension characters as escape pairs; the text is cut
-        // where the next character would pass 160 septets.
-        std::string septets;
-        for (int i = 0; i < length; ++i) {
-            const unsigned char c = static_cast<unsigned char>(src->TP_UD[i]);
-            const int extension = gsmExtensionCode(c);
-            const int needed = extension >= 0 ? 2 : 1;
-            if (static_cast<int>(septets.size()) + needed > SMS_MAX_SEPTETS)
-                break;
-            if (extension >= 0) {
-                septets += GSM_ESCAPE;
-                septets += static_cast<char>(extension);
-            } else {
-                septets += c > 0x7F ? '?' : asciiToGsm(c);
-            }
-        }
-        copyToField(src->TP_UD, septets);
-        unsigned char packed[SMS_MAX_OCTETS];
-        const int octets = gsmEncode7bit(septets.data(), packed, static_cast<int>(septets.size()));
-        appendOctet(out, static_cast<int>(septets.size()));
-        char hex[2 * SMS_MAX_OCTETS + 1];
-        gsmBytes2String(packed, hex, octets);
-        out += hex;
-    }
-
-    copyToField(pdu, SMS_PDU_TEXT_SIZE, out.data(), static_cast<int>(out.size()));
-    return static_cast<int>(out.size());
 }
 
 int gsmDecodePdu(const char* pdu, SM_PARAM_DECODE* dst) {

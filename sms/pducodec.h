@@ -17,25 +17,10 @@
 
 #include <optional>
 
-// Buffer sizes for the encoder's outputs.
-constexpr int SMS_PDU_TEXT_SIZE = 400; // a complete SMS-SUBMIT PDU as text, NUL included
-constexpr int SMS_UCS2_HEX_SIZE = 284; // 70 UTF-16 code units as "%04x", NUL included
-
 // Most characters or octets one message carries.
 constexpr int SMS_MAX_SEPTETS = 160;
 constexpr int SMS_MAX_OCTETS = 140;
 constexpr int SMS_MAX_UCS2_CHARS = 70;
-
-// A message to be encoded. Texts are NUL-terminated within their field.
-struct SM_PARAM {
-    char SCA[16] = {}; // service centre: digits, optionally beginning "+" or "00"; may be empty
-    char TPA[16] = {}; // destination, optionally beginning "+" or "00"; rewritten by the encoder
-    char TP_PID = 0;   // protocol identifier, written unchanged
-    char TP_DCS = 0;   // not read: the coding is chosen from the text
-    char TP_SCTS[16] = {}; // not used for sending
-    char TP_UD[161] = {};  // the text, one byte per character (Latin-1, "?" outside it)
-    char index = 0;        // not used for sending
-};
 
 // The delivery of one part of a sent message that asked for a status report:
 // the reference the network gave the part and, once a report came, its
@@ -101,20 +86,8 @@ int gsmEncode7bit(const char* src, unsigned char* dst, int n);
 // Unpacks n octets into septets, NUL-terminated; dst holds n * 8 / 7 + 1.
 // Returns the septets written.
 int gsmDecode7bit(const unsigned char* src, char* dst, int n);
-// Writes the first n characters of `text` (UTF-16 code units, big-endian) into
-// dst (2n octets) and, each as "%04x", into hexOut (4n + 1; may be null). `src`
-// is the text's 8-bit form, which does not carry the characters. Returns 2n.
-int gsmEncodeUcs2(const char* src, unsigned char* dst, int n, const QString& text, char* hexOut);
 // Copies n octets, NUL-terminated. Returns n.
 int gsmDecode8bit(const unsigned char* src, char* dst, int n);
-
-// Encodes `src` as a complete SMS-SUBMIT PDU (service-centre part included)
-// into `pdu` (SMS_PDU_TEXT_SIZE characters). `text` is the message as typed;
-// it chooses the coding (UCS2 when any character is above 0x7F, else 7-bit).
-// `ucs2Out` (SMS_UCS2_HEX_SIZE characters, may be null) receives the user
-// data's hexadecimal form when UCS2 is chosen. Returns the PDU length in
-// characters.
-int gsmEncodePdu(SM_PARAM* src, char* pdu, const QString& text, char* ucs2Out);
 
 // Decodes an SMS-DELIVER PDU (a received message). Returns the user-data
 // length (septets for 7-bit, octets otherwise); -1 when the PDU ends before

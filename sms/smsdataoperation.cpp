@@ -16,7 +16,6 @@ const QByteArray kInitialDocument =
 const QString kItem = QStringLiteral("smsitem");
 
 constexpr int kLastId = 2500;
-constexpr int kMaxDecodedCharacters = 512;
 
 template <int N> void copyLatin1(char (&field)[N], const QString& text) {
     const QByteArray bytes = text.toLatin1();
@@ -306,30 +305,4 @@ int SmsData::getNoUsedId(QMap<int, SM_PARAM_DECODE>* map) {
 
 bool SmsData::saveDom() {
     return file_.save(root_);
-}
-
-QString SmsData::coding(const QString& text) {
-    bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() <= 0x7F;
-    QString hex = ascii ? QString() : QString("80");
-    for (QChar c : text)
-        hex += QString::number(c.unicode(), 16).rightJustified(ascii ? 2 : 4, '0');
-    return hex.toUpper();
-}
-
-QString SmsData::decode(const QString& hex) {
-    bool ok = false;
-    const bool ucs2 = hex.left(2).toInt(&ok, 16) == 0x80 && ok;
-    const int width = ucs2 ? 4 : 2;
-    QString text;
-    for (qsizetype i = ucs2 ? 2 : 0; i + width <= hex.size(); i += width) {
-        if (ucs2 && text.size() == kMaxDecodedCharacters)
-            break;
-        const uint code = hex.mid(i, width).toUInt(&ok, 16);
-        if (!ok)
-            break;
-        text += QChar(static_cast<char16_t>(code));
-    }
-    return text;
 }

@@ -66,11 +66,6 @@ public:
     // (the tree keeps the change).
     bool saveDom();
 
-    // Message text as hexadecimal: two digits per character when all are
-    // ASCII, else "80" and four digits per UTF-16 code unit; upper case.
-    static QString coding(const QString& text);
-    static QString decode(const QString& hex);
-
 private:
     XmlNode* container();
     const XmlNode* container() const;

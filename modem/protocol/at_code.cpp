@@ -10,14 +10,6 @@ namespace {
 
 using Text = std::string_view;
 
-// Replaces everything from the echo on with `literal`, within the buffer.
-void rewrite(char* reply, int size, char* echo, const char* literal) {
-    const size_t room = static_cast<size_t>(size - (echo - reply));
-    const size_t length = std::min(std::strlen(literal), room - 1);
-    std::memcpy(echo, literal, length);
-    echo[length] = '\0';
-}
-
 // The tests for a reply whose echo has no tests of its own.
 int generalTests(Text e) {
     if (e.find("AT+CMGD=") != Text::npos)
@@ -31,7 +23,7 @@ int generalTests(Text e) {
 
 } // namespace
 
-int Parse_At_Res(char* reply, int size) {
+int Parse_At_Res(const char* reply, int size) {
     if (reply == nullptr || size <= 0)
         return AT_UNKNOWN;
     const Text whole(reply, strnlen(reply, static_cast<size_t>(size)));
@@ -48,10 +40,7 @@ int Parse_At_Res(char* reply, int size) {
     for (const AtCommand* c = atCommandsBegin(); c != atCommandsEnd(); ++c) {
         if (c->classify == nullptr || e.substr(0, c->echo.size()) != c->echo)
             continue;
-        const int code = c->classify(e);
-        if (code == c->rewriteCode)
-            rewrite(reply, size, reply + echoAt, c->rewriteText);
-        return code;
+        return c->classify(e);
     }
     return generalTests(e);
 }

@@ -96,8 +96,6 @@ enum AtResult : int {
     AT_NO_VERDICT = 80,
 };
 
-// Classifies `reply` (NUL-terminated, writable). For the service type and
-// operator name queries without an answer it rewrites the text from the echo
-// on to "No Service" or "Not Found"; `size` is the capacity of the buffer and
-// bounds that rewrite. A null pointer gives AT_UNKNOWN.
-int Parse_At_Res(char* reply, int size = AT_REPLY_SIZE);
+// Classifies `reply`, read up to its first NUL or `size` bytes, whichever
+// comes first. A null pointer gives AT_UNKNOWN.
+int Parse_At_Res(const char* reply, int size = AT_REPLY_SIZE);

@@ -1,10 +1,10 @@
 #pragma once
 
 // Every AT command the program sends, declared once: its text, its time
-// budget, how its reply is classified (the result codes of at_code.h) and
-// how a command method maps that code to its own return value. The command
-// methods of the modem link build their lines from here, and the classifier
-// Parse_At_Res takes its echo table from here, in this table's order.
+// budget and how its reply is classified (the result codes of at_code.h).
+// The command methods of the modem link build their lines from here, and the
+// classifier Parse_At_Res takes its echo table from here, in this table's
+// order.
 
 #include <QByteArray>
 
@@ -64,12 +64,6 @@ inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::UssdCancel) + 1;
 // from the echo on.
 using AtClassify = int (*)(std::string_view e);
 
-// A result code and the value a command method returns for it.
-struct AtOutcome {
-    int code = -1; // -1: unused place
-    int value = 0;
-};
-
 struct AtCommand {
     AtCmd id;
     // The command line without "\r\n", or its fixed start when arguments follow.
@@ -80,17 +74,7 @@ struct AtCommand {
     std::string_view echo;
     int budgetSec;
     // Null: no tests of its own; the classifier's general tests apply.
-    AtClassify classify;
-    // Result code to return value; `otherwise` for any other code.
-    std::array<AtOutcome, 6> outcomes;
-    int otherwise;
-    // When the result is `rewriteCode`, the classifier replaces the reply from
-    // the echo on by `rewriteText` (the two status queries without an answer).
-    int rewriteCode = -1;
-    const char* rewriteText = nullptr;
-
-    // The value for a result code.
-    int map(int code) const;
+    AtClassify classify = nullptr;
 };
 
 // Time budgets in seconds, shared by the declarations.

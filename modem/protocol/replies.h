@@ -210,8 +210,6 @@ std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text);
 std::optional<NewMessageNotice> parseStoredReportNotice(QByteArrayView text);
 // "+CDS: <length>" and the status report's PDU on the next line: the PDU.
 std::optional<QString> parseStatusReportNotice(QByteArrayView text);
-// The parameter text of each new-message notice line of `text` ("SM",3).
-QList<QString> newMessageNoticeParams(QByteArrayView text);
 
 // "+CMGF: <mode>": 0 PDU mode, 1 text mode.
 std::optional<int> parseMessageFormat(QByteArrayView reply);

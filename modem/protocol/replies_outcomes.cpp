@@ -32,10 +32,8 @@ int errorCodeOf(QByteArrayView reply) {
     return error ? errorCode(*error) : -1;
 }
 
-// The classifier's code (it writes into the text: it gets a copy).
 int classify(QByteArrayView reply) {
-    QByteArray copy = reply.toByteArray();
-    return Parse_At_Res(copy.data(), static_cast<int>(copy.size()) + 1);
+    return Parse_At_Res(reply.data(), static_cast<int>(reply.size()));
 }
 
 } // namespace

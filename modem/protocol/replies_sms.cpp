@@ -160,13 +160,6 @@ std::optional<QString> parseStatusReportNotice(QByteArrayView text) {
     return pdu;
 }
 
-QList<QString> newMessageNoticeParams(QByteArrayView text) {
-    QList<QString> params;
-    for (const AnswerLine& line : answerLines(text, "+CMTI:"))
-        params.append(QString::fromLatin1(line.params));
-    return params;
-}
-
 std::optional<int> parseMessageReference(QByteArrayView reply) {
     constexpr int kLastReference = 255;
     const std::optional<int> reference = firstNumber(reply, "+CMGS:");

@@ -458,7 +458,6 @@ void TestReplies::reply_data() {
         // --- the card's own status answers ----------------------------------------------------
         {"ypas card", service, "AT+YPAS?\r\r\n+YPAS: \"UMTS\",\"CS_PS\"\r\n\r\nOK\r\n",
          "UMTS/CS_PS"},
-        {"ypas card rewritten", service, "No Service", "none"},
         {"ydon card name with comma", operatorName,
          "AT+YDON?\r\r\n+YDON: \"Tolva, Mobile (DE)\"\r\n\r\nOK\r\n", "Tolva, Mobile (DE)"},
         {"ysnt card", modePreference, "AT+YSNT?\r\r\n+YSNT: 2,0,0\r\n\r\nOK\r\n", "2,0,0"},

@@ -32,6 +32,12 @@ QStringList modeCommands(const ModemSim& sim) {
     return sim.received().filter(QRegularExpression("^AT\\+YSNT="));
 }
 
+// The latest mode command the card got; empty while none came yet.
+QString lastModeCommand(const ModemSim& sim) {
+    const QStringList sent = modeCommands(sim);
+    return sent.isEmpty() ? QString() : sent.last();
+}
+
 QStringList listed(const QListWidget* list) {
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
@@ -164,12 +170,12 @@ private slots:
         page.ThirdGButton->setChecked(true);
         page.AutoButton->click();
         QVERIFY(page.modeButtongroup->isVisible() && !page.manualSearchButton->isVisible());
-        QTRY_COMPARE(sim.received().last(), QString("AT+YSNT?"));
+        QTRY_VERIFY(sim.received().contains("AT+YSNT?"));
         QTRY_VERIFY(page.SecondGButton->isChecked());
         // Cancel shows the stored choice again: manual, which the modem is told.
         page.netCancelButton->click();
         QVERIFY(page.manualButton->isChecked() && !page.modeButtongroup->isVisibleTo(&page));
-        QTRY_COMPARE(modeCommands(sim).last(), QString("AT+YSNT=0,0,2"));
+        QTRY_COMPARE(lastModeCommand(sim), QString("AT+YSNT=0,0,2"));
     }
 
     void modemModeShown_data() {
@@ -365,7 +371,7 @@ private slots:
         QVERIFY(page.smscenterLineedit->text().isEmpty());
         QCOMPARE(listed(page.conListBox), (QStringList{"Tolva Internet", "Work"}));
         // The restored mode preference is given to the modem.
-        QCOMPARE(modeCommands(sim).last(), QString("AT+YSNT=0,0,2"));
+        QTRY_COMPARE(lastModeCommand(sim), QString("AT+YSNT=0,0,2"));
         QVERIFY(boxes.shown("Backup successful!") && boxes.shown("Resume successful!"));
 
         QFile::resize(backup, 100);
