@@ -41,8 +41,8 @@ bool PtyClient::write(const QByteArray& bytes) {
 
 bool PtyClient::isFinal(const QByteArray& r) {
     return r.contains("OK\r\n") || r.contains("ERROR\r\n") || r.contains("> ") ||
-           r.contains("CONNECT\r\n") || r.contains("NO CARRIER\r\n") ||
-           (r.contains("+CME ERROR:") && r.endsWith("\r\n")) ||
+           r.contains("COMMAND NOT SUPPORT\r\n") || r.contains("CONNECT\r\n") ||
+           r.contains("NO CARRIER\r\n") || (r.contains("+CME ERROR:") && r.endsWith("\r\n")) ||
            (r.contains("+CMS ERROR:") && r.endsWith("\r\n"));
 }
 
