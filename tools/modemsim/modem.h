@@ -59,6 +59,7 @@ enum class Dialect {
 
 // The dialect a scenario names ("standard", "syscfgex" ...); false for none.
 bool dialectNamed(const std::string& name, Dialect& dialect);
+const char* dialectName(Dialect dialect);
 
 // Radio families a mode preference allows or prefers (bits).
 namespace rat {

@@ -915,6 +915,7 @@ std::string Simulator::control(const std::string& line, bool& ok) {
         out += "mode-preference=" + (s.dialect == Dialect::Maker ? s.modePreference : s.modeValue) +
                "\n";
         out += "technology=" + std::to_string(s.act) + "\n";
+        out += std::string("dialect=") + dialectName(s.dialect) + "\n";
         out += "operating-mode=" + std::to_string(s.operatingMode) + "\n";
         out += "storages=" + s.mem[0] + "," + s.mem[1] + "," + s.mem[2] + "\n";
         out += "SM=" + std::to_string(s.sm.used()) + "/" + std::to_string(s.sm.capacity) + "\n";

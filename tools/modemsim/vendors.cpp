@@ -389,6 +389,13 @@ const DialectDefaults kDialects[] = {
 
 } // namespace
 
+const char* dialectName(Dialect dialect) {
+    for (const DialectDefaults& d : kDialects)
+        if (d.dialect == dialect)
+            return d.name;
+    return "?";
+}
+
 bool dialectNamed(const std::string& name, Dialect& dialect) {
     for (const DialectDefaults& d : kDialects) {
         if (name == d.name) {
