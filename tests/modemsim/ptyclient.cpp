@@ -8,17 +8,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace {
-
-bool isFinal(const QByteArray& r) {
-    return r.contains("OK\r\n") || r.contains("ERROR\r\n") || r.contains("> ") ||
-           r.contains("CONNECT\r\n") || r.contains("NO CARRIER\r\n") ||
-           (r.contains("+CME ERROR:") && r.endsWith("\r\n")) ||
-           (r.contains("+CMS ERROR:") && r.endsWith("\r\n"));
-}
-
-} // namespace
-
 PtyClient::PtyClient(const QString& path) {
     fd_ = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd_ < 0)
@@ -50,6 +39,13 @@ bool PtyClient::write(const QByteArray& bytes) {
            ::write(fd_, bytes.constData(), static_cast<size_t>(bytes.size())) == bytes.size();
 }
 
+bool PtyClient::isFinal(const QByteArray& r) {
+    return r.contains("OK\r\n") || r.contains("ERROR\r\n") || r.contains("> ") ||
+           r.contains("COMMAND NOT SUPPORT\r\n") || r.contains("CONNECT\r\n") ||
+           r.contains("NO CARRIER\r\n") || (r.contains("+CME ERROR:") && r.endsWith("\r\n")) ||
+           (r.contains("+CMS ERROR:") && r.endsWith("\r\n"));
+}
+
 QByteArray PtyClient::read(const std::function<bool(const QByteArray&)>& done, int timeoutMs) {
     QByteArray out;
     const QDeadlineTimer deadline(timeoutMs);
@@ -68,6 +64,11 @@ QByteArray PtyClient::read(const std::function<bool(const QByteArray&)>& done, i
 
 QByteArray PtyClient::command(const QByteArray& line, int timeoutMs) {
     return write(line + "\r\n") ? read(isFinal, timeoutMs) : QByteArray();
+}
+
+QByteArray PtyClient::answer(const QByteArray& line, int timeoutMs) {
+    const QByteArray reply = command(line, timeoutMs);
+    return reply.startsWith(line + "\r\n") ? reply.mid(line.size() + 2) : reply;
 }
 
 QByteArray PtyClient::readUntil(const QByteArray& until, int timeoutMs) {

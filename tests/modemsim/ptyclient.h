@@ -19,12 +19,16 @@ public:
     // Sends `line` + "\r\n" and reads until a final result code or the
     // message prompt arrives (or `timeoutMs` passes). Returns all bytes read.
     QByteArray command(const QByteArray& line, int timeoutMs = 3000);
+    // command() without the echo of the line.
+    QByteArray answer(const QByteArray& line, int timeoutMs = 3000);
     // Reads until `until` appears in what was read, or the time passes.
     QByteArray readUntil(const QByteArray& until, int timeoutMs);
     // Reads whatever arrives within `ms`.
     QByteArray readFor(int ms);
     // True when the other side has gone (read error or hang-up).
     bool hungUp(int timeoutMs = 1000);
+
+    static bool isFinal(const QByteArray& reply);
 
 private:
     QByteArray read(const std::function<bool(const QByteArray&)>& done, int timeoutMs);

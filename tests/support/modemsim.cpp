@@ -237,7 +237,7 @@ int ModemSim::deliver(const QString& sender, const QString& text, const QString&
         words << storage;
     bool ok = false;
     const QString answer = control(words, &ok);
-    return ok ? answer.section('\n', 0, 0).section('=', 1).toInt() : 0;
+    return ok ? answer.section('\n', 0, 0).section('=', 1).toInt() : -1;
 }
 
 int ModemSim::deliverPdu(const QString& hex, const QString& storage) const {
@@ -246,7 +246,7 @@ int ModemSim::deliverPdu(const QString& hex, const QString& storage) const {
         words << storage;
     bool ok = false;
     const QString answer = control(words, &ok);
-    return ok ? answer.section('\n', 0, 0).section('=', 1).toInt() : 0;
+    return ok ? answer.section('\n', 0, 0).section('=', 1).toInt() : -1;
 }
 
 QString ModemSim::transcript() const {

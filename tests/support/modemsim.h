@@ -32,9 +32,11 @@ public:
     ModemSim& operator=(const ModemSim&) = delete;
 
     // Starts the simulator with a shipped scenario's name ("ready", "pin",
-    // "puk", "nosim", "busy", "oldusim", "mefull") or a scenario file path
-    // (empty: the built-in defaults), plus extra command-line options such
-    // as "--silent-port". Returns when the ports exist.
+    // "puk", "nosim", "busy", "oldusim", "mefull", "lte", other makers'
+    // cards "stick", "syscfgex", "nwscanmode", "zsnt"; several
+    // comma-separated, as "stick,echooff") or a scenario file path (empty:
+    // the built-in defaults), plus extra command-line options such as
+    // "--silent-port". Returns when the ports exist.
     bool start(const QString& scenario = QStringLiteral("ready"),
                const QStringList& extraArgs = {});
     // As start(), and also publishes the ports as <root>/dev/ttyUSB<n> with
@@ -61,7 +63,8 @@ public:
 
     bool unplug() const;
     bool plug() const;
-    // Delivers a message from `sender` with `text`; returns its storage index, 0 on failure.
+    // Delivers a message from `sender` with `text`; returns its storage index
+    // (some cards count from 0), -1 on failure.
     int deliver(const QString& sender, const QString& text, const QString& storage = {}) const;
     int deliverPdu(const QString& hex, const QString& storage = {}) const;
 

@@ -15,7 +15,8 @@ namespace {
 
 const char kUsage[] =
     "usage: modemsim [options]\n"
-    "  --scenario FILE|NAME   load a scenario (NAME: a shipped one, e.g. ready)\n"
+    "  --scenario FILE|NAME   load a scenario (NAME: a shipped one, e.g. ready);\n"
+    "                         several, comma-separated, load in order (stick,echooff)\n"
     "  --ports-file FILE      write the port paths to FILE (role=path lines)\n"
     "  --at-link PATH         publish the AT port as a symbolic link\n"
     "  --data-link PATH       publish the data port as a symbolic link\n"
@@ -60,9 +61,11 @@ int main(int argc, char** argv) {
             }
             return argv[++i];
         };
-        if (a == "--scenario")
-            opt.scenario = scenarioPath(value());
-        else if (a == "--ports-file")
+        if (a == "--scenario") {
+            // NAME,NAME...: several scenarios, each on the ones before.
+            for (const std::string& name : text::splitParams(value()))
+                opt.scenarios.push_back(scenarioPath(name));
+        } else if (a == "--ports-file")
             opt.portsFile = value();
         else if (a == "--at-link")
             opt.links["at"] = value();

@@ -7,15 +7,13 @@
 #include <cctype>
 #include <cstdio>
 
+using text::intParam;
 using text::parseInt;
+using text::quoted;
 using text::upper;
 using Params = std::vector<std::string>;
 
 namespace {
-
-std::string q(const std::string& s) {
-    return "\"" + s + "\"";
-}
 
 bool validPin(const std::string& pin) {
     if (pin.size() < 4 || pin.size() > 8)
@@ -43,11 +41,6 @@ int toCms(int cmeCode) {
     }
 }
 
-// An integer parameter within [lo, hi].
-bool intParam(const Params& p, size_t i, int lo, int hi, int& out) {
-    return i < p.size() && parseInt(p[i], out) && out >= lo && out <= hi;
-}
-
 // The reply of the vendor's newer firmware to the extended phonebook
 // commands it dropped.
 Reply notSupported() {
@@ -70,17 +63,49 @@ Reply numberSetting(const std::string& name, char kind, const Params& p, int max
     return Reply::ok();
 }
 
+// Whether a mode preference that allows the `families` lets the card use
+// the technology `act` (one the preference doesn't know is always allowed).
+bool allows(unsigned families, int act) {
+    return !rat::family(act) || (rat::family(act) & families);
+}
+
+// The three lists of an AT+CPMS=? answer: `("ME","SM"),("ME","SM"),("SM")`.
+std::vector<std::string> storageLists(const std::string& choices) {
+    std::vector<std::string> lists;
+    size_t open = choices.find('(');
+    while (open != std::string::npos) {
+        const size_t close = choices.find(')', open);
+        if (close == std::string::npos)
+            break;
+        lists.push_back(choices.substr(open + 1, close - open - 1));
+        open = choices.find('(', close);
+    }
+    return lists;
+}
+
 } // namespace
 
 int MessageStorage::firstFree() const {
-    for (int i = 1; i <= capacity; ++i)
+    for (int i = first; i <= last(); ++i)
         if (!slots.count(i))
             return i;
-    return 0;
+    return -1;
+}
+
+void MessageStorage::renumber(int newFirst) {
+    std::map<int, StoredMessage> moved;
+    for (auto& [index, message] : slots)
+        moved[index - first + newFirst] = std::move(message);
+    slots = std::move(moved);
+    first = newFirst;
 }
 
 MessageStorage* ModemState::storage(const std::string& name) {
     const std::string n = upper(name);
+    // A card that lists "MT" (its memory and the SIM as one) keeps it here
+    // as the memory.
+    if (n == "MT" && storageChoices.find("\"MT\"") != std::string::npos)
+        return &me;
     return n == "SM" ? &sm : n == "ME" ? &me : n == "SR" ? &sr : nullptr;
 }
 
@@ -96,7 +121,7 @@ Reply Modem::execute(const std::string& raw, PortSettings& port) {
     const std::string line = text::trim(raw);
     const size_t prefix = upper(line).find("AT");
     if (prefix == std::string::npos)
-        return {{}, Reply::Final::None, 0};
+        return Reply::result(Reply::Final::None);
     const std::string rest = line.substr(prefix + 2);
     Reply total;
     size_t i = 0;
@@ -158,9 +183,11 @@ Reply Modem::execute(const std::string& raw, PortSettings& port) {
             i = j;
         }
         total.lines.insert(total.lines.end(), r.lines.begin(), r.lines.end());
+        total.delayMs += r.delayMs;
         if (r.final != Reply::Final::Ok) {
             total.final = r.final;
             total.code = r.code;
+            total.text = r.text;
             return total;
         }
     }
@@ -195,6 +222,11 @@ Reply Modem::basic(char cmd, const std::string& arg, PortSettings& port) {
         port.online = false;
         return Reply::ok();
     case 'I':
+        if (state.dialect == Dialect::Nwscanmode)
+            return Reply::ok()
+                .line(state.manufacturer)
+                .line(state.model)
+                .line("Revision: " + state.revision);
         return Reply::ok()
             .line("Manufacturer: " + state.manufacturer)
             .line("Model: " + state.model)
@@ -203,7 +235,7 @@ Reply Modem::basic(char cmd, const std::string& arg, PortSettings& port) {
             .line("+GCAP: +CGSM,+DS,+ES");
     case 'A':
     case 'O':
-        return {{}, Reply::Final::NoCarrier, 0};
+        return Reply::result(Reply::Final::NoCarrier);
     case 'L':
     case 'M':
     case 'X':
@@ -242,12 +274,12 @@ Reply Modem::dial(const std::string& dialString, PortSettings& port) {
         !state.registered()) {
         if (onEvent)
             onEvent("dial-failed " + number);
-        return {{}, Reply::Final::NoCarrier, 0};
+        return Reply::result(Reply::Final::NoCarrier);
     }
     if (onEvent)
         onEvent("dial " + number);
     port.online = true;
-    return {{}, Reply::Final::Connect, 0};
+    return Reply::result(Reply::Final::Connect);
 }
 
 bool Modem::simUsable(Reply& r, bool sms) {
@@ -276,6 +308,14 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
     const ModemState& s = state;
     const bool online = s.operatingMode == 5;
 
+    // Only the maker's cards know its "+Y" commands; other cards have their own.
+    if (s.dialect != Dialect::Maker && name.rfind("+Y", 0) == 0)
+        return unknownCommand();
+    bool known = false;
+    r = vendor(name, kind, p, known);
+    if (known)
+        return r;
+
     // identity
     if (name == "+CGSN" || name == "+GSN")
         return kind == 'T' ? Reply::ok() : Reply::ok().line(s.imei);
@@ -299,7 +339,8 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
             return r;
         r = Reply::ok();
         if (!s.ownNumber.empty())
-            r.line("+CNUM: \"\"," + q(s.ownNumber) + "," + (s.ownNumber[0] == '+' ? "145" : "129"));
+            r.line("+CNUM: \"\"," + quoted(s.ownNumber) + "," +
+                   (s.ownNumber[0] == '+' ? "145" : "129"));
         return r;
     }
 
@@ -317,7 +358,7 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
     }
     if (name == "+CSCS") {
         if (kind == 'R')
-            return Reply::ok().line("+CSCS: " + q(s.charset));
+            return Reply::ok().line("+CSCS: " + quoted(s.charset));
         if (kind == 'T')
             return Reply::ok().line("+CSCS: (\"IRA\",\"GSM\",\"UCS2\")");
         const std::string cs = p.empty() ? "" : upper(p[0]);
@@ -361,14 +402,8 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
     }
 
     // network
-    if (name == "+CSQ") {
-        if (kind == 'T')
-            return Reply::ok().line("+CSQ: (0-31,99),(0-7,99)");
-        if (kind != 'E')
-            return Reply::error();
-        return Reply::ok().line("+CSQ: " + std::to_string(online ? s.rssi : 99) + "," +
-                                std::to_string(online ? s.ber : 99));
-    }
+    if (name == "+CSQ")
+        return csq(kind);
     if (name == "+COPS")
         return cops(kind, p);
     if (name == "+CREG" || name == "+CGREG")
@@ -385,7 +420,7 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
             return Reply::error();
         r = Reply::ok();
         if (online && !s.serviceMode.empty())
-            r.line("+YPAS: " + q(s.serviceMode) + "," + q(s.serviceDomain));
+            r.line("+YPAS: " + quoted(s.serviceMode) + "," + quoted(s.serviceDomain));
         return r;
     }
     if (name == "+YDON") {
@@ -393,7 +428,7 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
             return Reply::error();
         r = Reply::ok();
         if (s.registered())
-            r.line("+YDON: " + q(s.operatorName));
+            r.line("+YDON: " + quoted(s.operatorName));
         return r;
     }
     if (name == "+YSNT") {
@@ -450,7 +485,9 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
         if (kind == 'R')
             return Reply::ok().line("+CNMI: " + s.cnmi);
         if (kind == 'T')
-            return Reply::ok().line("+CNMI: (0-3),(0-3),(0,2),(0-2),(0,1)");
+            return Reply::ok().line("+CNMI: " + (s.indicationChoices.empty()
+                                                     ? "(0-3),(0-3),(0,2),(0-2),(0,1)"
+                                                     : s.indicationChoices));
         int v = 0;
         for (const std::string& f : p)
             if (!f.empty() && !parseInt(f, v))
@@ -493,7 +530,7 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
     if (name == "+YCPBM")
         return s.newPlatform ? notSupported() : Reply::error();
 
-    return Reply::error();
+    return unknownCommand();
 }
 
 // ---------------------------------------------------------------- SIM
@@ -614,18 +651,6 @@ Reply Modem::cpwd(char kind, const Params& p) {
 
 Reply Modem::cops(char kind, const Params& p) {
     ModemState& s = state;
-    // The registered network: the listed one marked current, else one by name.
-    auto current = [&]() -> const Network* {
-        const Network* byName = nullptr;
-        for (const Network& n : s.networks) {
-            const bool named = n.longName == s.operatorName || n.shortName == s.operatorName;
-            if (named && n.status == 2)
-                return &n;
-            if (named && !byName)
-                byName = &n;
-        }
-        return byName;
-    };
     if (kind == 'T') {
         if (s.operatingMode != 5)
             return Reply::cme(cme::NoNetworkService);
@@ -633,23 +658,26 @@ Reply Modem::cops(char kind, const Params& p) {
         for (const Network& n : s.networks) {
             if (!list.empty())
                 list += ",";
-            list += "(" + std::to_string(n.status) + "," + q(n.longName) + "," + q(n.shortName) +
-                    "," + q(n.numeric) + "," + std::to_string(n.act) + ")";
+            list += "(" + std::to_string(n.status) + "," + quoted(n.longName) + "," +
+                    quoted(n.shortName) + "," + quoted(n.numeric) + "," + std::to_string(n.act) +
+                    ")";
         }
-        return Reply::ok().line("+COPS: " + list + ",,(0,1,3,4),(0,2)");
+        Reply r = Reply::ok().line("+COPS: " + list + ",,(0,1,3,4),(0,2)");
+        r.delayMs = s.scanMs; // a scan of every band takes its time
+        return r;
     }
     if (kind == 'R' || kind == 'E') {
         if (!s.registered())
             return Reply::ok().line("+COPS: " + std::to_string(s.copsMode));
-        const Network* n = current();
+        const Network* n = s.currentNetwork();
         std::string oper = s.operatorName;
         if (s.copsFormat == 1 && n)
             oper = n->shortName;
         else if (s.copsFormat == 2)
             oper = n ? n->numeric : "00000";
         return Reply::ok().line("+COPS: " + std::to_string(s.copsMode) + "," +
-                                std::to_string(s.copsFormat) + "," + q(oper) + "," +
-                                std::to_string(n ? n->act : 2));
+                                std::to_string(s.copsFormat) + "," + quoted(oper) + "," +
+                                std::to_string(s.act));
     }
     int mode = 0, format = s.copsFormat;
     if (!intParam(p, 0, 0, 4, mode))
@@ -663,15 +691,7 @@ Reply Modem::cops(char kind, const Params& p) {
     Reply r;
     if (!simUsable(r, false))
         return r;
-    auto registerOn = [&](Network* n) {
-        for (Network& other : s.networks)
-            if (other.status == 2)
-                other.status = 1;
-        n->status = 2;
-        s.operatorName = n->longName;
-        if (onEvent)
-            onEvent("registered on " + n->numeric + " " + n->longName);
-    };
+    const unsigned allowed = allowedFamilies();
     if (mode == 2) {
         for (Network& other : s.networks)
             if (other.status == 2)
@@ -691,11 +711,11 @@ Reply Modem::cops(char kind, const Params& p) {
             const std::string& key = format == 2   ? n.numeric
                                      : format == 1 ? n.shortName
                                                    : n.longName;
-            if (key == oper && (act < 0 || act == n.act))
+            if (key == oper && (act < 0 || act == n.act) && allows(allowed, n.act))
                 found = &n;
         }
         if (found && found->status != 3) {
-            registerOn(found);
+            registerOn(*found);
             s.copsMode = 1;
             return Reply::ok();
         }
@@ -703,10 +723,10 @@ Reply Modem::cops(char kind, const Params& p) {
             return Reply::cme(found ? cme::NetworkNotAllowed : cme::NoNetworkService);
     }
     s.copsMode = 0;
-    if (!current()) {
+    if (!s.currentNetwork()) {
         for (Network& n : s.networks) {
-            if (n.status == 1 || n.status == 2) {
-                registerOn(&n);
+            if ((n.status == 1 || n.status == 2) && allows(allowed, n.act)) {
+                registerOn(n);
                 break;
             }
         }
@@ -714,32 +734,15 @@ Reply Modem::cops(char kind, const Params& p) {
     return Reply::ok();
 }
 
-Reply Modem::creg(const std::string& name, char kind, const Params& p) {
-    ModemState& s = state;
-    const std::string prefix = name + ": ";
-    if (kind == 'T')
-        return Reply::ok().line(prefix + "(0-2)");
-    if (kind == 'S') {
-        int v = 0;
-        if (!intParam(p, 0, 0, 2, v))
-            return Reply::error();
-        s.cregMode = v;
-        return Reply::ok();
-    }
-    const bool simReady = s.simPresent && s.sim == SimState::Ready;
-    const int stat = s.registered() && simReady ? 1 : (simReady && s.operatingMode == 5 ? 2 : 0);
-    std::string line = prefix + std::to_string(s.cregMode) + "," + std::to_string(stat);
-    if (s.cregMode == 2 && stat == 1)
-        line += ",\"00C3\",\"A13F\"";
-    return Reply::ok().line(line);
-}
-
 // ---------------------------------------------------------------- messages
 
 Reply Modem::cpms(char kind, const Params& p) {
     ModemState& s = state;
     if (kind == 'T')
-        return Reply::ok().line("+CPMS: (\"SM\",\"ME\",\"SR\"),(\"SM\",\"ME\"),(\"SM\",\"ME\")");
+        return Reply::ok().line("+CPMS: " +
+                                (s.storageChoices.empty()
+                                     ? "(\"SM\",\"ME\",\"SR\"),(\"SM\",\"ME\"),(\"SM\",\"ME\")"
+                                     : s.storageChoices));
     if (kind == 'E')
         return Reply::error();
     Reply r;
@@ -750,15 +753,20 @@ Reply Modem::cpms(char kind, const Params& p) {
         return std::to_string(st->used()) + "," + std::to_string(st->capacity);
     };
     if (kind == 'R') {
-        return Reply::ok().line("+CPMS: " + q(s.mem[0]) + "," + counts(s.mem[0]) + "," +
-                                q(s.mem[1]) + "," + counts(s.mem[1]) + "," + q(s.mem[2]) + "," +
-                                counts(s.mem[2]));
+        s.simReportFlood = false; // the query calms a card that repeats its SIM state
+        return Reply::ok().line("+CPMS: " + quoted(s.mem[0]) + "," + counts(s.mem[0]) + "," +
+                                quoted(s.mem[1]) + "," + counts(s.mem[1]) + "," + quoted(s.mem[2]) +
+                                "," + counts(s.mem[2]));
     }
     if (p.empty() || p.size() > 3)
         return Reply::cms(cms::OperationNotAllowed);
-    for (size_t i = 0; i < p.size(); ++i)
-        if (!s.storage(p[i]) || (i > 0 && upper(p[i]) == "SR"))
+    const std::vector<std::string> lists = storageLists(s.storageChoices);
+    for (size_t i = 0; i < p.size(); ++i) {
+        const bool listed =
+            lists.size() <= i || lists[i].find(quoted(upper(p[i]))) != std::string::npos;
+        if (!s.storage(p[i]) || (i > 0 && upper(p[i]) == "SR") || !listed)
             return Reply::cms(cms::OperationNotAllowed);
+    }
     for (size_t i = 0; i < p.size(); ++i)
         s.mem[i] = upper(p[i]);
     return Reply::ok().line("+CPMS: " + counts(s.mem[0]) + "," + counts(s.mem[1]) + "," +
@@ -798,7 +806,7 @@ Reply Modem::cmgr(char kind, const Params& p) {
         return r;
     MessageStorage* st = state.storage(state.mem[0]);
     int index = 0;
-    if (kind != 'S' || !intParam(p, 0, 1, st->capacity, index))
+    if (kind != 'S' || !intParam(p, 0, st->first, st->last(), index))
         return Reply::cms(cms::InvalidIndex);
     auto it = st->slots.find(index);
     r = Reply::ok();
@@ -828,7 +836,7 @@ Reply Modem::cmgd(char kind, const Params& p) {
     if (p.size() > 1 && !p[1].empty() && !intParam(p, 1, 0, 4, flag))
         return Reply::cms(cms::OperationNotAllowed);
     if (flag == 0) {
-        if (!intParam(p, 0, 1, st->capacity, index))
+        if (!intParam(p, 0, st->first, st->last(), index))
             return Reply::cms(cms::InvalidIndex);
         st->slots.erase(index);
         return Reply::ok();
@@ -856,7 +864,7 @@ Reply Modem::cmgsw(bool send, char kind, const Params& p) {
     pendingBody_ = send ? BodyKind::Send : BodyKind::Write;
     pendingLength_ = length;
     pendingStatus_ = status;
-    return {{}, Reply::Final::Prompt, 0};
+    return Reply::result(Reply::Final::Prompt);
 }
 
 Reply Modem::finishBody(const std::string& body, bool cancelled, PortSettings&) {
@@ -895,7 +903,7 @@ Reply Modem::finishBody(const std::string& body, bool cancelled, PortSettings&) 
     }
     MessageStorage* st = state.storage(state.mem[1]);
     const int index = st->firstFree();
-    if (!index)
+    if (index < 0)
         return Reply::cms(cms::MemoryFull);
     st->slots[index] = {pendingStatus_, hex};
     if (onEvent)
@@ -916,7 +924,7 @@ Reply Modem::csca(char kind, const Params& p) {
         state.smsc = p[0];
         return Reply::ok();
     }
-    return Reply::ok().line("+CSCA: " + q(state.smsc) + "," +
+    return Reply::ok().line("+CSCA: " + quoted(state.smsc) + "," +
                             (!state.smsc.empty() && state.smsc[0] == '+' ? "145" : "129"));
 }
 
@@ -926,30 +934,38 @@ int Modem::deliver(const std::string& pduHex, std::string storageName, std::stri
     MessageStorage* st = state.storage(storageName);
     if (!st) {
         error = "unknown storage " + storageName;
-        return 0;
+        return -1;
     }
     if (pdu::tpduLength(pduHex) < 0) {
         error = "not a PDU";
-        return 0;
+        return -1;
     }
     if (st == &state.sm && (!state.simPresent || state.sim != SimState::Ready)) {
         error = "SIM not usable";
-        return 0;
+        return -1;
+    }
+    const Params cnmi = text::splitParams(state.cnmi);
+    const std::string mt = cnmi.size() > 1 ? cnmi[1] : "0";
+    if (mt == "2" && onNotice) {
+        // Routed to the computer at once, not stored (a class 0 or plain message).
+        onNotice("+CMT: ," + std::to_string(pdu::tpduLength(pduHex)) + "\r\n" + upper(pduHex));
+        if (onEvent)
+            onEvent("sms-received +CMT pdu=" + pduHex + " | " + pdu::describe(pduHex));
+        return Routed;
     }
     const int index = st->firstFree();
-    if (!index) {
+    if (index < 0) {
         error = st->name + " storage full";
         if (onEvent)
             onEvent("sms-lost (" + error + ") pdu=" + pduHex);
-        return 0;
+        return -1;
     }
     st->slots[index] = {0, upper(pduHex)};
     if (onEvent)
         onEvent("sms-received storage=" + st->name + " index=" + std::to_string(index) +
                 " pdu=" + pduHex + " | " + pdu::describe(pduHex));
-    const Params cnmi = text::splitParams(state.cnmi);
-    if (cnmi.size() > 1 && cnmi[1] == "1" && onNewMessage)
-        onNewMessage(st->name, index);
+    if ((mt == "1" || mt == "3") && onNewMessage)
+        onNewMessage(upper(storageName), index);
     return index;
 }
 
@@ -1031,11 +1047,11 @@ bool Modem::decodeName(const std::string& t, std::u16string& name) const {
 }
 
 std::string Modem::contactLine(int index, const Contact& c, bool vendorForm) const {
-    const std::string name = q(encodeName(c.name));
+    const std::string name = quoted(encodeName(c.name));
     if (vendorForm)
-        return "+YCPBR: " + std::to_string(index) + "," + q(c.number) + "," + name;
+        return "+YCPBR: " + std::to_string(index) + "," + quoted(c.number) + "," + name;
     const char* type = !c.number.empty() && c.number[0] == '+' ? "145" : "129";
-    return "+CPBR: " + std::to_string(index) + "," + q(c.number) + "," + type + "," + name;
+    return "+CPBR: " + std::to_string(index) + "," + quoted(c.number) + "," + type + "," + name;
 }
 
 Reply Modem::cpbr(bool vendor, char kind, const Params& p) {
@@ -1162,10 +1178,18 @@ Reply Modem::cusd(char kind, const std::vector<std::string>& p) {
         return r;
     if (!state.registered())
         return Reply::cme(cme::NoNetworkService);
-    // The string comes in the character set: hexadecimal UCS2 when it is "UCS2".
+    // The string comes in the character set: hexadecimal UCS2 when it is
+    // "UCS2". A "^SYSCFGEX" card takes it only as packed septets in
+    // hexadecimal, whatever the character set, and refuses any other form.
     std::string code = p[1];
-    if (state.charset == "UCS2" && !fromUcs2Hex(p[1], code))
+    if (state.dialect == Dialect::Syscfgex) {
+        std::u16string unpacked;
+        if (!pdu::unpackUssd(p[1], unpacked))
+            return Reply::error();
+        code = text::utf16ToUtf8(unpacked);
+    } else if (state.charset == "UCS2" && !fromUcs2Hex(p[1], code)) {
         return Reply::cme(cme::InvalidCharacters);
+    }
     if (code.empty() || code.size() > 160 ||
         code.find_first_not_of("0123456789*#+") != std::string::npos)
         return Reply::cme(cme::InvalidCharacters);
@@ -1248,7 +1272,7 @@ void Modem::sendReport(const PendingReport& report) {
         how = "+CDS";
     } else if (ds == 2) {
         const int index = state.sr.firstFree();
-        if (index) {
+        if (index >= 0) {
             state.sr.slots[index] = {0, hex};
             if (onNotice)
                 onNotice("+CDSI: \"SR\"," + std::to_string(index));

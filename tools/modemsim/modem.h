@@ -26,10 +26,15 @@ struct StoredMessage {
 struct MessageStorage {
     std::string name;
     int capacity = 0;
-    std::map<int, StoredMessage> slots; // index (1-based) -> message
+    std::map<int, StoredMessage> slots; // index -> message
+    int first = 1;                      // the first index (some cards count from 0)
 
     int used() const { return static_cast<int>(slots.size()); }
-    int firstFree() const; // 0 when full
+    int last() const { return first + capacity - 1; }
+    bool holds(int index) const { return index >= first && index <= last(); }
+    int firstFree() const; // -1 when full
+    // Counts from `newFirst` on, moving the stored messages along.
+    void renumber(int newFirst);
 };
 
 struct Contact {
@@ -40,7 +45,34 @@ struct Contact {
 struct Network {
     int status = 1; // 0 unknown, 1 available, 2 current, 3 forbidden
     std::string longName, shortName, numeric;
-    int act = 2; // 0 GSM, 2 UTRAN
+    int act = 2; // 3GPP TS 27.007 <AcT>: 0 GSM, 2 UTRAN, 3 EDGE, 4-6 HSPA, 7 E-UTRAN
+};
+
+// The command set the card speaks besides 3GPP TS 27.007/27.005.
+enum class Dialect {
+    Maker,      // the maker's "+Y" commands (the card the program was written for)
+    Standard,   // none: a plain 27.007 LTE stick
+    Syscfgex,   // "^SYSCFGEX", "^SYSINFOEX", "^HCSQ", "^RSSI", "^MODE", "^CURC"
+    Nwscanmode, // "+QCFG=\"nwscanmode\"", "+QNWINFO", "+QCSQ", "+QINDCFG"
+    Zsnt,       // "+ZSNT", "+ZPAS", "+ZOPRT", "+ZPASR", "+ZUSIMR"
+};
+
+// The dialect a scenario names ("standard", "syscfgex" ...); false for none.
+bool dialectNamed(const std::string& name, Dialect& dialect);
+const char* dialectName(Dialect dialect);
+
+// Radio families a mode preference allows or prefers (bits).
+namespace rat {
+constexpr unsigned G2 = 1, G3 = 2, G4 = 4, All = 7;
+unsigned family(int act); // the family of a 27.007 <AcT>
+} // namespace rat
+
+// What the status notices compare: taken before a command or a control
+// change and compared after it.
+struct RadioSnapshot {
+    int creg = 0, cgreg = 0, cereg = 0; // registration status of each command
+    int act = 0;
+    int rssi = 0;
 };
 
 // A sent message as the modem recorded it.
@@ -95,6 +127,23 @@ struct ModemState {
     int cregMode = 0;
     std::string modePreference = "2,0,0";   // +YSNT
     std::map<int, std::string> pdpContexts; // cid -> parameters as given
+    int act = 2;                            // access technology of the registered network
+    int cgregMode = 0, ceregMode = 0;       // +CGREG / +CEREG notices (+CREG: cregMode)
+    std::string lastNumeric;                // the operator a mode preference took the card off
+
+    // other cards' dialects
+    Dialect dialect = Dialect::Maker;
+    std::string modeValue;           // mode preference as the dialect's read command shows it
+    std::string scanSequence = "00"; // +QCFG="nwscanseq"
+    std::string modeChoices;         // the values its mode command takes ("12,22,25,28-31")
+    std::string storageChoices;      // AT+CPMS=? (empty: the maker card's)
+    std::string indicationChoices;   // AT+CNMI=? (empty: the maker card's)
+    bool csqUnknownOnLte = false;    // AT+CSQ answers 99,99 on LTE (signal only in +CESQ)
+    bool caretReports = true;        // ^CURC: periodic ^RSSI/^HCSQ lines
+    bool signalIndication = false;   // +QINDCFG="csq": +QIND lines on signal changes
+    bool simReportFlood = false;     // +ZUSIMR:2 lines until the first AT+CPMS?
+    int scanMs = 0;                  // how long AT+COPS=? takes
+    int chatterMs = 0;               // period of the dialect's unsolicited status lines
 
     // messages
     MessageStorage sm{"SM", 20, {}};
@@ -127,6 +176,9 @@ struct ModemState {
 
     MessageStorage* storage(const std::string& name);
     bool registered() const { return operatingMode == 5 && !operatorName.empty(); }
+    bool simReady() const { return simPresent && sim == SimState::Ready; }
+    // The registered network: the listed one marked current, else one by name.
+    const Network* currentNetwork() const;
 };
 
 // The AT command interpreter. Executes one command line at a time for one
@@ -151,8 +203,10 @@ public:
     Reply finishBody(const std::string& body, bool cancelled, PortSettings& port);
     bool awaitingBody() const { return pendingBody_ != BodyKind::None; }
 
-    // Stores an arriving message and announces it. Returns the index, or 0
-    // when the target storage is full or not usable (`error` says why).
+    // Stores an arriving message and announces it (+CMTI), or hands it to
+    // the computer at once (+CMT, AT+CNMI <mt> 2). Returns the index, Routed,
+    // or -1 when the target storage is full or not usable (`error` says why).
+    static constexpr int Routed = -2;
     int deliver(const std::string& pdu, std::string storageName, std::string& error);
 
     // Sends the status reports that are due and not held; the time the next
@@ -160,6 +214,23 @@ public:
     std::chrono::steady_clock::time_point sendDueReports(std::chrono::steady_clock::time_point now);
     // Sends every waiting report now, in the order sent or the reverse.
     void releaseReports(bool reverse);
+
+    // Switches the command set and sets that card's own power-on values
+    // (mode preference, the storages and indications it lists ...).
+    void setDialect(Dialect dialect);
+    // Sets the mode preference in the dialect's own form ("28", "03",
+    // "0,0,6" ...) and moves the card to a technology it allows; false when
+    // the card does not take the value.
+    bool setModePreference(const std::string& value);
+    // The state the status notices are compared on.
+    RadioSnapshot radio() const;
+    // Sends the notices a change since `before` causes (registration,
+    // technology, signal), as far as the card has them switched on.
+    void announce(const RadioSnapshot& before);
+    // The dialect's periodic status lines (none for most cards).
+    std::vector<std::string> chatter() const;
+    // What the card sends on its AT port when it powers on.
+    std::vector<std::string> startupLines() const;
 
     // Resets the per-port settings as ATZ does.
     void resetPort(PortSettings& port) const;
@@ -173,6 +244,17 @@ private:
     int pendingStatus_ = 2;
 
     Reply basic(char cmd, const std::string& arg, PortSettings& port);
+    // What the card answers to a command it doesn't know.
+    Reply unknownCommand() const;
+    // The commands of the dialect besides the maker's and the common ones;
+    // `known` false when `name` is none of them.
+    Reply vendor(const std::string& name, char kind, const std::vector<std::string>& p,
+                 bool& known);
+    Reply caret(const std::string& name, char kind, const std::vector<std::string>& p, bool& known);
+    Reply quectel(const std::string& name, char kind, const std::vector<std::string>& p,
+                  bool& known);
+    Reply zte(const std::string& name, char kind, const std::vector<std::string>& p, bool& known);
+    void vendorNotices(const RadioSnapshot& before, const RadioSnapshot& now);
     Reply extended(const std::string& name, char kind, const std::string& args, PortSettings& port);
     Reply dial(const std::string& number, PortSettings& port);
 
@@ -189,6 +271,15 @@ private:
     // network
     Reply cops(char kind, const std::vector<std::string>& p);
     Reply creg(const std::string& name, char kind, const std::vector<std::string>& p);
+    int registrationStat(const std::string& name) const;
+    std::string registrationFields(const std::string& name, int stat) const;
+    Reply csq(char kind) const;
+    Reply cesq(char kind) const;
+    Reply ws46(char kind, const std::vector<std::string>& p);
+    bool modeFamilies(const std::string& value, unsigned& allowed, unsigned& preferred) const;
+    unsigned allowedFamilies() const;
+    void followModePreference();
+    void registerOn(Network& n);
 
     // messages
     Reply cpms(char kind, const std::vector<std::string>& p);

@@ -447,4 +447,15 @@ std::string packUssd(const std::u16string& text) {
         septets.push_back('\r');
     return text::toHex(packSeptets(septets));
 }
+
+bool unpackUssd(const std::string& hex, std::u16string& text) {
+    if (hex.empty() || hex.size() % 2 || !text::isHex(hex))
+        return false;
+    const std::string octets = text::fromHex(hex);
+    text = unpackSeptets(octets, static_cast<int>(octets.size() * 8 / 7), 0);
+    // A carriage return that fills the last octet is padding, not text.
+    if (octets.size() % 7 == 0 && !text.empty() && text.back() == u'\r')
+        text.pop_back();
+    return true;
+}
 } // namespace pdu

@@ -64,4 +64,6 @@ namespace pdu {
 // `text` in the default alphabet, with a carriage return as filler when the
 // last octet would end in seven spare bits.
 std::string packUssd(const std::u16string& text);
+// The reverse: false when `hex` is no hexadecimal octet string.
+bool unpackUssd(const std::string& hex, std::u16string& text);
 } // namespace pdu

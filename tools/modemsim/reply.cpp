@@ -72,6 +72,8 @@ std::string formatReply(const Reply& reply, const PortSettings& port, bool withF
         return out + result("NO CARRIER", "3");
     case F::Error:
         return out + result("ERROR", "4");
+    case F::Text:
+        return out + result(reply.text.c_str(), "4");
     case F::CmeError:
         if (port.cmee == 0)
             return out + result("ERROR", "4");

@@ -6,16 +6,30 @@
 // What one command line produces: information lines and a final result. The
 // port turns it into bytes according to its V/Q/CMEE settings.
 struct Reply {
-    enum class Final { Ok, Error, CmeError, CmsError, Connect, NoCarrier, Prompt, None };
+    enum class Final { Ok, Error, CmeError, CmsError, Connect, NoCarrier, Prompt, Text, None };
 
     std::vector<std::string> lines;
     Final final = Final::Ok;
     int code = 0; // +CME / +CMS error number
+    std::string
+        text;        // the final result of Final::Text (a vendor's own, e.g. "COMMAND NOT SUPPORT")
+    int delayMs = 0; // the modem works this long before it answers (a network scan)
 
     static Reply ok() { return {}; }
-    static Reply error() { return {{}, Final::Error, 0}; }
-    static Reply cme(int code) { return {{}, Final::CmeError, code}; }
-    static Reply cms(int code) { return {{}, Final::CmsError, code}; }
+    static Reply result(Final f, int code = 0) {
+        Reply r;
+        r.final = f;
+        r.code = code;
+        return r;
+    }
+    static Reply error() { return result(Final::Error); }
+    static Reply cme(int code) { return result(Final::CmeError, code); }
+    static Reply cms(int code) { return result(Final::CmsError, code); }
+    static Reply finalText(std::string t) {
+        Reply r = result(Final::Text);
+        r.text = std::move(t);
+        return r;
+    }
     Reply& line(std::string text) {
         lines.push_back(std::move(text));
         return *this;

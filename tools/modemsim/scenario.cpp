@@ -221,13 +221,64 @@ bool Scenario::apply(const Words& w, std::string& error) {
         if (!need(1))
             return false;
         s.operatorName = w[1] == "none" ? "" : w[1];
-        for (Network& net : s.networks) {
+        // The maker's card marks every entry of the name; other cards the one
+        // of the technology in use (else the first).
+        const bool maker = s.dialect == Dialect::Maker;
+        for (Network& net : s.networks)
             if (net.status == 2)
                 net.status = 1;
-            if (!s.operatorName.empty() &&
-                (net.longName == s.operatorName || net.shortName == s.operatorName))
+        Network* marked = nullptr;
+        for (Network& net : s.networks) {
+            if (s.operatorName.empty() ||
+                (net.longName != s.operatorName && net.shortName != s.operatorName))
+                continue;
+            if (maker)
                 net.status = 2;
+            if (!marked || (!maker && net.act == s.act && marked->act != s.act))
+                marked = &net;
         }
+        if (marked)
+            marked->status = 2;
+        if (!s.operatorName.empty())
+            s.act = marked ? marked->act : maker ? 2 : s.act;
+        return true;
+    }
+    if (key == "technology") {
+        if (!need(1) || !number(1, 0, 7, v))
+            return false;
+        s.act = v;
+        // The listed network of the operator on that technology becomes the current one.
+        const Network* now = s.currentNetwork();
+        const std::string numeric = now ? now->numeric : "";
+        for (Network& net : s.networks)
+            if (!numeric.empty() && net.numeric == numeric && net.status != 3)
+                net.status = net.act == v ? 2 : 1;
+        return true;
+    }
+    if (key == "dialect") {
+        Dialect d = Dialect::Maker;
+        if (!need(1) || !dialectNamed(w[1], d)) {
+            error = "dialect: expected maker, standard, syscfgex, nwscanmode or zsnt";
+            return false;
+        }
+        modem_.setDialect(d);
+        return true;
+    }
+    if (key == "mode-choices")
+        return word(s.modeChoices);
+    if (key == "storage-choices")
+        return word(s.storageChoices);
+    if (key == "indication-choices")
+        return word(s.indicationChoices);
+    if (key == "scan-time")
+        return need(1) && number(1, 0, 600000, s.scanMs);
+    if (key == "chatter")
+        return need(1) && number(1, 0, 600000, s.chatterMs);
+    if (key == "sms-first-index") {
+        if (!need(1) || !number(1, 0, 1, v))
+            return false;
+        for (MessageStorage* st : {&s.sm, &s.me, &s.sr})
+            st->renumber(v);
         return true;
     }
     if (key == "network")
@@ -235,6 +286,12 @@ bool Scenario::apply(const Words& w, std::string& error) {
     if (key == "networks-clear") {
         s.networks.clear();
         return need(0);
+    }
+    if (key == "mode-preference" && s.dialect != Dialect::Maker) {
+        if (need(1) && modem_.setModePreference(w[1]))
+            return true;
+        error = "mode-preference: the card's mode command does not take " + w[1];
+        return false;
     }
     if (key == "mode-preference") {
         if (!need(1))
@@ -265,7 +322,7 @@ bool Scenario::apply(const Words& w, std::string& error) {
         }
         if (!number(2, 1, 1000, v))
             return false;
-        if (!st->slots.empty() && st->slots.rbegin()->first > v) {
+        if (!st->slots.empty() && st->slots.rbegin()->first > st->first + v - 1) {
             error = "storage: messages stored beyond the new capacity";
             return false;
         }
@@ -356,7 +413,7 @@ bool Scenario::message(const Words& w, std::string& error) {
     int index = 0;
     const size_t colon = where.find(':');
     if (colon != std::string::npos) {
-        if (!parseInt(where.substr(colon + 1), index) || index < 1) {
+        if (!parseInt(where.substr(colon + 1), index) || index < 0) {
             error = "message: bad index in " + where;
             return false;
         }
@@ -388,9 +445,9 @@ bool Scenario::message(const Words& w, std::string& error) {
         error = "message: not a PDU: " + hex;
         return false;
     }
-    if (!index)
+    if (colon == std::string::npos)
         index = st->firstFree();
-    if (index < 1 || index > st->capacity) {
+    if (!st->holds(index)) {
         error = "message: no room in " + st->name;
         return false;
     }
@@ -439,6 +496,7 @@ bool Scenario::network(const Words& w, std::string& error) {
             if (other.status == 2)
                 other.status = 1;
         s.operatorName = net.longName;
+        s.act = net.act;
     }
     s.networks.push_back(net);
     return true;

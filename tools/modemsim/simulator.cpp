@@ -125,12 +125,13 @@ bool Simulator::start() {
     };
     modem_.onNotice = [this](const std::string& line) { queueUrc(line); };
     std::string error;
-    if (!opt_.scenario.empty() && !scenario_.loadFile(opt_.scenario, error)) {
-        std::fprintf(stderr, "modemsim: %s\n", error.c_str());
-        return false;
+    for (const std::string& file : opt_.scenarios) {
+        if (!scenario_.loadFile(file, error)) {
+            std::fprintf(stderr, "modemsim: %s\n", error.c_str());
+            return false;
+        }
+        transcript_.write("modem", '!', "scenario " + file);
     }
-    if (!opt_.scenario.empty())
-        transcript_.write("modem", '!', "scenario " + opt_.scenario);
 
     ports_.push_back(std::make_unique<Port>());
     ports_.back()->role = "at";
@@ -291,6 +292,8 @@ bool Simulator::plug(std::string& error) {
         paths += " " + p->role + "=" + p->slavePath;
     transcript_.write("modem", '!', "plugged" + paths);
     writePortsFile();
+    for (const std::string& line : modem_.startupLines())
+        queueUrc(line);
     return true;
 }
 
@@ -312,6 +315,7 @@ void Simulator::unplug() {
         p->in.clear();
         p->out.clear();
         p->urcs.clear();
+        p->inside.clear();
         p->inBody = false;
         p->crWait = {};
         p->settings.online = false;
@@ -376,6 +380,35 @@ void Simulator::queueUrc(const std::string& line) {
     if (!p || !p->open())
         return;
     p->urcs += "\r\n" + line + "\r\n";
+}
+
+// The dialect's periodic status lines wait a moment for a reply to cut
+// into; those not taken by then go out on their own.
+void Simulator::chatter(Clock::time_point now) {
+    Port* at = port("at");
+    if (!at || !at->open())
+        return;
+    const int period = modem_.state.chatterMs;
+    if (period <= 0) {
+        nextChatter_ = {};
+    } else if (nextChatter_ == Clock::time_point{} ||
+               nextChatter_ > now + std::chrono::milliseconds(period)) {
+        nextChatter_ = now + std::chrono::milliseconds(period);
+    } else if (now >= nextChatter_) {
+        nextChatter_ = now + std::chrono::milliseconds(period);
+        // Reports nobody reads are not kept (a real card's are lost).
+        for (const std::string& line :
+             at->clients > 0 ? modem_.chatter() : std::vector<std::string>{})
+            at->inside.push_back({line, now + std::chrono::milliseconds(500)});
+    }
+    std::vector<Port::Aside> waiting;
+    for (const Port::Aside& a : at->inside) {
+        if (a.until <= now)
+            queueUrc(a.line);
+        else
+            waiting.push_back(a);
+    }
+    at->inside = std::move(waiting);
 }
 
 void Simulator::processInput(Port& p) {
@@ -498,10 +531,25 @@ void Simulator::handleLine(Port& p, const std::string& line, const std::string& 
         break;
     }
     if (!fixed) {
+        const RadioSnapshot before = modem_.radio();
         const Reply r = modem_.execute(line, p.settings);
+        modem_.announce(before);
         if (r.final == Reply::Final::Prompt)
             p.inBody = true;
-        reply = formatReply(r, p.settings);
+        delay += r.delayMs;
+        const bool hasFinal = r.final != Reply::Final::Prompt && r.final != Reply::Final::None;
+        if (!r.lines.empty() && hasFinal && !p.inside.empty()) {
+            // The card's own reports cut in before the final result.
+            reply = formatReply(r, p.settings, false);
+            for (const Port::Aside& a : p.inside)
+                reply += "\r\n" + a.line + "\r\n";
+            p.inside.clear();
+            Reply last = r;
+            last.lines.clear();
+            reply += formatReply(last, p.settings);
+        } else {
+            reply = formatReply(r, p.settings);
+        }
     }
     if (faults_.huge > 0) {
         std::string filler;
@@ -568,6 +616,11 @@ int Simulator::pollTimeoutMs() const {
             next = p->crWait;
     }
     next = std::min(next, nextReport_);
+    if (modem_.state.chatterMs > 0 && nextChatter_ != Clock::time_point{})
+        next = std::min(next, nextChatter_);
+    for (const auto& p : ports_)
+        for (const Port::Aside& a : p->inside)
+            next = std::min(next, a.until);
     if (next <= now)
         return 0;
     return static_cast<int>(duration_cast<milliseconds>(next - now).count()) + 1;
@@ -613,6 +666,7 @@ int Simulator::run() {
                 readPort(p);
         }
         nextReport_ = modem_.sendDueReports(Clock::now());
+        chatter(Clock::now());
         for (auto& p : ports_) {
             flush(*p);
             processInput(*p);
@@ -674,7 +728,9 @@ bool Simulator::readClient(Client& c) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         bool ok = true;
+        const RadioSnapshot before = modem_.radio();
         std::string answer = control(line, ok);
+        modem_.announce(before);
         if (!answer.empty() && answer.back() != '\n')
             answer += '\n';
         answer = ok ? answer + "OK\n" : "ERROR " + answer;
@@ -734,7 +790,9 @@ std::string Simulator::control(const std::string& line, bool& ok) {
                             : "usage: deliver SENDER TEXT [SM|ME]");
         const std::string hex = raw ? text::upper(w[1]) : pdu::buildDeliver(s.smsc, w[1], w[2]);
         const int index = modem_.deliver(hex, w.size() > args ? w[args] : "", error);
-        if (!index)
+        if (index == Modem::Routed)
+            return "routed=+CMT\npdu=" + hex;
+        if (index < 0)
             return fail(error);
         return "index=" + std::to_string(index) + "\npdu=" + hex;
     }
@@ -792,7 +850,7 @@ std::string Simulator::control(const std::string& line, bool& ok) {
             if (p->settings.online) {
                 p->settings.online = false;
                 const std::string reply =
-                    formatReply({{}, Reply::Final::NoCarrier, 0}, p->settings);
+                    formatReply(Reply::result(Reply::Final::NoCarrier), p->settings);
                 transcript_.write(p->role, '>', reply);
                 send(*p, reply);
             }
@@ -805,6 +863,13 @@ std::string Simulator::control(const std::string& line, bool& ok) {
             return fail("usage: raw at|data|silent TEXT (the port must be plugged)");
         transcript_.write(p->role, '>', w[2]);
         send(*p, w[2]);
+        return {};
+    }
+    if (cmd == "interleave") {
+        Port* at = port("at");
+        if (w.size() != 2 || !at || !at->open())
+            return fail("usage: interleave LINE (the card must be plugged)");
+        at->inside.push_back({w[1], Clock::time_point::max()});
         return {};
     }
     if (cmd == "mark") {
@@ -847,7 +912,10 @@ std::string Simulator::control(const std::string& line, bool& ok) {
         out += "signal=" + std::to_string(s.rssi) + "," + std::to_string(s.ber) + "\n";
         out += "operator=" + s.operatorName + "\n";
         out += "service=" + s.serviceMode + "," + s.serviceDomain + "\n";
-        out += "mode-preference=" + s.modePreference + "\n";
+        out += "mode-preference=" + (s.dialect == Dialect::Maker ? s.modePreference : s.modeValue) +
+               "\n";
+        out += "technology=" + std::to_string(s.act) + "\n";
+        out += std::string("dialect=") + dialectName(s.dialect) + "\n";
         out += "operating-mode=" + std::to_string(s.operatingMode) + "\n";
         out += "storages=" + s.mem[0] + "," + s.mem[1] + "," + s.mem[2] + "\n";
         out += "SM=" + std::to_string(s.sm.used()) + "/" + std::to_string(s.sm.capacity) + "\n";

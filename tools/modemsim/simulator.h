@@ -14,10 +14,10 @@
 using Clock = std::chrono::steady_clock;
 
 struct SimulatorOptions {
-    std::string scenario;       // file to load first (may be empty)
-    std::string portsFile;      // where the port paths are written (may be empty)
-    std::string controlPath;    // control socket
-    std::string transcriptPath; // empty: standard error
+    std::vector<std::string> scenarios; // files to load first, in order
+    std::string portsFile;              // where the port paths are written (may be empty)
+    std::string controlPath;            // control socket
+    std::string transcriptPath;         // empty: standard error
     bool quietTranscript = false;
     bool dataPort = true;
     bool silentPort = false;
@@ -55,8 +55,16 @@ struct Port {
     Clock::time_point crWait{}; // a line ended in CR: wait briefly for its LF
     std::deque<Chunk> out;
     std::string urcs; // unsolicited lines waiting for the port to be idle
-    int watch = -1;   // inotify watch on the slave device: opens and closes by clients
-    int clients = 0;  // clients holding the port open (as far as inotify saw)
+    // Unsolicited lines that go out inside the next reply with information
+    // text (between its lines and its final result), or after `until` on
+    // their own, as a card's periodic reports do.
+    struct Aside {
+        std::string line;
+        Clock::time_point until;
+    };
+    std::vector<Aside> inside;
+    int watch = -1;  // inotify watch on the slave device: opens and closes by clients
+    int clients = 0; // clients holding the port open (as far as inotify saw)
     bool sawClient = false;
 
     bool open() const { return master >= 0; }
@@ -93,6 +101,7 @@ private:
     std::vector<Client> clients_;
     bool stopping_ = false;
     Clock::time_point nextReport_ = Clock::time_point::max(); // the next status report due
+    Clock::time_point nextChatter_{};                         // the dialect's next status lines
 
     Port* port(const std::string& role);
     bool plug(std::string& error);
@@ -111,6 +120,7 @@ private:
     void send(Port& p, const std::string& bytes, int delayMs = 0);
     void flush(Port& p);
     void queueUrc(const std::string& text);
+    void chatter(Clock::time_point now);
     bool idle(const Port& p) const;
 
     bool openControl(std::string& error);

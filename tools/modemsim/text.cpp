@@ -154,6 +154,12 @@ std::string upper(std::string s) {
     return s;
 }
 
+std::string lower(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
 bool startsWith(const std::string& s, const std::string& prefix) {
     return s.compare(0, prefix.size(), prefix) == 0;
 }
@@ -198,6 +204,30 @@ std::vector<std::string> splitParams(const std::string& s) {
     }
     out.push_back(wasQuoted ? cur : trim(cur));
     return out;
+}
+
+bool intParam(const std::vector<std::string>& params, size_t i, int lo, int hi, int& out) {
+    return i < params.size() && parseInt(params[i], out) && out >= lo && out <= hi;
+}
+
+std::vector<std::string> listValues(const std::string& list) {
+    std::vector<std::string> out;
+    for (const std::string& item : splitParams(list)) {
+        const size_t dash = item.find('-');
+        int lo = 0, hi = 0;
+        if (dash != std::string::npos && parseInt(item.substr(0, dash), lo) &&
+            parseInt(item.substr(dash + 1), hi) && hi - lo < 1000) {
+            for (int v = lo; v <= hi; ++v)
+                out.push_back(std::to_string(v));
+        } else {
+            out.push_back(item);
+        }
+    }
+    return out;
+}
+
+std::string quoted(const std::string& s) {
+    return "\"" + s + "\"";
 }
 
 bool isHex(const std::string& s) {

@@ -22,6 +22,7 @@ std::string quote(const std::string& word);
 std::string escape(const std::string& bytes);
 
 std::string upper(std::string s);
+std::string lower(std::string s);
 bool startsWith(const std::string& s, const std::string& prefix);
 bool parseInt(const std::string& s, int& out);
 std::string trim(const std::string& s);
@@ -29,6 +30,13 @@ std::string trim(const std::string& s);
 // Splits the parameters of an extended AT command at commas outside double
 // quotes; quoted parameters lose their quotes, unquoted ones their blanks.
 std::vector<std::string> splitParams(const std::string& s);
+// Parameter `i` as an integer within [lo, hi].
+bool intParam(const std::vector<std::string>& params, size_t i, int lo, int hi, int& out);
+// The values of a "=?" list such as `12,22,25,28-31` or `"00","03"`:
+// quotes dropped, numeric ranges spelled out.
+std::vector<std::string> listValues(const std::string& list);
+// `s` in double quotes.
+std::string quoted(const std::string& s);
 
 bool isHex(const std::string& s);
 std::string toHex(const std::string& bytes);
