@@ -11,12 +11,13 @@
 // protocol/.
 //
 // The link also knows what it learns about the card that its users share:
-// the ports it was found on, the SIM type, the size of the SIM phonebook and
-// the card's generation.
+// the ports it was found on, its dialect, the SIM type, the size of the SIM
+// phonebook and the card's generation.
 
 #include "modem/atline.h"
 #include "modem/atqueue.h"
 #include "modem/attransport.h"
+#include "modem/dialect.h"
 #include "modem/protocol/commands.h"
 #include "modem/protocol/replies.h"
 
@@ -104,6 +105,7 @@ public:
     QString modemPortName() const { return modemPortName_; }
     void setPortNames(const QString& atPort, const QString& modemPort);
 
+    Dialect dialect = Dialect::Maker;    // what the card speaks beyond the standard
     int simPhonebookSize = 0;            // locations of the SIM phonebook (simCapacity)
     int simNameLength = 0;               // octets of a SIM phonebook name (simCapacity; 0 unknown)
     SimType usimType = SimType::Unknown; // what getUSIM found

@@ -1,0 +1,13 @@
+#pragma once
+
+// The command set a card speaks beyond 3GPP TS 27.007/27.005. Every card
+// takes the standard commands; a dialect adds only what the standard lacks
+// (a mode preference with 4G, technology and signal reports, the form a
+// service code is sent in).
+enum class Dialect {
+    Maker,      // the maker's "+Y" commands
+    Standard,   // nothing beyond the standard
+    Syscfgex,   // "^SYSCFGEX" family
+    Nwscanmode, // "+QCFG=\"nwscanmode\"" family
+    Zsnt,       // "+ZSNT" family
+};
