@@ -78,7 +78,7 @@ QString configFilePath() {
     const QString local = QStringLiteral("Data/config");
     if (QFileInfo::exists(local))
         return local;
-    if (!basePath.isEmpty())
+    if (!programFolder().isEmpty())
         return dataFile("config");
     if (!QCoreApplication::instance())
         return local;

@@ -60,7 +60,7 @@ extern CommonConfig comcfg;
 
 // Where the appearance file is read from: "Data/config" in the working
 // directory, or, when that does not exist, the one in the program's data
-// folder (beside the executable while `basePath` is unset).
+// folder (beside the executable while the program folder is unset).
 QString configFilePath();
 
 // Fills `cfg` from configFilePath(). A missing file leaves it as constructed.

@@ -10,6 +10,6 @@ class QString;
 // message aborts.
 void myMessageOutput(QtMsgType type, const QMessageLogContext& context, const QString& text);
 
-// Writes everything kept so far to basePath + "/Data/debug.log" and closes the
+// Writes everything kept so far to the program folder's Data/debug.log and closes the
 // in-memory log.
 void outputLog2File();

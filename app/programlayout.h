@@ -11,7 +11,7 @@
 // and keeps the user's data in $XDG_DATA_HOME/velto (~/.local/share/velto),
 // filled from the shipped Data/ on first start.
 struct ProgramLayout {
-    QString base;        // `basePath`: the folder holding Data/, read and written
+    QString base;        // the program folder: the folder holding Data/, read and written
     QString resources;   // the folder holding res/
     QString shippedData; // the installed Data/ to fill the user's from; empty in place
 };

@@ -71,8 +71,7 @@ int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactor
     const ProgramLayout layout =
         programLayout(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"),
                       QDir::homePath());
-    basePath = layout.base;
-    resourcePath = layout.resources;
+    setProgramFolders(layout.base, layout.resources);
     QString dataError;
     if (!prepareUserData(layout, &dataError))
         std::fprintf(stderr, "velto: the data folder %s is not usable: %s\n",
@@ -80,7 +79,7 @@ int runStartup(QApplication& app, const CommandLine& cmd, const MainWindowFactor
     readConfig(comcfg);
     SystemPaths::setRoot(cmd.root);
 
-    installTranslations(app, basePath + "/Data");
+    installTranslations(app, programFolder() + "/Data");
 
     const QString version = readVersionInfo();
 

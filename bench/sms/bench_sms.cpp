@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
     QLoggingCategory::setFilterRules("velto.*.debug=false");
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
     QTemporaryDir dir;
-    basePath = dir.path();
+    setProgramFolders(dir.path());
     QDir().mkpath(dir.path() + "/Data");
 
     // The stores, filled once.

@@ -50,7 +50,7 @@ int runChild(const QString& name, const QString& base, int ready) {
     const StoreOps::Operation* op = StoreOps::find(name);
     if (!op)
         return 2;
-    basePath = base;
+    setProgramFolders(base);
     const StoreOps::Write write = op->prepare();
     if (::write(ready, "R", 1) != 1)
         return 2;
@@ -215,7 +215,7 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
     if (!work.isValid())
         return 2;
     const QString pristine = work.path() + "/pristine";
-    basePath = pristine;
+    setProgramFolders(pristine);
     StoreOps::seed(scale);
     StoreOps::nextStart();
     const Files before = StoreOps::snapshot();
@@ -240,7 +240,7 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
             return 2;
         Child child(op.name, scratch);
         const qint64 micros = child.ready() ? child.finish() : -1;
-        basePath = scratch;
+        setProgramFolders(scratch);
         StoreOps::nextStart();
         const Files after = StoreOps::snapshot();
         if (micros < 0 || after == before) {
@@ -270,7 +270,7 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
         Tally& t = p.tally;
         ++t.kills;
         t.midWrite += child.killAfter(delay(random)) ? 1 : 0;
-        basePath = target;
+        setProgramFolders(target);
         const Files left = StoreOps::snapshot();
         t.leftovers += std::any_of(left.keyBegin(), left.keyEnd(),
                                    [&](const QString& name) {

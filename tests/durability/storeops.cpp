@@ -34,7 +34,7 @@ const QString kRead = QStringLiteral("read");
 const QString kDefaultProfile = QStringLiteral("Profile 3");
 
 QString backupPath() {
-    return basePath + "/restore.dat";
+    return programFolder() + "/restore.dat";
 }
 
 template <int N> void setField(char (&field)[N], const QByteArray& text) {
@@ -98,7 +98,7 @@ Arrival arrive(SmsData& store, PartStore& parts, int sequence) {
 // One set of stores: `scale` messages and contacts per hundred, profiles
 // whose access points are named after `apn`.
 void seedStores(int scale, const QString& apn) {
-    QDir().mkpath(basePath + "/Data");
+    QDir().mkpath(programFolder() + "/Data");
     {
         SmsData store;
         for (int n = 0; n < 3 * scale; ++n)
@@ -290,7 +290,7 @@ void seed(int scale) {
     seedStores(scale / 3, "backup.apn");
     QString error;
     Backup::writeBackup(backupPath(), &error);
-    QDir(basePath + "/Data").removeRecursively();
+    QDir(programFolder() + "/Data").removeRecursively();
     seedStores(scale, "live.apn");
     SmsData store;
     PartStore parts;
@@ -337,7 +337,7 @@ void nextStart() {
 
 QMap<QString, QByteArray> snapshot() {
     QMap<QString, QByteArray> files;
-    const QDir data(basePath + "/Data");
+    const QDir data(programFolder() + "/Data");
     for (const QString& name : data.entryList(QDir::Files | QDir::Hidden)) {
         QFile file(data.filePath(name));
         if (file.open(QIODevice::ReadOnly))
@@ -365,7 +365,7 @@ QStringList readProblems() {
     }
     for (const QString& name :
          QStringList{"networksetconfigrc", "messagesetconfigrc", "alertsetconfigrc"}) {
-        QSettings settings(basePath + "/Data/" + name, QSettings::IniFormat);
+        QSettings settings(programFolder() + "/Data/" + name, QSettings::IniFormat);
         if (settings.status() != QSettings::NoError || settings.allKeys().isEmpty())
             problems << name + " does not read";
     }

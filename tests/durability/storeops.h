@@ -2,7 +2,7 @@
 
 // The writes of the user's stores that the durability checks interrupt or
 // starve: each runs the program's own store code on the data folder below
-// `basePath`, as the pages do.
+// the program folder, as the pages do.
 
 #include <QByteArray>
 #include <QList>
@@ -16,7 +16,7 @@ namespace StoreOps {
 // The files of the data folder that hold what the user keeps.
 QStringList storeFiles();
 
-// Fills the data folder below `basePath` with stores of realistic size
+// Fills the data folder below the program folder with stores of realistic size
 // (3 × `scale` received messages and contacts, a score of profiles, the
 // three settings files, a part of a long message) and writes, beside the
 // data folder, the backup that the restore operation puts back (a different

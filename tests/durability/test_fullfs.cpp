@@ -53,14 +53,14 @@ private slots:
                   "size=2m,mode=0700") != 0)
             QSKIP("tmpfs can't be mounted here");
         mounted_ = true;
-        savedBase_ = basePath;
-        basePath = seeded_.path();
+        savedBase_ = programFolder();
+        setProgramFolders(seeded_.path());
         StoreOps::seed();
         StoreOps::nextStart();
     }
 
     void cleanupTestCase() {
-        basePath = savedBase_;
+        setProgramFolders(savedBase_);
         if (mounted_)
             umount(QFile::encodeName(mount_.path()).constData());
     }
@@ -110,7 +110,7 @@ private slots:
         const QString filler = mount_.path() + "/filler";
         QFile::remove(filler);
         QVERIFY(StoreOps::copyFolder(seeded_.path(), base));
-        basePath = base;
+        setProgramFolders(base);
         fill(filler, room);
         const QMap<QString, QByteArray> before = StoreOps::snapshot();
 

@@ -21,7 +21,7 @@ QString scratchDataFile(const QString& name) {
     static QTemporaryDir dir(QDir("/dev/shm").exists() ? "/dev/shm/velto-fuzz-XXXXXX"
                                                        : QDir::tempPath() + "/velto-fuzz-XXXXXX");
     static const bool made = [] {
-        basePath = dir.path();
+        setProgramFolders(dir.path());
         return QDir().mkpath(dir.path() + "/Data");
     }();
     require(made);

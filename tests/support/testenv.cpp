@@ -29,19 +29,19 @@ void copyTree(const QString& from, const QString& to) {
 
 } // namespace
 
-TestEnv::TestEnv() : savedBase_(basePath), savedRoot_(SystemPaths::root()) {
+TestEnv::TestEnv() : savedBase_(programFolder()), savedRoot_(SystemPaths::root()) {
     const QString builtBase = QCoreApplication::applicationDirPath();
     copyTree(builtBase + "/Data", base() + "/Data");
     QFile::link(builtBase + "/res", base() + "/res");
     QDir().mkpath(root());
-    basePath = base();
+    setProgramFolders(base());
     SystemPaths::setRoot(root());
 }
 
 TestEnv::~TestEnv() {
     if (cardPort_ >= 0)
         ::close(cardPort_);
-    basePath = savedBase_;
+    setProgramFolders(savedBase_);
     SystemPaths::setRoot(savedRoot_);
 }
 

@@ -7,7 +7,7 @@
 // A private world for one test: a system root (every SystemPaths path goes
 // below it) and a program folder whose Data/ is a fresh copy of the built
 // program's Data/ and whose res/ points at the built images. Constructing it
-// redirects SystemPaths and `basePath`; destruction restores both and removes
+// redirects SystemPaths and the program folder; destruction restores both and removes
 // the folders.
 class TestEnv {
 public:
@@ -17,7 +17,7 @@ public:
     TestEnv& operator=(const TestEnv&) = delete;
 
     QString root() const;                            // the system root
-    QString base() const;                            // the program folder (basePath)
+    QString base() const;                            // the program folder
     QString rootPath(const QString& absolute) const; // root() + absolute
     QString dataPath(const QString& name) const;     // base() + "/Data/" + name
 

@@ -20,7 +20,7 @@ std::optional<QDir> begin(QApplication& app, const char* name) {
     }
     app.setStyle(QStyleFactory::create("Fusion"));
     readConfig(comcfg);
-    installTranslations(app, basePath + "/Data"); // the system's language
+    installTranslations(app, programFolder() + "/Data"); // the system's language
     return QDir(app.arguments().at(1));
 }
 

@@ -23,7 +23,7 @@ void rightClick(QWidget* window, const QPoint& at) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    basePath = QCoreApplication::applicationDirPath();
+    setProgramFolders(QCoreApplication::applicationDirPath());
     const std::optional<QDir> out = Shots::begin(app, "uishots");
     if (!out)
         return 2;
