@@ -2,10 +2,10 @@
 
 // A small element tree for the message files: elements with a name, the
 // text of a leaf element and child elements, nothing else (the files have no
-// attributes). It is read with a streaming reader and written by hand, which
-// is several times faster than a DOM document for a store of some thousand
-// messages, and writes what the DOM serializer wrote: an XML declaration and
-// the elements indented by 4.
+// attributes). It is read and written with Qt's streaming XML classes, which
+// are several times faster than a DOM document for a store of some thousand
+// messages, in the layout earlier versions wrote: an XML declaration and the
+// elements indented by 4.
 
 #include <QByteArray>
 #include <QList>
