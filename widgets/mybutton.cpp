@@ -71,8 +71,18 @@ void MyButton::setMultiPixmap(const QString& normal, const QString& focusIn, con
 }
 
 void MyButton::setNormalBGPixmap() {
-    if (!normal_.isNull())
-        showPixmap(normal_);
+    if (!restPixmap().isNull())
+        showPixmap(restPixmap());
+}
+
+void MyButton::setSelected(bool selected) {
+    selected_ = selected;
+    if (isEnabled())
+        setNormalBGPixmap();
+}
+
+const QPixmap& MyButton::restPixmap() const {
+    return selected_ && !focusOut_.isNull() ? focusOut_ : normal_;
 }
 
 void MyButton::setInvalidBGPixmap() {
@@ -170,8 +180,8 @@ void MyButton::enterEvent(QEnterEvent* event) {
 void MyButton::leaveEvent(QEvent* event) {
     applyTextColor(textColor_);
     setCursor(Qt::ArrowCursor);
-    if (isEnabled() && !normal_.isNull())
-        showPixmap(normal_);
+    if (isEnabled())
+        setNormalBGPixmap();
     QPushButton::leaveEvent(event);
 }
 

@@ -26,6 +26,10 @@ public:
                         const QString& invalid);
 
     void setNormalBGPixmap();
+    // A selected button (the tab of the page in view) rests on its pressed
+    // image instead of its normal one.
+    void setSelected(bool selected);
+    bool isSelected() const { return selected_; }
     void setInvalidBGPixmap();
     // Restricts the button's shape to the opaque part of its current image.
     void setTransparence();
@@ -59,6 +63,7 @@ protected:
 
 private:
     void showPixmap(const QPixmap& pixmap);
+    const QPixmap& restPixmap() const;
     void applyTextColor(const QColor& color);
 
     QPixmap normal_;
@@ -66,6 +71,7 @@ private:
     QPixmap focusOut_;
     QPixmap invalid_;
     QPixmap current_;
+    bool selected_ = false;
     QColor textColor_;
     QColor hoverTextColor_;
     Qt::Alignment textAlignment_ = Qt::AlignCenter;

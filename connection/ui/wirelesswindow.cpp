@@ -127,7 +127,7 @@ void WirelessWindow::isConnectButton_clicked() {
 }
 
 void WirelessWindow::slotClickedMirelButton() {
-    openWebSite();
+    openWebSite(this);
 }
 
 bool WirelessWindow::dialerRunning() const {

@@ -162,8 +162,18 @@ void CentreWidget::addPage(QWidget* page, int id) {
 }
 
 void CentreWidget::raisePage(int id) {
-    if (QWidget* shown = page(id))
-        widgetStack->setCurrentWidget(shown);
+    QWidget* shown = page(id);
+    if (!shown)
+        return;
+    widgetStack->setCurrentWidget(shown);
+    // The page buttons work as tabs: the one of the page in view stays
+    // pressed. Help and the web site open other windows and never do.
+    const std::pair<MyButton*, int> tabs[] = {{homepageButton, InternetPage},
+                                              {smsButton, SmsPage},
+                                              {phonebookButton, PhonebookPage},
+                                              {setButton, SettingsPage}};
+    for (const auto& [button, pageId] : tabs)
+        button->setSelected(pageId == id);
 }
 
 QWidget* CentreWidget::page(int id) const {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 // The maker's web site, opened by the home page's "Home Page" button and the
 // operator button of the internet page.
 inline constexpr char makerWebAddress[] = "https://www.velto-modem.example/";
@@ -21,5 +23,11 @@ QStringList pdfViewerPrograms();
 // the working directory, or beside the executable when it is not there.
 QString launchDataFile(const QString& name);
 
-// Opens the maker's web site; false when no browser could be started.
-bool openWebSite();
+// Opens `target` (a web address or a file) with the desktop's program for
+// it, else with the first of `fallbacks` that starts. False when nothing
+// started.
+bool openWithDesktop(const QString& target, const QStringList& fallbacks);
+
+// Opens the maker's web site; when no browser can be started, tells the
+// user so, with the address to open by hand.
+void openWebSite(QWidget* parent);

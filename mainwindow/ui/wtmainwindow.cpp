@@ -102,15 +102,8 @@ void WTMainWindow::init(const FixedPorts& ports) {
     connect(centre->newMsgLabel, &CMyLabel::clickedSmsLabel, this,
             &WTMainWindow::slotClickedNewMsgLabel);
 
-    connect(setting->connectButton, &QPushButton::clicked, this,
-            &WTMainWindow::slotDisplayConnectTip);
-    connect(setting->SecurityButton, &QPushButton::clicked, this,
-            &WTMainWindow::slotDisplaySecurityTip);
-    connect(setting->networkButton, &QPushButton::clicked, this,
-            &WTMainWindow::slotDisplayNetworkTip);
-    connect(setting->messageButton, &QPushButton::clicked, this,
-            &WTMainWindow::slotDisplayMessageTip);
-    connect(setting->alertButton, &QPushButton::clicked, this, &WTMainWindow::slotDisplayAlertTip);
+    connect(setting, &CSetting::sectionChosen, this,
+            [this](CSetting::Section section) { showSettingsCaption(section); });
 
     connect(shortmessage->saveBt_whenBosomBox, &QPushButton::clicked, this,
             &WTMainWindow::SMSToPhonebook);
@@ -291,37 +284,32 @@ void WTMainWindow::slotClickSetButton() {
 void WTMainWindow::slotClickSimButton() {}
 
 void WTMainWindow::slotClickHomeButton() {
-    openWebSite();
+    openWebSite(this);
 }
 
 void WTMainWindow::slotClickHelpButton() {
     const QString html = launchDataFile("help/help.html");
-    if (QFileInfo::exists(html)) {
-        startFirstProgram(browserPrograms(), html);
-        return;
-    }
     const QString pdf = launchDataFile("help/help.pdf");
-    if (QFileInfo::exists(pdf)) {
-        startFirstProgram(pdfViewerPrograms(), pdf);
-        return;
-    }
-    MyMessageBox::warning(this, tr("open file operation error!"));
+    const bool opened = QFileInfo::exists(html)  ? openWithDesktop(html, browserPrograms())
+                        : QFileInfo::exists(pdf) ? openWithDesktop(pdf, pdfViewerPrograms())
+                                                 : false;
+    if (!opened)
+        MyMessageBox::warning(this, tr("open file operation error!"));
 }
 
-void WTMainWindow::slotDisplayConnectTip() {
-    setCaption(tr("Connection Settings"));
-}
-void WTMainWindow::slotDisplaySecurityTip() {
-    setCaption(tr("Security Settings"));
-}
-void WTMainWindow::slotDisplayNetworkTip() {
-    setCaption(tr("Network Settings"));
-}
-void WTMainWindow::slotDisplayMessageTip() {
-    setCaption(tr("Message Settings"));
-}
-void WTMainWindow::slotDisplayAlertTip() {
-    setCaption(tr("Alert Settings"));
+void WTMainWindow::showSettingsCaption(int section) {
+    switch (section) {
+    case CSetting::ConnectionSection:
+        return setCaption(tr("Connection Settings"));
+    case CSetting::SecuritySection:
+        return setCaption(tr("Security Settings"));
+    case CSetting::NetworkSection:
+        return setCaption(tr("Network Settings"));
+    case CSetting::MessageSection:
+        return setCaption(tr("Message Settings"));
+    case CSetting::AlertSection:
+        return setCaption(tr("Alert Settings"));
+    }
 }
 
 void WTMainWindow::slotClickedNewMsgLabel() {

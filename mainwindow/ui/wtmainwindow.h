@@ -83,11 +83,6 @@ public slots:
     void slotClickSimButton();
     void slotClickHomeButton();
     void slotClickHelpButton();
-    void slotDisplayConnectTip();
-    void slotDisplaySecurityTip();
-    void slotDisplayNetworkTip();
-    void slotDisplayMessageTip();
-    void slotDisplayAlertTip();
     void slotClickedNewMsgLabel();
 
     void phonebook_send_sms(QString number);
@@ -142,6 +137,8 @@ protected:
 private:
     void init(const FixedPorts& ports);
     void showPage(int id, const QString& caption);
+    // The caption of the settings section in view (a CSetting::Section).
+    void showSettingsCaption(int section);
     void setCaption(const QString& caption);
     void openInfoPopup();
     QLabel* statusLabel(const QString& name) const;

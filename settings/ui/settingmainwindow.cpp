@@ -132,6 +132,7 @@ void CSetting::showSection(Section section) {
     }
     emit sigAbate();
     sectionStack->setCurrentIndex(section);
+    emit sectionChosen(section);
 }
 
 void CSetting::connnectButton_clicked() {

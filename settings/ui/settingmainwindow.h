@@ -143,6 +143,8 @@ public:
 signals:
     // Emitted on every section switch.
     void sigAbate();
+    // The section now in view (after a button or a Cancel chose it).
+    void sectionChosen(CSetting::Section section);
     // The default profile changed.
     void sigSetDefaultConnctLabel();
     // A backup was restored: the stores must read their files again.

@@ -141,6 +141,8 @@ void TestFrame::buttonsRaiseTheirPages_data() {
     QTest::newRow("alerts") << "alertButton" << -1 << "Alert Settings";
     // The section shown at first can't be chosen again.
     QTest::newRow("connection") << "alertButton connectButton" << -1 << "Connection Settings";
+    QTest::newRow("network, Cancel")
+        << "networkButton netCancelButton" << -1 << "Connection Settings";
 }
 
 void TestFrame::buttonsRaiseTheirPages() {
@@ -157,6 +159,15 @@ void TestFrame::buttonsRaiseTheirPages() {
     }
     QCOMPARE(window_->centre->currentPageId(), page < 0 ? before : page);
     QCOMPARE(window_->tooltipLabel->text(), caption);
+    // The tab of the page in view, and only it, stays pressed.
+    const std::pair<const char*, int> tabs[] = {{"homepageButton", CentreWidget::InternetPage},
+                                                {"smsButton", CentreWidget::SmsPage},
+                                                {"phonebookButton", CentreWidget::PhonebookPage},
+                                                {"setButton", CentreWidget::SettingsPage},
+                                                {"helpButton", -1}};
+    for (const auto& [name, id] : tabs)
+        QCOMPARE(window_->centre->findChild<MyButton*>(name)->isSelected(),
+                 id == window_->centre->currentPageId());
 }
 
 void TestFrame::defaultProfileOnlyWhileDisconnected() {
