@@ -55,7 +55,6 @@ ServiceCodesDialog::ServiceCodesDialog(QWidget* parent, SerialThread* link)
     codeEdit->setMaxLength(kUssdMaxLength);
     codeEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9*#+]*"), codeEdit));
-    codeEdit->setPlaceholderText(tr("for example *100#"));
     sendButton = addFooterButton("sendButton", tr("Send"), 0);
     sendButton->move(dialogWidth - margin - 80, inputY + 1);
 
@@ -69,7 +68,11 @@ ServiceCodesDialog::ServiceCodesDialog(QWidget* parent, SerialThread* link)
         sendButton->setEnabled(!codeEdit->text().isEmpty() &&
                                session_.state() != UssdSession::State::Waiting);
     });
-    connect(cancelSessionButton, &QPushButton::clicked, &session_, &UssdSession::cancel);
+    connect(cancelSessionButton, &QPushButton::clicked, this, [this] {
+        // The conversation keeps a line for the session the user ended.
+        append(tr("Cancelled."), "color: rgb(107,114,128); font-style: italic;");
+        session_.cancel();
+    });
     connect(closeButton, &QPushButton::clicked, this, &ServiceCodesDialog::reject);
     connect(&session_, &UssdSession::answered, this, &ServiceCodesDialog::showAnswer);
     connect(&session_, &UssdSession::failed, this, &ServiceCodesDialog::showFailure);
@@ -107,6 +110,7 @@ void ServiceCodesDialog::showState(UssdSession::State state) {
     case UssdSession::State::Idle:
         statusLabel->setText(tr("Enter a service code of your network, such as *100#."));
         codeLabel->setText(tr("Code:"));
+        codeEdit->setPlaceholderText(tr("for example *100#"));
         sendButton->setText(tr("Send"));
         break;
     case UssdSession::State::Waiting:
@@ -115,6 +119,7 @@ void ServiceCodesDialog::showState(UssdSession::State state) {
     case UssdSession::State::Menu:
         statusLabel->setText(tr("The network waits for your reply."));
         codeLabel->setText(tr("Reply:"));
+        codeEdit->setPlaceholderText(tr("the number of your choice"));
         sendButton->setText(tr("Reply"));
         break;
     }
