@@ -38,6 +38,15 @@ PinDialogBase::PinDialogBase(QWidget* parent, const char* name, bool modal, Qt::
     bar->setObjectName("titleBar");
     bar->setPixmap(QPixmap(resFile("loginMask/TopBar.jpg")));
     bar->setGeometry(0, 0, dialogWidth, titleHeight);
+    title_ = new QLabel(bar);
+    title_->setObjectName("titleLabel");
+    title_->setGeometry(26, 0, dialogWidth - 52, titleHeight);
+    QPalette titlePal = title_->palette();
+    titlePal.setColor(QPalette::WindowText, Qt::white);
+    title_->setPalette(titlePal);
+    QFont titleFont = title_->font();
+    titleFont.setBold(true);
+    title_->setFont(titleFont);
 
     auto* close = new MyButton(this, "closeButton");
     close->setNormalPixmap(QPixmap(resFile("loginMask/close.bmp")));
@@ -60,6 +69,11 @@ PinDialogBase::PinDialogBase(QWidget* parent, const char* name, bool modal, Qt::
     CancelButton->setGeometry(left + buttonWidth + gap, buttonY, buttonWidth, buttonHeight);
     connect(OKButton, &QPushButton::clicked, this, &PinDialogBase::OKButton_clicked);
     connect(CancelButton, &QPushButton::clicked, this, &PinDialogBase::CancelButton_clicked);
+}
+
+void PinDialogBase::setTitle(const QString& title) {
+    title_->setText(title);
+    setWindowTitle(title);
 }
 
 QLabel* PinDialogBase::addLabel(const char* name, const QString& text, int y) {

@@ -15,6 +15,9 @@ public:
     MyButton* OKButton;
     MyButton* CancelButton;
 
+    // The text on the title bar (and the window's title for the desktop).
+    void setTitle(const QString& title);
+
 public slots:
     void OKButton_clicked();
     void CancelButton_clicked();
@@ -30,6 +33,9 @@ protected:
     // empty or not 4 to 8 characters long.
     bool checkLength(const QString& pin);
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QLabel* title_;
 };
 
 // Entry of a PIN or PUK. The callers set the prompt and read the field.

@@ -301,6 +301,7 @@ void WTMainWindow::setNetworkSelection(int mode) {
 void WTMainWindow::askPin(const QString& name, const QString& prompt, PinAnswer answer) {
     auto* dialog = new CheckPIN(this, name.toLatin1().constData(), true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setTitle(name == u"CheckPUK" ? tr("SIM PUK") : tr("SIM PIN"));
     dialog->textLabel1->setText(prompt);
     pinDialog = dialog;
     connect(dialog, &QDialog::finished, this, [dialog, answer](int result) {
@@ -315,6 +316,7 @@ void WTMainWindow::askPin(const QString& name, const QString& prompt, PinAnswer 
 void WTMainWindow::askNewPin(PinAnswer answer) {
     auto* dialog = new ResetPIN(this, "ResetPIN", true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setTitle(tr("New PIN"));
     pinDialog = dialog;
     connect(dialog, &QDialog::finished, this, [dialog, answer](int result) {
         if (result == QDialog::Accepted)

@@ -1,9 +1,10 @@
-// The information panel and a message box over the home page.
+// The information panel, a message box and the PIN dialog over the home page.
 //
 //   velto_uishots OUTDIR
-// writes OUTDIR/infopanel.png and OUTDIR/messagebox.png.
+// writes OUTDIR/infopanel.png, OUTDIR/messagebox.png and OUTDIR/pin.png.
 
 #include "app/globals.h"
+#include "mainwindow/ui/checkpin.h"
 #include "mainwindow/ui/wtmainwindow.h"
 #include "tools/screenshots/shots.h"
 #include "widgets/mymessagebox.h"
@@ -37,6 +38,14 @@ int main(int argc, char* argv[]) {
     Shots::settle(600);
     ok = Shots::grab(window, out->filePath("infopanel.png")) && ok;
     rightClick(&window, QPoint(320, 460)); // closes it
+    Shots::settle(300);
+
+    CheckPIN pin(&window, "CheckPIN", true);
+    pin.setTitle(QObject::tr("SIM PIN"));
+    pin.open();
+    Shots::settle(600);
+    ok = Shots::grab(window, out->filePath("pin.png")) && ok;
+    pin.reject();
     Shots::settle(300);
 
     QTimer::singleShot(700, [&] {
