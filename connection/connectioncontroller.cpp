@@ -367,7 +367,9 @@ void ConnectionController::dataDisplay() {
         trafficTimer_->stop();
         return;
     }
-    connectedSinceMs_ = now();
+    // Counted from when the link came up, as the data amounts are: the
+    // connect check ran some seconds later.
+    connectedSinceMs_ = now() - linkUpForMs();
     trafficTimer_->start(timing_.trafficMs);
     slotDataDisplay();
 }

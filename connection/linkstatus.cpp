@@ -3,12 +3,20 @@
 #include "app/systempaths.h"
 #include "app/textfile.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QStringList>
 #include <QtDebug>
 
 bool linkUp() {
     return QFileInfo::exists(SystemPaths::pppPidFile());
+}
+
+qint64 linkUpForMs() {
+    const QFileInfo pidFile(SystemPaths::pppPidFile());
+    if (!pidFile.exists())
+        return 0;
+    return std::max<qint64>(0, pidFile.lastModified().msecsTo(QDateTime::currentDateTime()));
 }
 
 ConnectCheck checkConnection(qint64 secondsSinceDial, bool peerDns) {

@@ -8,6 +8,9 @@
 
 // The link is up: /var/run/ppp0.pid exists.
 bool linkUp();
+// How long the link has been up: the age of that file (pppd writes it when
+// the link comes up); 0 without one.
+qint64 linkUpForMs();
 
 // The outcome of one connect check, `secondsSinceDial` after dialling.
 enum class ConnectCheck {
