@@ -95,8 +95,8 @@ void ConnectionController::connectNow() {
                                .arg(byteText(limit)));
         return;
     }
-    const std::optional<DialRequest> request =
-        defaultProfileRequest(link_ ? link_->modemPortName() : QString(), chosenDialer(dialerSetting_()));
+    const std::optional<DialRequest> request = defaultProfileRequest(
+        link_ ? link_->modemPortName() : QString(), chosenDialer(dialerSetting_()));
     if (!request) {
         failBeforeDialling(ConnectionView::Box::Information,
                            tr("Read default wvdial config data failed!"));
@@ -358,7 +358,9 @@ void ConnectionController::dataState(char state) {
     }
     const bool connected = state == 1;
     view_.setStateImage(connected);
-    view_.setStateText(connected ? tr("State: Connected") : tr("State: Disconnected"));
+    view_.setStateText(connected    ? tr("State: Connected")
+                       : state == 3 ? tr("State: No modem found")
+                                    : tr("State: Disconnected"));
 }
 // --- amounts and time ---------------------------------------------------------------------------
 

@@ -83,7 +83,7 @@ public:
     void dataStateConnectingStop();
     bool checkTimerValidation() const;
     void slotDataStateConnecting();
-    // The state shown: 0 disconnected, 1 connected, 2 initialising (the text
+    // The state shown: 0 disconnected, 1 connected, 2 initialising, 3 no card found (the text
     // cycles through its dots at every call).
     void dataState(char state);
 

@@ -52,7 +52,7 @@ public:
     bool dialerRunning() const;
     // Stops the dialer if there is one.
     void safeKillWvdail();
-    // The state shown: 0 disconnected, 1 connected, 2 initialising (the
+    // The state shown: 0 disconnected, 1 connected, 2 initialising, 3 no card (the
     // text cycles through its dots at every call).
     void dataState(char state);
     // Enables or disables the connect button.

@@ -94,13 +94,14 @@ void WTMainWindow::showNoNetwork(const QString& modemImage) {
 }
 
 void WTMainWindow::showStatusArea(const ModemStatus& status) {
-    // The internet page says "Initializing" while a card is set up.
+    // The internet page says "Initializing" while a card is set up, and that
+    // there is none while none is found.
     const bool connectionIdle =
         wirelesswindow->controller()->state() == ConnectionState::Disconnected;
     if (status.settingUp)
         wirelesswindow->dataState(2);
     else if (connectionIdle)
-        wirelesswindow->dataState(0);
+        wirelesswindow->dataState(status.card ? 0 : 3);
     if (!status.card) {
         showNoNetwork("modem_off.png");
         if (!status.heldByModemManager.isEmpty()) {
