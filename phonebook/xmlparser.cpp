@@ -7,35 +7,41 @@
 namespace {
 
 // The store of a new installation: no groups, no contacts.
-const QByteArray kInitialDocument = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+const QByteArray kInitialDocument = "<?xml version='1.0' encoding='UTF-8'?>"
                                     "<phonebook><groups/><contacts/></phonebook>";
+
+// The id of a contact item: the text of its first element.
+QString itemId(const XmlNode& item) {
+    return item.children.isEmpty() ? QString() : item.children.first().text;
+}
 
 } // namespace
 
 XmlParser::XmlParser() : file_(dataFile("contact.xml"), kInitialDocument, "can't read xml file") {
-    file_.load(doc_);
+    file_.load(root_);
 }
 
 void XmlParser::readAllContact(QMap<int, Contact>& map) const {
+    const XmlNode* container = contacts();
+    if (!container)
+        return;
     // The fields of an item by position; each is taken only where it belongs.
     using Setter = void (Contact::*)(const QString&);
     static const std::pair<const char*, Setter> fields[] = {
         {"name", &Contact::setName},           {"phone", &Contact::setPhone},
         {"homephone", &Contact::setHomePhone}, {"officephone", &Contact::setOfficePhone},
         {"email", &Contact::setEmail},         {"group", &Contact::setGroup}};
-    for (QDomElement item = contacts().firstChildElement(); !item.isNull();
-         item = item.nextSiblingElement()) {
+    for (const XmlNode& item : container->children) {
         Contact c;
-        QDomElement e = item.firstChildElement();
-        if (e.tagName() == "id") {
-            c.setId(e.text().toInt());
-            e = e.nextSiblingElement();
+        if (!item.children.isEmpty() && item.children.first().name == u"id") {
+            c.setId(item.children.first().text.toInt());
+            qsizetype at = 1;
             for (const auto& [name, set] : fields) {
-                if (e.isNull())
+                if (at >= item.children.size())
                     break;
-                if (e.tagName() == name)
-                    (c.*set)(e.text());
-                e = e.nextSiblingElement();
+                const XmlNode& e = item.children.at(at++);
+                if (e.name == QLatin1String(name))
+                    (c.*set)(e.text);
             }
         }
         map.insert(c.getId(), c);
@@ -43,34 +49,36 @@ void XmlParser::readAllContact(QMap<int, Contact>& map) const {
 }
 
 void XmlParser::readGroup(QStringList& list) const {
-    for (QDomElement e = groups().firstChildElement("groupname"); !e.isNull();
-         e = e.nextSiblingElement("groupname"))
-        list.append(e.text());
+    if (const XmlNode* container = groups())
+        for (const XmlNode& e : container->children)
+            if (e.name == u"groupname")
+                list.append(e.text);
 }
 
 bool XmlParser::insertContact(Contact& c) {
-    QDomElement container = contacts();
-    if (container.isNull())
+    XmlNode* container = contacts();
+    if (!container)
         return false;
-    QDomElement item = doc_.createElement("contactitem");
-    addNewItem(item, "id", QString::number(c.getId()));
-    addNewItem(item, "name", c.getName());
-    addNewItem(item, "phone", c.getPhone());
-    addNewItem(item, "homephone", c.getHomePhone());
-    addNewItem(item, "officephone", c.getOfficePhone());
-    addNewItem(item, "email", c.getEmail());
-    addNewItem(item, "group", c.getGroup());
-    container.appendChild(item);
+    XmlNode item{QStringLiteral("contactitem"), {}, {}};
+    item.append(QStringLiteral("id"), QString::number(c.getId()));
+    item.append(QStringLiteral("name"), xmlSafe(c.getName()));
+    item.append(QStringLiteral("phone"), xmlSafe(c.getPhone()));
+    item.append(QStringLiteral("homephone"), xmlSafe(c.getHomePhone()));
+    item.append(QStringLiteral("officephone"), xmlSafe(c.getOfficePhone()));
+    item.append(QStringLiteral("email"), xmlSafe(c.getEmail()));
+    item.append(QStringLiteral("group"), xmlSafe(c.getGroup()));
+    container->children.append(std::move(item));
     return true;
 }
 
 bool XmlParser::delContact(int id) {
-    QDomElement container = contacts();
+    XmlNode* container = contacts();
+    if (!container)
+        return false;
     const QString key = QString::number(id);
-    for (QDomElement item = container.firstChildElement(); !item.isNull();
-         item = item.nextSiblingElement()) {
-        if (item.firstChildElement().text() == key) {
-            container.removeChild(item);
+    for (qsizetype i = 0; i < container->children.size(); ++i) {
+        if (itemId(container->children.at(i)) == key) {
+            container->children.removeAt(i);
             return true;
         }
     }
@@ -84,48 +92,50 @@ bool XmlParser::modifyContact(int id, Contact& c) {
 }
 
 void XmlParser::modifyContacts(const QList<Contact>& changed) {
-    QDomElement container = contacts();
-    QHash<QString, QDomElement> items; // the first item of each id
-    for (QDomElement item = container.firstChildElement(); !item.isNull();
-         item = item.nextSiblingElement()) {
-        const QString id = item.firstChildElement().text();
-        if (!items.contains(id))
-            items.insert(id, item);
+    XmlNode* container = contacts();
+    if (!container)
+        return;
+    // The first item of each changed id goes, in one pass; the changed
+    // contacts are appended.
+    QHash<QString, bool> pending; // id -> its first item is still to be removed
+    for (const Contact& c : changed)
+        pending.insert(QString::number(c.getId()), true);
+    QList<XmlNode> kept;
+    kept.reserve(container->children.size());
+    for (XmlNode& item : container->children) {
+        auto found = pending.find(itemId(item));
+        if (found != pending.end() && *found) {
+            *found = false;
+            continue;
+        }
+        kept.append(std::move(item));
     }
-    for (Contact c : changed) {
-        const auto found = items.constFind(QString::number(c.getId()));
-        if (found != items.constEnd())
-            container.removeChild(*found);
+    container->children = std::move(kept);
+    for (Contact c : changed)
         insertContact(c);
-    }
 }
 
 bool XmlParser::insertGroup(const QString& name, bool save) {
-    QDomElement container = groups();
-    if (container.isNull())
+    XmlNode* container = groups();
+    if (!container)
         return false;
-    addNewItem(container, "groupname", name);
+    container->append(QStringLiteral("groupname"), xmlSafe(name));
     return !save || saveDom();
 }
 
 bool XmlParser::delGroup(const QString& name, bool save) {
-    QDomElement container = groups();
-    for (QDomElement e = container.firstChildElement("groupname"); !e.isNull();
-         e = e.nextSiblingElement("groupname")) {
-        if (e.text() == name) {
-            container.removeChild(e);
-            break;
+    if (XmlNode* container = groups()) {
+        for (qsizetype i = 0; i < container->children.size(); ++i) {
+            const XmlNode& e = container->children.at(i);
+            if (e.name == u"groupname" && e.text == name) {
+                container->children.removeAt(i);
+                break;
+            }
         }
     }
     return !save || saveDom();
 }
 
 bool XmlParser::saveDom() {
-    return file_.save(doc_);
-}
-
-void XmlParser::addNewItem(QDomNode parent, const QString& name, const QString& text) {
-    QDomElement element = doc_.createElement(name);
-    element.appendChild(doc_.createTextNode(DomFile::xmlSafe(text)));
-    parent.appendChild(element);
+    return file_.save(root_);
 }

@@ -6,17 +6,16 @@
 // Contact changes touch only the document until saveDom; group changes write
 // the file unless told not to.
 
-#include "app/domfile.h"
+#include "app/xmlstorefile.h"
 #include "phonebook/contact.h"
 
-#include <QDomDocument>
 #include <QMap>
 #include <QStringList>
 
 class XmlParser {
 public:
     // Reads the file; a missing one is created empty, an unparsable one is
-    // moved aside (see DomFile).
+    // moved aside (see XmlStoreFile).
     XmlParser();
 
     void readAllContact(QMap<int, Contact>& map) const;
@@ -32,12 +31,17 @@ public:
     bool insertGroup(const QString& name, bool save = true);
     bool delGroup(const QString& name, bool save = true);
     bool saveDom();
-    void addNewItem(QDomNode parent, const QString& name, const QString& text);
 
 private:
-    QDomElement groups() const { return doc_.documentElement().firstChildElement(); }
-    QDomElement contacts() const { return doc_.documentElement().lastChildElement(); }
+    XmlNode* groups() { return root_.children.isEmpty() ? nullptr : &root_.children.first(); }
+    XmlNode* contacts() { return root_.children.isEmpty() ? nullptr : &root_.children.last(); }
+    const XmlNode* contacts() const {
+        return root_.children.isEmpty() ? nullptr : &root_.children.last();
+    }
+    const XmlNode* groups() const {
+        return root_.children.isEmpty() ? nullptr : &root_.children.first();
+    }
 
-    DomFile file_;
-    QDomDocument doc_;
+    XmlStoreFile file_;
+    XmlNode root_;
 };

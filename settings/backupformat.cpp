@@ -2,9 +2,10 @@
 
 #include "settings/backup.h"
 
+#include "app/xmltree.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDomDocument>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -32,8 +33,10 @@ std::optional<QList<Member>> refuse(Problem* problem, Problem why) {
 } // namespace
 
 bool readableMember(const Member& member) {
-    if (member.name.endsWith(QLatin1String(".xml")))
-        return static_cast<bool>(QDomDocument().setContent(member.data));
+    if (member.name.endsWith(QLatin1String(".xml"))) {
+        XmlNode root;
+        return parseXmlTree(member.data, &root, nullptr);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8);
     static_cast<void>(QString(utf8(member.data)));
     return !utf8.hasError();

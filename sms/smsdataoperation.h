@@ -14,7 +14,7 @@
 // "pduSrc" holds the parts' PDUs separated by ",".
 
 #include "sms/pducodec.h"
-#include "sms/xmlstorefile.h"
+#include "app/xmlstorefile.h"
 
 #include <QList>
 #include <QMap>

@@ -8,7 +8,7 @@
 // they are, with the gaps marked.
 
 #include "sms/pducodec.h"
-#include "sms/xmlstorefile.h"
+#include "app/xmlstorefile.h"
 
 #include <QDateTime>
 #include <QList>

@@ -13,7 +13,7 @@
 #include "sms/smsdataoperation.h"
 #include "sms/smsmoves.h"
 #include "sms/smsparts.h"
-#include "sms/xmltree.h"
+#include "app/xmltree.h"
 
 #include <QDateTime>
 #include <QDir>

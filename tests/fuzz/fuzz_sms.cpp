@@ -2,7 +2,7 @@
 
 #include "tests/fuzz/fuzztargets.h"
 
-#include "app/domfile.h"
+#include "app/xmltree.h"
 #include "sms/deliveryreport.h"
 #include "sms/pducodec.h"
 #include "sms/smsdataoperation.h"
@@ -102,7 +102,7 @@ QStringList keptFields(const SM_PARAM_DECODE& r) {
                           fieldText(r.TP_UD), r.contentStr,     QString::number(r.length),
                           r.pduSrc,           r.state,          deliveryToText(r.delivery)};
     for (QString& field : fields)
-        field = DomFile::xmlSafe(field);
+        field = xmlSafe(field);
     return fields;
 }
 

@@ -1,4 +1,4 @@
-#include "sms/xmltree.h"
+#include "app/xmltree.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -86,6 +86,14 @@ QByteArray withoutControlCharacters(const QByteArray& xml) {
     return out;
 }
 
+// Whether the document is UTF-8: it says so, or it declares no encoding.
+bool declaresUtf8(const QByteArray& xml) {
+    if (!xml.startsWith("<?xml"))
+        return true;
+    const QByteArray declaration = xml.left(xml.indexOf("?>")).toLower();
+    return !declaration.contains("encoding") || declaration.contains("utf-8");
+}
+
 // Element names are few: each is allocated once and shared by its elements.
 const QString& pooledName(QList<QString>& names, QStringView name) {
     for (const QString& known : names) {
@@ -159,8 +167,13 @@ bool readTree(const QByteArray& xml, XmlNode* root, QString* error) {
 bool parseXmlTree(const QByteArray& xml, XmlNode* root, QString* error) {
     if (readTree(xml, root, error))
         return true;
-    const QByteArray cleaned = withoutControlCharacters(xml);
-    if (cleaned.size() != xml.size() && readTree(cleaned, root, nullptr))
+    // A hand edit or a damaged disk may have left bytes that aren't UTF-8 or
+    // characters XML can't hold: the rest of the store is read, the bad
+    // bytes replaced and those characters dropped, rather than the whole
+    // store set aside.
+    const QByteArray repaired =
+        withoutControlCharacters(declaresUtf8(xml) ? QString::fromUtf8(xml).toUtf8() : xml);
+    if (repaired != xml && readTree(repaired, root, nullptr))
         return true;
     *root = XmlNode();
     return false;
@@ -210,4 +223,9 @@ QByteArray serializeXmlTree(const XmlNode& root) {
     // The declaration as earlier versions wrote it; the writer put the line
     // end before the root element.
     return "<?xml version='1.0' encoding='UTF-8'?>" + document.toUtf8();
+}
+
+QString xmlSafe(QString text) {
+    dropWhatXmlCannotHold(text);
+    return text;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// A small element tree for the message files: elements with a name, the
+// A small element tree for the store files (messages, contacts): elements with a name, the
 // text of a leaf element and child elements, nothing else (the files have no
 // attributes). It is read and written with Qt's streaming XML classes, which
 // are several times faster than a DOM document for a store of some thousand
@@ -28,6 +28,12 @@ struct XmlNode {
 bool parseXmlTree(const QByteArray& xml, XmlNode* root, QString* error);
 
 // The document of `root`, indented by 4, ending with a line end. Characters
-// that XML cannot hold are left out (see DomFile::xmlSafe); a carriage return
-// is written as a character reference so that it reads back unchanged.
+// that XML cannot hold are left out (see xmlSafe); a carriage return is
+// written as a character reference so that it reads back unchanged.
 QByteArray serializeXmlTree(const XmlNode& root);
+
+// `text` without the characters XML 1.0 cannot hold (control characters
+// other than tab, line feed and carriage return; unpaired surrogates;
+// U+FFFE and U+FFFF), as the store writes it: whatever a message or a modem
+// carried, the file stays readable.
+QString xmlSafe(QString text);

@@ -1,4 +1,4 @@
-#include "sms/xmlstorefile.h"
+#include "app/xmlstorefile.h"
 
 XmlStoreFile::XmlStoreFile(QString path, QByteArray initial, const char* unreadable)
     : StoreFile(std::move(path), std::move(initial), unreadable) {}

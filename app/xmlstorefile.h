@@ -1,14 +1,13 @@
 #pragma once
 
-// The XML file behind a message store, read into an element tree once and
-// afterwards rewritten whole from it. It behaves as DomFile does for the
-// stores kept as DOM documents: a missing or empty file is created from the
-// initial document; a file that cannot be parsed is moved aside and the
-// store starts afresh; a file that cannot be read or moved aside is never
-// overwritten.
+// The XML file behind a store (messages, contacts), read into an element
+// tree once and afterwards rewritten whole from it, atomically: a missing or
+// empty file is created from the initial document; a file that cannot be
+// parsed is moved aside and the store starts afresh; a file that cannot be
+// read or moved aside is never overwritten.
 
 #include "app/storefile.h"
-#include "sms/xmltree.h"
+#include "app/xmltree.h"
 
 #include <QByteArray>
 #include <QString>
