@@ -70,7 +70,8 @@ void SmsInbox::countUnread() {
 }
 
 void SmsInbox::reloadPcStore() {
-    store_ = std::make_unique<SmsData>();
+    // In place: moves and sends under way hold the store.
+    store_->reload();
     countUnread();
     emit pcBoxChanged("inbox");
     emit pcBoxChanged("outbox");

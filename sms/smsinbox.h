@@ -68,7 +68,8 @@ public:
 
     // Lists a card storage again; `done` runs when its list is in (or not).
     void reloadList(MessageStorage storage, std::function<void()> done = {});
-    // Reads the PC message file again (a backup was restored over it).
+    // Reads the PC message file again (a backup was restored over it), into
+    // the same store.
     void reloadPcStore();
     // The page changed the stores (read, deleted, moved): the unread count
     // is taken again.
