@@ -53,6 +53,12 @@ SmsData::SmsData() : file_(dataFile("sms.xml"), kInitialDocument, "can't read th
     file_.load(root_);
 }
 
+void SmsData::reload() {
+    const int loads = loads_;
+    *this = SmsData();
+    loads_ = loads + 1;
+}
+
 XmlNode* SmsData::container() {
     return root_.children.isEmpty() ? nullptr : &root_.children.last();
 }

@@ -26,6 +26,14 @@ public:
     // unparsable one is moved aside.
     SmsData();
 
+    // Reads the file anew (another one was put in its place), as the
+    // constructor does; the store keeps its identity.
+    void reload();
+    // How many times the file was read. Ids of messages are valid only
+    // between two reads: a flow that holds ids across the event loop
+    // compares this before it uses them.
+    int loads() const { return loads_; }
+
     // Adds every message of `box` to `map` under its id; the number found.
     int getPcAllSmsItem(QMap<int, SM_PARAM_DECODE>& map, const QString& box);
     // Number of messages in `box`.
@@ -79,4 +87,5 @@ private:
 
     XmlStoreFile file_;
     XmlNode root_;
+    int loads_ = 1;
 };

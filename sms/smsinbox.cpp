@@ -1,6 +1,7 @@
 #include "sms/smsinbox.h"
 
 #include "modem/inturn.h"
+#include "sms/cardread.h"
 #include "sms/deliveryreport.h"
 #include "sms/smsdataoperation.h"
 #include "sms/smsparts.h"
@@ -69,7 +70,8 @@ void SmsInbox::countUnread() {
 }
 
 void SmsInbox::reloadPcStore() {
-    store_ = std::make_unique<SmsData>();
+    // In place: moves and sends under way hold the store.
+    store_->reload();
     countUnread();
     emit pcBoxChanged("inbox");
     emit pcBoxChanged("outbox");
@@ -95,12 +97,8 @@ void SmsInbox::start() {
     reloadList(MessageStorage::Sim);
     importModemMessages([this] { reloadList(MessageStorage::Modem); });
     link_->getServiceCentre({this, AtPriority::Poll}, [this](std::optional<ServiceCentre> centre) {
-        const QString number = centre ? centre->number : QString();
-        qCDebug(lcInbox, "service centre: %s", qPrintable(number));
-        if (number == serviceCentre_)
-            return;
-        serviceCentre_ = number;
-        emit serviceCentreChanged(serviceCentre_);
+        serviceCentre_ = centre ? centre->number : QString();
+        qCDebug(lcInbox, "service centre: %s", qPrintable(serviceCentre_));
     });
     fetchNext();
 }
@@ -111,8 +109,15 @@ void SmsInbox::simGone() {
     emit listsChanged(MessageStorage::Sim);
 }
 
+// What the card announced goes with it: another card may hold other
+// messages at those places.
 void SmsInbox::cardGone() {
     cardReady_ = false;
+    ++card_;
+    messages_.clear();
+    reports_.clear();
+    again_.clear();
+    failures_.clear();
     simGone();
     modem_ = {};
     emit listsChanged(MessageStorage::Modem);
@@ -182,12 +187,13 @@ void SmsInbox::importModemMessages(std::function<void()> done) {
                     const Place place{"ME", received.at(i).index};
                     // Unread as listed: reading it marks it read on the card.
                     const QString state = received.at(i).stat == 0 ? kNew : kRead;
-                    link_->getIndexSms(
-                        poll, place.index, [this, place, state, next](MessageRead read) {
-                            if (!read.message)
-                                return next();
-                            take(place, *read.message, state, [next](bool) { next(); });
-                        });
+                    readStoredMessage(*link_, poll, MessageStorage::Modem, place.index,
+                                      [this, place, state, next](MessageRead read) {
+                                          if (!read.message)
+                                              return next();
+                                          take(place, *read.message, state,
+                                               [next](bool) { next(); });
+                                      });
                 },
                 done);
         });
@@ -214,8 +220,10 @@ void SmsInbox::fetchNext() {
     const bool report = messages_.isEmpty();
     const Place place = (report ? reports_ : messages_).takeFirst();
     fetching_ = true;
-    fetch(place, report, [this, place, report](bool fetched) {
+    fetch(place, report, [this, place, report, card = card_](bool fetched) {
         fetching_ = false;
+        if (card != card_) // announced by a card that went away meanwhile
+            return fetchNext();
         if (fetched)
             failures_.remove(place);
         else if (++failures_[place] < kFetchRounds)
@@ -228,23 +236,24 @@ void SmsInbox::fetchNext() {
 
 // Reads one announced message from the storage that the notice names. False
 // when the card could not be read now, so that it is tried again: the
-// message is still there, and must still reach the PC.
+// message is still there, and must still reach the PC. A message is read
+// only while its storage has room left (the card counts the room of the
+// storage selected).
 void SmsInbox::fetch(const Place& place, bool report, std::function<void(bool)> done) {
     const AtCaller poll{this, AtPriority::Poll};
-    link_->setShortMsgStorageMode(poll, storageOf(place.storage), [=, this](bool selected) {
-        // A card that can't select its report storage now would have the
-        // read go to another storage's place.
-        if (!selected && place.storage == u"SR")
+    const MessageStorage storage = storageOf(place.storage);
+    const auto read = [=, this] {
+        readStoredMessage(*link_, poll, storage, place.index, [=, this](MessageRead read) {
+            if (!read.message)
+                return done(read.empty); // an empty place: nothing to fetch
+            take(place, *read.message, kNew, done);
+        });
+    };
+    if (report)
+        return read();
+    link_->setShortMsgStorageMode(poll, storage, [=, this](bool selected) {
+        if (!selected)
             return done(false);
-        const auto read = [=, this] {
-            link_->getIndexSms(poll, place.index, [=, this](MessageRead read) {
-                if (!read.message)
-                    return done(read.empty); // an empty place: nothing to fetch
-                take(place, *read.message, kNew, done);
-            });
-        };
-        if (report)
-            return read();
         link_->getSmsMem(poll, [this, read, done](int free) {
             if (free == 0) {
                 emit storageFull();
@@ -261,7 +270,15 @@ void SmsInbox::take(const Place& place, const ModemMessage& message, const QStri
                     std::function<void(bool)> done) {
     const auto stored = storedNotDeleted_.constFind(place);
     const bool before = stored != storedNotDeleted_.constEnd() && *stored == message.pdu;
-    if (isStatusReportPdu(message.pdu.toLatin1().constData())) {
+    const bool statusReport = isStatusReportPdu(message.pdu.toLatin1().constData());
+    if (!statusReport && message.stat != 0 && message.stat != 1) {
+        // The place was taken again by a message stored on the card (sent
+        // or to send): it is no arrival, and stays where it is.
+        qCWarning(lcInbox, "%s:%d holds a stored outgoing message, not the one announced",
+                  qPrintable(place.storage), place.index);
+        return done(true);
+    }
+    if (statusReport) {
         takeReport(message.pdu);
     } else if (!before) {
         const Arrival arrival = storeArrivedMessage(*store_, *parts_, message, place.index, state,
@@ -313,14 +330,22 @@ void SmsInbox::retryDeletes() {
     const AtCaller poll{this, AtPriority::Poll};
     for (auto it = storedNotDeleted_.cbegin(); it != storedNotDeleted_.cend(); ++it) {
         const Place place = it.key();
-        const QString pdu = it.value();
-        link_->setShortMsgStorageMode(poll, storageOf(place.storage), [=, this](bool) {
-            link_->getIndexSms(poll, place.index, [=, this](MessageRead read) {
-                if (read.message && read.message->pdu == pdu)
-                    deleteStored(place, pdu, [] {});
-                else if (read.message || read.empty)
-                    storedNotDeleted_.remove(place); // gone, or another message now
-            });
-        });
+        if (retrying_.contains(place))
+            continue; // still under way from an earlier tick
+        retrying_.insert(place);
+        readStoredMessage(*link_, poll, storageOf(place.storage), place.index,
+                          [this, place](MessageRead read) {
+                              const auto retried = [this, place] { retrying_.remove(place); };
+                              // The PDU as stored now: the place may have been
+                              // stored again meanwhile.
+                              const auto pdu = storedNotDeleted_.constFind(place);
+                              if (pdu == storedNotDeleted_.constEnd())
+                                  return retried();
+                              if (read.message && read.message->pdu == *pdu)
+                                  return deleteStored(place, *pdu, retried);
+                              if (read.message || read.empty)
+                                  storedNotDeleted_.remove(place); // gone, or another message
+                              retried();
+                          });
     }
 }

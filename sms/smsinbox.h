@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -40,8 +41,6 @@ public:
         SmsList in, out, draft;
     };
     const Lists& lists(MessageStorage storage) const;
-    // The card is set up with a usable SIM.
-    bool cardReady() const { return cardReady_; }
     // The card's service centre, as it told it ("" unknown).
     QString serviceCentre() const { return serviceCentre_; }
     // Unread messages: the PC inbox's and the card's.
@@ -56,18 +55,21 @@ public:
     // A tick: what was announced and couldn't be read yet is tried again.
     void poll();
     // Tries again to delete the messages stored on the PC whose delete
-    // failed: each place is read first, and only the same message is deleted.
+    // failed: each place is read first, in its own storage, and only the
+    // same message is deleted. A place still under way is left alone.
     void retryDeletes();
     // The SIM went away: its lists are emptied.
     void simGone();
-    // The card went away: nothing is read until it is ready again.
+    // The card went away: nothing is read until it is ready again, and
+    // what it announced and couldn't be read yet is forgotten.
     void cardGone();
 
     // --- from the page --------------------------------------------------------------
 
     // Lists a card storage again; `done` runs when its list is in (or not).
     void reloadList(MessageStorage storage, std::function<void()> done = {});
-    // Reads the PC message file again (a backup was restored over it).
+    // Reads the PC message file again (a backup was restored over it), into
+    // the same store.
     void reloadPcStore();
     // The page changed the stores (read, deleted, moved): the unread count
     // is taken again.
@@ -88,7 +90,6 @@ signals:
     void unreadChanged(int count);
     // An arriving message went into the PC inbox (a long one once whole).
     void messageStored(const QString& number, const QString& text);
-    void serviceCentreChanged(const QString& number);
     // The storage where the card puts received messages is full: a message
     // stays on the card.
     void storageFull();
@@ -130,6 +131,11 @@ private:
     QList<Place> messages_, reports_;
     QList<std::pair<Place, bool>> again_;
     QHash<Place, int> failures_;
-    // Messages stored on the PC whose delete failed: PDU by place.
+    // Messages stored on the PC whose delete failed: PDU by place; the
+    // places being read again to delete them.
     QHash<Place, QString> storedNotDeleted_;
+    QSet<Place> retrying_;
+    // Counts the cards gone: a read that ends after its card went is not
+    // tried again.
+    int card_ = 0;
 };

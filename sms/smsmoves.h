@@ -23,9 +23,10 @@ struct MoveReport {
     // Why the first message that stayed did (None when all went).
     enum class Why {
         None,
-        SimFull, // the SIM has fewer free places than the message has parts
-        Refused, // the card refused to write or delete it
-        NoPdu,   // a received message kept without the PDUs it came as
+        SimFull,  // the SIM has fewer free places than the message has parts
+        Refused,  // the card refused to write or delete it
+        NoAnswer, // the SIM didn't answer the delete: the message is on the PC too
+        NoPdu,    // a received message kept without the PDUs it came as
     } why = Why::None;
 };
 using MoveDone = std::function<void(MoveReport)>;
@@ -58,8 +59,9 @@ void deleteModemMessages(SerialThread& link, const AtCaller& caller, MessageStor
                          const QList<SM_PARAM_DECODE>& messages, MoveDone done);
 
 // Writes the PC messages `ids` of `box` into the SIM and removes from the PC
-// those the SIM took. A message that needs more places than the SIM has
-// free is not tried.
+// those the SIM took whole. A message that needs more places than the SIM
+// has free is not tried; one whose part the SIM refused leaves none of its
+// parts there. When the SIM can't be selected nothing is tried.
 void movePcToSim(SerialThread& link, const AtCaller& caller, SmsData& store, const QString& box,
                  const QList<int>& ids, const QString& sca, MoveDone done);
 
@@ -67,6 +69,7 @@ void movePcToSim(SerialThread& link, const AtCaller& caller, SmsData& store, con
 // `box`, writes the file, then deletes them from the SIM. Received ones come
 // with their state and time stamp; sent and unsent ones, which carry no time,
 // get `stamp`, the time they came to the PC. A message the SIM would not
-// give up at all goes out of the PC box again.
+// give up at all goes out of the PC box again; one the SIM left unanswered
+// stays in it (and may still be on the SIM).
 void moveSimToPc(SerialThread& link, const AtCaller& caller, SmsData& store, const QString& box,
                  const QList<SM_PARAM_DECODE>& messages, const QString& stamp, MoveDone done);

@@ -688,6 +688,10 @@
         <translation>SIM卡拒絕了此操作。</translation>
     </message>
     <message>
+        <source>The SIM card did not answer; a copy stays on the PC.</source>
+        <translation>SIM卡沒有回應；電腦上保留一份副本。</translation>
+    </message>
+    <message>
         <source>The message is not kept in the form the SIM card stores.</source>
         <translation>此簡訊未以SIM卡儲存的格式保存。</translation>
     </message>

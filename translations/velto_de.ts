@@ -688,6 +688,10 @@
         <translation>Die SIM-Karte hat sie abgelehnt.</translation>
     </message>
     <message>
+        <source>The SIM card did not answer; a copy stays on the PC.</source>
+        <translation>Die SIM-Karte antwortete nicht; eine Kopie bleibt auf dem PC.</translation>
+    </message>
+    <message>
         <source>The message is not kept in the form the SIM card stores.</source>
         <translation>Die Nachricht liegt nicht in der Form vor, in der die SIM-Karte sie speichert.</translation>
     </message>

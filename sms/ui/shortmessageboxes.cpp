@@ -533,6 +533,9 @@ void CShortMsg::moved(int store, int target, const QString& box, bool fromReadin
     case MoveReport::Why::Refused:
         text += "\n" + tr("The SIM card refused it.");
         break;
+    case MoveReport::Why::NoAnswer:
+        text += "\n" + tr("The SIM card did not answer; a copy stays on the PC.");
+        break;
     case MoveReport::Why::NoPdu:
         text += "\n" + tr("The message is not kept in the form the SIM card stores.");
         break;

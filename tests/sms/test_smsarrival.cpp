@@ -2,8 +2,10 @@
 // goes into the PC inbox and leaves the card, the parts of long messages are
 // joined in any order, from either storage, across a restart and with a part
 // that never comes; what waits in the modem's memory is taken at start; the
-// unread state and count follow the stores, also after a restart.
+// unread state and count follow the stores, also after a restart; a read or
+// delete that fails touches no other message.
 
+#include "sms/longmessage.h"
 #include "sms/smsarrival.h"
 #include "sms/smsdataoperation.h"
 #include "sms/smsinbox.h"
@@ -194,6 +196,84 @@ private slots:
         QVERIFY(arrive(deliverPdu(kSender, "b", 5, 2, 2), "SM"));
         QCOMPARE(pcInbox().first().contentStr, QString("ab"));
         QCOMPARE(inbox->parts().waitingCount(), 0);
+    }
+
+    // An arrival whose storage can't be selected now is read at the next
+    // tick, never at the same index of the storage selected before; a place
+    // that now holds a stored outgoing message gives nothing to the inbox; a
+    // copy whose delete failed is deleted from its own storage, once however
+    // many ticks come meanwhile; a card that went away takes its
+    // announcements with it. Each row: three ticks after the arrival.
+    void failuresTouchNoOtherMessage_data() {
+        QTest::addColumn<QList<QStringList>>("before"); // told the card before the arrival
+        QTest::addColumn<QString>("storage");           // where it arrives
+        QTest::addColumn<QList<QStringList>>("after");  // and after it was handled
+        QTest::addColumn<bool>("away");                 // the card goes and comes back
+        QTest::addColumn<QStringList>("pc");            // texts in the PC inbox
+        QTest::addColumn<QStringList>("left");          // texts left on the card
+        QTest::addColumn<int>("reads");
+        const QStringList refuseSm{"on", "AT+CPMS=\"SM\",*", "reply", "+CMS ERROR: 302", "count",
+                                   "1"};
+        const QStringList refuseMe{"on", "AT+CPMS=\"ME\",*", "reply", "+CMS ERROR: 302", "count",
+                                   "2"};
+        const QStringList refuseDelete{"on", "AT+CMGD=*", "reply", "+CMS ERROR: 500", "count", "1"};
+        const QStringList sentOnMe{"message", "ME", "sent", "submit", "+4930123", "Kept"};
+        const QStringList otherOnSim{"message", "SM", "read", "deliver", "+4930123", "Other"};
+        const QString submit = encodeMessage("+491760000443", "+4930123", "Sent", {}, 1).first();
+        const QStringList readsSubmit{
+            "on",   "AT+CMGR=*", "reply", QString("+CMGR: 3,,%1").arg(tpduLength(submit)),
+            submit, "OK",        "count", "1"};
+        using L = QList<QStringList>;
+        QTest::newRow("storage not selected") << L{sentOnMe, refuseSm} << "SM" << L{} << false
+                                              << QStringList{"Hello"} << QStringList{"Kept"} << 1;
+        QTest::newRow("place holds a sent message")
+            << L{readsSubmit} << "SM" << L{} << false << QStringList{} << QStringList{"Hello"} << 1;
+        QTest::newRow("delete tried again in its storage")
+            << L{refuseDelete} << "ME" << L{otherOnSim, refuseMe} << false << QStringList{"Hello"}
+            << QStringList{"Other"} << 2;
+        QTest::newRow("delete tried again once at a time")
+            << L{refuseDelete} << "ME" << L{} << false << QStringList{"Hello"} << QStringList{}
+            << 2;
+        QTest::newRow("card went away")
+            << L{refuseSm} << "SM" << L{} << true << QStringList{} << QStringList{"Hello"} << 0;
+    }
+    void failuresTouchNoOtherMessage() {
+        QFETCH(QList<QStringList>, before);
+        QFETCH(QString, storage);
+        QFETCH(QList<QStringList>, after);
+        QFETCH(bool, away);
+        QFETCH(QStringList, pc);
+        QFETCH(QStringList, left);
+        QFETCH(int, reads);
+        const auto settle = [this] { return QTest::qWaitFor([this] { return link->idle(); }); };
+        for (const QStringList& command : before)
+            QVERIFY(sim.command(command));
+        sim.forgetTranscript();
+        QVERIFY(sim.deliver(kSender, "Hello", storage) > 0);
+        QTRY_VERIFY(!sim.received().isEmpty());
+        QVERIFY(settle());
+        for (const QStringList& command : after)
+            QVERIFY(sim.command(command));
+        if (away) {
+            inbox->cardGone();
+            inbox->start();
+            QVERIFY(settle());
+        }
+        for (int tick = 0; tick < 3; ++tick) {
+            inbox->poll();
+            inbox->retryDeletes();
+            inbox->retryDeletes(); // a tick while the last one's work is under way
+            QVERIFY(settle());
+        }
+        QStringList texts;
+        for (const SM_PARAM_DECODE& rec : pcInbox())
+            texts << rec.contentStr;
+        QCOMPARE(texts, pc);
+        const QStringList stored = onCard();
+        QCOMPARE(stored.size(), left.size());
+        for (const QString& text : left)
+            QVERIFY2(!stored.filter(text).isEmpty(), qPrintable(stored.join('\n')));
+        QCOMPARE(sim.received().filter("AT+CMGR=").size(), reads);
     }
 
     // The received messages that wait in the modem's memory go to the PC

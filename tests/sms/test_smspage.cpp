@@ -1,6 +1,7 @@
 // The message page against the simulated card: sending to several
 // recipients and as parts, the length counter, reading, moving between the
-// PC and the SIM, deleting, drafts and the recipient picker.
+// PC and the SIM (also when the card fails or a backup is restored
+// meanwhile), deleting, drafts and the recipient picker.
 
 #include "modem/serialthread.h"
 #include "phonebook/coder.h"
@@ -405,6 +406,14 @@ private slots:
             "The SIM card refused it.");
         row("received without its PDUs", "inbox", {}, {"ping"},
             "The message is not kept in the form the SIM card stores.");
+        row("SIM not selected", "outbox", one,
+            {"on", "AT+CPMS=\"SM\",*", "reply", "+CMS ERROR: 302", "count", "1"},
+            "The SIM card refused it.");
+        // The parts written before go again.
+        row("last part refused", "outbox", three,
+            {"on", QString("AT+CMGW=%1,3").arg(tpduLength(three.last())), "reply",
+             "+CMS ERROR: 322"},
+            "The SIM card refused it.");
     }
     void failedMovesSayWhy() {
         QFETCH(QString, from);
@@ -426,6 +435,67 @@ private slots:
         QCOMPARE(shownRows(CShortMsg::NumberColumn), QStringList{"+491711234567"});
         QCOMPARE(inbox->store().countOf(from), 1);
         QCOMPARE(simStored(), onSim);
+    }
+
+    // A move from the SIM whose delete fails: refused, the message stays on
+    // the SIM alone; unanswered, it is kept on the PC as well.
+    void simToPcKeepsACopy_data() {
+        QTest::addColumn<QList<QStringList>>("card");
+        QTest::addColumn<int>("onPc");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("refused") << QList<QStringList>{{"on", "AT+CMGD=*", "reply",
+                                                        "+CMS ERROR: 500", "count", "1"}}
+                                 << 0 << "The SIM card refused it.";
+        QTest::newRow("unanswered")
+            << QList<QStringList>{{"on", "AT+CMGD=*", "noreply", "count", "1"},
+                                  {"on", "AT+CMGR=*", "noreply", "count", "1"}}
+            << 1 << "The SIM card did not answer; a copy stays on the PC.";
+    }
+    void simToPcKeepsACopy() {
+        QFETCH(QList<QStringList>, card);
+        QFETCH(int, onPc);
+        QFETCH(QString, why);
+        QVERIFY(sim->command({"messages-clear", "SM"}));
+        QVERIFY(sim->command({"message", "SM", "read", "deliver", "+4930123", "stays"}));
+        QVERIFY(startCard());
+        for (const QStringList& command : card)
+            QVERIFY(sim->command(command));
+        show(CShortMsg::SimStore, "inbox");
+        selectRows({0});
+        QCOMPARE(says([this] { page->move(); }), box("Move 0 finished,1 unfinished\n" + why));
+        QCOMPARE(simStored(), 1);
+        QCOMPARE(inbox->store().countOf("inbox"), onPc);
+    }
+
+    // A backup restored while a move runs: the store is read anew where it
+    // is, the message reaches the SIM and the restored ones stay.
+    void restoreDuringAMove() {
+        QVERIFY(startCard());
+        const int onSim = simStored();
+        const QString file = env->dataPath("sms.xml");
+        SmsData& store = inbox->store();
+        store.appendSmsItem(composedRecord("+4930111", "restored", "261207120000", {}, "send"),
+                            "outbox");
+        QVERIFY(store.saveDom());
+        QVERIFY(QFile::copy(file, file + ".backup"));
+        store.delSmsItems(store.idsInOrder("outbox"), "outbox");
+        const QStringList pdus = encodeMessage(kCentre, "+4930222", "moves", {}, 3);
+        store.appendSmsItem(composedRecord("+4930222", "moves", "261207120000", pdus, "send"),
+                            "outbox"); // under the id the restored message has
+        QVERIFY(store.saveDom());
+        show(CShortMsg::PcStore, "outbox");
+        selectRows({0});
+        QCOMPARE(says([&] {
+                     page->move();
+                     QVERIFY(QFile::remove(file) && QFile::copy(file + ".backup", file));
+                     inbox->reloadPcStore();
+                 }),
+                 box("Move 1 finished,0 unfinished"));
+        QCOMPARE(simStored(), onSim + 1);
+        SmsList outbox;
+        inbox->store().getPcAllSmsItem(outbox, "outbox");
+        QCOMPARE(outbox.size(), 1);
+        QCOMPARE(outbox.first().contentStr, QString("restored"));
     }
 
     void deletesInEachStore() {
