@@ -1050,6 +1050,10 @@
         <source>Neither wvdial nor pppd is installed: there is nothing to dial with.</source>
         <translation>未安裝 wvdial 或 pppd：無法撥號。</translation>
     </message>
+    <message>
+        <source>State: No modem found</source>
+        <translation>狀態：未找到數據機</translation>
+    </message>
 </context>
 <context>
     <name>ContactImport</name>
@@ -1296,6 +1300,13 @@
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>No web browser could be started. Please open %1 yourself.</source>
+        <translation>無法啟動網頁瀏覽器。請自行開啟 %1。</translation>
     </message>
 </context>
 <context>
@@ -2078,6 +2089,14 @@ Doyou want to overwrite it?</source>
         <source>Reply</source>
         <translation>回覆</translation>
     </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>the number of your choice</source>
+        <translation>您選擇的號碼</translation>
+    </message>
 </context>
 <context>
     <name>SmsTableModel</name>
@@ -2370,6 +2389,18 @@ Doyou want to overwrite it?</source>
     <message>
         <source>Please wait a minute.....</source>
         <translation>請稍候.....</translation>
+    </message>
+    <message>
+        <source>SIM PUK</source>
+        <translation>SIM PUK</translation>
+    </message>
+    <message>
+        <source>SIM PIN</source>
+        <translation>SIM PIN</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>新 PIN</translation>
     </message>
 </context>
 <context>

@@ -1050,6 +1050,10 @@
         <source>Neither wvdial nor pppd is installed: there is nothing to dial with.</source>
         <translation>Weder wvdial noch pppd ist installiert: Es gibt nichts, womit gewählt werden kann.</translation>
     </message>
+    <message>
+        <source>State: No modem found</source>
+        <translation>Status: Kein Modem gefunden</translation>
+    </message>
 </context>
 <context>
     <name>ContactImport</name>
@@ -1297,6 +1301,13 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>No web browser could be started. Please open %1 yourself.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden. Bitte öffnen Sie %1 selbst.</translation>
     </message>
 </context>
 <context>
@@ -2084,6 +2095,14 @@ Soll sie überschrieben werden?</translation>
         <source>Reply</source>
         <translation>Antworten</translation>
     </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>the number of your choice</source>
+        <translation>die Nummer Ihrer Wahl</translation>
+    </message>
 </context>
 <context>
     <name>SmsTableModel</name>
@@ -2376,6 +2395,18 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Please wait a minute.....</source>
         <translation>Bitte einen Moment warten.....</translation>
+    </message>
+    <message>
+        <source>SIM PUK</source>
+        <translation>SIM-PUK</translation>
+    </message>
+    <message>
+        <source>SIM PIN</source>
+        <translation>SIM-PIN</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>Neue PIN</translation>
     </message>
 </context>
 <context>
