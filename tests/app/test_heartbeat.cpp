@@ -38,12 +38,6 @@ private slots:
         }
         QVERIFY2(longest >= 250, qPrintable(QString::number(longest)));
     }
-
-    void offWithoutAPath() {
-        QObject owner;
-        startHeartbeat(&owner, QString());
-        QVERIFY(owner.children().isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestHeartbeat)

@@ -112,24 +112,6 @@ private slots:
         env.writeRootFile("/etc/ppp/resolv.conf", "nameserver 203.0.113.53\r\n");
         QCOMPARE(getAutoDNS(), 2);
     }
-
-    void connectCheck() {
-        TestEnv env;
-        QCOMPARE(checkConnection(5), ConnectCheck::LinkNotBuilt);
-        env.writeRootFile("/var/run/ppp0.pid", "123\n");
-        QCOMPARE(checkConnection(5), ConnectCheck::WaitForDns);
-        QCOMPARE(checkConnection(59), ConnectCheck::WaitForDns);
-        QCOMPARE(checkConnection(60), ConnectCheck::NoDns);
-        env.writeRootFile("/etc/ppp/resolv.conf", "nameserver 172.20.0.1\n");
-        QCOMPARE(checkConnection(7), ConnectCheck::InvalidDns);
-        env.writeRootFile("/etc/ppp/resolv.conf", "nameserver 172.15.0.1\n");
-        QCOMPARE(checkConnection(7), ConnectCheck::Connected);
-        // A profile with its own servers needs the link only.
-        QFile::remove(env.rootPath("/etc/ppp/resolv.conf"));
-        QCOMPARE(checkConnection(70, false), ConnectCheck::Connected);
-        QFile::remove(env.rootPath("/var/run/ppp0.pid"));
-        QCOMPARE(checkConnection(5, false), ConnectCheck::LinkNotBuilt);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLinkStatus)

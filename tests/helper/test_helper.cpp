@@ -108,43 +108,34 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<unsigned>("fileMode");
+        const QByteArray wvdialConf =
+            "[Dialer Defaults]\r\nPhone = *99#\r\nUsername = an\"na\r\nPassword = p\\w\r\n"
+            "Stupid Mode = 1\r\nDial Command = ATDT\r\nModem = @PORT@\r\nBaud = 115200\r\n"
+            "Init = ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0\r\nISDN = 0\r\nAuto Reconnect = off\r\n"
+            "Modem Type = Analog Modem\r\n";
+        // The password file loses the access others had.
         QTest::newRow("wvdial.conf, PAP, saved user")
-            << "wvdial" << false << true << false << "/etc/wvdial.conf"
-            << QByteArray("[Dialer Defaults]\r\nPhone = *99#\r\nUsername = an\"na\r\n"
-                          "Password = p\\w\r\nStupid Mode = 1\r\nDial Command = ATDT\r\n"
-                          "Modem = @PORT@\r\nBaud = 115200\r\n"
-                          "Init = ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0\r\nISDN = 0\r\n"
-                          "Auto Reconnect = off\r\nModem Type = Analog Modem\r\n")
-            << 0640u; // the password file loses the access others had
+            << "wvdial" << false << true << false << "/etc/wvdial.conf" << wvdialConf << 0640u;
         QTest::newRow("wvdial.conf, without saved user, fixed DNS")
             << "wvdial" << false << false << true << "/etc/wvdial.conf"
-            << QByteArray("[Dialer Defaults]\r\nPhone = *99#\r\nUsername = Ravo\r\n"
-                          "Password = QXW\r\nStupid Mode = 1\r\nDial Command = ATDT\r\n"
-                          "Modem = @PORT@\r\nBaud = 115200\r\n"
-                          "Init = ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0\r\nISDN = 0\r\n"
-                          "Auto Reconnect = off\r\nModem Type = Analog Modem\r\n"
-                          "Auto DNS = off\r\n")
+            << QByteArray(wvdialConf).replace("an\"na", "Ravo").replace("p\\w", "QXW") +
+                   "Auto DNS = off\r\n"
             << 0640u;
+        const QByteArray options =
+            "@PORT@\r\n115200\r\ndebug\r\nnoauth\r\nnoipdefault\r\ndefaultroute\r\n"
+            "usepeerdns\r\ncrtscts\r\nlock\r\nkdebug 4 \r\n-detach \r\nlcp-echo-failure 4 \r\n"
+            "lcp-echo-interval 30 \r\nlcp-max-configure 20 \r\nlcp-max-failure 20 \r\n"
+            "ipcp-max-failure 20 \r\nipcp-max-configure 20 \r\n-ccp\r\n-vj\r\nmtu 1272\r\n"
+            "mru 1272\r\nrefuse-chap\r\nrefuse-mschap\r\nrefuse-mschap-v2\r\nrefuse-eap\r\n"
+            "name an\"na\r\nshow-password\r\n";
         QTest::newRow("options, PAP, saved user")
-            << "wvdial" << false << true << false << "/etc/ppp/options"
-            << QByteArray("@PORT@\r\n115200\r\ndebug\r\nnoauth\r\nnoipdefault\r\n"
-                          "defaultroute\r\nusepeerdns\r\ncrtscts\r\nlock\r\nkdebug 4 \r\n"
-                          "-detach \r\nlcp-echo-failure 4 \r\nlcp-echo-interval 30 \r\n"
-                          "lcp-max-configure 20 \r\nlcp-max-failure 20 \r\n"
-                          "ipcp-max-failure 20 \r\nipcp-max-configure 20 \r\n-ccp\r\n-vj\r\n"
-                          "mtu 1272\r\nmru 1272\r\nrefuse-chap\r\nrefuse-mschap\r\n"
-                          "refuse-mschap-v2\r\nrefuse-eap\r\nname an\"na\r\nshow-password\r\n")
-            << 0644u;
+            << "wvdial" << false << true << false << "/etc/ppp/options" << options << 0644u;
+        QByteArray chapOptions = QByteArray(options).replace("usepeerdns", "#usepeerdns");
+        for (const char* line : {"refuse-chap", "refuse-mschap", "refuse-eap", "show-password"})
+            chapOptions.replace("\n" + QByteArray(line), "\n#" + QByteArray(line));
         QTest::newRow("options, CHAP, fixed DNS, without saved user")
             << "wvdial" << true << false << true << "/etc/ppp/options"
-            << QByteArray("@PORT@\r\n115200\r\ndebug\r\nnoauth\r\nnoipdefault\r\n"
-                          "defaultroute\r\n#usepeerdns\r\ncrtscts\r\nlock\r\nkdebug 4 \r\n"
-                          "-detach \r\nlcp-echo-failure 4 \r\nlcp-echo-interval 30 \r\n"
-                          "lcp-max-configure 20 \r\nlcp-max-failure 20 \r\n"
-                          "ipcp-max-failure 20 \r\nipcp-max-configure 20 \r\n-ccp\r\n-vj\r\n"
-                          "mtu 1272\r\nmru 1272\r\n#refuse-chap\r\n#refuse-mschap\r\n"
-                          "#refuse-mschap-v2\r\n#refuse-eap\r\n#name\r\n#show-password\r\n")
-            << 0644u;
+            << chapOptions.replace("name an\"na", "#name") << 0644u;
         QTest::newRow("peers/wvdial")
             << "wvdial" << false << true << false << "/etc/ppp/peers/wvdial"
             << QByteArray("noipdefault\r\nipcp-accept-local\r\nipcp-accept-remote\r\n"

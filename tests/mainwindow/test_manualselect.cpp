@@ -52,26 +52,19 @@ private slots:
         env_.reset();
     }
 
+    // How the operators are shown (the reading of the lists themselves is in
+    // tests/modem/test_replies).
     void tableFromRealReplies_data() {
         QTest::addColumn<QStringList>("reply");
         QTest::addColumn<QString>("table");
         QTest::newRow("the card's list") << QStringList()
                                          << "Current|Tolva|26207|3G / Available|Mirel|26201|3G / "
                                             "Available|Mirel|26201|2G / Forbidden|Borra|26203|2G";
-        QTest::newRow("MM samsung z810: comma in a name")
-            << QStringList{"+COPS: (1,\"T-Mobile USA, In\",\"T-Mobile\",\"310260\",0),"
-                           "(1,\"AT&T\",\"AT&T\",\"310410\",0),,(0,1,2,3,4),(0,1,2)",
-                           "OK"}
-            << "Available|T-Mobile|310260|2G / Available|AT&T|310410|2G";
         QTest::newRow("no short name: the long one, parentheses and all; LTE")
             << QStringList{"+COPS: (2,\"Tolva Mobile\",\"Tolva\",\"26299\",2),"
                            "(1,\"Brask, Net (DE)\",\"\",\"26298\",7),,(0-4),(0-2)",
                            "OK"}
             << "Current|Tolva|26299|3G / Available|Brask, Net (DE)|26298|4G";
-        QTest::newRow("MM n2720: line break in the list")
-            << QStringList{"+COPS: (2,\"T - Mobile\",,\"31026\",0),",
-                           "(1,\"AT&T\",,\"310410\",0),,(0,1,3),(0,2)", "OK"}
-            << "Current|T - Mobile|31026|2G / Available|AT&T|310410|2G";
         QTest::newRow("MM motoc: no technology")
             << QStringList{"+COPS: (2,\"T-Mobile\",\"\",\"310260\"),(0,\"Cingular "
                            "Wireless\",\"\",\"310410\")",

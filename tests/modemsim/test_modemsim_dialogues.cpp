@@ -1,7 +1,7 @@
 // What the simulated card answers, as dialogues on its ports: the SIM (PIN,
 // PUK, lock, busy, missing), message storages (lists, reads, writes, sends,
 // deletes, arrivals), the phonebook (ranges, character sets, errors, the
-// older generation) and the network and data port.
+// older generation), the network and data port, and other makers' cards.
 //
 // A dialogue is a list of steps, each written as text:
 //   "AT+CPIN? > +CPIN: SIM PIN|OK"  the answer without the echo, its lines joined by '|'
@@ -12,8 +12,8 @@
 //   "!! deliver +49 x SM"           a control command the simulator refuses
 //   "@data"                         the steps after it use the data port
 //   "write +++"                     bytes sent as they are
-//   "<< +CMTI: \"SM\",6"            the card sends the text unasked
-//   "<< nothing"                    the card says nothing for 200 ms
+//   "<< +CMTI: \"SM\",6"            the card sends the text unasked (now or before)
+//   "<< nothing"                    the card says nothing new for 200 ms
 //   "close"                         the port is closed (and opened again by the next step)
 //   "log sms-cancelled"             the transcript holds the text (within 2 s)
 //   "no log sms-sent"               ... and not
@@ -26,21 +26,35 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace {
 
 // "hello" to +0987654321 via +1234567890: TPDU of 18 octets.
 const QString kSubmit = "0691214365870911000A91907856341200000005E8329BFD06";
 
-// The lines of an answer joined by '|', without empty lines and without the
-// echo of `sent` (a command line, or a message body with its Ctrl-Z or Esc).
-QString lines(const QByteArray& answer, QByteArray sent) {
+bool isFinal(const QByteArray& line) {
+    return line == "OK" || line == "ERROR" || line.startsWith("+CME ERROR:") ||
+           line.startsWith("+CMS ERROR:") || line == "COMMAND NOT SUPPORT" || line == "CONNECT" ||
+           line == "NO CARRIER" || line == ">";
+}
+
+// The lines of an answer up to its final result joined by '|', without empty
+// lines and without the echo of `sent` (a command line, or a message body
+// with its Ctrl-Z or Esc); what came after the final result goes to `after`.
+QString lines(const QByteArray& answer, QByteArray sent, QByteArray* after) {
     while (sent.endsWith('\x1a') || sent.endsWith('\x1b'))
         sent.chop(1);
     QStringList out;
-    for (const QByteArray& line : answer.split('\n')) {
-        if (!line.trimmed().isEmpty())
-            out << QString::fromUtf8(line.trimmed());
+    const QList<QByteArray> split = answer.split('\n');
+    for (qsizetype i = 0; i < split.size(); ++i) {
+        const QByteArray line = split[i].trimmed();
+        if (!line.isEmpty())
+            out << QString::fromUtf8(line);
+        if (isFinal(line)) {
+            *after += split.mid(i + 1).join('\n');
+            break;
+        }
     }
     if (!out.isEmpty() && out.first() == QString::fromUtf8(sent))
         out.removeFirst();
@@ -73,12 +87,19 @@ public:
             return s;
         }
         if (s == "<< nothing") {
+            unread_.clear();
             const QByteArray said = port().readFor(200);
-            return said.isEmpty() ? s : "<< " + QString::fromUtf8(said);
+            return said.trimmed().isEmpty() ? s : "<< " + QString::fromUtf8(said);
         }
         if (s.startsWith("<< ")) {
-            const QByteArray said = port().readUntil(s.mid(3).toUtf8(), 2000);
-            return said.contains(s.mid(3).toUtf8()) ? s : "<< " + QString::fromUtf8(said);
+            const QByteArray wanted = s.mid(3).toUtf8();
+            if (!unread_.contains(wanted))
+                unread_ += port().readUntil(wanted, 2000);
+            const qsizetype at = unread_.indexOf(wanted);
+            if (at < 0)
+                return "<< " + QString::fromUtf8(std::exchange(unread_, {}));
+            unread_.remove(at, wanted.size());
+            return s;
         }
         if (s == "close") {
             clients_.erase(role_);
@@ -97,7 +118,7 @@ public:
                 continue;
             const QByteArray command = s.left(at).toUtf8();
             const QString wanted = s.mid(at + 3);
-            const QString answer = lines(port().command(command), command);
+            const QString answer = lines(port().command(command), command, &unread_);
             const QString head = s.left(at + 3);
             if (mark[1] == '>')
                 return head + answer;
@@ -119,6 +140,7 @@ private:
 
     ModemSim& sim_;
     QString role_ = "at";
+    QByteArray unread_; // notices read with an answer or by "<<", not yet waited for
     std::map<QString, std::unique_ptr<PtyClient>> clients_;
 };
 
@@ -204,8 +226,6 @@ void TestModemSimDialogues::dialogue_data() {
          "AT+CPMS=\"XX\",\"ME\",\"ME\" > +CMS ERROR: 302",
          "AT+CPMS=\"SR\" > +CPMS: 0,20,3,100,3,100|OK", "AT+CPMS=\"SM\",\"SR\" > +CMS ERROR: 302",
          "AT+CPMS > ERROR"});
-    row("a full modem memory", "mefull",
-        {"AT+CPMS? > +CPMS: \"ME\",100,100,\"ME\",100,100,\"ME\",100,100|OK"});
     row("listing and reading mark unread as read", "ready",
         {"AT+CMGL=0 ~ +CMGL: 1,0,,46|0791947106004034040C91947111325476", "AT+CMGL=0 > OK",
          "AT+CMGL=1 # 3 +CMGL:", "AT+CMGL=4 # 5 +CMGL:", "AT+CMGL=2 # 1 +CMGL: 5,2,,",
@@ -334,6 +354,77 @@ void TestModemSimDialogues::dialogue_data() {
     row("no call without a SIM, nor on the AT port", "pin",
         {"@data", "ATDT*99# > NO CARRIER", "@at", "AT+CPIN=\"1234\" > OK", "ATDT*99# > NO CARRIER",
          "@data", "ATDT*99# > CONNECT"});
+    // --- other makers' cards, as their public documentation, other projects'
+    // test data and bug reports show them (tools/modemsim/README.md) -------------
+    const QString stores = "(\"ME\",\"MT\",\"SM\",\"SR\"),(\"ME\",\"MT\",\"SM\"),(\"ME\",\"SM\")";
+    const QString bands = ",3FFFFFFF,1,2,7FFFFFFFFFFFFFFF";
+    const QString ussd = "+CUSD: 0,\"D9775D0E1287D961F7B80C4ACF4131996B460315AB5216C81E66A7C9A0B"
+                         "A9B9E66836631574CE692C1643617\",15";
+    row("a plain LTE stick answers in 27.007 alone", "stick",
+        {"AT+YPAS? > ERROR",
+         "AT+COPS? > +COPS: 0,0,\"Tolva Mobile\",7|OK",
+         "AT+CSQ > +CSQ: 99,99|OK",
+         "AT+CESQ > +CESQ: 99,99,255,255,23,45|OK",
+         "AT+CEREG? > +CEREG: 0,1|OK",
+         "AT+CGREG? > +CGREG: 0,0|OK",
+         "AT+WS46=? > +WS46: (12,22,25,28-31)|OK",
+         "AT+CPIN=\"1234\" > +CME ERROR: 3",
+         "AT+CNMI? > +CNMI: 0,0,0,0,0|OK",
+         "! deliver +4917012345 Hi",
+         "<< nothing",
+         "AT+CNMI=2,1,0,0,0 > OK",
+         "! deliver +4917012345 Hi",
+         "<< +CMTI: \"SM\",7",
+         "AT+CNMI=2,2,0,0,0 > OK",
+         "! deliver +4917012345 Hi",
+         "<< +CMT: ,",
+         "AT+CPMS=? > +CPMS: " + stores + "|OK",
+         "AT+CPMS=\"MT\",\"MT\",\"MT\" > +CMS ERROR: 302",
+         "AT+CPMS=\"MT\",\"MT\",\"ME\" > +CPMS: 3,100,3,100,3,100|OK"});
+    row("the stick's mode preference moves it", "stick",
+        {"AT+WS46=23 > +CME ERROR: 4", "AT+WS46? > +WS46: 25|OK", "AT+WS46=22 ~ OK",
+         "AT+WS46? ~ +WS46: 22", "AT+COPS? ~ \"Tolva Mobile\",2", "AT+WS46=12 ~ OK",
+         "AT+WS46? ~ +WS46: 12", "AT+COPS? ~ \"Tolva Mobile\",0"});
+    row("the stick's registration notices", "stick",
+        {"AT+CEREG=2 > OK", "AT+CREG=2 > OK", "! technology 2", "<< +CEREG: 0",
+         "<< +CREG: 1,\"00C3\",\"A13F\",2", "AT+CGREG=1 > OK", "! operator none", "<< +CGREG: 2"});
+    row("the ^SYSCFGEX family", "syscfgex",
+        {"! set chatter 0", "AT+CPROT=? > COMMAND NOT SUPPORT", "AT+YSNT? > COMMAND NOT SUPPORT",
+         "AT+CESQ > COMMAND NOT SUPPORT", "AT+CSQ > +CSQ: 22,99|OK",
+         "AT^SYSCFGEX? > ^SYSCFGEX: \"00\"" + bands + "|OK",
+         "AT^SYSINFOEX > ^SYSINFOEX:2,3,0,1,,6,\"LTE\",101,\"LTE\"|OK",
+         "AT^HCSQ? > ^HCSQ: \"LTE\",52,45,156,23|OK", "AT+CUSD=1,\"*100#\",15 > ERROR",
+         "AT+CMGD=? > +CMGD: (0,1,2,3,4),(0-4)|OK",
+         "AT+CPIN=\"1234\" > +CME ERROR: operation not allowed",
+         "AT^SYSCFGEX=\"030201\"" + bands + ",, > +CME ERROR: incorrect parameters",
+         "AT^SYSCFGEX? > ^SYSCFGEX: \"00\"" + bands + "|OK", "AT+COPS? ~ \"Tolva Mobile\",7",
+         "AT^SYSCFGEX=\"02\"" + bands + ",, ~ OK", "AT^SYSCFGEX? ~ ^SYSCFGEX: \"02\"" + bands,
+         "AT+COPS? ~ \"Tolva Mobile\",2"});
+    row("the ^SYSCFGEX family's notices", "syscfgex",
+        {"! set chatter 0", "AT+CNMI=2,1,0,0,0 > OK", "! deliver +4917012345 Hi",
+         "<< +CMTI: \"SM\",5", "! signal 9", "<< ^RSSI:9", "! technology 2", "<< ^MODE:5,4",
+         "AT+CUSD=1,\"AA180C3602\",15 ~ OK", "<< " + ussd, "AT^CURC=0 > OK", "! signal 12",
+         "<< nothing"});
+    row("the +QCFG family", "nwscanmode",
+        {"<< +QIND: PB DONE", "ATI > Quectel|EC25|Revision: EC25EFAR06A11M4G|OK",
+         "AT+QCFG=\"nwscanmode\" > +QCFG: \"nwscanmode\",0|OK",
+         "AT+QNWINFO > +QNWINFO: \"FDD LTE\",\"26207\",\"LTE BAND 3\",1275|OK",
+         "AT+QCSQ > +QCSQ: \"LTE\",-69,-96,155,-8|OK", "! signal 12", "<< nothing",
+         "AT+QINDCFG=\"csq\",1 ~ OK", "! signal 9", "<< +QIND: \"csq\",9,99",
+         "AT+QCFG=\"nwscanseq\",03 ~ OK", "AT+QCFG=\"nwscanseq\" ~ +QCFG: \"nwscanseq\",03",
+         "AT+COPS? ~ \"Tolva Mobile\",2"});
+    row("the +QCFG family's UMTS only", "nwscanmode",
+        {"<< +QIND: PB DONE", "AT+QCFG=\"nwscanmode\",2,1 ~ OK",
+         "AT+QCFG=\"nwscanmode\" ~ +QCFG: \"nwscanmode\",2", "AT+COPS? ~ \"Tolva Mobile\",2"});
+    row("the +ZSNT family", "zsnt",
+        {"! set chatter 0", "AT+ZPAS? > +ZPAS: \"LTE\",\"PS_ONLY\"|OK",
+         "AT+ZSNT? > +ZSNT: 0,0,0|OK", "AT+ZSNT=? > ERROR", "AT+CPIN=\"1234\" > ERROR",
+         "AT+ZOPRT? > +ZOPRT: 5|OK", "AT+ZSNT=1,0,0 ~ OK", "AT+ZSNT? ~ +ZSNT: 1,0,0",
+         "AT+COPS? ~ \"Tolva Mobile\",0", "AT+ZSNT=0,0,2 ~ OK", "AT+ZSNT? ~ +ZSNT: 0,0,2",
+         "AT+COPS? ~ \"Tolva Mobile\",2", "! technology 0", "! technology 2",
+         "<< +ZPASR: \"UMTS\""});
+    row("the maker's own card has no LTE commands", "ready",
+        {"AT+CEREG? > ERROR", "AT+WS46? > ERROR"});
 }
 
 QTEST_GUILESS_MAIN(TestModemSimDialogues)

@@ -2,7 +2,6 @@
 // PDUs made by other tools.
 
 #include "pdu.h"
-#include "text.h"
 
 #include <QtTest>
 
@@ -13,8 +12,6 @@ private slots:
     void describesKnownPdus();
     void buildsSevenBitAndUcs2();
     void rejectsMalformedPdus();
-    void gsmAlphabet();
-    void tokenizer();
 };
 
 void TestModemSimPdu::describesKnownPdus() {
@@ -59,28 +56,6 @@ void TestModemSimPdu::rejectsMalformedPdus() {
     QCOMPARE(pdu::tpduLength("0791947106004034G4"), -1); // not hexadecimal
     QCOMPARE(pdu::tpduLength("FF9194710600403404"), -1); // address longer than the data
     QCOMPARE(pdu::describe("07919471060040340C"), std::string("undecodable"));
-}
-
-void TestModemSimPdu::gsmAlphabet() {
-    const std::u16string text = u"@£$ÄÖÜäöüß{}€";
-    const std::string gsm = pdu::toGsm(text);
-    QCOMPARE(gsm.substr(0, 3), std::string("\x00\x01\x02", 3));
-    QVERIFY(pdu::fromGsm(gsm) == text);
-    QCOMPARE(pdu::toGsm(u"ł"), std::string("?"));
-}
-
-void TestModemSimPdu::tokenizer() {
-    std::vector<std::string> w;
-    QVERIFY(text::tokenize("on \"AT+CPMS?\" reply \"a \\\"b\\\"\\r\\n\" # comment", w));
-    QCOMPARE(w.size(), size_t(4));
-    QCOMPARE(w[3], std::string("a \"b\"\r\n"));
-    std::string error;
-    QVERIFY(!text::tokenize("contact 1 \"unterminated", w, &error));
-    QCOMPARE(text::escape("A\r\n\x1aü\xff"), std::string("A\\r\\n\\x1aü\\xff"));
-    const auto params = text::splitParams("1,\"a,b\", 3 ,");
-    QCOMPARE(params.size(), size_t(4));
-    QCOMPARE(params[1], std::string("a,b"));
-    QCOMPARE(params[2], std::string("3"));
 }
 
 QTEST_GUILESS_MAIN(TestModemSimPdu)

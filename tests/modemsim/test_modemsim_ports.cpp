@@ -1,11 +1,11 @@
-// The simulator's ports: publication, echo and basic results, the
-// transcript, unplug and plug, the root layout and the control client.
+// The simulator's ports: echo and basic results, the transcript and the
+// control client. Unplugging, plugging and the ports under a system root are
+// used and checked by tests/modem (test_transport, test_portdiscovery).
 
 #include "tests/modemsim/ptyclient.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
 
-#include <QFileInfo>
 #include <QProcess>
 #include <QtTest>
 
@@ -13,16 +13,14 @@ class TestModemSimPorts : public QObject {
     Q_OBJECT
 private slots:
     void answersLikeAModem();
-    void unplugHangsUpAndPlugRestoresPaths();
-    void publishesUnderRoot();
     void controlClient();
 };
 
-// Echo, framing and results as a modem sends them; ATE and ATZ; the
-// transcript.
+// Echo, framing and results as a modem sends them; ATE and ATZ. (The
+// transcript and the port that never answers serve every test of the link.)
 void TestModemSimPorts::answersLikeAModem() {
     ModemSim sim;
-    QVERIFY(sim.start("ready", {"--silent-port"}));
+    QVERIFY(sim.start("ready"));
     PtyClient at(sim.atPort());
     QVERIFY(at.isOpen());
     QCOMPARE(at.command("AT"), QByteArray("AT\r\n\r\nOK\r\n"));
@@ -41,65 +39,6 @@ void TestModemSimPorts::answersLikeAModem() {
     // ATZ goes back to the power-on settings.
     at.command("ATE0");
     QCOMPARE(at.command("ATZ"), QByteArray("\r\nOK\r\n"));
-    QCOMPARE(at.command("AT"), QByteArray("AT\r\n\r\nOK\r\n"));
-    // The port that never answers.
-    PtyClient silent(sim.silentPort());
-    QCOMPARE(silent.command("AT", 300), QByteArray());
-    QCOMPARE(sim.received("silent"), QStringList({"AT\r\n"}));
-
-    // The transcript: what each port received and sent, in order, time-stamped.
-    PtyClient data(sim.dataPort());
-    data.command("ATZ");
-    QCOMPARE(sim.received("at").mid(0, 3), QStringList({"AT", "AT+NOSUCH", "AT+CGMI"}));
-    QCOMPARE(sim.received("data"), QStringList({"ATZ"}));
-    QCOMPARE(sim.sent("at").value(1), QString("\r\nERROR\r\n"));
-    const QString first = sim.transcript().split('\n').first();
-    QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z ")
-                 .match(first)
-                 .hasMatch(),
-             qPrintable(first));
-}
-
-void TestModemSimPorts::unplugHangsUpAndPlugRestoresPaths() {
-    ModemSim sim;
-    QVERIFY(sim.start("ready"));
-    const QString oldDevice = sim.device("at");
-    PtyClient before(sim.atPort());
-    QCOMPARE(before.command("AT"), QByteArray("AT\r\n\r\nOK\r\n"));
-
-    QVERIFY(sim.unplug());
-    QVERIFY(before.hungUp());
-    QVERIFY(!QFileInfo::exists(sim.atPort()));
-    QVERIFY(!QFileInfo::exists(sim.dataPort()));
-    QVERIFY(sim.device("at").isEmpty());
-
-    QVERIFY(sim.plug());
-    QVERIFY(QFileInfo(sim.atPort()).isSymLink());
-    QVERIFY(!sim.device("at").isEmpty());
-    QVERIFY(sim.device("at") != oldDevice || !before.isOpen());
-    PtyClient after(sim.atPort());
-    QCOMPARE(after.command("AT"), QByteArray("AT\r\n\r\nOK\r\n"));
-    QVERIFY(sim.events().contains("unplugged"));
-}
-
-void TestModemSimPorts::publishesUnderRoot() {
-    TestEnv env;
-    ModemSim sim;
-    QVERIFY(sim.startWithRoot(env.root(), "ready", {"--silent-port"}));
-    // Default order: data port, the port that never answers, AT port.
-    for (const char* name : {"ttyUSB0", "ttyUSB1", "ttyUSB2"}) {
-        QVERIFY(QFileInfo(env.rootPath(QString("/dev/") + name)).isSymLink());
-        QVERIFY(QFileInfo(env.rootPath(QString("/sys/class/tty/") + name)).isDir());
-    }
-    QVERIFY(!QFileInfo::exists(env.rootPath("/dev/ttyUSB3")));
-    QCOMPARE(QFileInfo(env.rootPath("/dev/ttyUSB0")).symLinkTarget(), sim.device("data"));
-    QCOMPARE(QFileInfo(env.rootPath("/dev/ttyUSB2")).symLinkTarget(), sim.device("at"));
-
-    QVERIFY(sim.unplug());
-    QVERIFY(!QFileInfo::exists(env.rootPath("/dev/ttyUSB0")));
-    QVERIFY(!QFileInfo::exists(env.rootPath("/sys/class/tty/ttyUSB2")));
-    QVERIFY(sim.plug());
-    PtyClient at(env.rootPath("/dev/ttyUSB2"));
     QCOMPARE(at.command("AT"), QByteArray("AT\r\n\r\nOK\r\n"));
 }
 

@@ -132,10 +132,6 @@ void ModemSim::stop() {
     }
 }
 
-bool ModemSim::isRunning() const {
-    return process_.state() == QProcess::Running;
-}
-
 QString ModemSim::dir() const {
     return dir_.path();
 }
@@ -290,14 +286,4 @@ QStringList ModemSim::sentPdus() const {
             out << e.mid(at + 4).section(' ', 0, 0);
     }
     return out;
-}
-
-bool ModemSim::waitForReceived(const QString& line, int timeoutMs, const QString& role) const {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!received(role).contains(line)) {
-        if (deadline.hasExpired())
-            return false;
-        sleepProcessingEvents(10);
-    }
-    return true;
 }

@@ -45,7 +45,6 @@ public:
     bool startWithRoot(const QString& root, const QString& scenario = QStringLiteral("ready"),
                        const QStringList& extraArgs = {}, const QStringList& usbOrder = {});
     void stop();
-    bool isRunning() const;
 
     QString dir() const;                       // the private folder
     QString atPort() const;                    // stable link to the AT port
@@ -80,9 +79,6 @@ public:
     QStringList events() const;
     // PDUs of the messages sent with AT+CMGS, in order.
     QStringList sentPdus() const;
-    // Waits (processing events) until `line` was received on the port.
-    bool waitForReceived(const QString& line, int timeoutMs = 5000,
-                         const QString& role = QStringLiteral("at")) const;
 
     // Path of a shipped scenario file.
     static QString scenarioPath(const QString& name);

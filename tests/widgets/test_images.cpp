@@ -2,7 +2,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -77,27 +76,6 @@ private slots:
         }
         QVERIFY(fromConfig >= 2);
         QVERIFY2(missing.isEmpty(), qPrintable("missing or unreadable: " + missing.join("; ")));
-    }
-
-    // Images drawn into fixed places of the window keep their sizes; the
-    // window's shape leaves the corners out; the new-message sign moves.
-    void imagesFitTheirPlaces() {
-        const std::pair<const char*, QSize> fixed[] = {
-            {"startingWindow.jpg", {388, 246}},
-            {"base/baseBG.png", {640, 480}},
-            {"base/centralBG626x317.jpg", {626, 317}},
-            {"messageBox/part5MessageBox.jpg", {238, 150}},
-            {"messageBox/barMessageBOX238x23.bmp", {238, 23}},
-            {"component/ImageList_TrayMain2.png", {16, 16}},
-            {"component/ImageList_RSSILevel1.png", {32, 17}},
-            {"component/ImageList_RSSILevel5.png", {32, 17}},
-        };
-        for (const auto& [name, size] : fixed)
-            QCOMPARE(QImageReader(resDir() + name).size(), size);
-        const QImage shape(resDir() + "base/baseBG.png");
-        QCOMPARE(qAlpha(shape.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(shape.pixel(320, 240)), 255);
-        QVERIFY(QImageReader(resDir() + "component/ImageList_NewSms.gif").imageCount() > 1);
     }
 };
 
