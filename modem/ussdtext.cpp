@@ -103,6 +103,14 @@ std::optional<QString> fromPackedHex(QByteArrayView hex) {
     return text;
 }
 
+bool inGsmAlphabet(QStringView text) {
+    for (const QChar c : text) {
+        if (gsmSeptetCount(c.unicode()) == 0 && c != u'\r' && c != u'\n')
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool isServiceCode(QStringView code) {
@@ -136,8 +144,11 @@ QString decodeUssdText(QByteArrayView text, int dcs, bool ucs2Charset) {
             return QString::fromLatin1(QByteArray::fromHex(text.toByteArray()));
         break;
     case UssdAlphabet::Gsm7:
+        // 7-bit text in the UCS2 character set holds only characters of the
+        // 7-bit alphabet; packed septets whose hexadecimal length happens to
+        // fit UCS2 read as other characters (CJK, mostly) and are packed.
         if (ucs2Charset) {
-            if (const std::optional<QString> ucs2 = fromUcs2Hex(text))
+            if (const std::optional<QString> ucs2 = fromUcs2Hex(text); ucs2 && inGsmAlphabet(*ucs2))
                 return *ucs2;
         }
         if (const std::optional<QString> packed = fromPackedHex(text))

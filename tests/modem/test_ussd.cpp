@@ -62,6 +62,12 @@ private slots:
             << QByteArray("C2303BEC1E971B") << 15 << false << QString("Balance");
         QTest::newRow("packed although the character set is UCS2")
             << QByteArray("EBB79B1E0685E9ECF4BADE9E03") << 15 << true << "konta atlikums";
+        // 44 octets: the hexadecimal also fits UCS2, where it reads as CJK.
+        QTest::newRow("packed, 44 octets, in the UCS2 character set")
+            << QByteArray(
+                   "D9775D0E1287D961F7B80C4ACF4131996B460315AB5217C81A66A7C9A0BA9B9E668366315"
+                   "74CE692C1643617")
+            << 15 << true << "Your balance is 12.34 EUR. Valid until 31.12.2026.";
         QTest::newRow("UCS2 after a language, dcs 17")
             << QByteArray("0064006500480061006C006C006F") << 17 << false << "Hallo";
         QTest::newRow("8-bit data, dcs 68") << QByteArray("48656C6C6F") << 68 << false << "Hello";
