@@ -1,6 +1,7 @@
 #include "tests/durability/storeops.h"
 
 #include "app/globals.h"
+#include "app/xmltree.h"
 #include "connection/profilestore.h"
 #include "connection/traffichistory.h"
 #include "phonebook/coder.h"
@@ -13,7 +14,6 @@
 #include "sms/smsdataoperation.h"
 #include "sms/smsmoves.h"
 #include "sms/smsparts.h"
-#include "app/xmltree.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -164,11 +164,6 @@ Write messageDelete() {
     };
 }
 
-Write messageMarkRead() {
-    auto store = std::make_shared<SmsData>();
-    return [store] { return saved(store->setSmsState("inbox", 14, kRead) && store->saveDom()); };
-}
-
 Write draftEdit() {
     auto store = std::make_shared<SmsData>();
     return [store] {
@@ -176,24 +171,6 @@ Write draftEdit() {
         store->getPcAllSmsItem(drafts, "draftbox");
         SM_PARAM_DECODE rec = message(6000, QString());
         return saved(store->modifySmsItem(drafts, rec, 4, "draftbox") == 1);
-    };
-}
-
-// The PC side of a move from the SIM: the messages go into the box, one write.
-Write moveToPc() {
-    auto store = std::make_shared<SmsData>();
-    return [store] {
-        for (int n = 0; n < 4; ++n)
-            store->appendSmsItem(message(7000 + n, kRead), "inbox");
-        return saved(store->saveDom());
-    };
-}
-
-// The PC side of a move to the SIM: the messages the SIM took leave the box.
-Write moveToSim() {
-    auto store = std::make_shared<SmsData>();
-    return [store] {
-        return saved(store->delSmsItems({1, 2, 3}, "outbox") == 3 && store->saveDom());
     };
 }
 
@@ -301,10 +278,7 @@ const QList<Operation>& operations() {
     static const QList<Operation> all = {
         {"message insert", messageInsert},
         {"message delete", messageDelete},
-        {"message mark read", messageMarkRead},
         {"draft edit", draftEdit},
-        {"message move to PC", moveToPc},
-        {"message move to SIM", moveToSim},
         {"long message completes", longMessage},
         {"contact insert", contactInsert},
         {"contact delete", contactDelete},

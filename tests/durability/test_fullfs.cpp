@@ -75,10 +75,7 @@ private slots:
         const std::pair<const char*, QString> ops[] = {
             {"message insert", page},
             {"message delete", page},
-            {"message mark read", page},
             {"draft edit", page},
-            {"message move to PC", page},
-            {"message move to SIM", page},
             {"long message completes", page},
             {"contact insert", page},
             {"contact delete", page},
