@@ -236,7 +236,7 @@ Write settingsApply() {
         bool ok = writeNetworkSettings({0, 3});
         ok = writeMessagesSettings({"+8613010112500", 1, 3, 1}) && ok;
         ok = writeAlertSettings({"/opt/a.wav", "/opt/b.wav", "/opt/c.wav", 0, 1, 0}) && ok;
-        return reported(ok, QStringLiteral("Settings could not be saved!"));
+        return saved(ok);
     };
 }
 
@@ -245,8 +245,7 @@ Write trafficAdd() {
     return [history] {
         const QDateTime start(QDate(2026, 12, 1), QTime(23, 30));
         history->add(start, start.addSecs(3600), 2500000, 12000000);
-        return reported(history->save(),
-                        QStringLiteral("the traffic history could not be written"));
+        return saved(history->save());
     };
 }
 
