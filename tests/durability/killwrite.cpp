@@ -15,8 +15,8 @@
 // every file must read cleanly and the folder must hold exactly the state
 // before or exactly the state after (file by file for an operation whose
 // files are independent), but for a new file the next start keeps on
-// purpose (see dropKeptNewFiles). Prints the figures per operation; exits 1 when any
-// kill left anything else.
+// purpose (see dropKeptNewFiles). Prints what each failed kill left; exits 1
+// when any kill left anything else.
 //
 // The child runs as `killwrite --child NAME --base DIR --ready FD`.
 
@@ -33,7 +33,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -98,20 +97,18 @@ public:
         return wait() == 0 ? report.trimmed().toLongLong() : -1;
     }
 
-    // Kills the child after `delayNs`; true when it was still running then.
-    bool killAfter(qint64 delayNs) {
+    // Kills the child after `delayNs`, unless it has finished by then.
+    void killAfter(qint64 delayNs) {
         if (delayNs > 0) {
             const timespec delay{static_cast<time_t>(delayNs / 1000000000),
                                  static_cast<long>(delayNs % 1000000000)};
             clock_nanosleep(CLOCK_MONOTONIC, 0, &delay, nullptr);
         }
         int status = 0;
-        const bool running = waitpid(pid_, &status, WNOHANG) == 0;
-        if (running) {
+        if (waitpid(pid_, &status, WNOHANG) == 0) {
             ::kill(pid_, SIGKILL);
             waitpid(pid_, &status, 0);
         }
-        return running;
     }
 
 private:
@@ -142,71 +139,47 @@ private:
     int pipe_ = -1;
 };
 
-// Where the next start left the folder: as before the write, as after it,
-// or (independent files only) some files before and some after.
-enum class Side { Before, After, PerFile, Neither };
-
-struct Tally {
-    int kills = 0;
-    int midWrite = 0;  // the child was still running when killed
-    int sides[3] = {}; // by Side, but Neither
-    int leftovers = 0; // kills that left files of an unfinished write behind
-    int kept = 0;      // such files the next start left in place on purpose
-    QStringList failures;
-};
-
-Side compare(const Files& state, const Files& before, const Files& after, bool independent,
-             QString* why) {
-    if (state == before)
-        return Side::Before;
-    if (state == after)
-        return Side::After;
+// Why `state` is neither as before the write nor as after it (for an
+// operation of independent files: file by file); empty when it is one.
+QString neither(const Files& state, const Files& before, const Files& after, bool independent) {
+    if (state == before || state == after)
+        return {};
     QSet<QString> names;
     for (const Files* f : {&state, &before, &after})
         for (auto it = f->begin(); it != f->end(); ++it)
             names.insert(it.key());
     bool anyBefore = false, anyAfter = false;
     for (const QString& name : names) {
-        const std::optional<QByteArray> now =
-            state.contains(name) ? std::optional(state.value(name)) : std::nullopt;
         const auto at = [&name](const Files& f) {
             return f.contains(name) ? std::optional(f.value(name)) : std::nullopt;
         };
+        const std::optional<QByteArray> now = at(state);
         const bool isBefore = now == at(before);
         const bool isAfter = now == at(after);
-        if (!isBefore && !isAfter) {
-            *why = name + (now ? " holds neither the old nor the new contents" : " is missing");
-            return Side::Neither;
-        }
+        if (!isBefore && !isAfter)
+            return name + (now ? " holds neither the old nor the new contents" : " is missing");
         anyBefore = anyBefore || !isAfter;
         anyAfter = anyAfter || !isBefore;
     }
-    if (!independent && anyBefore && anyAfter) {
-        *why = "some files are as before and some as after";
-        return Side::Neither;
-    }
-    return Side::PerFile;
+    return !independent && anyBefore && anyAfter ? "some files are as before and some as after"
+                                                 : QString();
 }
 
 // The next start leaves in place, on purpose, a new file of an interrupted
 // write whose random name could be one a user gave a copy ("sms.xml.backup"):
 // such files are taken out of `state` and counted. A file the program's rule
 // would remove is left in, so that the comparison finds it.
-int dropKeptNewFiles(Files& state, const Files& before, const Files& after) {
+void dropKeptNewFiles(Files& state, const Files& before, const Files& after) {
     static const QRegularExpression newFile(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
-    int kept = 0;
     for (const QString& name : state.keys()) {
         const QRegularExpressionMatch match = newFile.match(name);
         if (before.contains(name) || after.contains(name) || !match.hasMatch())
             continue;
         QTemporaryDir probe;
         QFile(probe.filePath(name)).open(QIODevice::WriteOnly);
-        if (removeInterruptedWrites(probe.path(), {match.captured(1)}) == 0) {
+        if (removeInterruptedWrites(probe.path(), {match.captured(1)}) == 0)
             state.remove(name);
-            ++kept;
-        }
     }
-    return kept;
 }
 
 int runParent(int kills, quint32 seed, int scale, const QStringList& only, const QString& under) {
@@ -229,7 +202,7 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
         const StoreOps::Operation* op;
         Files after;
         qint64 micros;
-        Tally tally;
+        QStringList failures;
     };
     QList<Planned> plan;
     const QString scratch = work.path() + "/scratch";
@@ -253,8 +226,6 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
         return 2;
 
     std::mt19937 random(seed);
-    QElapsedTimer clock;
-    clock.start();
     const QString target = work.path() + "/killed";
     for (int k = 0; k < kills; ++k) {
         Planned& p = plan[k % plan.size()];
@@ -264,58 +235,29 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
         Child child(p.op->name, target);
         if (!child.ready()) {
             child.killAfter(0);
-            p.tally.failures << "the child did not start";
+            p.failures << "the child did not start";
             continue;
         }
-        Tally& t = p.tally;
-        ++t.kills;
-        t.midWrite += child.killAfter(delay(random)) ? 1 : 0;
+        child.killAfter(delay(random));
         setProgramFolders(target);
-        const Files left = StoreOps::snapshot();
-        t.leftovers += std::any_of(left.keyBegin(), left.keyEnd(),
-                                   [&](const QString& name) {
-                                       return !before.contains(name) && !p.after.contains(name);
-                                   })
-                           ? 1
-                           : 0;
         StoreOps::nextStart();
         Files state = StoreOps::snapshot();
-        t.kept += dropKeptNewFiles(state, before, p.after);
-        QString why;
-        const Side side = compare(state, before, p.after, p.op->filesIndependent, &why);
-        if (side == Side::Neither)
-            t.failures << QString("kill %1: %2").arg(k).arg(why);
-        else
-            ++t.sides[int(side)];
-        if (const QStringList problems = StoreOps::readProblems(); !problems.isEmpty())
-            t.failures << QString("kill %1: %2").arg(k).arg(problems.join("; "));
+        dropKeptNewFiles(state, before, p.after);
+        QStringList problems = StoreOps::readProblems();
+        if (const QString why = neither(state, before, p.after, p.op->filesIndependent);
+            !why.isEmpty())
+            problems.prepend(why);
+        if (!problems.isEmpty())
+            p.failures << QString("kill %1: %2").arg(k).arg(problems.join("; "));
     }
 
-    out << QString("%1 kills in %2 s (seed %3)\n")
-               .arg(kills)
-               .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
-               .arg(seed);
-    const auto row = [&out](const QStringList& cells) {
-        static const int widths[] = {-22, 9, 6, 5, 7, 6, 9, 6, 5, 7};
-        for (qsizetype i = 0; i < cells.size(); ++i)
-            out << (i ? " " : "") << QString("%1").arg(cells[i], widths[i]);
-        out << '\n';
-    };
-    row({"operation", "write µs", "kills", "mid", "before", "after", "per-file", "temps", "kept",
-         "failed"});
     int failed = 0;
     for (const Planned& p : std::as_const(plan)) {
-        const Tally& t = p.tally;
-        QStringList cells = {QString::fromLatin1(p.op->name)};
-        for (const qint64 n :
-             {p.micros, qint64(t.kills), qint64(t.midWrite), qint64(t.sides[0]), qint64(t.sides[1]),
-              qint64(t.sides[2]), qint64(t.leftovers), qint64(t.kept), qint64(t.failures.size())})
-            cells << QString::number(n);
-        row(cells);
-        for (const QString& f : t.failures)
-            out << "    " << f << '\n';
-        failed += static_cast<int>(t.failures.size());
+        for (const QString& f : p.failures)
+            out << p.op->name << ", " << f << '\n';
+        failed += static_cast<int>(p.failures.size());
     }
+    out << QString("%1 kills, %2 failed (seed %3)\n").arg(kills).arg(failed).arg(seed);
     return failed == 0 ? 0 : 1;
 }
 

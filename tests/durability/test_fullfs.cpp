@@ -69,33 +69,20 @@ private slots:
         QTest::addColumn<QString>("op");
         QTest::addColumn<qint64>("room");
         QTest::addColumn<QString>("message");
-        const QString page; // the page has the text; the unit reports the failure only
+        // The texts the store code gives; the others' are the pages' own.
         const QString openError = "open file operation error!";
-        const QString unchanged = "Resume failed! Nothing was changed.";
-        const std::pair<const char*, QString> ops[] = {
-            {"message insert", page},
-            {"message delete", page},
-            {"message mark read", page},
-            {"draft edit", page},
-            {"message move to PC", page},
-            {"message move to SIM", page},
-            {"long message completes", page},
-            {"contact insert", page},
-            {"contact delete", page},
-            {"group rename", page},
+        const QMap<QString, QString> messages = {
             {"profile add", openError},
             {"profile edit", openError},
             {"profile delete", "open file error!"},
-            {"settings apply", "Settings could not be saved!"},
-            // The program logs this one: the connection has ended either way.
-            {"traffic history add", "the traffic history could not be written"},
-            {"backup restore", unchanged},
-        };
-        for (const auto& [op, message] : ops) {
-            QTest::addRow("%s, full", op) << QString(op) << qint64(0) << message;
+            {"backup restore", "Resume failed! Nothing was changed."}};
+        for (const StoreOps::Operation& op : StoreOps::operations()) {
+            const QString name = QString::fromLatin1(op.name);
+            QTest::addRow("%s, full", op.name) << name << qint64(0) << messages.value(name);
             // The settings files are small enough to fit in what is left.
-            if (QLatin1String(op) != QLatin1String("settings apply"))
-                QTest::addRow("%s, nearly full", op) << QString(op) << qint64(4096) << message;
+            if (name != "settings apply")
+                QTest::addRow("%s, nearly full", op.name)
+                    << name << qint64(4096) << messages.value(name);
         }
     }
 

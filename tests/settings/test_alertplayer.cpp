@@ -39,47 +39,11 @@ private slots:
     }
     void cleanup() { env_.reset(); }
 
+    // Each sound plays while its check box is on, none by default; an
+    // applied change counts at the next event. The notifications don't
+    // follow the check boxes (what each says is in test_desktopnotifier),
+    // only their own.
     void playsWhatIsSwitchedOn() {
-        AlertSettings alerts;
-        alerts.conAlert = env_->base() + "/connect.wav";
-        alerts.disconAlert = env_->base() + "/disconnect.ogg";
-        alerts.smsAlert = env_->base() + "/sms.wav";
-        alerts.connectMute = 1;
-        alerts.smsMute = 1;
-        QVERIFY(writeAlertSettings(alerts));
-
-        StandInOutput output;
-        StandInNotifier notifier;
-        AlertPlayer player(&output, &notifier);
-        player.disconnected(); // no connection was made: nothing ends
-        player.connected();
-        player.messageArrived();
-        player.disconnected(); // its check box is off
-        QCOMPARE(output.played, (QStringList{"connect.wav", "sms.wav"}));
-        player.messageStored("+491701234567", "Hi");
-        player.usageWarning(90);
-        player.limitReached(true);
-        // Notifications don't follow the sounds' check boxes. A message's
-        // comes once it is stored, with its sender.
-        QCOMPARE(notifier.shown,
-                 (QStringList{"Connected", "Disconnected", "New message from +491701234567",
-                              "Data limit", "Data limit reached"}));
-
-        // An applied change counts at the next event.
-        alerts.disconnectMute = 1;
-        alerts.smsMute = 0;
-        alerts.desktopNotices = 0;
-        QVERIFY(writeAlertSettings(alerts));
-        output.played.clear();
-        notifier.shown.clear();
-        player.connected();
-        player.disconnected();
-        player.messageArrived();
-        QCOMPARE(output.played, (QStringList{"connect.wav", "disconnect.ogg"}));
-        QVERIFY(notifier.shown.isEmpty());
-    }
-
-    void silentByDefault() {
         QFile::remove(alertSettingsFile());
         writeMissingSettingsFiles();
         StandInOutput output;
@@ -89,8 +53,33 @@ private slots:
         player.messageArrived();
         player.disconnected();
         QVERIFY(output.played.isEmpty());
-        // Notifications are on until the user switches them off.
         QCOMPARE(notifier.shown.size(), 2);
+
+        AlertSettings alerts;
+        alerts.conAlert = env_->base() + "/connect.wav";
+        alerts.disconAlert = env_->base() + "/disconnect.ogg";
+        alerts.smsAlert = env_->base() + "/sms.wav";
+        alerts.connectMute = 1;
+        alerts.smsMute = 1;
+        QVERIFY(writeAlertSettings(alerts));
+        player.disconnected(); // no connection was made: nothing ends
+        player.connected();
+        player.messageArrived();
+        player.disconnected(); // its check box is off
+        QCOMPARE(output.played, (QStringList{"connect.wav", "sms.wav"}));
+
+        alerts.disconnectMute = 1;
+        alerts.smsMute = 0;
+        alerts.desktopNotices = 0;
+        QVERIFY(writeAlertSettings(alerts));
+        output.played.clear();
+        notifier.shown.clear();
+        player.connected();
+        player.disconnected();
+        player.messageArrived();
+        player.messageStored("+491701234567", "Hi");
+        QCOMPARE(output.played, (QStringList{"connect.wav", "disconnect.ogg"}));
+        QVERIFY(notifier.shown.isEmpty());
     }
 
     void aBadFileIsReportedOnce() {

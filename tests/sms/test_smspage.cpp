@@ -240,7 +240,6 @@ private slots:
         QTest::newRow("161 7-bit") << QString(161, 'a') << "Info: 161 /2";
         QTest::newRow("70 UCS2") << QString(70, QChar(0xE9)) << "Info: 70 /1";
         QTest::newRow("71 UCS2") << QString(71, QChar(0xE9)) << "Info: 71 /2";
-        QTest::newRow("765 7-bit") << QString(765, 'a') << "Info: 765 /5";
         QTest::newRow("empty") << QString() << "";
     }
     void counterShowsTheParts() {
