@@ -1,3 +1,4 @@
+#include "app/systempaths.h"
 #include "connection/linkstatus.h"
 #include "connection/traffic.h"
 #include "tests/support/testenv.h"
@@ -91,6 +92,15 @@ private slots:
         QCOMPARE(timeFormat(90000000), QString("25:00:00"));
         QCOMPARE(timeFormat(359999999), QString("99:59:59"));
         QCOMPARE(timeFormat(360000000), QString("100:00:00"));
+        // Counted from when pppd wrote its pid file, not from the connect check.
+        TestEnv env;
+        QCOMPARE(linkUpForMs(), 0);
+        env.writeRootFile("/var/run/ppp0.pid", "4242\n");
+        QFile pid(SystemPaths::pppPidFile());
+        QVERIFY(pid.open(QIODevice::ReadWrite) &&
+                pid.setFileTime(QDateTime::currentDateTime().addSecs(-65),
+                                QFileDevice::FileModificationTime));
+        QVERIFY(linkUpForMs() >= 65000 && linkUpForMs() < 70000);
     }
 
     void plausibleDnsServers() {
