@@ -15,6 +15,10 @@ namespace {
 constexpr int kCandidates = 32; // ttyUSB0 ... ttyUSB31 when present, then ttyUSB32 always
 constexpr int kEjectRetryScans = 4;
 constexpr qint64 kLongestLine = 256;
+// Another maker's port gets longer to begin its answer than the maker's
+// cards need: one that misses it is left alone for as long as its device
+// stays plugged in.
+constexpr int kOtherModemFirstByteMs = 300;
 
 } // namespace
 
@@ -158,7 +162,8 @@ void PortDiscovery::scanOtherModems(int firstByteMs, std::function<void(FoundPor
         return;
     }
     none.tested = true;
-    probe_.probe(ports, firstByteMs, [this, modems, seenBefore, none, done](QStringList answering) {
+    const int limitMs = std::max(firstByteMs, kOtherModemFirstByteMs);
+    probe_.probe(ports, limitMs, [this, modems, seenBefore, none, done](QStringList answering) {
         for (const UsbModem& modem : modems)
             for (const UsbModemPort& port : modem.ports)
                 if (!answering.contains(port.path) && seenBefore.contains(modem.key))
