@@ -98,6 +98,13 @@ QString ejectCommand() {
     return program + ' ' + devDir() + "MODEMCONNECTION";
 }
 
+QString sysBusUsbDevices() {
+    return at("/sys/bus/usb/devices/");
+}
+QString udevData() {
+    return at("/run/udev/data/");
+}
+
 QString runDir() {
     return at("/run/velto");
 }

@@ -38,6 +38,8 @@ QString wvdialProgram();     // /usr/bin/wvdial
 QString pppdProgram();       // /usr/sbin/pppd
 QString chatProgram();       // /usr/sbin/chat
 QString ejectCommand();      // eject /dev/MODEMCONNECTION
+QString sysBusUsbDevices();  // /sys/bus/usb/devices/
+QString udevData();          // /run/udev/data/ (udev's database: c<major>:<minor> per device)
 
 // The helper's own files while a connection runs.
 QString runDir();          // /run/velto

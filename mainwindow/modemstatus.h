@@ -4,9 +4,12 @@
 // the images, sizes and texts that show them, and what may be clicked.
 
 #include "modem/protocol/replies.h"
+#include "modem/usbmodems.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 struct ModemStatus {
     enum class Sim {
@@ -31,6 +34,9 @@ struct ModemStatus {
     bool networkShown = false;
     // Our ports that ModemManager holds while no card can be used.
     QStringList heldByModemManager;
+    // While no card can be used: a modem with no serial port, which this
+    // program can't drive.
+    std::optional<NetworkOnlyModem> networkOnly;
 
     // A connection may be dialled: a usable SIM and packet service.
     bool canDial() const {

@@ -95,6 +95,7 @@ void StatusMonitor::findModem() {
         if (!found.tested || found.atPort.isEmpty()) {
             status_ = ModemStatus{};
             status_.heldByModemManager = modemManagerPorts_;
+            status_.networkOnly = found.networkOnly;
             return endTick(periodMs_);
         }
         link_.setPortNames(found.atPort, found.modemPort);

@@ -15,6 +15,10 @@ namespace {
 constexpr int kCandidates = 32; // ttyUSB0 ... ttyUSB31 when present, then ttyUSB32 always
 constexpr int kEjectRetryScans = 4;
 constexpr qint64 kLongestLine = 256;
+// Another maker's port gets longer to begin its answer than the maker's
+// cards need: one that misses it is left alone for as long as its device
+// stays plugged in.
+constexpr int kOtherModemFirstByteMs = 300;
 
 } // namespace
 
@@ -64,8 +68,14 @@ QStringList PortDiscovery::candidatePorts() {
 }
 
 QStringList PortDiscovery::portsToWatch() const {
-    if (fixed_.atPort.isEmpty())
-        return candidatePorts();
+    if (fixed_.atPort.isEmpty()) {
+        QStringList ports = candidatePorts();
+        for (const UsbModem& modem : usbSerialModems(readUsbDevices()))
+            for (const UsbModemPort& port : modem.ports)
+                if (!ports.contains(port.path))
+                    ports.append(port.path);
+        return ports;
+    }
     QStringList ports{fixed_.atPort};
     if (!fixed_.modemPort.isEmpty() && fixed_.modemPort != fixed_.atPort)
         ports.append(fixed_.modemPort);
@@ -102,9 +112,9 @@ void PortDiscovery::scan(int firstByteMs, std::function<void(FoundPorts)> done) 
     if (!fixed_.atPort.isEmpty()) {
         // The ports given on the command line, when the AT port answers.
         probe_.probe({fixed_.atPort}, firstByteMs, [this, done](const QStringList& answering) {
-            FoundPorts found{true, {}, {}};
+            FoundPorts found{true, {}, {}, {}};
             if (!answering.isEmpty())
-                found = {true, fixed_.atPort, fixed_.modemPort};
+                found = {true, fixed_.atPort, fixed_.modemPort, {}};
             done(found);
         });
         return;
@@ -114,7 +124,9 @@ void PortDiscovery::scan(int firstByteMs, std::function<void(FoundPorts)> done) 
     const std::optional<UsbDeviceId> card = usbio_probe(bus_ ? *bus_ : libusb_);
     if (card)
         qCDebug(lcModem, "The final our Vendor/Product ID: %04x:%04x", card->vendor, card->product);
-    if (!card || ejectDiscMode(card->product)) {
+    if (!card)
+        return scanOtherModems(firstByteMs, std::move(done));
+    if (ejectDiscMode(card->product)) {
         QTimer::singleShot(0, &probe_, [done] { done(FoundPorts{}); });
         return;
     }
@@ -124,7 +136,46 @@ void PortDiscovery::scan(int firstByteMs, std::function<void(FoundPorts)> done) 
     probe_.probe(candidatePorts(), firstByteMs, [done, atFirst](const QStringList& working) {
         const QString first = working.value(0);
         const QString second = working.value(1);
-        FoundPorts found{true, atFirst ? first : second, atFirst ? second : first};
+        FoundPorts found{true, atFirst ? first : second, atFirst ? second : first, {}};
         done(found);
+    });
+}
+
+// Every other USB modem's ports that may still answer are sent "AT" at
+// once; the first modem (in the kernel's order) with an answering port is
+// used.
+void PortDiscovery::scanOtherModems(int firstByteMs, std::function<void(FoundPorts)> done) {
+    const QList<UsbDeviceInfo> devices = readUsbDevices();
+    const QList<UsbModem> modems = usbSerialModems(devices);
+    FoundPorts none;
+    none.networkOnly = networkOnlyModem(devices);
+    QStringList ports;
+    const QSet<QString> seenBefore = std::exchange(seen_, {});
+    for (const UsbModem& modem : modems) {
+        seen_.insert(modem.key);
+        for (const UsbModemPort& port : modem.ports)
+            if (!silent_.contains(port.key))
+                ports.append(port.path);
+    }
+    if (ports.isEmpty()) {
+        QTimer::singleShot(0, &probe_, [done, none] { done(none); });
+        return;
+    }
+    none.tested = true;
+    const int limitMs = std::max(firstByteMs, kOtherModemFirstByteMs);
+    probe_.probe(ports, limitMs, [this, modems, seenBefore, none, done](QStringList answering) {
+        for (const UsbModem& modem : modems)
+            for (const UsbModemPort& port : modem.ports)
+                if (!answering.contains(port.path) && seenBefore.contains(modem.key))
+                    silent_.insert(port.key);
+        for (const UsbModem& modem : modems) {
+            const UsbModemRoles roles = chooseModemPorts(modem, answering);
+            if (!roles.atPort.isEmpty()) {
+                qCDebug(lcModem, "%s: AT port %s, data port %s", qPrintable(modem.name),
+                        qPrintable(roles.atPort), qPrintable(roles.dataPort));
+                return done(FoundPorts{true, roles.atPort, roles.dataPort, {}});
+            }
+        }
+        done(none);
     });
 }

@@ -5,14 +5,17 @@
 // The card shows up on the USB bus and as several ttyUSB devices: one takes
 // AT commands while the program runs (the AT port), another is handed to the
 // dialer (the modem port). Some cards first appear as a disc that must be
-// ejected before the serial ports exist. The main window keeps one
-// PortDiscovery and calls findPortNames while no modem is attached.
+// ejected before the serial ports exist. Without the maker's card, the serial
+// ports of any other USB modem are tried (usbmodems.h). The status monitor
+// keeps one PortDiscovery and scans while no modem is attached.
 
 #include "app/cmdline.h"
 #include "modem/portprobe.h"
 #include "modem/usbbus.h"
+#include "modem/usbmodems.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -40,11 +43,13 @@ ModemTypes defaultModemTypes();
 
 // What a scan found: `tested` when the card's serial ports were tried (the
 // names are then those that answered, both empty when none did); not when
-// no card is present or it is still in disc mode.
+// no card is present or it is still in disc mode. When no port answers,
+// `networkOnly` names a modem that has no serial port at all.
 struct FoundPorts {
     bool tested = false;
     QString atPort;
     QString modemPort;
+    std::optional<NetworkOnlyModem> networkOnly;
 };
 
 class PortDiscovery {
@@ -59,10 +64,11 @@ public:
     // silent port.
     void scan(int firstByteMs, std::function<void(FoundPorts)> done);
 
-    // The ports a scan tests: the ttyUSB devices present (and one more).
+    // The ports a scan tests for the maker's card: the ttyUSB devices
+    // present (and one more).
     static QStringList candidatePorts();
     // The ports the program would use: those given on the command line, or
-    // the scan's candidates.
+    // the scan's candidates and the serial ports of other USB modems.
     QStringList portsToWatch() const;
 
     bool onSwitchPort = false; // an eject was issued and is being waited for
@@ -71,9 +77,16 @@ public:
 
 private:
     bool ejectDiscMode(quint16 product);
+    void scanOtherModems(int firstByteMs, std::function<void(FoundPorts)> done);
 
     FixedPorts fixed_;
     UsbBus* bus_;
     LibUsbBus libusb_;
     PortProbe probe_;
+    // Other modems' ports that stayed silent (UsbModemPort::key): not tried
+    // again while the device stays plugged in. Silence counts from the second
+    // scan that sees a device (UsbModem::key), as it may still be starting
+    // at the first.
+    QSet<QString> silent_;
+    QSet<QString> seen_;
 };

@@ -2402,6 +2402,18 @@ Doyou want to overwrite it?</source>
         <source>New PIN</source>
         <translation>新 PIN</translation>
     </message>
+    <message>
+        <source>%1 works only as a network interface (QMI, MBIM or NCM), without the serial ports through which this program drives modems. NetworkManager with ModemManager drives it: connect it in the desktop&apos;s network settings or with nmcli.</source>
+        <translation>%1 僅以網路介面（QMI、MBIM 或 NCM）運作，沒有本程式用來控制數據機的序列埠。請改用 NetworkManager 與 ModemManager：在桌面的網路設定中或以 nmcli 連線。</translation>
+    </message>
+    <message>
+        <source>%1 works as a network card of its own, like a router on USB, without the serial ports through which this program drives modems. Connect it on the stick&apos;s own web page in a browser; NetworkManager uses it as a wired connection.</source>
+        <translation>%1 以獨立網路卡的方式運作，如同 USB 上的路由器，沒有本程式用來控制數據機的序列埠。請在瀏覽器中開啟網卡本身的網頁來連線；NetworkManager 會將它當作有線連線使用。</translation>
+    </message>
+    <message>
+        <source>Network only</source>
+        <translation>僅網路</translation>
+    </message>
 </context>
 <context>
     <name>WirelessWindow</name>

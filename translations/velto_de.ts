@@ -2408,6 +2408,18 @@ Soll sie überschrieben werden?</translation>
         <source>New PIN</source>
         <translation>Neue PIN</translation>
     </message>
+    <message>
+        <source>%1 works only as a network interface (QMI, MBIM or NCM), without the serial ports through which this program drives modems. NetworkManager with ModemManager drives it: connect it in the desktop&apos;s network settings or with nmcli.</source>
+        <translation>%1 arbeitet nur als Netzwerkschnittstelle (QMI, MBIM oder NCM), ohne die seriellen Anschlüsse, über die dieses Programm Modems steuert. NetworkManager mit ModemManager steuert es: Verbinden Sie es in den Netzwerkeinstellungen des Desktops oder mit nmcli.</translation>
+    </message>
+    <message>
+        <source>%1 works as a network card of its own, like a router on USB, without the serial ports through which this program drives modems. Connect it on the stick&apos;s own web page in a browser; NetworkManager uses it as a wired connection.</source>
+        <translation>%1 arbeitet als eigene Netzwerkkarte, wie ein Router am USB, ohne die seriellen Anschlüsse, über die dieses Programm Modems steuert. Verbinden Sie es auf der eigenen Webseite des Sticks im Browser; NetworkManager verwendet es als kabelgebundene Verbindung.</translation>
+    </message>
+    <message>
+        <source>Network only</source>
+        <translation>Nur Netzwerk</translation>
+    </message>
 </context>
 <context>
     <name>WirelessWindow</name>

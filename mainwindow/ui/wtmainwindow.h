@@ -101,6 +101,7 @@ private:
     // The status area, the tray and what may be clicked, from the card's state.
     void showStatusArea(const ModemStatus& status);
     void showNoNetwork(const QString& modemImage);
+    void showNetworkOnly(const NetworkOnlyModem& modem);
     void setStatusPixmap(const QString& label, const QString& image);
     void setStatusText(const QString& label, const QString& text);
     void setStatusToolTip(const QString& label, const QString& tip);
@@ -114,6 +115,8 @@ private:
     void closeAfterDialer();
     // The card's state as last shown.
     ModemStatus status_;
+    // The modem without serial ports the user was last told of.
+    QString networkOnlyTold_;
     bool closingAfterDialer_ = false;
     // Quit was chosen in the tray: closing the window ends the program.
     bool quitting_ = false;

@@ -93,6 +93,29 @@ void WTMainWindow::showNoNetwork(const QString& modemImage) {
     setStatusToolTip("simLabel", tr("No (U)SIM"));
 }
 
+// A modem that has only a network interface: the status row names it, its
+// tool tips say which software drives it, and the user is told so once.
+void WTMainWindow::showNetworkOnly(const NetworkOnlyModem& modem) {
+    const QString tip =
+        modem.kind == NetworkOnlyModem::Kind::Wwan
+            ? tr("%1 works only as a network interface (QMI, MBIM or NCM), without the serial "
+                 "ports through which this program drives modems. NetworkManager with "
+                 "ModemManager drives it: connect it in the desktop's network settings or with "
+                 "nmcli.")
+                  .arg(modem.name)
+            : tr("%1 works as a network card of its own, like a router on USB, without the "
+                 "serial ports through which this program drives modems. Connect it on the "
+                 "stick's own web page in a browser; NetworkManager uses it as a wired "
+                 "connection.")
+                  .arg(modem.name);
+    setStatusText("serviceLabel", tr("Network only"));
+    setStatusText("ispLabel", modem.name);
+    setStatusToolTip("serviceLabel", tip);
+    setStatusToolTip("modemLabel", tip);
+    if (std::exchange(networkOnlyTold_, modem.name) != modem.name)
+        message(Box::InformationWithEditer, tip);
+}
+
 void WTMainWindow::showStatusArea(const ModemStatus& status) {
     // The internet page says "Initializing" while a card is set up, and that
     // there is none while none is found.
@@ -114,6 +137,8 @@ void WTMainWindow::showStatusArea(const ModemStatus& status) {
             setStatusText("serviceLabel", tr("ModemManager"));
             setStatusToolTip("serviceLabel", tip);
             setStatusToolTip("modemLabel", tip);
+        } else if (status.networkOnly) {
+            showNetworkOnly(*status.networkOnly);
         } else {
             setStatusToolTip("serviceLabel", tr("Network Type"));
         }

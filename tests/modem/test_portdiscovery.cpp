@@ -26,16 +26,68 @@ int openDescriptors() {
     return QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
 }
 
-// One scan, waited for: "AT port | modem port", or "not tested".
+// A USB device "1-1" plugged in as number `plug`, in the private root's
+// sysfs. An interface is "driver[/class.subclass.protocol]:child,...", a
+// child a serial port ("ttyUSB0", "ttyACM0"), "net", "wwan" (a network
+// interface marked mobile broadband) or "cdrom". `udev` sets udev properties
+// of ports: "ttyUSB1=ID_MM_PORT_TYPE_AT_PPP".
+void plugUsbDevice(const TestEnv& env, const QStringList& interfaces, const QStringList& udev,
+                   int plug = 1) {
+    const QString device = "/sys/bus/usb/devices/1-1";
+    QDir(env.rootPath(device)).removeRecursively();
+    QDir().mkpath(env.rootPath("/dev"));
+    env.writeRootFile(device + "/idVendor", "2c7c\n");
+    env.writeRootFile(device + "/idProduct", "0125\n");
+    env.writeRootFile(device + "/product", "LTE Stick\n");
+    env.writeRootFile(device + "/devnum", QByteArray::number(plug));
+    for (int n = 0; n < interfaces.size(); ++n) {
+        const QString dir = device + "/1-1:1." + QString::number(n);
+        const QString driver = interfaces[n].section(':', 0, 0).section('/', 0, 0);
+        const QStringList triple = interfaces[n].section(':', 0, 0).section('/', 1).split('.');
+        env.writeRootFile(dir + "/bInterfaceNumber", QByteArray::number(n, 16));
+        for (int i = 0; i < 3; ++i)
+            env.writeRootFile(
+                dir + "/" +
+                    QStringList{"bInterfaceClass", "bInterfaceSubClass", "bInterfaceProtocol"}[i],
+                triple.value(i, "ff").toUtf8());
+        QDir().mkpath(env.rootPath("/sys/bus/usb/drivers/" + driver));
+        QFile::link(env.rootPath("/sys/bus/usb/drivers/" + driver), env.rootPath(dir + "/driver"));
+        for (const QString& child : interfaces[n].section(':', 1).split(',', Qt::SkipEmptyParts)) {
+            const QByteArray minor = child.mid(6).toUtf8();
+            if (child.startsWith("ttyUSB"))
+                env.writeRootFile(dir + '/' + child + "/tty/" + child + "/dev", "188:" + minor);
+            else if (child.startsWith("ttyACM"))
+                env.writeRootFile(dir + "/tty/" + child + "/dev", "166:" + minor);
+            else if (child == "cdrom")
+                env.writeRootFile(dir + "/host6/target6:0:0/6:0:0:0/type", "5\n");
+            else
+                env.writeRootFile(dir + "/net/" + child + "0/uevent",
+                                  "INTERFACE=x\n" +
+                                      QByteArray(child == "wwan" ? "DEVTYPE=wwan\n" : ""));
+        }
+    }
+    for (const QString& hint : udev) {
+        const QString tty = hint.section('=', 0, 0);
+        env.writeRootFile("/run/udev/data/c" + QString(tty.startsWith("ttyACM") ? "166:" : "188:") +
+                              tty.mid(6),
+                          "S:serial/by-id/x\nE:" + hint.section('=', 1).toUtf8() + "=1\n");
+    }
+}
+
+// One scan, waited for: "AT port | modem port", or "not tested"; then the
+// modem without serial ports it names.
 QString scanned(PortDiscovery& discovery, const TestEnv& env) {
     const auto found = std::make_shared<std::optional<FoundPorts>>();
     discovery.scan(SIM_FIRST_BYTE_MS / 2, [found](FoundPorts ports) { *found = ports; });
     if (!QTest::qWaitFor([&] { return found->has_value(); }, 10000))
         return "no completion";
-    if (!(*found)->tested)
-        return "not tested";
     const auto name = [&](QString port) { return port.remove(env.root()); };
-    return name((*found)->atPort) + " | " + name((*found)->modemPort);
+    QString text = (*found)->tested ? name((*found)->atPort) + " | " + name((*found)->modemPort)
+                                    : "not tested";
+    if (const auto modem = (*found)->networkOnly)
+        text += (modem->kind == NetworkOnlyModem::Kind::Wwan ? ", wwan: " : ", ethernet: ") +
+                modem->name;
+    return text;
 }
 
 } // namespace
@@ -165,6 +217,96 @@ private slots:
         QCOMPARE(scanned(discovery, env), "/dev/ttyUSB32 | /dev/ttyUSB0");
         QVERIFY(sim.unplug());
         QCOMPARE(scanned(discovery, env), " | ");
+    }
+
+    // Other makers' modems, from sysfs and udev's hints: which ports are sent
+    // "AT" and what each becomes; a modem with no serial port is named. The
+    // simulator's ports stand behind the ttys ("ttyUSB1=at").
+    void otherModems_data() {
+        QTest::addColumn<QStringList>("interfaces");
+        QTest::addColumn<QStringList>("udev");
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<QString>("found");
+        const QStringList three{"option:ttyUSB0", "option:ttyUSB1", "option:ttyUSB2"};
+        const QStringList silentDataAt{"ttyUSB0=silent", "ttyUSB1=data", "ttyUSB2=at"};
+        QTest::newRow("first answering AT, second data")
+            << three << QStringList{} << silentDataAt << "/dev/ttyUSB1 | /dev/ttyUSB2";
+        QTest::newRow("udev names the primary and the PPP port")
+            << three
+            << QStringList{"ttyUSB2=ID_MM_PORT_TYPE_AT_PPP", "ttyUSB1=ID_MM_PORT_TYPE_AT_PRIMARY"}
+            << QStringList{"ttyUSB0=data", "ttyUSB1=at", "ttyUSB2=silent"}
+            << "/dev/ttyUSB1 | /dev/ttyUSB2";
+        QTest::newRow("the PPP port isn't the AT port")
+            << three << QStringList{"ttyUSB1=ID_MM_PORT_TYPE_AT_PPP"} << silentDataAt
+            << "/dev/ttyUSB2 | /dev/ttyUSB1";
+        QTest::newRow("one ACM port serves both")
+            << QStringList{"cdc_acm/2.2.1:ttyACM0", "cdc_acm/0a.0.0:"} << QStringList{}
+            << QStringList{"ttyACM0=at"} << "/dev/ttyACM0 | /dev/ttyACM0";
+        QTest::newRow("ignored, diagnostic and GPS ports")
+            << three
+            << QStringList{"ttyUSB0=ID_MM_PORT_IGNORE", "ttyUSB1=ID_MM_PORT_TYPE_QCDM",
+                           "ttyUSB2=ID_MM_PORT_TYPE_GPS"}
+            << silentDataAt << "not tested";
+        QTest::newRow("a serial adapter is left alone")
+            << QStringList{"ftdi_sio:ttyUSB0"} << QStringList{} << QStringList{"ttyUSB0=at"}
+            << "not tested";
+        QTest::newRow("a port beside a wwan interface")
+            << QStringList{"qmi_wwan:wwan", "usb_serial_simple:ttyUSB3"} << QStringList{}
+            << QStringList{"ttyUSB3=at"} << "/dev/ttyUSB3 | /dev/ttyUSB3";
+        const QString name = "LTE Stick (2c7c:0125)";
+        QTest::newRow("QMI only") << QStringList{"qmi_wwan:wwan"} << QStringList{} << QStringList{}
+                                  << "not tested, wwan: " + name;
+        QTest::newRow("NCM marked mobile broadband")
+            << QStringList{"cdc_ncm:wwan"} << QStringList{} << QStringList{}
+            << "not tested, wwan: " + name;
+        QTest::newRow("HiLink-like, with its CD-ROM")
+            << QStringList{"cdc_ether:net", "usb-storage:cdrom"} << QStringList{} << QStringList{}
+            << "not tested, ethernet: " + name;
+        QTest::newRow("USB Ethernet adapter")
+            << QStringList{"cdc_ether:net"} << QStringList{} << QStringList{} << "not tested";
+        QTest::newRow("docking station's NCM")
+            << QStringList{"cdc_ncm:net"} << QStringList{} << QStringList{} << "not tested";
+    }
+    void otherModems() {
+        QFETCH(QStringList, interfaces);
+        QFETCH(QStringList, udev);
+        QFETCH(QStringList, ports);
+        QFETCH(QString, found);
+        TestEnv env;
+        ModemSim sim;
+        QVERIFY(sim.start("ready", {"--silent-port"}));
+        QVERIFY(sim.command({"ping"}));
+        plugUsbDevice(env, interfaces, udev);
+        for (const QString& port : ports) {
+            const QString role = port.section('=', 1);
+            const QString target = role == "at"     ? sim.atPort()
+                                   : role == "data" ? sim.dataPort()
+                                                    : sim.silentPort();
+            QVERIFY(QFile::link(target, env.rootPath("/dev/" + port.section('=', 0, 0))));
+        }
+        FakeBus bus;
+        PortDiscovery discovery({}, &bus);
+        QCOMPARE(scanned(discovery, env), found);
+        if (found == "not tested")
+            for (const char* role : {"at", "data", "silent"})
+                QVERIFY(sim.received(role).isEmpty());
+    }
+
+    // A port that stays silent is tried at the first two scans that see its
+    // device, then left alone until the device is plugged in again.
+    void silentPortTriedOnce() {
+        TestEnv env;
+        ModemSim sim;
+        QVERIFY(sim.start("ready", {"--silent-port"}));
+        plugUsbDevice(env, {"option:ttyUSB0"}, {});
+        QVERIFY(QFile::link(sim.silentPort(), env.rootPath("/dev/ttyUSB0")));
+        FakeBus bus;
+        PortDiscovery discovery({}, &bus);
+        for (const char* expected : {" | ", " | ", "not tested"})
+            QCOMPARE(scanned(discovery, env), expected);
+        plugUsbDevice(env, {"option:ttyUSB0"}, {}, 2);
+        QCOMPARE(scanned(discovery, env), " | ");
+        QCOMPARE(sim.received("silent"), QStringList(3, "AT\r\n"));
     }
 
     // Ports given on the command line are used as they are, without a scan.
