@@ -67,7 +67,8 @@ class TestPhonebookPage : public QObject {
             return false;
         awaitDone<SimType>([&](auto done) { link->getUSIM(link.get(), done); });
         awaitDone<bool>([&](auto done) { link->isNewPlatform(link.get(), done); });
-        awaitDone<bool>([&](auto done) { link->setChset(link.get(), "UCS2", done); });
+        awaitDone<std::optional<bool>>(
+            [&](auto done) { link->setChset(link.get(), "UCS2", done); });
         link->simPhonebookSize =
             awaitDone<int>([&](auto done) { link->simCapacity(link.get(), done); }).value_or(0);
         page = std::make_unique<PhoneBook>(nullptr, "phonebook", link.get());
