@@ -1809,6 +1809,10 @@ Doyou want to overwrite it?</source>
             <numerusform>有 %n 個姓名已縮短為 SIM 卡可儲存的長度。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The contacts on the SIM card have not been read yet. Please try again later.</source>
+        <translation>尚未讀取 SIM 卡上的聯絡人，請稍後再試。</translation>
+    </message>
 </context>
 <context>
     <name>PinDialogBase</name>

@@ -1815,6 +1815,10 @@ Soll sie überschrieben werden?</translation>
             <numerusform>%n Namen auf die auf der SIM-Karte mögliche Länge gekürzt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The contacts on the SIM card have not been read yet. Please try again later.</source>
+        <translation>Die Kontakte auf der SIM-Karte wurden noch nicht gelesen. Bitte versuchen Sie es später erneut.</translation>
+    </message>
 </context>
 <context>
     <name>PinDialogBase</name>
