@@ -1903,6 +1903,10 @@ Doyou want to overwrite it?</source>
         <source>PIN is incorrect!PUK is locked!</source>
         <translation>PIN 碼錯誤！PUK 碼已鎖定！</translation>
     </message>
+    <message>
+        <source>The card didn&apos;t answer.</source>
+        <translation>網卡沒有回應。</translation>
+    </message>
 </context>
 <context>
     <name>ProfileRules</name>

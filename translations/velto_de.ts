@@ -1909,6 +1909,10 @@ Soll sie überschrieben werden?</translation>
         <source>PIN is incorrect!PUK is locked!</source>
         <translation>PIN ist falsch! PUK ist gesperrt!</translation>
     </message>
+    <message>
+        <source>The card didn&apos;t answer.</source>
+        <translation>Die Karte hat nicht geantwortet.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileRules</name>
