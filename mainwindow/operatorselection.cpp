@@ -3,8 +3,8 @@
 #include "modem/serialthread.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
-#include <QtDebug>
 
 namespace {
 
@@ -57,27 +57,28 @@ OperatorSelection::OperatorSelection(SerialThread& link, QObject* parent)
 
 void OperatorSelection::search(std::function<void(QList<OperatorEntry>)> done) {
     link_.getNetworkSelectionMode(this, [this, done](int mode) {
+        // Once the preference is borrowed, the search and the user's own
+        // preference back run under the link: closing the dialog that asked
+        // must not leave the card with the search's preference.
         const bool borrowed = mode != SearchModePreference && mode > 0;
+        SerialThread* link = &link_;
         if (borrowed)
-            link_.setNetworkSelectionMode(this, SearchModePreference, nullptr);
-        qDebug("enter refresh...");
-        link_.getNetworkList(
-            this, [this, done, borrowed, mode](std::optional<QList<OperatorEntry>> operators) {
-                qDebug("manual search: %s", operators ? "a list" : "no list");
-                if (borrowed)
-                    link_.setNetworkSelectionMode(this, mode, nullptr);
+            link_.setNetworkSelectionMode(link, SearchModePreference, nullptr);
+        link_.getNetworkList(link, [link, selection = QPointer<OperatorSelection>(this), done,
+                                    borrowed, mode](std::optional<QList<OperatorEntry>> operators) {
+            if (borrowed)
+                link->setNetworkSelectionMode(link, mode, nullptr);
+            if (selection)
                 done(operators.value_or(QList<OperatorEntry>()));
-            });
+        });
     });
 }
 
 void OperatorSelection::select(const OperatorEntry& entry, std::function<void(Result)> done) {
-    qDebug("enter selectNetworkMode...");
     if (entry.stat == 3) {
         QTimer::singleShot(0, this, [done] { done(Result::Forbidden); });
         return;
     }
-    qDebug("oper = %s, act = %d", qPrintable(entry.numeric), entry.act);
     link_.setManualNetworkMode(this, entry.numeric, entry.act, [done](bool registered) {
         done(registered ? Result::Registered : Result::Refused);
     });

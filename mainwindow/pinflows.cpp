@@ -13,7 +13,7 @@ PinFlows::PinFlows(MonitorView* view, SerialThread& link, QObject* parent)
 void PinFlows::abandon() {
     if (!active_)
         return;
-    ++generation_;
+    generation_.bump();
     active_ = false;
     view_->rejectPinDialog();
 }
@@ -26,11 +26,11 @@ void PinFlows::finish(std::function<void(bool)>& done, bool unlocked) {
 
 // A card that is not online after the SIM was unlocked is switched on.
 void PinFlows::powerOnIfNeeded(std::function<void()> then) {
-    link_.netCardStatus(this, [this, then](OperatingMode mode) {
-        if (mode == OperatingMode::Online)
-            return then();
-        link_.netCardPowOn(this, true, [then](bool) { then(); });
-    });
+    link_.netCardStatus(this, current([this, then](OperatingMode mode) {
+                            if (mode == OperatingMode::Online)
+                                return then();
+                            link_.netCardPowOn(this, true, current([then](bool) { then(); }));
+                        }));
 }
 
 // --- unlocking --------------------------------------------------------------------
@@ -41,34 +41,35 @@ void PinFlows::checkupPIN(std::function<void(bool)> done) {
         return;
     }
     active_ = true;
-    askPinAgain(std::move(done), 0);
+    askPinAgain(std::move(done), false);
 }
 
 // The card counts the wrong entries itself and asks for the PUK after its
-// limit: until then a wrong PIN is asked for again.
-void PinFlows::askPinAgain(std::function<void(bool)> done, int attempt) {
-    if (attempt > 0)
+// limit: until then a wrong PIN is asked for again. An entry the card didn't
+// answer is asked for again without calling it wrong.
+void PinFlows::askPinAgain(std::function<void(bool)> done, bool wrong) {
+    if (wrong)
         warn(tr("PIN is incorrect!"));
-    const int generation = generation_;
     view_->askPin("CheckPIN", tr("Please enter PIN!"),
-                  [this, done, attempt, generation](std::optional<QString> pin) mutable {
-                      if (generation != generation_)
-                          return;
+                  current([this, done](std::optional<QString> pin) mutable {
                       if (!pin)
                           return finish(done, false);
-                      link_.inputPIN(this, *pin, [this, done, attempt](PinEntry entry) mutable {
-                          switch (entry) {
-                          case PinEntry::Accepted:
-                              return powerOnIfNeeded(
-                                  [this, done]() mutable { finish(done, true); });
-                          case PinEntry::PukRequired:
-                              warn(tr("PIN is locked!"));
-                              return pukAttempt(0, done);
-                          default:
-                              return askPinAgain(done, attempt + 1);
-                          }
-                      });
-                  });
+                      link_.inputPIN(this, *pin, current([this, done](PinEntry entry) mutable {
+                                         switch (entry) {
+                                         case PinEntry::Accepted:
+                                             return powerOnIfNeeded(
+                                                 [this, done]() mutable { finish(done, true); });
+                                         case PinEntry::PukRequired:
+                                             warn(tr("PIN is locked!"));
+                                             return pukAttempt(0, done);
+                                         case PinEntry::NoAnswer:
+                                             warn(tr("The card didn't answer."));
+                                             return askPinAgain(done, false);
+                                         default:
+                                             return askPinAgain(done, true);
+                                         }
+                                     }));
+                  }));
 }
 
 void PinFlows::checkupPUK(std::function<void(bool)> done) {
@@ -83,32 +84,33 @@ void PinFlows::checkupPUK(std::function<void(bool)> done) {
 void PinFlows::pukAttempt(int attempt, std::function<void(bool)> done) {
     if (attempt >= kPukAttempts)
         return finish(done, false);
-    const int generation = generation_;
     view_->askPin(
         "CheckPUK", tr("Please enter the PUK!"),
-        [this, attempt, done, generation](std::optional<QString> puk) mutable {
-            if (generation != generation_)
-                return;
+        current([this, attempt, done](std::optional<QString> puk) mutable {
             if (!puk)
                 return finish(done, false);
             view_->askNewPin(
-                [this, attempt, done, generation, puk = *puk](std::optional<QString> pin) mutable {
-                    if (generation != generation_)
-                        return;
+                current([this, attempt, done, puk = *puk](std::optional<QString> pin) mutable {
                     if (!pin)
                         return finish(done, false);
-                    link_.inputPUK(this, puk, *pin, [this, attempt, done](PinEntry entry) mutable {
-                        if (entry != PinEntry::Accepted) {
-                            warn(entry == PinEntry::SimFailure ? tr("(U)SIM is failure!")
-                                                               : tr("PUK is incorrect!"));
-                            return pukAttempt(attempt + 1, done);
-                        }
-                        link_.stopScrollScreen(this, [this, done](bool) mutable {
-                            powerOnIfNeeded([this, done]() mutable { finish(done, true); });
-                        });
-                    });
-                });
-        });
+                    link_.inputPUK(
+                        this, puk, *pin, current([this, attempt, done](PinEntry entry) mutable {
+                            if (entry == PinEntry::NoAnswer) {
+                                warn(tr("The card didn't answer."));
+                                return pukAttempt(attempt, done);
+                            }
+                            if (entry != PinEntry::Accepted) {
+                                warn(entry == PinEntry::SimFailure ? tr("(U)SIM is failure!")
+                                                                   : tr("PUK is incorrect!"));
+                                return pukAttempt(attempt + 1, done);
+                            }
+                            link_.stopScrollScreen(
+                                this, current([this, done](bool) mutable {
+                                    powerOnIfNeeded([this, done]() mutable { finish(done, true); });
+                                }));
+                        }));
+                }));
+        }));
 }
 
 // --- the settings page ------------------------------------------------------------

@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 Q_LOGGING_CATEGORY(lcMonitor, "velto.monitor")
 
 namespace {
@@ -26,11 +29,16 @@ StatusMonitor::StatusMonitor(MonitorView* view, SerialThread& link, SmsInbox* in
                              const FixedPorts& ports, QObject* parent)
     : QObject(parent), view_(view), link_(link), inbox_(inbox), discovery_(ports), pin_(view, link),
       startup_(view, link, pin_) {
-    // A card pulled out takes its port with it: it is found out at once.
-    connect(&link_, &SerialThread::portLost, this, [this] {
-        if (!ticking_ && !startup_.running())
-            QTimer::singleShot(0, this, &StatusMonitor::slotTimer);
-    });
+    connect(&link_, &SerialThread::portLost, this, &StatusMonitor::portLost);
+}
+
+// A card pulled out takes its port with it: it is gone at once, whatever was
+// under way for it (its set-up, a PIN dialog, a tick's checks) ends here,
+// and the scan for a card follows.
+void StatusMonitor::portLost() {
+    qCDebug(lcMonitor) << "the card's port hung up";
+    modemGone();
+    endTick(removalPeriodMs_);
 }
 
 void StatusMonitor::setPeriods(int normalMs, int afterRemovalMs) {
@@ -74,9 +82,9 @@ void StatusMonitor::publish() {
 void StatusMonitor::slotTimer() {
     if (statusTimer_)
         statusTimer_->stop();
-    // The card being set up, or a tick whose commands are under way, ends
-    // with the next tick timed.
-    if (ticking_ || startup_.running())
+    // A tick whose commands are under way (the card's set-up among them)
+    // ends with the next tick timed.
+    if (ticking_)
         return;
     ticking_ = true;
     // The dialer holds the card: nothing is asked meanwhile.
@@ -92,22 +100,29 @@ void StatusMonitor::findModem() {
     pin_.abandon();
     discovery_.scan(link_.firstByteTimeoutMs, [this](const FoundPorts& found) {
         checkModemManager();
-        if (!found.tested || found.atPort.isEmpty()) {
-            status_ = ModemStatus{};
+        status_ = ModemStatus{};
+        const auto noCard = [this, &found] {
             status_.heldByModemManager = modemManagerPorts_;
             status_.networkOnly = found.networkOnly;
-            return endTick(periodMs_);
+            endTick(periodMs_);
+        };
+        if (!found.tested || found.atPort.isEmpty())
+            return noCard();
+        if (link_.openPort(found.atPort) < 0) {
+            qCWarning(lcMonitor, "the card's port %s can't be opened: %s", qPrintable(found.atPort),
+                      std::strerror(errno));
+            return noCard();
         }
         link_.setPortNames(found.atPort, found.modemPort);
-        link_.openPort(found.atPort);
-        status_ = ModemStatus{};
         status_.card = true;
         status_.settingUp = true;
         publish();
-        startup_.start([this](ModemStartup::Result result) { afterStartup(result); });
+        startup_.start(current([this](ModemStartup::Result result) { afterStartup(result); }));
     });
 }
 
+// The tick goes on with the checks once the card is set up with a usable
+// SIM; otherwise it ends here, and the next tick looks again.
 void StatusMonitor::afterStartup(ModemStartup::Result result) {
     status_.settingUp = false;
     pin_.pinEnabled = startup_.pinEnabled() ? 1 : 0;
@@ -128,8 +143,8 @@ void StatusMonitor::afterStartup(ModemStartup::Result result) {
         status_.sim = ModemStatus::Sim::Absent;
         break;
     }
-    if (!ticking_)
-        return publish();
+    if (result != ModemStartup::Result::Ready)
+        return endTick(periodMs_);
     checkCard();
 }
 
@@ -139,10 +154,12 @@ void StatusMonitor::checkCard() {
     if (inbox_)
         inbox_->poll();
     const AtCaller poll{this, AtPriority::Poll};
-    link_.getCIMI(poll, [this, poll](std::optional<QString> imsi) {
-        link_.getSignalQuality(
-            poll, [this, answered = imsi.has_value()](int level) { afterChecks(answered, level); });
-    });
+    link_.getCIMI(poll, current([this, poll](std::optional<QString> imsi) {
+                      link_.getSignalQuality(
+                          poll, current([this, answered = imsi.has_value()](int level) {
+                              afterChecks(answered, level);
+                          }));
+                  }));
 }
 
 void StatusMonitor::afterChecks(bool simAnswered, int level) {
@@ -170,7 +187,8 @@ void StatusMonitor::afterChecks(bool simAnswered, int level) {
     if (status_.sim == ModemStatus::Sim::Absent) {
         // The SIM is back (or was never set up): what depends on it is set
         // up again.
-        startup_.restartFromSim([this](ModemStartup::Result result) { afterStartup(result); });
+        startup_.restartFromSim(
+            current([this](ModemStartup::Result result) { afterStartup(result); }));
         return;
     }
     if (status_.sim == ModemStatus::Sim::Ready)
@@ -181,57 +199,61 @@ void StatusMonitor::afterChecks(bool simAnswered, int level) {
 // The card gave no IMSI: the SIM is away, locked, or only slow. It asks the
 // card which.
 void StatusMonitor::simMissing() {
-    link_.connectDeviceNeedInputPIN({this, AtPriority::Poll}, [this](SimState state) {
-        switch (state) {
-        case SimState::NotInserted:
-        case SimState::Failure:
-            // The card says so: no SIM to wait for.
-            simMisses_ = kMissesToGone;
-            entryCancelled_ = false;
-            break;
-        case SimState::PinRequired:
-        case SimState::PukRequired:
-            if (!entryCancelled_) {
-                // A locked SIM came back: it is unlocked with the user.
-                startup_.restartFromSim(
-                    [this](ModemStartup::Result result) { afterStartup(result); });
-                return;
+    link_.connectDeviceNeedInputPIN(
+        {this, AtPriority::Poll}, current([this](SimState state) {
+            switch (state) {
+            case SimState::NotInserted:
+            case SimState::Failure:
+                // The card says so: no SIM to wait for.
+                simMisses_ = kMissesToGone;
+                entryCancelled_ = false;
+                break;
+            case SimState::PinRequired:
+            case SimState::PukRequired:
+                if (!entryCancelled_) {
+                    // A locked SIM came back: it is unlocked with the user.
+                    startup_.restartFromSim(
+                        current([this](ModemStartup::Result result) { afterStartup(result); }));
+                    return;
+                }
+                break;
+            default:
+                ++simMisses_;
+                break;
             }
-            break;
-        default:
-            ++simMisses_;
-            break;
-        }
-        if (simMisses_ >= kMissesToGone && status_.sim != ModemStatus::Sim::Absent) {
-            qCDebug(lcMonitor) << "the SIM is gone";
-            status_.sim = ModemStatus::Sim::Absent;
-            status_.networkShown = false;
-            if (inbox_)
-                inbox_->simGone();
-        }
-        endTick(periodMs_);
-    });
+            if (simMisses_ >= kMissesToGone && status_.sim != ModemStatus::Sim::Absent) {
+                qCDebug(lcMonitor) << "the SIM is gone";
+                status_.sim = ModemStatus::Sim::Absent;
+                status_.networkShown = false;
+                if (inbox_)
+                    inbox_->simGone();
+            }
+            endTick(periodMs_);
+        }));
 }
 
-// The card's service and operator; shown when they make sense together.
+// The card's service and operator; shown when the card named an operator or
+// its service is limited (emergency calls only).
 void StatusMonitor::readNetwork() {
     const AtCaller poll{this, AtPriority::Poll};
-    link_.getServiceStatus(poll, [this, poll](std::optional<ServiceStatus> service) {
-        link_.getOperatorName(poll, [this, service](std::optional<QString> name) {
-            status_.service = service ? service->service : QString(kNoService);
-            status_.domain = service ? serviceDomainOf(service->domain) : ServiceDomain::None;
-            status_.operatorName = name ? *name : QString(kNotFound);
-            status_.networkShown =
-                !status_.service.contains("ERROR") && !status_.service.contains("OK") &&
-                !status_.operatorName.contains("ERROR") &&
-                (status_.service.contains(kLimitedService) || status_.operatorName != kNotFound);
-            endTick(periodMs_);
-        });
-    });
+    link_.getServiceStatus(
+        poll, current([this, poll](std::optional<ServiceStatus> service) {
+            link_.getOperatorName(
+                poll, current([this, service](std::optional<QString> name) {
+                    status_.service = service ? service->service : QString(kNoService);
+                    status_.domain =
+                        service ? serviceDomainOf(service->domain) : ServiceDomain::None;
+                    status_.operatorName = name ? *name : QString(kNotFound);
+                    status_.networkShown = status_.service.contains(kLimitedService) ||
+                                           status_.operatorName != kNotFound;
+                    endTick(periodMs_);
+                }));
+        }));
 }
 
 void StatusMonitor::modemGone() {
     qCDebug(lcMonitor) << "========= modem removed ========";
+    generation_.bump();
     unansweredChecks_ = 0;
     simMisses_ = 0;
     entryCancelled_ = false;

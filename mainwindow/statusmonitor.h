@@ -4,8 +4,12 @@
 // has it set up (ModemStartup), notices a card or SIM that went away or came
 // back, lets the inbox fetch what arrived, and keeps the card's state
 // (ModemStatus) for the window to show. A tick is a short sequence of
-// queued commands; the next tick is timed from the end of the last.
+// queued commands (the card's set-up among them when it was found or its
+// SIM came back); the next tick is timed from the end of the last. A card
+// whose port hangs up ends the tick at once: what still comes for it is
+// ignored.
 
+#include "mainwindow/flowgeneration.h"
 #include "mainwindow/modemstartup.h"
 #include "mainwindow/modemstatus.h"
 #include "mainwindow/monitorview.h"
@@ -39,10 +43,6 @@ public:
 
     const ModemStatus& status() const { return status_; }
     PinFlows& pinFlows() { return pin_; }
-    ModemStartup& startup() { return startup_; }
-    PortDiscovery& discovery() { return discovery_; }
-    // A tick's commands are under way.
-    bool ticking() const { return ticking_; }
 
 public slots:
     // One tick; it ends with tickDone().
@@ -52,6 +52,7 @@ signals:
     void tickDone();
 
 private:
+    void portLost();
     void findModem();
     void afterStartup(ModemStartup::Result result);
     void checkCard();
@@ -63,6 +64,10 @@ private:
     void publish();
     // Notes which of our ports ModemManager holds.
     void checkModemManager();
+    // `step`, to run only if the card didn't go away meanwhile.
+    template <typename Step> auto current(Step step) const {
+        return generation_.guard(std::move(step));
+    }
 
     MonitorView* view_;
     SerialThread& link_;
@@ -74,6 +79,7 @@ private:
     int periodMs_ = 4000;
     int removalPeriodMs_ = 2000;
     bool ticking_ = false;
+    FlowGeneration generation_; // bumped when the card is gone
     ModemStatus status_;
     ModemStatus shown_;
     bool shownOnce_ = false;

@@ -44,13 +44,20 @@ bool UssdSession::send(const QString& text) {
     timeout_.start();
     const int attempt = ++attempt_;
     // The answer comes in the modem's character set; the program chooses it
-    // once, so that the answer can be read whatever alphabet it is in.
+    // once the card has answered, so that the answer can be read whatever
+    // alphabet it is in.
     if (charsetChosen_) {
         transmit(text, attempt);
     } else {
-        link_->setChset(this, "UCS2", [this, text, attempt](bool ucs2) {
+        link_->setChset(this, "UCS2", [this, text, attempt](std::optional<bool> ucs2) {
+            if (!ucs2) {
+                // Unanswered, nothing is known: it is asked again next time.
+                if (attempt == attempt_ && state_ == State::Waiting)
+                    giveUp(tr("The card didn't answer."));
+                return;
+            }
             charsetChosen_ = true;
-            ucs2_ = ucs2;
+            ucs2_ = *ucs2;
             transmit(text, attempt);
         });
     }
@@ -98,6 +105,9 @@ void UssdSession::cancel() {
 }
 
 void UssdSession::takeNotice(const UssdNotice& notice) {
+    // Nothing was asked: a late answer to a session that ended.
+    if (state_ == State::Idle)
+        return;
     const QString text = decodeUssdText(notice.text, notice.dcs, ucs2_);
     timeout_.stop();
     switch (notice.status) {

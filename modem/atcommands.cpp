@@ -262,8 +262,14 @@ void SerialThread::setConnectPara(const AtCaller& caller, const QString& type, c
         std::move(done));
 }
 
-void SerialThread::setChset(const AtCaller& caller, const QString& charset, AtDone<bool> done) {
+void SerialThread::setChset(const AtCaller& caller, const QString& charset,
+                            AtDone<std::optional<bool>> done) {
     ask(
         caller, AtCmd::CharacterSet, quotedArgument(AtCmd::CharacterSet, charset),
-        [](const AtReply& reply) { return reply.ok(); }, std::move(done));
+        [](const AtReply& reply) -> std::optional<bool> {
+            if (!reply.answered())
+                return std::nullopt;
+            return reply.ok();
+        },
+        std::move(done));
 }

@@ -7,10 +7,6 @@ AtFraming::AtFraming() {
         notices_.addPrefix(kind.prefix, kind.followingLines, kind.quotedMayWrap);
 }
 
-void AtFraming::addNotice(QByteArrayView prefix, int followingLines, bool quotedMayWrap) {
-    notices_.addPrefix(prefix, followingLines, quotedMayWrap);
-}
-
 void AtFraming::reset() {
     notices_.reset();
     partial_.clear();

@@ -2,10 +2,11 @@
 
 // Cuts the bytes the modem sends into what they mean, whatever pieces they
 // arrive in: notices (unsolicited result codes, taken out wherever they turn
-// up, see noticefilter.h) and whole lines. Line ends are CR, LF or both;
-// empty lines carry nothing and are dropped. The start of a line whose end
-// hasn't come yet is kept, so that a prompt without a line end ("> ") can
-// be seen.
+// up, see noticefilter.h) and whole lines. A notice runs to the LF that ends
+// its last line (modems end lines with CR LF); other lines end at CR, LF or
+// both, and empty lines carry nothing and are dropped. The start of a line
+// whose end hasn't come yet is kept, so that a prompt without a line end
+// ("> ") can be seen.
 
 #include "modem/noticefilter.h"
 
@@ -20,11 +21,8 @@ struct AtEvent {
 
 class AtFraming {
 public:
-    // The notices of protocol/notices.h are registered from the start.
+    // Takes out the notices of protocol/notices.h.
     AtFraming();
-
-    // Registers a further notice prefix.
-    void addNotice(QByteArrayView prefix, int followingLines = 0, bool quotedMayWrap = false);
 
     // The notices and lines that `bytes` complete, in the order they came.
     QList<AtEvent> feed(QByteArrayView bytes);

@@ -18,7 +18,7 @@ constexpr char kEchoOn[] = "ATE1\r\n";
 constexpr int kEchoOnBudgetMs = 5000;
 
 bool isPrompt(QByteArrayView text) {
-    return text.startsWith('>');
+    return finalResultOfLine(text) == FinalResult::Prompt;
 }
 
 } // namespace
@@ -27,6 +27,7 @@ struct AtQueue::Request {
     int id = 0;
     QByteArray line;    // with its "\r\n"
     QByteArray command; // the line without its end: what the modem echoes
+    QByteArray shown;   // what the log shows of it
     QByteArray body;
     int budgetMs = 0;
     AtPriority priority = AtPriority::User;
@@ -37,6 +38,7 @@ struct AtQueue::Request {
     // While on the wire.
     QList<QByteArray> lines;
     qsizetype size = 0;
+    bool truncated = false; // the reply ran over its bound: the rest was dropped
     bool sawBytes = false;
     bool sawEcho = false;
     bool bodyWritten = false;
@@ -48,6 +50,7 @@ struct AtQueue::Request {
     QByteArray notSupported;
 
     bool contextGone() const { return hasContext && context.isNull(); }
+    bool hidden() const { return shown.size() < command.size(); }
 };
 
 AtQueue::AtQueue(AtTransport& transport, QObject* parent)
@@ -73,13 +76,17 @@ AtQueue::~AtQueue() = default;
 
 std::unique_ptr<AtQueue::Request> AtQueue::makeRequest(const AtCaller& caller,
                                                        const QByteArray& line, int budgetMs,
-                                                       AtCompletion done, const QByteArray& body) {
+                                                       AtCompletion done, const QByteArray& body,
+                                                       qsizetype shownLength) {
     auto request = std::make_unique<Request>();
     request->id = nextId_++;
     request->line = line;
     request->command = line;
     while (request->command.endsWith('\n') || request->command.endsWith('\r'))
         request->command.chop(1);
+    request->shown = shownLength >= 0 && shownLength < request->command.size()
+                         ? request->command.left(shownLength) + "****"
+                         : request->command;
     request->body = body;
     request->budgetMs = budgetMs;
     request->priority = caller.priority;
@@ -89,10 +96,10 @@ std::unique_ptr<AtQueue::Request> AtQueue::makeRequest(const AtCaller& caller,
     return request;
 }
 
-int AtQueue::enqueue(const AtCaller& caller, const QByteArray& line, int budgetMs,
-                     AtCompletion done, const QByteArray& body) {
-    std::unique_ptr<Request> request = makeRequest(caller, line, budgetMs, std::move(done), body);
-    const int id = request->id;
+void AtQueue::enqueue(const AtCaller& caller, const QByteArray& line, int budgetMs,
+                      AtCompletion done, const QByteArray& body, qsizetype shownLength) {
+    std::unique_ptr<Request> request =
+        makeRequest(caller, line, budgetMs, std::move(done), body, shownLength);
 
     auto at = pending_.end();
     if (inCompletion_) {
@@ -110,21 +117,6 @@ int AtQueue::enqueue(const AtCaller& caller, const QByteArray& line, int budgetM
     // Written from the event loop, so that no completion ever runs inside
     // the caller's enqueue.
     QMetaObject::invokeMethod(this, &AtQueue::dispatch, Qt::QueuedConnection);
-    return id;
-}
-
-void AtQueue::cancel(int id) {
-    if (current_ && current_->id == id) {
-        current_->done = nullptr;
-        return;
-    }
-    std::erase_if(pending_, [id](const auto& queued) { return queued->id == id; });
-}
-
-void AtQueue::suspend() {
-    suspended_ = true;
-    if (!current_)
-        QMetaObject::invokeMethod(this, &AtQueue::suspended, Qt::QueuedConnection);
 }
 
 void AtQueue::resume() {
@@ -134,7 +126,7 @@ void AtQueue::resume() {
 
 void AtQueue::putEchoOn() {
     pending_.push_front(
-        makeRequest({this, AtPriority::User}, kEchoOn, kEchoOnBudgetMs, nullptr, {}));
+        makeRequest({this, AtPriority::User}, kEchoOn, kEchoOnBudgetMs, nullptr, {}, -1));
     QMetaObject::invokeMethod(this, &AtQueue::dispatch, Qt::QueuedConnection);
 }
 
@@ -180,11 +172,20 @@ void AtQueue::dispatch() {
 
 void AtQueue::write(Request& request) {
     if (request.line.isEmpty() || !transport_.write(request.line)) {
-        qCDebug(lcModem, "not written: %s", request.command.constData());
-        finish(FinalResult::None, {});
+        qCDebug(lcModem, "not written: %s", request.shown.constData());
+        // Ended from the event loop: ending it here would write the next
+        // command from inside this one, as deep as the queue is long when
+        // none can be written.
+        QMetaObject::invokeMethod(
+            this,
+            [this, id = request.id] {
+                if (current_ && current_->id == id)
+                    finish(FinalResult::None, {});
+            },
+            Qt::QueuedConnection);
         return;
     }
-    qCDebug(lcModem, "sent cmd: %s", request.command.constData());
+    qCDebug(lcModem, "sent cmd: %s", request.shown.constData());
     timedOut_ = false;
     armDeadline();
 }
@@ -207,7 +208,9 @@ void AtQueue::takeBytes() {
 
 void AtQueue::takeLine(const QByteArray& line) {
     if (!current_) {
-        qCDebug(lcModem, "line of no command dropped: %s", line.constData());
+        const bool hidden = !lastHidden_.isEmpty() && line.contains(lastHidden_);
+        qCDebug(lcModem, "line of no command dropped: %s",
+                hidden ? "(the echo of a code)" : line.constData());
         return;
     }
     Request& request = *current_;
@@ -215,9 +218,10 @@ void AtQueue::takeLine(const QByteArray& line) {
         // Whatever came before the echo was the late reply of an earlier
         // command.
         if (!request.lines.isEmpty() || !request.heldFinal.isEmpty())
-            qCDebug(lcModem, "dropped what came before the echo of %s", line.constData());
+            qCDebug(lcModem, "dropped what came before the echo of %s", request.shown.constData());
         request.lines.clear();
         request.size = 0;
+        request.truncated = false;
         request.heldFinal.clear();
         request.notSupported.clear();
         request.sawEcho = true;
@@ -239,13 +243,8 @@ void AtQueue::takeLine(const QByteArray& line) {
         if (result != FinalResult::None && result != FinalResult::Prompt)
             return finish(FinalResult::NotSupported, request.notSupported + "\r\n" + line);
     }
-    if (result == FinalResult::None || result == FinalResult::Prompt) {
-        if (request.size + line.size() + 2 <= AT_REPLY_SIZE) {
-            request.size += line.size() + 2;
-            request.lines.append(line);
-        }
-        return;
-    }
+    if (result == FinalResult::None || result == FinalResult::Prompt)
+        return keepAnswerLine(request, line);
     if (result == FinalResult::NotSupported) {
         // The card's "command not support" may be followed by an ERROR of
         // the same reply: it is given a moment to come.
@@ -260,6 +259,22 @@ void AtQueue::takeLine(const QByteArray& line) {
         return;
     }
     finish(result, line);
+}
+
+// A reply is kept up to its bound; from the first line that doesn't fit,
+// the rest of it is dropped, so that no later line passes for the one that
+// came after the last kept.
+void AtQueue::keepAnswerLine(Request& request, const QByteArray& line) {
+    if (request.truncated)
+        return;
+    if (request.size + line.size() + 2 > AT_REPLY_SIZE) {
+        qCDebug(lcModem, "reply of %s over %d bytes: the rest is dropped",
+                request.shown.constData(), AT_REPLY_SIZE);
+        request.truncated = true;
+        return;
+    }
+    request.size += line.size() + 2;
+    request.lines.append(line);
 }
 
 void AtQueue::expire() {
@@ -277,7 +292,7 @@ void AtQueue::expire() {
         finish(finalResultOfLine(held), held);
         return;
     }
-    qCDebug(lcModem, "no reply in time: %s", current_->command.constData());
+    qCDebug(lcModem, "no reply in time: %s", current_->shown.constData());
     if (!current_->body.isEmpty() && !current_->bodyWritten) {
         // A late prompt would take the next command line as the body; Esc
         // cancels the body.
@@ -292,12 +307,15 @@ void AtQueue::finish(FinalResult result, const QByteArray& finalLine) {
     std::unique_ptr<Request> request = std::move(current_);
     AtReply reply;
     reply.result = result;
-    reply.text = request->command + "\r\r\n";
+    reply.truncated = request->truncated;
+    QByteArray answer;
     if (!request->lines.isEmpty())
-        reply.text += request->lines.join("\r\n") + "\r\n";
+        answer += request->lines.join("\r\n") + "\r\n";
     if (!finalLine.isEmpty())
-        reply.text += (request->lines.isEmpty() ? "" : "\r\n") + finalLine + "\r\n";
-    qCDebug(lcModem, "reply: %s", reply.text.constData());
+        answer += (request->lines.isEmpty() ? "" : "\r\n") + finalLine + "\r\n";
+    reply.text = request->command + "\r\r\n" + answer;
+    lastHidden_ = request->hidden() ? request->command : QByteArray();
+    qCDebug(lcModem, "reply: %s\r\r\n%s", request->shown.constData(), answer.constData());
     if (request->done && !request->contextGone()) {
         // A completion may run others inside it (a modal dialog's event
         // loop): each counts its own continuations.
@@ -307,9 +325,5 @@ void AtQueue::finish(FinalResult result, const QByteArray& finalLine) {
         inCompletion_ = outerIn;
         continuations_ = outerCount;
     }
-    if (suspended_ && !current_)
-        emit this->suspended();
     dispatch();
-    if (idle())
-        emit drained();
 }

@@ -54,6 +54,9 @@ struct AtReply {
     // its answer lines and the final result, each line ended by CR LF (the
     // form an echoing modem sends). Without a final result: as far as it came.
     QByteArray text;
+    // The reply ran over AT_REPLY_SIZE: `text` ends with the last answer line
+    // that fitted, and the rest of the answer was dropped.
+    bool truncated = false;
 
     bool answered() const { return result != FinalResult::None; }
     bool ok() const { return result == FinalResult::Ok; }
@@ -68,26 +71,21 @@ public:
     ~AtQueue() override;
 
     // Queues `line` (ending in "\r\n") with a budget in ms. `body` (a message
-    // body ending in Ctrl-Z) is written when the modem's prompt has come.
-    // Returns the command's id; an empty line is refused: its completion
-    // runs, unanswered, from the event loop.
-    int enqueue(const AtCaller& caller, const QByteArray& line, int budgetMs, AtCompletion done,
-                const QByteArray& body = {});
-    // Takes a queued command out, or lets the one on the wire end without
-    // its completion.
-    void cancel(int id);
+    // body ending in Ctrl-Z) is written when the modem's prompt has come. An
+    // empty line is refused: its completion runs, unanswered, from the event
+    // loop. The log shows `line` up to `shownLength` bytes (all when
+    // negative), so that the SIM's codes never reach it.
+    void enqueue(const AtCaller& caller, const QByteArray& line, int budgetMs, AtCompletion done,
+                 const QByteArray& body = {}, qsizetype shownLength = -1);
 
-    // Holds the queue once the command on the wire has ended; `suspended` is
-    // emitted then (always from the event loop). Commands queued meanwhile
-    // wait for resume().
-    void suspend();
+    // Holds the queue once the command on the wire has ended: commands
+    // queued meanwhile wait for resume().
+    void suspend() { suspended_ = true; }
     void resume();
     bool isSuspended() const { return suspended_; }
 
     // Nothing on the wire and nothing waiting.
     bool idle() const { return !current_ && pending_.empty(); }
-    // A command is on the wire.
-    bool busy() const { return current_ != nullptr; }
 
     // A new port: the modem's echo is unknown until its replies tell.
     void restart();
@@ -102,21 +100,15 @@ public:
     // on a loaded machine widen it).
     int firstByteMs = 50;
 
-    // The modem echoed the last command line it answered.
-    bool echoes() const { return echoes_; }
-
-signals:
-    void suspended();
-    // The queue ran empty (for tests and benchmarks that wait for quiet).
-    void drained();
-
 private:
     struct Request;
     std::unique_ptr<Request> makeRequest(const AtCaller& caller, const QByteArray& line,
-                                         int budgetMs, AtCompletion done, const QByteArray& body);
+                                         int budgetMs, AtCompletion done, const QByteArray& body,
+                                         qsizetype shownLength);
     void dispatch();
     void write(Request& request);
     void takeLine(const QByteArray& line);
+    void keepAnswerLine(Request& request, const QByteArray& line);
     void takeBytes();
     void expire();
     void finish(FinalResult result, const QByteArray& finalLine);
@@ -130,6 +122,9 @@ private:
     QTimer* quiet_; // waits for the line to go quiet after a command timed out
     QElapsedTimer lastBytes_;
     int nextId_ = 1;
+    // The line of the last command whose log was shortened: its late echo
+    // is shortened too.
+    QByteArray lastHidden_;
     bool suspended_ = false;
     bool echoes_ = false;
     bool heard_ = false;    // the modem has sent something since the port opened

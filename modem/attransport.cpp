@@ -107,6 +107,13 @@ void AtTransport::fail(const char* what) {
     reader_->setEnabled(false);
     writer_->setEnabled(false);
     output_.clear();
-    // From the event loop: the write that found it out reports it first.
-    QMetaObject::invokeMethod(this, &AtTransport::lost, Qt::QueuedConnection);
+    // From the event loop: the write that found it out reports it first. A
+    // port closed (or opened anew) meanwhile is lost no more.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (failed_ && fd_ >= 0)
+                emit lost();
+        },
+        Qt::QueuedConnection);
 }

@@ -8,12 +8,6 @@ namespace {
 
 constexpr int kBlock = 20; // locations read per command
 
-// The SIM answered "busy" (error 14 of 3GPP TS 27.007).
-bool simBusy(QByteArrayView reply) {
-    const std::optional<ErrorReport> error = parseErrorReport(reply);
-    return error && error->kind == FinalResult::CmeError && errorCode(*error) == 14;
-}
-
 } // namespace
 
 void SerialThread::simCapacity(const AtCaller& caller, AtDone<int> done) {
@@ -36,11 +30,10 @@ void SerialThread::getPhoneBook(const AtCaller& caller,
     readPhonebookBlock(caller, 1, std::make_shared<QList<PhonebookEntry>>(), std::move(done));
 }
 
-// One block of locations after another; a block that didn't end in time is
-// read as far as it came. A busy SIM ends the reading, and so does a block
-// of which nothing came (the card went away or fell silent): the locations
-// it didn't read would otherwise look free, and a new contact would be
-// written over one that is there.
+// One block of locations after another. A busy SIM ends the reading, and so
+// does a block without its final result (the card went away, fell silent or
+// was cut short): the locations it didn't read would otherwise look free,
+// and a new contact would be written over one that is there.
 void SerialThread::readPhonebookBlock(const AtCaller& caller, int first,
                                       std::shared_ptr<QList<PhonebookEntry>> entries,
                                       AtDone<std::optional<QList<PhonebookEntry>>> done) {
@@ -58,11 +51,10 @@ void SerialThread::readPhonebookBlock(const AtCaller& caller, int first,
         AtLine(atCommand(AtCmd::ReadPhonebook)).number(first).text(",").number(last).line();
     queue_.enqueue(caller, line, budgetMs,
                    [this, caller, first, last, form, entries, done](const AtReply& reply) {
-                       const QList<PhonebookEntry> read = parsePhonebookEntries(reply.text, form);
-                       if (simBusy(reply.text) || (!reply.answered() && read.isEmpty()))
+                       if (!reply.answered() || reply.truncated || simBusy(reply.text))
                            return done(std::nullopt);
                        // The entries of this block only.
-                       for (const PhonebookEntry& entry : read) {
+                       for (const PhonebookEntry& entry : parsePhonebookEntries(reply.text, form)) {
                            if (entry.index >= first && entry.index <= last)
                                entries->append(entry);
                        }

@@ -8,11 +8,12 @@ Q_LOGGING_CATEGORY(lcModem, "velto.modem")
 SerialThread::SerialThread(QObject* owner)
     : QObject(owner), queue_(transport_), firstByteTimeoutMs(queue_.firstByteMs) {
     connect(&transport_, &AtTransport::notice, this, &SerialThread::takeNotice);
+    // Those who listen learn first, so that they can tell the unanswered
+    // commands of a card that is gone from those of one that is slow.
     connect(&transport_, &AtTransport::lost, this, [this] {
-        queue_.failAll();
         emit portLost();
+        queue_.failAll();
     });
-    connect(&queue_, &AtQueue::suspended, this, &SerialThread::suspended);
 }
 
 SerialThread::~SerialThread() = default;
@@ -31,6 +32,12 @@ int SerialThread::openPort(const QString& device) {
 void SerialThread::closePort() {
     transport_.close();
     queue_.failAll();
+    // The next card is learnt afresh.
+    dialect = Dialect::Maker;
+    simPhonebookSize = 0;
+    simNameLength = 0;
+    usimType = SimType::Unknown;
+    newPlatform = false;
 }
 
 void SerialThread::setPortNames(const QString& atPort, const QString& modemPort) {
@@ -43,12 +50,14 @@ void SerialThread::setPortNames(const QString& atPort, const QString& modemPort)
     emit portNamesChanged();
 }
 
-int SerialThread::send(const AtCaller& caller, AtCmd id, const AtLine& line, AtCompletion done) {
-    return queue_.enqueue(caller, line.line(), atCommand(id).budgetSec * 1000, std::move(done));
+void SerialThread::send(const AtCaller& caller, AtCmd id, const AtLine& line, AtCompletion done) {
+    const AtCommand& command = atCommand(id);
+    queue_.enqueue(caller, line.line(), command.budgetSec * 1000, std::move(done), {},
+                   command.carriesCodes ? qsizetype(command.line.size()) : -1);
 }
 
-int SerialThread::send(const AtCaller& caller, AtCmd id, AtCompletion done) {
-    return send(caller, id, AtLine(atCommand(id)), std::move(done));
+void SerialThread::send(const AtCaller& caller, AtCmd id, AtCompletion done) {
+    send(caller, id, AtLine(atCommand(id)), std::move(done));
 }
 
 // --- notices ------------------------------------------------------------------------

@@ -74,18 +74,18 @@ public:
     // card's echo on, so that its state is known. The descriptor, or -1 with
     // errno set.
     int openPort(const QString& device);
-    // Closes the AT port; queued commands end unanswered.
+    // Closes the AT port; queued commands end unanswered, and what the link
+    // knew of the card is forgotten.
     void closePort();
     bool hasPort() const { return transport_.fd() >= 0; }
 
     // Queues a declared command (its line, or `line` built from it) with its
-    // budget; returns its id for cancel().
-    int send(const AtCaller& caller, AtCmd id, AtCompletion done);
-    int send(const AtCaller& caller, AtCmd id, const AtLine& line, AtCompletion done);
-    void cancel(int id) { queue_.cancel(id); }
+    // budget.
+    void send(const AtCaller& caller, AtCmd id, AtCompletion done);
+    void send(const AtCaller& caller, AtCmd id, const AtLine& line, AtCompletion done);
 
-    // Holds the queue for the dialer: `suspended` comes once the command on
-    // the wire has ended; commands queued meanwhile wait for resume().
+    // Holds the queue for the dialer once the command on the wire has ended:
+    // commands queued meanwhile wait for resume().
     void suspend() { queue_.suspend(); }
     void resume() { queue_.resume(); }
     bool isSuspended() const { return queue_.isSuspended(); }
@@ -164,7 +164,9 @@ public:
     void setNetworkSelectionMode(const AtCaller& caller, int mode, AtDone<bool> done);
     void setConnectPara(const AtCaller& caller, const QString& type, const QString& apn,
                         const QString& address, AtDone<bool> done);
-    void setChset(const AtCaller& caller, const QString& charset, AtDone<bool> done);
+    // Selects the character set: whether the card took it, nothing without
+    // an answer.
+    void setChset(const AtCaller& caller, const QString& charset, AtDone<std::optional<bool>> done);
 
     // --- service codes (USSD) -------------------------------------------
 
@@ -233,10 +235,10 @@ signals:
     void statusReport(const QString& pdu);
     // A status report was stored at `index` of `storage`.
     void storedReportNotice(const QString& storage, int index);
-    // The AT port hung up: the card went away.
+    // The AT port hung up: the card went away. The commands on the queue
+    // end unanswered right after.
     void portLost();
     void portNamesChanged();
-    void suspended();
 
 private:
     void takeNotice(const QByteArray& text);

@@ -64,8 +64,13 @@ const QHash<QString, Contact>& contactsByNumber() {
 } // namespace
 
 IOData::IOData(SerialThread* link) : link_(link) {
-    pcContactMap.clear();
     simContactMap.clear();
+    reloadPc();
+}
+
+void IOData::reloadPc() {
+    parser = XmlParser();
+    pcContactMap.clear();
     pcGroup.clear();
     parser.readAllContact(pcContactMap);
     parser.readGroup(pcGroup);
@@ -83,6 +88,7 @@ void IOData::readFromSim(std::function<void(bool)> done) {
         simNamesUcs2 = link_->newPlatform;
         for (const PhonebookEntry& entry : *entries)
             simContactMap.insert(entry.index, Contact(true, entry.index, entry.name, entry.number));
+        simRead_ = true;
         done(true);
     });
 }
@@ -93,7 +99,9 @@ void IOData::storeContact(Contact c, bool save, std::function<void(bool, Contact
         done(stored, c);
         return;
     }
-    if (!link_ || countOfSimContact() >= simPhonebookCapacity() || !buildContact(c)) {
+    // Unread, every location looks free: the contact would be written over
+    // one that is there.
+    if (!link_ || !simRead_ || countOfSimContact() >= simPhonebookCapacity() || !buildContact(c)) {
         done(false, c);
         return;
     }

@@ -31,13 +31,20 @@ public:
     // Replaces the SIM map by the SIM phonebook; false, with the map as it
     // was, when the card could not read it.
     void readFromSim(std::function<void(bool)> done);
+    // The SIM phonebook was read since the SIM map was last cleared: only
+    // then are its free locations known, and a new SIM contact is stored.
+    bool simRead() const { return simRead_; }
+    // Reads the PC contacts and groups from the file again (a backup was
+    // restored over it); the SIM map and the commands under way stay.
+    void reloadPc();
     // Gives PC contact `c` an id and stores it in the file, written when
     // `save`. 1 when stored; -1 when the store is full, the file has no
     // place for contacts, or `c` is a SIM contact.
     int insertContact(Contact* c, bool save);
     // Gives `c` an id and stores it where it belongs: on the SIM (its name
-    // already coded for the card), or in the PC file as insertContact does.
-    // `done` receives whether it was stored, and the contact with its id.
+    // already coded for the card; refused until the SIM was read), or in the
+    // PC file as insertContact does. `done` receives whether it was stored,
+    // and the contact with its id.
     void storeContact(Contact c, bool save, std::function<void(bool, Contact)> done);
     // The lowest free id: 1 to twice the SIM capacity for a SIM contact, 1 to
     // 2000 for a PC contact; one past the range, and false, when all are taken.
@@ -70,7 +77,10 @@ public:
     int countOfPcContact() const { return static_cast<int>(pcContactMap.size()); }
     int countOfSimContact() const { return static_cast<int>(simContactMap.size()); }
     int countOfGroup() const { return static_cast<int>(pcGroup.size()); }
-    void cleanSimMap() { simContactMap.clear(); }
+    void cleanSimMap() {
+        simContactMap.clear();
+        simRead_ = false;
+    }
     bool saveXmlFile() { return parser.saveDom(); }
 
     bool hasGroup(const QString& name) const { return pcGroup.contains(name); }
@@ -95,6 +105,7 @@ public:
 private:
     XmlParser parser;
     SerialThread* link_;
+    bool simRead_ = false;
     // The context of its commands: gone with the data, so that no completion
     // reaches a deleted store.
     QObject commands_;

@@ -1824,6 +1824,10 @@ Doyou want to overwrite it?</source>
             <numerusform>有 %n 個姓名已縮短為 SIM 卡可儲存的長度。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The contacts on the SIM card have not been read yet. Please try again later.</source>
+        <translation>尚未讀取 SIM 卡上的聯絡人，請稍後再試。</translation>
+    </message>
 </context>
 <context>
     <name>PinDialogBase</name>
@@ -1913,6 +1917,10 @@ Doyou want to overwrite it?</source>
     <message>
         <source>PIN is incorrect!PUK is locked!</source>
         <translation>PIN 碼錯誤！PUK 碼已鎖定！</translation>
+    </message>
+    <message>
+        <source>The card didn&apos;t answer.</source>
+        <translation>網卡沒有回應。</translation>
     </message>
 </context>
 <context>

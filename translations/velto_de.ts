@@ -1830,6 +1830,10 @@ Soll sie überschrieben werden?</translation>
             <numerusform>%n Namen auf die auf der SIM-Karte mögliche Länge gekürzt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The contacts on the SIM card have not been read yet. Please try again later.</source>
+        <translation>Die Kontakte auf der SIM-Karte wurden noch nicht gelesen. Bitte versuchen Sie es später erneut.</translation>
+    </message>
 </context>
 <context>
     <name>PinDialogBase</name>
@@ -1919,6 +1923,10 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>PIN is incorrect!PUK is locked!</source>
         <translation>PIN ist falsch! PUK ist gesperrt!</translation>
+    </message>
+    <message>
+        <source>The card didn&apos;t answer.</source>
+        <translation>Die Karte hat nicht geantwortet.</translation>
     </message>
 </context>
 <context>

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     link.openPort(sim.atPort());
     awaitDone<SimType>([&](auto done) { link.getUSIM(&link, done); });
     awaitDone<bool>([&](auto done) { link.isNewPlatform(&link, done); });
-    awaitDone<bool>([&](auto done) { link.setChset(&link, "UCS2", done); });
+    awaitDone<std::optional<bool>>([&](auto done) { link.setChset(&link, "UCS2", done); });
     link.simPhonebookSize =
         awaitDone<int>([&](auto done) { link.simCapacity(&link, done); }).value_or(0);
 

@@ -76,6 +76,9 @@ struct AtCommand {
     int budgetSec;
     // Null: no tests of its own; the classifier's general tests apply.
     AtClassify classify = nullptr;
+    // The arguments after `line` are the SIM's codes (PIN, PUK): the log
+    // shows the line without them.
+    bool carriesCodes = false;
 };
 
 // Time budgets in seconds, shared by the declarations.

@@ -44,6 +44,8 @@ std::optional<ErrorReport> parseErrorReport(QByteArrayView reply);
 // code the modem gave, or the number of the standard's text it gave instead
 // ("SIM busy" is 14); -1 for a text the standard doesn't name.
 int errorCode(const ErrorReport& error);
+// The reply is the SIM's "busy" error (+CME ERROR 14, or its text).
+bool simBusy(QByteArrayView reply);
 
 // --- identity, status, SIM ------------------------------------------------------
 
@@ -108,8 +110,10 @@ OperatingMode operatingModeOf(QByteArrayView reply);
 enum class SimType { Sim, Usim, Busy, Unknown };
 SimType simTypeOf(QByteArrayView reply);
 
-// Entering the PIN ("AT+CPIN="pin"") or the PUK with a new PIN.
-enum class PinEntry { Accepted, Wrong, PukRequired, SimFailure, Error };
+// Entering the PIN ("AT+CPIN="pin"") or the PUK with a new PIN. NoAnswer:
+// the reply has no final result, so it is unknown whether the card took
+// the entry.
+enum class PinEntry { Accepted, Wrong, PukRequired, SimFailure, Error, NoAnswer };
 PinEntry pinEntryOf(QByteArrayView reply);
 
 // Changing the PIN ("AT+CPWD").

@@ -48,6 +48,11 @@ int errorCode(const ErrorReport& error) {
     return -1;
 }
 
+bool simBusy(QByteArrayView reply) {
+    const std::optional<ErrorReport> error = parseErrorReport(reply);
+    return error && error->kind == FinalResult::CmeError && errorCode(*error) == 14;
+}
+
 SimState simStateOf(QByteArrayView reply) {
     if (const std::optional<QString> state = parseSimPinState(reply)) {
         if (*state == u"READY")
@@ -114,9 +119,16 @@ PinEntry pinEntryOf(QByteArrayView reply) {
     default:
         break;
     }
-    // A bare "ERROR" (the card refused the entry as such); anything else,
-    // also no reply, counts as a wrong entry.
-    return finalResult(reply) == FinalResult::Error ? PinEntry::Error : PinEntry::Wrong;
+    // A bare "ERROR" (the card refused the entry as such); another final
+    // result counts as a wrong entry.
+    switch (finalResult(reply)) {
+    case FinalResult::None:
+        return PinEntry::NoAnswer;
+    case FinalResult::Error:
+        return PinEntry::Error;
+    default:
+        return PinEntry::Wrong;
+    }
 }
 
 PinChange pinChangeOf(QByteArrayView reply) {

@@ -332,9 +332,8 @@ void PhoneBook::refreshLabels() {
 }
 
 void PhoneBook::reloadPcStore() {
-    const QMap<int, Contact> sim = IOData::simContactMap;
-    data_ = std::make_unique<IOData>(link_);
-    IOData::simContactMap = sim;
+    // In place: the SIM work under way ends in the same store.
+    data_->reloadPc();
     RefreshPhone();
 }
 
@@ -489,12 +488,11 @@ void PhoneBook::applySimState(bool hasSim) {
     newContact->hasSIM(hasSim);
     if (hasSim == hasSim_) {
         // A SIM whose phonebook could not be read yet is read again.
-        if (hasSim && !simRead_ && link_ && link_->simPhonebookSize > 0)
+        if (hasSim && !data_->simRead() && link_ && link_->simPhonebookSize > 0)
             QTimer::singleShot(0, this, &PhoneBook::updateSIM);
         return;
     }
     hasSim_ = hasSim;
-    simRead_ = false;
     if (!hasSim) {
         data_->cleanSimMap();
         // The clipboard's SIM contacts are gone with the card.
@@ -508,14 +506,13 @@ void PhoneBook::applySimState(bool hasSim) {
 }
 
 void PhoneBook::updateSIM() {
-    if (!hasSim_ || !link_ || working_ || simRead_)
+    if (!hasSim_ || !link_ || working_ || data_->simRead())
         return;
     busy(tr("reading the SIM card..."), [this](std::function<void()> finished) {
         const auto read = [this, finished] {
             IOData::simNamesUcs2 = link_->newPlatform;
             data_->readFromSim([this, finished](bool read) {
-                simRead_ = read;
-                if (!simRead_)
+                if (!read)
                     qCWarning(lcPhonebook) << "the SIM phonebook could not be read";
                 finished();
                 RefreshPhone();
@@ -590,6 +587,12 @@ void PhoneBook::addNewContact(Contact c, std::function<void(const Contact&)> sto
     if (c.getIsSim()) {
         if (!hasSim_ || data_->countOfSimContact() >= data_->simPhonebookCapacity()) {
             MyMessageBox::warning(this, tr(" SIM's  card is full,you can't add a new contact!"));
+            return;
+        }
+        if (!data_->simRead()) {
+            MyMessageBox::warning(
+                this, tr("The contacts on the SIM card have not been read yet. Please try again "
+                         "later."));
             return;
         }
         busy(tr("saving..."), [this, c, stored](std::function<void()> finished) {

@@ -119,7 +119,8 @@ public slots:
     void SumTips(int rows);
     void RefreshPhone();
     // Reads the PC contacts and groups from their file again (a backup was
-    // restored over it); the SIM's contacts stay as read.
+    // restored over it); the SIM's contacts stay as read, and work with the
+    // card under way ends as it would have.
     void reloadPcStore();
     void updateSIM();
     void setHasSIM(bool hasSim);
@@ -153,7 +154,6 @@ private:
     QList<Contact> clipboard_;
     bool clipboardCut_ = false;
     bool hasSim_ = false;
-    bool simRead_ = false;
     bool working_ = false;
     int pendingSim_ = -1; // SIM state told while working: -1 none, 0 absent, 1 present
     bool buildingTree_ = false;

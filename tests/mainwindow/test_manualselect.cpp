@@ -146,6 +146,13 @@ private slots:
         QVERIFY(!ManualSelect::selectSuccess);
         QCOMPARE(sim.received().last(), QString("AT+COPS=1,2,\"26201\",2"));
         QCOMPARE(readNetworkSettings().modePerferred, 2);
+
+        // The dialog closed during a search: the preference comes back too.
+        QVERIFY(sim.command({"on", "AT+COPS=?", "delay", "300"}));
+        dialog_->refreshButton->click();
+        QTRY_COMPARE(sim.received().last(), QString("AT+COPS=?"));
+        dialog_.reset();
+        QTRY_COMPARE(sim.received().last(), QString("AT+YSNT=2,0,0"));
     }
 
 private:

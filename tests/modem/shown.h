@@ -30,7 +30,8 @@ inline QString shown(SimState state) {
     return named(state, names);
 }
 inline QString shown(PinEntry entry) {
-    static const char* const names[] = {"accepted", "wrong", "PUK", "failure", "error"};
+    static const char* const names[] = {"accepted", "wrong", "PUK",
+                                        "failure",  "error", "no answer"};
     return named(entry, names);
 }
 inline QString shown(PinChange change) {

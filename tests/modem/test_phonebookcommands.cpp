@@ -7,11 +7,12 @@ using L = SerialThread;
 
 namespace {
 
-// The link believes the SIM phonebook has `size` locations, on the newer card.
-Step sized(int size) {
-    return [size](L& l, const ModemSim&) {
+// The link believes the SIM phonebook has `size` locations, on the newer
+// card or on the older one (which gives a block 2 s).
+Step sized(int size, bool newer = true) {
+    return [size, newer](L& l, const ModemSim&) {
         l.simPhonebookSize = size;
-        l.newPlatform = true;
+        l.newPlatform = newer;
         return QString();
     };
 }
@@ -66,6 +67,9 @@ void TestPhonebookCommands::commands_data() {
         {"AT+CPBR=1,20"}, "none");
     row("a block of which nothing comes ends the reading", {"ready", "on AT+CPBR=21,40 noreply"},
         {impatient, sized(250), book}, {"AT+CPBR=1,20", "AT+CPBR=21,40"}, "none");
+    row("so does a block cut short",
+        {"ready", R"(on AT+CPBR=21,40 reply '+CPBR: 21,"+4930",129,"x"')"},
+        {sized(40, false), book}, {"AT+CPBR=1,20", "AT+CPBR=21,40"}, "none");
     row("older card with a USIM", {"oldusim"},
         {ask(&L::isNewPlatform), ask(&L::getUSIM),
          [](L& l, const ModemSim&) {

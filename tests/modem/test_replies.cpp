@@ -136,7 +136,8 @@ constexpr Render signal = show<parseSignalQuality>, currentOperator = show<parse
                  pinEntry = show<pinEntryOf>, pinChange = show<pinChangeOf>,
                  operatingMode = show<operatingModeOf>, simType = show<simTypeOf>,
                  barsOf = show<signalBarsOf>, messageFormat = show<parseMessageFormat>,
-                 newMessageStorage = show<parseNewMessageStorage>, ussd = show<parseUssdNotice>;
+                 newMessageStorage = show<parseNewMessageStorage>, ussd = show<parseUssdNotice>,
+                 busy = show<simBusy>;
 
 struct Row {
     const char* name;
@@ -385,6 +386,9 @@ void TestReplies::reply_data() {
         {"cmgw card", storedIndex, "AT+CMGW=24,3\r\r\n> 07...\x1a\r\n+CMGW: 4\r\n\r\nOK\r\n", "4"},
 
         // --- SIM phonebook -----------------------------------------------------------------
+        {"cpbr card SIM busy", busy, "AT+CPBR=1,20\r\r\n+CME ERROR: SIM busy\r\n", "yes"},
+        {"cpbr busy 14", busy, "+CME ERROR: 14\r\n", "yes"},
+        {"cpbr not found is no busy", busy, "+CME ERROR: 22\r\n", "no"},
         {"cpbr gammu ucs2 empty number and type", standardBook,
          "AT+CPBR=6\n+CPBR: 6,\"\",,\"005300740061006E006C00650079\"\nOK\n",
          "6 '' -1 '005300740061006E006C00650079'"},
@@ -498,7 +502,7 @@ void TestReplies::reply_data() {
         {"puk card blocked", pinEntry, "+CME ERROR: SIM failure\r\n", "failure"},
         {"puk blocked 13", pinEntry, "+CME ERROR: 13\r\n", "failure"},
         {"pin refused as such", pinEntry, "AT+CPIN=\"1\"\r\r\nERROR\r\n", "error"},
-        {"pin no answer", pinEntry, "AT+CPIN=\"1\"\r\r\n", "wrong"},
+        {"pin no answer", pinEntry, "AT+CPIN=\"1\"\r\r\n", "no answer"},
         {"cpwd changed", pinChange, "AT+CPWD=\"SC\",\"1\",\"2\"\r\r\nOK\r\n", "changed"},
         {"cpwd card wrong", pinChange, "+CME ERROR: incorrect password\r\n", "wrong"},
         {"cpwd wrong 16", pinChange, "+CME ERROR: 16\r\n", "wrong"},

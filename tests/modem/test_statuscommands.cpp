@@ -105,7 +105,7 @@ void TestStatusCommands::commands_data() {
          ask(&L::setManualNetworkMode, "26201\"\r\nAT+CFUN=0", 2),
          ask(&L::setConnectPara, "IP", "net\",\"x", ""), ask(&L::setChset, "\""),
          ask(&L::setNetworkSelectionMode, 0), ask(&L::setNetworkSelectionMode, 5)},
-        {}, "wrong, wrong, wrong, wrong, no, wrong, no, no, no, no, no");
+        {}, "no answer, no answer, no answer, no answer, no, wrong, no, no, none, no, no");
 
     // --- network -------------------------------------------------------------
     row("operator list", {"ready"}, {ask(&L::getNetworkList)}, {"AT+COPS=?"},

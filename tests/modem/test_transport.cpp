@@ -1,16 +1,22 @@
 // The link's queue of commands over a real pseudo-terminal against the modem
 // simulator: how replies end, with the echo on or off, late replies,
-// priorities, holding the queue, cancelling, notices, and faulty or absent
+// priorities, holding the queue, notices, the log, and faulty or absent
 // modems.
 
 #include "modem/protocol/at_code.h"
 #include "tests/modem/simlink.h"
 
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
+
+QStringList* logged = nullptr;
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
+    logged->append(text);
+}
 
 // Queues one command (with the budget of `id`) and waits for its completion.
 AtReply run(SerialThread& link, const AtLine& line, AtCmd id = AtCmd::Attention) {
@@ -143,25 +149,23 @@ private slots:
     }
 
     // A click's command goes ahead of the polls queued before it, never
-    // ahead of the command on the wire; a cancelled command and one whose
-    // caller went away are not written.
+    // ahead of the command on the wire; one whose caller went away is not
+    // written.
     void orderOfTheQueue() {
         QCOMPARE(run(*link, "AT").result, FinalResult::Ok);
         const qsizetype before = sim.received().size();
         QStringList done;
         const auto poll = [&](const char* line) {
-            return link->send({link.get(), AtPriority::Poll}, AtCmd::Attention, AtLine(line),
-                              [&, line](const AtReply&) { done.append(line); });
+            link->send({link.get(), AtPriority::Poll}, AtCmd::Attention, AtLine(line),
+                       [&, line](const AtReply&) { done.append(line); });
         };
         poll("AT+CSQ");
         poll("AT+CIMI");
-        const int cancelled = poll("AT+CGMR");
         auto gone = std::make_unique<QObject>();
         link->send({gone.get()}, AtCmd::Attention, AtLine("AT+CGSN"),
                    [&](const AtReply&) { done.append("AT+CGSN"); });
         link->send({link.get()}, AtCmd::Attention, AtLine("AT+CPIN?"),
                    [&](const AtReply&) { done.append("AT+CPIN?"); });
-        link->cancel(cancelled);
         gone.reset();
         QTRY_COMPARE(done.size(), 3);
         QCOMPARE(done, (QStringList{"AT+CPIN?", "AT+CSQ", "AT+CIMI"}));
@@ -178,12 +182,10 @@ private slots:
         link->send({link.get()}, AtCmd::Attention, AtLine("AT+CSQ"),
                    [&](const AtReply&) { done.append("AT+CSQ"); });
         QTRY_COMPARE(commandsSince(before), QStringList{"AT+CSQ"});
-        QSignalSpy suspended(link.get(), &SerialThread::suspended);
         link->suspend();
         link->send({link.get()}, AtCmd::Attention, AtLine("AT+CIMI"),
                    [&](const AtReply&) { done.append("AT+CIMI"); });
-        QVERIFY(suspended.wait(3000));
-        QCOMPARE(done, QStringList{"AT+CSQ"});
+        QTRY_COMPARE(done, QStringList{"AT+CSQ"});
         QTest::qWait(100);
         QCOMPARE(commandsSince(before), QStringList{"AT+CSQ"});
         link->resume();
@@ -218,10 +220,15 @@ private slots:
     void faultyReplies() {
         QCOMPARE(run(*link, "AT").result, FinalResult::Ok);
         QVERIFY(sim.command({"fault", "huge", "150000"}));
+        // Over its bound, the rest of a reply is dropped, its short last
+        // lines too.
         const AtReply huge = run(*link, "AT+CGMR");
         QCOMPARE(huge.result, FinalResult::Ok);
+        QVERIFY(huge.truncated);
         QVERIFY(huge.text.size() <= AT_REPLY_SIZE + 32);
         QVERIFY(huge.text.startsWith("AT+CGMR\r\r\n"));
+        QVERIFY(huge.text.endsWith("XXX\r\n\r\nOK\r\n"));
+        QVERIFY(!run(*link, "AT+CGMR").truncated);
 
         QVERIFY(sim.command({"fault", "garbage", "40"}));
         QVERIFY(run(*link, "AT+CPIN?").text.contains("+CPIN: READY"));
@@ -266,6 +273,39 @@ private slots:
         QTRY_VERIFY(reply.has_value());
         QCOMPARE(reply->result, FinalResult::None);
         QCOMPARE(run(*link, AtLine("AT+CPIN=\"").quoted("12\r\n34")).result, FinalResult::None);
+
+        // However many wait: each ends in turn, none inside another.
+        QLoggingCategory::setFilterRules("velto.modem.debug=false");
+        int ended = 0;
+        for (int i = 0; i < 50000; ++i)
+            nothing.send({&nothing, AtPriority::Poll}, AtCmd::Attention,
+                         [&](const AtReply&) { ++ended; });
+        QTRY_COMPARE(ended, 50000);
+        QLoggingCategory::setFilterRules({});
+    }
+
+    // The SIM's codes never reach the log: not with their command, not in
+    // its reply, not in a late echo.
+    void codesNotLogged() {
+        QStringList lines;
+        logged = &lines;
+        QLoggingCategory::setFilterRules("velto.modem.debug=true");
+        const QtMessageHandler before = qInstallMessageHandler(keepMessage);
+        QVERIFY(sim.command({"on", "AT+CPIN=\"2468\"", "delay", "400", "count", "1"}));
+        link->firstByteTimeoutMs = 100;
+        QCOMPARE(await(*link, &SerialThread::inputPIN, "2468"), "no answer");
+        link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
+        QTest::qWait(500);
+        await(*link, &SerialThread::inputPIN, "2468");
+        await(*link, &SerialThread::inputPUK, "24682468", "2468");
+        await(*link, &SerialThread::setPinLock, true, "2468");
+        await(*link, &SerialThread::setPinLock, false, "2468");
+        await(*link, &SerialThread::changePWD, "2468", "2468");
+        qInstallMessageHandler(before);
+        QLoggingCategory::setFilterRules({});
+        logged = nullptr;
+        QVERIFY(lines.filter("AT+CPIN").size() >= 2);
+        QVERIFY2(lines.filter("2468").isEmpty(), qPrintable(lines.filter("2468").join('\n')));
     }
 };
 

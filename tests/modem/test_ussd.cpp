@@ -158,23 +158,32 @@ private slots:
         QVERIFY(exchange("*100#\r\nAT+CFUN=0"));
         QVERIFY(exchange("*100#\";+CFUN=0"));
         QVERIFY(!sim.received().join('\n').contains("CUSD"));
+        // The character set unanswered: nothing is sent, and it is asked again.
+        QVERIFY(sim.command({"on", "AT+CSCS=*", "noreply", "count", "1"}));
         QVERIFY(exchange("*111#"));
+        QVERIFY(exchange("*111#"));
+        QCOMPARE(sim.received().count("AT+CSCS=\"UCS2\""), 2);
         session->setAnswerTimeout(300);
         QVERIFY(exchange("*135#"));
         QTRY_COMPARE(lastSent(), "AT+CUSD=2");
+        // An answer that comes when nothing was asked is not shown.
+        QVERIFY(sim.command({"raw", "at", "\r\n+CUSD: 0,\"late\",15\r\n"}));
+        QVERIFY(sim.command({"ping"}));
+        QCOMPARE(await(*link, &SerialThread::getSignalQuality), "5");
         QVERIFY(sim.command({"operator", "none"}));
         QVERIFY(exchange("*100#"));
         QCOMPARE(session->state(), UssdSession::State::Idle);
         QVERIFY(sim.command({"sim", "remove"}));
         QVERIFY(exchange("*100#"));
         const QString onlyDigits = events.value(0);
-        QCOMPARE(events.size(), 6);
+        QCOMPARE(events.size(), 7);
         QVERIFY(onlyDigits.startsWith("failed: Only digits"));
         QCOMPARE(events[1], onlyDigits);
-        QCOMPARE(events[2], "failed: The network doesn't offer this service code.");
-        QCOMPARE(events[3], "failed: The network didn't answer in time.");
-        QCOMPARE(events[4], "failed: The card refused the service code: no network service");
-        QVERIFY(events[5].startsWith("failed: The card refused the service code: SIM"));
+        QCOMPARE(events[2], "failed: The card didn't answer.");
+        QCOMPARE(events[3], "failed: The network doesn't offer this service code.");
+        QCOMPARE(events[4], "failed: The network didn't answer in time.");
+        QCOMPARE(events[5], "failed: The card refused the service code: no network service");
+        QVERIFY(events[6].startsWith("failed: The card refused the service code: SIM"));
 
         // A session open in a menu is ended on the card when it is cancelled.
         QVERIFY(sim.command({"sim", "insert"}));

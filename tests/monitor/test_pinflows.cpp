@@ -1,6 +1,7 @@
 // Unlocking the SIM at start-up, switching the PIN lock and changing the PIN,
 // against the simulated card.
 
+#include "tests/modemsim/controlwords.h"
 #include "tests/monitor/monitorfixture.h"
 
 #include <QtTest>
@@ -26,7 +27,7 @@ private slots:
     // At start-up: the answers given, what the user was told, what the card
     // was sent, and the SIM's state after.
     void unlocking_data() {
-        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("scenario");    // then a control command of the simulator
         QTest::addColumn<QStringList>("answers"); // "-": the dialog is cancelled
         QTest::addColumn<QStringList>("told");
         QTest::addColumn<QString>("sent");
@@ -43,6 +44,10 @@ private slots:
             << "AT+CPIN=\"12345678\",\"4321\"" << int(ModemStatus::Sim::Ready);
         QTest::newRow("cancelled")
             << "pin" << QStringList{"-"} << QStringList{} << "" << int(ModemStatus::Sim::Locked);
+        QTest::newRow("unanswered: no wrong PIN, asked again")
+            << "pin|on AT+CPIN=\"0000\" noreply" << QStringList{"0000", "1234"}
+            << QStringList{"The card didn't answer."} << "AT+CPIN=\"1234\""
+            << int(ModemStatus::Sim::Ready);
     }
     void unlocking() {
         QFETCH(QString, scenario);
@@ -51,7 +56,9 @@ private slots:
         QFETCH(QString, sent);
         QFETCH(int, sim);
         MonitorFixture f;
-        QVERIFY(f.start(scenario));
+        QVERIFY(f.start(scenario.section('|', 0, 0)));
+        if (scenario.contains('|'))
+            QVERIFY(f.sim.command(controlWords(scenario.section('|', 1))));
         for (const QString& answer : answers)
             f.view.answers.push_back(answer == "-" ? std::nullopt : std::optional(answer));
         f.tick();
@@ -155,6 +162,27 @@ private slots:
 
         runFlow(f, &PinFlows::changePin);
         QCOMPARE(f.view.messages.last(), qMakePair(Box::Warning, QString("PIN changes cancel!")));
+    }
+
+    // Pulled out while the set-up waits for the PIN: the dialog and the
+    // set-up end at once, and the entry the user made is not taken for a
+    // wrong one.
+    void cardPulledOutDuringPinEntry() {
+        MonitorFixture f;
+        QVERIFY(f.start("pin"));
+        QSignalSpy lost(f.link.get(), &SerialThread::portLost);
+        f.view.answers = {QString("1234")};
+        f.view.onAsk = [&](const QString&) {
+            QVERIFY(f.sim.unplug());
+            QVERIFY(lost.wait(5000));
+        };
+        f.tick();
+        QCOMPARE(f.view.rejects, 1);
+        QCOMPARE(f.view.asked.size(), 1);
+        QVERIFY(f.view.messages.isEmpty());
+        QVERIFY(!f.status().card);
+        QVERIFY(!f.monitor->modemAttached());
+        QVERIFY(!f.monitor->pinFlows().active());
     }
 
     // While the PUK dialog is open the card goes away: the check that finds

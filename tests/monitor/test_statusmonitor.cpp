@@ -332,6 +332,26 @@ private slots:
         QVERIFY(!g.inbox->lists(MessageStorage::Sim).in.isEmpty());
     }
 
+    // A SIM state the program can't use while the card still gives the
+    // IMSI: each tick asks once and ends, the SIM shown absent.
+    void unusableSimEndsTheTick_data() {
+        QTest::addColumn<QStringList>("reply");
+        QTest::newRow("MM: network-locked card") << QStringList{"+CPIN: PH-NET PIN", "OK"};
+        QTest::newRow("card: failing SIM") << QStringList{"+CME ERROR: SIM failure"};
+    }
+    void unusableSimEndsTheTick() {
+        QFETCH(QStringList, reply);
+        MonitorFixture f;
+        QVERIFY(f.start("ready"));
+        QVERIFY(f.sim.command(QStringList{"on", "AT+CPIN?", "reply"} + reply));
+        for (int i = 0; i < 2; ++i) {
+            f.tick();
+            QCOMPARE(f.newCommands().count("AT+CPIN?"), 1);
+            QVERIFY(f.view.status().card);
+            QCOMPARE(f.view.status().sim, Sim::Absent);
+        }
+    }
+
     // A SIM that stays busy beyond its bound counts as failed and nothing of
     // its set-up is sent; within the bound it comes up.
     void busySim_data() {

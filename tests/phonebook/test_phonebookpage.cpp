@@ -67,7 +67,8 @@ class TestPhonebookPage : public QObject {
             return false;
         awaitDone<SimType>([&](auto done) { link->getUSIM(link.get(), done); });
         awaitDone<bool>([&](auto done) { link->isNewPlatform(link.get(), done); });
-        awaitDone<bool>([&](auto done) { link->setChset(link.get(), "UCS2", done); });
+        awaitDone<std::optional<bool>>(
+            [&](auto done) { link->setChset(link.get(), "UCS2", done); });
         link->simPhonebookSize =
             awaitDone<int>([&](auto done) { link->simCapacity(link.get(), done); }).value_or(0);
         page = std::make_unique<PhoneBook>(nullptr, "phonebook", link.get());
@@ -98,6 +99,14 @@ class TestPhonebookPage : public QObject {
         }
     }
     QString contactsOnCard() const { return sim.control({"contacts"}); }
+    // Saves a new SIM contact with the form, without waiting.
+    void saveSimContact(const QString& name) {
+        page->selectItem(PhoneBook::SimItem);
+        page->newClicked();
+        page->newContact->lineEdit_Name->setText(name);
+        page->newContact->lineEdit_MobilePhone->setText("0171");
+        page->newContact->okClicked();
+    }
 
 private slots:
     void initTestCase() { QLoggingCategory::setFilterRules("velto.*.debug=false"); }
@@ -116,6 +125,11 @@ private slots:
         QVERIFY(
             open("ready", {"on", "AT+CPBR=1,20", "reply", "+CME ERROR: SIM busy", "count", "1"}));
         QVERIFY(IOData::simContactMap.isEmpty());
+        // Unread, every location looks free: a new SIM contact is refused.
+        QCOMPARE(act([this] { saveSimContact("Eve"); }),
+                 box("The contacts on the SIM card have not been read yet. Please try again "
+                     "later."));
+        QVERIFY(sim.received().filter("AT+CPBW").isEmpty());
         page->setHasSIM(true);
         QTRY_COMPARE(IOData::simContactMap.keys(), (QList<int>{1, 2, 3, 5, 7}));
         page->selectItem(PhoneBook::SimItem);
@@ -333,8 +347,9 @@ private slots:
         page->makeNewGroup();
         QCOMPARE(IOData::pcGroup.size(), 20);
 
-        // A backup restored over the file: the page shows what the file
-        // holds now, and the SIM's contacts stay.
+        // A backup restored over the file while a SIM contact is saved: the
+        // page shows what the file holds now, the SIM's contacts stay and the
+        // save ends.
         const QString file = env->dataPath("contact.xml");
         const QByteArray restored = TestEnv::readFile(file);
         addPcContacts({"Dan"});
@@ -342,11 +357,14 @@ private slots:
         QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(restored);
         out.close();
+        QVERIFY(sim.command({"on", "AT+CPBW=*", "delay", "300"}));
+        saveSimContact("Eve");
         page->reloadPcStore();
+        QTRY_VERIFY(page->phoneStack->isEnabled());
         page->selectItem(PhoneBook::PcItem);
         QCOMPARE(shownNames(*page), QStringList{"Cid"});
         QCOMPARE(IOData::pcGroup.size(), 20);
-        QCOMPARE(IOData::simContactMap.size(), 5);
+        QCOMPARE(IOData::simContactMap.size(), 6);
     }
 
     void savesContactsFromTheForm() {
