@@ -165,16 +165,6 @@ void SerialThread::PINSetStatus(const AtCaller& caller, AtDone<std::optional<boo
         std::move(done));
 }
 
-void SerialThread::attemptsLeft(const AtCaller& caller, AtDone<AttemptsLeft> done) {
-    ask(
-        caller, AtCmd::AttemptsLeft, AtLine(atCommand(AtCmd::AttemptsLeft)),
-        [](const AtReply& reply) {
-            return AttemptsLeft{parseAttemptsLeft(reply.text, u"SIM PIN"),
-                                parseAttemptsLeft(reply.text, u"SIM PUK")};
-        },
-        std::move(done));
-}
-
 void SerialThread::setPinLock(const AtCaller& caller, bool on, const QString& pin,
                               AtDone<bool> done) {
     const AtCmd id = on ? AtCmd::LockPin : AtCmd::UnlockPin;

@@ -141,13 +141,6 @@ public:
                   AtDone<PinEntry> done);
     // Whether the PIN lock is on; nothing without an answer.
     void PINSetStatus(const AtCaller& caller, AtDone<std::optional<bool>> done);
-    // The attempts left for the SIM's PIN and PUK ("AT+CPINR"); nothing for
-    // a code the card doesn't tell (many older cards refuse the command).
-    struct AttemptsLeft {
-        std::optional<int> pin;
-        std::optional<int> puk;
-    };
-    void attemptsLeft(const AtCaller& caller, AtDone<AttemptsLeft> done);
     // Switches the PIN lock; true when the card took it.
     void setPinLock(const AtCaller& caller, bool on, const QString& pin, AtDone<bool> done);
     void changePWD(const AtCaller& caller, const QString& oldPin, const QString& newPin,

@@ -268,7 +268,6 @@ const AtCommand kCommands[] = {
     {AtCmd::WritePhonebook, "AT+CPBW=", "AT+CPBW=", AT_BUDGET, nullptr},
     {AtCmd::ProbeExtendedRead, "AT+YCPBR=?", "AT+YCPBR=?", AT_BUDGET_PROBE, nullptr},
     {AtCmd::ProbeExtendedWrite, "AT+YCPBM=?", "AT+YCPBM=?", AT_BUDGET_PROBE, nullptr},
-    {AtCmd::AttemptsLeft, "AT+CPINR", "AT+CPINR", AT_BUDGET_PROBE, nullptr},
     // The answer to a service code comes later, as a notice.
     {AtCmd::UssdRequest, "AT+CUSD=1,\"", "AT+CUSD=1", AT_BUDGET, nullptr},
     {AtCmd::UssdCancel, "AT+CUSD=2", "AT+CUSD=2", AT_BUDGET, nullptr},

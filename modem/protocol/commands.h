@@ -55,7 +55,6 @@ enum class AtCmd {
     WritePhonebook,         // "AT+CPBW=" index[, number, type, name]
     ProbeExtendedRead,      // "AT+YCPBR=?"
     ProbeExtendedWrite,     // "AT+YCPBM=?"
-    AttemptsLeft,           // "AT+CPINR"
     UssdRequest,            // "AT+CUSD=1," code or reply, dcs
     UssdCancel,             // "AT+CUSD=2"
 };

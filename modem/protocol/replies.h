@@ -61,10 +61,6 @@ std::optional<QString> parseSimPinState(QByteArrayView reply);
 
 // "+CLCK: <status>" of a facility query: 1 locked, 0 not.
 std::optional<int> parseFacilityLock(QByteArrayView reply);
-// The attempts left for `code` ("SIM PIN", "SIM PUK") from "+CPINR: <code>,
-// <retries>[,<default retries>]" (3GPP TS 27.007 8.65), the code bare or
-// quoted; nothing when the card doesn't say.
-std::optional<int> parseAttemptsLeft(QByteArrayView reply, QStringView code);
 
 // The value line of the identity queries "AT+CIMI", "AT+CGSN", "AT+CGMR" and
 // "AT+GMR" (with or without a "+CGSN:"-style prefix). `command` is the

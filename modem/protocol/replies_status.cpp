@@ -108,15 +108,6 @@ std::optional<int> parseFacilityLock(QByteArrayView reply) {
     return fields->value(0).number();
 }
 
-std::optional<int> parseAttemptsLeft(QByteArrayView reply, QStringView code) {
-    for (const AnswerLine& line : answerLines(reply, "+CPINR:")) {
-        const AtFields fields = splitAtFields(line.params);
-        if (fields.value(0).value() == code)
-            return fields.value(1).number();
-    }
-    return std::nullopt;
-}
-
 std::optional<QString> parseIdentity(QByteArrayView reply, QByteArrayView command) {
     return valueLine(reply, command);
 }

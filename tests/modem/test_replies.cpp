@@ -106,10 +106,6 @@ QString bookNames(QByteArrayView r) {
 template <const char* command> QString identity(QByteArrayView r) {
     return shown(parseIdentity(r, command));
 }
-// The attempts left for the PIN and the PUK.
-QString attemptsLeft(QByteArrayView r) {
-    return shown(parseAttemptsLeft(r, u"SIM PIN")) + '/' + shown(parseAttemptsLeft(r, u"SIM PUK"));
-}
 constexpr char kCimi[] = "AT+CIMI", kCgmi[] = "AT+CGMI", kCgmr[] = "AT+CGMR";
 // The signal bars of the card's answers to "AT+CSQ", one for each received
 // strength of the blank-separated list.
@@ -445,11 +441,6 @@ void TestReplies::reply_data() {
         {"cpin pgsm 117 no space", simPin, "+CPIN:READY\r\nOK\r\n", "READY"},
         {"cpin MM PH-NET", simPin, "+CPIN: PH-NET PIN", "PH-NET PIN"},
         {"cpin LilyGO no SIM", simPin, "AT+CPIN?\r\r\n+CME ERROR: SIM not inserted\r\n", "none"},
-        {"cpinr Quectel EC25 manual, both codes", attemptsLeft,
-         "AT+CPINR\r\r\n+CPINR: SIM PIN,3,3\r\n+CPINR: SIM PUK,10,10\r\n\r\nOK\r\n", "3/10"},
-        {"cpinr nRF91 AT reference, quoted", attemptsLeft, "+CPINR: \"SIM PIN\",2\r\nOK\r\n",
-         "2/none"},
-        {"cpinr refused by an older card", attemptsLeft, "AT+CPINR\r\r\nERROR\r\n", "none/none"},
         {"clck chan-dongle 79", lockState, "AT+CLCK=\"SC\",2\r\r\n+CLCK: 1\r\n\r\nOK\r\n", "1"},
         {"cimi pgsm k3715 bare line", imsi, "AT+CIMI\r\r\n111111111111111\r\nOK\r\n",
          "111111111111111"},

@@ -391,8 +391,6 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
     // SIM
     if (name == "+CPIN")
         return cpin(kind, p);
-    if (name == "+CPINR")
-        return cpinr(kind);
     if (name == "+CLCK")
         return clck(kind, p);
     if (name == "+CPWD")
@@ -545,18 +543,6 @@ bool Modem::wrongPin() {
     if (onEvent)
         onEvent("sim PIN blocked, PUK required");
     return true;
-}
-
-// The attempts left (3GPP TS 27.007 8.65), in the unquoted form of the
-// Quectel and SIMCom manuals.
-Reply Modem::cpinr(char kind) {
-    if (kind == 'T')
-        return Reply::ok();
-    if (!state.simPresent)
-        return Reply::cme(state.absentError);
-    return Reply::ok()
-        .line("+CPINR: SIM PIN," + std::to_string(state.pinTries) + ",3")
-        .line("+CPINR: SIM PUK," + std::to_string(state.pukTries) + ",10");
 }
 
 Reply Modem::cpin(char kind, const Params& p) {

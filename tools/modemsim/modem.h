@@ -264,7 +264,6 @@ private:
 
     // SIM, PIN, PUK
     Reply cpin(char kind, const std::vector<std::string>& p);
-    Reply cpinr(char kind);
     Reply clck(char kind, const std::vector<std::string>& p);
     Reply cpwd(char kind, const std::vector<std::string>& p);
     bool wrongPin(); // counts a wrong PIN; true when the PUK is now needed
