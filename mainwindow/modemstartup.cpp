@@ -38,12 +38,23 @@ void ModemStartup::start(std::function<void(Result)> done) {
     abandon();
     done_ = std::move(done);
     locked_ = false;
-    link_.netCardStatus(this, [this](OperatingMode mode) {
-        if (mode == OperatingMode::Unknown)
+    link_.netCardStatus(this, [this](AtAnswer<OperatingMode> mode) {
+        if (!done_)
+            return;
+        if (mode.value) {
+            if (*mode.value == OperatingMode::Offline)
+                link_.netCardPowOn(this, true, nullptr);
+            return checkSim(0);
+        }
+        if (mode.result == FinalResult::None)
             return finish(Result::NoModem);
-        if (mode == OperatingMode::Offline)
-            link_.netCardPowOn(this, true, nullptr);
-        checkSim(0);
+        // Not the maker's card: it takes the standard commands and perhaps
+        // a vendor dialect's, and reports errors with their numbers.
+        link_.probeDialect(this, [this](Dialect dialect) {
+            qCDebug(lcMonitor) << "a card of another maker, dialect" << static_cast<int>(dialect);
+            link_.reportErrors(this, nullptr);
+            checkSim(0);
+        });
     });
 }
 
@@ -108,6 +119,8 @@ void ModemStartup::simUnlocked(bool unlocked) {
     if (!done_)
         return;
     const auto next = [this] {
+        if (link_.dialect != Dialect::Maker)
+            return setUpSimAndMessages();
         link_.stopScrollScreen(this, nullptr);
         waitForSimType(0, 0);
     };
@@ -135,35 +148,46 @@ void ModemStartup::waitForSimType(int elapsedSeconds, int silentSeconds) {
         if (!done_)
             return;
         const int silent = silentSeconds + (type == SimType::Unknown ? kSimTypeAskEvery : 0);
-        if (type == SimType::Sim || type == SimType::Usim || silent >= kSimTypeSilence) {
-            link_.simCapacity(this, [this](int last) { link_.simPhonebookSize = qMax(0, last); });
-            link_.setChset(this, "UCS2", nullptr);
-            return setUpMessages();
-        }
+        if (type == SimType::Sim || type == SimType::Usim || silent >= kSimTypeSilence)
+            return setUpSimAndMessages();
         later(kSimTypeAskEvery, [this, elapsedSeconds, silent] {
             waitForSimType(elapsedSeconds + kSimTypeAskEvery, silent);
         });
     });
 }
 
+void ModemStartup::setUpSimAndMessages() {
+    link_.simCapacity(this, [this](int last) { link_.simPhonebookSize = qMax(0, last); });
+    link_.setChset(this, "UCS2", nullptr);
+    setUpMessages();
+}
+
 // New messages stay in the card's memory and are announced as they come;
 // messages are exchanged in PDU mode.
 void ModemStartup::setUpMessages() {
+    if (link_.dialect != Dialect::Maker)
+        return setUpMessageFormat();
     link_.getNewSmsPreferStorage(this, [this](int storage) {
         if (storage == 0 || storage == 1)
             link_.setNewSmsPreferNVStorage(this, nullptr);
-        link_.setNewMsgNoticeMode(this, nullptr);
-        link_.getMsgFormat(this, [this](int format) {
-            if (format == 1)
-                link_.setMsgFormat(this, 0, nullptr);
-            setUpNetworkMode();
-        });
+        setUpMessageFormat();
+    });
+}
+
+void ModemStartup::setUpMessageFormat() {
+    link_.setNewMsgNoticeMode(this, nullptr);
+    link_.getMsgFormat(this, [this](int format) {
+        if (format == 1)
+            link_.setMsgFormat(this, 0, nullptr);
+        setUpNetworkMode();
     });
 }
 
 // A card without a mode preference is given the one that suits its SIM; the
 // one in effect is shown and kept in the settings.
 void ModemStartup::setUpNetworkMode() {
+    if (link_.dialect != Dialect::Maker)
+        return finish(locked_ ? Result::Locked : Result::Ready);
     link_.getNetworkSelectionMode(this, [this](int mode) {
         if (!done_)
             return;

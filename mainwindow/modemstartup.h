@@ -51,7 +51,9 @@ private:
     void checkSim(int busyAnswers);
     void simUnlocked(bool unlocked);
     void waitForSimType(int elapsedSeconds, int silentSeconds);
+    void setUpSimAndMessages();
     void setUpMessages();
+    void setUpMessageFormat();
     void setUpNetworkMode();
     void finish(Result result);
     // Runs `step` after `seconds`, unless the sequence was given up.

@@ -26,8 +26,10 @@ void PinFlows::finish(std::function<void(bool)>& done, bool unlocked) {
 
 // A card that is not online after the SIM was unlocked is switched on.
 void PinFlows::powerOnIfNeeded(std::function<void()> then) {
-    link_.netCardStatus(this, current([this, then](OperatingMode mode) {
-                            if (mode == OperatingMode::Online)
+    if (link_.dialect != Dialect::Maker)
+        return then();
+    link_.netCardStatus(this, current([this, then](AtAnswer<OperatingMode> mode) {
+                            if (mode.value == OperatingMode::Online)
                                 return then();
                             link_.netCardPowOn(this, true, current([then](bool) { then(); }));
                         }));

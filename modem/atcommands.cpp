@@ -106,13 +106,48 @@ void SerialThread::isNewPlatform(const AtCaller& caller, AtDone<bool> done) {
     });
 }
 
-void SerialThread::netCardStatus(const AtCaller& caller, AtDone<OperatingMode> done) {
+void SerialThread::netCardStatus(const AtCaller& caller, AtDone<AtAnswer<OperatingMode>> done) {
     ask(
         caller, AtCmd::OperatingModeQuery, AtLine(atCommand(AtCmd::OperatingModeQuery)),
         [](const AtReply& reply) {
-            return reply.answered() ? operatingModeOf(reply.text) : OperatingMode::Unknown;
+            AtAnswer<OperatingMode> answer{std::nullopt, reply.result};
+            const OperatingMode mode = operatingModeOf(reply.text);
+            if (reply.ok() && mode != OperatingMode::Unknown)
+                answer.value = mode;
+            return answer;
         },
         std::move(done));
+}
+
+void SerialThread::probeDialect(const AtCaller& caller, AtDone<Dialect> done) {
+    probeDialectFrom(caller, 0, std::move(done));
+}
+
+void SerialThread::probeDialectFrom(const AtCaller& caller, size_t probe, AtDone<Dialect> done) {
+    static constexpr std::pair<AtCmd, Dialect> kProbes[] = {
+        {AtCmd::SyscfgexQuery, Dialect::Syscfgex},
+        {AtCmd::ScanModeQuery, Dialect::Nwscanmode},
+        {AtCmd::ZsntQuery, Dialect::Zsnt},
+    };
+    if (probe == std::size(kProbes)) {
+        dialect = Dialect::Standard;
+        if (done)
+            done(dialect);
+        return;
+    }
+    send(caller, kProbes[probe].first, [this, caller, probe, done](const AtReply& reply) {
+        if (!reply.ok())
+            return probeDialectFrom(caller, probe + 1, done);
+        dialect = kProbes[probe].second;
+        if (done)
+            done(dialect);
+    });
+}
+
+void SerialThread::reportErrors(const AtCaller& caller, AtDone<bool> done) {
+    ask(
+        caller, AtCmd::ErrorReports, AtLine(atCommand(AtCmd::ErrorReports)),
+        [](const AtReply& reply) { return reply.ok(); }, std::move(done));
 }
 
 void SerialThread::netCardPowOn(const AtCaller& caller, bool on, AtDone<bool> done) {

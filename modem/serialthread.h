@@ -131,7 +131,15 @@ public:
     // Whether the card is of the newer generation (it refuses the extended
     // phonebook read, or takes the extended write); kept in newPlatform.
     void isNewPlatform(const AtCaller& caller, AtDone<bool> done);
-    void netCardStatus(const AtCaller& caller, AtDone<OperatingMode> done);
+    // The operating mode ("+YOPRT"); a card that refuses the question is not
+    // the maker's (the final result says how it refused).
+    void netCardStatus(const AtCaller& caller, AtDone<AtAnswer<OperatingMode>> done);
+    // Which vendor dialect a card that is not the maker's speaks, asked by
+    // the dialects' mode queries in turn (the first the card takes names
+    // it; none: Standard); kept in `dialect`.
+    void probeDialect(const AtCaller& caller, AtDone<Dialect> done);
+    // Has the card report errors with their numbers ("+CME ERROR: <n>").
+    void reportErrors(const AtCaller& caller, AtDone<bool> done);
     void netCardPowOn(const AtCaller& caller, bool on, AtDone<bool> done);
     // The card's bare "AT+CPMS" that ends its start-up screen.
     void stopScrollScreen(const AtCaller& caller, AtDone<bool> done);
@@ -238,6 +246,7 @@ private:
     // Queues a declared command and hands its reply, read by `read`, to `done`.
     template <typename T, typename Read>
     void ask(const AtCaller& caller, AtCmd id, const AtLine& line, Read read, AtDone<T> done);
+    void probeDialectFrom(const AtCaller& caller, size_t probe, AtDone<Dialect> done);
     void readPhonebookBlock(const AtCaller& caller, int first,
                             std::shared_ptr<QList<PhonebookEntry>> entries,
                             AtDone<std::optional<QList<PhonebookEntry>>> done);

@@ -271,6 +271,11 @@ const AtCommand kCommands[] = {
     // The answer to a service code comes later, as a notice.
     {AtCmd::UssdRequest, "AT+CUSD=1,\"", "AT+CUSD=1", AT_BUDGET, nullptr},
     {AtCmd::UssdCancel, "AT+CUSD=2", "AT+CUSD=2", AT_BUDGET, nullptr},
+    {AtCmd::ErrorReports, "AT+CMEE=1", "AT+CMEE=", AT_BUDGET, nullptr},
+    // The vendor dialects' mode preference, read to tell the dialects apart.
+    {AtCmd::SyscfgexQuery, "AT^SYSCFGEX?", "AT^SYSCFGEX?", AT_BUDGET_PROBE, nullptr},
+    {AtCmd::ScanModeQuery, "AT+QCFG=\"nwscanmode\"", "AT+QCFG=\"nwscanmode\"", AT_BUDGET_PROBE, nullptr},
+    {AtCmd::ZsntQuery, "AT+ZSNT?", "AT+ZSNT?", AT_BUDGET_PROBE, nullptr},
 };
 // clang-format on
 

@@ -57,8 +57,12 @@ enum class AtCmd {
     ProbeExtendedWrite,     // "AT+YCPBM=?"
     UssdRequest,            // "AT+CUSD=1," code or reply, dcs
     UssdCancel,             // "AT+CUSD=2"
+    ErrorReports,           // "AT+CMEE=1": errors with their numbers
+    SyscfgexQuery,          // "AT^SYSCFGEX?"
+    ScanModeQuery,          // "AT+QCFG="nwscanmode""
+    ZsntQuery,              // "AT+ZSNT?"
 };
-inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::UssdCancel) + 1;
+inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::ZsntQuery) + 1;
 
 // The tests of a reply's text that give its result code; `e` is the reply
 // from the echo on.
@@ -83,7 +87,7 @@ struct AtCommand {
 // Time budgets in seconds, shared by the declarations.
 inline constexpr int AT_BUDGET = 30;              // every command unless noted
 inline constexpr int AT_BUDGET_OPERATORS = 120;   // operator list and manual selection
-inline constexpr int AT_BUDGET_PROBE = 5;         // the two extended phonebook probes
+inline constexpr int AT_BUDGET_PROBE = 5;         // probes: extended phonebook, vendor dialect
 inline constexpr int AT_BUDGET_PHONEBOOK_OLD = 2; // one phonebook block on the old platform
 
 // The declaration of `id`.

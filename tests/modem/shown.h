@@ -3,6 +3,7 @@
 // The typed results of the reply readers and the link's commands as short
 // texts, so that tables can state them as a user would read them.
 
+#include "modem/dialect.h"
 #include "modem/protocol/replies.h"
 
 #include <QStringList>
@@ -41,6 +42,10 @@ inline QString shown(PinChange change) {
 inline QString shown(OperatingMode mode) {
     static const char* const names[] = {"online", "offline", "unknown"};
     return named(mode, names);
+}
+inline QString shown(Dialect dialect) {
+    static const char* const names[] = {"maker", "standard", "syscfgex", "nwscanmode", "zsnt"};
+    return named(dialect, names);
 }
 inline QString shown(SimType type) {
     static const char* const names[] = {"SIM", "USIM", "busy", "unknown"};
