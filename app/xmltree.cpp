@@ -130,7 +130,7 @@ bool readTree(const QByteArray& xml, XmlNode* root, QString* error) {
                 break;
             }
             XmlNode* parent = open.last();
-            // The blanks that indent child elements are no text.
+            // An element with children keeps no text.
             parent->text.clear();
             parent->children.append(XmlNode{name, {}, {}});
             open.append(&parent->children.last());
@@ -143,10 +143,18 @@ bool readTree(const QByteArray& xml, XmlNode* root, QString* error) {
             dropWhatXmlCannotHold(open.last()->text);
             open.removeLast();
             break;
-        case QXmlStreamReader::Characters:
-            if (!open.isEmpty() && open.last()->children.isEmpty())
-                open.last()->text += reader.text();
+        case QXmlStreamReader::Characters: {
+            // Blanks before a child element are its parent's indentation:
+            // they are dropped when the child starts.
+            if (open.isEmpty() || !open.last()->children.isEmpty())
+                break;
+            QString& text = open.last()->text;
+            if (text.isEmpty())
+                text = reader.text().toString();
+            else
+                text += reader.text(); // a text cut by a character reference
             break;
+        }
         default:
             break;
         }

@@ -22,6 +22,8 @@ struct XmlNode {
     // A leaf child named `childName` holding `value`, appended.
     void append(const QString& childName, const QString& value);
 };
+// Moved as bytes when a list of children grows.
+Q_DECLARE_TYPEINFO(XmlNode, Q_RELOCATABLE_TYPE);
 
 // Parses `xml` into `root`. False, with `error` set, when it is not
 // well-formed or holds no element.
