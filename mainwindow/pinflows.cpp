@@ -131,13 +131,15 @@ void PinFlows::applyPinLock() {
             return end();
         }
         const bool lock = view_->pinCheckBoxChecked();
-        link_.setPinLock(this, lock, *pin, [this, lock, end](bool done) {
-            if (done) {
+        link_.setPinLock(this, lock, *pin, [this, lock, end](PinEntry entry) {
+            if (entry == PinEntry::Accepted) {
                 pinEnabled = lock ? 1 : 0;
                 inform(tr("Settings successful!"));
             } else {
                 refPINSetStatus();
-                warn(tr("PIN is incorrect!"));
+                // Without an answer it is unknown whether the PIN was right.
+                warn(entry == PinEntry::NoAnswer ? tr("The card didn't answer.")
+                                                 : tr("PIN is incorrect!"));
             }
             // Too many wrong PINs: the card wants the PUK now.
             link_.connectDeviceNeedInputPIN(this, [this, end](SimState state) {

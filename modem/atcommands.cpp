@@ -201,11 +201,11 @@ void SerialThread::PINSetStatus(const AtCaller& caller, AtDone<std::optional<boo
 }
 
 void SerialThread::setPinLock(const AtCaller& caller, bool on, const QString& pin,
-                              AtDone<bool> done) {
+                              AtDone<PinEntry> done) {
     const AtCmd id = on ? AtCmd::LockPin : AtCmd::UnlockPin;
     ask(
         caller, id, quotedArgument(id, pin),
-        [](const AtReply& reply) { return repliedOk(reply.text); }, std::move(done));
+        [](const AtReply& reply) { return pinEntryOf(reply.text); }, std::move(done));
 }
 
 void SerialThread::changePWD(const AtCaller& caller, const QString& oldPin, const QString& newPin,

@@ -149,8 +149,8 @@ public:
                   AtDone<PinEntry> done);
     // Whether the PIN lock is on; nothing without an answer.
     void PINSetStatus(const AtCaller& caller, AtDone<std::optional<bool>> done);
-    // Switches the PIN lock; true when the card took it.
-    void setPinLock(const AtCaller& caller, bool on, const QString& pin, AtDone<bool> done);
+    // Switches the PIN lock: Accepted when the card took it.
+    void setPinLock(const AtCaller& caller, bool on, const QString& pin, AtDone<PinEntry> done);
     void changePWD(const AtCaller& caller, const QString& oldPin, const QString& newPin,
                    AtDone<PinChange> done);
     // The operators the card sees; nothing when it gave no list.

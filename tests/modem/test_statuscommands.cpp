@@ -104,7 +104,7 @@ void TestStatusCommands::commands_data() {
         {"AT+CLCK=\"SC\",2", "AT+CPWD=\"SC\",\"1234\",\"4321\"", "AT+CLCK=\"SC\",1,\"9999\"",
          "AT+CLCK=\"SC\",1,\"1234\"", "AT+CLCK=\"SC\",2", "AT+CPWD=\"SC\",\"9999\",\"4321\"",
          "AT+CPWD=\"SC\",\"1234\",\"4321\"", "AT+CLCK=\"SC\",0,\"4321\"", "AT+CLCK=\"SC\",2"},
-        "no, not allowed, no, yes, yes, wrong, changed, yes, no");
+        "no, not allowed, wrong, accepted, yes, wrong, changed, accepted, no");
     row("PIN lock state refused", {"ready", "on AT+CLCK=* reply ERROR"}, {lockState},
         {"AT+CLCK=\"SC\",2"}, "none");
     // Arguments that would end the line or close its quotes, and lines too
@@ -116,7 +116,7 @@ void TestStatusCommands::commands_data() {
          ask(&L::setManualNetworkMode, "26201\"\r\nAT+CFUN=0", 2),
          ask(&L::setConnectPara, "IP", "net\",\"x", ""), ask(&L::setChset, "\""),
          ask(&L::setNetworkSelectionMode, 0), ask(&L::setNetworkSelectionMode, 5)},
-        {}, "no answer, no answer, no answer, no answer, no, wrong, no, no, none, no, no");
+        {}, "no answer, no answer, no answer, no answer, no answer, wrong, no, no, none, no, no");
 
     // --- network -------------------------------------------------------------
     row("operator list", {"ready"}, {ask(&L::getNetworkList)}, {"AT+COPS=?"},

@@ -109,13 +109,17 @@ private slots:
         f.tick();
         QVERIFY(!f.view.pinCheckBox);
 
-        // Switching on with a wrong PIN: refused, the box goes back.
-        f.view.pinCheckBox = true;
-        f.view.answers = {QString("9999")};
-        runFlow(f, &PinFlows::applyPinLock);
-        QCOMPARE(f.view.messages.last(), qMakePair(Box::Warning, QString("PIN is incorrect!")));
-        QVERIFY(!f.view.pinCheckBox);
-        QTRY_VERIFY(!f.view.applyEnabled);
+        // Switching on with a wrong PIN, or without an answer: the box goes
+        // back, and the user is told which.
+        QVERIFY(f.sim.command({"on", "AT+CLCK=\"SC\",1,*", "noreply", "count", "1"}));
+        for (const char* said : {"The card didn't answer.", "PIN is incorrect!"}) {
+            f.view.pinCheckBox = true;
+            f.view.answers = {QString("9999")};
+            runFlow(f, &PinFlows::applyPinLock);
+            QCOMPARE(f.view.messages.last(), qMakePair(Box::Warning, QString(said)));
+            QVERIFY(!f.view.pinCheckBox);
+            QTRY_VERIFY(!f.view.applyEnabled);
+        }
 
         // With the right PIN.
         f.view.pinCheckBox = true;
