@@ -1,9 +1,9 @@
 #include "app/uilanguage.h"
 
+#include <QDomDocument>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -15,42 +15,26 @@ const QStringList kSourceFolders = {"app", "mainwindow", "modem",    "connection
 struct Entry {
     QString context;
     QString source;
-    QString translation;
-    QString type; // "unfinished", "vanished", "obsolete" or empty
-    bool plural = false;
+    QString translation; // a plural's forms joined
+    QString type;        // "unfinished", "vanished", "obsolete" or empty
 };
 
 QList<Entry> readCatalogue(const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QDomDocument catalogue;
+    if (!file.open(QIODevice::ReadOnly) || !catalogue.setContent(&file)) {
         *error = "can't read " + path;
         return {};
     }
     QList<Entry> entries;
-    QXmlStreamReader xml(&file);
-    QString context;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
-            Entry entry;
-            entry.context = context;
-            entry.plural = xml.attributes().value("numerus") == QLatin1String("yes");
-            entries.append(entry);
-        } else if (xml.name() == QLatin1String("source") && !entries.isEmpty()) {
-            entries.last().source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && !entries.isEmpty()) {
-            entries.last().type = xml.attributes().value("type").toString();
-            if (!entries.last().plural)
-                entries.last().translation = xml.readElementText();
-        } else if (xml.name() == QLatin1String("numerusform") && !entries.isEmpty()) {
-            entries.last().translation += xml.readElementText();
-        }
+    const QDomNodeList messages = catalogue.elementsByTagName("message");
+    for (int i = 0; i < messages.size(); ++i) {
+        const QDomElement message = messages.at(i).toElement();
+        const QDomElement translation = message.firstChildElement("translation");
+        entries.append({message.parentNode().firstChildElement("name").text(),
+                        message.firstChildElement("source").text(), translation.text(),
+                        translation.attribute("type")});
     }
-    if (xml.hasError())
-        *error = path + ": " + xml.errorString();
     return entries;
 }
 
