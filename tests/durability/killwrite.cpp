@@ -223,35 +223,19 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    int kills = 1000;
-    int scale = 100;
-    quint32 seed = static_cast<quint32>(std::time(nullptr));
-    QStringList only;
-    QString child, base, under;
-    for (qsizetype i = 0; i + 1 < args.size(); i += 2) {
-        const QString& key = args.at(i);
-        const QString& value = args.at(i + 1);
-        if (key == "--kills")
-            kills = value.toInt();
-        else if (key == "--seed")
-            seed = value.toUInt();
-        else if (key == "--op")
-            only << value;
-        else if (key == "--dir")
-            under = value;
-        else if (key == "--scale")
-            scale = value.toInt();
-        else if (key == "--child")
-            child = value;
-        else if (key == "--base")
-            base = value;
-    }
-    if (!child.isEmpty())
-        return runChild(child, base);
+    QMultiMap<QString, QString> given; // option, value
+    for (qsizetype i = 0; i + 1 < args.size(); i += 2)
+        given.insert(args.at(i), args.at(i + 1));
+    if (given.contains("--child"))
+        return runChild(given.value("--child"), given.value("--base"));
+    const int kills = given.value("--kills", "1000").toInt();
+    const int scale = given.value("--scale", "100").toInt();
+    const quint32 seed = given.contains("--seed") ? given.value("--seed").toUInt()
+                                                  : static_cast<quint32>(std::time(nullptr));
     if (args.size() % 2 != 0 || kills <= 0 || scale < 20) {
         std::fprintf(stderr, "usage: killwrite [--kills N] [--seed S] [--scale N] [--dir FOLDER] "
                              "[--op NAME]...\n");
         return 2;
     }
-    return runParent(kills, seed, scale, only, under);
+    return runParent(kills, seed, scale, given.values("--op"), given.value("--dir"));
 }
