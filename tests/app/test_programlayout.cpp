@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -103,29 +102,6 @@ private slots:
         const ProgramLayout blocked{dir.filePath("blocked"), layout.resources, shipped};
         QVERIFY(!prepareUserData(blocked, &error));
         QVERIFY(error.contains("blocked"));
-    }
-
-    // The real install: the program runs from it and keeps its data in the
-    // user's folder.
-    void installedProgramRuns() {
-        QTemporaryDir dir;
-        const QString prefix = dir.filePath("prefix");
-        QProcess install;
-        install.start(VELTO_CMAKE, {"--install", VELTO_BUILD_DIR, "--prefix", prefix});
-        QVERIFY(install.waitForFinished(60000));
-        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
-        QVERIFY(QFileInfo::exists(prefix + "/share/velto/res/icon.jpg"));
-        QVERIFY(!QFileInfo::exists(prefix + "/bin/Data"));
-
-        QProcess run;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", dir.filePath("xdg"));
-        run.setProcessEnvironment(env);
-        run.start(prefix + "/bin/velto", {"-v"});
-        QVERIFY(run.waitForFinished(20000));
-        QCOMPARE(run.readAllStandardOutput().trimmed(),
-                 TestEnv::readFile(prefix + "/share/velto/Data/version.txt").trimmed());
-        QVERIFY(QFileInfo::exists(dir.filePath("xdg/velto/Data/contact.xml")));
     }
 };
 

@@ -117,10 +117,11 @@ private slots:
         QCOMPARE(read, record);
     }
 
-    // What reaches the modem: a PIN, an APN, a SIM contact and a message's
-    // number and text holding line ends, Ctrl-Z or Esc are refused before
-    // anything is written, or travel inside a PDU; the simulator never
-    // receives a command line the program did not write.
+    // What reaches the modem: an APN and a message's number and text holding
+    // line ends, Ctrl-Z or Esc are refused before anything is written, or
+    // travel inside a PDU; the simulator never receives a command line the
+    // program did not write. (A PIN and a SIM contact: the modem command
+    // tests' rows "unsafe arguments" and "quotes not sent".)
     void modemLines() {
         QVERIFY(startWith("ready"));
         for (const auto& [label, input] : kBadInputs) {
@@ -129,17 +130,8 @@ private slots:
                 return c == u'\r' || c == u'\n' || c == QChar(0x1A) || c == QChar(0x1B);
             });
             if (unsafe || input.contains('"')) {
-                const AtCaller caller(link.get());
-                QVERIFY2(awaitDone<PinEntry>([&](auto done) {
-                             link->inputPIN(caller, input, done);
-                         }).value_or(PinEntry::Accepted) != PinEntry::Accepted,
-                         label);
                 QVERIFY2(!awaitDone<bool>([&](auto done) {
-                              link->setConnectPara(caller, "IP", input, {}, done);
-                          }).value_or(true),
-                         label);
-                QVERIFY2(!awaitDone<bool>([&](auto done) {
-                              link->insertContact(caller, 1, input, "41", done);
+                              link->setConnectPara(AtCaller(link.get()), "IP", input, {}, done);
                           }).value_or(true),
                          label);
                 QCOMPARE(sim.received().size(), before);

@@ -18,7 +18,7 @@
 // purpose (see dropKeptNewFiles). Prints what each failed kill left; exits 1
 // when any kill left anything else.
 //
-// The child runs as `killwrite --child NAME --base DIR --ready FD`.
+// The child runs as `killwrite --child NAME --base DIR`.
 
 #include "app/atomicfile.h"
 #include "app/globals.h"
@@ -29,35 +29,35 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
-#include <poll.h>
 #include <random>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
 using Files = QMap<QString, QByteArray>;
 
-int runChild(const QString& name, const QString& base, int ready) {
+// The child: loads the stores, says "R" on its output, writes, and then
+// gives the time the write took in microseconds.
+int runChild(const QString& name, const QString& base) {
     const StoreOps::Operation* op = StoreOps::find(name);
     if (!op)
         return 2;
     setProgramFolders(base);
     const StoreOps::Write write = op->prepare();
-    if (::write(ready, "R", 1) != 1)
+    if (::write(STDOUT_FILENO, "R", 1) != 1)
         return 2;
     QElapsedTimer timer;
     timer.start();
     const StoreOps::Outcome outcome = write();
     const QByteArray report = QByteArray::number(timer.nsecsElapsed() / 1000) + '\n';
-    if (::write(ready, report.constData(), report.size()) != report.size())
+    if (::write(STDOUT_FILENO, report.constData(), report.size()) != report.size())
         return 2;
     return outcome.ok ? 0 : 1;
 }
@@ -66,35 +66,19 @@ int runChild(const QString& name, const QString& base, int ready) {
 class Child {
 public:
     Child(const char* op, const QString& base) {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return;
-        const QByteArray self = QFile::encodeName(QCoreApplication::applicationFilePath());
-        const QByteArray dir = QFile::encodeName(base);
-        const QByteArray fd = QByteArray::number(fds[1]);
-        pid_ = fork();
-        if (pid_ == 0) {
-            ::close(fds[0]);
-            execl(self.constData(), self.constData(), "--child", op, "--base", dir.constData(),
-                  "--ready", fd.constData(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        ::close(fds[1]);
-        pipe_ = fds[0];
-    }
-    ~Child() {
-        if (pipe_ >= 0)
-            ::close(pipe_);
+        process_.start(QCoreApplication::applicationFilePath(),
+                       {"--child", QString::fromLatin1(op), "--base", base});
     }
 
     // Waits until the child has loaded its stores and is about to write.
-    bool ready() { return read(60000) == "R"; }
+    bool ready() { return process_.waitForReadyRead(60000) && process_.read(1) == "R"; }
 
     // Lets the child finish; the time its write took in microseconds (-1
     // when it failed).
     qint64 finish() {
-        const QByteArray report = read(30000);
-        return wait() == 0 ? report.trimmed().toLongLong() : -1;
+        const bool done = process_.waitForFinished(30000) &&
+                          process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+        return done ? process_.readAll().trimmed().toLongLong() : -1;
     }
 
     // Kills the child after `delayNs`, unless it has finished by then.
@@ -104,39 +88,12 @@ public:
                                  static_cast<long>(delayNs % 1000000000)};
             clock_nanosleep(CLOCK_MONOTONIC, 0, &delay, nullptr);
         }
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == 0) {
-            ::kill(pid_, SIGKILL);
-            waitpid(pid_, &status, 0);
-        }
+        process_.kill(); // harmless when it has ended
+        process_.waitForFinished();
     }
 
 private:
-    // What the child sends until it closes the pipe or `timeoutMs` passes;
-    // only the first byte while waiting for readiness.
-    QByteArray read(int timeoutMs) {
-        QByteArray got;
-        pollfd p{pipe_, POLLIN, 0};
-        while (poll(&p, 1, timeoutMs) > 0) {
-            char buffer[64];
-            const ssize_t n = ::read(pipe_, buffer, got.isEmpty() ? 1 : sizeof buffer);
-            if (n <= 0)
-                break;
-            got.append(buffer, n);
-            if (got == "R")
-                break;
-        }
-        return got;
-    }
-
-    int wait() {
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    pid_t pid_ = -1;
-    int pipe_ = -1;
+    QProcess process_;
 };
 
 // Why `state` is neither as before the write nor as after it (for an
@@ -266,38 +223,19 @@ int runParent(int kills, quint32 seed, int scale, const QStringList& only, const
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    int kills = 1000;
-    int scale = 100;
-    quint32 seed = static_cast<quint32>(std::time(nullptr));
-    QStringList only;
-    QString child, base, under;
-    int ready = -1;
-    for (qsizetype i = 0; i + 1 < args.size(); i += 2) {
-        const QString& key = args.at(i);
-        const QString& value = args.at(i + 1);
-        if (key == "--kills")
-            kills = value.toInt();
-        else if (key == "--seed")
-            seed = value.toUInt();
-        else if (key == "--op")
-            only << value;
-        else if (key == "--dir")
-            under = value;
-        else if (key == "--scale")
-            scale = value.toInt();
-        else if (key == "--child")
-            child = value;
-        else if (key == "--base")
-            base = value;
-        else if (key == "--ready")
-            ready = value.toInt();
-    }
-    if (!child.isEmpty())
-        return runChild(child, base, ready);
+    QMultiMap<QString, QString> given; // option, value
+    for (qsizetype i = 0; i + 1 < args.size(); i += 2)
+        given.insert(args.at(i), args.at(i + 1));
+    if (given.contains("--child"))
+        return runChild(given.value("--child"), given.value("--base"));
+    const int kills = given.value("--kills", "1000").toInt();
+    const int scale = given.value("--scale", "100").toInt();
+    const quint32 seed = given.contains("--seed") ? given.value("--seed").toUInt()
+                                                  : static_cast<quint32>(std::time(nullptr));
     if (args.size() % 2 != 0 || kills <= 0 || scale < 20) {
         std::fprintf(stderr, "usage: killwrite [--kills N] [--seed S] [--scale N] [--dir FOLDER] "
                              "[--op NAME]...\n");
         return 2;
     }
-    return runParent(kills, seed, scale, only, under);
+    return runParent(kills, seed, scale, given.values("--op"), given.value("--dir"));
 }

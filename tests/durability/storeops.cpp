@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <cstring>
 #include <memory>
 
 namespace StoreOps {
@@ -37,22 +36,18 @@ QString backupPath() {
     return programFolder() + "/restore.dat";
 }
 
-template <int N> void setField(char (&field)[N], const QByteArray& text) {
-    const qsizetype n = std::min<qsizetype>(text.size(), N - 1);
-    std::memcpy(field, text.constData(), n);
-    field[n] = '\0';
-}
-
 SM_PARAM_DECODE message(int n, const QString& state) {
     SM_PARAM_DECODE rec;
-    setField(rec.SCA, "8613800100500");
-    setField(rec.TPA, "+86139" + QByteArray::number(10000000 + n));
-    setField(rec.TP_SCTS, "26120703" + QByteArray::number(1000 + n % 5000).right(4) + "32");
+    qstrncpy(rec.SCA, "8613800100500", sizeof rec.SCA);
+    qstrncpy(rec.TPA, ("+86139" + QByteArray::number(10000000 + n)).constData(), sizeof rec.TPA);
+    qstrncpy(rec.TP_SCTS,
+             ("26120703" + QByteArray::number(1000 + n % 5000).right(4) + "32").constData(),
+             sizeof rec.TP_SCTS);
     rec.contentStr = QStringLiteral("Message %1: the meeting moves to room %2, ärger über Straße "
                                     "— 会议改到下午")
                          .arg(n)
                          .arg(n % 40);
-    setField(rec.TP_UD, rec.contentStr.toLatin1());
+    qstrncpy(rec.TP_UD, rec.contentStr.toLatin1().constData(), sizeof rec.TP_UD);
     rec.length = static_cast<int>(rec.contentStr.size());
     rec.pduSrc =
         QStringLiteral("0891683108100005F0240D91683119%1000862120703").arg(n, 8, 10, QChar('0'));

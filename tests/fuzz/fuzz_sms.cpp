@@ -28,16 +28,9 @@ void requireSound(const SM_PARAM_DECODE& d, int result) {
 } // namespace
 
 void fuzzPduDecoders(const uint8_t* data, size_t size) {
-    std::string text;
-    if (size > 0 && data[0] == 0) {
-        static const char digits[] = "0123456789ABCDEF";
-        for (size_t i = 1; i < size; ++i) {
-            text += digits[data[i] >> 4];
-            text += digits[data[i] & 0xF];
-        }
-    } else {
-        text.assign(reinterpret_cast<const char*>(data), size);
-    }
+    const QByteArray bytes = bytesOf(data, size);
+    const std::string text =
+        (bytes.startsWith('\0') ? bytes.mid(1).toHex().toUpper() : bytes).toStdString();
 
     SM_PARAM_DECODE received;
     requireSound(received, gsmDecodePdu(text.c_str(), &received));

@@ -68,29 +68,25 @@ private slots:
         const QByteArray peer = "nameserver 203.0.113.53\nnameserver 203.0.113.54\n";
         const QByteArray fixed = "nameserver 1.1.1.1\nnameserver 8.8.4.4\n";
         const QByteArray kept = "# the machine's own\noptions edns0\n";
-        QTest::newRow("systemd-resolved, the peer's servers")
-            << "resolved" << false
-            << QByteArray("resolvectl dns ppp0 203.0.113.53 203.0.113.54\n"
-                          "resolvectl domain ppp0 ~.\n")
-            << Stub << QByteArray("resolvectl revert ppp0\n");
-        QTest::newRow("systemd-resolved, fixed servers")
-            << "resolved" << true
-            << QByteArray("resolvectl dns ppp0 1.1.1.1 8.8.4.4\nresolvectl domain ppp0 ~.\n")
-            << Stub << QByteArray("resolvectl revert ppp0\n");
-        QTest::newRow("resolvconf, the peer's servers")
-            << "resolvconf" << false << "resolvconf -a ppp0.velto\n" + peer << Original
-            << QByteArray("resolvconf -d ppp0.velto\n");
-        QTest::newRow("resolvconf, fixed servers")
-            << "resolvconf" << true << "resolvconf -a ppp0.velto\n" + fixed << Original
-            << QByteArray("resolvconf -d ppp0.velto\n");
-        QTest::newRow("the classic file, the peer's servers")
-            << "file" << false << QByteArray() << peer + kept << QByteArray();
-        QTest::newRow("the classic file, fixed servers")
-            << "file" << true << QByteArray() << fixed + kept << QByteArray();
-        QTest::newRow("a link without a resolver behind it")
-            << "link" << false << QByteArray() << Stub << QByteArray();
-        QTest::newRow("pppd's own hook has put the peer's servers in")
-            << "debian" << false << QByteArray() << Original << QByteArray();
+        const auto row = [](const char* name, const char* machine, bool fixed,
+                            const QByteArray& callsUp, const QByteArray& fileUp,
+                            const QByteArray& callsDown) {
+            QTest::newRow(name) << QString(machine) << fixed << callsUp << fileUp << callsDown;
+        };
+        const QByteArray resolvedUp = "resolvectl domain ppp0 ~.\n";
+        const QByteArray resolvedDown = "resolvectl revert ppp0\n";
+        row("systemd-resolved, the peer's servers", "resolved", false,
+            "resolvectl dns ppp0 203.0.113.53 203.0.113.54\n" + resolvedUp, Stub, resolvedDown);
+        row("systemd-resolved, fixed servers", "resolved", true,
+            "resolvectl dns ppp0 1.1.1.1 8.8.4.4\n" + resolvedUp, Stub, resolvedDown);
+        row("resolvconf, the peer's servers", "resolvconf", false,
+            "resolvconf -a ppp0.velto\n" + peer, Original, "resolvconf -d ppp0.velto\n");
+        row("resolvconf, fixed servers", "resolvconf", true, "resolvconf -a ppp0.velto\n" + fixed,
+            Original, "resolvconf -d ppp0.velto\n");
+        row("the classic file, the peer's servers", "file", false, {}, peer + kept, {});
+        row("the classic file, fixed servers", "file", true, {}, fixed + kept, {});
+        row("a link without a resolver behind it", "link", false, {}, Stub, {});
+        row("pppd's own hook has put the peer's servers in", "debian", false, {}, Original, {});
     }
     void serversGoWhereTheMachineKeepsThem() {
         QFETCH(QString, machine);

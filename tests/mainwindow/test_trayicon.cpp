@@ -33,19 +33,15 @@ private slots:
 
     void entriesAskTheWindow() {
         TrayIcon tray;
-        QSignalSpy toggled(&tray, &TrayIcon::connectToggled);
-        QSignalSpy show(&tray, &TrayIcon::showRequested);
-        QSignalSpy quit(&tray, &TrayIcon::quitRequested);
-        QSignalSpy click(&tray, &TrayIcon::toggleRequested);
+        QSignalSpy toggled(&tray, &TrayIcon::connectToggled), show(&tray, &TrayIcon::showRequested),
+            quit(&tray, &TrayIcon::quitRequested), click(&tray, &TrayIcon::toggleRequested);
         tray.connectAction()->trigger();
         tray.showAction()->trigger();
         tray.quitAction()->trigger();
         emit tray.activated(QSystemTrayIcon::Trigger);
-        emit tray.activated(QSystemTrayIcon::Context);
-        QCOMPARE(toggled.count(), 1);
-        QCOMPARE(show.count(), 1);
-        QCOMPARE(quit.count(), 1);
-        QCOMPARE(click.count(), 1);
+        emit tray.activated(QSystemTrayIcon::Context); // the menu, nothing more
+        QCOMPARE((QList<qsizetype>{toggled.count(), show.count(), quit.count(), click.count()}),
+                 (QList<qsizetype>{1, 1, 1, 1}));
     }
 };
 

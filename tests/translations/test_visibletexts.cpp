@@ -120,9 +120,12 @@ QStringList untranslatedTexts(QWidget* top) {
 class TestVisibleTexts : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { QVERIFY(QCoreApplication::installTranslator(&marker_)); }
+    void init() {
+        env_ = std::make_unique<TestEnv>();
+        readConfig(comcfg);
+    }
+    void cleanup() { env_.reset(); }
     void pagesAndDialogsShowOnlyTranslatedTexts();
     void messageBoxesTranslateCaptionsAndButtons();
 
@@ -130,19 +133,6 @@ private:
     MarkingTranslator marker_;
     std::unique_ptr<TestEnv> env_;
 };
-
-void TestVisibleTexts::initTestCase() {
-    QVERIFY(QCoreApplication::installTranslator(&marker_));
-}
-
-void TestVisibleTexts::init() {
-    env_ = std::make_unique<TestEnv>();
-    readConfig(comcfg);
-}
-
-void TestVisibleTexts::cleanup() {
-    env_.reset();
-}
 
 void TestVisibleTexts::pagesAndDialogsShowOnlyTranslatedTexts() {
     WTMainWindow window(nullptr, "wtmainwindowbase", Qt::Window | Qt::FramelessWindowHint);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -19,4 +20,13 @@ inline void whenModalOpens(std::function<void(QWidget*)> action) {
         action(modal);
     });
     timer->start();
+}
+
+// Drags the pointer on `widget` from `from` to `to` with `button` held.
+inline void drag(QWidget* widget, Qt::MouseButton button, QPoint from, QPoint to) {
+    QTest::mousePress(widget, button, {}, from);
+    QMouseEvent move(QEvent::MouseMove, to, widget->mapToGlobal(to), Qt::NoButton, button,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    QTest::mouseRelease(widget, button, {}, to);
 }

@@ -27,39 +27,28 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("clicks");
         QTest::addColumn<QString>("cursor"); // "" when it does not matter
-        QTest::newRow("at rest") << 4 << ""
-                                 << "normal" << 0 << "";
-        QTest::newRow("pointer over") << 4 << "enter"
-                                      << "focusIn" << 0 << "hand";
-        QTest::newRow("pressed") << 4 << "enter press"
-                                 << "pressed" << 0 << "hand";
-        QTest::newRow("released on it") << 4 << "enter press release"
-                                        << "focusIn" << 1 << "hand";
-        QTest::newRow("pointer gone") << 4 << "enter leave"
-                                      << "normal" << 0 << "arrow";
-        QTest::newRow("released outside") << 4 << "press releaseOutside"
-                                          << "normal" << 0 << "";
-        QTest::newRow("released on the edge") << 4 << "press releaseEdge"
-                                              << "normal" << 1 << "";
-        QTest::newRow("disabled") << 4 << "disable enter"
-                                  << "invalid" << 0 << "";
-        QTest::newRow("enabled again") << 4 << "disable enable"
-                                       << "normal" << 0 << "";
-        QTest::newRow("shown as unavailable") << 4 << "invalid"
-                                              << "invalid" << 0 << "";
-        QTest::newRow("shown as available") << 4 << "invalid normal"
-                                            << "normal" << 0 << "";
-        QTest::newRow("no pointer image") << 2 << "enter"
-                                          << "normal" << 0 << "";
-        QTest::newRow("two images, pressed") << 2 << "enter press"
-                                             << "pressed" << 0 << "";
-        QTest::newRow("two images, released") << 2 << "press release"
-                                              << "normal" << 1 << "";
-        QTest::newRow("three images, unavailable") << 3 << "invalid"
-                                                   << "invalid" << 0 << "";
+        const auto row = [](const char* name, int images, const char* steps, const char* shown,
+                            int clicks, const char* cursor) {
+            QTest::newRow(name) << images << QString(steps) << QString(shown) << clicks
+                                << QString(cursor);
+        };
+        row("at rest", 4, "", "normal", 0, "");
+        row("pointer over", 4, "enter", "focusIn", 0, "hand");
+        row("pressed", 4, "enter press", "pressed", 0, "hand");
+        row("released on it", 4, "enter press release", "focusIn", 1, "hand");
+        row("pointer gone", 4, "enter leave", "normal", 0, "arrow");
+        row("released outside", 4, "press releaseOutside", "normal", 0, "");
+        row("released on the edge", 4, "press releaseEdge", "normal", 1, "");
+        row("disabled", 4, "disable enter", "invalid", 0, "");
+        row("enabled again", 4, "disable enable", "normal", 0, "");
+        row("shown as unavailable", 4, "invalid", "invalid", 0, "");
+        row("shown as available", 4, "invalid normal", "normal", 0, "");
+        row("no pointer image", 2, "enter", "normal", 0, "");
+        row("two images, pressed", 2, "enter press", "pressed", 0, "");
+        row("two images, released", 2, "press release", "normal", 1, "");
+        row("three images, unavailable", 3, "invalid", "invalid", 0, "");
         // A missing rest image leaves what is shown.
-        QTest::newRow("null rest image") << 3 << "invalid nullRest"
-                                         << "invalid" << 0 << "";
+        row("null rest image", 3, "invalid nullRest", "invalid", 0, "");
     }
     void imageFollowsThePointer() {
         QFETCH(int, images);
