@@ -104,6 +104,9 @@ QString sysBusUsbDevices() {
 QString udevData() {
     return at("/run/udev/data/");
 }
+QString providerDatabase() {
+    return at("/usr/share/mobile-broadband-provider-info/serviceproviders.xml");
+}
 
 QString runDir() {
     return at("/run/velto");

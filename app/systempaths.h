@@ -40,6 +40,8 @@ QString chatProgram();       // /usr/sbin/chat
 QString ejectCommand();      // eject /dev/MODEMCONNECTION
 QString sysBusUsbDevices();  // /sys/bus/usb/devices/
 QString udevData();          // /run/udev/data/ (udev's database: c<major>:<minor> per device)
+// mobile-broadband-provider-info's operators and their APNs
+QString providerDatabase(); // /usr/share/mobile-broadband-provider-info/serviceproviders.xml
 
 // The helper's own files while a connection runs.
 QString runDir();          // /run/velto

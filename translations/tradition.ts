@@ -880,6 +880,10 @@
         <translation>APN</translation>
     </message>
     <message>
+        <source>Operator</source>
+        <translation>電信業者</translation>
+    </message>
+    <message>
         <source>Obtain PDP address automatically</source>
         <translation>自動取得 PDP 位址</translation>
     </message>

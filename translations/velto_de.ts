@@ -880,6 +880,10 @@
         <translation>APN</translation>
     </message>
     <message>
+        <source>Operator</source>
+        <translation>Netzbetreiber</translation>
+    </message>
+    <message>
         <source>Obtain PDP address automatically</source>
         <translation>PDP-Adresse automatisch beziehen</translation>
     </message>
