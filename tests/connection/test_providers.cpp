@@ -35,7 +35,7 @@ private slots:
         QTest::addColumn<QString>("proposed");
         const QByteArray db = fixture();
         const QString telekom =
-            "Telekom:internet.telekom:telekom:tm | Telekom:internet.v6.telekom::";
+            "Telekom:internet.t-mobile:telekom:tm | Telekom:internet.v6.telekom::";
         QTest::newRow("operator and its reseller, no mms")
             << db << "262019876543210" << telekom + " | Resale Mobil:web.resale::";
         QTest::newRow("second network id of an operator") << db << "262061234567890" << telekom;
@@ -83,7 +83,7 @@ private slots:
 
         Config dialog(nullptr, "newConfig", true, {}, QString());
         dialog.proposeFromSim(&link);
-        QTRY_COMPARE(dialog.APNLineedit->text(), QString("internet.telekom"));
+        QTRY_COMPARE(dialog.APNLineedit->text(), QString("internet.t-mobile"));
         QVERIFY(dialog.useAPNRadioButton->isChecked());
         QVERIFY(dialog.APNLineedit->isEnabled());
         QVERIFY(dialog.saveUsernameCheckBox->isChecked());
