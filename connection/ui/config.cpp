@@ -362,6 +362,7 @@ void Config::showApnChoice(int index) {
         return;
     const ApnChoice& choice = apnChoices_.at(index);
     apnChoiceComboBox->setCurrentIndex(index);
+    apnChoiceComboBox->setToolTip(apnChoiceComboBox->currentText()); // cut in the narrow box
     useAPNRadioButton->setChecked(true);
     APNButtongroup_clicked(1);
     APNLineedit->setText(choice.apn);
