@@ -104,6 +104,21 @@ QString sysBusUsbDevices() {
 QString udevData() {
     return at("/run/udev/data/");
 }
+QString providerDatabase() {
+    return at("/usr/share/mobile-broadband-provider-info/serviceproviders.xml");
+}
+QString usbModeswitchProgram() {
+    return at("/usr/sbin/usb_modeswitch");
+}
+QString usbModeswitchData() {
+    return at("/usr/share/usb_modeswitch/");
+}
+QString usbModeswitchRules() {
+    return at("/lib/udev/rules.d/40-usb_modeswitch.rules");
+}
+QString tarProgram() {
+    return at("/usr/bin/tar");
+}
 
 QString runDir() {
     return at("/run/velto");
@@ -123,6 +138,9 @@ QString fixedDnsFile() {
 QString dnsStateFile() {
     return runDir() + "/dns.state";
 }
+QString modeswitchConfig() {
+    return runDir() + "/modeswitch.conf";
+}
 
 QString helperProgram() {
     if (!g_root.isEmpty())
@@ -134,6 +152,14 @@ QString helperProgram() {
 }
 QString pkexecProgram() {
     return QStringLiteral("/usr/bin/pkexec");
+}
+
+QStringList helperCommand(const QStringList& arguments) {
+    const QString helper = helperProgram();
+    if (!g_root.isEmpty() || geteuid() == 0)
+        return QStringList{helper} + arguments;
+    return QStringList{pkexecProgram(), QStringLiteral("--disable-internal-agent"), helper} +
+           arguments;
 }
 
 QString oldRootData() {

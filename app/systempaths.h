@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every absolute path of the running system that the program and its helper
 // read, write or execute. The defaults are the real paths; `setRoot`
@@ -40,14 +41,22 @@ QString chatProgram();       // /usr/sbin/chat
 QString ejectCommand();      // eject /dev/MODEMCONNECTION
 QString sysBusUsbDevices();  // /sys/bus/usb/devices/
 QString udevData();          // /run/udev/data/ (udev's database: c<major>:<minor> per device)
+// mobile-broadband-provider-info's operators and their APNs
+QString providerDatabase(); // /usr/share/mobile-broadband-provider-info/serviceproviders.xml
+// usb-modeswitch and its data, which switch cards out of their disc mode
+QString usbModeswitchProgram(); // /usr/sbin/usb_modeswitch
+QString usbModeswitchData();    // /usr/share/usb_modeswitch/ (<vid>:<pid> files, configPack.tar.gz)
+QString usbModeswitchRules();   // /lib/udev/rules.d/40-usb_modeswitch.rules (the devices it knows)
+QString tarProgram();           // /usr/bin/tar
 
 // The helper's own files while a connection runs.
-QString runDir();          // /run/velto
-QString helperLock();      // /run/velto/helper.lock (held by the helper that runs the dialer)
-QString dialerRecord();    // /run/velto/dialer.pid
-QString pppdOptionsFile(); // /run/velto/pppd-options
-QString fixedDnsFile();    // /run/velto/fixed-dns
-QString dnsStateFile();    // /run/velto/dns.state (what the ip-up hook did)
+QString runDir();           // /run/velto
+QString helperLock();       // /run/velto/helper.lock (held by the helper that runs the dialer)
+QString dialerRecord();     // /run/velto/dialer.pid
+QString pppdOptionsFile();  // /run/velto/pppd-options
+QString fixedDnsFile();     // /run/velto/fixed-dns
+QString dnsStateFile();     // /run/velto/dns.state (what the ip-up hook did)
+QString modeswitchConfig(); // /run/velto/modeswitch.conf (the config usb_modeswitch is given)
 
 // The privileged helper: /usr/libexec/velto/velto-helper under a private
 // root; otherwise the one installed beside the program
@@ -55,6 +64,9 @@ QString dnsStateFile();    // /run/velto/dns.state (what the ip-up hook did)
 // executable.
 QString helperProgram();
 QString pkexecProgram(); // /usr/bin/pkexec
+// The command line that runs the helper with `arguments`: through pkexec, or
+// directly as root and under a private root, whose helper needs no rights.
+QStringList helperCommand(const QStringList& arguments);
 
 // The data the previous package kept for root, and the mark its upgrade
 // leaves when there is some (readable by every user, unlike root's home).

@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QtDebug>
 #include <memory>
-#include <unistd.h>
 
 const HelperReport* HelperOutcome::find(HelperReport::Kind kind) const {
     for (const HelperReport& report : reports) {
@@ -30,12 +29,7 @@ PrivilegedHelper::~PrivilegedHelper() {
 }
 
 QStringList PrivilegedHelper::commandLine(const QStringList& arguments) {
-    const QString helper = SystemPaths::helperProgram();
-    if (!SystemPaths::root().isEmpty() || geteuid() == 0)
-        return QStringList{helper} + arguments;
-    return QStringList{SystemPaths::pkexecProgram(), QStringLiteral("--disable-internal-agent"),
-                       helper} +
-           arguments;
+    return SystemPaths::helperCommand(arguments);
 }
 
 void PrivilegedHelper::run(const QStringList& arguments, Handler done, const QByteArray& input) {

@@ -13,14 +13,18 @@
 //   velto-helper old-data [moved] the user's files an earlier version kept in root's
 //                                 home, as "file NAME SIZE" and the bytes, then "end";
 //                                 with "moved": that folder is renamed velto.moved
+//   velto-helper modeswitch VID:PID  switches a card out of its disc mode with
+//                                 usb_modeswitch and usb-modeswitch-data's config
+//                                 for that device (lower-case hexadecimal ids)
 //
 // It reports in lines on standard output (helper/helperreport.h). It takes
 // no path and no root from its caller, checks every field of a request,
-// and runs only the dialer programs at their fixed paths. The one root it
+// and runs only the dialer programs and usb_modeswitch at their fixed paths. The one root it
 // knows is where it is installed: a copy at ROOT/usr/libexec/velto/velto-helper
 // (the demo's and the tests', without rights) works below ROOT; the
 // installed one works on the machine.
 
+#include "app/atomicfile.h"
 #include "app/systempaths.h"
 #include "app/userfiles.h"
 #include "helper/dialerfiles.h"
@@ -397,6 +401,98 @@ int oldDataMovedCommand() {
     return renamed ? Done : Failed;
 }
 
+// Runs `program` (argv `words`) with a bare PATH and waits for it. With
+// `output` its standard output is kept there (up to `limit` bytes, the
+// rest read and dropped), otherwise it goes to the window's log. The exit
+// status, -1 when it could not be run or did not exit.
+int runProgram(const QString& program, QList<QByteArray> words, QByteArray* output = nullptr,
+               qsizetype limit = 0) {
+    const QByteArray path = QFile::encodeName(program);
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    int pipeFds[2] = {-1, -1};
+    if (output && ::pipe2(pipeFds, O_CLOEXEC) != 0)
+        return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        char env[] = "PATH=/usr/sbin:/usr/bin:/sbin:/bin";
+        char* const envp[] = {env, nullptr};
+        const int null = ::open("/dev/null", O_RDONLY);
+        ::dup2(null, STDIN_FILENO);
+        ::dup2(output ? pipeFds[1] : STDERR_FILENO, STDOUT_FILENO);
+        ::execve(path.constData(), argv.data(), envp);
+        ::_exit(127);
+    }
+    if (output) {
+        ::close(pipeFds[1]);
+        char buffer[4096];
+        ssize_t n;
+        while ((n = ::read(pipeFds[0], buffer, sizeof buffer)) != 0) {
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                break;
+            output->append(buffer, qMin<qsizetype>(n, qMax<qsizetype>(0, limit - output->size())));
+        }
+        ::close(pipeFds[0]);
+    }
+    int status = 0;
+    while (pid > 0 && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return pid > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// usb-modeswitch-data's config for the device `id` ("12d1:1446"): its own
+// file when the data is unpacked, else the entry of its packed archive.
+// Empty when the data has none.
+QByteArray modeswitchConfigOf(const QByteArray& id) {
+    constexpr qsizetype MaxConfig = 16 * 1024;
+    QFile plain(SystemPaths::usbModeswitchData() + QString::fromLatin1(id));
+    if (plain.open(QIODevice::ReadOnly))
+        return plain.read(MaxConfig);
+    const QString pack = SystemPaths::usbModeswitchData() + "configPack.tar.gz";
+    if (!QFileInfo(pack).isFile())
+        return {};
+    QByteArray config;
+    const int status = runProgram(
+        SystemPaths::tarProgram(),
+        {"tar", "--force-local", "-xzOf", QFile::encodeName(pack), "--", id}, &config, MaxConfig);
+    return status == 0 ? config : QByteArray();
+}
+
+// A card of another maker in its disc mode: usb_modeswitch, given the data
+// package's config for the device, switches it to its modem mode. The only
+// thing taken from the caller is the device's identifiers, and only when the
+// data has a config for them.
+int modeswitchCommand(const QByteArray& id) {
+    static const QRegularExpression form(QStringLiteral("^[0-9a-f]{4}:[0-9a-f]{4}$"));
+    const QByteArray config =
+        form.match(QString::fromLatin1(id)).hasMatch() ? modeswitchConfigOf(id) : QByteArray();
+    if (config.trimmed().isEmpty()) {
+        report(HelperReport::Refused, 0, QStringLiteral("device"));
+        return Refused;
+    }
+    ::mkdir(QFile::encodeName(SystemPaths::runDir()).constData(), 0755);
+    if (!writeFileAtomically(SystemPaths::modeswitchConfig(), config,
+                             QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        report(HelperReport::FailedWrite);
+        return Failed;
+    }
+    const int status =
+        runProgram(SystemPaths::usbModeswitchProgram(),
+                   {"usb_modeswitch", "-v", "0x" + id.left(4), "-p", "0x" + id.mid(5), "-c",
+                    QFile::encodeName(SystemPaths::modeswitchConfig())});
+    QFile::remove(SystemPaths::modeswitchConfig());
+    if (status < 0 || status == 127) {
+        report(HelperReport::FailedStart);
+        return Failed;
+    }
+    report(HelperReport::EndedExit, status);
+    return status == 0 ? Done : Failed;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -418,7 +514,9 @@ int main(int argc, char** argv) {
         return oldDataCommand();
     if (command == "old-data" && argc == 3 && option == "moved")
         return oldDataMovedCommand();
-    std::fprintf(stderr,
-                 "usage: velto-helper connect | hangup [--force] | restore | old-data [moved]\n");
+    if (command == "modeswitch" && argc == 3)
+        return modeswitchCommand(option);
+    std::fprintf(stderr, "usage: velto-helper connect | hangup [--force] | restore | "
+                         "old-data [moved] | modeswitch VID:PID\n");
     return Usage;
 }

@@ -149,6 +149,8 @@ void PortDiscovery::scanOtherModems(int firstByteMs, std::function<void(FoundPor
     const QList<UsbModem> modems = usbSerialModems(devices);
     FoundPorts none;
     none.networkOnly = networkOnlyModem(devices);
+    if (!none.networkOnly)
+        none.networkOnly = discMode_.check(devices);
     QStringList ports;
     const QSet<QString> seenBefore = std::exchange(seen_, {});
     for (const UsbModem& modem : modems) {

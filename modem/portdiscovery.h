@@ -10,6 +10,7 @@
 // keeps one PortDiscovery and scans while no modem is attached.
 
 #include "app/cmdline.h"
+#include "modem/discmode.h"
 #include "modem/portprobe.h"
 #include "modem/usbbus.h"
 #include "modem/usbmodems.h"
@@ -44,7 +45,8 @@ ModemTypes defaultModemTypes();
 // What a scan found: `tested` when the card's serial ports were tried (the
 // names are then those that answered, both empty when none did); not when
 // no card is present or it is still in disc mode. When no port answers,
-// `networkOnly` names a modem that has no serial port at all.
+// `networkOnly` names a modem that has no serial port at all, or another
+// maker's card that still shows its disc.
 struct FoundPorts {
     bool tested = false;
     QString atPort;
@@ -89,4 +91,5 @@ private:
     // at the first.
     QSet<QString> silent_;
     QSet<QString> seen_;
+    DiscModeSwitch discMode_;
 };

@@ -46,11 +46,13 @@ struct UsbModemRoles {
 UsbModemRoles chooseModemPorts(const UsbModem& modem, const QStringList& answering);
 
 // A modem with no serial port: it works as a network interface only, driven
-// by other software.
+// by other software, or it still shows its disc (discmode.h).
 struct NetworkOnlyModem {
     enum class Kind {
-        Wwan,         // QMI, MBIM or NCM: NetworkManager with ModemManager drive it
-        EthernetLike, // a router on USB (cdc_ether, rndis_host): its own web page
+        Wwan,             // QMI, MBIM or NCM: NetworkManager with ModemManager drive it
+        EthernetLike,     // a router on USB (cdc_ether, rndis_host): its own web page
+        DiscMode,         // in its disc mode, being switched by usb_modeswitch
+        DiscModeNoSwitch, // in its disc mode, and usb-modeswitch is not installed
     };
     QString name;
     Kind kind = Kind::Wwan;

@@ -880,6 +880,10 @@
         <translation>APN</translation>
     </message>
     <message>
+        <source>Operator</source>
+        <translation>電信業者</translation>
+    </message>
+    <message>
         <source>Obtain PDP address automatically</source>
         <translation>自動取得 PDP 位址</translation>
     </message>
@@ -2421,6 +2425,18 @@ Doyou want to overwrite it?</source>
     <message>
         <source>Network only</source>
         <translation>僅網路</translation>
+    </message>
+    <message>
+        <source>Disc mode</source>
+        <translation>光碟模式</translation>
+    </message>
+    <message>
+        <source>%1 still shows its disc (CD-ROM) instead of its modem ports. It is being switched to its modem mode with usb_modeswitch.</source>
+        <translation>%1 仍顯示其光碟（CD-ROM），而非數據機連接埠。正以 usb_modeswitch 將其切換至數據機模式。</translation>
+    </message>
+    <message>
+        <source>%1 still shows its disc (CD-ROM) instead of its modem ports. Install the packages usb-modeswitch and usb-modeswitch-data, which switch such sticks to their modem mode, then unplug the stick and plug it in again.</source>
+        <translation>%1 仍顯示其光碟（CD-ROM），而非數據機連接埠。請安裝 usb-modeswitch 與 usb-modeswitch-data 套件（可將此類網卡切換至數據機模式），然後拔下網卡再重新插入。</translation>
     </message>
 </context>
 <context>

@@ -880,6 +880,10 @@
         <translation>APN</translation>
     </message>
     <message>
+        <source>Operator</source>
+        <translation>Netzbetreiber</translation>
+    </message>
+    <message>
         <source>Obtain PDP address automatically</source>
         <translation>PDP-Adresse automatisch beziehen</translation>
     </message>
@@ -2427,6 +2431,18 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Network only</source>
         <translation>Nur Netzwerk</translation>
+    </message>
+    <message>
+        <source>Disc mode</source>
+        <translation>Disk-Modus</translation>
+    </message>
+    <message>
+        <source>%1 still shows its disc (CD-ROM) instead of its modem ports. It is being switched to its modem mode with usb_modeswitch.</source>
+        <translation>%1 zeigt noch seine Disk (CD-ROM) statt seiner Modem-Anschlüsse. Er wird mit usb_modeswitch in den Modem-Modus umgeschaltet.</translation>
+    </message>
+    <message>
+        <source>%1 still shows its disc (CD-ROM) instead of its modem ports. Install the packages usb-modeswitch and usb-modeswitch-data, which switch such sticks to their modem mode, then unplug the stick and plug it in again.</source>
+        <translation>%1 zeigt noch seine Disk (CD-ROM) statt seiner Modem-Anschlüsse. Installieren Sie die Pakete usb-modeswitch und usb-modeswitch-data, die solche Sticks in den Modem-Modus umschalten, ziehen Sie den Stick dann ab und stecken Sie ihn wieder ein.</translation>
     </message>
 </context>
 <context>

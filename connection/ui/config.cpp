@@ -1,13 +1,16 @@
 #include "connection/ui/config.h"
 
 #include "app/globals.h"
+#include "app/systempaths.h"
 #include "connection/profilestore.h"
+#include "modem/serialthread.h"
 #include "widgets/editwidgets.h"
 #include "widgets/mybutton.h"
 #include "widgets/mymessagebox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -74,13 +77,15 @@ void check(QRadioButton* obtain, QRadioButton* use, bool obtainOn, bool useOn) {
 
 Config::Config(QWidget* parent, const char* name, bool modal, Qt::WindowFlags flags,
                const QString& profileName, const ProfileContext& context)
-    : FrameDialog(parent, name, modal, flags), context_(context) {
+    : FrameDialog(parent, name, modal, flags), context_(context),
+      providers_(SystemPaths::providerDatabase()) {
     build();
     initConf(profileName);
     connect(saveUsernameCheckBox, &QCheckBox::clicked, this, &Config::saveUsernameCheckBox_clicked);
     connect(DNSButtongroup, &QButtonGroup::idClicked, this, &Config::DNSButtongroup_clicked);
     connect(APNButtongroup, &QButtonGroup::idClicked, this, &Config::APNButtongroup_clicked);
     connect(PDPButtongroup, &QButtonGroup::idClicked, this, &Config::PDPButtongroup_clicked);
+    connect(apnChoiceComboBox, &QComboBox::activated, this, &Config::showApnChoice);
     connect(configCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(configOK, &QPushButton::clicked, this, &Config::slotSaveConfig);
 }
@@ -122,7 +127,7 @@ void Config::build() {
 
     // The three address choices, each "obtain automatically" or "use this".
     auto addressBox = [this](const QString& title, QRadioButton* obtain, QRadioButton* use,
-                             const QList<std::pair<QLabel*, MyinputLineEdit*>>& rows) {
+                             const QList<std::pair<QLabel*, QWidget*>>& rows) {
         auto* box = new QGroupBox(title, this);
         auto* layout = new QFormLayout(box);
         layout->setContentsMargins(10, 6, 10, 8);
@@ -148,6 +153,11 @@ void Config::build() {
     APNButtongroup = group(this, "APNButtongroup", obtainAPNRadioButton, useAPNRadioButton);
     APNLineedit = field(this, "APNLineedit", 64, apnPattern());
     APNLabel = new QLabel(tr("APN"), this);
+    apnChoiceComboBox = new QComboBox(this);
+    apnChoiceComboBox->setObjectName("apnChoiceComboBox");
+    apnChoiceComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    apnChoiceComboBox->setMinimumContentsLength(12);
+    auto* apnChoiceLabel = new QLabel(tr("Operator"), this);
 
     obtainPDPRadioButton =
         radio(this, "obtainPDPRadioButton", tr("Obtain PDP address automatically"));
@@ -162,7 +172,10 @@ void Config::build() {
         addressBox(tr("DNS"), obtainDNSRadioButton, useDNSRadioButton,
                    {{preferredDNSLabel, preferredDNSLineedit}, {alterDNSLabel, alterDNSLineedit}}));
     addresses->addWidget(
-        addressBox(tr("APN"), obtainAPNRadioButton, useAPNRadioButton, {{APNLabel, APNLineedit}}));
+        addressBox(tr("APN"), obtainAPNRadioButton, useAPNRadioButton,
+                   {{apnChoiceLabel, apnChoiceComboBox}, {APNLabel, APNLineedit}}));
+    auto* apnRows = qobject_cast<QFormLayout*>(apnChoiceComboBox->parentWidget()->layout());
+    apnRows->setRowVisible(apnChoiceComboBox, false);
     addresses->addWidget(
         addressBox(tr("PDP"), obtainPDPRadioButton, usePDPRadioButton, {{PDPLabel, PDPLineedit}}));
 
@@ -314,6 +327,52 @@ ProfileRecord Config::record() const {
     r.pdp = PDPLineedit->text();
     r.deleteEnable = shown_.deleteEnable;
     return r;
+}
+
+void Config::proposeFromSim(SerialThread* link) {
+    if (!link || !configFilenameLineedit->isEnabled())
+        return;
+    link->getCIMI({this}, [this](std::optional<QString> imsi) {
+        if (imsi)
+            proposeFor(*imsi);
+    });
+}
+
+void Config::proposeFor(const QString& imsi) {
+    // Only a new profile, and only while the user hasn't begun the fields.
+    if (!configFilenameLineedit->isEnabled() || APNLineedit->isModified() ||
+        userNameLineedit->isModified() || passwordLineedit->isModified())
+        return;
+    apnChoices_ = providers_.internetApns(imsi);
+    if (apnChoices_.isEmpty())
+        return;
+    apnChoiceComboBox->clear();
+    for (const ApnChoice& choice : std::as_const(apnChoices_)) {
+        const QString what =
+            choice.name.isEmpty() ? choice.apn : choice.apn + " (" + choice.name + ')';
+        apnChoiceComboBox->addItem(choice.provider + ": " + what);
+    }
+    qobject_cast<QFormLayout*>(apnChoiceComboBox->parentWidget()->layout())
+        ->setRowVisible(apnChoiceComboBox, apnChoices_.size() > 1);
+    showApnChoice(0);
+}
+
+void Config::showApnChoice(int index) {
+    if (index < 0 || index >= apnChoices_.size())
+        return;
+    const ApnChoice& choice = apnChoices_.at(index);
+    apnChoiceComboBox->setCurrentIndex(index);
+    apnChoiceComboBox->setToolTip(apnChoiceComboBox->currentText()); // cut in the narrow box
+    useAPNRadioButton->setChecked(true);
+    APNButtongroup_clicked(1);
+    APNLineedit->setText(choice.apn);
+    const bool credentials = !choice.userName.isEmpty() || !choice.password.isEmpty();
+    if (credentials || saveUsernameCheckBox->isChecked()) {
+        saveUsernameCheckBox->setChecked(credentials);
+        saveUsernameCheckBox_clicked();
+        userNameLineedit->setText(choice.userName);
+        passwordLineedit->setText(choice.password);
+    }
 }
 
 bool Config::checkRepeat() {

@@ -2,14 +2,17 @@
 
 #include "connection/profilerecord.h"
 #include "connection/profilerules.h"
+#include "connection/providerdatabase.h"
 #include "widgets/framedialog.h"
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QRadioButton;
 class MyButton;
 class MyinputLineEdit;
+class SerialThread;
 
 // The connection profile dialog: creates a profile (opened with an empty
 // profile name), edits one, or shows one read-only (the built-in profile, a
@@ -38,6 +41,15 @@ public:
     // The profile as the dialog shows it.
     ProfileRecord record() const;
 
+    // For a new profile: asks the card for the SIM's IMSI and proposes what
+    // proposeFor does. Nothing happens without a card or a SIM.
+    void proposeFromSim(SerialThread* link);
+    // For a new profile: proposes the APN, user name and password that the
+    // provider database gives for the home network of the SIM `imsi`, and
+    // offers the choice when the operator has several internet APNs. What the
+    // user has typed in these fields already stays.
+    void proposeFor(const QString& imsi);
+
     MyinputLineEdit* configFilenameLineedit;
     MyinputLineEdit* udialNumberLineedit;
     MyinputLineEdit* userNameLineedit;
@@ -51,6 +63,7 @@ public:
     QRadioButton* obtainAPNRadioButton;
     QRadioButton* useAPNRadioButton;
     MyinputLineEdit* APNLineedit;
+    QComboBox* apnChoiceComboBox; // shown when the operator has several APNs
     QRadioButton* IPRadioButton;
     QRadioButton* PPPRadioButton;
     QRadioButton* PAPRadioButton;
@@ -78,10 +91,13 @@ private:
     void showRecord(const ProfileRecord& record);
     void applyState(const ConfigEnableState& state);
     void setUserFieldsEnabled(bool enabled);
+    void showApnChoice(int index);
 
     ProfileRecord shown_;
     ProfileContext context_;
     QString savedName_;
+    ProviderDatabase providers_;
+    QList<ApnChoice> apnChoices_;
     QLabel* userNameLabel;
     QLabel* passwordLabel;
     QLabel* preferredDNSLabel;

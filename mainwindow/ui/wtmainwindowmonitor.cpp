@@ -93,26 +93,44 @@ void WTMainWindow::showNoNetwork(const QString& modemImage) {
     setStatusToolTip("simLabel", tr("No (U)SIM"));
 }
 
-// A modem that has only a network interface: the status row names it, its
-// tool tips say which software drives it, and the user is told so once.
+// A modem that has only a network interface, or still shows its disc: the
+// status row names it, its tool tips say which software drives it, and the
+// user is told so once (a card being switched needs nothing of the user).
 void WTMainWindow::showNetworkOnly(const NetworkOnlyModem& modem) {
-    const QString tip =
-        modem.kind == NetworkOnlyModem::Kind::Wwan
-            ? tr("%1 works only as a network interface (QMI, MBIM or NCM), without the serial "
+    QString service = tr("Network only");
+    QString tip;
+    switch (modem.kind) {
+    case NetworkOnlyModem::Kind::Wwan:
+        tip = tr("%1 works only as a network interface (QMI, MBIM or NCM), without the serial "
                  "ports through which this program drives modems. NetworkManager with "
                  "ModemManager drives it: connect it in the desktop's network settings or with "
-                 "nmcli.")
-                  .arg(modem.name)
-            : tr("%1 works as a network card of its own, like a router on USB, without the "
+                 "nmcli.");
+        break;
+    case NetworkOnlyModem::Kind::EthernetLike:
+        tip = tr("%1 works as a network card of its own, like a router on USB, without the "
                  "serial ports through which this program drives modems. Connect it on the "
                  "stick's own web page in a browser; NetworkManager uses it as a wired "
-                 "connection.")
-                  .arg(modem.name);
-    setStatusText("serviceLabel", tr("Network only"));
+                 "connection.");
+        break;
+    case NetworkOnlyModem::Kind::DiscMode:
+        service = tr("Disc mode");
+        tip = tr("%1 still shows its disc (CD-ROM) instead of its modem ports. It is being "
+                 "switched to its modem mode with usb_modeswitch.");
+        break;
+    case NetworkOnlyModem::Kind::DiscModeNoSwitch:
+        service = tr("Disc mode");
+        tip = tr("%1 still shows its disc (CD-ROM) instead of its modem ports. Install the "
+                 "packages usb-modeswitch and usb-modeswitch-data, which switch such sticks to "
+                 "their modem mode, then unplug the stick and plug it in again.");
+        break;
+    }
+    tip = tip.arg(modem.name);
+    setStatusText("serviceLabel", service);
     setStatusText("ispLabel", modem.name);
     setStatusToolTip("serviceLabel", tip);
     setStatusToolTip("modemLabel", tip);
-    if (std::exchange(networkOnlyTold_, modem.name) != modem.name)
+    if (modem.kind != NetworkOnlyModem::Kind::DiscMode &&
+        std::exchange(networkOnlyTold_, modem.name) != modem.name)
         message(Box::InformationWithEditer, tip);
 }
 

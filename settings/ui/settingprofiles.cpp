@@ -105,6 +105,7 @@ void CSetting::slotClickedListItem() {
 
 void CSetting::addConfigDialog() {
     Config dialog(this, "newConfig", true, {}, QString(), profileContext());
+    dialog.proposeFromSim(link_);
     if (dialog.exec() == QDialog::Accepted && !dialog.savedName().isEmpty()) {
         conListBox->addItem(dialog.savedName());
         selectProfile(conListBox->count() - 1);

@@ -292,6 +292,57 @@ private slots:
         QVERIFY(run.reports.isEmpty());
     }
 
+    // A card in its disc mode: only identifiers the data has a config for
+    // get usb_modeswitch, given that config; the data packed or unpacked.
+    void modeswitch_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("switchExit"); // -1: usb_modeswitch is not installed
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QByteArray>("switched"); // what usb_modeswitch was given
+        const QByteArray huawei =
+            "-v 0x12d1 -p 0x1446 -c /run/velto/modeswitch.conf\nHuaweiNewMode=1";
+        QTest::newRow("config in the pack")
+            << "12d1:1446" << 0 << QByteArray("ended exit 0") << huawei;
+        QTest::newRow("config as a file")
+            << "19d2:2000" << 0 << QByteArray("ended exit 0")
+            << QByteArray("-v 0x19d2 -p 0x2000 -c /run/velto/modeswitch.conf\nStandardEject=1");
+        QTest::newRow("switch fails") << "12d1:1446" << 1 << QByteArray("ended exit 1") << huawei;
+        QTest::newRow("usb_modeswitch missing")
+            << "12d1:1446" << -1 << QByteArray("failed start") << QByteArray();
+        for (const char* id :
+             {"1234:5678", "12D1:1446", "12d1:14460", "12d1:1446 -W", "../../etc/passwd", "-W"})
+            QTest::newRow(id) << id << 0 << QByteArray("refused device") << QByteArray();
+    }
+    void modeswitch() {
+        QFETCH(QString, id);
+        QFETCH(int, switchExit);
+        QFETCH(QByteArray, report);
+        QFETCH(QByteArray, switched);
+        const QString log = env_->rootPath("/switched.log");
+        if (switchExit >= 0) {
+            env_->writeRootFile("/usr/sbin/usb_modeswitch",
+                                "#!/bin/sh\necho \"$@\" >> " + log.toLocal8Bit() +
+                                    "\ncat \"$6\" >> " + log.toLocal8Bit() + "\nexit " +
+                                    QByteArray::number(switchExit) + "\n");
+            QVERIFY(QFile::setPermissions(SystemPaths::usbModeswitchProgram(),
+                                          QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const QString data = SystemPaths::usbModeswitchData();
+        env_->writeRootFile("/usr/share/usb_modeswitch/19d2:2000", "StandardEject=1\n");
+        env_->writeRootFile("/pack/12d1:1446", "HuaweiNewMode=1\n");
+        QVERIFY(QFile::link("/usr/bin/tar", SystemPaths::tarProgram()));
+        QCOMPARE(QProcess::execute("tar", {"--force-local", "-czf", data + "configPack.tar.gz",
+                                           "-C", env_->rootPath("/pack"), "12d1:1446"}),
+                 0);
+
+        const HelperRun run = runHelper({"modeswitch", id});
+        QCOMPARE(run.reports, QByteArrayList{report});
+        QCOMPARE(run.exitCode, report == "ended exit 0" ? 0 : report.startsWith("refused") ? 3 : 5);
+        QCOMPARE(TestEnv::readFile(log).replace(env_->root().toLocal8Bit(), "").trimmed(),
+                 switched);
+        QVERIFY(!QFileInfo::exists(SystemPaths::modeswitchConfig()));
+    }
+
     // One connection at a time; a hangup without one does nothing.
     void oneConnectionAtATime() {
         QCOMPARE(runHelper({"hangup"}).reports, QByteArrayList{"nothing"});

@@ -84,9 +84,9 @@ QString scanned(PortDiscovery& discovery, const TestEnv& env) {
     const auto name = [&](QString port) { return port.remove(env.root()); };
     QString text = (*found)->tested ? name((*found)->atPort) + " | " + name((*found)->modemPort)
                                     : "not tested";
+    const char* kinds[] = {", wwan: ", ", ethernet: ", ", disc mode: ", ", no usb-modeswitch: "};
     if (const auto modem = (*found)->networkOnly)
-        text += (modem->kind == NetworkOnlyModem::Kind::Wwan ? ", wwan: " : ", ethernet: ") +
-                modem->name;
+        text += kinds[int(modem->kind)] + modem->name;
     return text;
 }
 
@@ -290,6 +290,59 @@ private slots:
         if (found == "not tested")
             for (const char* role : {"at", "data", "silent"})
                 QVERIFY(sim.received(role).isEmpty());
+    }
+
+    // Another maker's card that still shows its disc: switched through the
+    // helper when usb-modeswitch knows it and udev left it so (the second
+    // scan), once; named for the user when the package is missing.
+    void otherMakersDiscMode_data() {
+        QTest::addColumn<QString>("interfaces");
+        QTest::addColumn<QByteArray>("rules"); // usb-modeswitch-data's; empty: not installed
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<QList<int>>("switches"); // helper runs after each of three scans
+        const QString cdrom = "usb-storage/08.06.50:cdrom";
+        const QByteArray known =
+            "# HP un2430\nATTR{idVendor}==\"03f0\", ATTR{idProduct}==\"371d\", "
+            "RUN+=\"usb_modeswitch '/%k'\"\nATTRS{idVendor}==\"2c7c\", "
+            "ATTRS{idProduct}==\"0125\", RUN+=\"usb_modeswitch '/%k'\"\n";
+        const QString name = "LTE Stick (2c7c:0125)";
+        QTest::newRow("known: switched once")
+            << cdrom << known << "not tested, disc mode: " + name << QList<int>{0, 1, 1};
+        QTest::newRow("known by its vendor")
+            << cdrom
+            << QByteArray("ATTRS{idVendor}==\"2c7c\", ATTR{bInterfaceClass}==\"08\", "
+                          "RUN+=\"usb_modeswitch '%b/%k'\"\n")
+            << "not tested, disc mode: " + name << QList<int>{0, 1, 1};
+        QTest::newRow("unknown to usb-modeswitch")
+            << cdrom << known.left(known.indexOf("ATTRS")) << "not tested" << QList<int>{0, 0, 0};
+        QTest::newRow("package missing: a modem maker's CD-ROM")
+            << cdrom << QByteArray() << "not tested, no usb-modeswitch: " + name
+            << QList<int>{0, 0, 0};
+        QTest::newRow("package missing: a memory stick")
+            << "usb-storage/08.06.50:" << QByteArray() << "not tested" << QList<int>{0, 0, 0};
+    }
+    void otherMakersDiscMode() {
+        QFETCH(QString, interfaces);
+        QFETCH(QByteArray, rules);
+        QFETCH(QString, found);
+        QFETCH(QList<int>, switches);
+        TestEnv env;
+        plugUsbDevice(env, {interfaces}, {});
+        const QString log = env.rootPath("/helper.log");
+        for (const char* program :
+             {"/usr/libexec/velto/velto-helper", "/usr/sbin/usb_modeswitch"}) {
+            env.writeRootFile(program, "#!/bin/sh\necho \"$@\" >> " + log.toLocal8Bit() + "\n");
+            QFile::setPermissions(env.rootPath(program), QFile::ReadOwner | QFile::ExeOwner);
+        }
+        if (!rules.isEmpty())
+            env.writeRootFile("/lib/udev/rules.d/40-usb_modeswitch.rules", rules);
+        FakeBus bus;
+        PortDiscovery discovery({}, &bus);
+        for (int scan = 0; scan < switches.size(); ++scan) {
+            QCOMPARE(scanned(discovery, env), found);
+            QTRY_COMPARE_WITH_TIMEOUT(TestEnv::readFile(log).count("modeswitch 2c7c:0125\n"),
+                                      switches[scan], 5000);
+        }
     }
 
     // A port that stays silent is tried at the first two scans that see its

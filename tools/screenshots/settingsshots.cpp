@@ -1,14 +1,16 @@
-// Puts the settings page's sections, the profile dialog and operator
-// selection (on the simulated card) on the screen and saves what the screen
+// Puts the settings page's sections, the profile dialog, operator
+// selection and a new profile (on the simulated card) on the screen and saves what the screen
 // shows, for the README's screenshots (scripts/screenshots runs it on a
 // virtual display).
 //
 //   velto_settingsshots OUTDIR
 // writes OUTDIR/settings-<section>.png, OUTDIR/profile-dialog.png,
-// OUTDIR/operator-search.png and OUTDIR/operator-selection.png, each the main
-// window's rectangle of the screen.
+// OUTDIR/operator-search.png, OUTDIR/operator-selection.png and
+// OUTDIR/profile-new.png (a new profile with the APN proposed for the
+// simulated SIM), each the main window's rectangle of the screen.
 
 #include "app/globals.h"
+#include "app/systempaths.h"
 #include "connection/profilestore.h"
 #include "connection/ui/config.h"
 #include "mainwindow/ui/manualselect.h"
@@ -19,10 +21,12 @@
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
 #include "tools/screenshots/shots.h"
+#include "widgets/editwidgets.h"
 #include "widgets/mybutton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +72,7 @@ void sampleData() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const QString installedProviders = SystemPaths::providerDatabase();
     TestEnv env; // a fresh copy of the data files
     const std::optional<QDir> out = Shots::begin(app, "settingsshots");
     if (!out)
@@ -134,5 +139,23 @@ int main(int argc, char* argv[]) {
     select.table->selectRow(1);
     Shots::settle(300);
     ok = Shots::grab(window, out->filePath("operator-selection.png")) && ok;
+    select.hide();
+
+    // A new profile on the simulated card, whose SIM's home network is 262 01
+    // (Telekom Deutschland and its resellers in the provider database): its
+    // internet APNs are proposed.
+    QDir().mkpath(QFileInfo(SystemPaths::providerDatabase()).path());
+    QFile::copy(QFileInfo::exists(installedProviders)
+                    ? installedProviders
+                    : TestEnv::source("tests/connection/serviceproviders.xml"),
+                SystemPaths::providerDatabase());
+    Config fresh(&window, "newConfig", false, {}, QString());
+    fresh.configFilenameLineedit->setText("Mobile internet");
+    fresh.proposeFromSim(&link);
+    fresh.show();
+    for (int i = 0; i < 100 && fresh.APNLineedit->text().isEmpty(); ++i)
+        Shots::settle(100);
+    Shots::settle(300);
+    ok = Shots::grab(window, out->filePath("profile-new.png")) && ok;
     return ok ? 0 : 1;
 }
