@@ -340,8 +340,13 @@ void Config::proposeFromSim(SerialThread* link) {
 
 void Config::proposeFor(const QString& imsi) {
     // Only a new profile, and only while the user hasn't begun the fields.
-    if (!configFilenameLineedit->isEnabled() || APNLineedit->isModified() ||
-        userNameLineedit->isModified() || passwordLineedit->isModified())
+    if (!configFilenameLineedit->isEnabled())
+        return;
+    // Every 3GPP card dials its packet data service with "*99#".
+    if (udialNumberLineedit->text().isEmpty())
+        udialNumberLineedit->setText("*99#");
+    if (APNLineedit->isModified() || userNameLineedit->isModified() ||
+        passwordLineedit->isModified())
         return;
     apnChoices_ = providers_.internetApns(imsi);
     if (apnChoices_.isEmpty())

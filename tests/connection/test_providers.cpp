@@ -84,6 +84,7 @@ private slots:
         Config dialog(nullptr, "newConfig", true, {}, QString());
         dialog.proposeFromSim(&link);
         QTRY_COMPARE(dialog.APNLineedit->text(), QString("internet.t-mobile"));
+        QCOMPARE(dialog.udialNumberLineedit->text(), QString("*99#"));
         QVERIFY(dialog.useAPNRadioButton->isChecked());
         QVERIFY(dialog.APNLineedit->isEnabled());
         QVERIFY(dialog.saveUsernameCheckBox->isChecked());
@@ -100,8 +101,10 @@ private slots:
         Config begun(nullptr, "newConfig", true, {}, QString());
         begun.useAPNRadioButton->click();
         QTest::keyClicks(begun.APNLineedit, "my.apn");
+        QTest::keyClicks(begun.udialNumberLineedit, "*99***1#");
         begun.proposeFor("262019876543210");
         QCOMPARE(begun.APNLineedit->text(), QString("my.apn"));
+        QCOMPARE(begun.udialNumberLineedit->text(), QString("*99***1#"));
         QVERIFY(begun.apnChoiceComboBox->isHidden());
     }
 };
