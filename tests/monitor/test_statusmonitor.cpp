@@ -72,26 +72,6 @@ private slots:
         QCOMPARE(readNetworkSettings().modePerferred, 2);
     }
 
-    // A message announced while nothing runs is in the PC inbox at once and
-    // gone from the card; one announced on the SIM too.
-    void arrivals_data() {
-        QTest::addColumn<QString>("storage");
-        QTest::newRow("modem memory") << "ME";
-        QTest::newRow("SIM") << "SM";
-    }
-    void arrivals() {
-        QFETCH(QString, storage);
-        MonitorFixture f;
-        QVERIFY(f.start("ready"));
-        f.tick();
-        const int index = f.deliver("+491700000111", "See you at the station", storage);
-        QVERIFY(index > 0);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            f.pcBox("inbox").contains("+491700000111|See you at the station|new"), 5000);
-        QTRY_VERIFY(!f.sim.control({"messages", storage}).contains("See you at the station"));
-        QVERIFY(f.inbox->unreadCount() > 0);
-    }
-
     // A read that fails (the SIM away for a moment, no answer) keeps the
     // notice: a later tick reads the message, stores it once and deletes it.
     // A message stored whose delete fails is deleted later, never stored
