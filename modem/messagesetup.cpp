@@ -19,15 +19,19 @@ QByteArray selection(const QByteArray& read, const QByteArray& write, const QByt
 
 MessageStores storesFrom(const StorageChoices& offered) {
     const auto& [read, write, receive] = offered;
-    const QByteArray arrivals = firstOf(receive, {"ME", "MT", "SM"});
-    MessageStores stores;
-    // The memory is read where the messages arrive, so that an announced
-    // place is read in the storage it names.
-    const QByteArray memory = arrivals != "SM" && read.contains(QString::fromLatin1(arrivals))
-                                  ? arrivals
-                                  : firstOf(read, {"ME", "MT"});
+    // Arrivals go where they can be read again. "MT" holds the SIM's
+    // messages too: it is taken only where nothing else will do, so that
+    // the SIM's messages are not listed, and taken in, as the memory's.
+    QByteArray arrivals;
+    for (const char* name : {"ME", "SM", "MT"}) {
+        if (arrivals.isEmpty() && receive.contains(QLatin1String(name)) &&
+            read.contains(QLatin1String(name)))
+            arrivals = name;
+    }
+    const QByteArray memory = arrivals == "MT" ? arrivals : firstOf(read, {"ME"});
     const QByteArray written =
         write.contains(QString::fromLatin1(memory)) ? memory : firstOf(write, {"ME", "MT", "SM"});
+    MessageStores stores;
     stores.modem = memory.isEmpty() || arrivals.isEmpty() || written.isEmpty()
                        ? QByteArray()
                        : selection(memory, written, arrivals);

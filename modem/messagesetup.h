@@ -3,9 +3,10 @@
 // Where a card keeps short messages and how it announces them, chosen from
 // what it offers ("AT+CPMS=?", "AT+CNMI=?"). The maker's cards keep their
 // fixed set-up; every other card gets what it can do:
-// - received messages go to the card's memory ("ME"; "MT", memory and SIM
-//   as one, where it lacks "ME"; the SIM where it has neither), so that the
-//   program takes them into the PC inbox as it does on the maker's cards;
+// - received messages go to the card's memory ("ME"), else to the SIM,
+//   else to "MT" (memory and SIM as one), wherever they can be read again,
+//   and the program takes them into the PC inbox as it does on the maker's
+//   cards;
 // - the SIM's lists are read from "SM";
 // - status reports are stored in "SR" and announced with "+CDSI" where the
 //   card has that storage, else handed over whole with "+CDS";
