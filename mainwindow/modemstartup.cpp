@@ -3,6 +3,7 @@
 #include "mainwindow/monitorlog.h"
 #include "mainwindow/monitorview.h"
 #include "mainwindow/pinflows.h"
+#include "modem/messagesetup.h"
 #include "modem/serialthread.h"
 #include "settings/networkchoice.h"
 #include "settings/settingsfiles.h"
@@ -157,25 +158,61 @@ void ModemStartup::waitForSimType(int elapsedSeconds, int silentSeconds) {
 }
 
 void ModemStartup::setUpSimAndMessages() {
+    if (link_.dialect != Dialect::Maker) {
+        // The first storage query also quietens a card that repeats its SIM
+        // state until asked.
+        link_.getSmsMem(this, nullptr);
+        // Such a card refuses the extended phonebook: the standard one, with
+        // names in the character set chosen below.
+        link_.newPlatform = true;
+        link_.selectSimPhonebook(this, nullptr);
+    }
     link_.simCapacity(this, [this](int last) { link_.simPhonebookSize = qMax(0, last); });
-    link_.setChset(this, "UCS2", nullptr);
+    if (link_.dialect == Dialect::Maker) {
+        link_.setChset(this, "UCS2", nullptr);
+        return setUpMessages();
+    }
+    // A card that refuses "UCS2" takes SIM names as 7-bit text.
+    link_.setChset(this, "UCS2", [this](std::optional<bool> ucs2) {
+        if (ucs2 == false)
+            link_.setChset(this, "GSM",
+                           [this](std::optional<bool> gsm) { link_.gsmNames = gsm == true; });
+    });
     setUpMessages();
 }
 
 // New messages stay in the card's memory and are announced as they come;
-// messages are exchanged in PDU mode.
+// messages are exchanged in PDU mode. Another maker's card is set up as it
+// says it can be (messagesetup.h).
 void ModemStartup::setUpMessages() {
-    if (link_.dialect != Dialect::Maker)
-        return setUpMessageFormat();
+    if (link_.dialect != Dialect::Maker) {
+        link_.getStorageChoices(this, [this](std::optional<StorageChoices> storages) {
+            link_.getIndicationChoices(
+                this, [this, storages](std::optional<IndicationChoices> indications) {
+                    if (!done_)
+                        return;
+                    const MessageSetup setup = chooseMessageSetup(storages, indications);
+                    link_.messageStores = setup.stores;
+                    // Arrivals go to the third storage selected.
+                    link_.setShortMsgStorageMode(
+                        this,
+                        setup.stores.modem.isEmpty() ? MessageStorage::Sim : MessageStorage::Modem,
+                        nullptr);
+                    link_.setMessageIndications(this, setup.indications, nullptr);
+                    setUpMessageFormat();
+                });
+        });
+        return;
+    }
     link_.getNewSmsPreferStorage(this, [this](int storage) {
         if (storage == 0 || storage == 1)
             link_.setNewSmsPreferNVStorage(this, nullptr);
+        link_.setNewMsgNoticeMode(this, nullptr);
         setUpMessageFormat();
     });
 }
 
 void ModemStartup::setUpMessageFormat() {
-    link_.setNewMsgNoticeMode(this, nullptr);
     link_.getMsgFormat(this, [this](int format) {
         if (format == 1)
             link_.setMsgFormat(this, 0, nullptr);

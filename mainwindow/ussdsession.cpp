@@ -68,13 +68,24 @@ void UssdSession::transmit(const QString& text, int attempt) {
     // Cancelled (or sent anew) while the character set was chosen: not sent.
     if (attempt != attempt_ || state_ != State::Waiting || !link_)
         return;
-    link_->sendUssd(this, encodeUssdString(text, ucs2_), [this, attempt](const UssdSent& sent) {
-        if (attempt != attempt_ || state_ != State::Waiting)
+    // Cards of the "^SYSCFGEX" family take a code only as packed septets,
+    // the others in their character set; another maker's card that refuses
+    // one form is given the other once.
+    transmitAs(text, attempt, link_->dialect == Dialect::Syscfgex,
+               link_->dialect != Dialect::Maker);
+}
+
+void UssdSession::transmitAs(const QString& text, int attempt, bool packed, bool mayRetry) {
+    const QByteArray code = packed ? encodePackedUssd(text) : encodeUssdString(text, ucs2_);
+    link_->sendUssd(this, code, [=, this](const UssdSent& sent) {
+        if (attempt != attempt_ || state_ != State::Waiting || !link_)
             return;
         switch (sent.outcome) {
         case UssdSent::Outcome::Accepted:
             return;
         case UssdSent::Outcome::Refused:
+            if (mayRetry)
+                return transmitAs(text, attempt, !packed, false);
             giveUp(sent.refusal.isEmpty()
                        ? tr("The card refused the service code.")
                        : tr("The card refused the service code: %1").arg(sent.refusal));

@@ -47,6 +47,9 @@ private:
     // Sends `text` once the character set is chosen, unless attempt
     // `attempt` was cancelled meanwhile.
     void transmit(const QString& text, int attempt);
+    // Sends `text` packed or in the character set; a refusal with `mayRetry`
+    // sends the other form.
+    void transmitAs(const QString& text, int attempt, bool packed, bool mayRetry);
     // Ends the attempt with `message`; false.
     bool giveUp(const QString& message);
     void takeNotice(const UssdNotice& notice);

@@ -3,10 +3,53 @@
 #include "modem/modemlog.h"
 #include "modem/protocol/replies.h"
 #include "modem/serialthread.h"
+#include "sms/gsmalphabet.h"
 
 namespace {
 
 constexpr int kBlock = 20; // locations read per command
+
+// A name in the card's 7-bit text (the "GSM" character set: one byte per
+// septet, an escape before a character of the extension table) as
+// hexadecimal UCS2.
+QString ucs2FromGsm(const QString& text) {
+    QString hex;
+    bool escaped = false;
+    for (const QChar c : text) {
+        const auto septet = static_cast<unsigned char>(c.unicode() & 0x7F);
+        if (!escaped && septet == GSM_ESCAPE) {
+            escaped = true;
+            continue;
+        }
+        const char16_t unicode = escaped ? gsmExtensionToChar(septet) : gsmToChar(septet);
+        escaped = false;
+        hex += QString::number(unicode ? unicode : u'?', 16).rightJustified(4, u'0').toUpper();
+    }
+    return hex;
+}
+
+// The septets of a name kept as hexadecimal UCS2. A character the alphabet
+// lacks, or whose septet can't stand on a command line inside quotes ("@"
+// is a zero byte), becomes "?", as the card would show it.
+QByteArray gsmFromUcs2(const QString& hex) {
+    QByteArray text;
+    for (qsizetype i = 0; i + 4 <= hex.size(); i += 4) {
+        const auto c = static_cast<char16_t>(hex.mid(i, 4).toUShort(nullptr, 16));
+        int septet = -1;
+        for (int s = 1; s < 0x80 && septet < 0; ++s) {
+            if (s != GSM_ESCAPE && s != '"' && s != '\r' && s != '\n' && gsmToChar(s) == c)
+                septet = s;
+        }
+        const int extension = c < 0x80 ? gsmExtensionCode(static_cast<unsigned char>(c)) : -1;
+        if (septet >= 0)
+            text += char(septet);
+        else if (extension >= 0)
+            text += QByteArray(1, GSM_ESCAPE) + char(extension);
+        else
+            text += '?';
+    }
+    return text;
+}
 
 } // namespace
 
@@ -23,6 +66,12 @@ void SerialThread::simCapacity(const AtCaller& caller, AtDone<int> done) {
             return range ? range->last : 0;
         },
         std::move(done));
+}
+
+void SerialThread::selectSimPhonebook(const AtCaller& caller, AtDone<bool> done) {
+    ask(
+        caller, AtCmd::SelectPhonebook, AtLine(atCommand(AtCmd::SelectPhonebook)),
+        [](const AtReply& reply) { return reply.ok(); }, std::move(done));
 }
 
 void SerialThread::getPhoneBook(const AtCaller& caller,
@@ -54,7 +103,9 @@ void SerialThread::readPhonebookBlock(const AtCaller& caller, int first,
                        if (!reply.answered() || reply.truncated || simBusy(reply.text))
                            return done(std::nullopt);
                        // The entries of this block only.
-                       for (const PhonebookEntry& entry : parsePhonebookEntries(reply.text, form)) {
+                       for (PhonebookEntry entry : parsePhonebookEntries(reply.text, form)) {
+                           if (gsmNames)
+                               entry.name = ucs2FromGsm(entry.name);
                            if (entry.index >= first && entry.index <= last)
                                entries->append(entry);
                        }
@@ -66,13 +117,14 @@ void SerialThread::insertContact(const AtCaller& caller, int index, const QStrin
                                  const QString& name, AtDone<bool> done) {
     // Type of address: international (145) for a number with "+", else 129.
     const char* type = number.startsWith('+') ? "\",145,\"" : "\",129,\"";
-    const AtLine line = std::move(AtLine(atCommand(AtCmd::WritePhonebook))
-                                      .number(index)
-                                      .text(",\"")
-                                      .quoted(number.toLatin1().constData())
-                                      .text(type)
-                                      .quoted(name.toLatin1().constData())
-                                      .text("\""));
+    const AtLine line = std::move(
+        AtLine(atCommand(AtCmd::WritePhonebook))
+            .number(index)
+            .text(",\"")
+            .quoted(number.toLatin1().constData())
+            .text(type)
+            .quoted(gsmNames ? gsmFromUcs2(name).constData() : name.toLatin1().constData())
+            .text("\""));
     ask(
         caller, AtCmd::WritePhonebook, line,
         [](const AtReply& reply) { return repliedOk(reply.text); }, std::move(done));

@@ -38,6 +38,8 @@ void SerialThread::closePort() {
     simNameLength = 0;
     usimType = SimType::Unknown;
     newPlatform = false;
+    messageStores = {};
+    gsmNames = false;
 }
 
 void SerialThread::setPortNames(const QString& atPort, const QString& modemPort) {
@@ -69,6 +71,8 @@ void SerialThread::takeNotice(const QByteArray& text) {
         emit statusReport(*pdu);
     else if (const std::optional<NewMessageNotice> report = parseStoredReportNotice(text))
         emit storedReportNotice(report->storage, report->index);
+    else if (const std::optional<QString> direct = parseDirectMessageNotice(text))
+        emit directMessage(*direct);
     else if (const std::optional<NewMessageNotice> message = parseNewMessageNotice(text))
         emit newMessageNotice(message->storage, message->index);
 }

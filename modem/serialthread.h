@@ -18,6 +18,7 @@
 #include "modem/atqueue.h"
 #include "modem/attransport.h"
 #include "modem/dialect.h"
+#include "modem/messagesetup.h"
 #include "modem/protocol/commands.h"
 #include "modem/protocol/replies.h"
 
@@ -40,7 +41,8 @@ template <typename T> struct AtAnswer {
 };
 
 // The message storages the link selects ("AT+CPMS"): the modem's memory,
-// the SIM, and the status reports' storage (for reading and deleting).
+// the SIM, and the status reports' storage (for reading and deleting), as
+// the card names them (SerialThread::messageStores).
 enum class MessageStorage { Modem = 0, Sim = 1, Reports = 2 };
 
 // A message read at a place of a storage ("AT+CMGR").
@@ -110,6 +112,11 @@ public:
     int simNameLength = 0;               // octets of a SIM phonebook name (simCapacity; 0 unknown)
     SimType usimType = SimType::Unknown; // what getUSIM found
     bool newPlatform = false;            // the card's generation (isNewPlatform)
+    MessageStores messageStores;         // how each message storage is selected
+    // Another maker's card that refused "UCS2" and took "GSM": SIM names
+    // go to it as its 7-bit text, and come back hexadecimal UCS2 as on the
+    // maker's newer cards (the phonebook keeps that form).
+    bool gsmNames = false;
 
     // --- identity, status, SIM and network ------------------------------
 
@@ -181,7 +188,8 @@ public:
     // --- short messages ---------------------------------------------------
 
     // Selects the storage (for the reports' storage only the first of the
-    // three; the others stay).
+    // three; the others stay). False, with nothing sent, for a storage the
+    // card lacks.
     void setShortMsgStorageMode(const AtCaller& caller, MessageStorage storage, AtDone<bool> done);
     // Free places where received messages go; -1 unknown.
     void getSmsMem(const AtCaller& caller, AtDone<int> done);
@@ -203,6 +211,14 @@ public:
     void sendMsgCMGSCmd(const AtCaller& caller, int length, const QByteArray& pdu,
                         AtDone<std::optional<int>> done);
     void setNewMsgNoticeMode(const AtCaller& caller, AtDone<bool> done);
+    // What the card offers: its storages per position ("AT+CPMS=?") and
+    // its announcement settings ("AT+CNMI=?"); nothing without an answer.
+    void getStorageChoices(const AtCaller& caller, AtDone<std::optional<StorageChoices>> done);
+    void getIndicationChoices(const AtCaller& caller,
+                              AtDone<std::optional<IndicationChoices>> done);
+    // Sets how new messages and status reports are announced ("AT+CNMI=" with
+    // `values`, such as "2,1,0,2,0").
+    void setMessageIndications(const AtCaller& caller, const QByteArray& values, AtDone<bool> done);
     // 0 PDU mode, 1 text mode, -1 unknown.
     void getMsgFormat(const AtCaller& caller, AtDone<int> done);
     void setMsgFormat(const AtCaller& caller, int mode, AtDone<bool> done);
@@ -218,6 +234,8 @@ public:
     // refused, 0 when the card gave no range. The room for a name is kept
     // in simNameLength.
     void simCapacity(const AtCaller& caller, AtDone<int> done);
+    // Selects the SIM's phonebook for the commands below ("AT+CPBS").
+    void selectSimPhonebook(const AtCaller& caller, AtDone<bool> done);
     // Reads the simPhonebookSize locations in blocks; nothing when the SIM
     // was busy.
     void getPhoneBook(const AtCaller& caller, AtDone<std::optional<QList<PhonebookEntry>>> done);
@@ -232,6 +250,8 @@ signals:
     void newMessageNotice(const QString& storage, int index);
     // The network answered a service code.
     void ussdNotice(const UssdNotice& notice);
+    // A message was handed over whole, not stored ("+CMT").
+    void directMessage(const QString& pdu);
     // A status report on a sent message came with its PDU.
     void statusReport(const QString& pdu);
     // A status report was stored at `index` of `storage`.

@@ -25,16 +25,16 @@ QByteArray messageBody(QByteArray body) {
     return body + kCtrlZ;
 }
 
-const char* storageNames(MessageStorage storage) {
+const QByteArray& storageNames(const MessageStores& stores, MessageStorage storage) {
     switch (storage) {
     case MessageStorage::Modem:
-        return "\"ME\",\"ME\",\"ME\"";
+        return stores.modem;
     case MessageStorage::Reports:
-        return "\"SR\"";
+        return stores.reports;
     case MessageStorage::Sim:
         break;
     }
-    return "\"SM\",\"SM\",\"SM\"";
+    return stores.sim;
 }
 
 bool storageSelected(const AtReply& reply) {
@@ -45,9 +45,14 @@ bool storageSelected(const AtReply& reply) {
 
 void SerialThread::setShortMsgStorageMode(const AtCaller& caller, MessageStorage storage,
                                           AtDone<bool> done) {
+    const QByteArray& names = storageNames(messageStores, storage);
+    // A storage the card lacks: refused, answered from the event loop as
+    // every command is.
     ask(caller, AtCmd::SelectStorage,
-        AtLine(atCommand(AtCmd::SelectStorage)).text(storageNames(storage)), storageSelected,
-        std::move(done));
+        names.isEmpty()
+            ? std::move(AtLine("").arg(nullptr))
+            : std::move(AtLine(atCommand(AtCmd::SelectStorage)).text(names.constData())),
+        storageSelected, std::move(done));
 }
 
 void SerialThread::getSmsMem(const AtCaller& caller, AtDone<int> done) {
@@ -145,6 +150,28 @@ void SerialThread::sendMsgCMGSCmd(const AtCaller& caller, int length, const QByt
 void SerialThread::setNewMsgNoticeMode(const AtCaller& caller, AtDone<bool> done) {
     ask(
         caller, AtCmd::NewMessageIndication, AtLine(atCommand(AtCmd::NewMessageIndication)),
+        [](const AtReply& reply) { return reply.ok(); }, std::move(done));
+}
+
+void SerialThread::getStorageChoices(const AtCaller& caller,
+                                     AtDone<std::optional<StorageChoices>> done) {
+    ask(
+        caller, AtCmd::StorageChoices, AtLine(atCommand(AtCmd::StorageChoices)),
+        [](const AtReply& reply) { return parseStorageChoices(reply.text); }, std::move(done));
+}
+
+void SerialThread::getIndicationChoices(const AtCaller& caller,
+                                        AtDone<std::optional<IndicationChoices>> done) {
+    ask(
+        caller, AtCmd::IndicationChoices, AtLine(atCommand(AtCmd::IndicationChoices)),
+        [](const AtReply& reply) { return parseIndicationChoices(reply.text); }, std::move(done));
+}
+
+void SerialThread::setMessageIndications(const AtCaller& caller, const QByteArray& values,
+                                         AtDone<bool> done) {
+    ask(
+        caller, AtCmd::SetIndications,
+        AtLine(atCommand(AtCmd::SetIndications)).arg(values.constData()),
         [](const AtReply& reply) { return reply.ok(); }, std::move(done));
 }
 

@@ -132,6 +132,25 @@ QByteArray encodeUssdString(QStringView code, bool ucs2Charset) {
     return hex;
 }
 
+QByteArray encodePackedUssd(QStringView code) {
+    QByteArray septets;
+    for (const QChar c : code)
+        septets += asciiToGsm(static_cast<unsigned char>(c.unicode()));
+    // Seven spare bits at the end would read as one more "@": a carriage
+    // return fills them instead.
+    if (septets.size() % 8 == 7)
+        septets += '\r';
+    QByteArray octets((septets.size() * 7 + 7) / 8, '\0');
+    for (qsizetype i = 0; i < septets.size(); ++i) {
+        const qsizetype bit = i * 7;
+        const unsigned value = static_cast<unsigned>(septets[i] & 0x7F) << (bit % 8);
+        octets[bit / 8] = char(octets[bit / 8] | (value & 0xFF));
+        if (bit / 8 + 1 < octets.size())
+            octets[bit / 8 + 1] = char(octets[bit / 8 + 1] | (value >> 8));
+    }
+    return octets.toHex().toUpper();
+}
+
 QString decodeUssdText(QByteArrayView text, int dcs, bool ucs2Charset) {
     switch (alphabetOf(dcs)) {
     case UssdAlphabet::Ucs2:

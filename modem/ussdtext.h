@@ -23,6 +23,10 @@ bool isServiceCode(QStringView code);
 // UCS2 when the modem works in "UCS2", the characters themselves otherwise.
 QByteArray encodeUssdString(QStringView code, bool ucs2Charset);
 
+// A service code as packed septets of the 7-bit alphabet in hexadecimal
+// (3GPP TS 23.038), as some cards take it whatever their character set.
+QByteArray encodePackedUssd(QStringView code);
+
 // The network's answer (the quoted text of the notice) as text. The
 // data coding scheme `dcs` (-1: none) says UCS2 (hexadecimal code units),
 // 8-bit data (hexadecimal octets) or the 7-bit alphabet. 7-bit text comes

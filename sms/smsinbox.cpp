@@ -51,6 +51,7 @@ SmsInbox::SmsInbox(SerialThread* link, QObject* parent)
     connect(link_, &SerialThread::storedReportNotice, this,
             [this](const QString& storage, int index) { announce(storage, index, true); });
     connect(link_, &SerialThread::statusReport, this, &SmsInbox::takeReport);
+    connect(link_, &SerialThread::directMessage, this, &SmsInbox::takeDirect);
 }
 
 SmsInbox::~SmsInbox() = default;
@@ -300,6 +301,21 @@ void SmsInbox::arrived(const Arrival& arrival) {
     emit pcBoxChanged("inbox");
     if (!arrival.from.isEmpty() || !arrival.text.isEmpty())
         emit messageStored(arrival.from, arrival.text);
+}
+
+// A message handed over whole was never stored on the card: the PC inbox
+// is its only copy.
+void SmsInbox::takeDirect(const QString& pdu) {
+    ModemMessage message;
+    message.stat = 0;
+    message.pdu = pdu;
+    message.length = int(pdu.size() / 2);
+    const Arrival arrival = storeArrivedMessage(*store_, *parts_, message, -1, kNew, kNew,
+                                                QDateTime::currentDateTime());
+    if (arrival.kept)
+        arrived(arrival);
+    else
+        qCWarning(lcInbox, "a message handed over by the card could not be stored");
 }
 
 void SmsInbox::takeReport(const QString& pdu) {

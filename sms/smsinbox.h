@@ -115,6 +115,7 @@ private:
     void importModemMessages(std::function<void()> done);
     void keepUnread(const SmsList& before, SmsList& now) const;
     void takeReport(const QString& pdu);
+    void takeDirect(const QString& pdu);
     void arrived(const Arrival& arrival);
 
     SerialThread* link_;

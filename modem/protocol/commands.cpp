@@ -222,6 +222,7 @@ int characterSet(Text e) {
 // comes first ("AT+COPS=?" before "AT+COPS=", "AT+YSMSD=2" before nothing
 // broader); commands of one family share its echo and its tests.
 const AtCommand kCommands[] = {
+    {AtCmd::StorageChoices, "AT+CPMS=?", "AT+CPMS=?", AT_BUDGET, nullptr},
     {AtCmd::SelectStorage, "AT+CPMS=", "AT+CPMS", AT_BUDGET, storage},
     {AtCmd::StorageQuery, "AT+CPMS?", "AT+CPMS", AT_BUDGET, storage},
     {AtCmd::StopScroll, "AT+CPMS", "AT+CPMS", AT_BUDGET, storage},
@@ -239,8 +240,10 @@ const AtCommand kCommands[] = {
     {AtCmd::ServiceCentre, "AT+CSCA?", "AT+CSCA?", AT_BUDGET, serviceCentre},
     {AtCmd::OperatorList, "AT+COPS=?", "AT+COPS=?", AT_BUDGET_OPERATORS, operatorList},
     {AtCmd::SelectOperator, "AT+COPS=", "AT+COPS=", AT_BUDGET_OPERATORS, selectOperator},
+    {AtCmd::IndicationChoices, "AT+CNMI=?", "AT+CNMI=?", AT_BUDGET, nullptr},
     {AtCmd::NewMessageIndication, "AT+CNMI=3,1,0,2,0", "AT+CNMI=", AT_BUDGET,
      newMessageIndication},
+    {AtCmd::SetIndications, "AT+CNMI=", "AT+CNMI=", AT_BUDGET, newMessageIndication},
     {AtCmd::Firmware, "AT+GMR", "AT+GMR", AT_BUDGET, firmware},
     {AtCmd::SimType, "AT+YUSIM=?", "AT+YUSIM", AT_BUDGET, simType},
     {AtCmd::ListMessages, "AT+CMGL=", "AT+CMGL=", AT_BUDGET, listMessages},
@@ -263,6 +266,7 @@ const AtCommand kCommands[] = {
     {AtCmd::DeleteMessage, "AT+CMGD=", "AT+CMGD=", AT_BUDGET, nullptr},
     {AtCmd::WriteMessage, "AT+CMGW=", "AT+CMGW=", AT_BUDGET, nullptr},
     {AtCmd::SendMessage, "AT+CMGS=", "AT+CMGS=", AT_BUDGET, nullptr},
+    {AtCmd::SelectPhonebook, "AT+CPBS=\"SM\"", "AT+CPBS=", AT_BUDGET, nullptr},
     {AtCmd::PhonebookRange, "AT+CPBR=?", "AT+CPBR=?", AT_BUDGET, nullptr},
     {AtCmd::ReadPhonebook, "AT+CPBR=", "AT+CPBR=", AT_BUDGET, nullptr},
     {AtCmd::WritePhonebook, "AT+CPBW=", "AT+CPBW=", AT_BUDGET, nullptr},

@@ -61,8 +61,12 @@ enum class AtCmd {
     SyscfgexQuery,          // "AT^SYSCFGEX?"
     ScanModeQuery,          // "AT+QCFG="nwscanmode""
     ZsntQuery,              // "AT+ZSNT?"
+    StorageChoices,         // "AT+CPMS=?"
+    IndicationChoices,      // "AT+CNMI=?"
+    SetIndications,         // "AT+CNMI=" mode, mt, bm, ds, bfr
+    SelectPhonebook,        // "AT+CPBS="SM""
 };
-inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::ZsntQuery) + 1;
+inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::SelectPhonebook) + 1;
 
 // The tests of a reply's text that give its result code; `e` is the reply
 // from the echo on.

@@ -21,5 +21,6 @@ struct NoticeKind {
 // "+CUSD: <m>[,<str>,<dcs>]": the network's answer to a service code.
 // "+CDS: <length>" and a PDU line: a status report on a sent message.
 // "+CDSI: <mem>,<index>": a status report is stored.
-inline constexpr std::array<NoticeKind, 4> kNotices{
-    {{"+CMTI:", 0}, {"+CUSD:", 0, true}, {"+CDS:", 1}, {"+CDSI:", 0}}};
+// "+CMT: [<alpha>],<length>" and a PDU line: a message handed over unstored.
+inline constexpr std::array<NoticeKind, 5> kNotices{
+    {{"+CMTI:", 0}, {"+CUSD:", 0, true}, {"+CDS:", 1}, {"+CDSI:", 0}, {"+CMT:", 1}}};

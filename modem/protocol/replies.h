@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -214,6 +215,24 @@ std::optional<NewMessageNotice> parseNewMessageNotice(QByteArrayView text);
 std::optional<NewMessageNotice> parseStoredReportNotice(QByteArrayView text);
 // "+CDS: <length>" and the status report's PDU on the next line: the PDU.
 std::optional<QString> parseStatusReportNotice(QByteArrayView text);
+
+// "+CMT: [<alpha>],<length>" and the message's PDU on the next line: a
+// message handed over at once, not stored (AT+CNMI=...,2,...). The PDU,
+// with an empty service-centre part put in front when the card left it out.
+std::optional<QString> parseDirectMessageNotice(QByteArrayView text);
+
+// "+CPMS: (<mem1>...),(<mem2>...),(<mem3>...)", the storage command's test
+// form: the storages the card offers for reading and deleting, for writing
+// and sending, and for receiving. A position may be a single storage
+// without parentheses, or empty.
+using StorageChoices = std::array<QStringList, 3>;
+std::optional<StorageChoices> parseStorageChoices(QByteArrayView reply);
+
+// "+CNMI: (<mode>...),(<mt>...),(<bm>...),(<ds>...),(<bfr>...)": the values
+// the card takes for each field of AT+CNMI, ranges ("0-3") spelt out. Fewer
+// than five fields when the card gives fewer.
+using IndicationChoices = QList<QList<int>>;
+std::optional<IndicationChoices> parseIndicationChoices(QByteArrayView reply);
 
 // "+CMGF: <mode>": 0 PDU mode, 1 text mode.
 std::optional<int> parseMessageFormat(QByteArrayView reply);

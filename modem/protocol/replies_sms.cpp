@@ -160,6 +160,69 @@ std::optional<QString> parseStatusReportNotice(QByteArrayView text) {
     return pdu;
 }
 
+std::optional<QString> parseDirectMessageNotice(QByteArrayView text) {
+    const std::optional<AnswerLine> line = answerLine(text, "+CMT:");
+    if (!line)
+        return std::nullopt;
+    // PDU mode: the length is the last field (the alpha before it may be
+    // empty); the text mode's form has more fields and no PDU line.
+    const AtFields fields = splitAtFields(line->params);
+    const std::optional<int> length = fields.isEmpty() ? std::nullopt : fields.last().number();
+    if (fields.size() > 2 || !length)
+        return std::nullopt;
+    const QString pdu = pduAt(text, line->next);
+    if (pdu.isEmpty())
+        return std::nullopt;
+    return *length == pdu.size() / 2 ? "00" + pdu : pdu;
+}
+
+std::optional<StorageChoices> parseStorageChoices(QByteArrayView reply) {
+    const std::optional<AnswerLine> line = answerLine(reply, "+CPMS:");
+    if (!line)
+        return std::nullopt;
+    const AtFields fields = splitAtFields(line->params);
+    StorageChoices choices;
+    // A bare storage name stands for a list of one.
+    for (qsizetype i = 0; i < fields.size() && i < 3; ++i) {
+        const AtFields items =
+            fields[i].kind == AtField::List ? fields[i].items : AtFields{fields[i]};
+        for (const AtField& item : items) {
+            const QString name = item.value().trimmed().toUpper();
+            if (!name.isEmpty())
+                choices[size_t(i)].append(name);
+        }
+    }
+    // A storage use ("SM",3,20,...) is no list of choices.
+    if (fields.size() > 3 || (fields.size() == 3 && fields[1].number()))
+        return std::nullopt;
+    return choices;
+}
+
+std::optional<IndicationChoices> parseIndicationChoices(QByteArrayView reply) {
+    constexpr int kHighest = 9; // no field takes more
+    const std::optional<AnswerLine> line = answerLine(reply, "+CNMI:");
+    if (!line)
+        return std::nullopt;
+    IndicationChoices choices;
+    for (const AtField& field : splitAtFields(line->params)) {
+        if (field.kind != AtField::List)
+            return std::nullopt; // the settings in effect, not the choices
+        QList<int> values;
+        for (const AtField& item : field.items) {
+            const QStringList ends = item.value().split('-');
+            bool firstOk = false, lastOk = false;
+            const int first = ends.first().trimmed().toInt(&firstOk);
+            const int last = ends.last().trimmed().toInt(&lastOk);
+            if (!firstOk || !lastOk || ends.size() > 2 || first < 0 || last > kHighest)
+                continue;
+            for (int v = first; v <= last; ++v)
+                values.append(v);
+        }
+        choices.append(values);
+    }
+    return choices;
+}
+
 std::optional<int> parseMessageReference(QByteArrayView reply) {
     constexpr int kLastReference = 255;
     const std::optional<int> reference = firstNumber(reply, "+CMGS:");

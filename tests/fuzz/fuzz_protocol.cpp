@@ -54,6 +54,12 @@ void fuzzReplyReaders(const uint8_t* data, size_t size) {
         require(!stored->storage.isEmpty() && stored->index >= 0);
     if (const auto pdu = parseStatusReportNotice(r))
         require(!pdu->isEmpty());
+    if (const auto pdu = parseDirectMessageNotice(r))
+        require(!pdu->isEmpty());
+    parseStorageChoices(r);
+    for (const QList<int>& field : parseIndicationChoices(r).value_or(IndicationChoices()))
+        for (const int value : field)
+            require(value >= 0 && value <= 9);
     parseStoredIndex(r);
     parseServiceCentre(r);
     parsePhonebookRange(r);

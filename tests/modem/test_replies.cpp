@@ -6,6 +6,7 @@
 // own card. Each row gives what a correct reader must extract, written out
 // as text.
 
+#include "modem/messagesetup.h"
 #include "modem/protocol/replies.h"
 #include "modem/protocol/tokens.h"
 #include "tests/modem/shown.h"
@@ -83,6 +84,40 @@ QString storages(QByteArrayView r) {
                    .arg(s.total);
     return out.join(", ") + " free=" + shown(freeMessagePlaces(r));
 }
+QString storageChoices(QByteArrayView r) {
+    const auto choices = parseStorageChoices(r);
+    if (!choices)
+        return "none";
+    QStringList out;
+    for (const QStringList& position : *choices)
+        out << position.join(' ');
+    return out.join(" | ");
+}
+QString indicationChoices(QByteArrayView r) {
+    const auto choices = parseIndicationChoices(r);
+    if (!choices)
+        return "none";
+    QStringList out;
+    for (const QList<int>& field : *choices) {
+        QStringList values;
+        for (const int v : field)
+            values << QString::number(v);
+        out << values.join(' ');
+    }
+    return out.join(" | ");
+}
+// The set-up chosen from a card's "+CPMS=?" and "+CNMI=?" answers: the
+// storages selected for the memory, the SIM and the reports, and AT+CNMI.
+QString messageSetup(QByteArrayView r) {
+    const MessageSetup setup =
+        chooseMessageSetup(parseStorageChoices(r), parseIndicationChoices(r));
+    const auto named = [](const QByteArray& s) {
+        return s.isEmpty() ? "-" : QString(s).remove('"');
+    };
+    return QString("%1 %2 %3 %4")
+        .arg(named(setup.stores.modem), named(setup.stores.sim), named(setup.stores.reports),
+             QString(setup.indications));
+}
 QString modePreference(QByteArrayView r) {
     const auto v = parseModePreference(r);
     return v ? QString("%1,%2,%3").arg((*v)[0]).arg((*v)[1]).arg((*v)[2]) : QString("none");
@@ -123,15 +158,16 @@ constexpr Render signal = show<parseSignalQuality>, currentOperator = show<parse
                  ownNumbers = show<parseOwnNumbers>, notice = show<parseNewMessageNotice>,
                  storedReport = show<parseStoredReportNotice>,
                  reportPdu = show<parseStatusReportNotice>, error = show<parseErrorReport>,
-                 finalOf = show<finalResult>, simPin = show<parseSimPinState>,
-                 lockState = show<parseFacilityLock>, reference = show<parseMessageReference>,
-                 storedIndex = show<parseStoredIndex>, imsi = identity<kCimi>,
-                 manufacturer = identity<kCgmi>, revision = identity<kCgmr>, imei = show<parseImei>,
-                 firmware = show<parseFirmware>, service = show<parseServiceStatus>,
-                 operatorName = show<parseOperatorName>, simState = show<simStateOf>,
-                 pinEntry = show<pinEntryOf>, pinChange = show<pinChangeOf>,
-                 operatingMode = show<operatingModeOf>, simType = show<simTypeOf>,
-                 barsOf = show<signalBarsOf>, messageFormat = show<parseMessageFormat>,
+                 directPdu = show<parseDirectMessageNotice>, finalOf = show<finalResult>,
+                 simPin = show<parseSimPinState>, lockState = show<parseFacilityLock>,
+                 reference = show<parseMessageReference>, storedIndex = show<parseStoredIndex>,
+                 imsi = identity<kCimi>, manufacturer = identity<kCgmi>, revision = identity<kCgmr>,
+                 imei = show<parseImei>, firmware = show<parseFirmware>,
+                 service = show<parseServiceStatus>, operatorName = show<parseOperatorName>,
+                 simState = show<simStateOf>, pinEntry = show<pinEntryOf>,
+                 pinChange = show<pinChangeOf>, operatingMode = show<operatingModeOf>,
+                 simType = show<simTypeOf>, barsOf = show<signalBarsOf>,
+                 messageFormat = show<parseMessageFormat>,
                  newMessageStorage = show<parseNewMessageStorage>, ussd = show<parseUssdNotice>,
                  busy = show<simBusy>;
 
@@ -302,6 +338,30 @@ void TestReplies::reply_data() {
         {"cpms pgsm nokia empty fields", storages, "+CPMS: ,,,,,,,,\r\nOK\r\n", " free=none"},
         {"cpms test form is no use", storages,
          "+CPMS: (\"SM\",\"ME\"),(\"SM\",\"ME\"),(\"SM\",\"ME\")", " free=none"},
+        {"cpms=? MM cinterion", storageChoices,
+         "+CPMS: (\"ME\",\"MT\"),(\"ME\",\"SM\",\"MT\"),(\"SM\",\"MT\")",
+         "ME MT | ME SM MT | SM MT"},
+        {"cpms=? MM huawei MU609 without lists", storageChoices, "+CPMS: \"ME\",\"MT\",\"SM\"",
+         "ME | MT | SM"},
+        {"cpms=? MM mixed spaces", storageChoices,
+         "+CPMS:     (  \"ME\"  ,  \"MT\"  )   ,  \"ME\" ,   (  \"SM\"  )", "ME MT | ME | SM"},
+        {"cpms=? MM empty fields", storageChoices, "+CPMS: (),,(  )", " |  | "},
+        {"cpms query is no choice", storageChoices,
+         "AT+CPMS?\r\r\n+CPMS: \"ME\",2,20,\"SM\",2,10,\"SM\",2,10\r\n\r\nOK\r", "none"},
+        {"cnmi=? symbian sms test script", indicationChoices,
+         "AT+CNMI=?\r\n+CNMI: (0-2),(0,1,3),(0),(0),(0,1)\r\nOK\r\n",
+         "0 1 2 | 0 1 3 | 0 | 0 | 0 1"},
+        {"cnmi=? pgsm nokia refused", indicationChoices, "ERROR\r\n", "none"},
+        {"cnmi? settings are no choices", indicationChoices, "+CNMI: 2,1,0,0,0\r\nOK\r\n", "none"},
+        {"setup gammu smsd huawei E303", messageSetup,
+         "+CPMS: (\"ME\",\"MT\",\"SM\",\"SR\"),(\"ME\",\"MT\",\"SM\",\"SR\"),(\"ME\",\"SM\")\r",
+         "ME,ME,ME SM,SM,ME SR 2,1,0,2,0"},
+        {"setup MM cinterion, symbian indications", messageSetup,
+         "+CPMS: (\"ME\",\"MT\"),(\"ME\",\"SM\",\"MT\"),(\"SM\",\"MT\")\r\n"
+         "+CNMI: (0-2),(0,1,3),(0),(0),(0,1)",
+         "MT,MT,MT - - 2,1,0,0,0"},
+        {"setup MM nokia C6 nothing offered", messageSetup, "+CPMS: (),(),()\r\nERROR",
+         "ME,ME,ME SM,SM,SM SR 2,1,0,2,0"},
 
         // --- message lists and reads (PDU mode) ------------------------------------------
         {"cmgl gammu 126 alpha empty", listed,
@@ -375,6 +435,12 @@ void TestReplies::reply_data() {
         {"cds nrf91 without service centre", reportPdu,
          "+CDS: 24\r\n06550A912143658709122022118314801220221183148000",
          "0006550A912143658709122022118314801220221183148000"},
+        {"cmt gammu smsd huawei E303", directPdu,
+         "+CMT: ,23\r07918497483252F0040B918496445078F700007121320144744004D4F29C0E\r",
+         "07918497483252F0040B918496445078F700007121320144744004D4F29C0E"},
+        {"cmt text mode form", directPdu,
+         "+CMT: \"8613923887347\", ,\"2012/04/13 17:47:14+32\"\r\n007400654F60597D00730074FF01",
+         "none"},
         {"cds text mode form", reportPdu,
          "+CDS: 6,238,\"910138725\",129,\"19/12/21,00:04:39+00\",\"19/12/21,00:04:41+00\",0",
          "none"},

@@ -103,6 +103,10 @@ private slots:
             QVERIFY2(isServiceCode(code) == allowed, qPrintable(code));
         QCOMPARE(encodeUssdString(u"*100#", true), QByteArray("002A0031003000300023"));
         QCOMPARE(encodeUssdString(u"*100#", false), QByteArray("*100#"));
+        // Packed septets; seven characters leave seven spare bits, filled
+        // with a carriage return.
+        QCOMPARE(encodePackedUssd(u"*100#"), QByteArray("AA180C3602"));
+        QCOMPARE(encodePackedUssd(u"*123*1#"), QByteArray("AA986CA68A8D1A"));
     }
 
     // The card in "UCS2": codes go out as hexadecimal UCS2; answers in the
@@ -149,6 +153,20 @@ private slots:
                                       "answer: Your balance is 12.34 EUR."}));
         // The link still works after a notice that ran over several lines.
         QCOMPARE(await(*link, &SerialThread::getSignalQuality), "5");
+    }
+
+    // Another maker's card that refuses the form its kind takes is given
+    // the other form once.
+    void otherFormWhenRefused() {
+        QVERIFY(startWith("syscfgex"));
+        link->dialect = Dialect::Syscfgex;
+        QVERIFY(sim.command({"on", "AT+CUSD=1,\"AA*", "reply", "ERROR"}));
+        openSession();
+        QVERIFY(exchange("*100#"));
+        QCOMPARE(
+            sim.received().filter("AT+CUSD=1"),
+            (QStringList{"AT+CUSD=1,\"AA180C3602\",15", "AT+CUSD=1,\"002A0031003000300023\",15"}));
+        QVERIFY(events.last().startsWith("failed: The card refused"));
     }
 
     void refusalsAndSilence() {

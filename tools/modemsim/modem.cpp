@@ -83,6 +83,21 @@ std::vector<std::string> storageLists(const std::string& choices) {
     return lists;
 }
 
+// Whether `value` is among the values of one AT+CNMI=? list, such as
+// "0-2" or "0,2".
+bool offered(const std::string& list, int value) {
+    for (const std::string& item : text::splitParams(list)) {
+        const size_t dash = item.find('-');
+        int first = 0, last = 0;
+        if (!parseInt(item.substr(0, dash), first) ||
+            !parseInt(dash == std::string::npos ? item : item.substr(dash + 1), last))
+            continue;
+        if (value >= first && value <= last)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int MessageStorage::firstFree() const {
@@ -488,9 +503,12 @@ Reply Modem::extended(const std::string& name, char kind, const std::string& arg
             return Reply::ok().line("+CNMI: " + (s.indicationChoices.empty()
                                                      ? "(0-3),(0-3),(0,2),(0-2),(0,1)"
                                                      : s.indicationChoices));
+        // A value the card doesn't list is refused, as real cards do.
+        const std::vector<std::string> lists = storageLists(s.indicationChoices);
         int v = 0;
-        for (const std::string& f : p)
-            if (!f.empty() && !parseInt(f, v))
+        for (size_t i = 0; i < p.size(); ++i)
+            if (!p[i].empty() &&
+                (!parseInt(p[i], v) || (i < lists.size() && !offered(lists[i], v))))
                 return Reply::cms(cms::OperationNotSupported);
         state.cnmi = args;
         return Reply::ok();
