@@ -8,6 +8,7 @@ Q_LOGGING_CATEGORY(lcModem, "velto.modem")
 SerialThread::SerialThread(QObject* owner)
     : QObject(owner), queue_(transport_), firstByteTimeoutMs(queue_.firstByteMs) {
     connect(&transport_, &AtTransport::notice, this, &SerialThread::takeNotice);
+    connect(&queue_, &AtQueue::notice, this, &SerialThread::takeNotice);
     // Those who listen learn first, so that they can tell the unanswered
     // commands of a card that is gone from those of one that is slow.
     connect(&transport_, &AtTransport::lost, this, [this] {
@@ -38,6 +39,9 @@ void SerialThread::closePort() {
     simNameLength = 0;
     usimType = SimType::Unknown;
     newPlatform = false;
+    networkModes.clear();
+    ws46_ = false;
+    preferredOrder_.clear();
 }
 
 void SerialThread::setPortNames(const QString& atPort, const QString& modemPort) {
@@ -69,6 +73,10 @@ void SerialThread::takeNotice(const QByteArray& text) {
         emit statusReport(*pdu);
     else if (const std::optional<NewMessageNotice> report = parseStoredReportNotice(text))
         emit storedReportNotice(report->storage, report->index);
+    // Before the new-message reader, which also takes bare parameters
+    // ("SM",3) and so would read "+QIND: "csq",5,99" as a message.
+    else if (const std::optional<NetworkNotice> network = parseNetworkNotice(text))
+        emit networkNotice(*network);
     else if (const std::optional<NewMessageNotice> message = parseNewMessageNotice(text))
         emit newMessageNotice(message->storage, message->index);
 }

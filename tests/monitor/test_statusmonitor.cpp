@@ -3,6 +3,7 @@
 // goes away and comes back, a busy SIM.
 
 #include "connection/connectioncontroller.h"
+#include "mainwindow/operatorselection.h"
 #include "settings/settingsfiles.h"
 #include "sms/deliveryreport.h"
 #include "sms/smsdataoperation.h"
@@ -70,6 +71,112 @@ private slots:
         // "+YSNT: 2,0,0" is preference 3, stored as the page's choice 2.
         QCOMPARE(f.view.networkSelection, 3);
         QCOMPARE(readNetworkSettings().modePerferred, 2);
+    }
+
+    // Every card the simulator plays, the maker's and other makers' LTE
+    // sticks: the status after start-up, a report of the card reaching the
+    // status row within 1 s, an operator chosen by hand, and the mode
+    // preference set (what the card is sent) and read back.
+    void everyCard_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("service");
+        QTest::addColumn<int>("bars");
+        QTest::addColumn<QStringList>("change"); // a change of the card's radio
+        QTest::addColumn<QString>("changedService");
+        QTest::addColumn<int>("changedBars");
+        QTest::addColumn<int>("mode"); // the maker's 1-4, else a NetworkMode
+        QTest::addColumn<QStringList>("modeSent");
+        QTest::addColumn<QList<NetworkMode>>("modes");
+        using M = NetworkMode;
+        const QList<M> four{M::Automatic, M::Only4G, M::Only3G, M::Only2G};
+        QTest::newRow("maker") << "ready"
+                               << "UMTS" << 5 << QStringList() << QString() << -1 << 4
+                               << QStringList{"AT+YSNT=1,0,0"} << QList<M>();
+        // +CSQ: 99,99 on LTE: the bars come from +CESQ.
+        QTest::newRow("stick") << "stick"
+                               << "LTE" << 3 << QStringList{"technology", "2"} << "UMTS" << -1
+                               << int(M::Only3G) << QStringList{"AT+WS46=22"} << four;
+        // ^RSSI (1 bar) and ^HCSQ come together; the latter measures LTE
+        // (RSRP -130 dBm: no bar).
+        QTest::newRow("syscfgex")
+            << "syscfgex"
+            << "LTE" << 5 << QStringList{"signal", "5"} << "LTE" << 0 << int(M::Only4G)
+            << QStringList{"AT^SYSCFGEX=\"03\",3FFFFFFF,2,4,7FFFFFFFFFFFFFFF,,"} << four;
+        QTest::newRow("nwscanmode")
+            << "nwscanmode"
+            << "LTE" << 5 << QStringList{"signal", "5"} << "LTE" << 1 << int(M::Preferred4G)
+            << QStringList{"AT+QCFG=\"nwscanmode\",0,1", "AT+QCFG=\"nwscanseq\",04,1"}
+            << QList<M>{M::Automatic, M::Only4G, M::Preferred4G, M::Only3G, M::Only2G};
+        QTest::newRow("zsnt") << "zsnt"
+                              << "LTE" << 5 << QStringList{"technology", "0"} << "GPRS" << -1
+                              << int(M::Only2G) << QStringList{"AT+ZSNT=1,0,0"} << four;
+        QTest::newRow("stick, echo off")
+            << "stick,echooff"
+            << "LTE" << 3 << QStringList{"technology", "2"} << "UMTS" << -1 << int(M::Automatic)
+            << QStringList{"AT+WS46=25"} << four;
+    }
+    void everyCard() {
+        QFETCH(QString, scenario);
+        QFETCH(QString, service);
+        QFETCH(int, bars);
+        QFETCH(QStringList, change);
+        QFETCH(QString, changedService);
+        QFETCH(int, changedBars);
+        QFETCH(int, mode);
+        QFETCH(QStringList, modeSent);
+        QFETCH(QList<NetworkMode>, modes);
+        MonitorFixture f;
+        QVERIFY(f.start(scenario));
+        QVERIFY(f.sim.command({"set", "scan-time", "0"}));
+        f.tick();
+        const bool maker = scenario == u"ready";
+        QCOMPARE(f.view.status().service, service);
+        QCOMPARE(f.view.status().operatorName, QString("Tolva Mobile"));
+        QCOMPARE(f.view.status().signalBars, bars);
+        QVERIFY(f.view.status().canDial());
+        QCOMPARE(f.view.networkModes, modes);
+
+        if (!change.isEmpty()) {
+            QVERIFY(f.sim.command(change));
+            QTRY_COMPARE_WITH_TIMEOUT(f.view.status().service, changedService, 1000);
+            if (changedBars >= 0)
+                QTRY_COMPARE_WITH_TIMEOUT(f.view.status().signalBars, changedBars, 1000);
+        }
+
+        OperatorSelection selection(*f.link);
+        QList<OperatorEntry> found;
+        selection.search([&found](QList<OperatorEntry> entries) { found = entries; });
+        QTRY_VERIFY_WITH_TIMEOUT(!found.isEmpty(), 10000);
+        const auto mirel = std::find_if(found.begin(), found.end(), [](const OperatorEntry& e) {
+            return e.numeric == "26201";
+        });
+        QVERIFY(mirel != found.end());
+        std::optional<OperatorSelection::Result> chosen;
+        selection.select(*mirel, [&chosen](OperatorSelection::Result r) { chosen = r; });
+        QTRY_VERIFY_WITH_TIMEOUT(chosen.has_value(), 10000);
+        QCOMPARE(*chosen, OperatorSelection::Result::Registered);
+        f.tick();
+        QCOMPARE(f.view.status().operatorName, QString("Mirel"));
+
+        f.newCommands();
+        std::optional<bool> set;
+        std::optional<int> readBack;
+        const auto done = [&set](bool ok) { set = ok; };
+        if (maker) {
+            f.link->setNetworkSelectionMode(f.link.get(), mode, done);
+            f.link->getNetworkSelectionMode(f.link.get(), [&readBack](int m) { readBack = m; });
+        } else {
+            f.link->setNetworkMode(f.link.get(), NetworkMode(mode), done);
+            f.link->getNetworkMode(f.link.get(), [&readBack](std::optional<NetworkMode> m) {
+                readBack = m ? int(*m) : -1;
+            });
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(readBack.has_value(), 10000);
+        QCOMPARE(set, true);
+        QCOMPARE(*readBack, mode);
+        const QStringList sent = f.newCommands();
+        for (const QString& line : modeSent)
+            QVERIFY2(sent.contains(line), qPrintable(sent.join('\n')));
     }
 
     // A message announced while nothing runs is in the PC inbox at once and
