@@ -224,6 +224,8 @@ void SerialThread::setNetworkMode(const AtCaller& caller, NetworkMode mode, AtDo
     };
     AtLine refused("");
     refused.arg(nullptr); // a mode the card doesn't have: nothing is sent
+    if (!networkModes.isEmpty() && !networkModes.contains(mode))
+        return ask(caller, AtCmd::SetWs46, refused, ok, std::move(done));
     if (ws46_ || dialect == Dialect::Standard) {
         const int value = valueOf(kWs46, mode);
         return ask(caller, AtCmd::SetWs46,
