@@ -23,7 +23,8 @@ bool isPrompt(QByteArrayView text) {
 }
 
 // A line that is a report of the card unless it answers `command` (the line
-// on the wire; empty when none is): "+CREG: ..." answers "AT+CREG?" only.
+// on the wire; empty when none is): a registration report answers only the
+// read command of its own name.
 bool reportOutside(QByteArrayView line, QByteArrayView command) {
     for (const QByteArrayView prefix : kAnswerOrNotice) {
         if (!line.trimmed().startsWith(prefix))

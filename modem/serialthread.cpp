@@ -74,7 +74,7 @@ void SerialThread::takeNotice(const QByteArray& text) {
     else if (const std::optional<NewMessageNotice> report = parseStoredReportNotice(text))
         emit storedReportNotice(report->storage, report->index);
     // Before the new-message reader, which also takes bare parameters
-    // ("SM",3) and so would read "+QIND: "csq",5,99" as a message.
+    // ("SM",3) and so would read a signal report ("csq",5,99) as a message.
     else if (const std::optional<NetworkNotice> network = parseNetworkNotice(text))
         emit networkNotice(*network);
     else if (const std::optional<NewMessageNotice> message = parseNewMessageNotice(text))

@@ -42,8 +42,6 @@ void TestStatusCommands::commands_data() {
 
     // --- status: signal bars, service, operator, SIM type, operating mode ---------
     row("signal 22", {"ready"}, {csq}, {"AT+CSQ"}, "5");
-    row("signal 15", {"ready", "signal 15 99"}, {csq}, {"AT+CSQ"}, "4");
-    row("signal 3", {"ready", "signal 3 99"}, {csq}, {"AT+CSQ"}, "1");
     row("signal unknown", {"ready", "signal 99 99"}, {csq}, {"AT+CSQ"}, "0");
     row("signal refused", {"ready", "on AT+CSQ reply ERROR"}, {csq}, {"AT+CSQ"}, "-1");
     row("service and operator", {"ready"}, {ask(&L::getServiceStatus), ask(&L::getOperatorName)},
