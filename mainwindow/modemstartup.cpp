@@ -28,6 +28,12 @@ void storeModePreference(int modemMode) {
     writeNetworkSettings(settings);
 }
 
+void storeNetworkMode(NetworkMode mode) {
+    NetworkSettings settings = readNetworkSettings();
+    settings.modePerferred = storedChoiceOf(mode);
+    writeNetworkSettings(settings);
+}
+
 } // namespace
 
 ModemStartup::ModemStartup(MonitorView* view, SerialThread& link, PinFlows& pin, QObject* parent)
@@ -54,6 +60,7 @@ void ModemStartup::start(std::function<void(Result)> done) {
         link_.probeDialect(this, [this](Dialect dialect) {
             qCDebug(lcMonitor) << "a card of another maker, dialect" << static_cast<int>(dialect);
             link_.reportErrors(this, nullptr);
+            link_.enableNetworkReports(this, nullptr);
             checkSim(0);
         });
     });
@@ -224,7 +231,7 @@ void ModemStartup::setUpMessageFormat() {
 // one in effect is shown and kept in the settings.
 void ModemStartup::setUpNetworkMode() {
     if (link_.dialect != Dialect::Maker)
-        return finish(locked_ ? Result::Locked : Result::Ready);
+        return setUpNetworkModes();
     link_.getNetworkSelectionMode(this, [this](int mode) {
         if (!done_)
             return;
@@ -239,5 +246,20 @@ void ModemStartup::setUpNetworkMode() {
         }
         link_.isNewPlatform(this,
                             [this](bool) { finish(locked_ ? Result::Locked : Result::Ready); });
+    });
+}
+
+// A card of another maker shows the modes it can be set to and the one it
+// is set to; that one is kept in the settings.
+void ModemStartup::setUpNetworkModes() {
+    link_.getNetworkModes(this, [this](const QList<NetworkMode>& modes) {
+        link_.getNetworkMode(this, [this, modes](std::optional<NetworkMode> mode) {
+            if (!done_)
+                return;
+            view_->setNetworkModes(modes, mode);
+            if (mode)
+                storeNetworkMode(*mode);
+            finish(locked_ ? Result::Locked : Result::Ready);
+        });
     });
 }

@@ -55,6 +55,7 @@ private:
     void setUpMessages();
     void setUpMessageFormat();
     void setUpNetworkMode();
+    void setUpNetworkModes();
     void finish(Result result);
     // Runs `step` after `seconds`, unless the sequence was given up.
     void later(int seconds, std::function<void()> step);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "mainwindow/modemstatus.h"
+#include "modem/dialect.h"
+
+#include <QList>
 
 #include <QString>
 
@@ -23,6 +26,10 @@ public:
     virtual void setPinApplyEnabled(bool enabled) = 0;
     // The card's mode preference (1-4).
     virtual void setNetworkSelection(int mode) = 0;
+    // A card of another maker: the modes it can be set to and the one it is
+    // set to (nothing when unknown).
+    virtual void setNetworkModes(const QList<NetworkMode>& modes,
+                                 std::optional<NetworkMode> current) = 0;
 
     // --- dialogs ----------------------------------------------------------------
     // The text entered, or nothing when the dialog was rejected.

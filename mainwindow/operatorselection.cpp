@@ -56,6 +56,13 @@ OperatorSelection::OperatorSelection(SerialThread& link, QObject* parent)
     : QObject(parent), link_(link) {}
 
 void OperatorSelection::search(std::function<void(QList<OperatorEntry>)> done) {
+    if (link_.dialect != Dialect::Maker) {
+        // Another maker's card searches in whatever mode it is in.
+        link_.getNetworkList(this, [done](std::optional<QList<OperatorEntry>> operators) {
+            done(operators.value_or(QList<OperatorEntry>()));
+        });
+        return;
+    }
     link_.getNetworkSelectionMode(this, [this, done](int mode) {
         // Once the preference is borrowed, the search and the user's own
         // preference back run under the link: closing the dialog that asked

@@ -30,6 +30,7 @@ StatusMonitor::StatusMonitor(MonitorView* view, SerialThread& link, SmsInbox* in
     : QObject(parent), view_(view), link_(link), inbox_(inbox), discovery_(ports), pin_(view, link),
       startup_(view, link, pin_) {
     connect(&link_, &SerialThread::portLost, this, &StatusMonitor::portLost);
+    connect(&link_, &SerialThread::networkNotice, this, &StatusMonitor::takeNetworkNotice);
 }
 
 // A card pulled out takes its port with it: it is gone at once, whatever was
@@ -235,6 +236,8 @@ void StatusMonitor::simMissing() {
 // The card's service and operator; shown when the card named an operator or
 // its service is limited (emergency calls only).
 void StatusMonitor::readNetwork() {
+    if (link_.dialect != Dialect::Maker)
+        return readStandardNetwork();
     const AtCaller poll{this, AtPriority::Poll};
     link_.getServiceStatus(
         poll, current([this, poll](std::optional<ServiceStatus> service) {
@@ -251,6 +254,72 @@ void StatusMonitor::readNetwork() {
         }));
 }
 
+void StatusMonitor::readStandardNetwork() {
+    const AtCaller poll{this, AtPriority::Poll};
+    for (const RegistrationKind kind :
+         {RegistrationKind::Circuit, RegistrationKind::Packet, RegistrationKind::Eps}) {
+        link_.getRegistration(poll, kind,
+                              current([this, kind](std::optional<RegistrationState> state) {
+                                  registrations_[static_cast<size_t>(kind)] = state;
+                              }));
+    }
+    link_.getCurrentOperator(poll, current([this, poll](std::optional<CurrentOperator> current) {
+                                 operator_ = current ? current->oper : QString();
+                                 if (current && current->act >= 0)
+                                     act_ = current->act;
+                                 showStandardNetwork();
+                                 // "+CSQ" says nothing of LTE on some cards: they measure it in
+                                 // "+CESQ".
+                                 if (status_.signalBars != 0)
+                                     return endTick(periodMs_);
+                                 link_.getExtendedSignal(
+                                     poll, this->current([this](std::optional<int> bars) {
+                                         if (bars)
+                                             status_.signalBars = *bars;
+                                         endTick(periodMs_);
+                                     }));
+                             }));
+}
+
+// Registered on any of the three: the service follows the technology,
+// packet service the packet registrations (+CGREG, or +CEREG on LTE).
+void StatusMonitor::showStandardNetwork() {
+    const auto on = [this](RegistrationKind kind) {
+        const std::optional<RegistrationState>& state = registrations_[static_cast<size_t>(kind)];
+        return state && registered(state->stat);
+    };
+    const bool packet = on(RegistrationKind::Packet) || on(RegistrationKind::Eps);
+    const bool circuit = on(RegistrationKind::Circuit);
+    status_.domain = packet && circuit ? ServiceDomain::CircuitAndPacket
+                     : packet          ? ServiceDomain::PacketOnly
+                     : circuit         ? ServiceDomain::CircuitOnly
+                                       : ServiceDomain::None;
+    status_.service = packet || circuit ? technologyName(act_, packet) : QString(kNoService);
+    status_.operatorName = operator_.isEmpty() ? QString(kNotFound) : operator_;
+    status_.networkShown = packet || circuit;
+}
+
+// A card of another maker reports its registration, technology and signal
+// as they change: the status row follows at once.
+void StatusMonitor::takeNetworkNotice(const NetworkNotice& notice) {
+    if (link_.dialect == Dialect::Maker || !status_.card || status_.sim != ModemStatus::Sim::Ready)
+        return;
+    if (notice.bars)
+        status_.signalBars = *notice.bars;
+    if (notice.kind)
+        registrations_[static_cast<size_t>(*notice.kind)] = notice.registration;
+    // A report that names only the generation ("WCDMA") keeps the finer
+    // technology "AT+COPS?" gave ("HSPA").
+    const auto generation = [](int act) {
+        return act == 7 ? 4 : act == 2 || (act >= 4 && act <= 6) ? 3 : act >= 0 ? 2 : -1;
+    };
+    if (notice.act >= 0 && generation(notice.act) != generation(act_))
+        act_ = notice.act;
+    if (notice.kind || notice.act >= 0)
+        showStandardNetwork();
+    publish();
+}
+
 void StatusMonitor::modemGone() {
     qCDebug(lcMonitor) << "========= modem removed ========";
     generation_.bump();
@@ -264,6 +333,9 @@ void StatusMonitor::modemGone() {
     if (inbox_)
         inbox_->cardGone();
     status_ = ModemStatus{};
+    registrations_ = {};
+    operator_.clear();
+    act_ = -1;
 }
 
 void StatusMonitor::checkModemManager() {

@@ -17,8 +17,11 @@
 #include "modem/portdiscovery.h"
 
 #include <QObject>
+
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <optional>
 
 class QTimer;
 class SerialThread;
@@ -59,6 +62,11 @@ private:
     void afterChecks(bool simAnswered, int level);
     void simMissing();
     void readNetwork();
+    // A card of another maker: its registrations and operator (AT+CREG? ...
+    // AT+COPS?), and its signal in full where "+CSQ" gave none.
+    void readStandardNetwork();
+    void showStandardNetwork();
+    void takeNetworkNotice(const NetworkNotice& notice);
     void modemGone();
     void endTick(int nextMs);
     void publish();
@@ -93,4 +101,10 @@ private:
     // for again until the SIM is taken out.
     bool entryCancelled_ = false;
     QStringList modemManagerPorts_; // our ports ModemManager held at the last scan
+    // What a card of another maker last said of its network: +CREG,
+    // +CGREG, +CEREG (by RegistrationKind), the operator and the access
+    // technology in use (from "AT+COPS?" or a report; -1 unknown).
+    std::array<std::optional<RegistrationState>, 3> registrations_;
+    QString operator_;
+    int act_ = -1;
 };

@@ -243,6 +243,10 @@ void SerialThread::setManualNetworkMode(const AtCaller& caller, const QString& n
     ask(
         caller, AtCmd::SelectOperator, line, [](const AtReply& reply) { return reply.ok(); },
         std::move(done));
+    // The numeric format chosen here would hold for "AT+COPS?" too: another
+    // maker's card is told again to name the operator in full.
+    if (dialect != Dialect::Maker)
+        send(caller, AtCmd::OperatorLongName, nullptr);
 }
 
 void SerialThread::getNetworkSelectionMode(const AtCaller& caller, AtDone<int> done) {

@@ -5,6 +5,8 @@
 AtFraming::AtFraming() {
     for (const NoticeKind& kind : kNotices)
         notices_.addPrefix(kind.prefix, kind.followingLines, kind.quotedMayWrap);
+    for (const NoticeKind& kind : kRadioNotices)
+        notices_.addPrefix(kind.prefix, kind.followingLines, kind.quotedMayWrap);
 }
 
 void AtFraming::reset() {

@@ -3,6 +3,7 @@
 #include "modem/attransport.h"
 #include "modem/modemlog.h"
 #include "modem/protocol/at_code.h"
+#include "modem/protocol/notices.h"
 
 #include <QTimer>
 
@@ -19,6 +20,23 @@ constexpr int kEchoOnBudgetMs = 5000;
 
 bool isPrompt(QByteArrayView text) {
     return finalResultOfLine(text) == FinalResult::Prompt;
+}
+
+// A line that is a report of the card unless it answers `command` (the line
+// on the wire; empty when none is): a registration report answers only the
+// read command of its own name.
+bool reportOutside(QByteArrayView line, QByteArrayView command) {
+    for (const QByteArrayView prefix : kAnswerOrNotice) {
+        if (!line.trimmed().startsWith(prefix))
+            continue;
+        const QByteArrayView name = prefix.chopped(1); // without the colon
+        const qsizetype at = command.indexOf(name);
+        const bool answers = at >= 0 && at + name.size() <= command.size() &&
+                             (at + name.size() == command.size() ||
+                              command[at + name.size()] == '?' || command[at + name.size()] == '=');
+        return !answers;
+    }
+    return false;
 }
 
 } // namespace
@@ -207,6 +225,10 @@ void AtQueue::takeBytes() {
 }
 
 void AtQueue::takeLine(const QByteArray& line) {
+    if (reportOutside(line, current_ ? QByteArrayView(current_->command) : QByteArrayView())) {
+        emit notice(line);
+        return;
+    }
     if (!current_) {
         const bool hidden = !lastHidden_.isEmpty() && line.contains(lastHidden_);
         qCDebug(lcModem, "line of no command dropped: %s",

@@ -100,6 +100,11 @@ public:
     // on a loaded machine widen it).
     int firstByteMs = 50;
 
+signals:
+    // A report of the card that came as a line of its own (see
+    // kAnswerOrNotice in protocol/notices.h), also inside another reply.
+    void notice(const QByteArray& line);
+
 private:
     struct Request;
     std::unique_ptr<Request> makeRequest(const AtCaller& caller, const QByteArray& line,

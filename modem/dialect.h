@@ -11,3 +11,13 @@ enum class Dialect {
     Nwscanmode, // "+QCFG=\"nwscanmode\"" family
     Zsnt,       // "+ZSNT" family
 };
+
+// The mode preferences a card of another maker may offer, each sent in its
+// dialect's form (the maker's cards have their own four).
+enum class NetworkMode {
+    Automatic,
+    Only4G,
+    Preferred4G,
+    Only3G,
+    Only2G,
+};

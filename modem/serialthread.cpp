@@ -8,6 +8,7 @@ Q_LOGGING_CATEGORY(lcModem, "velto.modem")
 SerialThread::SerialThread(QObject* owner)
     : QObject(owner), queue_(transport_), firstByteTimeoutMs(queue_.firstByteMs) {
     connect(&transport_, &AtTransport::notice, this, &SerialThread::takeNotice);
+    connect(&queue_, &AtQueue::notice, this, &SerialThread::takeNotice);
     // Those who listen learn first, so that they can tell the unanswered
     // commands of a card that is gone from those of one that is slow.
     connect(&transport_, &AtTransport::lost, this, [this] {
@@ -40,6 +41,9 @@ void SerialThread::closePort() {
     newPlatform = false;
     messageStores = {};
     gsmNames = false;
+    networkModes.clear();
+    ws46_ = false;
+    preferredOrder_.clear();
 }
 
 void SerialThread::setPortNames(const QString& atPort, const QString& modemPort) {
@@ -73,6 +77,10 @@ void SerialThread::takeNotice(const QByteArray& text) {
         emit storedReportNotice(report->storage, report->index);
     else if (const std::optional<QString> direct = parseDirectMessageNotice(text))
         emit directMessage(*direct);
+    // Before the new-message reader, which also takes bare parameters
+    // ("SM",3) and so would read a signal report ("csq",5,99) as a message.
+    else if (const std::optional<NetworkNotice> network = parseNetworkNotice(text))
+        emit networkNotice(*network);
     else if (const std::optional<NewMessageNotice> message = parseNewMessageNotice(text))
         emit newMessageNotice(message->storage, message->index);
 }

@@ -117,6 +117,9 @@ public:
     // go to it as its 7-bit text, and come back hexadecimal UCS2 as on the
     // maker's newer cards (the phonebook keeps that form).
     bool gsmNames = false;
+    // The mode preferences a card of another maker can be set to
+    // (getNetworkModes); empty for the maker's cards and cards without one.
+    QList<NetworkMode> networkModes;
 
     // --- identity, status, SIM and network ------------------------------
 
@@ -175,6 +178,29 @@ public:
     // Selects the character set: whether the card took it, nothing without
     // an answer.
     void setChset(const AtCaller& caller, const QString& charset, AtDone<std::optional<bool>> done);
+
+    // --- standard status and mode preference (networkcommands.cpp) ------
+
+    // Has the card report its registration (+CREG, +CGREG, +CEREG with
+    // location and technology), name the operator in full in "AT+COPS?",
+    // and report its signal where its dialect needs asking; the reports
+    // come as networkNotice. Commands the card refuses are skipped.
+    void enableNetworkReports(const AtCaller& caller, AtDone<bool> done);
+    // One registration ("AT+CREG?", "AT+CGREG?", "AT+CEREG?"); nothing when
+    // the card refused or didn't answer.
+    void getRegistration(const AtCaller& caller, RegistrationKind kind,
+                         AtDone<std::optional<RegistrationState>> done);
+    // The operator and its access technology ("AT+COPS?").
+    void getCurrentOperator(const AtCaller& caller, AtDone<std::optional<CurrentOperator>> done);
+    // Signal bars from "AT+CESQ"; nothing when the card has no measurement.
+    void getExtendedSignal(const AtCaller& caller, AtDone<std::optional<int>> done);
+    // What the card can be set to (kept in networkModes), what it is set
+    // to, and setting it, in the card's dialect: "+WS46" where the card
+    // lists it, else "^SYSCFGEX", "+QCFG="nwscanmode"" (with "nwscanseq"
+    // for 4G preferred) or "+ZSNT".
+    void getNetworkModes(const AtCaller& caller, AtDone<QList<NetworkMode>> done);
+    void getNetworkMode(const AtCaller& caller, AtDone<std::optional<NetworkMode>> done);
+    void setNetworkMode(const AtCaller& caller, NetworkMode mode, AtDone<bool> done);
 
     // --- service codes (USSD) -------------------------------------------
 
@@ -260,6 +286,8 @@ signals:
     // end unanswered right after.
     void portLost();
     void portNamesChanged();
+    // The card reported its registration, technology or signal.
+    void networkNotice(const NetworkNotice& notice);
 
 private:
     void takeNotice(const QByteArray& text);
@@ -273,6 +301,8 @@ private:
 
     QString atPortName_;
     QString modemPortName_;
+    bool ws46_ = false;         // the mode preference goes by "+WS46" (getNetworkModes)
+    QByteArray preferredOrder_; // the "^SYSCFGEX" order the card lists for 4G preferred
 };
 
 template <typename T, typename Read>

@@ -25,9 +25,23 @@ NetworkApply planNetworkApply(bool manual, int checkedChoice, bool modeChanged,
     NetworkApply plan;
     plan.stored = stored;
     plan.stored.networkSlect = manual ? 1 : 0;
-    if (modeChanged) {
+    if (modeChanged && networkModeOfChoice(checkedChoice)) {
+        plan.networkMode = networkModeOfChoice(checkedChoice);
+        plan.stored.modePerferred = checkedChoice;
+    } else if (modeChanged) {
         plan.modemMode = modemModeOf(checkedChoice);
         plan.stored.modePerferred = plan.modemMode ? checkedChoice : 0;
     }
     return plan;
+}
+
+int storedChoiceOf(NetworkMode mode) {
+    return NetworkModeChoiceBase + static_cast<int>(mode);
+}
+
+std::optional<NetworkMode> networkModeOfChoice(int stored) {
+    const int index = stored - NetworkModeChoiceBase;
+    if (index < 0 || index > static_cast<int>(NetworkMode::Only2G))
+        return std::nullopt;
+    return static_cast<NetworkMode>(index);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modem/dialect.h"
 #include "settings/settingsfiles.h"
 
 #include <optional>
@@ -10,6 +11,14 @@
 // "UMTS Only", "GPRS/EDGE Only".
 
 inline constexpr int ModeChoiceCount = 4;
+
+// A card of another maker offers its own modes (automatic, 4G only, 4G
+// preferred, 3G only, 2G only); the settings file keeps them as 10-14, out
+// of the range of the maker's four, so that a file written for one kind of
+// card is never read as a choice of the other.
+inline constexpr int NetworkModeChoiceBase = 10;
+int storedChoiceOf(NetworkMode mode);
+std::optional<NetworkMode> networkModeOfChoice(int stored);
 
 // The modem's mode preference for choice `index` (0-3), and back; 0 and -1
 // for values outside the range.
@@ -30,6 +39,8 @@ std::optional<ModeButtonsState> modeButtonsFor(int modemMode);
 struct NetworkApply {
     NetworkSettings stored;
     int modemMode = 0; // 1-4 to send, 0 nothing
+    // The mode to send to a card of another maker (a choice of 10-14).
+    std::optional<NetworkMode> networkMode;
 };
 // `manual` says whether "Manual" is the selection checked, `checkedChoice`
 // the mode choice checked (-1 none), `modeChanged` whether the user clicked a

@@ -289,6 +289,26 @@
         <translation>僅 GPRS/EDGE</translation>
     </message>
     <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>4G only</source>
+        <translation>僅 4G</translation>
+    </message>
+    <message>
+        <source>4G preferred</source>
+        <translation>4G 優先</translation>
+    </message>
+    <message>
+        <source>3G only</source>
+        <translation>僅 3G</translation>
+    </message>
+    <message>
+        <source>2G only</source>
+        <translation>僅 2G</translation>
+    </message>
+    <message>
         <source>Message Center</source>
         <translation>簡訊中心</translation>
     </message>

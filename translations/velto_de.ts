@@ -289,6 +289,26 @@
         <translation>Nur GPRS/EDGE</translation>
     </message>
     <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>4G only</source>
+        <translation>Nur 4G</translation>
+    </message>
+    <message>
+        <source>4G preferred</source>
+        <translation>4G bevorzugt</translation>
+    </message>
+    <message>
+        <source>3G only</source>
+        <translation>Nur 3G</translation>
+    </message>
+    <message>
+        <source>2G only</source>
+        <translation>Nur 2G</translation>
+    </message>
+    <message>
         <source>Message Center</source>
         <translation>SMS-Zentrale</translation>
     </message>

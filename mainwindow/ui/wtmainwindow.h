@@ -131,6 +131,8 @@ protected:
     bool pinCheckBoxChecked() override;
     void setPinApplyEnabled(bool enabled) override;
     void setNetworkSelection(int mode) override;
+    void setNetworkModes(const QList<NetworkMode>& modes,
+                         std::optional<NetworkMode> current) override;
     void askPin(const QString& name, const QString& prompt, PinAnswer answer) override;
     void askNewPin(PinAnswer answer) override;
     void rejectPinDialog() override;

@@ -339,6 +339,10 @@ void WTMainWindow::setPinApplyEnabled(bool enabled) {
 void WTMainWindow::setNetworkSelection(int mode) {
     setting->setNetworkSelection(mode);
 }
+void WTMainWindow::setNetworkModes(const QList<NetworkMode>& modes,
+                                   std::optional<NetworkMode> current) {
+    setting->setNetworkModes(modes, current);
+}
 
 // --- dialogs ------------------------------------------------------------------
 

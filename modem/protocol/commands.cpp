@@ -280,6 +280,28 @@ const AtCommand kCommands[] = {
     {AtCmd::SyscfgexQuery, "AT^SYSCFGEX?", "AT^SYSCFGEX?", AT_BUDGET_PROBE, nullptr},
     {AtCmd::ScanModeQuery, "AT+QCFG=\"nwscanmode\"", "AT+QCFG=\"nwscanmode\"", AT_BUDGET_PROBE, nullptr},
     {AtCmd::ZsntQuery, "AT+ZSNT?", "AT+ZSNT?", AT_BUDGET_PROBE, nullptr},
+    // Registration, operator and signal of any card, and its reports of them.
+    {AtCmd::RegistrationReports, "AT+CREG=2", "AT+CREG=2", AT_BUDGET, nullptr},
+    {AtCmd::PacketReports, "AT+CGREG=2", "AT+CGREG=2", AT_BUDGET, nullptr},
+    {AtCmd::EpsReports, "AT+CEREG=2", "AT+CEREG=2", AT_BUDGET, nullptr},
+    {AtCmd::RegistrationQuery, "AT+CREG?", "AT+CREG?", AT_BUDGET, nullptr},
+    {AtCmd::PacketQuery, "AT+CGREG?", "AT+CGREG?", AT_BUDGET, nullptr},
+    {AtCmd::EpsQuery, "AT+CEREG?", "AT+CEREG?", AT_BUDGET, nullptr},
+    {AtCmd::OperatorLongName, "AT+COPS=3,0", "AT+COPS=3,0", AT_BUDGET, nullptr},
+    {AtCmd::CurrentOperator, "AT+COPS?", "AT+COPS?", AT_BUDGET, nullptr},
+    {AtCmd::ExtendedSignal, "AT+CESQ", "AT+CESQ", AT_BUDGET, nullptr},
+    {AtCmd::SignalReports, "AT+QINDCFG=\"csq\",1", "AT+QINDCFG=", AT_BUDGET, nullptr},
+    // The mode preference with 4G: the standard's and the vendor dialects'.
+    {AtCmd::Ws46List, "AT+WS46=?", "AT+WS46=?", AT_BUDGET, nullptr},
+    {AtCmd::Ws46Query, "AT+WS46?", "AT+WS46?", AT_BUDGET, nullptr},
+    {AtCmd::SetWs46, "AT+WS46=", "AT+WS46=", AT_BUDGET, nullptr},
+    {AtCmd::SyscfgexList, "AT^SYSCFGEX=?", "AT^SYSCFGEX=?", AT_BUDGET, nullptr},
+    {AtCmd::SetSyscfgex, "AT^SYSCFGEX=\"", "AT^SYSCFGEX=", AT_BUDGET, nullptr},
+    {AtCmd::QcfgList, "AT+QCFG=?", "AT+QCFG=?", AT_BUDGET, nullptr},
+    {AtCmd::SetScanMode, "AT+QCFG=\"nwscanmode\",", "AT+QCFG=\"nwscanmode\",", AT_BUDGET, nullptr},
+    {AtCmd::ScanSequenceQuery, "AT+QCFG=\"nwscanseq\"", "AT+QCFG=\"nwscanseq\"", AT_BUDGET, nullptr},
+    {AtCmd::SetScanSequence, "AT+QCFG=\"nwscanseq\",", "AT+QCFG=\"nwscanseq\",", AT_BUDGET, nullptr},
+    {AtCmd::SetZsnt, "AT+ZSNT=", "AT+ZSNT=", AT_BUDGET, nullptr},
 };
 // clang-format on
 

@@ -65,8 +65,28 @@ enum class AtCmd {
     IndicationChoices,      // "AT+CNMI=?"
     SetIndications,         // "AT+CNMI=" mode, mt, bm, ds, bfr
     SelectPhonebook,        // "AT+CPBS="SM""
+    RegistrationReports,    // "AT+CREG=2"
+    PacketReports,          // "AT+CGREG=2"
+    EpsReports,             // "AT+CEREG=2"
+    RegistrationQuery,      // "AT+CREG?"
+    PacketQuery,            // "AT+CGREG?"
+    EpsQuery,               // "AT+CEREG?"
+    OperatorLongName,       // "AT+COPS=3,0"
+    CurrentOperator,        // "AT+COPS?"
+    ExtendedSignal,         // "AT+CESQ"
+    SignalReports,          // "AT+QINDCFG="csq",1"
+    Ws46List,               // "AT+WS46=?"
+    Ws46Query,              // "AT+WS46?"
+    SetWs46,                // "AT+WS46=" n
+    SyscfgexList,           // "AT^SYSCFGEX=?"
+    SetSyscfgex,            // "AT^SYSCFGEX="" order ...
+    QcfgList,               // "AT+QCFG=?"
+    SetScanMode,            // "AT+QCFG="nwscanmode"," mode ",1"
+    ScanSequenceQuery,      // "AT+QCFG="nwscanseq""
+    SetScanSequence,        // "AT+QCFG="nwscanseq"," seq ",1"
+    SetZsnt,                // "AT+ZSNT=" cm ",0," pref
 };
-inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::SelectPhonebook) + 1;
+inline constexpr int kAtCommandCount = static_cast<int>(AtCmd::SetZsnt) + 1;
 
 // The tests of a reply's text that give its result code; `e` is the reply
 // from the echo on.

@@ -156,6 +156,45 @@ QString technologyName(int act, bool packet);
 // one.
 std::optional<int> parseExtendedSignalBars(QByteArrayView reply);
 
+// The signal bars of a received signal strength index (<rssi> of "+CSQ",
+// "^RSSI" and "+QIND: "csq"": 0-31, 99 unknown): 0 for none or unknown.
+int signalBarsOfRssi(int rssi);
+// The access technology (27.007 <AcT>) a card names in its own reports
+// ("LTE", "FDD LTE", "WCDMA", "UMTS", "HSPA+", "GPRS/EDGE" ...); -1 for an
+// unknown name or "No Service".
+int technologyOfName(const QString& name);
+
+// The card's own report of its network, on a line of its own: a
+// registration report ("+CREG: <stat>[,<lac>,<ci>[,<AcT>]]", "+CGREG:",
+// "+CEREG:"), a technology report ("^MODE: <sysmode>,<submode>",
+// "+ZPASR: "<technology>""), or a signal report ("^RSSI: <rssi>",
+// "+QIND: "csq",<rssi>,<ber>", "^HCSQ: "<technology>",<values>...").
+enum class RegistrationKind { Circuit, Packet, Eps }; // +CREG, +CGREG, +CEREG
+struct NetworkNotice {
+    std::optional<RegistrationKind> kind; // a registration report: which one
+    RegistrationState registration;       // and what it says
+    int act = -1;                         // the technology named, -1 none
+    bool noService = false;               // the report says there is no service
+    std::optional<int> bars;              // the signal bars it gives
+};
+std::optional<NetworkNotice> parseNetworkNotice(QByteArrayView line);
+
+// The mode preference settings of the cards: "+WS46", "^SYSCFGEX" (its
+// acquisition order), "+QCFG="nwscanmode"", "+QCFG="nwscanseq"", "+ZSNT".
+enum class ModeSetting { Ws46, Syscfgex, ScanMode, ScanSequence, Zsnt };
+// The choices a setting's test command lists, as text: "+WS46: (12,22,25,28-31)"
+// (also without the prefix, as some cards answer), "^SYSCFGEX: ("00","03"),...",
+// the "nwscanmode" or "nwscanseq" row of "AT+QCFG=?". Ranges of numbers are
+// given one by one, quotes removed. Empty when the reply lists none.
+QStringList parseModeChoices(QByteArrayView reply, ModeSetting setting);
+// The value a setting's read command gives, as text: "+WS46: 25" gives 25,
+// "^SYSCFGEX: "00",3FFFFFFF,..." 00, "+QCFG: "nwscanseq",0403" 0403,
+// "+ZSNT: 6,0,0" 6 (<cm_mode>).
+std::optional<QString> parseModeSetting(QByteArrayView reply, ModeSetting setting);
+// The registration of "AT+CREG?", "AT+CGREG?" or "AT+CEREG?".
+std::optional<RegistrationState> parseRegistrationReply(QByteArrayView reply,
+                                                        RegistrationKind kind);
+
 // One entry of the operator list "+COPS: (<stat>,<long>,<short>,<numeric>[,<act>]),...".
 struct OperatorEntry {
     int stat = 0; // 0 unknown, 1 available, 2 current, 3 forbidden

@@ -261,6 +261,8 @@ void CSetting::writeSettings() {
     network.stored.limitDisconnect = limitDisconnectCheckBox->isChecked();
     if (network.modemMode != 0)
         sendModemMode(network.modemMode);
+    if (network.networkMode && link_)
+        link_->setNetworkMode(this, *network.networkMode, nullptr);
     modeChanged_ = false;
     bool written = writeNetworkSettings(network.stored);
 
@@ -306,7 +308,8 @@ void CSetting::writeSettings() {
 // --- network ---------------------------------------------------------------------
 
 void CSetting::sendModemMode(int mode) {
-    if (link_)
+    // The maker's mode numbers mean nothing to another maker's card.
+    if (link_ && link_->dialect == Dialect::Maker)
         link_->setNetworkSelectionMode(this, mode, nullptr);
 }
 
@@ -317,18 +320,49 @@ void CSetting::showManualChoice(bool manual) {
 
 void CSetting::networkButtongroup_clicked(int id) {
     showManualChoice(id != 0);
-    if (id == 0 && link_)
-        link_->getNetworkSelectionMode(this, [this](int mode) { setNetworkSelection(mode); });
+    if (id != 0 || !link_)
+        return;
+    if (link_->dialect != Dialect::Maker) {
+        const QList<NetworkMode> modes = link_->networkModes;
+        link_->getNetworkMode(
+            this, [this, modes](std::optional<NetworkMode> mode) { setNetworkModes(modes, mode); });
+        return;
+    }
+    link_->getNetworkSelectionMode(this, [this](int mode) { setNetworkSelection(mode); });
 }
 
 void CSetting::modeButtongroup_clicked(int) {
     modeChanged_ = true;
 }
 
+// Only the choices of the kind of card in use are shown: the maker's four,
+// or those of another maker's card among its five.
+void CSetting::showModeChoices(const QList<NetworkMode>* cardModes) {
+    for (QAbstractButton* button : modeButtons->buttons()) {
+        const std::optional<NetworkMode> mode = networkModeOfChoice(modeButtons->id(button));
+        button->setVisible(cardModes ? mode && cardModes->contains(*mode) : !mode);
+    }
+}
+
+void CSetting::setNetworkModes(const QList<NetworkMode>& modes,
+                               std::optional<NetworkMode> current) {
+    showModeChoices(&modes);
+    if (current && modes.contains(*current)) {
+        modeButtons->button(storedChoiceOf(*current))->setChecked(true);
+    } else {
+        modeButtons->setExclusive(false);
+        for (QAbstractButton* button : modeButtons->buttons())
+            button->setChecked(false);
+        modeButtons->setExclusive(true);
+    }
+    modeButtongroup->setEnabled(!modes.isEmpty());
+}
+
 void CSetting::setNetworkSelection(int mode) {
     const std::optional<ModeButtonsState> state = modeButtonsFor(mode);
     if (!state)
         return;
+    showModeChoices(nullptr);
     if (state->checked < 0) {
         // An exclusive group keeps one button checked; let go of it to clear all.
         modeButtons->setExclusive(false);

@@ -2,9 +2,11 @@
 
 #include "connection/connectionstate.h"
 #include "connection/profilerules.h"
+#include "modem/dialect.h"
 
 #include <QList>
 #include <QWidget>
+#include <optional>
 #include <utility>
 
 class QButtonGroup;
@@ -153,6 +155,8 @@ signals:
 public slots:
     // Shows the modem's mode preference (-1 to 4) in the mode buttons.
     void setNetworkSelection(int mode);
+    // A card of another maker: its modes and the one it is set to.
+    void setNetworkModes(const QList<NetworkMode>& modes, std::optional<NetworkMode> current);
     // The card's service centre: shown while the message settings have none.
     void setCardServiceCentre(const QString& number);
     void networkButtongroup_clicked(int id);
@@ -204,6 +208,8 @@ private:
     void showSection(Section section);
     void showManualChoice(bool manual);
     void sendModemMode(int mode);
+    // Shows the maker's four mode choices (null), or those of `cardModes`.
+    void showModeChoices(const QList<NetworkMode>* cardModes);
     void chooseSoundFor(QLineEdit* edit);
     // Each alert's switch with its sound file.
     QList<std::pair<QCheckBox*, QLineEdit*>> alertSounds() const;

@@ -1,5 +1,6 @@
 // The widgets of the settings page's five sections.
 
+#include "settings/networkchoice.h"
 #include "settings/ui/settingmainwindow.h"
 
 #include "app/globals.h"
@@ -200,6 +201,20 @@ QWidget* CSetting::buildNetworkSection() {
     for (int id = 0; id < 4; ++id) {
         modeButtons->addButton(modes[id], id);
         modeGrid->addWidget(modes[id], id % 2, id / 2);
+    }
+    // A card of another maker offers those of these it can do
+    // (setNetworkModes).
+    const std::pair<const char*, QString> networkModes[] = {
+        {"AutoModeButton", tr("Automatic")},       {"Only4GButton", tr("4G only")},
+        {"Preferred4GButton", tr("4G preferred")}, {"Only3GButton", tr("3G only")},
+        {"Only2GButton", tr("2G only")},
+    };
+    for (int i = 0; i < 5; ++i) {
+        QRadioButton* button =
+            radio(modeButtongroup, networkModes[i].first, networkModes[i].second);
+        modeButtons->addButton(button, NetworkModeChoiceBase + i);
+        modeGrid->addWidget(button, i % 3, 2 + i / 3);
+        button->hide();
     }
     layout->addWidget(modeButtongroup);
 

@@ -47,6 +47,10 @@ inline QString shown(Dialect dialect) {
     static const char* const names[] = {"maker", "standard", "syscfgex", "nwscanmode", "zsnt"};
     return named(dialect, names);
 }
+inline QString shown(NetworkMode mode) {
+    static const char* const names[] = {"auto", "4G only", "4G preferred", "3G only", "2G only"};
+    return named(mode, names);
+}
 inline QString shown(SimType type) {
     static const char* const names[] = {"SIM", "USIM", "busy", "unknown"};
     return named(type, names);

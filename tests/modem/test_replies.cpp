@@ -44,6 +44,15 @@ QString shown(FinalResult result) {
 QString shown(const UssdNotice& u) {
     return QString("%1 '%2' %3").arg(u.status).arg(QString::fromLatin1(u.text)).arg(u.dcs);
 }
+QString shown(const NetworkNotice& n) {
+    static const char* const kinds[] = {"creg", "cgreg", "cereg"};
+    return QString("%1 act=%2 bars=%3%4")
+        .arg(n.kind ? QString("%1 %2").arg(kinds[int(*n.kind)]).arg(int(n.registration.stat))
+                    : QString("-"))
+        .arg(n.act)
+        .arg(n.bars ? *n.bars : -1)
+        .arg(n.noService ? " no service" : "");
+}
 
 namespace {
 
@@ -151,6 +160,17 @@ QString bars(QByteArrayView list) {
     return out.join(' ');
 }
 
+QString epsRegistration(QByteArrayView r) {
+    const auto state = parseRegistrationReply(r, RegistrationKind::Eps);
+    return state ? QString("%1 %2").arg(int(state->stat)).arg(state->act) : QString("none");
+}
+template <ModeSetting kind> QString choices(QByteArrayView r) {
+    return parseModeChoices(r, kind).join(',');
+}
+template <ModeSetting kind> QString setting(QByteArrayView r) {
+    return shown(parseModeSetting(r, kind));
+}
+
 constexpr Render signal = show<parseSignalQuality>, currentOperator = show<parseCurrentOperator>,
                  operators = show<parseOperatorList>, listed = show<parseMessageList>,
                  readAt = show<parseReadMessage>, range = show<parsePhonebookRange>,
@@ -169,7 +189,8 @@ constexpr Render signal = show<parseSignalQuality>, currentOperator = show<parse
                  simType = show<simTypeOf>, barsOf = show<signalBarsOf>,
                  messageFormat = show<parseMessageFormat>,
                  newMessageStorage = show<parseNewMessageStorage>, ussd = show<parseUssdNotice>,
-                 busy = show<simBusy>;
+                 busy = show<simBusy>, networkNotice = show<parseNetworkNotice>,
+                 extendedBars = show<parseExtendedSignalBars>;
 
 struct Row {
     const char* name;
@@ -261,6 +282,61 @@ void TestReplies::reply_data() {
          "0 0 'MTS RUS' 7"},
         {"cops? not registered", currentOperator, "\r\n+COPS: 0\r\n\r\nOK\r\n", "0 -1 '' -1"},
         {"cops? pgsm garbage", currentOperator, "SOME RANDOM RESPONSE\r\nOK\r\n", "none"},
+
+        // --- registration, reports of the card, extended signal, mode settings ------
+        {"cereg? MM Novatel E362 blanks", epsRegistration, "+CEREG: 2,1, 1F00, 79D903 ,7\r\nOK",
+         "1 7"},
+        {"cereg? simulator roaming", epsRegistration,
+         "AT+CEREG?\r\r\n+CEREG: 2,5,\"00C3\",\"1A2B3C\",7\r\n\r\nOK\r\n", "5 7"},
+        {"cereg? n only", epsRegistration, "+CEREG: 0,2\r\nOK", "2 -1"},
+        {"notice creg =1", networkNotice, "+CREG: 1", "creg 1 act=-1 bars=-1"},
+        {"notice cereg =2 27.007", networkNotice, "+CEREG: 1,\"00C3\",\"1A2B3C\",7",
+         "cereg 1 act=7 bars=-1"},
+        {"notice cgreg lost", networkNotice, "+CGREG: 0", "cgreg 0 act=-1 bars=-1"},
+        {"notice gammu at.c rssi", networkNotice, "^RSSI:18", "- act=-1 bars=5"},
+        {"notice rssi unknown", networkNotice, "^RSSI: 99", "- act=-1 bars=0"},
+        {"notice gammu at.c hcsq", networkNotice, "^HCSQ:\"LTE\",59,50,161,24", "- act=7 bars=4"},
+        {"notice MM hcsq wcdma", networkNotice, "^HCSQ: \"WCDMA\",30,30,58", "- act=2 bars=3"},
+        {"notice MM hcsq unquoted", networkNotice, "^HCSQ: LTE,33,40,135,11", "- act=7 bars=3"},
+        {"notice MM hcsq no service", networkNotice, "^HCSQ: \"NOSERVICE\"",
+         "- act=-1 bars=0 no service"},
+        {"notice gammu at.c mode edge", networkNotice, "^MODE:3,3", "- act=3 bars=-1"},
+        {"notice MM mode wcdma hsdpa", networkNotice, "^MODE:5,5", "- act=6 bars=-1"},
+        {"notice EC25 manual qind csq", networkNotice, "+QIND: \"csq\",25,99", "- act=-1 bars=5"},
+        {"notice EC25 manual qind sms done", networkNotice, "+QIND: SMS DONE", "none"},
+        {"notice MM zte zpasr", networkNotice, "+ZPASR: \"HSPA+\"", "- act=6 bars=-1"},
+        {"notice MM zte zpasr no service", networkNotice, "+ZPASR: \"No Service\"",
+         "- act=-1 bars=-1 no service"},
+        {"cesq MM LTE", extendedBars, "+CESQ: 99,99,255,255,20,80\r\nOK", "5"},
+        {"cesq MM UMTS", extendedBars, "+CESQ: 99,99,30,20,255,255", "3"},
+        {"cesq nothing measured", extendedBars, "+CESQ: 99,99,255,255,255,255", "none"},
+        {"ws46=? MM generic", choices<ModeSetting::Ws46>, "+WS46: (12,22,25,28,29)\r\nOK",
+         "12,22,25,28,29"},
+        {"ws46=? MM range_2", choices<ModeSetting::Ws46>, "+WS46: (12,22,25,28-31)",
+         "12,22,25,28,29,30,31"},
+        {"ws46=? MM Cinterion no prefix", choices<ModeSetting::Ws46>,
+         "AT+WS46=?\r\r\n(12,22,25,28,29)\r\n\r\nOK\r\n", "12,22,25,28,29"},
+        {"ws46=? MM Telit LE866", choices<ModeSetting::Ws46>, "+WS46: (28)", "28"},
+        {"ws46? 27.007", setting<ModeSetting::Ws46>, "+WS46: 25\r\nOK", "25"},
+        {"syscfgex=? MM row 1", choices<ModeSetting::Syscfgex>,
+         "^SYSCFGEX: (\"00\",\"03\",\"02\",\"01\",\"99\"),((2000004e80380,\"GSM850/WCDMA2100\"),"
+         "(3fffffff,\"All Bands\")),(0-3),(0-4),((800d7,\"LTE_B1/LTE_B3\"))",
+         "00,03,02,01,99"},
+        {"syscfgex=? MM row 2 LTE preferred", choices<ModeSetting::Syscfgex>,
+         "^SYSCFGEX: (\"030201\",\"0302\",\"03\",\"99\"),,(0-3),(0-4),", "030201,0302,03,99"},
+        {"syscfgex? MM", setting<ModeSetting::Syscfgex>,
+         "^SYSCFGEX: \"00\",3FFFFFFF,1,2,7FFFFFFFFFFFFFFF\r\nOK", "00"},
+        {"qcfg=? cwd EG25-G nwscanmode", choices<ModeSetting::ScanMode>,
+         "+QCFG: \"nwscanmode\",(0-8),(0,1)\r\n+QCFG: \"nwscanseq\",(00-0102030405),(0,1)\r\nOK",
+         "0,1,2,3,4,5,6,7,8"},
+        {"qcfg=? cwd EG25-G nwscanseq", choices<ModeSetting::ScanSequence>,
+         "+QCFG: \"nwscanmode\",(0-8),(0,1)\r\n+QCFG: \"nwscanseq\",(00-0102030405),(0,1)\r\nOK",
+         "00-0102030405"},
+        {"qcfg nwscanmode EC25 manual", setting<ModeSetting::ScanMode>,
+         "+QCFG: \"nwscanmode\",0\r\nOK", "0"},
+        {"qcfg nwscanseq EC25 manual", setting<ModeSetting::ScanSequence>,
+         "+QCFG: \"nwscanseq\",0403\r\nOK", "0403"},
+        {"zsnt? MM zte", setting<ModeSetting::Zsnt>, "+ZSNT: 6,0,0\r\nOK", "6"},
 
         // --- operator list ----------------------------------------------------------
         {"cops=? MM samsung z810 comma in name", operators,

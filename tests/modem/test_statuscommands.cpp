@@ -42,8 +42,6 @@ void TestStatusCommands::commands_data() {
 
     // --- status: signal bars, service, operator, SIM type, operating mode ---------
     row("signal 22", {"ready"}, {csq}, {"AT+CSQ"}, "5");
-    row("signal 15", {"ready", "signal 15 99"}, {csq}, {"AT+CSQ"}, "4");
-    row("signal 3", {"ready", "signal 3 99"}, {csq}, {"AT+CSQ"}, "1");
     row("signal unknown", {"ready", "signal 99 99"}, {csq}, {"AT+CSQ"}, "0");
     row("signal refused", {"ready", "on AT+CSQ reply ERROR"}, {csq}, {"AT+CSQ"}, "-1");
     row("service and operator", {"ready"}, {ask(&L::getServiceStatus), ask(&L::getOperatorName)},
@@ -137,6 +135,17 @@ void TestStatusCommands::commands_data() {
         "3, yes, 1, yes, 2, yes, 3, yes, 4");
     row("mode preference of another value", {"ready", "on AT+YSNT? reply '+YSNT: 9,9,9' OK"},
         {mode}, {"AT+YSNT?"}, "0");
+    // Another maker's card: a report between a reply's lines is no part of
+    // the reply; the modes it lists, in its dialect.
+    row("report inside a reply", {"stick", "interleave '+CEREG: 1,\"00C3\",\"1A2B3C\",7'"},
+        {ask(&L::getCIMI)}, {"AT+CIMI"}, "262019876543210");
+    row("4G preferred in the order the card lists",
+        {"syscfgex", "mode-choices '\"030201\",\"0302\",\"03\",\"99\"'"},
+        {dialect, ask(&L::getNetworkModes), ask(&L::setNetworkMode, NetworkMode::Preferred4G),
+         ask(&L::getNetworkMode), ask(&L::setNetworkMode, NetworkMode::Only3G)},
+        {"AT^SYSCFGEX?", "AT+WS46=?", "AT^SYSCFGEX=?",
+         "AT^SYSCFGEX=\"030201\",3FFFFFFF,2,4,7FFFFFFFFFFFFFFF,,", "AT^SYSCFGEX?"},
+        "syscfgex, 4G only | 4G preferred, yes, 4G preferred, no");
     row("data context", {"ready"},
         {ask(&L::setConnectPara, "IP", "internet.example", ""),
          ask(&L::setConnectPara, "IP", "web", "10.1.2.3")},

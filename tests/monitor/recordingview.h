@@ -29,6 +29,8 @@ public:
     // rejects. `onAsk` runs before each answer (name of the dialog).
     std::deque<std::optional<QString>> answers;
     std::function<void(const QString&)> onAsk;
+    QList<NetworkMode> networkModes; // a card of another maker's, as shown
+    std::optional<NetworkMode> networkMode;
     QStringList asked;                   // "name: prompt"
     QList<QPair<Box, QString>> messages; // message boxes in order
 
@@ -40,6 +42,11 @@ public:
     bool pinCheckBoxChecked() override { return pinCheckBox; }
     void setPinApplyEnabled(bool enabled) override { applyEnabled = enabled; }
     void setNetworkSelection(int mode) override { networkSelection = mode; }
+    void setNetworkModes(const QList<NetworkMode>& modes,
+                         std::optional<NetworkMode> current) override {
+        networkModes = modes;
+        networkMode = current;
+    }
     void askPin(const QString& name, const QString& prompt, PinAnswer answer) override;
     void askNewPin(PinAnswer answer) override { askPin("ResetPIN", QString(), std::move(answer)); }
     void rejectPinDialog() override;

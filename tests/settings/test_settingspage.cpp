@@ -204,6 +204,30 @@ private slots:
         QCOMPARE(modeCommands(sim), sent);
     }
 
+    // Another maker's card: only its own modes are offered, and the one
+    // applied is sent in its dialect and kept out of the maker's 0-3.
+    void cardModesOffered() {
+        using M = NetworkMode;
+        link->dialect = Dialect::Standard;
+        link->networkModes = {M::Automatic, M::Only4G, M::Only3G};
+        CSetting page(nullptr, "setting", link.get());
+        page.show();
+        page.networkButton->click();
+        page.setNetworkModes(link->networkModes, M::Only4G);
+        QStringList shown;
+        for (QAbstractButton* button : page.modeButtons->buttons())
+            if (button->isVisible())
+                shown << button->text();
+        QCOMPARE(shown, (QStringList{"Automatic", "4G only", "3G only"}));
+        QVERIFY(page.findChild<QRadioButton*>("Only4GButton")->isChecked());
+        page.findChild<QRadioButton*>("Only3GButton")->click();
+        MessageBoxes boxes;
+        page.netApplyButton->click();
+        QTRY_VERIFY(sim.received().contains("AT+WS46=22"));
+        QCOMPARE(readNetworkSettings().modePerferred, 13);
+        QVERIFY(modeCommands(sim).isEmpty());
+    }
+
     void profileList() {
         CSetting page(nullptr, "setting", link.get());
         page.show();

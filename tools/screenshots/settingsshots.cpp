@@ -110,6 +110,16 @@ int main(int argc, char* argv[]) {
         ok = Shots::grab(window, out->filePath(file)) && ok;
     }
 
+    // The network section for an LTE stick of another maker: its own modes.
+    window.setting->networkButton->click();
+    window.setting->setNetworkModes({NetworkMode::Automatic, NetworkMode::Only4G,
+                                     NetworkMode::Preferred4G, NetworkMode::Only3G,
+                                     NetworkMode::Only2G},
+                                    NetworkMode::Preferred4G);
+    Shots::settle(300);
+    ok = Shots::grab(window, out->filePath("settings-network-lte.png")) && ok;
+    window.setting->setNetworkSelection(1);
+
     window.setting->connectButton->click();
     Config* config = window.setting->config;
     config->loadText("Office APN");
