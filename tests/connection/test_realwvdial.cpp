@@ -58,21 +58,13 @@ private slots:
         QVERIFY(QDir().mkpath(run + "/lock") && QDir().mkpath(lock));
         const QString script = "mount --bind \"$1\" \"$2\" && mount --bind \"$3\" \"$4\" && "
                                "mount --bind \"$5\" \"$6\" && exec \"$7\" -C \"$8\"";
-        const QStringList args = {"-m",
-                                  "--propagation",
-                                  "private",
-                                  "sh",
-                                  "-c",
-                                  script,
-                                  "sh",
-                                  env.rootPath("/etc/ppp"),
-                                  "/etc/ppp",
-                                  run,
-                                  QFileInfo("/var/run").canonicalFilePath(),
-                                  lock,
-                                  QFileInfo("/var/lock").canonicalFilePath(),
-                                  wvdial,
-                                  SystemPaths::wvdialConf()};
+        const QString etcPpp = env.rootPath("/etc/ppp");
+        const QString varRun = QFileInfo("/var/run").canonicalFilePath();
+        const QString varLock = QFileInfo("/var/lock").canonicalFilePath();
+        const QString conf = SystemPaths::wvdialConf();
+        const QStringList args = {"-m",    "--propagation", "private",  "sh", "-c",   script,
+                                  "sh",    etcPpp,          "/etc/ppp", run,  varRun, lock,
+                                  varLock, wvdial,          conf};
 
         // Debian's wvdial 1.61 aborts at random in its task switcher (a
         // "stack_magic" assertion) on some of its runs, after dialling but

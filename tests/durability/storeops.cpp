@@ -253,10 +253,6 @@ Write backupRestore() {
 
 } // namespace
 
-QStringList storeFiles() {
-    return Backup::memberNames();
-}
-
 void seed(int scale) {
     seedStores(scale / 3, "backup.apn");
     QString error;
@@ -337,7 +333,7 @@ QStringList readProblems() {
         if (settings.status() != QSettings::NoError || settings.allKeys().isEmpty())
             problems << name + " does not read";
     }
-    for (const QString& name : storeFiles()) {
+    for (const QString& name : Backup::memberNames()) {
         if (!files.contains(name))
             problems << name + " is missing";
     }

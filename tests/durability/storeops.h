@@ -13,9 +13,6 @@
 
 namespace StoreOps {
 
-// The files of the data folder that hold what the user keeps.
-QStringList storeFiles();
-
 // Fills the data folder below the program folder with stores of realistic size
 // (3 × `scale` received messages and contacts, a score of profiles, the
 // three settings files, a part of a long message) and writes, beside the

@@ -2,7 +2,6 @@
 
 #include <QDeadlineTimer>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -77,20 +76,4 @@ QByteArray PtyClient::readUntil(const QByteArray& until, int timeoutMs) {
 
 QByteArray PtyClient::readFor(int ms) {
     return read([](const QByteArray&) { return false; }, ms);
-}
-
-bool PtyClient::hungUp(int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        pollfd p{fd_, POLLIN, 0};
-        if (::poll(&p, 1, 20) > 0) {
-            if (p.revents & (POLLHUP | POLLERR))
-                return true;
-            char buf[256];
-            const ssize_t n = ::read(fd_, buf, sizeof buf);
-            if (n == 0 || (n < 0 && errno != EAGAIN))
-                return true;
-        }
-    }
-    return false;
 }

@@ -25,8 +25,6 @@ public:
     QByteArray readUntil(const QByteArray& until, int timeoutMs);
     // Reads whatever arrives within `ms`.
     QByteArray readFor(int ms);
-    // True when the other side has gone (read error or hang-up).
-    bool hungUp(int timeoutMs = 1000);
 
     static bool isFinal(const QByteArray& reply);
 

@@ -143,15 +143,10 @@ private slots:
             "+497123456789", "hello", "hello");
         row("stored, pad digit dropped", "07919471060040F311000B919471123456F80000AA05E8329BFD06",
             false, 5, "+49172143658", "hello", "hello");
-        row("stored, septet codes kept",
-            "00110004812143000000"
-            "04E10D4F0C"
-            "x",
-            false, 4, "1234", "a[b", "a\x1B<b");
-        row("stored, no validity period",
-            "000100048121430000"
-            "05E8329BFD06",
-            false, 5, "1234", "hello", "hello");
+        row("stored, septet codes kept", "0011000481214300000004E10D4F0Cx", false, 4, "1234", "a[b",
+            "a\x1B<b");
+        row("stored, no validity period", "00010004812143000005E8329BFD06", false, 5, "1234",
+            "hello", "hello");
         row("stored, unknown type", "0011000A8110325476980000AA00", false, 0, "0123456789", "", "");
         row("stored, as sent here",
             encodeMessage("+1234567890", "+0987654321", "hello world", {}, 1).first().toLatin1(),

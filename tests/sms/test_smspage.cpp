@@ -16,7 +16,6 @@
 #include "sms/ui/search.h"
 #include "sms/ui/shortmessage.h"
 #include "sms/ui/shorttable.h"
-#include "tests/sms/gammurun.h"
 #include "tests/support/messageboxes.h"
 #include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
@@ -25,8 +24,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -212,6 +209,8 @@ private slots:
         QVERIFY(sim->received().contains("0591947196F93100038111F10000A702E834\x1a"));
     }
 
+    // Long texts go as their parts (the parts' form is checked against
+    // gammu in test_gammu); the PC keeps each as one message, whole.
     void longTextsGoAsParts() {
         QVERIFY(startCard());
         const QString latin = QString("0123456789 abcdefghij ").repeated(20).left(400);
@@ -220,36 +219,19 @@ private slots:
             compose("+491711234567", text);
             QCOMPARE(says([this] { page->send(); }), box("Send Success 1,failed 0"));
         }
-        const QStringList pdus = sim->sentPdus();
-        QCOMPARE(pdus.size(), 6);
-        const QList<QByteArray> linked = runGammu(
-            "link", (pdus.mid(0, 3).join(' ') + '\n' + pdus.mid(3).join(' ') + '\n').toLatin1());
-        QCOMPARE(linked.size(), 2);
-        QCOMPARE(QJsonDocument::fromJson(linked[0]).object()["text"].toString(), latin);
-        QCOMPARE(QJsonDocument::fromJson(linked[1]).object()["text"].toString(), unicode);
-        // The PC keeps each as one message with the whole text.
+        QCOMPARE(sim->sentPdus().size(), 6);
         QCOMPARE(page->boxMsgMap.size(), 2);
         QCOMPARE(page->boxMsgMap.first().contentStr, latin);
         QCOMPARE(page->boxMsgMap.last().contentStr, unicode);
     }
 
-    void counterShowsTheParts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("160 7-bit") << QString(160, 'a') << "Info: 160 /1";
-        QTest::newRow("161 7-bit") << QString(161, 'a') << "Info: 161 /2";
-        QTest::newRow("70 UCS2") << QString(70, QChar(0xE9)) << "Info: 70 /1";
-        QTest::newRow("71 UCS2") << QString(71, QChar(0xE9)) << "Info: 71 /2";
-        QTest::newRow("empty") << QString() << "";
-    }
-    void counterShowsTheParts() {
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
-        page->msgContentTextEdit->setPlainText(text);
-        QCOMPARE(page->newMsgWordNumLabel->text(), shown);
-    }
-
+    // The counter shows the parts (their thresholds are test_longmessage's)
+    // and refuses more than five.
     void tooLongTextsAreRefused() {
+        page->msgContentTextEdit->setPlainText(QString(71, QChar(0xE9)));
+        QCOMPARE(page->newMsgWordNumLabel->text(), QString("Info: 71 /2"));
+        page->msgContentTextEdit->clear();
+        QCOMPARE(page->newMsgWordNumLabel->text(), QString());
         page->msgContentTextEdit->setPlainText(QString(765, 'a'));
         page->msgContentTextEdit->setPlainText(QString(766, 'a'));
         page->msgContentTextEdit->setPlainText(QString(767, 'a'));
