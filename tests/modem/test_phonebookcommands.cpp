@@ -71,12 +71,7 @@ void TestPhonebookCommands::commands_data() {
         {"ready", R"(on AT+CPBR=21,40 reply '+CPBR: 21,"+4930",129,"x"')"},
         {sized(40, false), book}, {"AT+CPBR=1,20", "AT+CPBR=21,40"}, "none");
     row("older card with a USIM", {"oldusim"},
-        {ask(&L::isNewPlatform), ask(&L::getUSIM),
-         [](L& l, const ModemSim&) {
-             l.simPhonebookSize = 20;
-             return QString();
-         },
-         book},
+        {ask(&L::isNewPlatform), ask(&L::getUSIM), sized(20, false), book},
         {"AT+YCPBR=?", "AT+YCPBM=?", "AT+YUSIM=?", "AT+CPBR=1,20"},
         "no, USIM, 1 '+491711234567' -1 '416E6E6120426572676572' of 5");
 

@@ -45,13 +45,8 @@ void TestSmsCommands::commands_data() {
     const QString refuseStorage = "on AT+CPMS=* reply '+CMS ERROR: 302'";
     table();
     // --- storages ------------------------------------------------------------
-    row("storages selected", {"ready"},
-        {ask(&L::setShortMsgStorageMode, S::Modem), ask(&L::setShortMsgStorageMode, S::Sim),
-         ask(&L::setShortMsgStorageMode, S::Reports)},
-        {cpmsModem, cpmsSim, "AT+CPMS=\"SR\""}, "yes, yes, yes");
     row("storage refused", {"ready", refuseStorage}, {ask(&L::setShortMsgStorageMode, S::Sim)},
         {cpmsSim}, "no");
-    row("free places", {"ready"}, {free}, {"AT+CPMS?"}, "15");
     row("free places where messages arrive",
         {"ready", R"(on AT+CPMS? reply '+CPMS: "SM",3,20,"SM",3,20,"ME",5,100' OK)"}, {free},
         {"AT+CPMS?"}, "95");
@@ -129,16 +124,12 @@ void TestSmsCommands::commands_data() {
         {ask(&L::setNewMsgNoticeMode), ask(&L::getMsgFormat), ask(&L::setMsgFormat, 0),
          ask(&L::setMsgFormat, 2), ask(&L::setMsgFormat, 1)},
         {"AT+CNMI=3,1,0,2,0", "AT+CMGF?", "AT+CMGF=0", "AT+CMGF=1"}, "yes, 0, yes, no, no");
-    row("text format", {"ready", "on AT+CMGF? reply '+CMGF: 1' OK"}, {ask(&L::getMsgFormat)},
-        {"AT+CMGF?"}, "1");
     row("new messages kept in the modem", {"ready"},
         {ask(&L::getNewSmsPreferStorage), ask(&L::setNewSmsPreferNVStorage),
          ask(&L::getNewSmsPreferStorage)},
         {"AT+YSMSD?", "AT+YSMSD=2", "AT+YSMSD?"}, "0, yes, 2");
     row("where new messages go, refused", {"ready", "on AT+YSMSD? reply ERROR"},
         {ask(&L::getNewSmsPreferStorage)}, {"AT+YSMSD?"}, "-1");
-    row("service centre", {"ready"}, {ask(&L::getServiceCentre)}, {"AT+CSCA?"},
-        "'+491760000443' 145");
 }
 
 QTEST_GUILESS_MAIN(TestSmsCommands)
