@@ -1,5 +1,6 @@
 #include "tests/monitor/monitorfixture.h"
 
+#include "sms/deliveryreport.h"
 #include "sms/smsdataoperation.h"
 
 #include <QFile>
@@ -37,15 +38,27 @@ MonitorFixture::~MonitorFixture() {
     link.reset();
 }
 
-int MonitorFixture::deliver(const QString& sender, const QString& text, const QString& storage) {
-    return sim.deliver(sender, text, storage);
-}
-
 QStringList MonitorFixture::newCommands() {
     const QStringList all = sim.received();
     const QStringList fresh = all.mid(seen_);
     seen_ = all.size();
     return fresh;
+}
+
+QStringList MonitorFixture::outboxDeliveries() const {
+    SmsData store;
+    QMap<int, SM_PARAM_DECODE> outbox;
+    store.getPcAllSmsItem(outbox, "outbox");
+    QStringList out;
+    for (const SM_PARAM_DECODE& rec : std::as_const(outbox)) {
+        const DeliverySummary summary = summarizeDelivery(rec.delivery);
+        out << QString("%1|%2|%3")
+                   .arg(rec.contentStr)
+                   .arg(int(summary.outcome))
+                   .arg(summary.status);
+    }
+    out.sort();
+    return out;
 }
 
 QStringList MonitorFixture::pcBox(const QString& box) const {

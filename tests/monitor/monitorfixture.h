@@ -27,12 +27,16 @@ struct MonitorFixture {
     // One tick, until its commands have ended.
     void tick();
     const ModemStatus& status() const { return monitor->status(); }
-    // Delivers a message; its index.
-    int deliver(const QString& sender, const QString& text, const QString& storage = {});
     // Command lines the modem received since the last call.
     QStringList newCommands();
     // The messages of a box of the PC store's file, as "number|text|state".
     QStringList pcBox(const QString& box) const;
+    // The PC outbox's sent messages as "text|outcome|status", sorted.
+    QStringList outboxDeliveries() const;
+    // How often a message with `text` is in the PC inbox.
+    int inboxCopies(const QString& text) const {
+        return pcBox("inbox").filter("|" + text + "|").size();
+    }
 
     ~MonitorFixture();
 

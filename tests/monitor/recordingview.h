@@ -19,7 +19,6 @@ public:
     bool pinCheckBox = false;
     bool applyEnabled = true;
     int networkSelection = 0;
-    int terminated = -1;
     int rejects = 0;
     // When set, a real connection: stopped when the card or its SIM goes,
     // as the window stops it.
@@ -51,7 +50,7 @@ public:
     void askNewPin(PinAnswer answer) override { askPin("ResetPIN", QString(), std::move(answer)); }
     void rejectPinDialog() override;
     void message(Box kind, const QString& text) override { messages.append({kind, text}); }
-    void terminate(int status) override { terminated = status; }
+    void terminate(int) override {}
 
 private:
     PinAnswer open_; // the dialog open now

@@ -46,19 +46,16 @@ private slots:
             QVERIFY(f.sim.command(change.split(' ')));
         f.tick();
         QVERIFY(f.status().card && !f.status().settingUp);
-        const auto copies = [&f](const QString& text) {
-            return f.pcBox("inbox").filter("|" + text + "|").size();
-        };
 
-        QVERIFY(f.deliver("+491700000111", "Announced") >= 0);
-        QTRY_COMPARE_WITH_TIMEOUT(copies("Announced"), 1, kWait);
+        QVERIFY(f.sim.deliver("+491700000111", "Announced") >= 0);
+        QTRY_COMPARE_WITH_TIMEOUT(f.inboxCopies("Announced"), 1, kWait);
         QTRY_VERIFY_WITH_TIMEOUT(!f.sim.control({"messages"}).contains("Announced"), kWait);
         QTRY_VERIFY_WITH_TIMEOUT(f.link->idle(), kWait);
-        QCOMPARE(copies("Announced"), 1);
+        QCOMPARE(f.inboxCopies("Announced"), 1);
 
         QVERIFY(f.sim.deliverPdu(deliverPdu("+491700000222", "joined ", 9, 2, 2)) >= 0);
         QVERIFY(f.sim.deliverPdu(deliverPdu("+491700000222", "Parts ", 9, 2, 1)) >= 0);
-        QTRY_COMPARE_WITH_TIMEOUT(copies("Parts joined "), 1, kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(f.inboxCopies("Parts joined "), 1, kWait);
 
         SubmitOptions options;
         options.statusReport = true;
@@ -67,17 +64,10 @@ private slots:
                          "+491710760000", options, "failed", "261207150000",
                          [&](const SendReport& r) { sent = r; });
         QTRY_VERIFY_WITH_TIMEOUT(sent && sent->sent == 1, kWait);
-        const auto delivered = [] {
-            SmsData store;
-            QMap<int, SM_PARAM_DECODE> outbox;
-            store.getPcAllSmsItem(outbox, "outbox");
-            for (const SM_PARAM_DECODE& rec : std::as_const(outbox))
-                if (rec.contentStr == "Reported")
-                    return summarizeDelivery(rec.delivery).outcome == DeliveryOutcome::Delivered;
-            return false;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(delivered(), kWait);
-        QCOMPARE(copies("Reported"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            f.outboxDeliveries(),
+            QStringList{QString("Reported|%1|0").arg(int(DeliveryOutcome::Delivered))}, kWait);
+        QCOMPARE(f.inboxCopies("Reported"), 0);
 
         // The SIM's five contacts; one written, as the card shows it and as
         // it is read back.

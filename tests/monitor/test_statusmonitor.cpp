@@ -168,9 +168,6 @@ private slots:
         MonitorFixture f;
         QVERIFY(f.start("ready"));
         f.tick();
-        const auto copies = [&f](const QString& text) {
-            return f.pcBox("inbox").filter("|" + text + "|").size();
-        };
         const auto onModem = [&f](const QString& text) {
             return f.sim.control({"messages", "ME"}).contains(text);
         };
@@ -178,34 +175,34 @@ private slots:
         QVERIFY(f.sim.command({"on", "AT+CMGR=*", "reply", "+CMS ERROR: 313", "count", "1"}));
         QVERIFY(f.sim.command({"on", "AT+CMGR=*", "noreply", "count", "1"}));
         const qsizetype reads = f.sim.received().filter("AT+CMGR=").size();
-        QVERIFY(f.deliver("+491700000444", "Read me later", "ME") > 0);
+        QVERIFY(f.sim.deliver("+491700000444", "Read me later", "ME") > 0);
         QTRY_VERIFY(f.sim.received().filter("AT+CMGR=").size() > reads);
         QTRY_VERIFY(f.link->idle()); // the first read ends
         f.tick();                    // no answer at all
-        QCOMPARE(copies("Read me later"), 0);
+        QCOMPARE(f.inboxCopies("Read me later"), 0);
         f.tick();
-        QCOMPARE(copies("Read me later"), 1);
+        QCOMPARE(f.inboxCopies("Read me later"), 1);
         QVERIFY(!onModem("Read me later"));
 
         QVERIFY(f.sim.command({"on", "AT+CMGD=*", "reply", "+CMS ERROR: 500", "count", "1"}));
-        QVERIFY(f.deliver("+491700000555", "Delete me later", "ME") > 0);
-        QTRY_COMPARE(copies("Delete me later"), 1);
+        QVERIFY(f.sim.deliver("+491700000555", "Delete me later", "ME") > 0);
+        QTRY_COMPARE(f.inboxCopies("Delete me later"), 1);
         QVERIFY(onModem("Delete me later"));
         f.tick();
         QVERIFY(!onModem("Delete me later"));
 
         QVERIFY(f.sim.command({"on", "AT+CMGD=*", "reply", "+CMS ERROR: 500", "count", "1"}));
-        QVERIFY(f.deliver("+491700000666", "Pulled out before the delete", "ME") > 0);
-        QTRY_COMPARE(copies("Pulled out before the delete"), 1);
+        QVERIFY(f.sim.deliver("+491700000666", "Pulled out before the delete", "ME") > 0);
+        QTRY_COMPARE(f.inboxCopies("Pulled out before the delete"), 1);
         QVERIFY(f.sim.unplug());
         f.tick();
         QVERIFY(f.sim.plug());
         for (int i = 0; i < 4 && !f.status().card; ++i)
             f.tick();
         QVERIFY(!onModem("Pulled out before the delete"));
-        QCOMPARE(copies("Pulled out before the delete"), 1);
-        QCOMPARE(copies("Delete me later"), 1);
-        QCOMPARE(copies("Read me later"), 1);
+        QCOMPARE(f.inboxCopies("Pulled out before the delete"), 1);
+        QCOMPARE(f.inboxCopies("Delete me later"), 1);
+        QCOMPARE(f.inboxCopies("Read me later"), 1);
         QVERIFY(f.view.messageTexts().isEmpty());
     }
 
@@ -214,7 +211,7 @@ private slots:
         QVERIFY(f.start("mefull"));
         f.tick();
         const int inboxBefore = f.pcBox("inbox").size();
-        QVERIFY(f.deliver("+491700000333", "No room", "ME") > 0);
+        QVERIFY(f.sim.deliver("+491700000333", "No room", "ME") > 0);
         QSignalSpy full(f.inbox.get(), &SmsInbox::storageFull);
         QVERIFY(full.wait(5000));
         QCOMPARE(f.pcBox("inbox").size(), inboxBefore);
@@ -258,26 +255,10 @@ private slots:
         const qsizetype refused = commands.indexOf("AT+CPMS=\"SR\"");
         QVERIFY(refused >= 0 && !commands.value(refused + 1).startsWith("AT+CMGR"));
 
-        const auto states = [] {
-            SmsData store;
-            QMap<int, SM_PARAM_DECODE> outbox;
-            store.getPcAllSmsItem(outbox, "outbox");
-            QStringList states;
-            for (const SM_PARAM_DECODE& rec : std::as_const(outbox)) {
-                const DeliverySummary summary = summarizeDelivery(rec.delivery);
-                states << QString("%1 %2 %3")
-                              .arg(rec.contentStr.left(5))
-                              .arg(int(summary.outcome))
-                              .arg(summary.status);
-            }
-            states.sort();
-            return states;
-        };
-        const int delivered = int(DeliveryOutcome::Delivered),
-                  failed = int(DeliveryOutcome::Failed);
         QTRY_COMPARE_WITH_TIMEOUT(
-            states(),
-            (QStringList{QString("first %1 0").arg(delivered), QString("xxxxx %1 70").arg(failed)}),
+            f.outboxDeliveries(),
+            (QStringList{QString("first|%1|0").arg(int(DeliveryOutcome::Delivered)),
+                         QString(200, 'x') + QString("|%1|70").arg(int(DeliveryOutcome::Failed))}),
             5000);
         QCOMPARE(f.inbox->unreadCount(), unread);
         QCOMPARE(f.pcBox("inbox").size(), inbox);

@@ -41,7 +41,6 @@ private slots:
         QCOMPARE(centre->simLabel->toolTip(), QString("(U)SIM Ready"));
         QVERIFY(!centre->newMsgLabel->isHidden()); // an unread message came from the modem memory
         QVERIFY(window.wirelesswindow->isConnectButton->isEnabled());
-        QCOMPARE(window.inbox->lists(MessageStorage::Sim).in.size(), 3);
         QVERIFY(window.shortmessage->cardOnline());
     }
 
