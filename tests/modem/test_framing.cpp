@@ -85,12 +85,9 @@ private slots:
         QCOMPARE(AtLine("AT+CPIN=\"").quoted("1234").text("\"").line(),
                  QByteArray("AT+CPIN=\"1234\"\r\n"));
         QCOMPARE(AtLine("AT+CMGR=").number(12).line(), QByteArray("AT+CMGR=12\r\n"));
-        // Arguments that would end the line or close the quotes are refused.
-        QVERIFY(AtLine("AT+CPIN=\"").quoted("12\"34").text("\"").line().isEmpty());
-        QVERIFY(AtLine("AT+CPIN=\"").quoted("1234\r\nAT+CFUN=0").line().isEmpty());
+        // Arguments that would end the line are refused (quotes, CR LF, ^Z and
+        // ESC in the commands' arguments: "unsafe arguments" of test_statuscommands).
         QVERIFY(AtLine("AT+CMGR=").arg("1\n").line().isEmpty());
-        QVERIFY(AtLine("AT+CMGR=").arg("1\x1a").line().isEmpty());
-        QVERIFY(AtLine("AT+CMGR=").arg("1\x1b").line().isEmpty());
         QVERIFY(AtLine("AT+CMGR=").arg(nullptr).line().isEmpty());
         // Verbatim arguments may carry their own quotes.
         QCOMPARE(AtLine("AT+COPS=").arg("1").text(",").arg("\"00101\"").line(),
