@@ -344,55 +344,49 @@ private slots:
         QVERIFY(!f.monitor->modemAttached());
     }
 
-    // A card without a SIM shows none from the first check and sets up
-    // nothing of the SIM's messages. A SIM taken out is shown gone at the
-    // next check; put back with its PIN lock on, the PIN is asked for and
-    // the SIM is usable again.
+    // A SIM taken out is shown gone at the next check; put back with its
+    // PIN lock on, the PIN is asked for and the SIM is usable again.
     void simAbsentAndBack() {
         MonitorFixture f;
-        QVERIFY(f.start("nosim"));
+        QVERIFY(f.start("ready"));
         f.tick();
-        QVERIFY(f.view.status().card);
+        QVERIFY(f.sim.command({"set", "pin-lock", "on"}));
+        QVERIFY(f.sim.command({"sim", "remove"}));
+        f.tick();
         QCOMPARE(f.view.status().sim, Sim::Absent);
         QVERIFY(!f.view.status().canDial());
-        QVERIFY(!f.sim.received().contains("AT+CNMI=3,1,0,2,0"));
+        QVERIFY(f.inbox->lists(MessageStorage::Sim).in.isEmpty());
 
-        MonitorFixture g;
-        QVERIFY(g.start("ready"));
-        g.tick();
-        QVERIFY(g.sim.command({"set", "pin-lock", "on"}));
-        QVERIFY(g.sim.command({"sim", "remove"}));
-        g.tick();
-        QCOMPARE(g.view.status().sim, Sim::Absent);
-        QVERIFY(!g.view.status().canDial());
-        QVERIFY(g.inbox->lists(MessageStorage::Sim).in.isEmpty());
-
-        QVERIFY(g.sim.command({"sim", "insert"}));
-        g.view.answers = {QString("1234")};
-        g.tick();
-        QCOMPARE(g.view.asked, QStringList{"CheckPIN: Please enter PIN!"});
-        QCOMPARE(g.view.status().sim, Sim::Ready);
-        QVERIFY(!g.inbox->lists(MessageStorage::Sim).in.isEmpty());
+        QVERIFY(f.sim.command({"sim", "insert"}));
+        f.view.answers = {QString("1234")};
+        f.tick();
+        QCOMPARE(f.view.asked, QStringList{"CheckPIN: Please enter PIN!"});
+        QCOMPARE(f.view.status().sim, Sim::Ready);
+        QVERIFY(!f.inbox->lists(MessageStorage::Sim).in.isEmpty());
     }
 
     // A SIM state the program can't use while the card still gives the
-    // IMSI: each tick asks once and ends, the SIM shown absent.
+    // IMSI, or a card without a SIM: each tick asks once and ends, the SIM
+    // shown absent, nothing of the SIM's messages set up.
     void unusableSimEndsTheTick_data() {
         QTest::addColumn<QStringList>("reply");
         QTest::newRow("MM: network-locked card") << QStringList{"+CPIN: PH-NET PIN", "OK"};
         QTest::newRow("card: failing SIM") << QStringList{"+CME ERROR: SIM failure"};
+        QTest::newRow("card without a SIM") << QStringList(); // the simulator's own answer
     }
     void unusableSimEndsTheTick() {
         QFETCH(QStringList, reply);
         MonitorFixture f;
-        QVERIFY(f.start("ready"));
-        QVERIFY(f.sim.command(QStringList{"on", "AT+CPIN?", "reply"} + reply));
+        QVERIFY(f.start(reply.isEmpty() ? "nosim" : "ready"));
+        QVERIFY(reply.isEmpty() || f.sim.command(QStringList{"on", "AT+CPIN?", "reply"} + reply));
         for (int i = 0; i < 2; ++i) {
             f.tick();
             QCOMPARE(f.newCommands().count("AT+CPIN?"), 1);
             QVERIFY(f.view.status().card);
             QCOMPARE(f.view.status().sim, Sim::Absent);
+            QVERIFY(!f.view.status().canDial());
         }
+        QVERIFY(!f.sim.received().contains("AT+CNMI=3,1,0,2,0"));
     }
 
     // A SIM that stays busy beyond its bound counts as failed and nothing of
