@@ -77,10 +77,10 @@ void TestSmsCommands::commands_data() {
         {ask(&L::getIndexSms, 1)}, {"AT+CMGR=1"}, "failed");
 
     // --- deleting: only an OK counts -------------------------------------------
-    row("delete on the SIM", {"ready"}, {ask(&L::deleteSms, S::Sim, 1), stored("SM")},
-        {cpmsSim, "AT+CMGD=1"}, "yes, 4");
-    row("delete in the modem", {"ready"}, {ask(&L::deleteSms, S::Modem, 2), stored("ME")},
-        {cpmsModem, "AT+CMGD=2"}, "yes, 2");
+    row("delete on the SIM and in the modem", {"ready"},
+        {ask(&L::deleteSms, S::Sim, 1), stored("SM"), ask(&L::deleteSms, S::Modem, 2),
+         stored("ME")},
+        {cpmsSim, "AT+CMGD=1", cpmsModem, "AT+CMGD=2"}, "yes, 4, yes, 2");
     row("delete refused", {"ready", "on AT+CMGD=* reply ERROR"},
         {ask(&L::deleteSms, S::Modem, 1), stored("ME")}, {cpmsModem, "AT+CMGD=1"}, "no, 3");
     row("no delete without the storage", {"ready", refuseStorage},
