@@ -7,7 +7,6 @@
 #include "mainwindow/ussdsession.h"
 #include "phonebook/coder.h"
 #include "sms/deliveryreport.h"
-#include "sms/smsdataoperation.h"
 #include "sms/smssend.h"
 #include "tests/monitor/monitorfixture.h"
 #include "tests/support/deliverpdu.h"

@@ -6,7 +6,6 @@
 #include "mainwindow/operatorselection.h"
 #include "settings/settingsfiles.h"
 #include "sms/deliveryreport.h"
-#include "sms/smsdataoperation.h"
 #include "sms/smssend.h"
 #include "tests/connection/dialerroot.h"
 #include "tests/monitor/monitorfixture.h"
