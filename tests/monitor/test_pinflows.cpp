@@ -32,9 +32,6 @@ private slots:
         QTest::addColumn<QStringList>("told");
         QTest::addColumn<QString>("sent");
         QTest::addColumn<int>("sim");
-        QTest::newRow("wrong, then right PIN")
-            << "pin" << QStringList{"0000", "1234"} << QStringList{"PIN is incorrect!"}
-            << "AT+CPIN=\"1234\"" << int(ModemStatus::Sim::Ready);
         QTest::newRow("three wrong PINs, then the PUK")
             << "pin" << QStringList{"1111", "2222", "3333", "12345678", "4321"}
             << QStringList{"PIN is incorrect!", "PIN is incorrect!", "PIN is locked!"}
