@@ -64,6 +64,8 @@ void TestStatusCommands::commands_data() {
     const QStringList probes = {"AT+YOPRT?", "AT^SYSCFGEX?", "AT+QCFG=\"nwscanmode\"", "AT+ZSNT?"};
     row("plain stick: ERROR to all", {"stick"}, {ask(&L::netCardStatus), dialect}, probes,
         "none, standard");
+    row("+CME ERROR to all", {"stick", "on AT+* reply '+CME ERROR: operation not supported'"},
+        {ask(&L::netCardStatus), dialect}, probes, "none, standard");
     row("COMMAND NOT SUPPORT", {"syscfgex"}, {ask(&L::netCardStatus), dialect}, probes.mid(0, 2),
         "none, syscfgex");
     row("start-up screen stopped by its ERROR", {"ready"}, {ask(&L::stopScrollScreen)}, {"AT+CPMS"},
