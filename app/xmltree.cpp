@@ -3,6 +3,9 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+#include <cstring>
+
 XmlNode* XmlNode::child(const QString& childName) {
     for (XmlNode& c : children) {
         if (c.name == childName)
@@ -95,30 +98,52 @@ bool declaresUtf8(const QByteArray& xml) {
 }
 
 // Element names are few: each is allocated once and shared by its elements.
-const QString& pooledName(QList<QString>& names, QStringView name) {
-    for (const QString& known : names) {
-        if (known == name)
-            return known;
+// Siblings come in the same order item after item, so the search starts
+// after the name found last.
+class NamePool {
+public:
+    const QString& operator()(QStringView name) {
+        const qsizetype n = names_.size();
+        for (qsizetype i = 0, at = next_; i < n; ++i, at = at + 1 == n ? 0 : at + 1) {
+            if (names_[at] == name) {
+                next_ = at + 1 == n ? 0 : at + 1;
+                return names_[at];
+            }
+        }
+        names_.append(name.toString());
+        next_ = 0;
+        return names_.last();
     }
-    names.append(name.toString());
-    return names.last();
+
+private:
+    QList<QString> names_;
+    qsizetype next_ = 0;
+};
+
+bool isBlank(const char* from, const char* to) {
+    for (; from < to; ++from) {
+        if (*from != ' ' && *from != '\n' && *from != '\t' && *from != '\r')
+            return false;
+    }
+    return true;
 }
 
 constexpr qsizetype kMaxDepth = 32;
 
-// Reads `xml` with Qt's streaming reader into `root`.
-bool readTree(const QByteArray& xml, XmlNode* root, QString* error) {
+} // namespace
+
+bool readXmlTree(const QByteArray& xml, XmlNode* root, QString* error) {
     *root = XmlNode();
     QXmlStreamReader reader(xml);
     reader.setNamespaceProcessing(false); // the files have none
-    QList<QString> names;
+    NamePool pooledName;
     // The open elements, outermost first; the root is the first of them.
     QList<XmlNode*> open;
     bool haveRoot = false;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
-            const QString& name = pooledName(names, reader.name());
+            const QString& name = pooledName(reader.name());
             if (open.isEmpty()) {
                 *root = XmlNode{name, {}, {}};
                 open.append(root);
@@ -132,6 +157,15 @@ bool readTree(const QByteArray& xml, XmlNode* root, QString* error) {
             XmlNode* parent = open.last();
             // An element with children keeps no text.
             parent->text.clear();
+            // Items of a store have the same fields: room for as many as
+            // the item before had saves growing the list field by field
+            // (boxes of a thousand items are not taken as a measure).
+            if (parent->children.isEmpty() && open.size() > 1) {
+                const QList<XmlNode>& siblings = open[open.size() - 2]->children;
+                if (siblings.size() > 1)
+                    parent->children.reserve(
+                        std::min<qsizetype>(siblings[siblings.size() - 2].children.size(), 64));
+            }
             parent->children.append(XmlNode{name, {}, {}});
             open.append(&parent->children.last());
             break;
@@ -170,10 +204,55 @@ bool readTree(const QByteArray& xml, XmlNode* root, QString* error) {
     return false;
 }
 
-} // namespace
+QByteArray withoutIndentation(const QByteArray& xml) {
+    QByteArray out(xml.size(), Qt::Uninitialized);
+    char* to = out.data();
+    const char* at = xml.constData();
+    const char* const end = at + xml.size();
+    const auto copy = [&to](const char* from, const char* upTo) {
+        std::memcpy(to, from, upTo - from);
+        to += upTo - from;
+    };
+    // Between a start tag and the next element's tag, blanks may be the
+    // element's text.
+    bool inLeaf = false;
+    while (at < end) {
+        const char* open = static_cast<const char*>(std::memchr(at, '<', end - at));
+        if (!open)
+            open = end;
+        const bool endTag = open + 1 < end && open[1] == '/';
+        const bool instruction = open + 1 < end && open[1] == '?';
+        const bool elementStart = open + 1 < end && !endTag && !instruction;
+        // What comes before the first tag is the tokenizer's to judge.
+        if (at == xml.constData() || !isBlank(at, open) || (inLeaf && !elementStart))
+            copy(at, open);
+        if (open == end)
+            break;
+        if (open + 1 < end && open[1] == '!')
+            return xml; // a comment, CDATA section or document type
+        // A tag ends at its '>', a processing instruction at its "?>".
+        const char* close = static_cast<const char*>(std::memchr(open + 1, '>', end - open - 1));
+        while (instruction && close && (close[-1] != '?' || close - open < 3))
+            close = static_cast<const char*>(std::memchr(close + 1, '>', end - close - 1));
+        if (!close)
+            return xml;
+        if (!instruction &&
+            (std::memchr(open, '"', close - open) || std::memchr(open, '\'', close - open)))
+            return xml; // an attribute, whose value may hold a '>'
+        if (!instruction)
+            inLeaf = !endTag && close[-1] != '/';
+        copy(open, close + 1);
+        at = close + 1;
+    }
+    out.truncate(to - out.constData());
+    return out;
+}
 
 bool parseXmlTree(const QByteArray& xml, XmlNode* root, QString* error) {
-    if (readTree(xml, root, error))
+    if (readXmlTree(withoutIndentation(xml), root, nullptr))
+        return true;
+    // Read again as it stands, for the error's true line and column.
+    if (readXmlTree(xml, root, error))
         return true;
     // A hand edit or a damaged disk may have left bytes that aren't UTF-8 or
     // characters XML can't hold: the rest of the store is read, the bad
@@ -181,7 +260,7 @@ bool parseXmlTree(const QByteArray& xml, XmlNode* root, QString* error) {
     // store set aside.
     const QByteArray repaired =
         withoutControlCharacters(declaresUtf8(xml) ? QString::fromUtf8(xml).toUtf8() : xml);
-    if (repaired != xml && readTree(repaired, root, nullptr))
+    if (repaired != xml && readXmlTree(repaired, root, nullptr))
         return true;
     *root = XmlNode();
     return false;

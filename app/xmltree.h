@@ -26,8 +26,21 @@ struct XmlNode {
 Q_DECLARE_TYPEINFO(XmlNode, Q_RELOCATABLE_TYPE);
 
 // Parses `xml` into `root`. False, with `error` set, when it is not
-// well-formed or holds no element.
+// well-formed or holds no element. A file with bytes that aren't UTF-8 or
+// characters XML can't hold is read with those left out.
 bool parseXmlTree(const QByteArray& xml, XmlNode* root, QString* error);
+
+// Reads `xml` into `root` as it stands, every blank handed to the tokenizer.
+// False, with `error` set, when it is not well-formed or holds no element.
+bool readXmlTree(const QByteArray& xml, XmlNode* root, QString* error);
+
+// `xml` without the blanks between elements, which the tree drops anyway
+// (the indentation is about a quarter of a store file, and the tokenizer's
+// time grows with every character). A leaf's own blanks ("<x> </x>") stay.
+// A document with comments, CDATA sections, a document type or attributes
+// is returned as it stands: a '<' or '>' inside them would mislead this
+// plain scan. Either way its tree is the same.
+QByteArray withoutIndentation(const QByteArray& xml);
 
 // The document of `root`, indented by 4, ending with a line end. Characters
 // that XML cannot hold are left out (see xmlSafe); a carriage return is

@@ -17,11 +17,18 @@
 
 namespace {
 
-void requireSound(const SM_PARAM_DECODE& d, int result) {
+// A record's fixed fields end within their buffers. Its text has no bound:
+// a joined long message or a stored one may be of any length.
+void requireTerminatedFields(const SM_PARAM_DECODE& d) {
     requireTerminated(d.SCA);
     requireTerminated(d.TPA);
     requireTerminated(d.TP_SCTS);
     requireTerminated(d.TP_UD);
+}
+
+// A decoded PDU: also a result in range and a text within one message.
+void requireSound(const SM_PARAM_DECODE& d, int result) {
+    requireTerminatedFields(d);
     require(result >= -1 && result <= 255 && d.contentStr.size() <= SMS_MAX_SEPTETS);
 }
 
@@ -71,7 +78,7 @@ void fuzzLongMessageParts(const uint8_t* data, size_t size) {
         require(added != PartStore::Added::Failed);
         if (added == PartStore::Added::Complete) {
             const SM_PARAM_DECODE whole = store.joined(key, "new");
-            requireSound(whole, 0);
+            requireTerminatedFields(whole);
             require(whole.pduSrc.count(',') < info->total);
             store.remove(key);
             require(store.save());
@@ -104,15 +111,28 @@ QList<QStringList> boxContents(SmsData& store, const QString& box) {
     store.getPcAllSmsItem(map, box);
     QList<QStringList> out;
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        requireSound(it.value(), 0);
+        requireTerminatedFields(it.value());
         out << QStringList{QString::number(it.key())} + keptFields(it.value());
     }
     return out;
 }
 
+bool sameTree(const XmlNode& a, const XmlNode& b) {
+    return a.name == b.name && a.text == b.text &&
+           std::equal(a.children.begin(), a.children.end(), b.children.begin(), b.children.end(),
+                      sameTree);
+}
+
 } // namespace
 
 void fuzzMessageFile(const uint8_t* data, size_t size) {
+    // Read without its indentation, a file gives the tree it gives as it
+    // stands, or fails as it does.
+    XmlNode verbatim, compact;
+    const bool parsed = readXmlTree(bytesOf(data, size), &verbatim, nullptr);
+    require(parsed == readXmlTree(withoutIndentation(bytesOf(data, size)), &compact, nullptr));
+    require(!parsed || sameTree(verbatim, compact));
+
     // The file as sms.xml. What was read, written and read again is the
     // same; a message copied into the inbox reads back as it was.
     const QString path = scratchDataFile("sms.xml");
