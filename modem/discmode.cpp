@@ -87,12 +87,32 @@ std::optional<NetworkOnlyModem> DiscModeSwitch::check(const QList<UsbDeviceInfo>
         return NetworkOnlyModem{card->displayName(), NetworkOnlyModem::Kind::DiscModeNoSwitch};
     const QString key = card->sysName + '#' + QString::number(card->number);
     seen_.insert(key);
-    if (seenBefore.contains(key) && !requested_.contains(key)) {
+    const bool helperIdle = !helper_ || helper_->state() == QProcess::NotRunning;
+    if (seenBefore.contains(key) && !requested_.contains(key) && helperIdle) {
         requested_.insert(key);
         const QStringList command = SystemPaths::helperCommand({"modeswitch", idText(*card)});
         qCInfo(lcModem, "%s is in its disc mode: switching it", qPrintable(card->displayName()));
-        if (!QProcess::startDetached(command.first(), command.mid(1)))
-            qCWarning(lcModem, "%s: could not be started", qPrintable(command.first()));
+        // The helper's end tells whether the stick was switched; the process
+        // lives as long as this object, so the handlers never outlive it.
+        helper_ = std::make_unique<QProcess>();
+        const auto refused = [this, key, program = command.first()] {
+            qCWarning(lcModem, "%s did not switch the card: %s", qPrintable(program),
+                      qPrintable(helper_->errorString()));
+            refused_.insert(key);
+        };
+        QObject::connect(helper_.get(), &QProcess::finished, helper_.get(),
+                         [refused](int code, QProcess::ExitStatus status) {
+                             if (status != QProcess::NormalExit || code != 0)
+                                 refused();
+                         });
+        QObject::connect(helper_.get(), &QProcess::errorOccurred, helper_.get(),
+                         [refused](QProcess::ProcessError error) {
+                             if (error == QProcess::FailedToStart)
+                                 refused();
+                         });
+        helper_->start(command.first(), command.mid(1));
     }
-    return NetworkOnlyModem{card->displayName(), NetworkOnlyModem::Kind::DiscMode};
+    return NetworkOnlyModem{card->displayName(), refused_.contains(key)
+                                                     ? NetworkOnlyModem::Kind::DiscModeRefused
+                                                     : NetworkOnlyModem::Kind::DiscMode};
 }

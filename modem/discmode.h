@@ -8,9 +8,11 @@
 
 #include "modem/usbmodems.h"
 
+#include <QProcess>
 #include <QSet>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // The devices usb-modeswitch-data switches, as "vvvv:pppp" (or "vvvv:*" for
@@ -30,10 +32,14 @@ public:
     // (nothing when there is none). A card that usb-modeswitch knows and
     // that still shows its disc at the second scan that sees it (udev had
     // its time) is switched through the helper, once each time it is
-    // plugged in.
+    // plugged in. When the helper ends without switching it (the user
+    // refused the authorisation, or usb_modeswitch failed), later scans say
+    // so until it is plugged in again.
     std::optional<NetworkOnlyModem> check(const QList<UsbDeviceInfo>& devices);
 
 private:
     QSet<QString> seen_;      // cards in disc mode at the last scan (sysName#plug)
     QSet<QString> requested_; // cards a switch was asked for
+    QSet<QString> refused_;   // cards the helper did not switch
+    std::unique_ptr<QProcess> helper_;
 };

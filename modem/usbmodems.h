@@ -53,6 +53,7 @@ struct NetworkOnlyModem {
         EthernetLike,     // a router on USB (cdc_ether, rndis_host): its own web page
         DiscMode,         // in its disc mode, being switched by usb_modeswitch
         DiscModeNoSwitch, // in its disc mode, and usb-modeswitch is not installed
+        DiscModeRefused,  // in its disc mode: the switch was refused or failed
     };
     QString name;
     Kind kind = Kind::Wwan;

@@ -2458,6 +2458,10 @@ Doyou want to overwrite it?</source>
         <source>%1 still shows its disc (CD-ROM) instead of its modem ports. Install the packages usb-modeswitch and usb-modeswitch-data, which switch such sticks to their modem mode, then unplug the stick and plug it in again.</source>
         <translation>%1 仍顯示其光碟（CD-ROM），而非數據機連接埠。請安裝 usb-modeswitch 與 usb-modeswitch-data 套件（可將此類網卡切換至數據機模式），然後拔下網卡再重新插入。</translation>
     </message>
+    <message>
+        <source>%1 still shows its disc (CD-ROM) instead of its modem ports, and it was not switched to its modem mode: the authorisation was refused or usb_modeswitch failed. Unplug the stick and plug it in again to try once more.</source>
+        <translation>%1 仍顯示其光碟（CD-ROM），而非數據機連接埠，且未能切換至數據機模式：授權遭拒或 usb_modeswitch 失敗。請拔下網卡再重新插入，以再試一次。</translation>
+    </message>
 </context>
 <context>
     <name>WirelessWindow</name>

@@ -2464,6 +2464,10 @@ Soll sie überschrieben werden?</translation>
         <source>%1 still shows its disc (CD-ROM) instead of its modem ports. Install the packages usb-modeswitch and usb-modeswitch-data, which switch such sticks to their modem mode, then unplug the stick and plug it in again.</source>
         <translation>%1 zeigt noch seine Disk (CD-ROM) statt seiner Modem-Anschlüsse. Installieren Sie die Pakete usb-modeswitch und usb-modeswitch-data, die solche Sticks in den Modem-Modus umschalten, ziehen Sie den Stick dann ab und stecken Sie ihn wieder ein.</translation>
     </message>
+    <message>
+        <source>%1 still shows its disc (CD-ROM) instead of its modem ports, and it was not switched to its modem mode: the authorisation was refused or usb_modeswitch failed. Unplug the stick and plug it in again to try once more.</source>
+        <translation>%1 zeigt noch seine Disk (CD-ROM) statt seiner Modem-Anschlüsse und wurde nicht in den Modem-Modus umgeschaltet: Die Berechtigung wurde verweigert oder usb_modeswitch ist gescheitert. Ziehen Sie den Stick ab und stecken Sie ihn wieder ein, um es noch einmal zu versuchen.</translation>
+    </message>
 </context>
 <context>
     <name>WirelessWindow</name>

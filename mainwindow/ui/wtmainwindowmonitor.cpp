@@ -117,6 +117,12 @@ void WTMainWindow::showNetworkOnly(const NetworkOnlyModem& modem) {
         tip = tr("%1 still shows its disc (CD-ROM) instead of its modem ports. It is being "
                  "switched to its modem mode with usb_modeswitch.");
         break;
+    case NetworkOnlyModem::Kind::DiscModeRefused:
+        service = tr("Disc mode");
+        tip = tr("%1 still shows its disc (CD-ROM) instead of its modem ports, and it was not "
+                 "switched to its modem mode: the authorisation was refused or usb_modeswitch "
+                 "failed. Unplug the stick and plug it in again to try once more.");
+        break;
     case NetworkOnlyModem::Kind::DiscModeNoSwitch:
         service = tr("Disc mode");
         tip = tr("%1 still shows its disc (CD-ROM) instead of its modem ports. Install the "

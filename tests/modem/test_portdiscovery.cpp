@@ -84,7 +84,8 @@ QString scanned(PortDiscovery& discovery, const TestEnv& env) {
     const auto name = [&](QString port) { return port.remove(env.root()); };
     QString text = (*found)->tested ? name((*found)->atPort) + " | " + name((*found)->modemPort)
                                     : "not tested";
-    const char* kinds[] = {", wwan: ", ", ethernet: ", ", disc mode: ", ", no usb-modeswitch: "};
+    const char* kinds[] = {
+        ", wwan: ", ", ethernet: ", ", disc mode: ", ", no usb-modeswitch: ", ", switch refused: "};
     if (const auto modem = (*found)->networkOnly)
         text += kinds[int(modem->kind)] + modem->name;
     return text;
@@ -292,12 +293,14 @@ private slots:
 
     // Another maker's card that still shows its disc: switched through the
     // helper when usb-modeswitch knows it and udev left it so (the second
-    // scan), once; named for the user when the package is missing.
+    // scan), once; named for the user when the package is missing, or when
+    // the helper did not switch it (the user refused the authorisation).
     void otherMakersDiscMode_data() {
         QTest::addColumn<QString>("interfaces");
         QTest::addColumn<QByteArray>("rules"); // usb-modeswitch-data's; empty: not installed
         QTest::addColumn<QString>("found");
-        QTest::addColumn<QList<int>>("switches"); // helper runs after each of three scans
+        QTest::addColumn<QList<int>>("switches"); // helper runs after each scan
+        QTest::addColumn<int>("helperExit");
         const QString cdrom = "usb-storage/08.06.50:cdrom";
         const QByteArray known =
             "# HP un2430\nATTR{idVendor}==\"03f0\", ATTR{idProduct}==\"371d\", "
@@ -305,31 +308,35 @@ private slots:
             "ATTRS{idProduct}==\"0125\", RUN+=\"usb_modeswitch '/%k'\"\n";
         const QString name = "LTE Stick (2c7c:0125)";
         QTest::newRow("known: switched once")
-            << cdrom << known << "not tested, disc mode: " + name << QList<int>{0, 1, 1};
+            << cdrom << known << "not tested, disc mode: " + name << QList<int>{0, 1, 1} << 0;
+        QTest::newRow("known: the switch refused")
+            << cdrom << known << "not tested, disc mode: " + name << QList<int>{0, 1} << 126;
         QTest::newRow("known by its vendor")
             << cdrom
             << QByteArray("ATTRS{idVendor}==\"2c7c\", ATTR{bInterfaceClass}==\"08\", "
                           "RUN+=\"usb_modeswitch '%b/%k'\"\n")
-            << "not tested, disc mode: " + name << QList<int>{0, 1, 1};
-        QTest::newRow("unknown to usb-modeswitch")
-            << cdrom << known.left(known.indexOf("ATTRS")) << "not tested" << QList<int>{0, 0, 0};
+            << "not tested, disc mode: " + name << QList<int>{0, 1, 1} << 0;
+        QTest::newRow("unknown to usb-modeswitch") << cdrom << known.left(known.indexOf("ATTRS"))
+                                                   << "not tested" << QList<int>{0, 0, 0} << 0;
         QTest::newRow("package missing: a modem maker's CD-ROM")
             << cdrom << QByteArray() << "not tested, no usb-modeswitch: " + name
-            << QList<int>{0, 0, 0};
+            << QList<int>{0, 0, 0} << 0;
         QTest::newRow("package missing: a memory stick")
-            << "usb-storage/08.06.50:" << QByteArray() << "not tested" << QList<int>{0, 0, 0};
+            << "usb-storage/08.06.50:" << QByteArray() << "not tested" << QList<int>{0, 0, 0} << 0;
     }
     void otherMakersDiscMode() {
         QFETCH(QString, interfaces);
         QFETCH(QByteArray, rules);
         QFETCH(QString, found);
         QFETCH(QList<int>, switches);
+        QFETCH(int, helperExit);
         TestEnv env;
         plugUsbDevice(env, {interfaces}, {});
         const QString log = env.rootPath("/helper.log");
         for (const char* program :
              {"/usr/libexec/velto/velto-helper", "/usr/sbin/usb_modeswitch"}) {
-            env.writeRootFile(program, "#!/bin/sh\necho \"$@\" >> " + log.toLocal8Bit() + "\n");
+            env.writeRootFile(program, "#!/bin/sh\necho \"$@\" >> " + log.toLocal8Bit() +
+                                           "\nexit " + QByteArray::number(helperExit) + "\n");
             QFile::setPermissions(env.rootPath(program), QFile::ReadOwner | QFile::ExeOwner);
         }
         if (!rules.isEmpty())
@@ -341,6 +348,9 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(TestEnv::readFile(log).count("modeswitch 2c7c:0125\n"),
                                       switches[scan], 5000);
         }
+        if (helperExit)
+            QTRY_COMPARE(scanned(discovery, env),
+                         QString(found).replace("disc mode", "switch refused"));
     }
 
     // A port that stays silent is tried at the first two scans that see its
