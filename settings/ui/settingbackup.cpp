@@ -2,6 +2,7 @@
 
 #include "settings/ui/settingmainwindow.h"
 
+#include "modem/serialthread.h"
 #include "settings/backup.h"
 #include "settings/networkchoice.h"
 #include "settings/settingsfiles.h"
@@ -64,8 +65,15 @@ bool CSetting::resumeFrom(const QString& path) {
     // Show what was restored, and give the modem the restored mode preference.
     readSettings();
     const NetworkSettings network = ::readNetworkSettings();
-    if (network.networkSlect == 0)
-        sendModemMode(modemModeOf(network.modePerferred));
+    if (network.networkSlect == 0) {
+        // A card of another maker gets its own kind of mode, if the backup
+        // holds one and the card offers it.
+        const std::optional<NetworkMode> mode = networkModeOfChoice(network.modePerferred);
+        if (mode && link_)
+            link_->setNetworkMode(this, *mode, nullptr);
+        else if (!mode)
+            sendModemMode(modemModeOf(network.modePerferred));
+    }
     initConlist();
     emit sigSetDefaultConnctLabel();
     emit sigRestored();

@@ -226,6 +226,16 @@ private slots:
         QTRY_VERIFY(sim.received().contains("AT+WS46=22"));
         QCOMPARE(readNetworkSettings().modePerferred, 13);
         QVERIFY(modeCommands(sim).isEmpty());
+
+        // A restored backup gives the card the mode kept in it.
+        const QString backup = env_->base() + "/modes.dat";
+        QVERIFY(page.backupTo(backup));
+        page.findChild<QRadioButton*>("Only4GButton")->click();
+        page.netApplyButton->click();
+        const auto lastWs46 = [this] { return sim.received().filter("AT+WS46=").last(); };
+        QTRY_COMPARE(lastWs46(), QString("AT+WS46=28"));
+        QVERIFY(page.resumeFrom(backup));
+        QTRY_COMPARE(lastWs46(), QString("AT+WS46=22"));
     }
 
     void profileList() {
