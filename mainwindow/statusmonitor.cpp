@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -294,9 +295,16 @@ void StatusMonitor::showStandardNetwork() {
                      : packet          ? ServiceDomain::PacketOnly
                      : circuit         ? ServiceDomain::CircuitOnly
                                        : ServiceDomain::None;
-    status_.service = packet || circuit ? technologyName(act_, packet) : QString(kNoService);
+    // A network that refuses the SIM still takes emergency calls.
+    const bool denied = std::any_of(registrations_.begin(), registrations_.end(),
+                                    [](const std::optional<RegistrationState>& s) {
+                                        return s && s->stat == Registration::Denied;
+                                    });
+    status_.service = packet || circuit ? technologyName(act_, packet)
+                      : denied          ? QString(kLimitedService)
+                                        : QString(kNoService);
     status_.operatorName = operator_.isEmpty() ? QString(kNotFound) : operator_;
-    status_.networkShown = packet || circuit;
+    status_.networkShown = packet || circuit || denied;
 }
 
 // A card of another maker reports its registration, technology and signal

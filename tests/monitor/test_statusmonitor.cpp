@@ -156,6 +156,14 @@ private slots:
         const QStringList sent = f.newCommands();
         for (const QString& line : modeSent)
             QVERIFY2(sent.contains(line), qPrintable(sent.join('\n')));
+
+        // A network that refuses the SIM takes emergency calls only.
+        if (scenario != u"ready") {
+            QVERIFY(f.sim.command({"set", "registration", "denied"}));
+            f.tick();
+            QCOMPARE(f.view.status().service, QString("Limited Service"));
+            QVERIFY(!f.view.status().canDial());
+        }
     }
 
     // A read that fails (the SIM away for a moment, no answer) keeps the

@@ -175,7 +175,10 @@ struct ModemState {
     std::string ussdMenu;    // the menu the network waits on ("" no session)
 
     MessageStorage* storage(const std::string& name);
-    bool registered() const { return operatingMode == 5 && !operatorName.empty(); }
+    bool registrationDenied = false; // the network refuses the SIM: emergency calls only
+    bool registered() const {
+        return operatingMode == 5 && !operatorName.empty() && !registrationDenied;
+    }
     bool simReady() const { return simPresent && sim == SimState::Ready; }
     // The registered network: the listed one marked current, else one by name.
     const Network* currentNetwork() const;

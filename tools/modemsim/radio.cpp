@@ -91,7 +91,7 @@ int Modem::registrationStat(const std::string& name) const {
     if (!s.simReady() || s.operatingMode != 5)
         return 0;
     if (!s.registered())
-        return 2;
+        return s.registrationDenied ? 3 : 2;
     if (s.dialect == Dialect::Maker)
         return 1;
     // Circuit-switched registration holds on every technology (a combined

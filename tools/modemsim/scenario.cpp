@@ -217,6 +217,14 @@ bool Scenario::apply(const Words& w, std::string& error) {
         s.serviceDomain = w[2];
         return true;
     }
+    if (key == "registration") {
+        if (!need(1) || (w[1] != "denied" && w[1] != "allowed")) {
+            error = "registration: expected denied or allowed";
+            return false;
+        }
+        s.registrationDenied = w[1] == "denied";
+        return true;
+    }
     if (key == "operator") {
         if (!need(1))
             return false;
