@@ -6,8 +6,10 @@
 
 #include "app/commonconfig.h"
 #include "app/systempaths.h"
+#include "connection/connectionview.h"
 #include "connection/leftoverconnection.h"
 #include "connection/profilestore.h"
+#include "connection/traffichistory.h"
 #include "tests/connection/freshdata.h"
 #include "tests/support/testenv.h"
 
@@ -53,5 +55,33 @@ inline bool asBefore() {
 inline pid_t recordedDialer() {
     return TestEnv::readFile(SystemPaths::dialerRecord()).trimmed().toInt();
 }
+
+// The connection page, as the controller tells it.
+struct RecordingPage : ConnectionView {
+    QString buttonText = "Connect";
+    bool buttonEnabled = true;
+    QStringList states;
+    bool connectedImage = false;
+    bool captionVisible = true;
+    QStringList traffic; // sent | received | time, or empty when hidden
+    QStringList messages;
+    QString usage;
+    QList<DayUsage> usageDays;
+
+    void setConnectButtonText(const QString& text) override { buttonText = text; }
+    void setConnectButtonEnabled(bool enabled) override { buttonEnabled = enabled; }
+    void setStateText(const QString& text) override { states << text; }
+    void setStateImage(bool connected) override { connectedImage = connected; }
+    void setCaptionVisible(bool visible) override { captionVisible = visible; }
+    void showTraffic(const QString& sent, const QString& received, const QString& time) override {
+        traffic = {sent, received, time};
+    }
+    void hideTraffic() override { traffic.clear(); }
+    void showUsage(const QString& summary, const QList<DayUsage>& days) override {
+        usage = summary;
+        usageDays = days;
+    }
+    void message(Box, const QString& text) override { messages << text; }
+};
 
 } // namespace DialerRoot

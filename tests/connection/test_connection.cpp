@@ -25,33 +25,6 @@ namespace {
 
 constexpr int Speed = 10; // scaled milliseconds per real millisecond
 
-struct RecordingView : ConnectionView {
-    QString buttonText = "Connect";
-    bool buttonEnabled = true;
-    QStringList states;
-    bool connectedImage = false;
-    bool captionVisible = true;
-    QStringList traffic; // sent | received | time, or empty when hidden
-    QStringList messages;
-    QString usage;
-    QList<DayUsage> usageDays;
-
-    void setConnectButtonText(const QString& text) override { buttonText = text; }
-    void setConnectButtonEnabled(bool enabled) override { buttonEnabled = enabled; }
-    void setStateText(const QString& text) override { states << text; }
-    void setStateImage(bool connected) override { connectedImage = connected; }
-    void setCaptionVisible(bool visible) override { captionVisible = visible; }
-    void showTraffic(const QString& sent, const QString& received, const QString& time) override {
-        traffic = {sent, received, time};
-    }
-    void hideTraffic() override { traffic.clear(); }
-    void showUsage(const QString& summary, const QList<DayUsage>& days) override {
-        usage = summary;
-        usageDays = days;
-    }
-    void message(Box, const QString& text) override { messages << text; }
-};
-
 bool processGone(pid_t pid) {
     return pid > 0 && ::kill(pid, 0) != 0;
 }
@@ -64,7 +37,7 @@ class TestConnection : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestEnv> env_;
-    RecordingView view_;
+    DialerRoot::RecordingPage view_;
     SerialThread link_; // no port: it only tells the modem port
     std::unique_ptr<ConnectionController> controller_;
     QElapsedTimer realTime_;
@@ -99,7 +72,7 @@ class TestConnection : public QObject {
     // A fresh page and controller, on the files as they stand.
     void makeController() {
         controller_.reset();
-        view_ = RecordingView();
+        view_ = DialerRoot::RecordingPage();
         controller_ = std::make_unique<ConnectionController>(view_, &link_);
         ConnectionTiming timing;
         // Timer intervals shrink; durations on the clock (the DNS limit, the

@@ -279,17 +279,7 @@ private slots:
         QVERIFY(f.start("ready"));
         QVERIFY(DialerRoot::prepare(f.env));
         DialerRoot::dialer(f.env, "");
-        struct : ConnectionView {
-            void setConnectButtonText(const QString&) override {}
-            void setConnectButtonEnabled(bool) override {}
-            void setStateText(const QString&) override {}
-            void setStateImage(bool) override {}
-            void setCaptionVisible(bool) override {}
-            void showTraffic(const QString&, const QString&, const QString&) override {}
-            void hideTraffic() override {}
-            void showUsage(const QString&, const QList<DayUsage>&) override {}
-            void message(Box, const QString&) override {}
-        } page;
+        DialerRoot::RecordingPage page;
         ConnectionController connection(page, f.link.get());
         connection.setTiming({1000, 200, 59, 100, 10000, 100, 100, 2});
         f.view.connection = &connection;
