@@ -15,48 +15,36 @@ private slots:
         QTest::addColumn<QString>("lines");   // joined by '|'
         QTest::addColumn<QString>("notices"); // joined by '|'
         QTest::addColumn<QByteArray>("partial");
-        QTest::newRow("echo, answer, final")
-            << QByteArray("AT+CSQ\r\r\n+CSQ: 15,99\r\n\r\nOK\r\n") << "AT+CSQ|+CSQ: 15,99|OK"
-            << "" << QByteArray();
-        QTest::newRow("no echo, bare line feeds")
-            << QByteArray("\n+CSQ: 15,99\n\nOK\n") << "+CSQ: 15,99|OK"
-            << "" << QByteArray();
-        QTest::newRow("prompt stays unfinished") << QByteArray("AT+CMGS=18\r\r\n> ") << "AT+CMGS=18"
-                                                 << "" << QByteArray("> ");
-        QTest::newRow("OK without line end") << QByteArray("AT\r\r\nOK") << "AT"
-                                             << "" << QByteArray("OK");
-        QTest::newRow("between replies")
-            << QByteArray("AT\r\r\nOK\r\n\r\n+CMTI: \"ME\",1\r\nAT+CSQ\r") << "AT|OK|AT+CSQ"
-            << "+CMTI: \"ME\",1" << QByteArray();
-        QTest::newRow("in a reply, before the echo")
-            << QByteArray("+CMTI: \"SM\",1\r\nAT+CPMS=\"SM\"\r\r\n+CPMS: 1,20\r\n\r\nOK\r\n")
-            << "AT+CPMS=\"SM\"|+CPMS: 1,20|OK"
-            << "+CMTI: \"SM\",1" << QByteArray();
-        QTest::newRow("two, the line start of others kept")
-            << QByteArray("\r\n+CMTI: \"SM\",2\r\n+CME ERROR: 10\r\n+CMTI: \"ME\",3\r\n+CMT")
-            << "+CME ERROR: 10"
-            << "+CMTI: \"SM\",2|+CMTI: \"ME\",3" << QByteArray();
-        QTest::newRow("not at a line start")
-            << QByteArray("AT+X=\"+CMTI: \"\r\nOK\r\n") << "AT+X=\"+CMTI: \"|OK"
-            << "" << QByteArray();
-        QTest::newRow("status report with its PDU line")
-            << QByteArray("\r\n+CDS: 6\r\n0006D60B911326880736F4\r\nOK\r\n") << "OK"
-            << "+CDS: 6\r\n0006D60B911326880736F4" << QByteArray();
-        QTest::newRow("quoted line ends of a wrapping notice")
-            << QByteArray("AT\r\r\nOK\r\n+CUSD: 1,\"Menu\r\n1 Balance\r\n\",15\r\nAT\r")
-            << "AT|OK|AT"
-            << "+CUSD: 1,\"Menu\r\n1 Balance\r\n\",15" << QByteArray();
-        QTest::newRow("a notice that doesn't wrap ends at its line end")
-            << QByteArray("+CMTI: \"SM,1\r\nOK\r\n") << "OK"
-            << "+CMTI: \"SM,1" << QByteArray();
-        QTest::newRow("an unclosed quote ends after the wrapped lines")
-            << "+CUSD: 1,\"x\r\n" + QByteArray("a\r\n").repeated(24) + "OK\r\n"
-            << "OK"
-            << "+CUSD: 1,\"x\r\n" + QString("a\r\n").repeated(23) + "a" << QByteArray();
-        QTest::newRow("overlong line cut")
-            << QByteArray(AtFraming::kLongestLine + 100, 'A') + "\r\nOK\r\n"
-            << QString(AtFraming::kLongestLine, 'A') + "|OK"
-            << "" << QByteArray();
+        const auto row = [](const char* tag, const QByteArray& input, const QString& lines,
+                            const QString& notices = {}, const QByteArray& partial = {}) {
+            QTest::newRow(tag) << input << lines << notices << partial;
+        };
+        row("echo, answer, final", "AT+CSQ\r\r\n+CSQ: 15,99\r\n\r\nOK\r\n",
+            "AT+CSQ|+CSQ: 15,99|OK");
+        row("no echo, bare line feeds", "\n+CSQ: 15,99\n\nOK\n", "+CSQ: 15,99|OK");
+        row("prompt stays unfinished", "AT+CMGS=18\r\r\n> ", "AT+CMGS=18", "", "> ");
+        row("OK without line end", "AT\r\r\nOK", "AT", "", "OK");
+        row("between replies", "AT\r\r\nOK\r\n\r\n+CMTI: \"ME\",1\r\nAT+CSQ\r", "AT|OK|AT+CSQ",
+            "+CMTI: \"ME\",1");
+        row("in a reply, before the echo",
+            "+CMTI: \"SM\",1\r\nAT+CPMS=\"SM\"\r\r\n+CPMS: 1,20\r\n\r\nOK\r\n",
+            "AT+CPMS=\"SM\"|+CPMS: 1,20|OK", "+CMTI: \"SM\",1");
+        row("two, the line start of others kept",
+            "\r\n+CMTI: \"SM\",2\r\n+CME ERROR: 10\r\n+CMTI: \"ME\",3\r\n+CMT", "+CME ERROR: 10",
+            "+CMTI: \"SM\",2|+CMTI: \"ME\",3");
+        row("not at a line start", "AT+X=\"+CMTI: \"\r\nOK\r\n", "AT+X=\"+CMTI: \"|OK");
+        row("status report with its PDU line", "\r\n+CDS: 6\r\n0006D60B911326880736F4\r\nOK\r\n",
+            "OK", "+CDS: 6\r\n0006D60B911326880736F4");
+        row("quoted line ends of a wrapping notice",
+            "AT\r\r\nOK\r\n+CUSD: 1,\"Menu\r\n1 Balance\r\n\",15\r\nAT\r", "AT|OK|AT",
+            "+CUSD: 1,\"Menu\r\n1 Balance\r\n\",15");
+        row("a notice that doesn't wrap ends at its line end", "+CMTI: \"SM,1\r\nOK\r\n", "OK",
+            "+CMTI: \"SM,1");
+        row("an unclosed quote ends after the wrapped lines",
+            "+CUSD: 1,\"x\r\n" + QByteArray("a\r\n").repeated(24) + "OK\r\n", "OK",
+            "+CUSD: 1,\"x\r\n" + QString("a\r\n").repeated(23) + "a");
+        row("overlong line cut", QByteArray(AtFraming::kLongestLine + 100, 'A') + "\r\nOK\r\n",
+            QString(AtFraming::kLongestLine, 'A') + "|OK");
     }
     // Whole and in pieces of 1, 2 and 5 bytes: the same lines, notices and
     // unfinished line.

@@ -170,12 +170,9 @@ private slots:
         QTest::addColumn<int>("product");
         QTest::addColumn<QString>("atPort");
         QTest::addColumn<QString>("modemPort");
-        QTest::newRow("positive") << 0x6001 << "ttyUSB2"
-                                  << "ttyUSB0";
-        QTest::newRow("unlisted") << 0x1234 << "ttyUSB2"
-                                  << "ttyUSB0";
-        QTest::newRow("negative") << 0x7001 << "ttyUSB0"
-                                  << "ttyUSB2";
+        QTest::newRow("positive") << 0x6001 << QString("ttyUSB2") << QString("ttyUSB0");
+        QTest::newRow("unlisted") << 0x1234 << QString("ttyUSB2") << QString("ttyUSB0");
+        QTest::newRow("negative") << 0x7001 << QString("ttyUSB0") << QString("ttyUSB2");
     }
     void portChoice() {
         QFETCH(int, product);
@@ -226,45 +223,36 @@ private slots:
         QTest::addColumn<QStringList>("udev");
         QTest::addColumn<QStringList>("ports");
         QTest::addColumn<QString>("found");
+        const auto row = [](const char* tag, const QStringList& interfaces, const QStringList& udev,
+                            const QStringList& ports, const char* found) {
+            QTest::newRow(tag) << interfaces << udev << ports
+                               << QString(found).replace("@", "LTE Stick (2c7c:0125)");
+        };
         const QStringList three{"option:ttyUSB0", "option:ttyUSB1", "option:ttyUSB2"};
         const QStringList silentDataAt{"ttyUSB0=silent", "ttyUSB1=data", "ttyUSB2=at"};
-        QTest::newRow("first answering AT, second data")
-            << three << QStringList{} << silentDataAt << "/dev/ttyUSB1 | /dev/ttyUSB2";
-        QTest::newRow("udev names the primary and the PPP port")
-            << three
-            << QStringList{"ttyUSB2=ID_MM_PORT_TYPE_AT_PPP", "ttyUSB1=ID_MM_PORT_TYPE_AT_PRIMARY"}
-            << QStringList{"ttyUSB0=data", "ttyUSB1=at", "ttyUSB2=silent"}
-            << "/dev/ttyUSB1 | /dev/ttyUSB2";
-        QTest::newRow("the PPP port isn't the AT port")
-            << three << QStringList{"ttyUSB1=ID_MM_PORT_TYPE_AT_PPP"} << silentDataAt
-            << "/dev/ttyUSB2 | /dev/ttyUSB1";
-        QTest::newRow("one ACM port serves both")
-            << QStringList{"cdc_acm/2.2.1:ttyACM0", "cdc_acm/0a.0.0:"} << QStringList{}
-            << QStringList{"ttyACM0=at"} << "/dev/ttyACM0 | /dev/ttyACM0";
-        QTest::newRow("ignored, diagnostic and GPS ports")
-            << three
-            << QStringList{"ttyUSB0=ID_MM_PORT_IGNORE", "ttyUSB1=ID_MM_PORT_TYPE_QCDM",
-                           "ttyUSB2=ID_MM_PORT_TYPE_GPS"}
-            << silentDataAt << "not tested";
-        QTest::newRow("a serial adapter is left alone")
-            << QStringList{"ftdi_sio:ttyUSB0"} << QStringList{} << QStringList{"ttyUSB0=at"}
-            << "not tested";
-        QTest::newRow("a port beside a wwan interface")
-            << QStringList{"qmi_wwan:wwan", "usb_serial_simple:ttyUSB3"} << QStringList{}
-            << QStringList{"ttyUSB3=at"} << "/dev/ttyUSB3 | /dev/ttyUSB3";
-        const QString name = "LTE Stick (2c7c:0125)";
-        QTest::newRow("QMI only") << QStringList{"qmi_wwan:wwan"} << QStringList{} << QStringList{}
-                                  << "not tested, wwan: " + name;
-        QTest::newRow("NCM marked mobile broadband")
-            << QStringList{"cdc_ncm:wwan"} << QStringList{} << QStringList{}
-            << "not tested, wwan: " + name;
-        QTest::newRow("HiLink-like, with its CD-ROM")
-            << QStringList{"cdc_ether:net", "usb-storage:cdrom"} << QStringList{} << QStringList{}
-            << "not tested, ethernet: " + name;
-        QTest::newRow("USB Ethernet adapter")
-            << QStringList{"cdc_ether:net"} << QStringList{} << QStringList{} << "not tested";
-        QTest::newRow("docking station's NCM")
-            << QStringList{"cdc_ncm:net"} << QStringList{} << QStringList{} << "not tested";
+        row("first answering AT, second data", three, {}, silentDataAt,
+            "/dev/ttyUSB1 | /dev/ttyUSB2");
+        row("udev names the primary and the PPP port", three,
+            {"ttyUSB2=ID_MM_PORT_TYPE_AT_PPP", "ttyUSB1=ID_MM_PORT_TYPE_AT_PRIMARY"},
+            {"ttyUSB0=data", "ttyUSB1=at", "ttyUSB2=silent"}, "/dev/ttyUSB1 | /dev/ttyUSB2");
+        row("the PPP port isn't the AT port", three, {"ttyUSB1=ID_MM_PORT_TYPE_AT_PPP"},
+            silentDataAt, "/dev/ttyUSB2 | /dev/ttyUSB1");
+        row("one ACM port serves both", {"cdc_acm/2.2.1:ttyACM0", "cdc_acm/0a.0.0:"}, {},
+            {"ttyACM0=at"}, "/dev/ttyACM0 | /dev/ttyACM0");
+        row("ignored, diagnostic and GPS ports", three,
+            {"ttyUSB0=ID_MM_PORT_IGNORE", "ttyUSB1=ID_MM_PORT_TYPE_QCDM",
+             "ttyUSB2=ID_MM_PORT_TYPE_GPS"},
+            silentDataAt, "not tested");
+        row("a serial adapter is left alone", {"ftdi_sio:ttyUSB0"}, {}, {"ttyUSB0=at"},
+            "not tested");
+        row("a port beside a wwan interface", {"qmi_wwan:wwan", "usb_serial_simple:ttyUSB3"}, {},
+            {"ttyUSB3=at"}, "/dev/ttyUSB3 | /dev/ttyUSB3");
+        row("QMI only", {"qmi_wwan:wwan"}, {}, {}, "not tested, wwan: @");
+        row("NCM marked mobile broadband", {"cdc_ncm:wwan"}, {}, {}, "not tested, wwan: @");
+        row("HiLink-like, with its CD-ROM", {"cdc_ether:net", "usb-storage:cdrom"}, {}, {},
+            "not tested, ethernet: @");
+        row("USB Ethernet adapter", {"cdc_ether:net"}, {}, {}, "not tested");
+        row("docking station's NCM", {"cdc_ncm:net"}, {}, {}, "not tested");
     }
     void otherModems() {
         QFETCH(QStringList, interfaces);
@@ -390,24 +378,21 @@ private slots:
         QTest::addColumn<QStringList>("open");
         QTest::addColumn<QString>("fixedPort"); // given on the command line
         QTest::addColumn<QStringList>("held");
-        QTest::newRow("holds one of the card's ports")
-            << "ModemManager" << QStringList{"/dev/null", "/dev/ttyUSB1"} << ""
-            << QStringList{"/dev/ttyUSB1"};
-        QTest::newRow("holds both, reported in port order")
-            << "ModemManager" << QStringList{"/dev/ttyUSB1", "/dev/ttyUSB0"} << ""
-            << QStringList{"/dev/ttyUSB0", "/dev/ttyUSB1"};
-        QTest::newRow("holds a port given on the command line")
-            << "ModemManager" << QStringList{"/dev/pts/7"} << "/dev/pts/7"
-            << QStringList{"/dev/pts/7"};
-        QTest::newRow("holds the device behind a port given as a link")
-            << "ModemManager" << QStringList{"/dev/ttyUSB0"} << "/dev/serial/by-id/card"
-            << QStringList{"/dev/serial/by-id/card"};
-        QTest::newRow("a port that isn't ours")
-            << "ModemManager" << QStringList{"/dev/ttyS0"} << "" << QStringList{};
-        QTest::newRow("another program holding our port")
-            << "minicom" << QStringList{"/dev/ttyUSB0"} << "" << QStringList{};
-        QTest::newRow("a name that only starts alike")
-            << "ModemManagerd" << QStringList{"/dev/ttyUSB0"} << "" << QStringList{};
+        const auto row = [](const char* tag, const char* name, const QStringList& open,
+                            const char* fixedPort, const QStringList& held) {
+            QTest::newRow(tag) << QString(name) << open << QString(fixedPort) << held;
+        };
+        row("holds one of the card's ports", "ModemManager", {"/dev/null", "/dev/ttyUSB1"}, "",
+            {"/dev/ttyUSB1"});
+        row("holds both, reported in port order", "ModemManager", {"/dev/ttyUSB1", "/dev/ttyUSB0"},
+            "", {"/dev/ttyUSB0", "/dev/ttyUSB1"});
+        row("holds a port given on the command line", "ModemManager", {"/dev/pts/7"}, "/dev/pts/7",
+            {"/dev/pts/7"});
+        row("holds the device behind a port given as a link", "ModemManager", {"/dev/ttyUSB0"},
+            "/dev/serial/by-id/card", {"/dev/serial/by-id/card"});
+        row("a port that isn't ours", "ModemManager", {"/dev/ttyS0"}, "", {});
+        row("another program holding our port", "minicom", {"/dev/ttyUSB0"}, "", {});
+        row("a name that only starts alike", "ModemManagerd", {"/dev/ttyUSB0"}, "", {});
     }
 
     void modemManagerHoldsPorts() {
