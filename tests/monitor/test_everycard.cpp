@@ -1,9 +1,13 @@
-// The messages, phonebook and service codes of every simulated card, set up
-// by the real start-up (which tells the card's kind): an announced message
-// reaches the PC inbox once and leaves the card, a long one is joined, a
-// status report reaches its sent message, the SIM phonebook is read and
-// written, and a balance request is answered as text.
+// Every simulated card, the maker's and other makers' LTE sticks, set up by
+// the real start-up (which tells the card's kind): the status after
+// start-up, a report of the card's radio reaching the status row within
+// 1 s, an operator chosen by hand, the mode preference set (what the card
+// is sent) and read back; an announced message reaches the PC inbox once
+// and leaves the card, a long one is joined, a status report reaches its
+// sent message, the SIM phonebook is read and written, and a balance
+// request is answered as text.
 
+#include "mainwindow/operatorselection.h"
 #include "mainwindow/ussdsession.h"
 #include "phonebook/coder.h"
 #include "sms/deliveryreport.h"
@@ -21,30 +25,74 @@ class TestEveryCard : public QObject {
 private slots:
     void initTestCase() { QLoggingCategory::setFilterRules("velto.*.debug=false"); }
 
-    // Each row: a card, and commands to the simulator that change what it
-    // offers.
-    void messagesPhonebookAndServiceCodes_data() {
+    void everyCard_data() {
         QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QStringList>("changes");
-        for (const char* card :
-             {"ready", "stick", "syscfgex", "nwscanmode", "zsnt", "stick,echooff"})
-            QTest::newRow(card) << card << QStringList();
-        QTest::newRow("stick, memory and SIM only as one, messages only handed over")
-            << "stick"
-            << QStringList{R"(set storage-choices ("SM","MT"),("SM","MT"),("SM","MT"))",
-                           "set indication-choices (0-2),(0,2),(0),(0-2),(0,1)"};
-        QTest::newRow("stick without UCS2")
-            << "stick" << QStringList{"on AT+CSCS=\"UCS2\" reply ERROR"};
+        QTest::addColumn<QStringList>("changes"); // to what the card offers, before start-up
+        QTest::addColumn<QString>("shown");       // service and bars after start-up
+        QTest::addColumn<QString>("change");      // of the card's radio, and its service and bars
+        QTest::addColumn<QString>("changed");     // (-1: bars not reported)
+        QTest::addColumn<int>("mode");            // the maker's 1-4, else a NetworkMode
+        QTest::addColumn<QStringList>("modeSent");
+        QTest::addColumn<QList<NetworkMode>>("modes");
+        using M = NetworkMode;
+        const QList<M> four{M::Automatic, M::Only4G, M::Only3G, M::Only2G};
+        const auto row = [](const char* tag, const char* scenario, const QStringList& changes,
+                            const char* shown, const char* change, const char* changed, int mode,
+                            const QStringList& modeSent, const QList<M>& modes) {
+            QTest::newRow(tag) << QString(scenario) << changes << QString(shown) << QString(change)
+                               << QString(changed) << mode << modeSent << modes;
+        };
+        row("maker", "ready", {}, "UMTS 5", "", "", 4, {"AT+YSNT=1,0,0"}, {});
+        // +CSQ: 99,99 on LTE: the bars come from +CESQ.
+        row("stick", "stick", {}, "LTE 3", "technology 2", "UMTS -1", int(M::Only3G),
+            {"AT+WS46=22"}, four);
+        // ^RSSI (1 bar) and ^HCSQ come together; the latter measures LTE
+        // (RSRP -130 dBm: no bar).
+        row("syscfgex", "syscfgex", {}, "LTE 5", "signal 5", "LTE 0", int(M::Only4G),
+            {"AT^SYSCFGEX=\"03\",3FFFFFFF,2,4,7FFFFFFFFFFFFFFF,,"}, four);
+        row("nwscanmode", "nwscanmode", {}, "LTE 5", "signal 5", "LTE 1", int(M::Preferred4G),
+            {"AT+QCFG=\"nwscanmode\",0,1", "AT+QCFG=\"nwscanseq\",04,1"},
+            {M::Automatic, M::Only4G, M::Preferred4G, M::Only3G, M::Only2G});
+        row("zsnt", "zsnt", {}, "LTE 5", "technology 0", "GPRS -1", int(M::Only2G),
+            {"AT+ZSNT=1,0,0"}, four);
+        row("stick, echo off", "stick,echooff", {}, "LTE 3", "technology 2", "UMTS -1",
+            int(M::Automatic), {"AT+WS46=25"}, four);
+        // A stick that offers less for messages.
+        row("stick, memory and SIM only as one, messages only handed over", "stick",
+            {R"(set storage-choices ("SM","MT"),("SM","MT"),("SM","MT"))",
+             "set indication-choices (0-2),(0,2),(0),(0-2),(0,1)"},
+            "LTE 3", "technology 2", "UMTS -1", int(M::Only3G), {"AT+WS46=22"}, four);
+        row("stick without UCS2", "stick", {"on AT+CSCS=\"UCS2\" reply ERROR"}, "LTE 3",
+            "technology 2", "UMTS -1", int(M::Only3G), {"AT+WS46=22"}, four);
     }
-    void messagesPhonebookAndServiceCodes() {
+    void everyCard() {
         QFETCH(QString, scenario);
         QFETCH(QStringList, changes);
+        QFETCH(QString, shown);
+        QFETCH(QString, change);
+        QFETCH(QString, changed);
+        QFETCH(int, mode);
+        QFETCH(QStringList, modeSent);
+        QFETCH(QList<NetworkMode>, modes);
         MonitorFixture f;
         QVERIFY(f.start(scenario));
-        for (const QString& change : changes)
-            QVERIFY(f.sim.command(change.split(' ')));
+        QVERIFY(f.sim.command({"set", "scan-time", "0"}));
+        for (const QString& offer : changes)
+            QVERIFY(f.sim.command(offer.split(' ')));
         f.tick();
         QVERIFY(f.status().card && !f.status().settingUp);
+        const auto serviceAndBars = [&f](bool bars) {
+            return f.view.status().service +
+                   (bars ? QString(" %1").arg(f.view.status().signalBars) : QString(" -1"));
+        };
+        QCOMPARE(serviceAndBars(true), shown);
+        QCOMPARE(f.view.status().operatorName, QString("Tolva Mobile"));
+        QVERIFY(f.view.status().canDial());
+        QCOMPARE(f.view.networkModes, modes);
+        if (!change.isEmpty()) {
+            QVERIFY(f.sim.command(change.split(' ')));
+            QTRY_COMPARE_WITH_TIMEOUT(serviceAndBars(!changed.endsWith("-1")), changed, 1000);
+        }
 
         QVERIFY(f.sim.deliver("+491700000111", "Announced") >= 0);
         QTRY_COMPARE_WITH_TIMEOUT(f.inboxCopies("Announced"), 1, kWait);
@@ -100,6 +148,43 @@ private slots:
         QCOMPARE(f.sim.received().filter("AT+CUSD=1").size(), 1); // its form at once
         QCOMPARE(answered.first().first().toString(),
                  QString("Your balance is 12.34 EUR, valid until 31.12.2026."));
+
+        OperatorSelection selection(*f.link);
+        QList<OperatorEntry> found;
+        selection.search([&found](QList<OperatorEntry> entries) { found = entries; });
+        QTRY_VERIFY_WITH_TIMEOUT(!found.isEmpty(), 10000);
+        std::optional<OperatorSelection::Result> chosen;
+        for (const OperatorEntry& entry : found)
+            if (entry.numeric == "26201" && !chosen)
+                selection.select(entry, [&chosen](OperatorSelection::Result r) { chosen = r; });
+        QTRY_COMPARE_WITH_TIMEOUT(chosen, std::optional(OperatorSelection::Result::Registered),
+                                  10000);
+        f.tick();
+        QCOMPARE(f.view.status().operatorName, QString("Mirel"));
+
+        f.newCommands();
+        std::optional<int> readBack;
+        if (scenario == u"ready") {
+            f.link->setNetworkSelectionMode(f.link.get(), mode, nullptr);
+            f.link->getNetworkSelectionMode(f.link.get(), [&readBack](int m) { readBack = m; });
+        } else {
+            f.link->setNetworkMode(f.link.get(), NetworkMode(mode), nullptr);
+            f.link->getNetworkMode(f.link.get(), [&readBack](std::optional<NetworkMode> m) {
+                readBack = m ? int(*m) : -1;
+            });
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(readBack, std::optional(mode), 10000);
+        const QStringList commands = f.newCommands();
+        for (const QString& line : modeSent)
+            QVERIFY2(commands.contains(line), qPrintable(commands.join('\n')));
+
+        // A network that refuses the SIM takes emergency calls only.
+        if (scenario != u"ready") {
+            QVERIFY(f.sim.command({"set", "registration", "denied"}));
+            f.tick();
+            QCOMPARE(f.view.status().service, QString("Limited Service"));
+            QVERIFY(!f.view.status().canDial());
+        }
     }
 };
 

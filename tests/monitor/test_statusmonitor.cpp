@@ -3,7 +3,6 @@
 // goes away and comes back, a busy SIM.
 
 #include "connection/connectioncontroller.h"
-#include "mainwindow/operatorselection.h"
 #include "settings/settingsfiles.h"
 #include "sms/deliveryreport.h"
 #include "sms/smssend.h"
@@ -53,117 +52,6 @@ private slots:
         // "+YSNT: 2,0,0" is preference 3, stored as the page's choice 2.
         QCOMPARE(f.view.networkSelection, 3);
         QCOMPARE(readNetworkSettings().modePerferred, 2);
-    }
-
-    // Every card the simulator plays, the maker's and other makers' LTE
-    // sticks: the status after start-up, a report of the card reaching the
-    // status row within 1 s, an operator chosen by hand, and the mode
-    // preference set (what the card is sent) and read back.
-    void everyCard_data() {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QString>("shown");   // service and bars after start-up
-        QTest::addColumn<QString>("change");  // of the card's radio, and its service and bars
-        QTest::addColumn<QString>("changed"); // (-1: bars not reported)
-        QTest::addColumn<int>("mode");        // the maker's 1-4, else a NetworkMode
-        QTest::addColumn<QStringList>("modeSent");
-        QTest::addColumn<QList<NetworkMode>>("modes");
-        using M = NetworkMode;
-        const QList<M> four{M::Automatic, M::Only4G, M::Only3G, M::Only2G};
-        QTest::newRow("maker") << "ready"
-                               << "UMTS 5" << QString() << QString() << 4
-                               << QStringList{"AT+YSNT=1,0,0"} << QList<M>();
-        // +CSQ: 99,99 on LTE: the bars come from +CESQ.
-        QTest::newRow("stick") << "stick"
-                               << "LTE 3"
-                               << "technology 2"
-                               << "UMTS -1" << int(M::Only3G) << QStringList{"AT+WS46=22"} << four;
-        // ^RSSI (1 bar) and ^HCSQ come together; the latter measures LTE
-        // (RSRP -130 dBm: no bar).
-        QTest::newRow("syscfgex")
-            << "syscfgex"
-            << "LTE 5"
-            << "signal 5"
-            << "LTE 0" << int(M::Only4G)
-            << QStringList{"AT^SYSCFGEX=\"03\",3FFFFFFF,2,4,7FFFFFFFFFFFFFFF,,"} << four;
-        QTest::newRow("nwscanmode")
-            << "nwscanmode"
-            << "LTE 5"
-            << "signal 5"
-            << "LTE 1" << int(M::Preferred4G)
-            << QStringList{"AT+QCFG=\"nwscanmode\",0,1", "AT+QCFG=\"nwscanseq\",04,1"}
-            << QList<M>{M::Automatic, M::Only4G, M::Preferred4G, M::Only3G, M::Only2G};
-        QTest::newRow("zsnt") << "zsnt"
-                              << "LTE 5"
-                              << "technology 0"
-                              << "GPRS -1" << int(M::Only2G) << QStringList{"AT+ZSNT=1,0,0"}
-                              << four;
-        QTest::newRow("stick, echo off")
-            << "stick,echooff"
-            << "LTE 3"
-            << "technology 2"
-            << "UMTS -1" << int(M::Automatic) << QStringList{"AT+WS46=25"} << four;
-    }
-    void everyCard() {
-        QFETCH(QString, scenario);
-        QFETCH(QString, shown);
-        QFETCH(QString, change);
-        QFETCH(QString, changed);
-        QFETCH(int, mode);
-        QFETCH(QStringList, modeSent);
-        QFETCH(QList<NetworkMode>, modes);
-        MonitorFixture f;
-        QVERIFY(f.start(scenario));
-        QVERIFY(f.sim.command({"set", "scan-time", "0"}));
-        f.tick();
-        const auto serviceAndBars = [&f](bool bars) {
-            return f.view.status().service +
-                   (bars ? QString(" %1").arg(f.view.status().signalBars) : QString(" -1"));
-        };
-        QCOMPARE(serviceAndBars(true), shown);
-        QCOMPARE(f.view.status().operatorName, QString("Tolva Mobile"));
-        QVERIFY(f.view.status().canDial());
-        QCOMPARE(f.view.networkModes, modes);
-        if (!change.isEmpty()) {
-            QVERIFY(f.sim.command(change.split(' ')));
-            QTRY_COMPARE_WITH_TIMEOUT(serviceAndBars(!changed.endsWith("-1")), changed, 1000);
-        }
-
-        OperatorSelection selection(*f.link);
-        QList<OperatorEntry> found;
-        selection.search([&found](QList<OperatorEntry> entries) { found = entries; });
-        QTRY_VERIFY_WITH_TIMEOUT(!found.isEmpty(), 10000);
-        std::optional<OperatorSelection::Result> chosen;
-        for (const OperatorEntry& entry : found)
-            if (entry.numeric == "26201" && !chosen)
-                selection.select(entry, [&chosen](OperatorSelection::Result r) { chosen = r; });
-        QTRY_COMPARE_WITH_TIMEOUT(chosen, std::optional(OperatorSelection::Result::Registered),
-                                  10000);
-        f.tick();
-        QCOMPARE(f.view.status().operatorName, QString("Mirel"));
-
-        f.newCommands();
-        std::optional<int> readBack;
-        if (scenario == u"ready") {
-            f.link->setNetworkSelectionMode(f.link.get(), mode, nullptr);
-            f.link->getNetworkSelectionMode(f.link.get(), [&readBack](int m) { readBack = m; });
-        } else {
-            f.link->setNetworkMode(f.link.get(), NetworkMode(mode), nullptr);
-            f.link->getNetworkMode(f.link.get(), [&readBack](std::optional<NetworkMode> m) {
-                readBack = m ? int(*m) : -1;
-            });
-        }
-        QTRY_COMPARE_WITH_TIMEOUT(readBack, std::optional(mode), 10000);
-        const QStringList sent = f.newCommands();
-        for (const QString& line : modeSent)
-            QVERIFY2(sent.contains(line), qPrintable(sent.join('\n')));
-
-        // A network that refuses the SIM takes emergency calls only.
-        if (scenario != u"ready") {
-            QVERIFY(f.sim.command({"set", "registration", "denied"}));
-            f.tick();
-            QCOMPARE(f.view.status().service, QString("Limited Service"));
-            QVERIFY(!f.view.status().canDial());
-        }
     }
 
     // A read that fails (the SIM away for a moment, no answer) keeps the
