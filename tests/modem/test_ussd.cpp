@@ -50,35 +50,31 @@ private slots:
         QTest::addColumn<bool>("ucs2Charset");
         QTest::addColumn<QString>("expected");
         // Answers captured from real networks (source in the row name) and the card's forms.
-        QTest::newRow("RouterOS log, packed septets, dcs 0")
-            << QByteArray("EBB79B1E0685E9ECF4BADE9E03") << 0 << false << "konta atlikums";
-        QTest::newRow("plain text, dcs 64")
-            << QByteArray("Your account balance is 49.10 USD and will expire on 04/03/16.") << 64
-            << false << "Your account balance is 49.10 USD and will expire on 04/03/16.";
-        QTest::newRow("UCS2, dcs 72 (Russian network)")
-            << QByteArray("0421043F0430044104380431043E") << 72 << false
-            << QString::fromUtf8("Спасибо");
-        QTest::newRow("7-bit in the UCS2 character set")
-            << QByteArray("004F004B000A0031") << 15 << true << "OK\n1";
-        QTest::newRow("packed with a carriage return as filler")
-            << QByteArray("C2303BEC1E971B") << 15 << false << QString("Balance");
-        QTest::newRow("packed although the character set is UCS2")
-            << QByteArray("EBB79B1E0685E9ECF4BADE9E03") << 15 << true << "konta atlikums";
+        const auto row = [](const char* tag, const QByteArray& text, int dcs, bool ucs2Charset,
+                            const QString& expected) {
+            QTest::newRow(tag) << text << dcs << ucs2Charset << expected;
+        };
+        row("RouterOS log, packed septets, dcs 0", "EBB79B1E0685E9ECF4BADE9E03", 0, false,
+            "konta atlikums");
+        row("plain text, dcs 64", "Your account balance is 49.10 USD and will expire on 04/03/16.",
+            64, false, "Your account balance is 49.10 USD and will expire on 04/03/16.");
+        row("UCS2, dcs 72 (Russian network)", "0421043F0430044104380431043E", 72, false,
+            QString::fromUtf8("Спасибо"));
+        row("7-bit in the UCS2 character set", "004F004B000A0031", 15, true, "OK\n1");
+        row("packed with a carriage return as filler", "C2303BEC1E971B", 15, false, "Balance");
+        row("packed although the character set is UCS2", "EBB79B1E0685E9ECF4BADE9E03", 15, true,
+            "konta atlikums");
         // 44 octets: the hexadecimal also fits UCS2, where it reads as CJK.
-        QTest::newRow("packed, 44 octets, in the UCS2 character set")
-            << QByteArray(
-                   "D9775D0E1287D961F7B80C4ACF4131996B460315AB5217C81A66A7C9A0BA9B9E668366315"
-                   "74CE692C1643617")
-            << 15 << true << "Your balance is 12.34 EUR. Valid until 31.12.2026.";
-        QTest::newRow("UCS2 after a language, dcs 17")
-            << QByteArray("0064006500480061006C006C006F") << 17 << false << "Hallo";
-        QTest::newRow("8-bit data, dcs 68") << QByteArray("48656C6C6F") << 68 << false << "Hello";
-        QTest::newRow("digits that are no packed text stay as they came")
-            << QByteArray("12345678") << 15 << false << "12345678";
-        QTest::newRow("UCS2 dcs but not hexadecimal")
-            << QByteArray("Guthaben 5 EUR") << 72 << false << "Guthaben 5 EUR";
-        QTest::newRow("no dcs, plain") << QByteArray("Saldo 1,00") << -1 << false << "Saldo 1,00";
-        QTest::newRow("empty") << QByteArray() << 15 << true << "";
+        row("packed, 44 octets, in the UCS2 character set",
+            "D9775D0E1287D961F7B80C4ACF4131996B460315AB5217C81A66A7C9A0BA9B9E668366315"
+            "74CE692C1643617",
+            15, true, "Your balance is 12.34 EUR. Valid until 31.12.2026.");
+        row("UCS2 after a language, dcs 17", "0064006500480061006C006C006F", 17, false, "Hallo");
+        row("8-bit data, dcs 68", "48656C6C6F", 68, false, "Hello");
+        row("digits that are no packed text stay as they came", "12345678", 15, false, "12345678");
+        row("UCS2 dcs but not hexadecimal", "Guthaben 5 EUR", 72, false, "Guthaben 5 EUR");
+        row("no dcs, plain", "Saldo 1,00", -1, false, "Saldo 1,00");
+        row("empty", QByteArray(), 15, true, "");
     }
     void decode() {
         QFETCH(QByteArray, text);

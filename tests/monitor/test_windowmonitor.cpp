@@ -52,6 +52,12 @@ private slots:
         QTest::addColumn<QString>("simTip");
         QTest::addColumn<int>("signalWidth"); // 32: bars, 16: the no-signal image
         QTest::addColumn<bool>("connect");
+        const auto row = [](const char* tag, const ModemStatus& status, const char* service,
+                            const char* operatorName, const char* simTip, int signalWidth,
+                            bool connect) {
+            QTest::newRow(tag) << status << QString(service) << QString(operatorName)
+                               << QString(simTip) << signalWidth << connect;
+        };
         ModemStatus ready;
         ready.card = true;
         ready.sim = ModemStatus::Sim::Ready;
@@ -60,34 +66,23 @@ private slots:
         ready.operatorName = "Tolva Mobile";
         ready.domain = ServiceDomain::CircuitAndPacket;
         ready.networkShown = true;
-        QTest::newRow("ready") << ready << "HSPA"
-                               << "Tolva Mobile"
-                               << "(U)SIM Ready" << 32 << true;
+        row("ready", ready, "HSPA", "Tolva Mobile", "(U)SIM Ready", 32, true);
         ModemStatus noSignal = ready;
         noSignal.signalBars = 0;
-        QTest::newRow("no signal") << noSignal << "HSPA"
-                                   << "Tolva Mobile"
-                                   << "(U)SIM Ready" << 16 << true;
+        row("no signal", noSignal, "HSPA", "Tolva Mobile", "(U)SIM Ready", 16, true);
         ModemStatus circuitOnly = ready;
         circuitOnly.domain = ServiceDomain::CircuitOnly;
-        QTest::newRow("no packet service") << circuitOnly << "HSPA"
-                                           << "Tolva Mobile"
-                                           << "(U)SIM Ready" << 32 << false;
+        row("no packet service", circuitOnly, "HSPA", "Tolva Mobile", "(U)SIM Ready", 32, false);
         ModemStatus locked = ready;
         locked.sim = ModemStatus::Sim::Locked;
-        QTest::newRow("PIN entry cancelled") << locked << "HSPA"
-                                             << "Tolva Mobile"
-                                             << "(U)SIM Validate Canceled" << 32 << false;
+        row("PIN entry cancelled", locked, "HSPA", "Tolva Mobile", "(U)SIM Validate Canceled", 32,
+            false);
         ModemStatus noSim;
         noSim.card = true;
-        QTest::newRow("no SIM") << noSim << "No Service"
-                                << "Not Found"
-                                << "No (U)SIM" << 16 << false;
+        row("no SIM", noSim, "No Service", "Not Found", "No (U)SIM", 16, false);
         ModemStatus held;
         held.heldByModemManager = {"/dev/ttyUSB2"};
-        QTest::newRow("held by ModemManager") << held << "ModemManager"
-                                              << "Not Found"
-                                              << "No (U)SIM" << 16 << false;
+        row("held by ModemManager", held, "ModemManager", "Not Found", "No (U)SIM", 16, false);
     }
     void statesShown() {
         QFETCH(ModemStatus, status);
