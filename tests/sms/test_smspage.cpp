@@ -209,22 +209,6 @@ private slots:
         QVERIFY(sim->received().contains("0591947196F93100038111F10000A702E834\x1a"));
     }
 
-    // Long texts go as their parts (the parts' form is checked against
-    // gammu in test_gammu); the PC keeps each as one message, whole.
-    void longTextsGoAsParts() {
-        QVERIFY(startCard());
-        const QString latin = QString("0123456789 abcdefghij ").repeated(20).left(400);
-        const QString unicode = QString::fromUtf8("Grüße € ").repeated(20).left(150);
-        for (const QString& text : {latin, unicode}) {
-            compose("+491711234567", text);
-            QCOMPARE(says([this] { page->send(); }), box("Send Success 1,failed 0"));
-        }
-        QCOMPARE(sim->sentPdus().size(), 6);
-        QCOMPARE(page->boxMsgMap.size(), 2);
-        QCOMPARE(page->boxMsgMap.first().contentStr, latin);
-        QCOMPARE(page->boxMsgMap.last().contentStr, unicode);
-    }
-
     // The counter shows the parts (their thresholds are test_longmessage's)
     // and refuses more than five.
     void tooLongTextsAreRefused() {
