@@ -31,22 +31,20 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QByteArray>("received");
         QTest::addColumn<QByteArray>("transmitted");
-        QTest::newRow("glued") << QByteArray("ppp0:1234 5 0 0 0 0 0 0 5678 7 0 0 0 0 0 0\n")
-                               << QByteArray("1234") << QByteArray("5678");
-        QTest::newRow("spaced") << QByteArray("  ppp0: 1234 5 0 0 0 0 0 0 5678 7 0 0 0 0 0 0\n")
-                                << QByteArray("1234") << QByteArray("5678");
-        QTest::newRow("kernel layout")
-            << QByteArray("  ppp0:123456789012     253    0    0    0     0          0         "
-                          "0    19710      77    0    0    0     0       0          0\n")
-            << QByteArray("123456789012") << QByteArray("19710");
-        QTest::newRow("other interfaces only")
-            << QByteArray("ppp01: 11 1 0 0 0 0 0 0 22 2 0 0 0 0 0 0\n") << QByteArray("0")
-            << QByteArray("0");
-        QTest::newRow("short line")
-            << QByteArray("ppp0: 42\n") << QByteArray("42") << QByteArray("");
-        QTest::newRow("counter too long for its buffer")
-            << QByteArray("ppp0: 123456789012345678901234 1 0 0 0 0 0 0 9 1\n")
-            << QByteArray("1234567890123456789") << QByteArray("9");
+        const auto row = [](const char* tag, const QByteArray& line, const char* received,
+                            const char* transmitted) {
+            QTest::newRow(tag) << line << QByteArray(received) << QByteArray(transmitted);
+        };
+        row("glued", "ppp0:1234 5 0 0 0 0 0 0 5678 7 0 0 0 0 0 0\n", "1234", "5678");
+        row("spaced", "  ppp0: 1234 5 0 0 0 0 0 0 5678 7 0 0 0 0 0 0\n", "1234", "5678");
+        row("kernel layout",
+            "  ppp0:123456789012     253    0    0    0     0          0         "
+            "0    19710      77    0    0    0     0       0          0\n",
+            "123456789012", "19710");
+        row("other interfaces only", "ppp01: 11 1 0 0 0 0 0 0 22 2 0 0 0 0 0 0\n", "0", "0");
+        row("short line", "ppp0: 42\n", "42", "");
+        row("counter too long for its buffer", "ppp0: 123456789012345678901234 1 0 0 0 0 0 0 9 1\n",
+            "1234567890123456789", "9");
     }
     void readsThePpp0Line() {
         QFETCH(QByteArray, line);

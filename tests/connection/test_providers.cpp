@@ -36,27 +36,23 @@ private slots:
         const QByteArray db = fixture();
         const QString telekom =
             "Telekom:internet.t-mobile:telekom:tm | Telekom:internet.v6.telekom::";
-        QTest::newRow("operator and its reseller, no mms")
-            << db << "262019876543210" << telekom + " | Resale Mobil:web.resale::";
-        QTest::newRow("second network id of an operator") << db << "262061234567890" << telekom;
-        QTest::newRow("3-digit MNC first, a malformed APN left out") << db << "310410123456789"
-                                                                     << "Three Digits:broadband::";
-        QTest::newRow("2-digit MNC") << db << "310419123456789"
-                                     << "Two Digits:two.digits::";
-        QTest::newRow("unlisted network") << db << "208011234567890"
-                                          << "";
-        QTest::newRow("only a WAP APN") << db << "234151234567890"
-                                        << "";
-        QTest::newRow("not an IMSI") << db << "26201ab"
-                                     << "";
-        QTest::newRow("too short") << db << "26201"
-                                   << "";
-        QTest::newRow("file missing") << QByteArray() << "262019876543210"
-                                      << "";
-        QTest::newRow("broken XML")
-            << QByteArray(db).replace("Resale Mobil</name>", "Resale Mobil</nam>")
-            << "262019876543210"
-            << "";
+        const auto row = [](const char* tag, const QByteArray& file, const char* imsi,
+                            const QString& proposed = {}) {
+            QTest::newRow(tag) << file << QString(imsi) << proposed;
+        };
+        row("operator and its reseller, no mms", db, "262019876543210",
+            telekom + " | Resale Mobil:web.resale::");
+        row("second network id of an operator", db, "262061234567890", telekom);
+        row("3-digit MNC first, a malformed APN left out", db, "310410123456789",
+            "Three Digits:broadband::");
+        row("2-digit MNC", db, "310419123456789", "Two Digits:two.digits::");
+        row("unlisted network", db, "208011234567890");
+        row("only a WAP APN", db, "234151234567890");
+        row("not an IMSI", db, "26201ab");
+        row("too short", db, "26201");
+        row("file missing", QByteArray(), "262019876543210");
+        row("broken XML", QByteArray(db).replace("Resale Mobil</name>", "Resale Mobil</nam>"),
+            "262019876543210");
     }
     void proposalsForImsi() {
         QFETCH(QByteArray, file);
