@@ -7,6 +7,7 @@
 #include "modem/serialthread.h"
 #include "tests/modem/shown.h"
 #include "tests/modemsim/controlwords.h"
+#include "tests/support/awaitdone.h"
 #include "tests/support/modemsim.h"
 
 #include <QTest>
@@ -36,10 +37,8 @@ auto completion(SerialThread& link, void (SerialThread::*method)(const AtCaller&
                 Args&&... args) {
     using Done = std::tuple_element_t<sizeof...(Params) - 1, std::tuple<Params...>>;
     using T = typename CompletionOf<Done>::Value;
-    auto value = std::make_shared<std::optional<T>>();
-    (link.*method)({&link}, std::forward<Args>(args)..., [value](T v) { *value = std::move(v); });
-    std::ignore = QTest::qWaitFor([&] { return value->has_value(); }, 40000);
-    return *value;
+    return awaitDone<T>(
+        [&](Done done) { (link.*method)({&link}, std::forward<Args>(args)..., done); }, 40000);
 }
 
 // The same as text, "no completion" when it never ran.
