@@ -309,8 +309,6 @@ void TestModemSimDialogues::dialogue_data() {
     row("an override at run time", "ready",
         {"! on AT+CPBR=* reply '+CME ERROR: SIM busy'", "AT+CPBR=1,20 > +CME ERROR: SIM busy",
          "! overrides-clear", "AT+CPBR=4 > OK"});
-    row("the newer generation refuses the extended forms", "ready",
-        {"AT+YCPBR=? > command not support|ERROR", "AT+YCPBM=? > command not support|ERROR"});
     row("the older generation answers a USIM's reads in its own form", "oldusim",
         {"AT+YCPBR=? > +YCPBR: (1-250),40,20|OK", "AT+YCPBM=? > ERROR", "AT+CSCS=\"UCS2\" > OK",
          "AT+CPBR=1,3 > +YCPBR: 1,\"+491711234567\",\"416E6E6120426572676572\"|"
