@@ -1,7 +1,6 @@
 #include "settings/settingsfiles.h"
 #include "tests/support/testenv.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -71,17 +70,6 @@ private slots:
         QVERIFY(writeMessagesSettings(readMessagesSettings()));
         QCOMPARE(readMessagesSettings().smsCenter, QString("12345"));
         QVERIFY(!TestEnv::readFile(file).contains("broken"));
-    }
-
-    // A write leaves nothing beside the file (what a killed or starved write
-    // leaves is in tests/durability).
-    void writingLeavesNothingBeside() {
-        TestEnv env;
-        QVERIFY(writeNetworkSettings({0, 1}));
-        QVERIFY(writeNetworkSettings({1, 3}));
-        QCOMPARE(QDir(env.base() + "/Data").entryList({"networksetconfigrc*"}, QDir::Files),
-                 QStringList{"networksetconfigrc"});
-        QCOMPARE(readNetworkSettings().modePerferred, 3);
     }
 
     // Lock files of a run that ended while writing a settings file: those
