@@ -69,31 +69,24 @@ private slots:
         QCOMPARE(cfg.builtinPassword, QString("134"));
     }
 
-    void fileEndingEarlyGivesEmptyTextsZerosAndBlack() {
-        QTemporaryDir dir;
-        writeLines(dir.filePath("config"), shippedLines().mid(0, 9)); // title, y, one colour
-        CommonConfig cfg;
-        readConfigFile(cfg, dir.filePath("config"));
-        QCOMPARE(cfg.windowTitle, QString("Velto Modem Connection"));
-        QVERIFY(cfg.homeLabelColor1.isValid());
-        QCOMPARE(cfg.homeLabelColor2, QColor(0, 0, 0));
-        QCOMPARE(cfg.showBrandButton, 0);
-        QCOMPARE(cfg.builtinPassword, QString());
-        // No file at all leaves the empty record.
-        CommonConfig none;
-        readConfigFile(none, "/nonexistent/Data/config");
-        QVERIFY(none.windowTitle.isNull() && !none.homeLabelColor1.isValid());
-    }
-
-    void orangeAndNonNumericLines() {
+    // Lines that are no number read as 0; entries past the file's end are
+    // empty texts, zeros and black; no file at all leaves the empty record.
+    void shortFileAndNonNumericLines() {
         QTemporaryDir dir;
         writeLines(dir.filePath("config"), {"t", "title", "y", "not a number", "orange", "255",
                                             "128", "0", "mixed", "12", "x", "7"});
         CommonConfig cfg;
         readConfigFile(cfg, dir.filePath("config"));
+        QCOMPARE(cfg.windowTitle, QString("title"));
         QCOMPARE(cfg.statusLabelY, 0);
         QCOMPARE(cfg.homeLabelColor1, QColor(255, 128, 0));
         QCOMPARE(cfg.homeLabelColor2, QColor(12, 0, 7));
+        QCOMPARE(cfg.dialogTextColor, QColor(0, 0, 0));
+        QCOMPARE(cfg.showBrandButton, 0);
+        QCOMPARE(cfg.builtinPassword, QString());
+        CommonConfig none;
+        readConfigFile(none, "/nonexistent/Data/config");
+        QVERIFY(none.windowTitle.isNull() && !none.homeLabelColor1.isValid());
     }
 
     void workingDirectoryFirstThenBesideTheExecutable() {
