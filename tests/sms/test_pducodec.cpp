@@ -220,24 +220,25 @@ private slots:
         QTest::addColumn<QByteArray>("pdu");
         QTest::addColumn<bool>("report");
         QTest::addColumn<QString>("expected"); // reference recipient scts dt status, or "none"
-        QTest::newRow("python-messaging, with centre")
-            << QByteArray("0791538375000075061805810531F1019082416500400190824165004000") << true
-            << "24 50131 10092814560004 10092814560004 0";
-        QTest::newRow("python-messaging, no centre")
-            << QByteArray("00060505810531F1010150610000400101506100004000") << true
-            << "5 50131 10100516000004 10100516000004 0";
-        QTest::newRow("chinese card, international recipient")
-            << QByteArray("0891683108608805F906750D91683109731147F4313050913492003130509134430000")
-            << true << "117 +8613903711744 13030519432900 13030519433400 0";
-        QTest::newRow("validity period expired")
-            << QByteArray("0006070B919471123456F8622170111524006221701115240046") << true
-            << "7 +49172143658 26120711514200 26120711514200 70";
-        QTest::newRow("status octet missing")
-            << QByteArray("0006070B919471123456F86221701115240062217011152400") << true << "none";
-        QTest::newRow("deliver") << deliver("04", "04812143", "00", "02E834") << false << "none";
-        QTest::newRow("submit") << QByteArray("0011000B919471123456F80000A702E834") << false
-                                << "none";
-        QTest::newRow("empty") << QByteArray() << false << "none";
+        const auto row = [](const char* tag, const QByteArray& pdu, bool report,
+                            const char* expected) {
+            QTest::newRow(tag) << pdu << report << QString(expected);
+        };
+        row("python-messaging, with centre",
+            "0791538375000075061805810531F1019082416500400190824165004000", true,
+            "24 50131 10092814560004 10092814560004 0");
+        row("python-messaging, no centre", "00060505810531F1010150610000400101506100004000", true,
+            "5 50131 10100516000004 10100516000004 0");
+        row("chinese card, international recipient",
+            "0891683108608805F906750D91683109731147F4313050913492003130509134430000", true,
+            "117 +8613903711744 13030519432900 13030519433400 0");
+        row("validity period expired", "0006070B919471123456F8622170111524006221701115240046", true,
+            "7 +49172143658 26120711514200 26120711514200 70");
+        row("status octet missing", "0006070B919471123456F86221701115240062217011152400", true,
+            "none");
+        row("deliver", deliver("04", "04812143", "00", "02E834"), false, "none");
+        row("submit", "0011000B919471123456F80000A702E834", false, "none");
+        row("empty", QByteArray(), false, "none");
     }
     void decodesStatusReports() {
         QFETCH(QByteArray, pdu);
