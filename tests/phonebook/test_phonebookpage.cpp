@@ -9,9 +9,8 @@
 #include "phonebook/ui/mytable.h"
 #include "phonebook/ui/newcontact.h"
 #include "phonebook/ui/phonebook.h"
-#include "tests/support/awaitdone.h"
+#include "tests/modem/simlink.h"
 #include "tests/support/messageboxes.h"
-#include "tests/support/modemsim.h"
 #include "tests/support/testenv.h"
 
 #include <QFile>
@@ -65,12 +64,10 @@ class TestPhonebookPage : public QObject {
         link->firstByteTimeoutMs = SIM_FIRST_BYTE_MS;
         if (link->openPort(sim.atPort()) < 0)
             return false;
-        awaitDone<SimType>([&](auto done) { link->getUSIM(link.get(), done); });
-        awaitDone<bool>([&](auto done) { link->isNewPlatform(link.get(), done); });
-        awaitDone<std::optional<bool>>(
-            [&](auto done) { link->setChset(link.get(), "UCS2", done); });
-        link->simPhonebookSize =
-            awaitDone<int>([&](auto done) { link->simCapacity(link.get(), done); }).value_or(0);
+        completion(*link, &SerialThread::getUSIM);
+        completion(*link, &SerialThread::isNewPlatform);
+        completion(*link, &SerialThread::setChset, "UCS2");
+        link->simPhonebookSize = completion(*link, &SerialThread::simCapacity).value_or(0);
         page = std::make_unique<PhoneBook>(nullptr, "phonebook", link.get());
         page->setHasSIM(true);
         return link->simPhonebookSize == 250 && QTest::qWaitFor([this] {
