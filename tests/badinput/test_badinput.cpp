@@ -130,9 +130,8 @@ private slots:
                 return c == u'\r' || c == u'\n' || c == QChar(0x1A) || c == QChar(0x1B);
             });
             if (unsafe || input.contains('"')) {
-                QVERIFY2(!awaitDone<bool>([&](auto done) {
-                              link->setConnectPara(AtCaller(link.get()), "IP", input, {}, done);
-                          }).value_or(true),
+                QVERIFY2(!completion(*link, &SerialThread::setConnectPara, "IP", input, QString())
+                              .value_or(true),
                          label);
                 QCOMPARE(sim.received().size(), before);
             }

@@ -205,16 +205,14 @@ private slots:
                     << field << input << (!account || !fits);
             }
         }
-        QTest::newRow("port: not a serial device") << "port"
-                                                   << "/dev/null" << true;
-        QTest::newRow("port: up and out") << "port"
-                                          << "@ROOT@/dev/../etc/wvdial.conf" << true;
-        QTest::newRow("dns1: a leading zero") << "dns1"
-                                              << "01.1.1.1" << true;
-        QTest::newRow("dns1: above 255") << "dns1"
-                                         << "300.1.1.1" << true;
-        QTest::newRow("dns2: none") << "dns2"
-                                    << "" << false;
+        const auto row = [](const char* tag, const char* input, bool refused) {
+            QTest::newRow(tag) << QString(tag).section(':', 0, 0) << QString(input) << refused;
+        };
+        row("port: not a serial device", "/dev/null", true);
+        row("port: up and out", "@ROOT@/dev/../etc/wvdial.conf", true);
+        row("dns1: a leading zero", "01.1.1.1", true);
+        row("dns1: above 255", "300.1.1.1", true);
+        row("dns2: none", "", false);
     }
     void badFields() {
         QFETCH(QString, field);
