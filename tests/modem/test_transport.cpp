@@ -58,51 +58,41 @@ private slots:
     // command line, the answer lines and the final result.
     void replies_data() {
         QTest::addColumn<QString>("echo");
-        QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QStringList>("override"); // the simulator's answer, when not its own
-        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("text");      // its first line the command sent
         QTest::addColumn<int>("result");
         for (const QString echo : {"on", "off"}) {
-            const auto row = [&](const char* name) -> QTestData& {
-                return QTest::newRow(qPrintable(echo + ": " + name)) << echo;
+            const auto row = [&](const char* name, const QStringList& override,
+                                 const QByteArray& text, FinalResult result) {
+                QTest::newRow(qPrintable(echo + ": " + name))
+                    << echo << override << text << int(result);
             };
-            row("ok") << QByteArray("AT\r\n") << QStringList() << QByteArray("AT\r\r\nOK\r\n")
-                      << int(FinalResult::Ok);
-            row("answer") << QByteArray("AT+CSQ\r\n") << QStringList()
-                          << QByteArray("AT+CSQ\r\r\n+CSQ: 22,99\r\n\r\nOK\r\n")
-                          << int(FinalResult::Ok);
-            row("error line kept whole") << QByteArray("AT+CPIN?\r\n")
-                                         << QStringList{"reply", "+CME ERROR: SIM busy", "noresult"}
-                                         << QByteArray("AT+CPIN?\r\r\n+CME ERROR: SIM busy\r\n")
-                                         << int(FinalResult::CmeError);
-            row("+CMS ERROR ends at once")
-                << QByteArray("AT+CMGL=4\r\n")
-                << QStringList{"reply", "+CMS ERROR: 321", "noresult"}
-                << QByteArray("AT+CMGL=4\r\r\n+CMS ERROR: 321\r\n") << int(FinalResult::CmsError);
-            row("the card's own refusal") << QByteArray("AT+YCPBR=?\r\n")
-                                          << QStringList{"reply", "COMMAND NOT SUPPORT", "noresult"}
-                                          << QByteArray("AT+YCPBR=?\r\r\nCOMMAND NOT SUPPORT\r\n")
-                                          << int(FinalResult::NotSupported);
-            row("notices taken out of the reply")
-                << QByteArray("AT+CSQ\r\n")
-                << QStringList{"raw", "\r\n+CMTI: \"SM\",2\r\n+CSQ: 15,99\r\n\r\nOK\r\n\r\n"
-                                      "+CMTI: \"ME\",3\r\n"}
-                << QByteArray("AT+CSQ\r\r\n+CSQ: 15,99\r\n\r\nOK\r\n") << int(FinalResult::Ok);
+            row("ok", {}, "AT\r\r\nOK\r\n", FinalResult::Ok);
+            row("answer", {}, "AT+CSQ\r\r\n+CSQ: 22,99\r\n\r\nOK\r\n", FinalResult::Ok);
+            row("error line kept whole", {"reply", "+CME ERROR: SIM busy", "noresult"},
+                "AT+CPIN?\r\r\n+CME ERROR: SIM busy\r\n", FinalResult::CmeError);
+            row("+CMS ERROR ends at once", {"reply", "+CMS ERROR: 321", "noresult"},
+                "AT+CMGL=4\r\r\n+CMS ERROR: 321\r\n", FinalResult::CmsError);
+            row("the card's own refusal", {"reply", "COMMAND NOT SUPPORT", "noresult"},
+                "AT+YCPBR=?\r\r\nCOMMAND NOT SUPPORT\r\n", FinalResult::NotSupported);
+            row("notices taken out of the reply",
+                {"raw", "\r\n+CMTI: \"SM\",2\r\n+CSQ: 15,99\r\n\r\nOK\r\n\r\n+CMTI: \"ME\",3\r\n"},
+                "AT+CSQ\r\r\n+CSQ: 15,99\r\n\r\nOK\r\n", FinalResult::Ok);
         }
     }
     void replies() {
         QFETCH(QString, echo);
-        QFETCH(QByteArray, line);
         QFETCH(QStringList, override);
         QFETCH(QByteArray, text);
         QFETCH(int, result);
+        const QByteArray command = text.left(text.indexOf('\r'));
         QCOMPARE(run(*link, "AT").result, FinalResult::Ok); // the echo is on now
         if (echo == "off")
             QCOMPARE(run(*link, "ATE0").result, FinalResult::Ok);
         if (!override.isEmpty())
-            QVERIFY(sim.command(QStringList{"on", QString(line).trimmed()} + override));
+            QVERIFY(sim.command(QStringList{"on", QString(command)} + override));
         QSignalSpy notices(link.get(), &SerialThread::newMessageNotice);
-        const AtReply reply = run(*link, line.chopped(2).constData());
+        const AtReply reply = run(*link, command.constData());
         QCOMPARE(reply.text, text);
         QCOMPARE(int(reply.result), result);
         QCOMPARE(notices.size(), text.contains("+CSQ: 15") ? 2 : 0);
