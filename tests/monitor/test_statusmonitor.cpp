@@ -1,6 +1,6 @@
-// The status monitor against the simulated card: the card's set-up with its
-// echo on or off, arriving messages and status reports, a card or SIM that
-// goes away and comes back, a busy SIM.
+// The status monitor against the simulated card: the set-up of a card that
+// keeps its echo off, arriving messages and status reports, a card or SIM
+// that goes away and comes back, a busy SIM.
 
 #include "connection/connectioncontroller.h"
 #include "settings/settingsfiles.h"
